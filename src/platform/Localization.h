@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Loads the string table "Copy" (ID-based texts) for the user's language, falling back
+// to English. Texts are then looked up with qtTrId("some.key").
+class Localization {
+public:
+    static bool install();
+};

@@ -1,0 +1,27 @@
+#include "platform/ModifierFlags.h"
+
+ModifierFlags modifierFlagsFromQt(Qt::KeyboardModifiers modifiers) {
+    ModifierFlags flags = 0;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= ModifierShift;
+    if (modifiers & Qt::ControlModifier)
+        flags |= ModifierCommand;
+    if (modifiers & Qt::MetaModifier)
+        flags |= ModifierControl;
+    if (modifiers & Qt::AltModifier)
+        flags |= ModifierOption;
+    return flags;
+}
+
+Qt::KeyboardModifiers qtModifiersFromFlags(ModifierFlags flags) {
+    Qt::KeyboardModifiers modifiers;
+    if (flags & ModifierShift)
+        modifiers |= Qt::ShiftModifier;
+    if (flags & ModifierCommand)
+        modifiers |= Qt::ControlModifier;
+    if (flags & ModifierControl)
+        modifiers |= Qt::MetaModifier;
+    if (flags & ModifierOption)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
