@@ -15,7 +15,8 @@ template <typename T> class Handler {
 public:
     using Function = std::function<void(const T &)>;
 
-    Handler() : synchronizingQueue("handler-operations") {}
+    Handler()
+        : synchronizingQueue("handler-operations") {}
     virtual ~Handler() = default;
     Handler(const Handler &) = delete;
     Handler &operator=(const Handler &) = delete;
@@ -26,28 +27,28 @@ public:
         if (observer.isNull() || !handler)
             return;
         const DeliveryQueue target = queue.value_or(DeliveryQueue::current());
-        WeakRef<T> ref{observer, [target, handler](const T &value) {
-                           target.deliver([handler, value] { handler(value); });
+        // The observer is looked at again when the call runs: a posted delivery may arrive
+        // after the observer is gone, and must not reach it then.
+        WeakRef<T> ref{observer, [target, handler, observer](const T &value) {
+                           target.deliver([handler, value, observer] {
+                               if (observer.isAlive())
+                                   handler(value);
+                           });
                        }};
         synchronizingQueue.sync([&] { watchers.push_back(std::move(ref)); });
     }
 
     // For channels without a value.
-    void watch(ObserverKey observer, std::function<void()> handler,
-               std::optional<DeliveryQueue> queue = std::nullopt)
-        requires std::is_same_v<T, Nothing>
-    {
+    void
+    watch(ObserverKey observer, std::function<void()> handler,
+          std::optional<DeliveryQueue> queue = std::nullopt) requires std::is_same_v<T, Nothing> {
         if (!handler)
             return;
         watch(std::move(observer), Function([handler](const Nothing &) { handler(); }), queue);
     }
 
     virtual void notify(const T &value) { deliver(value); }
-    void notify()
-        requires std::is_same_v<T, Nothing>
-    {
-        notify(Nothing{});
-    }
+    void notify() requires std::is_same_v<T, Nothing> { notify(Nothing{}); }
 
     std::size_t watcherCount() {
         return synchronizingQueue.sync([this] { return watchers.size(); });

@@ -7,7 +7,8 @@
 // waits for it. It guards short bookkeeping only; no callbacks run inside it.
 class SerialQueue {
 public:
-    explicit SerialQueue(std::string label) : m_label(std::move(label)) {}
+    explicit SerialQueue(std::string label)
+        : m_label(std::move(label)) {}
 
     const std::string &label() const { return m_label; }
 

@@ -8,7 +8,8 @@ template <typename T> class Watchable : public Handler<T> {
 public:
     using typename Handler<T>::Function;
 
-    explicit Watchable(T initial) : m_value(std::move(initial)) {}
+    explicit Watchable(T initial)
+        : m_value(std::move(initial)) {}
 
     const T &value() const { return m_value; }
     void setValue(T value) {

@@ -11,7 +11,8 @@
 class WatcherError : public std::exception {
 public:
     enum Kind { nilSelf };
-    explicit WatcherError(Kind kind = nilSelf) : m_kind(kind) {}
+    explicit WatcherError(Kind kind = nilSelf)
+        : m_kind(kind) {}
     Kind kind() const { return m_kind; }
     const char *what() const noexcept override { return "WatcherError.nilSelf"; }
 
@@ -23,7 +24,7 @@ private:
 // object is gone, a handler without a result does nothing; one with a result throws
 // WatcherError::nilSelf.
 template <typename Class, typename Result, typename... Args>
-    requires std::is_base_of_v<QObject, Class>
+requires std::is_base_of_v<QObject, Class>
 auto weakly(Class *object, Result (Class::*method)(Args...)) {
     return [ref = QPointer<Class>(object), method](Args... args) -> Result {
         Class *target = ref.data();

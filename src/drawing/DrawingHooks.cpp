@@ -1,0 +1,6 @@
+#include "drawing/DrawingHooks.h"
+
+DrawingHooks &DrawingHooks::shared() {
+    static DrawingHooks hooks;
+    return hooks;
+}

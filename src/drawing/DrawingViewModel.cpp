@@ -1,0 +1,328 @@
+#include "drawing/DrawingViewModel.h"
+
+#include "platform/DiagnosticLog.h"
+#include "platform/ScreenIdentity.h"
+#include "settings/Weakly.h"
+
+#include <QScreen>
+#include <QUndoCommand>
+
+#include <algorithm>
+
+namespace {
+
+// One drawing step: each side is the inverse of the other.
+class ListCommand : public QUndoCommand {
+public:
+    ListCommand(const QString &text, std::function<void()> redo, std::function<void()> undo)
+        : QUndoCommand(text)
+        , m_redo(std::move(redo))
+        , m_undo(std::move(undo)) {}
+    void redo() override { m_redo(); }
+    void undo() override { m_undo(); }
+
+private:
+    std::function<void()> m_redo;
+    std::function<void()> m_undo;
+};
+
+enum VirtualKey : quint32 {
+    Key1 = 18,
+    Key2 = 19,
+    Key3 = 20,
+    Key4 = 21,
+    Key5 = 23,
+    Key6 = 22,
+    Key7 = 26,
+    Key8 = 28,
+    Key9 = 25,
+    KeyP = 35,
+    KeyL = 37,
+    KeyA = 0,
+    KeyR = 15,
+    KeyC = 8,
+    KeySlash = 44,
+    KeyEscape = 53,
+};
+
+constexpr quint32 kColorKeys[] = {Key1, Key2, Key3, Key4, Key5, Key6, Key7, Key8, Key9};
+// Tool keys in the palette's column order: pen, line, arrow, rect, circle.
+constexpr quint32 kShapeKeys[] = {KeyP, KeyL, KeyA, KeyR, KeyC};
+
+template <std::size_t N> int indexOf(const quint32 (&keys)[N], quint32 code) {
+    const auto it = std::find(std::begin(keys), std::end(keys), code);
+    return it == std::end(keys) ? -1 : int(it - std::begin(keys));
+}
+
+} // namespace
+
+DrawingViewModel::DrawingViewModel(QUndoStack *undo, DrawingsCache initialCache,
+                                   DrawingHooks &hooks, QObject *parent)
+    : QObject(parent)
+    , undoManager(undo)
+    , cache(std::move(initialCache))
+    , m_hooks(hooks) {
+    if (m_hooks.saveScreenshotRequest)
+        m_hooks.saveScreenshotRequest->watch(
+            this, weakly(this, &DrawingViewModel::saveScreenshotRequested));
+    if (m_hooks.copyScreenshotRequest)
+        m_hooks.copyScreenshotRequest->watch(
+            this, weakly(this, &DrawingViewModel::copyScreenshotRequested));
+    if (m_hooks.screenChanged)
+        m_hooks.screenChanged->watch(this, weakly(this, &DrawingViewModel::screenChangeReported));
+}
+
+void DrawingViewModel::setSelectedColor(const QColor &color) {
+    m_selectedColor = color;
+    if (m_hooks.selectedColorDidChange)
+        m_hooks.selectedColorDidChange(color);
+}
+
+std::shared_ptr<Renderable> DrawingViewModel::makeShape(const QPointF &point) const {
+    std::shared_ptr<Renderable> shape;
+    switch (selectedShape) {
+    case Shape::arrow:
+    case Shape::pen:
+        shape = std::make_shared<RenderableLine>(selectedShape == Shape::arrow, point);
+        shape->fillColor = m_selectedColor;
+        break;
+    case Shape::line:
+        shape = std::make_shared<RenderableStrightLine>(point);
+        shape->fillColor = m_selectedColor;
+        break;
+    case Shape::rect: {
+        shape = std::make_shared<RenderableRect>(point);
+        QColor fill = m_selectedColor;
+        fill.setAlphaF(0.2f);
+        shape->fillColor = fill;
+        break;
+    }
+    case Shape::circle:
+        shape = std::make_shared<RenderableCircle>(point);
+        shape->fillColor.reset();
+        break;
+    }
+    shape->strokeColor = m_selectedColor;
+    return shape;
+}
+
+void DrawingViewModel::beginShape(const QPointF &point) {
+    if (!view)
+        return;
+    add(makeShape(point));
+}
+
+void DrawingViewModel::mouseDragged(const QPointF &point) {
+    if (!view || !isTracking.value())
+        return;
+    const Drawings &list = drawings.value();
+    if (!list.empty()) {
+        const std::shared_ptr<Renderable> &shape = list.back();
+        shape->update(point);
+        shape->isModified = enableModification.value();
+    }
+    // Reassigning the list is what repaints the view.
+    drawings.setValue(drawings.value());
+}
+
+void DrawingViewModel::mouseUp() {
+    isTracking.setValue(false);
+    const Drawings &list = drawings.value();
+    // A press without a drag leaves a shape with a lone move-to (or nothing): take it back.
+    // Undoing keeps a redo step, as any undo does.
+    if (!list.empty() && list.back()->path.elementCount() < 2 && undoManager)
+        undoManager->undo();
+}
+
+bool DrawingViewModel::isDrawingKey(quint32 keyCode) {
+    return indexOf(kColorKeys, keyCode) >= 0 || indexOf(kShapeKeys, keyCode) >= 0 ||
+           keyCode == KeySlash || keyCode == KeyEscape;
+}
+
+void DrawingViewModel::keyDown(const KeyEvent &event) {
+    if (event.isARepeat || !event.keyCode)
+        return;
+    const quint32 code = *event.keyCode;
+    if (const int color = indexOf(kColorKeys, code); color >= 0)
+        colorKeyboardKeyHandler.notify(color);
+    else if (const int tool = indexOf(kShapeKeys, code); tool >= 0)
+        shapeKeyboardKeyHandler.notify(tool);
+    else if (code == KeySlash)
+        slashKeyboardKeyHandler.notify();
+    else if (code == KeyEscape)
+        escape();
+}
+
+// --- undoable list operations ---
+
+void DrawingViewModel::appendShape(const std::shared_ptr<Renderable> &shape) {
+    Drawings list = drawings.value();
+    list.push_back(shape);
+    drawings.setValue(std::move(list));
+}
+
+void DrawingViewModel::removeShape(const std::shared_ptr<Renderable> &shape) {
+    Drawings list = drawings.value();
+    std::erase(list, shape);
+    drawings.setValue(std::move(list));
+}
+
+void DrawingViewModel::setList(Drawings list) {
+    drawings.setValue(std::move(list));
+}
+
+void DrawingViewModel::add(const std::shared_ptr<Renderable> &shape) {
+    if (!undoManager)
+        return appendShape(shape);
+    QPointer<DrawingViewModel> self(this);
+    undoManager->push(new ListCommand(
+        drawActionName(*shape),
+        [self, shape] {
+            if (self)
+                self->appendShape(shape);
+        },
+        [self, shape] {
+            if (self)
+                self->removeShape(shape);
+        }));
+}
+
+void DrawingViewModel::remove(const std::shared_ptr<Renderable> &shape) {
+    if (!undoManager)
+        return removeShape(shape);
+    QPointer<DrawingViewModel> self(this);
+    undoManager->push(new ListCommand(
+        drawActionName(*shape),
+        [self, shape] {
+            if (self)
+                self->removeShape(shape);
+        },
+        [self, shape] {
+            if (self)
+                self->appendShape(shape);
+        }));
+}
+
+void DrawingViewModel::clear() {
+    if (!undoManager)
+        return setList({});
+    QPointer<DrawingViewModel> self(this);
+    auto saved = std::make_shared<Drawings>();
+    undoManager->push(new ListCommand(
+        clearActionName(),
+        [self, saved] {
+            if (!self)
+                return;
+            *saved = self->drawings.value();
+            self->setList({});
+        },
+        [self, saved] {
+            if (self)
+                self->setList(*saved);
+        }));
+}
+
+void DrawingViewModel::restore(const Drawings &saved) {
+    if (!undoManager)
+        return setList(saved);
+    QPointer<DrawingViewModel> self(this);
+    auto restored = std::make_shared<Drawings>(saved);
+    undoManager->push(new ListCommand(
+        clearActionName(),
+        [self, restored] {
+            if (self)
+                self->setList(*restored);
+        },
+        [self, restored] {
+            if (!self)
+                return;
+            *restored = self->drawings.value();
+            self->setList({});
+        }));
+}
+
+QString DrawingViewModel::drawActionName(const Renderable &shape) const {
+    //% "Draw %1 on %2"
+    return qtTrId("drawing.undo.drawAction").arg(shape.actionName(), screenName());
+}
+
+QString DrawingViewModel::clearActionName() const {
+    //% "Clear Drawings on %1"
+    return qtTrId("drawing.undo.clearAction").arg(screenName());
+}
+
+// --- Escape, screens, screenshots ---
+
+void DrawingViewModel::escape() {
+    if (!drawings.value().empty()) {
+        clear();
+        return;
+    }
+    if (m_hooks.hideApplication)
+        m_hooks.hideApplication();
+    if (undoManager)
+        undoManager->clear();
+    if (m_hooks.closePopover)
+        m_hooks.closePopover();
+}
+
+QScreen *DrawingViewModel::viewScreen() const {
+    if (!view || !view->window())
+        return nullptr;
+    return view->window()->screen();
+}
+
+QString DrawingViewModel::screenName() const {
+    const QString name = ScreenIdentity::displayName(viewScreen());
+    if (!name.isEmpty())
+        return name;
+    //% "Unknown Screen"
+    return qtTrId("error.unknownScreenName");
+}
+
+void DrawingViewModel::screenChangeReported(const ScreenChange &change) {
+    screenChanged(change.old, change.current);
+}
+
+void DrawingViewModel::screenChanged(QScreen *oldScreen, QScreen *newScreen) {
+    // A stroke in progress belongs to the old screen: end it there, so that the drags that
+    // follow cannot grow the last shape of the new screen's list.
+    if (isTracking.value()) {
+        isTracking.setValue(false);
+        const Drawings &list = drawings.value();
+        if (!list.empty() && list.back()->path.elementCount() < 2) {
+            Drawings kept(list.begin(), list.end() - 1);
+            drawings.setValue(std::move(kept));
+        }
+    }
+    if (oldScreen)
+        cache.data[ScreenIdentity::displayID(oldScreen)] = drawings.value();
+    if (newScreen) {
+        const auto entry = cache.data.find(ScreenIdentity::displayID(newScreen));
+        drawings.setValue(entry != cache.data.end() ? entry->second : Drawings{});
+        if (undoManager)
+            undoManager->clear();
+    }
+}
+
+void DrawingViewModel::saveScreenshotRequested() {
+    QScreen *screen = viewScreen();
+    if (!screen)
+        return;
+    if (!m_hooks.saveScreenshot) {
+        QLOG("Save screenshot requested for", screen->name(), "- no screenshotter yet");
+        return;
+    }
+    m_hooks.saveScreenshot(screen);
+}
+
+void DrawingViewModel::copyScreenshotRequested() {
+    QScreen *screen = viewScreen();
+    if (!screen)
+        return;
+    if (!m_hooks.copyScreenshot) {
+        QLOG("Copy screenshot requested for", screen->name(), "- no screenshotter yet");
+        return;
+    }
+    m_hooks.copyScreenshot(screen);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "drawing/Cache.h"
+#include "drawing/DrawingHooks.h"
+#include "drawing/Renderable.h"
+#include "drawing/Shape.h"
+#include "platform/KeyEvent.h"
+#include "settings/Watchable.h"
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+#include <QUndoStack>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+using Drawings = std::vector<std::shared_ptr<Renderable>>;
+// Shape lists by screen, keyed by the screen's display number.
+using DrawingsCache = Cache<quint32, Drawings>;
+
+// The logic of the drawing overlay: the shapes on the screen, the selected tool and colour,
+// the undo history of drawing steps and a shape list per screen. It holds no window; the
+// overlay's view is reached through a weak reference, the application through hooks.
+class DrawingViewModel : public QObject {
+    Q_OBJECT
+public:
+    explicit DrawingViewModel(QUndoStack *undoManager, DrawingsCache cache = {},
+                              DrawingHooks &hooks = DrawingHooks::shared(),
+                              QObject *parent = nullptr);
+
+    Watchable<Drawings> drawings{Drawings{}};
+    Handler<int> colorKeyboardKeyHandler;
+    Handler<int> shapeKeyboardKeyHandler;
+    Handler<Nothing> slashKeyboardKeyHandler;
+    Watchable<bool> isTracking{false};
+    Watchable<bool> enableModification{false};
+    Shape selectedShape = Shape::arrow;
+    QPointer<QUndoStack> undoManager;
+    DrawingsCache cache;
+    QPointer<QWidget> view;
+
+    QColor selectedColor() const { return m_selectedColor; }
+    void setSelectedColor(const QColor &color);
+
+    // Pointer events, with points in view coordinates.
+    void beginShape(const QPointF &point);
+    void mouseDragged(const QPointF &point);
+    void mouseUp();
+    void keyDown(const KeyEvent &event);
+
+    // The undoable list operations, each registering its inverse under a named step.
+    void add(const std::shared_ptr<Renderable> &shape);
+    void remove(const std::shared_ptr<Renderable> &shape);
+    void clear();
+    void restore(const Drawings &saved);
+
+    void escape();
+    QString screenName() const;
+    void screenChanged(QScreen *oldScreen, QScreen *newScreen);
+
+    // The virtual key codes the overlay reserves (the key table above).
+    static bool isDrawingKey(quint32 keyCode);
+
+private:
+    void screenChangeReported(const ScreenChange &change);
+    void saveScreenshotRequested();
+    void copyScreenshotRequested();
+    QScreen *viewScreen() const;
+    std::shared_ptr<Renderable> makeShape(const QPointF &point) const;
+    QString drawActionName(const Renderable &shape) const;
+    QString clearActionName() const;
+
+    // The plain list changes behind the undoable operations.
+    void appendShape(const std::shared_ptr<Renderable> &shape);
+    void removeShape(const std::shared_ptr<Renderable> &shape);
+    void setList(Drawings list);
+
+    DrawingHooks &m_hooks;
+    QColor m_selectedColor = Qt::white;
+};

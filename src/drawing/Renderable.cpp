@@ -1,0 +1,209 @@
+#include "drawing/Renderable.h"
+
+#include "platform/FatalError.h"
+
+#include <QPainter>
+
+#include <cmath>
+#include <numbers>
+
+std::vector<QPointF> linePoints(const QPainterPath &path, std::optional<int> limit) {
+    std::vector<QPointF> points;
+    for (int i = path.elementCount() - 1; i >= 1; --i) {
+        if (limit && int(points.size()) >= *limit)
+            break;
+        const QPainterPath::Element element = path.elementAt(i);
+        if (element.isLineTo())
+            points.emplace_back(element.x, element.y);
+    }
+    return points;
+}
+
+// --- Renderable ---
+
+Renderable::Renderable(QPainterPath initialPath, double width)
+    : path(std::move(initialPath))
+    , strokeColor(QColor(Qt::white))
+    , lineWidth(width) {}
+
+QString Renderable::actionName() const {
+    QUILLORY_FATAL("actionName has no base implementation");
+}
+
+void Renderable::update(const QPointF &) {
+    didUpdateSinceLastRender = true;
+}
+
+void Renderable::render(QPainter &painter) {
+    QPainterPath drawn = renderedPath();
+    drawn.setFillRule(Qt::WindingFill);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (fillColor && fillsPath())
+        painter.fillPath(drawn, *fillColor);
+    if (strokeColor)
+        painter.strokePath(
+            drawn, QPen(*strokeColor, lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    didUpdateSinceLastRender = false;
+}
+
+QRectF Renderable::strokedBounds(const QPainterPath &path, double width) {
+    if (path.isEmpty())
+        return {};
+    // A miter join may reach out (miter limit 2) × the pen width; one more pixel for
+    // antialiasing.
+    const double margin = width * 2.0 + 1.0;
+    return path.controlPointRect().adjusted(-margin, -margin, margin, margin);
+}
+
+QRectF Renderable::paintedBounds() const {
+    return strokedBounds(renderedPath(), lineWidth);
+}
+
+// --- RenderableLine ---
+
+RenderableLine::RenderableLine(bool arrow, const QPointF &point)
+    : Renderable(QPainterPath(point), 3.0)
+    , isArrow(arrow) {}
+
+QString RenderableLine::actionName() const {
+    if (isArrow) {
+        //% "Arrow"
+        return qtTrId("renderable.type.arrow");
+    }
+    //% "Pen Stroke"
+    return qtTrId("renderable.type.line");
+}
+
+void RenderableLine::update(const QPointF &to) {
+    didUpdateSinceLastRender = true;
+    path.lineTo(to);
+}
+
+QPainterPath RenderableLine::renderedPath() const {
+    if (!isModified)
+        return path;
+    const std::vector<QPointF> points = linePoints(path);
+    if (points.empty())
+        return path;
+    QPainterPath straight(points.front());
+    straight.lineTo(points.back());
+    return straight;
+}
+
+void RenderableLine::updateArrowHead() {
+    QPointF direction;
+    const QPointF tip = path.currentPosition();
+    if (isModified) {
+        const std::vector<QPointF> points = linePoints(path);
+        if (points.size() < 2)
+            return;
+        direction = points.front() - points.back();
+    } else {
+        // Follow the last stretch of travel, not the last (noisy) segment.
+        bool found = false;
+        for (const QPointF &point : linePoints(path, 50)) {
+            const QPointF delta = tip - point;
+            if (std::hypot(delta.x(), delta.y()) >= arrowHeadLength) {
+                direction = delta;
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            return;
+    }
+    const double theta = std::atan2(direction.y(), direction.x());
+    constexpr double pi = std::numbers::pi;
+    const QPointF barb1(tip.x() + arrowHeadLength * std::sin(-0.35 * pi - theta),
+                        tip.y() + arrowHeadLength * std::cos(-0.35 * pi - theta));
+    const QPointF barb2(tip.x() + arrowHeadLength * std::sin(-0.65 * pi - theta),
+                        tip.y() + arrowHeadLength * std::cos(-0.65 * pi - theta));
+    QPainterPath head(barb1);
+    head.lineTo(tip);
+    head.lineTo(barb2);
+    if (fillColor)
+        head.closeSubpath();
+    arrowHead = head;
+}
+
+void RenderableLine::render(QPainter &painter) {
+    if (didUpdateSinceLastRender && isArrow && path.elementCount() >= 6)
+        updateArrowHead();
+    Renderable::render(painter);
+    if (!isArrow)
+        return;
+    if (fillColor)
+        painter.fillPath(arrowHead, *fillColor);
+    if (strokeColor)
+        painter.strokePath(arrowHead, QPen(*strokeColor, arrowHeadLineWidth, Qt::SolidLine,
+                                           Qt::RoundCap, Qt::MiterJoin));
+}
+
+QRectF RenderableLine::paintedBounds() const {
+    QRectF bounds = Renderable::paintedBounds();
+    if (isArrow) {
+        // The head is recomputed at the next render: it may reach arrowHeadLength from the tip.
+        const QPointF tip = path.currentPosition();
+        const double reach = arrowHeadLength + arrowHeadLineWidth * 2.0 + 1.0;
+        bounds |= QRectF(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach);
+        bounds |= strokedBounds(arrowHead, arrowHeadLineWidth);
+    }
+    return bounds;
+}
+
+// --- RenderableStrightLine ---
+
+RenderableStrightLine::RenderableStrightLine(const QPointF &point)
+    : Renderable(QPainterPath(), 2.0)
+    , origin(point) {}
+
+QString RenderableStrightLine::actionName() const {
+    //% "Line"
+    return qtTrId("renderable.type.straightLine");
+}
+
+void RenderableStrightLine::update(const QPointF &to) {
+    didUpdateSinceLastRender = true;
+    QPainterPath segment(origin);
+    segment.lineTo(to);
+    segment.closeSubpath();
+    path = segment;
+}
+
+// --- RenderableRect ---
+
+RenderableRect::RenderableRect(const QPointF &point)
+    : Renderable(QPainterPath(), 1.0)
+    , origin(point) {}
+
+QString RenderableRect::actionName() const {
+    //% "Rectangle"
+    return qtTrId("renderable.type.rectangle");
+}
+
+void RenderableRect::update(const QPointF &to) {
+    didUpdateSinceLastRender = true;
+    const QRectF rect(std::min(to.x(), origin.x()), std::min(to.y(), origin.y()),
+                      std::abs(origin.x() - to.x()), std::abs(origin.y() - to.y()));
+    QPainterPath rounded;
+    rounded.addRoundedRect(rect, 2.0, 2.0);
+    path = rounded;
+}
+
+// --- RenderableCircle ---
+
+RenderableCircle::RenderableCircle(const QPointF &point)
+    : Renderable(QPainterPath(), 3.0)
+    , center(point) {}
+
+QString RenderableCircle::actionName() const {
+    //% "Ellipse"
+    return qtTrId("renderable.type.circle");
+}
+
+void RenderableCircle::update(const QPointF &to) {
+    didUpdateSinceLastRender = true;
+    QPainterPath ellipse;
+    ellipse.addEllipse(QRectF(center, QSizeF(to.x() - center.x(), to.y() - center.y())));
+    path = ellipse;
+}
