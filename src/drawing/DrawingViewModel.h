@@ -3,7 +3,7 @@
 #include "drawing/Cache.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/Renderable.h"
-#include "drawing/Shape.h"
+#include "platform/Shape.h"
 #include "platform/KeyEvent.h"
 #include "settings/Watchable.h"
 
