@@ -16,7 +16,6 @@
 #include <memory>
 #include <vector>
 
-using Drawings = std::vector<std::shared_ptr<Renderable>>;
 // Shape lists by screen, keyed by the screen's display number.
 using DrawingsCache = Cache<quint32, Drawings>;
 

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -105,3 +106,6 @@ public:
     QString actionName() const override;
     void update(const QPointF &to) override;
 };
+
+// The shapes of one screen, oldest first.
+using Drawings = std::vector<std::shared_ptr<Renderable>>;

@@ -32,10 +32,12 @@ public:
             QMetaObject::invokeMethod(target, std::move(work), Qt::QueuedConnection);
     }
 
-    // The queue rule: on the same queue (or both none) call at once, else post to this queue.
-    // A subscription without a queue meeting a delivery on a queue is called at once too.
+    // The queue rule: on the same queue (or both none) a delivery calls at once, otherwise it
+    // is posted to this queue. A subscription without a queue is called at once wherever the
+    // delivery runs.
+    bool isCurrentOrNone() const { return isNone() || sameAs(current()); }
     void deliver(std::function<void()> work) const {
-        if (isNone() || sameAs(current()))
+        if (isCurrentOrNone())
             work();
         else
             async(std::move(work));

@@ -27,10 +27,14 @@ public:
         if (observer.isNull() || !handler)
             return;
         const DeliveryQueue target = queue.value_or(DeliveryQueue::current());
-        // The observer is looked at again when the call runs: a posted delivery may arrive
-        // after the observer is gone, and must not reach it then.
         WeakRef<T> ref{observer, [target, handler, observer](const T &value) {
-                           target.deliver([handler, value, observer] {
+                           if (target.isCurrentOrNone()) {
+                               handler(value);
+                               return;
+                           }
+                           // The observer is looked at again when the posted call runs: it
+                           // may be gone by then.
+                           target.async([handler, value, observer] {
                                if (observer.isAlive())
                                    handler(value);
                            });

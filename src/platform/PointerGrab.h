@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+// Keeps the pointer grabbed for a window: every pointer event goes to it, also over parts of
+// the screen the window's shape leaves out. A grab another client holds is retried until it
+// succeeds or the grab is released. The keyboard is never grabbed: that would block every
+// global hotkey, ours included.
+class PointerGrab : public QObject {
+    Q_OBJECT
+public:
+    explicit PointerGrab(QObject *parent = nullptr);
+    ~PointerGrab() override;
+
+    void grab(QWidget *window);
+    void release();
+    bool isHeld() const { return m_held; }
+
+private:
+    bool tryGrab();
+
+    QPointer<QWidget> m_window;
+    QTimer m_retry;
+    bool m_held = false;
+};

@@ -1,0 +1,31 @@
+#include "platform/X11.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <cstring>
+
+xcb_connection_t *X11::connection() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t X11::rootWindow() {
+    xcb_connection_t *conn = connection();
+    if (!conn)
+        return XCB_WINDOW_NONE;
+    const xcb_setup_t *setup = xcb_get_setup(conn);
+    const xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
+    return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+xcb_atom_t X11::atom(const char *name) {
+    xcb_connection_t *conn = connection();
+    if (!conn)
+        return XCB_ATOM_NONE;
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        conn, xcb_intern_atom(conn, 0, uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return result;
+}
