@@ -1,0 +1,472 @@
+#include "settings/PreferenceStore.h"
+
+#include "platform/DiagnosticLog.h"
+#include "settings/PropertyListGuard.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimeZone>
+
+#include <plist/plist.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Property-list dates count seconds from 2001-01-01 00:00:00 UTC.
+constexpr qint64 referenceDateMs = 978'307'200'000LL;
+
+QString errnoText(int error) {
+    return qt_error_string(error);
+}
+
+QByteArray keyBytes(const QString &key) {
+    return key.toUtf8();
+}
+
+// rename() that never replaces an existing file; falls back to a check where the file system
+// does not support RENAME_NOREPLACE.
+int renameNoReplace(const QByteArray &from, const QByteArray &to) {
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    struct stat st;
+    if (::lstat(to.constData(), &st) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return ::rename(from.constData(), to.constData());
+}
+
+// Creates the folder and any missing parents, private to the user as XDG asks of
+// $XDG_CONFIG_HOME. Returns the error, or 0.
+int makeFolder(const QString &folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat st;
+    if (::stat(path.constData(), &st) == 0)
+        return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    const QString parent = QFileInfo(folder).path();
+    if (parent != folder) {
+        if (const int error = makeFolder(parent))
+            return error;
+    }
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return errno;
+    return 0;
+}
+
+bool writeAll(int fd, const char *data, size_t length) {
+    while (length > 0) {
+        const ssize_t written = ::write(fd, data, length);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        length -= size_t(written);
+    }
+    return true;
+}
+
+} // namespace
+
+PreferenceStore &PreferenceStore::standard() {
+    static PreferenceStore store(standardFilePath());
+    return store;
+}
+
+QString PreferenceStore::standardFilePath() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    // XDG: a relative path is invalid and to be ignored.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(base + QStringLiteral("/quillory/preferences.plist"));
+}
+
+PreferenceStore::PreferenceStore(QString filePath)
+    : m_filePath(std::move(filePath))
+    , m_root(plist_new_dict()) {}
+
+PreferenceStore::~PreferenceStore() {
+    plist_free(m_root);
+}
+
+std::optional<PreferenceStore::FileStamp> PreferenceStore::statPath(const QString &path) {
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return stampOf(st);
+}
+
+PreferenceStore::FileStamp PreferenceStore::stampOf(const struct stat &st) {
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    stamp.changedNs = qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
+    return stamp;
+}
+
+// One stat() per access: reload when the file is not what we last read or wrote.
+void PreferenceStore::refreshLocked() {
+    const FileStamp current = statPath(m_filePath).value_or(FileStamp{});
+    if (!m_loaded || current != m_stamp)
+        loadLocked();
+}
+
+// A crash between creating a temporary file and renaming it leaves the temporary behind.
+// Only old ones are removed: a young one may belong to another process writing right now.
+void PreferenceStore::removeStaleTemporariesLocked() {
+    const QFileInfo info(m_filePath);
+    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-600);
+    const QFileInfoList candidates = info.absoluteDir().entryInfoList(
+        {QLatin1Char('.') + info.fileName() + QStringLiteral(".??????")},
+        QDir::Files | QDir::Hidden);
+    for (const QFileInfo &candidate : candidates) {
+        if (candidate.lastModified().toUTC() < limit)
+            QFile::remove(candidate.absoluteFilePath());
+    }
+}
+
+void PreferenceStore::loadLocked() {
+    if (!m_loaded)
+        removeStaleTemporariesLocked();
+    m_loaded = true;
+    m_unreadable = false;
+    m_stamp = FileStamp{};
+    plist_free(m_root);
+    m_root = plist_new_dict();
+
+    const QByteArray path = QFile::encodeName(m_filePath);
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return; // no file yet: an empty store
+        m_stamp = statPath(m_filePath).value_or(FileStamp{});
+        m_unreadable = m_stamp.exists;
+        QLOG_ERROR("Could not read preferences file", m_filePath + QLatin1Char(':'),
+                   errnoText(error));
+        return;
+    }
+
+    struct stat st;
+    QString problem;
+    QByteArray bytes;
+    const bool statted = ::fstat(fd, &st) == 0;
+    if (!statted || !S_ISREG(st.st_mode)) {
+        const int error = !statted ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        m_stamp = statPath(m_filePath).value_or(FileStamp{});
+        m_unreadable = m_stamp.exists;
+        QLOG_ERROR("Could not read preferences file", m_filePath + QLatin1Char(':'),
+                   errnoText(error));
+        return;
+    }
+    const FileStamp readStamp = stampOf(st);
+    m_stamp = readStamp;
+
+    if (st.st_size > PropertyListGuard::maxFileSize) {
+        problem = QStringLiteral("the file is too large (%1 bytes)").arg(st.st_size);
+    } else {
+        char buffer[16384];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                const int error = errno;
+                ::close(fd);
+                m_unreadable = true;
+                QLOG_ERROR("Could not read preferences file", m_filePath + QLatin1Char(':'),
+                           errnoText(error));
+                return;
+            }
+            if (got == 0)
+                break;
+            bytes.append(buffer, got);
+            if (bytes.size() > PropertyListGuard::maxFileSize)
+                break; // grew while we read; the guard below refuses it
+        }
+    }
+    ::close(fd);
+
+    if (problem.isEmpty())
+        problem = PropertyListGuard::problem(bytes);
+    if (problem.isEmpty()) {
+        plist_t parsed = nullptr;
+        if (PropertyListGuard::isBinary(bytes))
+            plist_from_bin(bytes.constData(), uint32_t(bytes.size()), &parsed);
+        else
+            plist_from_xml(bytes.constData(), uint32_t(bytes.size()), &parsed);
+        if (!parsed) {
+            problem = QStringLiteral("not a property list");
+        } else if (plist_get_node_type(parsed) != PLIST_DICT) {
+            problem = QStringLiteral("the top level is not a dictionary");
+            plist_free(parsed);
+        } else {
+            plist_free(m_root);
+            m_root = parsed;
+            return;
+        }
+    }
+    moveDamagedFileAsideLocked(readStamp, problem);
+}
+
+// Keeps the user's damaged file beside the new one instead of overwriting it.
+void PreferenceStore::moveDamagedFileAsideLocked(const FileStamp &readStamp,
+                                                 const QString &reason) {
+    const std::optional<FileStamp> current = statPath(m_filePath);
+    if (!current || current->device != readStamp.device || current->inode != readStamp.inode) {
+        // Replaced while we read it: the next access reads the new file.
+        QLOG_ERROR("Preferences file is damaged:", m_filePath, "(" + reason + ")",
+                   "- it has been replaced meanwhile");
+        return;
+    }
+
+    const QString base = m_filePath + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QByteArray from = QFile::encodeName(m_filePath);
+    for (int n = 1; n <= 1000; ++n) {
+        const QString target = n == 1 ? base : base + QLatin1Char('-') + QString::number(n);
+        if (renameNoReplace(from, QFile::encodeName(target)) == 0) {
+            m_stamp = statPath(m_filePath).value_or(FileStamp{});
+            QLOG_ERROR("Preferences file is damaged:", m_filePath, "(" + reason + ");", "kept as",
+                       target, "and starting with empty preferences");
+            return;
+        }
+        if (errno != EEXIST) {
+            const int error = errno;
+            m_unreadable = true;
+            QLOG_ERROR("Preferences file is damaged:", m_filePath, "(" + reason + ");",
+                       "could not move it aside:", errnoText(error),
+                       "- preferences will not be saved");
+            return;
+        }
+    }
+    m_unreadable = true;
+    QLOG_ERROR("Preferences file is damaged:", m_filePath, "(" + reason + ");",
+               "could not find a free name to move it aside - preferences will not be saved");
+}
+
+bool PreferenceStore::writeLocked() {
+    const auto fail = [this](const QString &reason) {
+        QLOG_ERROR("Could not write preferences file", m_filePath + QLatin1Char(':'), reason,
+                   "- the previous file is left as it was");
+        return false;
+    };
+    if (m_unreadable)
+        return fail(QStringLiteral("the existing file could not be read and is not replaced"));
+
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(m_root, &xml, &length);
+    if (!xml)
+        return fail(QStringLiteral("the preferences could not be converted to XML"));
+    const QByteArray content(xml, qsizetype(length));
+    plist_to_xml_free(xml);
+
+    const QFileInfo info(m_filePath);
+    const QString folder = info.absolutePath();
+    if (const int error = makeFolder(folder))
+        return fail(QStringLiteral("cannot create folder %1: %2").arg(folder, errnoText(error)));
+
+    QByteArray temporary = QFile::encodeName(folder + QStringLiteral("/.") + info.fileName() +
+                                             QStringLiteral(".XXXXXX"));
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return fail(errnoText(errno));
+
+    const auto abandon = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return fail(errnoText(error));
+    };
+    struct stat st;
+    if (::fchmod(fd, 0600) != 0 || !writeAll(fd, content.constData(), size_t(content.size())) ||
+        ::fsync(fd) != 0 || ::fstat(fd, &st) != 0)
+        return abandon(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return fail(errnoText(error));
+    }
+    if (::rename(temporary.constData(), QFile::encodeName(m_filePath).constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return fail(errnoText(error));
+    }
+
+    // The rename is durable only once the folder is synced. Some file systems refuse
+    // fsync on a folder (EINVAL); the new file is in place all the same.
+    const int folderFd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        if (::fsync(folderFd) != 0 && errno != EINVAL)
+            QLOG_ERROR("Could not sync preferences folder", folder + QLatin1Char(':'),
+                       errnoText(errno));
+        ::close(folderFd);
+    }
+
+    // Remember the file as ours. The rename changed its ctime, so take the stamp again, unless
+    // someone replaced it in the meantime; then the next access reloads.
+    std::optional<FileStamp> after = statPath(m_filePath);
+    if (after && after->device == quint64(st.st_dev) && after->inode == quint64(st.st_ino)) {
+        m_stamp = *after;
+    } else {
+        m_stamp = stampOf(st);
+    }
+    return true;
+}
+
+void *PreferenceStore::nodeLocked(const QString &key) {
+    refreshLocked();
+    return plist_dict_get_item(m_root, keyBytes(key).constData());
+}
+
+bool PreferenceStore::setNodeLocked(const QString &key, void *node) {
+    refreshLocked();
+    plist_dict_set_item(m_root, keyBytes(key).constData(), node);
+    return writeLocked();
+}
+
+bool PreferenceStore::contains(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    return nodeLocked(key) != nullptr;
+}
+
+std::optional<QString> PreferenceStore::string(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    plist_t node = nodeLocked(key);
+    if (!node || plist_get_node_type(node) != PLIST_STRING)
+        return std::nullopt;
+    uint64_t length = 0;
+    const char *text = plist_get_string_ptr(node, &length);
+    return QString::fromUtf8(text, qsizetype(length));
+}
+
+std::optional<qint64> PreferenceStore::integer(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    plist_t node = nodeLocked(key);
+    if (!node || plist_get_node_type(node) != PLIST_UINT)
+        return std::nullopt;
+    uint64_t value = 0;
+    plist_get_uint_val(node, &value);
+    return qint64(value);
+}
+
+std::optional<bool> PreferenceStore::boolean(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    plist_t node = nodeLocked(key);
+    if (!node || plist_get_node_type(node) != PLIST_BOOLEAN)
+        return std::nullopt;
+    uint8_t value = 0;
+    plist_get_bool_val(node, &value);
+    return value != 0;
+}
+
+std::optional<QDateTime> PreferenceStore::date(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    plist_t node = nodeLocked(key);
+    if (!node || plist_get_node_type(node) != PLIST_DATE)
+        return std::nullopt;
+    int32_t seconds = 0;
+    int32_t microseconds = 0;
+    plist_get_date_val(node, &seconds, &microseconds);
+    return QDateTime::fromMSecsSinceEpoch(
+        referenceDateMs + qint64(seconds) * 1000 + microseconds / 1000, QTimeZone::utc());
+}
+
+std::optional<QByteArray> PreferenceStore::data(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    plist_t node = nodeLocked(key);
+    if (!node || plist_get_node_type(node) != PLIST_DATA)
+        return std::nullopt;
+    uint64_t length = 0;
+    const char *bytes = plist_get_data_ptr(node, &length);
+    return QByteArray(bytes, qsizetype(length));
+}
+
+std::optional<QList<qint64>> PreferenceStore::integerArray(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    plist_t node = nodeLocked(key);
+    if (!node || plist_get_node_type(node) != PLIST_ARRAY)
+        return std::nullopt;
+    QList<qint64> values;
+    const uint32_t count = plist_array_get_size(node);
+    values.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        plist_t item = plist_array_get_item(node, i);
+        if (!item || plist_get_node_type(item) != PLIST_UINT)
+            return std::nullopt;
+        uint64_t value = 0;
+        plist_get_uint_val(item, &value);
+        values.append(qint64(value));
+    }
+    return values;
+}
+
+bool PreferenceStore::setString(const QString &key, const QString &value) {
+    QMutexLocker lock(&m_mutex);
+    return setNodeLocked(key, plist_new_string(value.toUtf8().constData()));
+}
+
+bool PreferenceStore::setInteger(const QString &key, qint64 value) {
+    QMutexLocker lock(&m_mutex);
+    return setNodeLocked(key, plist_new_uint(uint64_t(value)));
+}
+
+bool PreferenceStore::setBool(const QString &key, bool value) {
+    QMutexLocker lock(&m_mutex);
+    return setNodeLocked(key, plist_new_bool(value ? 1 : 0));
+}
+
+bool PreferenceStore::setDate(const QString &key, const QDateTime &value) {
+    if (!value.isValid()) {
+        QLOG_ERROR("Not storing preference", key, "- the date is invalid");
+        return false;
+    }
+    const qint64 ms = value.toMSecsSinceEpoch() - referenceDateMs;
+    // Whole seconds, rounded down, as the XML form keeps them.
+    const qint64 seconds = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+    if (seconds < std::numeric_limits<int32_t>::min() ||
+        seconds > std::numeric_limits<int32_t>::max()) {
+        QLOG_ERROR("Not storing preference", key, "- the date is out of range:", value);
+        return false;
+    }
+    QMutexLocker lock(&m_mutex);
+    return setNodeLocked(key, plist_new_date(int32_t(seconds), 0));
+}
+
+bool PreferenceStore::setData(const QString &key, const QByteArray &value) {
+    QMutexLocker lock(&m_mutex);
+    return setNodeLocked(key, plist_new_data(value.constData(), uint64_t(value.size())));
+}
+
+bool PreferenceStore::setIntegerArray(const QString &key, const QList<qint64> &value) {
+    plist_t array = plist_new_array();
+    for (qint64 element : value)
+        plist_array_append_item(array, plist_new_uint(uint64_t(element)));
+    QMutexLocker lock(&m_mutex);
+    return setNodeLocked(key, array);
+}
+
+bool PreferenceStore::remove(const QString &key) {
+    QMutexLocker lock(&m_mutex);
+    refreshLocked();
+    const QByteArray name = keyBytes(key);
+    if (!plist_dict_get_item(m_root, name.constData()))
+        return true;
+    plist_dict_remove_item(m_root, name.constData());
+    return writeLocked();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/ModifierFlags.h"
+#include "settings/PreferenceStore.h"
+
+#include <QList>
+#include <QString>
+
+// How a recorded shortcut's modifiers are stored: an array of these codes.
+enum class ShortcutModifierCode : qint64 {
+    command = 11,
+    control = 12,
+    option = 13,
+    shift = 14,
+};
+
+// The shortcut most recently loaded, carried from where it is read to where its hotkey is
+// built. Process-wide, used on the main thread.
+namespace StoredShortcut {
+QString &shortcutKey();
+ModifierFlags &shortcutModifiers();
+} // namespace StoredShortcut
+
+// Sets shortcutKey() and shortcutModifiers() from one stored shortcut: its key name under
+// keyKey (a string) and its modifier codes under flagKey (an array of integers). A value of
+// another type counts as absent; unknown codes add nothing and repeats count once.
+void loadStoredShortcut(const QString &keyKey, const QString &flagKey,
+                        PreferenceStore &store = PreferenceStore::standard());
+
+// The modifier flag a stored code stands for, or 0 for an unknown code.
+ModifierFlags modifierFlagForCode(qint64 code);
+
+// The codes of the given modifiers in the order they are written: control, option, shift,
+// command.
+QList<qint64> shortcutModifierCodes(ModifierFlags modifiers);
