@@ -58,21 +58,45 @@ QRegion DrawingCanvas::sync(const Drawings &list, bool lastIsLive) {
         dirty = QRect(QPoint(0, 0), m_size);
     }
 
-    if (m_live)
+    dirty += liveDirtyArea(live);
+    return dirty;
+}
+
+QRegion DrawingCanvas::liveDirtyArea(const std::shared_ptr<Renderable> &live) {
+    QRegion dirty;
+    const auto *line = dynamic_cast<const RenderableLine *>(live.get());
+    const bool freehand = line && !line->isModified;
+    if (live == m_live && freehand && m_liveFreehand) {
+        // The same freehand stroke grew: only its new end and the head changed.
+        dirty += line->segmentBounds(m_livePainted).toAlignedRect();
+        dirty += m_liveHead;
+        m_liveHead = line->headBounds().toAlignedRect();
+        dirty += m_liveHead;
+    } else {
         dirty += m_liveBounds;
+        dirty += m_liveHead;
+        // A freehand stroke keeps no bounds while it grows: find what it covered now.
+        if (const auto *previous = dynamic_cast<const RenderableLine *>(m_live.get());
+            previous && m_liveFreehand)
+            dirty += previous->segmentBounds(0).toAlignedRect();
+        m_liveBounds = live ? live->paintedBounds().toAlignedRect() : QRect();
+        m_liveHead = line ? line->headBounds().toAlignedRect() : QRect();
+        dirty += m_liveBounds;
+    }
     if (live != m_live) {
         m_liveBody = QRegion();
-        m_liveHead = QRegion();
+        m_liveHeadMask = QRegion();
         m_liveMaskElements = 0;
     }
     m_live = live;
-    m_liveBounds = QRect();
-    if (m_live) {
-        m_liveBounds = m_live->paintedBounds().toAlignedRect();
-        dirty += m_liveBounds;
-        if (m_maskEnabled)
-            updateLiveMask();
+    m_liveFreehand = freehand;
+    m_livePainted = live ? live->path.elementCount() : 0;
+    if (freehand) {
+        // A growing stroke's full bounds are only needed once it changes kind (Shift).
+        m_liveBounds = QRect();
     }
+    if (m_live && m_maskEnabled)
+        updateLiveMask();
     return dirty;
 }
 
@@ -81,10 +105,10 @@ void DrawingCanvas::paint(QPainter &painter, const QRect &exposed) {
         painter.drawImage(
             exposed, m_image,
             QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio));
-    if (m_live && m_liveBounds.intersects(exposed)) {
+    if (m_live) {
         painter.save();
         painter.setClipRect(exposed);
-        m_live->render(painter);
+        m_live->render(painter, exposed);
         painter.restore();
     }
 }
@@ -95,7 +119,7 @@ void DrawingCanvas::setMaskEnabled(bool enabled) {
     m_maskEnabled = enabled;
     m_bakedMask = QRegion();
     m_liveBody = QRegion();
-    m_liveHead = QRegion();
+    m_liveHeadMask = QRegion();
     m_liveMaskElements = 0;
     if (!enabled)
         return;
@@ -109,10 +133,12 @@ QRegion DrawingCanvas::strokeRegion(const QPainterPath &path, double width) {
     if (path.elementCount() < 2)
         return {};
     QPainterPathStroker stroker;
-    // Cover the antialiased edge too.
+    // The painted joins are mitred; one more pixel on each side covers the antialiased edge.
+    // A round cap covers flat and round ends alike.
     stroker.setWidth(width + 2.0);
     stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
+    stroker.setJoinStyle(Qt::MiterJoin);
+    stroker.setMiterLimit(2.0 * width / (width + 2.0) + 1.0);
     QRegion region;
     for (const QPolygonF &polygon : stroker.createStroke(path).toFillPolygons())
         region += QRegion(polygon.toPolygon(), Qt::WindingFill);
@@ -135,7 +161,7 @@ void DrawingCanvas::updateLiveMask() {
     if (!line || line->isModified) {
         // Simple shapes (and a straightened stroke) are rebuilt whole: their paths are short.
         m_liveBody = shapeRegion(*m_live);
-        m_liveHead = QRegion();
+        m_liveHeadMask = QRegion();
         m_liveMaskElements = 0;
         return;
     }
@@ -145,18 +171,21 @@ void DrawingCanvas::updateLiveMask() {
     const QPainterPath &path = line->path;
     const int count = path.elementCount();
     for (int i = std::max(1, m_liveMaskElements); i < count; ++i) {
-        QPainterPath segment(path.elementAt(i - 1));
+        // The segment with the one before it, so the mitred join between them is covered.
+        QPainterPath segment(path.elementAt(std::max(0, i - 2)));
+        if (i >= 2)
+            segment.lineTo(path.elementAt(i - 1));
         segment.lineTo(path.elementAt(i));
         m_liveBody += strokeRegion(segment, line->lineWidth);
     }
     m_liveMaskElements = count;
-    m_liveHead = QRegion();
+    m_liveHeadMask = QRegion();
     if (line->isArrow) {
         // The head is recomputed when it is painted: cover the disc it can reach around the tip.
         const int reach =
             int(RenderableLine::arrowHeadLength + RenderableLine::arrowHeadLineWidth) + 2;
         const QPoint tip = path.currentPosition().toPoint();
-        m_liveHead = QRegion(QRect(tip - QPoint(reach, reach), QSize(2 * reach, 2 * reach)),
-                             QRegion::Ellipse);
+        m_liveHeadMask = QRegion(QRect(tip - QPoint(reach, reach), QSize(2 * reach, 2 * reach)),
+                                 QRegion::Ellipse);
     }
 }

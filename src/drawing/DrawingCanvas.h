@@ -27,7 +27,7 @@ public:
     // For desktops without a compositor: the area the shapes cover, so the window can be
     // shaped to it. Kept up to date only while enabled.
     void setMaskEnabled(bool enabled);
-    QRegion mask() const { return m_bakedMask + m_liveBody + m_liveHead; }
+    QRegion mask() const { return m_bakedMask + m_liveBody + m_liveHeadMask; }
 
     const QImage &finishedImage() const { return m_image; }
     std::size_t bakedCount() const { return m_baked.size(); }
@@ -35,6 +35,7 @@ public:
 private:
     void rebake(const Drawings &list, std::size_t count);
     void bake(Renderable &shape);
+    QRegion liveDirtyArea(const std::shared_ptr<Renderable> &live);
     void updateLiveMask();
     static QRegion strokeRegion(const QPainterPath &path, double width);
     static QRegion shapeRegion(const Renderable &shape);
@@ -44,11 +45,14 @@ private:
     QImage m_image;
     Drawings m_baked;
     std::shared_ptr<Renderable> m_live;
-    QRect m_liveBounds;
+    QRect m_liveBounds; // what the live shape covered at the last sync (not for freehand)
+    QRect m_liveHead;   // where a live arrow's head may paint
+    bool m_liveFreehand = false;
+    int m_livePainted = 0; // path elements of the live shape at the last sync
 
     bool m_maskEnabled = false;
     QRegion m_bakedMask;
     QRegion m_liveBody;
-    QRegion m_liveHead;
+    QRegion m_liveHeadMask;
     int m_liveMaskElements = 0; // elements of a freehand live stroke already in m_liveBody
 };

@@ -121,8 +121,8 @@ void DrawingViewModel::mouseDragged(const QPointF &point) {
         shape->update(point);
         shape->isModified = enableModification.value();
     }
-    // Reassigning the list is what repaints the view.
-    drawings.setValue(drawings.value());
+    // Publishing the list again is what repaints the view.
+    drawings.republish();
 }
 
 void DrawingViewModel::mouseUp() {

@@ -3,8 +3,8 @@
 #include "drawing/Cache.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/Renderable.h"
-#include "platform/Shape.h"
 #include "platform/KeyEvent.h"
+#include "platform/Shape.h"
 #include "settings/Watchable.h"
 
 #include <QColor>

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -35,7 +36,14 @@ void Renderable::update(const QPointF &) {
 }
 
 void Renderable::render(QPainter &painter) {
-    QPainterPath drawn = renderedPath();
+    drawPath(painter, renderedPath());
+}
+
+void Renderable::render(QPainter &painter, const QRectF &) {
+    render(painter);
+}
+
+void Renderable::drawPath(QPainter &painter, QPainterPath drawn) {
     drawn.setFillRule(Qt::WindingFill);
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (fillColor && fillsPath())
@@ -49,9 +57,7 @@ void Renderable::render(QPainter &painter) {
 QRectF Renderable::strokedBounds(const QPainterPath &path, double width) {
     if (path.isEmpty())
         return {};
-    // A miter join may reach out (miter limit 2) × the pen width; one more pixel for
-    // antialiasing.
-    const double margin = width * 2.0 + 1.0;
+    const double margin = paintMargin(width);
     return path.controlPointRect().adjusted(-margin, -margin, margin, margin);
 }
 
@@ -127,9 +133,39 @@ void RenderableLine::updateArrowHead() {
 }
 
 void RenderableLine::render(QPainter &painter) {
+    renderPart(painter, renderedPath());
+}
+
+void RenderableLine::render(QPainter &painter, const QRectF &area) {
+    constexpr int shortStroke = 64;
+    if (isModified || path.elementCount() < shortStroke)
+        return render(painter);
+    // Only the segments that can paint into the area: a segment left out ends at a point well
+    // outside it (else the segment would reach the area too), so the joins and caps it would
+    // change lie outside as well.
+    const QRectF reach = area.adjusted(-paintMargin(lineWidth), -paintMargin(lineWidth),
+                                       paintMargin(lineWidth), paintMargin(lineWidth));
+    QPainterPath part;
+    bool open = false;
+    for (int i = 1; i < path.elementCount(); ++i) {
+        const QPointF from = path.elementAt(i - 1);
+        const QPointF to = path.elementAt(i);
+        if (!reach.intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5))) {
+            open = false;
+            continue;
+        }
+        if (!open)
+            part.moveTo(from);
+        part.lineTo(to);
+        open = true;
+    }
+    renderPart(painter, part);
+}
+
+void RenderableLine::renderPart(QPainter &painter, const QPainterPath &part) {
     if (didUpdateSinceLastRender && isArrow && path.elementCount() >= 6)
         updateArrowHead();
-    Renderable::render(painter);
+    drawPath(painter, part);
     if (!isArrow)
         return;
     if (fillColor)
@@ -139,15 +175,31 @@ void RenderableLine::render(QPainter &painter) {
                                            Qt::RoundCap, Qt::MiterJoin));
 }
 
+QRectF RenderableLine::segmentBounds(int from) const {
+    QRectF bounds;
+    const int count = path.elementCount();
+    for (int i = std::max(1, from - 1); i < count; ++i)
+        bounds |= QRectF(path.elementAt(i - 1), path.elementAt(i)).normalized();
+    if (count == 1)
+        bounds = QRectF(path.elementAt(0), QSizeF(0, 0));
+    const double margin = paintMargin(lineWidth);
+    return bounds.adjusted(-margin, -margin, margin, margin);
+}
+
+QRectF RenderableLine::headBounds() const {
+    if (!isArrow)
+        return {};
+    // The head is recomputed at the next render: it may reach arrowHeadLength from the tip.
+    const QPointF tip = path.currentPosition();
+    const double reach = arrowHeadLength + paintMargin(arrowHeadLineWidth);
+    return QRectF(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach) |
+           strokedBounds(arrowHead, arrowHeadLineWidth);
+}
+
 QRectF RenderableLine::paintedBounds() const {
     QRectF bounds = Renderable::paintedBounds();
-    if (isArrow) {
-        // The head is recomputed at the next render: it may reach arrowHeadLength from the tip.
-        const QPointF tip = path.currentPosition();
-        const double reach = arrowHeadLength + arrowHeadLineWidth * 2.0 + 1.0;
-        bounds |= QRectF(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach);
-        bounds |= strokedBounds(arrowHead, arrowHeadLineWidth);
-    }
+    if (isArrow)
+        bounds |= headBounds();
     return bounds;
 }
 

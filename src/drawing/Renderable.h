@@ -36,15 +36,23 @@ public:
     virtual QString actionName() const;
     virtual bool fillsPath() const { return true; }
     virtual void render(QPainter &painter);
+    // Renders what falls into `area`, with the same pixels there as render(). Long freehand
+    // strokes use it to repaint a small area without stroking their whole path.
+    virtual void render(QPainter &painter, const QRectF &area);
     virtual void update(const QPointF &to);
     virtual QPainterPath renderedPath() const { return path; }
 
     // The area render() may touch, in view coordinates, antialiasing and joins included.
     virtual QRectF paintedBounds() const;
 
+    // How far paint may reach beyond a path: a miter join (limit 2) and antialiasing.
+    static double paintMargin(double width) { return width * 2.0 + 1.0; }
+
 protected:
     Renderable(QPainterPath initialPath, double width);
     static QRectF strokedBounds(const QPainterPath &path, double width);
+    // Fills and strokes `drawn` with this shape's colours and width.
+    void drawPath(QPainter &painter, QPainterPath drawn);
 };
 
 // Pen and arrow: a freehand polyline through every drag point; the arrow carries a head at
@@ -62,12 +70,19 @@ public:
     QString actionName() const override;
     bool fillsPath() const override { return false; }
     void render(QPainter &painter) override;
+    void render(QPainter &painter, const QRectF &area) override;
     void update(const QPointF &to) override;
     QPainterPath renderedPath() const override;
     QRectF paintedBounds() const override;
 
+    // Freehand strokes grow at their end: the area the segments from element `from` on may
+    // paint (the segment before it included, as its join changes), and the area of the head.
+    QRectF segmentBounds(int from) const;
+    QRectF headBounds() const;
+
 private:
     void updateArrowHead();
+    void renderPart(QPainter &painter, const QPainterPath &part);
 };
 
 // A straight segment from the press point to the current point.

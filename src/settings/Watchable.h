@@ -29,6 +29,8 @@ public:
     }
 
     void notify(const T &value) override { setValue(value); }
+    // Delivers the current value again, as assigning it to itself would, without a copy.
+    void republish() { this->deliver(m_value); }
 
 private:
     T m_value;
