@@ -1,0 +1,102 @@
+#include "palette/LayerButton.h"
+
+#include "platform/ImageView.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace {
+QPainterPath roundedRect(const QRectF &rect, qreal radius) {
+    QPainterPath path;
+    radius = std::clamp(radius, 0.0, std::min(rect.width(), rect.height()) / 2);
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+} // namespace
+
+LayerButton::LayerButton(QWidget *parent)
+    : QAbstractButton(parent) {
+    // The overlay handles every key itself; a focused button would take Space and Return.
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QString LayerButton::description() const {
+    return QStringLiteral("<%1: 0x%2>")
+        .arg(QLatin1String(metaObject()->className()))
+        .arg(quintptr(this), 0, 16);
+}
+
+void LayerButton::setAttributedTitle(const QString &title, const QFont &font, const QColor &color) {
+    setFont(font);
+    m_titleColor = color;
+    setText(title);
+    update();
+}
+
+void LayerButton::setWantsLayer(bool wantsLayer) {
+    m_wantsLayer = wantsLayer;
+    update();
+}
+
+void LayerButton::setBorderWidth(qreal width) {
+    m_borderWidth = width;
+    update();
+}
+
+void LayerButton::setBorderColor(const QColor &color) {
+    m_borderColor = color;
+    update();
+}
+
+void LayerButton::setBackgroundColor(const QColor &color) {
+    m_backgroundColor = color;
+    update();
+}
+
+void LayerButton::setCornerRadius(qreal radius) {
+    m_cornerRadius = radius;
+    update();
+}
+
+void LayerButton::setAlphaValue(qreal alpha) {
+    m_alphaValue = alpha;
+    for (ImageView *child : findChildren<ImageView *>(Qt::FindDirectChildrenOnly))
+        child->setOpacity(alpha);
+    update();
+}
+
+QSize LayerButton::sizeHint() const {
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(text()) + 8, metrics.height() + 4);
+}
+
+void LayerButton::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setOpacity(m_alphaValue);
+
+    if (m_wantsLayer) {
+        // Logical coordinates throughout: the painter scales to the device, so edges stay
+        // sharp at any pixel ratio.
+        const QRectF bounds(rect());
+        const QPainterPath outer = roundedRect(bounds, m_cornerRadius);
+        painter.fillPath(outer, m_backgroundColor);
+        if (m_borderWidth > 0) {
+            const qreal width =
+                std::min(m_borderWidth, std::min(bounds.width(), bounds.height()) / 2);
+            QPainterPath ring = outer;
+            ring.addPath(
+                roundedRect(bounds.adjusted(width, width, -width, -width), m_cornerRadius - width));
+            ring.setFillRule(Qt::OddEvenFill);
+            painter.fillPath(ring, m_borderColor);
+        }
+    }
+
+    if (!text().isEmpty()) {
+        painter.setPen(m_titleColor);
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+}
