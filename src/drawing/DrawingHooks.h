@@ -16,6 +16,9 @@ struct DrawingHooks {
     Handler<Nothing> *saveScreenshotRequest = nullptr;
     Handler<Nothing> *copyScreenshotRequest = nullptr;
     Handler<ScreenChange> *screenChanged = nullptr;
+    // The screenshot code's channel: true while a capture is taken (the overlay hides its
+    // palette and brush), false afterwards.
+    Handler<bool> *configureForScreenshotHandler = nullptr;
 
     std::function<void(QScreen *)> saveScreenshot;
     std::function<void(QScreen *)> copyScreenshot;

@@ -1,0 +1,259 @@
+#include "drawing/DrawingViewController.h"
+
+#include "drawing/TransparentWindow.h"
+#include "platform/CompositorWatcher.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/FatalError.h"
+#include "platform/PointerGrab.h"
+#include "screens/ScreenDaemon.h"
+#include "settings/PreferenceStore.h"
+#include "settings/Weakly.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+QPointer<DrawingViewController> DrawingViewController::current;
+
+namespace {
+constexpr quint32 kKeyZ = 6;
+}
+
+DrawingViewController::DrawingViewController(PreferenceStore &preferences, ScreenDaemon &screens,
+                                             DrawingHooks &hooks, QObject *parent)
+    : QObject(parent)
+    , model(&undoManager, DrawingsCache{}, hooks)
+    , m_preferences(preferences)
+    , m_screens(screens)
+    , m_hooks(hooks)
+    , m_grab(new PointerGrab(this)) {}
+
+DrawingViewController::~DrawingViewController() = default;
+
+void DrawingViewController::loadView(TransparentWindow *window) {
+    m_window = window;
+    m_view = new DrawingView(m_preferences);
+    window->setContentView(m_view);
+    m_view->installEventFilter(this);
+    window->installEventFilter(this);
+    viewDidLoad();
+}
+
+void DrawingViewController::viewDidLoad() {
+    current = this;
+    DrawingView *view = m_view;
+
+    m_screens.currentScreen.watch(this, [self = QPointer(this)](const QPointer<QScreen> &screen) {
+        if (self)
+            self->moveToScreen(screen);
+    });
+    view->colorsRadioGroup->selectedItem().watch(
+        this, [this](const QColor &color) { model.setSelectedColor(color); });
+    view->shapesRadioGroup->selectedItem().watch(
+        this, [this](const Shape &shape) { model.selectedShape = shape; });
+    view->keyEquivalentHandler.action =
+        [self = QPointer(this)](KeyEvent event) -> std::optional<bool> {
+        if (!self)
+            throw WatcherError(WatcherError::nilSelf);
+        return self->performKeyEquivalent(event);
+    };
+    model.drawings.watch(this, [this](const Drawings &list) {
+        m_view->setDrawings(list, model.isTracking.value());
+    });
+    model.colorKeyboardKeyHandler.watch(
+        this, [this](const int &index) { m_view->colorsRadioGroup->pressed(index); });
+    model.shapeKeyboardKeyHandler.watch(
+        this, [this](const int &index) { m_view->shapesRadioGroup->pressed(index); });
+    model.slashKeyboardKeyHandler.watch(this, [this] {
+        const bool hidden = !m_view->infoView->isHidden();
+        m_view->infoView->setHidden(hidden);
+        m_preferences.setBool(QStringLiteral("pz.infoMessageHidden"), hidden);
+    });
+    model.enableModification.watch(this, [this](const bool &modified) {
+        Palette::setModified(*m_view->shapesRadioGroup, modified);
+    });
+    model.isTracking.watch(this, [this](const bool &tracking) {
+        m_view->brush->setHidden(tracking);
+        m_view->setTracking(tracking);
+        if (tracking && m_view->infoView->isVisible())
+            m_view->infoView->hide();
+    });
+    if (Handler<bool> *configure = m_hooks.configureForScreenshotHandler)
+        configure->watch(this, [this](const bool &hide) {
+            m_view->colorsRadioGroup->setHidden(hide);
+            m_view->shapesRadioGroup->setHidden(hide);
+            m_view->brush->setHidden(hide);
+        });
+    model.view = view;
+
+    // Without a compositor the window is shaped to what it shows and the pointer grabbed.
+    CompositorWatcher &compositor = CompositorWatcher::shared();
+    connect(&compositor, &CompositorWatcher::runningChanged, this,
+            &DrawingViewController::followCompositor);
+    connect(view, &DrawingView::shapeChanged, this, &DrawingViewController::updateShape);
+    followCompositor(compositor.isRunning());
+}
+
+void DrawingViewController::viewDidAppear() {
+    if (!model.undoManager)
+        QUILLORY_FATAL(QStringLiteral("no undo manager"));
+}
+
+void DrawingViewController::followCompositor(bool running) {
+    if (!m_view || !m_window)
+        return;
+    m_view->setShaped(!running);
+    if (running) {
+        m_window->clearMask();
+        m_grab->release();
+    } else if (m_window->isVisible()) {
+        m_grab->grab(m_window);
+    }
+}
+
+void DrawingViewController::updateShape() {
+    if (m_window && m_view)
+        m_window->setMask(m_view->shapeRegion());
+}
+
+void DrawingViewController::moveToScreen(QScreen *screen) {
+    if (!screen || !m_window)
+        return;
+    m_window->setScreen(screen);
+    m_window->setGeometry(screen->geometry());
+    QLOG("Overlay moved to", screen->name(), screen->geometry());
+    if (m_window->isVisible())
+        m_window->update();
+}
+
+bool DrawingViewController::performKeyEquivalent(const KeyEvent &event) const {
+    return event.keyCode && DrawingViewModel::isDrawingKey(*event.keyCode);
+}
+
+// --- events ---
+
+bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_window) {
+        switch (event->type()) {
+        case QEvent::Show:
+            viewDidAppear();
+            QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
+            moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+            if (!CompositorWatcher::shared().isRunning())
+                m_grab->grab(m_window);
+            break;
+        case QEvent::Hide:
+            m_grab->release();
+            QLOG("Overlay hidden");
+            break;
+        default:
+            break;
+        }
+    }
+    // Pointer events reach the window itself where its shape leaves the view out (no
+    // compositor); the view fills the window, so positions agree.
+    if (watched != m_view && watched != m_window)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            flagsChanged(mouse->modifiers() & Qt::ShiftModifier);
+            mouseDown(mouse->position());
+        }
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->buttons() & Qt::LeftButton)
+            mouseDragged(mouse->position(), mouse->modifiers());
+        else
+            mouseMoved(mouse->position());
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            mouseUp();
+        return true;
+    }
+    case QEvent::KeyPress:
+        return keyDown(static_cast<QKeyEvent *>(event));
+    case QEvent::KeyRelease: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Shift)
+            flagsChanged(false);
+        return false;
+    }
+    case QEvent::ShortcutOverride: {
+        // Keys of the overlay's table are ours, with any modifier: no shortcut may take them.
+        const KeyEvent key = KeyEvent::fromQt(*static_cast<QKeyEvent *>(event));
+        if (key.keyCode && DrawingViewModel::isDrawingKey(*key.keyCode)) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void DrawingViewController::mouseDown(const QPointF &point) {
+    if (!model.view)
+        return;
+    model.isTracking.setValue(true);
+    model.beginShape(point);
+}
+
+void DrawingViewController::mouseDragged(const QPointF &point, Qt::KeyboardModifiers modifiers) {
+    // The drag's own modifier state also counts: Shift straightens even when the key press
+    // went to another window.
+    flagsChanged(modifiers & Qt::ShiftModifier);
+    model.mouseDragged(point);
+    moveBrush(point);
+}
+
+void DrawingViewController::mouseMoved(const QPointF &point) {
+    moveBrush(point);
+}
+
+void DrawingViewController::mouseUp() {
+    model.mouseUp();
+}
+
+void DrawingViewController::moveBrush(const QPointF &point) {
+    const int width = m_view->brush->width();
+    m_view->brush->move(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
+    if (!CompositorWatcher::shared().isRunning())
+        updateShape();
+}
+
+void DrawingViewController::flagsChanged(bool shift) {
+    if (model.enableModification.value() != shift)
+        model.enableModification.setValue(shift);
+}
+
+bool DrawingViewController::keyDown(QKeyEvent *event) {
+    const KeyEvent key = KeyEvent::fromQt(*event);
+    if (event->key() == Qt::Key_Shift) {
+        flagsChanged(true);
+        return true;
+    }
+    if (key.modifierFlags & ModifierCommand) {
+        // A key equivalent: the overlay's own keys are swallowed whatever the modifiers;
+        // Ctrl+Z and Ctrl+Shift+Z are undo and redo.
+        if (m_view->keyEquivalentHandler.call(key))
+            return true;
+        if (key.keyCode == kKeyZ && !key.isARepeat) {
+            if (key.modifierFlags & ModifierShift)
+                undoManager.redo();
+            else
+                undoManager.undo();
+            return true;
+        }
+        return false;
+    }
+    model.keyDown(key);
+    return true;
+}

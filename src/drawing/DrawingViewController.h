@@ -1,0 +1,58 @@
+#pragma once
+
+#include "drawing/DrawingView.h"
+#include "drawing/DrawingViewModel.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QUndoStack>
+
+class PreferenceStore;
+class ScreenDaemon;
+class TransparentWindow;
+
+// Connects the overlay's view with its model: forwards pointer and key events, keeps the view
+// and the palette in line with the model, and follows the screen under the pointer.
+class DrawingViewController : public QObject {
+    Q_OBJECT
+public:
+    DrawingViewController(PreferenceStore &preferences, ScreenDaemon &screens,
+                          DrawingHooks &hooks = DrawingHooks::shared(), QObject *parent = nullptr);
+    ~DrawingViewController() override;
+
+    // The last controller whose view was loaded.
+    static QPointer<DrawingViewController> current;
+
+    QUndoStack undoManager;
+    DrawingViewModel model;
+
+    DrawingView *view() const { return m_view; }
+    // Puts the view into the window and binds everything.
+    void loadView(TransparentWindow *window);
+    void viewDidAppear();
+
+    void moveToScreen(QScreen *screen);
+    bool performKeyEquivalent(const KeyEvent &event) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void viewDidLoad();
+    void mouseDown(const QPointF &point);
+    void mouseDragged(const QPointF &point, Qt::KeyboardModifiers modifiers);
+    void mouseMoved(const QPointF &point);
+    void mouseUp();
+    bool keyDown(QKeyEvent *event);
+    void flagsChanged(bool shift);
+    void moveBrush(const QPointF &point);
+    void followCompositor(bool running);
+    void updateShape();
+
+    PreferenceStore &m_preferences;
+    ScreenDaemon &m_screens;
+    DrawingHooks &m_hooks;
+    QPointer<TransparentWindow> m_window;
+    QPointer<DrawingView> m_view;
+    class PointerGrab *m_grab = nullptr;
+};

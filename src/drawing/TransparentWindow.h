@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// The overlay's window: frameless, above normal windows, on every virtual desktop, and
+// almost transparent (1 % white), so it takes the mouse over the whole screen while what
+// lies below stays visible.
+class TransparentWindow : public QWidget {
+    Q_OBJECT
+public:
+    static const QColor backgroundColor;
+
+    explicit TransparentWindow(QWidget *parent = nullptr);
+
+    void setContentView(QWidget *view);
+    QWidget *contentView() const { return m_content; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void joinAllDesktops();
+
+    QWidget *m_content = nullptr;
+};

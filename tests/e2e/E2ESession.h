@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QProcess>
+#include <QSize>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// One run of the real application in a private X server: Xvfb (optionally two monitors side
+// by side), optionally picom as compositor, and quillory with its own HOME and
+// XDG_CONFIG_HOME. Input goes in through xdotool (XTest), pictures come out of the root window.
+// Every process started here is stopped by the destructor, also when a test fails; children
+// also die with the test process itself.
+class E2ESession {
+public:
+    struct Options {
+        bool compositor = true;
+        bool twoMonitors = false;
+        QSize monitorSize{1280, 800};
+        QByteArray preferences; // written to preferences.plist before the start
+        QString rootColor = QStringLiteral("#336699");
+    };
+
+    explicit E2ESession(Options options);
+    ~E2ESession();
+    E2ESession(const E2ESession &) = delete;
+    E2ESession &operator=(const E2ESession &) = delete;
+
+    // Starts the X server, compositor and application; false with errorString set on failure.
+    bool start();
+    bool startApplication();
+    bool startCompositor();
+    void stopCompositor();
+    void stopApplication();
+    QString errorString;
+
+    QString display() const { return m_display; }
+    QString configDir() const;
+    QString preferencesPath() const;
+    QString preferencesText() const;
+
+    // Input. Points are in root window coordinates.
+    void moveTo(QPoint point);
+    void mouseDown();
+    void mouseUp();
+    // Press at the first point, drag through the others, release at the last.
+    void drag(const QList<QPoint> &points);
+    void click(QPoint point);
+    void key(const QString &keys);
+    void keyDown(const QString &key);
+    void keyUp(const QString &key);
+
+    QImage screenshot();
+    // Whether the overlay window is mapped.
+    bool overlayVisible();
+
+    QString log() const;
+    QString logPath() const;
+    bool waitForLog(const QString &text, int timeoutMs = 10000);
+    // Lets the application and the compositor catch up with the input.
+    void settle(int ms = 250);
+
+    int run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr);
+
+    static bool near(const QColor &actual, const QColor &expected, int tolerance = 12);
+
+private:
+    std::unique_ptr<QProcess> process(const QString &program, const QStringList &arguments);
+    void stop(std::unique_ptr<QProcess> &process);
+
+    Options m_options;
+    QTemporaryDir m_home;
+    QString m_display;
+    std::unique_ptr<QProcess> m_xvfb;
+    std::unique_ptr<QProcess> m_compositor;
+    std::unique_ptr<QProcess> m_app;
+};

@@ -1,0 +1,281 @@
+#include "E2ESession.h"
+
+#include <QTest>
+
+namespace {
+
+const QColor kRed(255, 59, 48);
+const QColor kGreen(40, 205, 65);
+const QColor kBlue(0, 122, 255);
+const QColor kPurple(175, 82, 222);
+const QColor kPink(255, 45, 85);
+const QSize kMonitor(1600, 1000);
+
+E2ESession::Options options(bool compositor = true, bool twoMonitors = false,
+                            QByteArray stored = {}) {
+    E2ESession::Options result;
+    result.compositor = compositor;
+    result.twoMonitors = twoMonitors;
+    result.monitorSize = kMonitor;
+    result.preferences = std::move(stored);
+    return result;
+}
+
+QByteArray preferences(const QString &entries) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>" +
+           entries.toUtf8() + "</dict></plist>\n";
+}
+
+QList<QPoint> line(QPoint from, QPoint to, int steps) {
+    QList<QPoint> points;
+    for (int i = 0; i <= steps; ++i)
+        points << from + (to - from) * i / steps;
+    return points;
+}
+
+#define START(session) QVERIFY2((session).start(), qPrintable((session).errorString))
+
+#define EXPECT_COLOR(image, point, color)                                                          \
+    QVERIFY2(E2ESession::near((image).pixelColor(point), color),                                   \
+             qPrintable(QStringLiteral("at %1,%2: %3, expected %4")                                \
+                            .arg((point).x())                                                      \
+                            .arg((point).y())                                                      \
+                            .arg((image).pixelColor(point).name(), QColor(color).name())))
+
+// A thin (1-point) outline covers two pixels by half each: it only leans towards its colour.
+bool leansTowards(const QImage &image, QPoint point, const QColor &color, const QColor &from) {
+    const auto distance = [](const QColor &a, const QColor &b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    const QColor actual = image.pixelColor(point);
+    return distance(actual, color) * 2 < distance(from, color) + 30;
+}
+
+#define EXPECT_TOWARDS(image, point, color, from)                                                  \
+    QVERIFY2(leansTowards(image, point, color, from),                                              \
+             qPrintable(QStringLiteral("at %1,%2: %3, expected near %4")                           \
+                            .arg((point).x())                                                      \
+                            .arg((point).y())                                                      \
+                            .arg((image).pixelColor(point).name(), QColor(color).name())))
+
+} // namespace
+
+class TestOverlay : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void eachToolDrawsWhereDragged() {
+        E2ESession session(options());
+        START(session);
+        const QColor background = session.screenshot().pixelColor(800, 500);
+
+        session.drag(line({100, 100}, {300, 100}, 8)); // the pen in red: the palette's start
+        session.key(QStringLiteral("3"));
+        session.key(QStringLiteral("l"));
+        session.drag(line({100, 200}, {300, 260}, 6));
+        session.key(QStringLiteral("4"));
+        session.key(QStringLiteral("r"));
+        session.drag(line({400, 100}, {600, 200}, 6));
+        session.key(QStringLiteral("5"));
+        session.key(QStringLiteral("c"));
+        session.drag(line({700, 100}, {900, 300}, 6));
+        session.key(QStringLiteral("9"));
+        session.key(QStringLiteral("a"));
+        session.drag(line({100, 400}, {400, 400}, 12));
+        session.settle();
+
+        const QImage shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(200, 100), kRed);
+        EXPECT_COLOR(shot, QPoint(200, 230), kGreen);
+        EXPECT_TOWARDS(shot, QPoint(400, 150), kBlue, background); // the outline
+        const QColor tinted(int(background.red() * 0.8 + kBlue.red() * 0.2),
+                            int(background.green() * 0.8 + kBlue.green() * 0.2),
+                            int(background.blue() * 0.8 + kBlue.blue() * 0.2));
+        EXPECT_COLOR(shot, QPoint(500, 150), tinted);     // the 0.2 fill
+        EXPECT_COLOR(shot, QPoint(700, 200), kPurple);    // the ellipse's left end
+        EXPECT_COLOR(shot, QPoint(800, 200), background); // not filled
+        EXPECT_COLOR(shot, QPoint(250, 400), kPink);      // the shaft
+        EXPECT_COLOR(shot, QPoint(392, 404), kPink);      // a barb behind the tip
+        EXPECT_COLOR(shot, QPoint(392, 396), kPink);      // and the other
+        EXPECT_COLOR(shot, QPoint(500, 400), background);
+        EXPECT_COLOR(shot, QPoint(200, 160), background);
+        QVERIFY(session.overlayVisible());
+    }
+
+    void clickWithoutDragLeavesNothingAndEscapeClearsThenHides() {
+        E2ESession session(options());
+        START(session);
+        const QColor background = session.screenshot().pixelColor(400, 300);
+        session.click({400, 300});
+        session.key(QStringLiteral("Escape")); // nothing was left: this Escape hides at once
+        session.settle();
+        QVERIFY(!session.overlayVisible());
+
+        E2ESession second(options());
+        START(second);
+        second.drag(line({300, 300}, {500, 300}, 6));
+        second.settle();
+        EXPECT_COLOR(second.screenshot(), QPoint(400, 300), kRed);
+        second.key(QStringLiteral("Escape"));
+        second.settle();
+        EXPECT_COLOR(second.screenshot(), QPoint(400, 300), background);
+        QVERIFY(second.overlayVisible());
+        second.key(QStringLiteral("Escape"));
+        second.settle();
+        QVERIFY(!second.overlayVisible());
+        QVERIFY(second.waitForLog(QStringLiteral("Overlay hidden")));
+    }
+
+    void shiftStraightensAPenStroke() {
+        E2ESession session(options());
+        START(session);
+        const QColor background = session.screenshot().pixelColor(700, 700);
+        session.moveTo({100, 500});
+        session.mouseDown();
+        for (const QPoint point : {QPoint(150, 540), QPoint(200, 500), QPoint(250, 540)})
+            session.moveTo(point);
+        session.keyDown(QStringLiteral("shift"));
+        session.moveTo({300, 500});
+        session.mouseUp();
+        session.keyUp(QStringLiteral("shift"));
+        session.settle();
+        const QImage shot = session.screenshot();
+        // One segment from the first drag point (150,540) to the last (300,500).
+        EXPECT_COLOR(shot, QPoint(225, 520), kRed);
+        EXPECT_COLOR(shot, QPoint(200, 501), background); // the zig-zag's peak is gone
+        EXPECT_COLOR(shot, QPoint(120, 515), background); // so is the stretch from the press
+    }
+
+    void paletteFollowsTheStoredChoice() {
+        E2ESession first(options());
+        START(first);
+        const QString stored = first.preferencesText().simplified().remove(QLatin1Char(' '));
+        QVERIFY2(stored.contains(QStringLiteral("<key>UpdateToolsOnScreen</key><false/>")),
+                 qPrintable(stored));
+        const QColor background = first.screenshot().pixelColor(800, 500);
+        // Where the first colour button would be: nothing on the first start.
+        const QPoint redButton(47 - 10, 190 + 17);
+        EXPECT_COLOR(first.screenshot(), redButton, background);
+
+        E2ESession shown(options(
+            true, false, preferences(QStringLiteral("<key>UpdateToolsOnScreen</key><true/>"))));
+        START(shown);
+        const QImage shot = shown.screenshot();
+        EXPECT_COLOR(shot, redButton, kRed); // selected: filled with its colour
+        EXPECT_COLOR(shot, QPoint(47 - 10, 190 + 50 + 17), QColor(Qt::white)); // yellow: a disc
+        shown.key(QStringLiteral("2"));
+        shown.settle();
+        EXPECT_COLOR(shown.screenshot(), QPoint(47 - 10, 190 + 50 + 17), QColor(255, 204, 0));
+    }
+
+    void eachMonitorKeepsItsOwnDrawings() {
+        E2ESession session(options(true, true));
+        START(session);
+        const QColor background = session.screenshot().pixelColor(800, 800);
+        session.drag(line({300, 300}, {500, 300}, 6));
+        session.moveTo({2000, 500});
+        session.settle(900); // the tracker polls every 0.3 s
+        session.key(QStringLiteral("3"));
+        session.drag(line({1900, 600}, {2100, 600}, 6));
+        session.settle();
+        QImage shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(2000, 600), kGreen);
+        EXPECT_COLOR(shot, QPoint(400, 300), background); // the overlay left the first monitor
+        QVERIFY2(session.log().contains(QStringLiteral("Overlay moved to RIGHT")),
+                 qPrintable(session.log().right(900)));
+
+        session.moveTo({800, 800});
+        session.settle(900);
+        shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(400, 300), kRed); // its drawings came back
+        EXPECT_COLOR(shot, QPoint(2000, 600), background);
+    }
+
+    void undoAndRedoWithTheKeyboard() {
+        E2ESession session(options());
+        START(session);
+        const QColor background = session.screenshot().pixelColor(400, 300);
+        session.drag(line({300, 300}, {500, 300}, 6));
+        session.key(QStringLiteral("ctrl+z"));
+        session.settle();
+        EXPECT_COLOR(session.screenshot(), QPoint(400, 300), background);
+        session.key(QStringLiteral("ctrl+shift+z"));
+        session.settle();
+        EXPECT_COLOR(session.screenshot(), QPoint(400, 300), kRed);
+        session.key(QStringLiteral("ctrl+4")); // a drawing key with Ctrl does nothing at all
+        session.drag(line({300, 400}, {500, 400}, 6));
+        session.settle();
+        EXPECT_COLOR(session.screenshot(), QPoint(400, 400), kRed);
+    }
+
+    void aRemovedMonitorTakesNoDrawingsWithIt() {
+        E2ESession session(options(true, true));
+        START(session);
+        const QColor background = session.screenshot().pixelColor(800, 800);
+        session.drag(line({300, 300}, {500, 300}, 6));
+        session.moveTo({2000, 500});
+        session.settle(900);
+        session.key(QStringLiteral("3"));
+        session.drag(line({1900, 600}, {2100, 600}, 6));
+        session.settle();
+
+        session.run(QStringLiteral("xrandr"),
+                    {QStringLiteral("--delmonitor"), QStringLiteral("RIGHT")});
+        session.settle(900);
+        QImage shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(400, 300), kRed); // back on the remaining monitor, with its own
+        QVERIFY(!E2ESession::near(shot.pixelColor(1000, 600), kGreen));
+
+        session.run(QStringLiteral("xrandr"),
+                    {QStringLiteral("--setmonitor"), QStringLiteral("RIGHT"),
+                     QStringLiteral("1600/508x1000/286+1600+0"), QStringLiteral("none")});
+        session.moveTo({2200, 500});
+        session.settle(1200);
+        shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(2000, 600), kGreen); // the monitor's drawings are back
+        EXPECT_COLOR(shot, QPoint(400, 300), background);
+    }
+
+    void followsACompositorThatStopsAndStarts() {
+        E2ESession session(options());
+        START(session);
+        session.drag(line({300, 300}, {500, 300}, 6));
+        session.stopCompositor();
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor stopped")));
+        session.settle(400);
+        const QColor desktop(0x33, 0x66, 0x99);
+        QImage shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(800, 700), desktop); // not a black screen
+        EXPECT_COLOR(shot, QPoint(400, 300), kRed);
+        session.drag(line({300, 500}, {500, 500}, 6)); // drawing goes on
+        QVERIFY(session.startCompositor());
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor started")));
+        session.settle(400);
+        shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(400, 300), kRed);
+        EXPECT_COLOR(shot, QPoint(400, 500), kRed);
+        QVERIFY(!E2ESession::near(shot.pixelColor(800, 700), QColor(Qt::black), 30));
+    }
+
+    void withoutACompositorDrawsWhereDragged() {
+        E2ESession session(options(false));
+        START(session);
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor not running")));
+        const QColor desktop(0x33, 0x66, 0x99);
+        EXPECT_COLOR(session.screenshot(), QPoint(800, 500), desktop); // not a black screen
+        session.drag(line({300, 300}, {600, 400}, 8));
+        session.key(QStringLiteral("4"));
+        session.key(QStringLiteral("r"));
+        session.drag(line({700, 200}, {900, 300}, 4));
+        session.settle();
+        const QImage shot = session.screenshot();
+        EXPECT_COLOR(shot, QPoint(450, 350), kRed);
+        // Without a compositor an antialiased edge shows darker, but it shows.
+        QVERIFY(!E2ESession::near(shot.pixelColor(700, 250), desktop, 40));
+        EXPECT_COLOR(shot, QPoint(800, 250), desktop); // the fill does not hide the desktop
+        EXPECT_COLOR(shot, QPoint(1200, 800), desktop);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOverlay)
+#include "tst_overlay.moc"

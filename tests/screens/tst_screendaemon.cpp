@@ -1,0 +1,131 @@
+#include "platform/DiagnosticLog.h"
+#include "platform/ScreenIdentity.h"
+#include "screens/ScreenDaemon.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QTest>
+
+namespace {
+
+struct Recorder {
+    QObject observer;
+    QList<QPair<QScreen *, QScreen *>> changes;
+    QList<QScreen *> current;
+    QStringList seenCurrentDuringChange;
+
+    explicit Recorder(ScreenDaemon &daemon) {
+        daemon.screenChanged.watch(&observer, [this, &daemon](const ScreenChange &change) {
+            changes.append(qMakePair(change.old.data(), change.current.data()));
+            // The tracker reports the pair before it moves on.
+            seenCurrentDuringChange
+                << (daemon.currentScreen.value() ? daemon.currentScreen.value()->name()
+                                                 : QStringLiteral("none"));
+        });
+        daemon.currentScreen.watch(
+            &observer, [this](const QPointer<QScreen> &screen) { current.append(screen.data()); });
+        current.clear(); // the value handed over at subscription
+    }
+};
+
+} // namespace
+
+class TestScreenDaemon : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void halfOpenRectangles() {
+        const QRect frame(100, 50, 200, 100);
+        QVERIFY(ScreenDaemon::contains(frame, {100, 50})); // top-left corner: on it
+        QVERIFY(ScreenDaemon::contains(frame, {299, 149}));
+        QVERIFY(!ScreenDaemon::contains(frame, {300, 60}));  // right edge: not on it
+        QVERIFY(!ScreenDaemon::contains(frame, {150, 150})); // bottom edge: not on it
+        QVERIFY(!ScreenDaemon::contains(frame, {99, 60}));
+    }
+
+    void reportsEachChangeOnceBeforeMoving() {
+        ScreenDaemon daemon;
+        QPoint pointer(10, 10);
+        daemon.pointerPosition = [&] { return pointer; };
+        daemon.isApplicationActive = [] { return true; };
+        Recorder recorder(daemon);
+        QScreen *left = QGuiApplication::screens().at(0);
+        QScreen *right = QGuiApplication::screens().at(1);
+
+        daemon.start(); // the first check runs at once
+        QCOMPARE(recorder.changes, (QList<QPair<QScreen *, QScreen *>>{{nullptr, left}}));
+        daemon.checkScreen();
+        pointer = {700, 300};
+        daemon.checkScreen(); // still on the left screen
+        QCOMPARE(recorder.changes.size(), 1);
+
+        pointer = {800, 0}; // the border belongs to the screen on its right
+        daemon.checkScreen();
+        QCOMPARE(recorder.changes.last(), qMakePair(left, right));
+        QCOMPARE(recorder.seenCurrentDuringChange,
+                 (QStringList{QStringLiteral("none"), QStringLiteral("LEFT")}));
+        QCOMPARE(recorder.current, (QList<QScreen *>{left, right}));
+
+        pointer = {5000, 5000}; // on no screen at all: reported like any change
+        daemon.checkScreen();
+        QCOMPARE(recorder.changes.last(), qMakePair(right, static_cast<QScreen *>(nullptr)));
+        daemon.stop();
+    }
+
+    void pollsOnlyWhileActive() {
+        ScreenDaemon daemon;
+        QPoint pointer(10, 10);
+        bool active = false;
+        daemon.pointerPosition = [&] { return pointer; };
+        daemon.isApplicationActive = [&] { return active; };
+        Recorder recorder(daemon);
+        daemon.start();
+        pointer = {900, 10};
+        QTest::qWait(400);
+        QVERIFY(recorder.changes.isEmpty()); // inactive: nothing, even with the timer running
+        active = true;
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.changes.size(), 1, 2000); // the 0.3 s poll
+        QCOMPARE(recorder.changes.first().second, QGuiApplication::screens().at(1));
+        daemon.stop();
+    }
+
+    void stopWritesOnce() {
+        QStringList lines;
+        DiagnosticLog::setSink([&](const QString &line) { lines << line; });
+        ScreenDaemon daemon;
+        daemon.isApplicationActive = [] { return false; };
+        daemon.stop(); // never started: nothing
+        daemon.start();
+        daemon.start(); // a restart stops the old timer first
+        daemon.stop();
+        daemon.stop();
+        DiagnosticLog::setSink({});
+        QCOMPARE(lines.filter(QStringLiteral("Started Timer")).size(), 2);
+        QCOMPARE(lines.filter(QStringLiteral("Stopped Timer")).size(), 2);
+    }
+
+    void displayIdentity() {
+        QScreen *left = QGuiApplication::screens().at(0);
+        QScreen *right = QGuiApplication::screens().at(1);
+        QVERIFY(ScreenIdentity::displayID(left) != ScreenIdentity::displayID(right));
+        QCOMPARE(ScreenIdentity::displayID(left), ScreenIdentity::displayID(left));
+        QCOMPARE(ScreenIdentity::displayID(nullptr), 0u);
+        QCOMPARE(ScreenIdentity::displayName(left), QString()); // no EDID here: unknown
+    }
+};
+
+int main(int argc, char *argv[]) {
+    QTemporaryFile config;
+    if (!config.open())
+        return 1;
+    config.write(R"({"screens": [
+        {"name": "LEFT", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "RIGHT", "x": 800, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+    QGuiApplication app(argc, argv);
+    TestScreenDaemon test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_screendaemon.moc"
