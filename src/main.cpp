@@ -2,20 +2,94 @@
 #include "drawing/MainWindowController.h"
 #include "platform/AppActivation.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/InstanceChannel.h"
 #include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/PreferenceStore.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+// The actions a second launch or `quillory --action NAME` may ask for, with the palette index
+// of the tools.
+const QStringList kActions = {
+    QStringLiteral("activate"), QStringLiteral("toggle-tools"), QStringLiteral("pen"),
+    QStringLiteral("line"),     QStringLiteral("arrow"),        QStringLiteral("rect"),
+    QStringLiteral("circle"),   QStringLiteral("timer"),        QStringLiteral("save"),
+    QStringLiteral("copy"),     QStringLiteral("quit")};
+const QStringList kTools = {QStringLiteral("pen"), QStringLiteral("line"), QStringLiteral("arrow"),
+                            QStringLiteral("rect"), QStringLiteral("circle")};
+
+void describe(QCommandLineParser &parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Draw on the screen while you present.\n\n"
+                       "With --action, sends one action to the running Quillory and exits:\n  ") +
+        kActions.join(QStringLiteral(", ")) +
+        QStringLiteral("\nBind these to your desktop's own shortcuts where X11 key grabs do not "
+                       "reach (Wayland sessions)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("action"),
+                      QStringLiteral("Send an action to the running Quillory."),
+                      QStringLiteral("name")});
+}
+
+bool wantsRemote(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--action" || arg.startsWith("--action=") || arg == "-h" || arg == "--help" ||
+            arg == "--help-all" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+void printError(const QString &text) {
+    std::fprintf(stderr, "quillory: %s\n", qPrintable(text));
+}
+
+// `quillory --action NAME` (and --help): no display needed.
+int runRemote(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    describe(parser);
+    parser.process(app);
+    const QString action = parser.value(QStringLiteral("action"));
+    if (!kActions.contains(action)) {
+        printError(QStringLiteral("unknown action \"%1\"; the actions are: %2")
+                       .arg(action, kActions.join(QStringLiteral(", "))));
+        return 2;
+    }
+    QString message;
+    if (InstanceChannel::send(action, &message) != InstanceChannel::Result::done) {
+        printError(message);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 // The composition root: creates the controllers of every layer and wires the channels that
 // lower layers own to the code of the higher ones.
 int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quillory"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLORY_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
     QApplication::setDesktopFileName(QStringLiteral("quillory"));
+    if (wantsRemote(argc, argv))
+        return runRemote(argc, argv);
+
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    describe(parser);
+    parser.process(app);
     Localization::install();
 
     AppActivation &activation = AppActivation::shared();
@@ -28,6 +102,37 @@ int main(int argc, char *argv[]) {
     hooks.hideApplication = [&activation] { activation.hide(); };
 
     MainWindowController overlay(PreferenceStore::standard(), screens, hooks);
+    DrawingViewModel &model = overlay.contentViewController().model;
+
+    InstanceChannel channel;
+    const auto perform = [&](const QString &action) {
+        if (action == QStringLiteral("activate")) {
+            overlay.showWindow();
+        } else if (action == QStringLiteral("toggle-tools")) {
+            NotificationCenter::defaultCenter().post(QStringLiteral("UpdateToolsOnScreen"));
+        } else if (kTools.contains(action)) {
+            model.shapeKeyboardKeyHandler.notify(int(kTools.indexOf(action)));
+        } else if (action == QStringLiteral("quit")) {
+            QCoreApplication::quit();
+        } else if (kActions.contains(action)) {
+            QLOG("Action", action, "is not available yet");
+        } else {
+            return false;
+        }
+        return true;
+    };
+    if (channel.listen(perform) == InstanceChannel::Listen::alreadyRunning) {
+        // Hand over to the running Quillory, which comes to the front.
+        QString message;
+        if (InstanceChannel::send(QStringLiteral("activate"), &message) ==
+            InstanceChannel::Result::done) {
+            QLOG("Quillory is already running; brought it to the front");
+            return 0;
+        }
+        printError(message);
+        return 1;
+    }
+
     overlay.showWindow();
     QLOG("Quillory started");
     return app.exec();

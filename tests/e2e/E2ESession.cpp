@@ -20,6 +20,7 @@ E2ESession::E2ESession(Options options)
 E2ESession::~E2ESession() {
     stop(m_app);
     stop(m_compositor);
+    stop(m_bus);
     stop(m_xvfb);
 }
 
@@ -94,6 +95,21 @@ bool E2ESession::start() {
     moveTo({size.width() - 40, size.height() - 40});
     if (m_options.compositor && !startCompositor())
         return false;
+    if (m_options.sessionBus) {
+        // A private session bus: the single-instance name and --action go through it.
+        m_bus = process(QStringLiteral("dbus-daemon"),
+                        {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                         QStringLiteral("--print-address=1")});
+        m_bus->start();
+        QDeadlineTimer busDeadline(10000);
+        while (m_bus->waitForStarted(100) && !m_bus->canReadLine() && !busDeadline.hasExpired())
+            m_bus->waitForReadyRead(100);
+        m_busAddress = QString::fromUtf8(m_bus->readLine().trimmed());
+        if (m_busAddress.isEmpty()) {
+            errorString = QStringLiteral("dbus-daemon gave no address");
+            return false;
+        }
+    }
     if (!m_options.preferences.isEmpty()) {
         QDir().mkpath(configDir());
         QFile file(preferencesPath());
@@ -107,16 +123,7 @@ bool E2ESession::start() {
 
 bool E2ESession::startApplication() {
     m_app = process(QStringLiteral(QUILLORY_BINARY), {});
-    QProcessEnvironment env = m_app->processEnvironment();
-    env.insert(QStringLiteral("HOME"), m_home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/.config"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("0"));
-    env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    m_app->setProcessEnvironment(env);
+    m_app->setProcessEnvironment(applicationEnvironment());
     // A file, not a pipe: a chatty application must never block on a full pipe.
     m_app->setProcessChannelMode(QProcess::MergedChannels);
     m_app->setStandardOutputFile(logPath());
@@ -135,6 +142,42 @@ bool E2ESession::startApplication() {
 
 void E2ESession::stopApplication() {
     stop(m_app);
+}
+
+QProcessEnvironment E2ESession::applicationEnvironment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("0"));
+    env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (m_busAddress.isEmpty())
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    else
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
+    return env;
+}
+
+int E2ESession::runQuillory(const QStringList &arguments, QByteArray *output) {
+    std::unique_ptr<QProcess> child = process(QStringLiteral(QUILLORY_BINARY), arguments);
+    child->setProcessEnvironment(applicationEnvironment());
+    child->setProcessChannelMode(QProcess::MergedChannels);
+    child->start();
+    if (!child->waitForFinished(20000)) {
+        child->kill();
+        child->waitForFinished();
+        return -1;
+    }
+    if (output)
+        *output = child->readAll();
+    return child->exitStatus() == QProcess::NormalExit ? child->exitCode() : -1;
+}
+
+bool E2ESession::applicationRunning() const {
+    return m_app && m_app->state() != QProcess::NotRunning;
 }
 
 bool E2ESession::startCompositor() {

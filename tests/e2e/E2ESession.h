@@ -24,6 +24,7 @@ public:
         QSize monitorSize{1280, 800};
         QByteArray preferences; // written to preferences.plist before the start
         QString rootColor = QStringLiteral("#336699");
+        bool sessionBus = true;
     };
 
     explicit E2ESession(Options options);
@@ -66,6 +67,9 @@ public:
     void settle(int ms = 250);
 
     int run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr);
+    // Runs another quillory (a second launch, or --action) as this session's user would.
+    int runQuillory(const QStringList &arguments, QByteArray *output = nullptr);
+    bool applicationRunning() const;
 
     static bool near(const QColor &actual, const QColor &expected, int tolerance = 12);
 
@@ -76,7 +80,11 @@ private:
     Options m_options;
     QTemporaryDir m_home;
     QString m_display;
+    QProcessEnvironment applicationEnvironment() const;
+
     std::unique_ptr<QProcess> m_xvfb;
+    std::unique_ptr<QProcess> m_bus;
+    QString m_busAddress;
     std::unique_ptr<QProcess> m_compositor;
     std::unique_ptr<QProcess> m_app;
 };

@@ -1,0 +1,61 @@
+#include "platform/InstanceChannel.h"
+
+#include "platform/DiagnosticLog.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+
+const QString InstanceChannel::serviceName = QStringLiteral("org.quillory.Quillory");
+const QString InstanceChannel::objectPath = QStringLiteral("/org/quillory/Quillory");
+
+InstanceChannel::InstanceChannel(QObject *parent)
+    : QObject(parent) {}
+
+InstanceChannel::Listen InstanceChannel::listen(std::function<bool(const QString &)> handler) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        QLOG_ERROR("No session bus:", bus.lastError().message(),
+                   "- a second launch cannot find this one, --action will not reach it");
+        return Listen::noBus;
+    }
+    m_handler = std::move(handler);
+    if (!bus.registerService(serviceName)) {
+        if (bus.interface()->isServiceRegistered(serviceName))
+            return Listen::alreadyRunning;
+        QLOG_ERROR("Could not take the bus name", serviceName, bus.lastError().message());
+        return Listen::noBus;
+    }
+    bus.registerObject(objectPath, this, QDBusConnection::ExportAllSlots);
+    return Listen::listening;
+}
+
+bool InstanceChannel::Action(const QString &name) {
+    QLOG("Remote action", name);
+    return m_handler && m_handler(name);
+}
+
+InstanceChannel::Result InstanceChannel::send(const QString &action, QString *message) {
+    const auto fail = [message](Result result, const QString &text) {
+        if (message)
+            *message = text;
+        return result;
+    };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return fail(Result::noBus, QStringLiteral("no session D-Bus to reach Quillory through (%1)")
+                                       .arg(bus.lastError().message()));
+    if (!bus.interface()->isServiceRegistered(serviceName))
+        return fail(Result::nothingRunning, QStringLiteral("Quillory is not running"));
+    QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, serviceName,
+                                                       QStringLiteral("Action"));
+    call << action;
+    const QDBusReply<bool> reply = bus.call(call, QDBus::Block, 5000);
+    if (!reply.isValid())
+        return fail(Result::nothingRunning,
+                    QStringLiteral("Quillory did not answer: %1").arg(reply.error().message()));
+    if (!reply.value())
+        return fail(Result::unknownAction, QStringLiteral("unknown action \"%1\"").arg(action));
+    return Result::done;
+}

@@ -1,0 +1,67 @@
+#include "E2ESession.h"
+
+#include <QTest>
+
+namespace {
+const QColor kRed(255, 59, 48);
+
+QList<QPoint> line(QPoint from, QPoint to, int steps) {
+    QList<QPoint> points;
+    for (int i = 0; i <= steps; ++i)
+        points << from + (to - from) * i / steps;
+    return points;
+}
+
+E2ESession::Options options() {
+    E2ESession::Options result;
+    result.monitorSize = QSize(1600, 1000);
+    return result;
+}
+} // namespace
+
+// One Quillory per session, and `quillory --action NAME` as its remote control.
+class TestRemote : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void actionsReachTheRunningInstance() {
+        E2ESession session(options());
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        const QColor background = session.screenshot().pixelColor(700, 700);
+
+        QByteArray output;
+        QCOMPARE(
+            session.runQuillory({QStringLiteral("--action"), QStringLiteral("bogus")}, &output), 2);
+        QVERIFY(output.contains("unknown action \"bogus\""));
+
+        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("arrow")}), 0);
+        session.drag(line({300, 300}, {600, 300}, 12));
+        session.settle();
+        const QImage arrow = session.screenshot();
+        QVERIFY(E2ESession::near(arrow.pixelColor(592, 304), kRed)); // a barb: the arrow tool
+
+        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("toggle-tools")}),
+                 0);
+        session.settle();
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(37, 207), kRed)); // the palette
+
+        // Escape twice hides the overlay; a second launch brings it back and exits.
+        session.key(QStringLiteral("Escape"));
+        session.key(QStringLiteral("Escape"));
+        session.settle();
+        QVERIFY(!session.overlayVisible());
+        QCOMPARE(session.runQuillory({}, &output), 0);
+        session.settle();
+        QVERIFY(session.overlayVisible());
+        QVERIFY(session.applicationRunning());
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 300), background));
+
+        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("quit")}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
+        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("pen")}, &output),
+                 1);
+        QVERIFY2(output.contains("not running"), output.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRemote)
+#include "tst_remote.moc"
