@@ -1,9 +1,9 @@
+#include "TwoScreens.h"
 #include "drawing/DrawingViewModel.h"
 #include "platform/Localization.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QTemporaryFile>
 #include <QTest>
 
 namespace {
@@ -321,18 +321,7 @@ private Q_SLOTS:
 };
 
 int main(int argc, char *argv[]) {
-    // Two side-by-side screens on the offscreen platform.
-    QTemporaryFile config;
-    if (!config.open())
-        return 1;
-    config.write(R"({"screens": [
-        {"name": "LEFT", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-        {"name": "RIGHT", "x": 800, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    config.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
-    QApplication app(argc, argv);
-    TestDrawingViewModel test;
-    return QTest::qExec(&test, argc, argv);
+    return runWithTwoScreens<TestDrawingViewModel>(argc, argv);
 }
 
 #include "tst_drawingviewmodel.moc"

@@ -1,10 +1,10 @@
+#include "TwoScreens.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/ScreenIdentity.h"
 #include "screens/ScreenDaemon.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryFile>
 #include <QTest>
 
 namespace {
@@ -115,17 +115,7 @@ private Q_SLOTS:
 };
 
 int main(int argc, char *argv[]) {
-    QTemporaryFile config;
-    if (!config.open())
-        return 1;
-    config.write(R"({"screens": [
-        {"name": "LEFT", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-        {"name": "RIGHT", "x": 800, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    config.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
-    QGuiApplication app(argc, argv);
-    TestScreenDaemon test;
-    return QTest::qExec(&test, argc, argv);
+    return runWithTwoScreens<TestScreenDaemon>(argc, argv);
 }
 
 #include "tst_screendaemon.moc"
