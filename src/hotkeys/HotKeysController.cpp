@@ -1,0 +1,157 @@
+#include "hotkeys/HotKeysController.h"
+
+#include "hotkeys/HotKey.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/FatalError.h"
+
+#include <limits>
+#include <string_view>
+
+namespace {
+
+// The status the registry gives itself when there is no service to ask.
+constexpr int kNoBackend = -1;
+
+struct Registry {
+    std::shared_ptr<HotKeyBackend> backend;
+    std::map<quint32, HotKeysController::HotKeyBox> hotKeys;
+    quint32 hotKeysCount = 0;
+    void *eventHandler = nullptr;
+};
+
+Registry &registry() {
+    // Never destroyed: a hotkey held by another static may be released after main returns
+    // and still unregisters itself then.
+    static Registry *const instance = new Registry;
+    return *instance;
+}
+
+} // namespace
+
+void HotKeysController::setBackend(std::shared_ptr<HotKeyBackend> backend) {
+    registry().backend = std::move(backend);
+    // The handler belongs to the service it was installed with.
+    registry().eventHandler = nullptr;
+}
+
+HotKeyBackend *HotKeysController::backend() {
+    return registry().backend.get();
+}
+
+void HotKeysController::registerHotKey(const std::shared_ptr<HotKey> &hotKey) {
+    Registry &state = registry();
+    for (const auto &[id, box] : state.hotKeys) {
+        if (box.identifier == hotKey->identifier())
+            return;
+    }
+    if (state.hotKeysCount == std::numeric_limits<quint32>::max())
+        QUILLORY_FATAL(QStringLiteral("hotkey ids are used up"));
+    const quint32 id = ++state.hotKeysCount;
+    // The entry goes in before the service is asked, and stays when it refuses: the hotkey
+    // then simply never fires.
+    HotKeyBox &box = state.hotKeys[id] = HotKeyBox{hotKey->identifier(), hotKey, id, nullptr};
+
+    const KeyCombo &combo = hotKey->keyCombo();
+    void *reference = nullptr;
+    const int status =
+        state.backend ? state.backend->registerHotKey(combo.carbonKeyCode, combo.carbonModifiers,
+                                                      signature(), id, &reference)
+                      : kNoBackend;
+    if (status != noErr || !reference) {
+        // The user only notices that a shortcut does nothing, so say which one and why.
+        QLOG_ERROR("Could not register the hotkey", combo.nativeText(),
+                   "(" + combo.description() + "):",
+                   state.backend ? QStringLiteral("status %1; the combination is probably in use "
+                                                  "by another program. It will not respond.")
+                                       .arg(status)
+                                 : QStringLiteral("no hotkey service. It will not respond."));
+        return;
+    }
+    box.carbonEventHotKey = reference;
+    updateEventHandler();
+}
+
+void HotKeysController::unregisterHotKey(const HotKey &hotKey) {
+    Registry &state = registry();
+    for (auto entry = state.hotKeys.begin(); entry != state.hotKeys.end(); ++entry) {
+        if (entry->second.identifier != hotKey.identifier())
+            continue;
+        // A refused registration has no reference to end.
+        if (entry->second.carbonEventHotKey && state.backend)
+            state.backend->unregisterHotKey(entry->second.carbonEventHotKey);
+        entry->second.hotKey.reset();
+        state.hotKeys.erase(entry);
+        return;
+    }
+}
+
+std::shared_ptr<HotKey> HotKeysController::hotKey(quint32 carbonHotKeyID) {
+    Registry &state = registry();
+    const auto entry = state.hotKeys.find(carbonHotKeyID);
+    if (entry == state.hotKeys.end())
+        return nullptr;
+    if (std::shared_ptr<HotKey> live = entry->second.hotKey.lock())
+        return live;
+    state.hotKeys.erase(entry);
+    return nullptr;
+}
+
+int HotKeysController::handleCarbonEvent(const HotKeyEvent *event) {
+    if (!event)
+        return eventNotHandledErr;
+    if (event->parameterStatus != noErr)
+        return event->parameterStatus;
+    if (event->hotKeyID.signature != signature())
+        return eventNotHandledErr;
+    // Held for the call: a handler may release its own hotkey.
+    const std::shared_ptr<HotKey> target = hotKey(event->hotKeyID.id);
+    if (!target || target->isPaused())
+        return eventNotHandledErr;
+
+    HotKey::Handler handler;
+    if (event->kind == kEventHotKeyPressed)
+        handler = target->keyDownHandler();
+    else if (event->kind == kEventHotKeyReleased)
+        handler = target->keyUpHandler();
+    if (!handler)
+        return eventNotHandledErr;
+    // Called from a copy, so a handler may replace itself while it runs.
+    handler();
+    return noErr;
+}
+
+void HotKeysController::updateEventHandler() {
+    Registry &state = registry();
+    if (state.hotKeysCount == 0 || state.eventHandler || !state.backend)
+        return;
+    void *reference = nullptr;
+    const int status = state.backend->installEventHandler(
+        [](const HotKeyEvent *event) { return handleCarbonEvent(event); }, &reference);
+    if (status != noErr || !reference) {
+        QLOG_ERROR("Could not install the hotkey event handler: status", status);
+        return;
+    }
+    state.eventHandler = reference;
+}
+
+const std::map<quint32, HotKeysController::HotKeyBox> &HotKeysController::hotKeys() {
+    return registry().hotKeys;
+}
+
+quint32 HotKeysController::hotKeysCount() {
+    return registry().hotKeysCount;
+}
+
+void *HotKeysController::eventHandler() {
+    return registry().eventHandler;
+}
+
+quint32 HotKeysController::signature() {
+    static const quint32 code = [] {
+        quint32 value = 0;
+        for (const char character : std::string_view("PzHk"))
+            value = (value << 8) + quint8(character);
+        return value;
+    }();
+    return code;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <functional>
+
+// The system-wide hotkey service, in the shape of the reference platform's Carbon calls so
+// that the registry above it keeps that platform's behaviour. On X11 a registration is a key
+// grab on the root window; another client's grab (BadAccess) is a non-zero status.
+//
+// Everything happens on the main thread: events are delivered from the main event loop.
+
+// Statuses. 0 is success; the others are the reference platform's values.
+inline constexpr int noErr = 0;
+inline constexpr int eventParameterNotFoundErr = -9870;
+inline constexpr int eventNotHandledErr = -9874;
+inline constexpr int eventHotKeyExistsErr = -9878;
+inline constexpr int eventHotKeyInvalidErr = -9879;
+
+// Event kinds of the keyboard class.
+inline constexpr quint32 kEventHotKeyPressed = 5;
+inline constexpr quint32 kEventHotKeyReleased = 6;
+
+// What identifies a registration: the registering process's signature and its own id.
+struct EventHotKeyID {
+    quint32 signature = 0;
+    quint32 id = 0;
+
+    friend bool operator==(const EventHotKeyID &, const EventHotKeyID &) = default;
+};
+
+// A hotkey event. Reading the hotkey id may fail (parameterStatus non-zero), as reading an
+// event parameter may on the reference platform; the id is then meaningless.
+struct HotKeyEvent {
+    quint32 kind = kEventHotKeyPressed;
+    EventHotKeyID hotKeyID;
+    int parameterStatus = noErr;
+};
+
+class HotKeyBackend {
+public:
+    // Answers an event with a status: noErr when it was handled, eventNotHandledErr when not.
+    using EventHandler = std::function<int(const HotKeyEvent *event)>;
+
+    virtual ~HotKeyBackend() = default;
+
+    // Registers a combination (virtual key code, Carbon modifier mask) under (signature, id).
+    // On success returns noErr and sets *reference to a non-null value naming the
+    // registration; otherwise returns a non-zero status and leaves *reference alone. A
+    // combination that is registered already is refused (eventHotKeyExistsErr): one key
+    // press goes to one registration.
+    virtual int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature,
+                               quint32 id, void **reference) = 0;
+    // Ends the registration a reference names.
+    virtual int unregisterHotKey(void *reference) = 0;
+    // Installs the one handler that receives pressed and released events of every
+    // registration; it is never removed. Sets *reference on success.
+    virtual int installEventHandler(EventHandler handler, void **reference) = 0;
+};
