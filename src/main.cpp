@@ -1,15 +1,21 @@
+#include "app/AppDelegate.h"
+#include "app/CustomApplication.h"
+#include "app/RequestChannels.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/MainWindowController.h"
+#include "hotkeys/HotKeysController.h"
 #include "platform/AppActivation.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
+#include "platform/X11HotKeyBackend.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/PreferenceStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QShortcut>
 
 #include <cstdio>
 
@@ -86,7 +92,7 @@ int main(int argc, char *argv[]) {
         return runRemote(argc, argv);
 
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication app(argc, argv);
+    CustomApplication app(argc, argv);
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
@@ -97,28 +103,54 @@ int main(int argc, char *argv[]) {
     QObject::connect(&activation, &AppActivation::didBecomeActive, &screens, &ScreenDaemon::start);
     QObject::connect(&activation, &AppActivation::didResignActive, &screens, &ScreenDaemon::stop);
 
+    if (std::shared_ptr<HotKeyBackend> backend = X11HotKeyBackend::create())
+        HotKeysController::setBackend(std::move(backend));
+    else
+        QLOG("No X11 connection: global shortcuts work through quillory --action only");
+
+    PreferenceStore &preferences = PreferenceStore::standard();
     DrawingHooks &hooks = DrawingHooks::shared();
     hooks.screenChanged = &screens.screenChanged;
+    hooks.saveScreenshotRequest = &RequestChannels::saveScreenshotRequest();
+    hooks.copyScreenshotRequest = &RequestChannels::copyScreenshotRequest();
     hooks.hideApplication = [&activation] { activation.hide(); };
 
-    MainWindowController overlay(PreferenceStore::standard(), screens, hooks);
-    DrawingViewModel &model = overlay.contentViewController().model;
+    MainWindowController overlay(preferences, screens, hooks);
+    AppDelegate delegate(preferences, overlay);
+    hooks.closePopover = [&delegate] { delegate.closePopover(); };
+
+    // The commands an application menu would carry, as keys while Quillory is active.
+    QShortcut save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window());
+    save.setContext(Qt::ApplicationShortcut);
+    QObject::connect(&save, &QShortcut::activated, &delegate,
+                     [&delegate] { delegate.saveButtonPressed(); });
+    QShortcut help(QKeySequence(Qt::Key_F1), overlay.window());
+    help.setContext(Qt::ApplicationShortcut);
+    QObject::connect(&help, &QShortcut::activated, &delegate,
+                     [&delegate] { delegate.helpPressed(); });
 
     InstanceChannel channel;
     const auto perform = [&](const QString &action) {
-        if (action == QStringLiteral("activate")) {
-            overlay.showWindow();
-        } else if (action == QStringLiteral("toggle-tools")) {
-            NotificationCenter::defaultCenter().post(QStringLiteral("UpdateToolsOnScreen"));
-        } else if (kTools.contains(action)) {
-            model.shapeKeyboardKeyHandler.notify(int(kTools.indexOf(action)));
-        } else if (action == QStringLiteral("quit")) {
+        static const QMap<QString, AppDelegate::Row> rows = {
+            {QStringLiteral("toggle-tools"), AppDelegate::DesktopTools},
+            {QStringLiteral("pen"), AppDelegate::Line},
+            {QStringLiteral("line"), AppDelegate::StrightLine},
+            {QStringLiteral("arrow"), AppDelegate::Arrow},
+            {QStringLiteral("rect"), AppDelegate::Rectangle},
+            {QStringLiteral("circle"), AppDelegate::Circle},
+            {QStringLiteral("timer"), AppDelegate::Timer}};
+        if (action == QStringLiteral("activate"))
+            delegate.activateApp();
+        else if (rows.contains(action))
+            delegate.performHotKeyAction(rows.value(action));
+        else if (action == QStringLiteral("save"))
+            delegate.saveButtonPressed();
+        else if (action == QStringLiteral("copy"))
+            delegate.copyButtonPressed();
+        else if (action == QStringLiteral("quit"))
             QCoreApplication::quit();
-        } else if (kActions.contains(action)) {
-            QLOG("Action", action, "is not available yet");
-        } else {
+        else
             return false;
-        }
         return true;
     };
     if (channel.listen(perform) == InstanceChannel::Listen::alreadyRunning) {
@@ -133,7 +165,7 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    overlay.showWindow();
+    delegate.applicationDidFinishLaunching();
     QLOG("Quillory started");
     return app.exec();
 }

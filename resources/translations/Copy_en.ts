@@ -35,5 +35,9 @@
         <source>Ellipse</source>
         <translation>Ellipse</translation>
     </message>
+    <message id="menu.placeholder">
+        <source>Shortcuts and colours will be set here.</source>
+        <translation>Shortcuts and colours will be set here.</translation>
+    </message>
 </context>
 </TS>

@@ -10,10 +10,12 @@ KeyEvent KeyEvent::fromQt(const QKeyEvent &event) {
     result.modifierFlags = modifierFlagsFromQt(event.modifiers());
     result.isARepeat = event.isAutoRepeat();
     // Qt reports letters as the upper-case key whatever the modifiers (Ctrl+Shift+C is Key_C),
-    // so the key itself gives the unmodified character; other keys keep their text.
+    // so the key itself gives the character without modifiers, Shift excepted (Ctrl+Shift+C
+    // gives "C"); other keys keep their text.
     const int key = event.key();
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        result.charactersIgnoringModifiers = QChar(u'a' + (key - Qt::Key_A));
+        result.charactersIgnoringModifiers =
+            QChar((event.modifiers() & Qt::ShiftModifier ? u'A' : u'a') + (key - Qt::Key_A));
     else if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde)
         result.charactersIgnoringModifiers = QChar(char16_t(key)).toLower();
     else

@@ -110,10 +110,16 @@ bool E2ESession::start() {
             return false;
         }
     }
-    if (!m_options.preferences.isEmpty()) {
+    QString entries = m_options.preferences;
+    if (!m_options.firstRun)
+        entries += QStringLiteral("<key>FirstTimeMenu</key><true/>");
+    if (!entries.isEmpty()) {
         QDir().mkpath(configDir());
         QFile file(preferencesPath());
-        if (!file.open(QIODevice::WriteOnly) || file.write(m_options.preferences) < 0) {
+        const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<plist version=\"1.0\"><dict>" +
+                                 entries.toUtf8() + "</dict></plist>\n";
+        if (!file.open(QIODevice::WriteOnly) || file.write(plist) < 0) {
             errorString = QStringLiteral("cannot seed the preferences");
             return false;
         }

@@ -22,7 +22,10 @@ public:
         bool compositor = true;
         bool twoMonitors = false;
         QSize monitorSize{1280, 800};
-        QByteArray preferences; // written to preferences.plist before the start
+        // Property-list entries ("<key>…</key><true/>…") stored before the start.
+        QString preferences;
+        // Without it the first-run panel is marked as shown, so it cannot take the first clicks.
+        bool firstRun = false;
         QString rootColor = QStringLiteral("#336699");
         bool sessionBus = true;
     };

@@ -11,19 +11,13 @@ const QColor kPurple(175, 82, 222);
 const QColor kPink(255, 45, 85);
 const QSize kMonitor(1600, 1000);
 
-E2ESession::Options options(bool compositor = true, bool twoMonitors = false,
-                            QByteArray stored = {}) {
+E2ESession::Options options(bool compositor = true, bool twoMonitors = false, QString stored = {}) {
     E2ESession::Options result;
     result.compositor = compositor;
     result.twoMonitors = twoMonitors;
     result.monitorSize = kMonitor;
     result.preferences = std::move(stored);
     return result;
-}
-
-QByteArray preferences(const QString &entries) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>" +
-           entries.toUtf8() + "</dict></plist>\n";
 }
 
 QList<QPoint> line(QPoint from, QPoint to, int steps) {
@@ -157,8 +151,8 @@ private Q_SLOTS:
         const QPoint redButton(47 - 10, 190 + 17);
         EXPECT_COLOR(first.screenshot(), redButton, background);
 
-        E2ESession shown(options(
-            true, false, preferences(QStringLiteral("<key>UpdateToolsOnScreen</key><true/>"))));
+        E2ESession shown(
+            options(true, false, QStringLiteral("<key>UpdateToolsOnScreen</key><true/>")));
         START(shown);
         const QImage shot = shown.screenshot();
         EXPECT_COLOR(shot, redButton, kRed); // selected: filled with its colour

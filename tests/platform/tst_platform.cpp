@@ -133,7 +133,7 @@ private Q_SLOTS:
         QKeyEvent ctrlShiftC(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier,
                              54, 0, 0, QStringLiteral("\x03"), true);
         const KeyEvent copy = KeyEvent::fromQt(ctrlShiftC);
-        QCOMPARE(copy.charactersIgnoringModifiers, QStringLiteral("c"));
+        QCOMPARE(copy.charactersIgnoringModifiers, QStringLiteral("C")); // Shift still counts
         QCOMPARE(copy.modifierFlags, ModifierFlags(ModifierCommand | ModifierShift));
         QVERIFY(copy.isARepeat);
         QCOMPARE(copy.keyCode, std::optional<quint32>(8));
@@ -147,8 +147,7 @@ private Q_SLOTS:
     void everyTextIdHasAnEnglishText() {
         QVERIFY(Localization::install());
         const QRegularExpression call(QStringLiteral("qtTrId\\(\"([^\"]+)\"\\)"));
-            std::set<QString>
-                ids;
+        std::set<QString> ids;
         QDirIterator files(QStringLiteral(QUILLORY_SOURCE_DIR "/src"),
                            {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                            QDirIterator::Subdirectories);

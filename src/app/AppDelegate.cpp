@@ -1,0 +1,190 @@
+#include "app/AppDelegate.h"
+
+#include "app/PopoverPanel.h"
+#include "app/RequestChannels.h"
+#include "drawing/DrawingViewController.h"
+#include "drawing/MainWindowController.h"
+#include "hotkeys/KeyCombo.h"
+#include "platform/AppActivation.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/NotificationCenter.h"
+#include "settings/PreferenceStore.h"
+#include "settings/StoredShortcut.h"
+
+#include <QDesktopServices>
+#include <QIcon>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+QPointer<AppDelegate> instance;
+
+const char *const kRowNames[] = {"AppActivate", "DesktopTools", "Line",  "Arrow",
+                                 "Rectangle",   "Circle",       "Timer", "StrightLine"};
+// The palette index each tool row selects (pen, line, arrow, rect, circle).
+int paletteIndex(AppDelegate::Row row) {
+    switch (row) {
+    case AppDelegate::Line:
+        return 0;
+    case AppDelegate::StrightLine:
+        return 1;
+    case AppDelegate::Arrow:
+        return 2;
+    case AppDelegate::Rectangle:
+        return 3;
+    case AppDelegate::Circle:
+        return 4;
+    default:
+        return -1;
+    }
+}
+} // namespace
+
+QString AppDelegate::keyKey(Row row) {
+    return QStringLiteral("ud_%1Key").arg(QLatin1String(kRowNames[row]));
+}
+
+QString AppDelegate::flagKey(Row row) {
+    return QStringLiteral("ud_%1Flag").arg(QLatin1String(kRowNames[row]));
+}
+
+AppDelegate::AppDelegate(PreferenceStore &preferences, MainWindowController &overlay,
+                         QObject *parent)
+    : QObject(parent)
+    , m_preferences(preferences)
+    , m_overlay(overlay)
+    , m_statusItem(std::make_unique<QSystemTrayIcon>()) {
+    instance = this;
+}
+
+AppDelegate::~AppDelegate() = default;
+
+AppDelegate *AppDelegate::appDelegate() {
+    return instance;
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    m_overlay.showWindow(this);
+
+    m_statusItem->setIcon(QIcon(QStringLiteral(":/icons/statusbar-icon.svg")));
+    m_statusItem->setToolTip(QStringLiteral("Quillory"));
+    connect(m_statusItem.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                statusButtonClicked(reason == QSystemTrayIcon::Context);
+            });
+    m_statusItem->show();
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        QLOG("No system tray yet: the icon appears when one starts");
+
+    m_popoverMenu = std::make_unique<PopoverPanel>();
+    registerStoredShortcuts();
+    // The rating schedule and the start-at-login switch come with their own parts.
+
+    if (!m_preferences.contains(QStringLiteral("FirstTimeMenu"))) {
+        m_preferences.setBool(QStringLiteral("FirstTimeMenu"), true);
+        QTimer::singleShot(1000, this, [this] { statusButtonClicked(false); });
+    }
+}
+
+void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
+    if (hotKey) {
+        QPointer<AppDelegate> self(this);
+        hotKey->setKeyDownHandler([self, row] {
+            if (self)
+                self->performHotKeyAction(row);
+        });
+    }
+    // The new hotkey is registered already; the old one unregisters as it goes.
+    std::shared_ptr<HotKey> old = std::exchange(m_hotKeys[row], std::move(hotKey));
+    old.reset();
+}
+
+void AppDelegate::registerRow(Row row) {
+    const KeyCombo combo(StoredShortcut::shortcutKey(), StoredShortcut::shortcutModifiers());
+    setHotKey(row, HotKey::create(combo));
+}
+
+void AppDelegate::unregisterRow(Row row) {
+    setHotKey(row, nullptr);
+}
+
+void AppDelegate::registerStoredShortcuts() {
+    for (int i = 0; i < rowCount; ++i) {
+        const auto row = Row(i);
+        loadStoredShortcut(keyKey(row), flagKey(row), m_preferences);
+        if (StoredShortcut::shortcutModifiers() != 0)
+            registerRow(row);
+    }
+}
+
+void AppDelegate::activateIgnoringOtherApps() {
+    m_overlay.showWindow(this);
+}
+
+void AppDelegate::activateApp() {
+    activateIgnoringOtherApps();
+}
+
+void AppDelegate::performHotKeyAction(Row row) {
+    QLOG("Hotkey", kRowNames[row]);
+    activateIgnoringOtherApps();
+    QPointer<AppDelegate> self(this);
+    QTimer::singleShot(100, this, [self] {
+        if (self)
+            self->activateApp();
+    });
+    switch (row) {
+    case AppActivate:
+        break;
+    case DesktopTools:
+        NotificationCenter::defaultCenter().post(QStringLiteral("UpdateToolsOnScreen"));
+        closePopover();
+        break;
+    case Timer:
+        if (showTimer)
+            showTimer();
+        else
+            QLOG("The timer is not available yet");
+        closePopover();
+        break;
+    default:
+        if (DrawingViewController *controller = DrawingViewController::current)
+            controller->model.shapeKeyboardKeyHandler.notify(paletteIndex(row));
+        closePopover();
+        break;
+    }
+}
+
+void AppDelegate::statusButtonClicked(bool rightClick) {
+    if (!rightClick) {
+        activateIgnoringOtherApps();
+        QPointer<AppDelegate> self(this);
+        QTimer::singleShot(100, this, [self] {
+            if (self)
+                self->activateApp();
+        });
+    }
+    if (m_popoverMenu)
+        m_popoverMenu->showRelativeTo(m_statusItem->geometry());
+}
+
+void AppDelegate::closePopover() {
+    if (m_popoverMenu)
+        m_popoverMenu->closePopover();
+}
+
+void AppDelegate::showQuillory(QObject *) {
+    m_overlay.showWindow(this);
+}
+
+void AppDelegate::saveButtonPressed(QObject *) {
+    RequestChannels::saveScreenshotRequest().notify();
+}
+
+void AppDelegate::copyButtonPressed(QObject *) {
+    RequestChannels::copyScreenshotRequest().notify();
+}
+
+void AppDelegate::helpPressed(QObject *) {
+    QDesktopServices::openUrl(QUrl(QStringLiteral("https://quillory.org/help")));
+}

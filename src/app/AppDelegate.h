@@ -1,0 +1,94 @@
+#pragma once
+
+#include "hotkeys/HotKey.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class MainWindowController;
+class PopoverPanel;
+class PreferenceStore;
+
+// The application controller: starts Quillory, owns the tray icon and its panel, turns the
+// eight stored shortcuts into global hotkeys and carries out their actions.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    // The shortcut table, in its order.
+    enum Row { AppActivate, DesktopTools, Line, Arrow, Rectangle, Circle, Timer, StrightLine };
+    static constexpr int rowCount = 8;
+    static QString keyKey(Row row);  // "ud_<Row>Key"
+    static QString flagKey(Row row); // "ud_<Row>Flag"
+
+    AppDelegate(PreferenceStore &preferences, MainWindowController &overlay,
+                QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    static AppDelegate *appDelegate();
+
+    QSystemTrayIcon *statusItem() const { return m_statusItem.get(); }
+    PopoverPanel *popoverMenu() const { return m_popoverMenu.get(); }
+
+    void applicationDidFinishLaunching();
+
+    // The row's hotkey; assigning registers the new one before the old one is released.
+    const std::shared_ptr<HotKey> &hotKey(Row row) const { return m_hotKeys[row]; }
+    void setHotKey(Row row, std::shared_ptr<HotKey> hotKey);
+    const std::shared_ptr<HotKey> &hotKeyAppActivateShortcut() const { return hotKey(AppActivate); }
+    const std::shared_ptr<HotKey> &hotKeyDesktopToolsShortcut() const {
+        return hotKey(DesktopTools);
+    }
+    const std::shared_ptr<HotKey> &hotKeyLineShortcut() const { return hotKey(Line); }
+    const std::shared_ptr<HotKey> &hotKeyArrowShortcut() const { return hotKey(Arrow); }
+    const std::shared_ptr<HotKey> &hotKeyRectangleShortcut() const { return hotKey(Rectangle); }
+    const std::shared_ptr<HotKey> &hotKeyCircleShortcut() const { return hotKey(Circle); }
+    const std::shared_ptr<HotKey> &hotKeyTimerShortcut() const { return hotKey(Timer); }
+    const std::shared_ptr<HotKey> &hotKeyStrightLineShortcut() const { return hotKey(StrightLine); }
+
+    // Register: builds a hotkey from shortcutKey()/shortcutModifiers(); unregister: drops it.
+    void registerRow(Row row);
+    void unregisterRow(Row row);
+    void register_AppActivate(QObject * = nullptr) { registerRow(AppActivate); }
+    void register_DesktopTools(QObject * = nullptr) { registerRow(DesktopTools); }
+    void register_Line(QObject * = nullptr) { registerRow(Line); }
+    void register_Arrow(QObject * = nullptr) { registerRow(Arrow); }
+    void register_Rectangle(QObject * = nullptr) { registerRow(Rectangle); }
+    void register_Circle(QObject * = nullptr) { registerRow(Circle); }
+    void register_Timer(QObject * = nullptr) { registerRow(Timer); }
+    void register_StrightLine(QObject * = nullptr) { registerRow(StrightLine); }
+    void unRegister_AppActivate(QObject * = nullptr) { unregisterRow(AppActivate); }
+    void unRegister_DesktopTools(QObject * = nullptr) { unregisterRow(DesktopTools); }
+    void unRegister_Line(QObject * = nullptr) { unregisterRow(Line); }
+    void unRegister_Arrow(QObject * = nullptr) { unregisterRow(Arrow); }
+    void unRegister_Rectangle(QObject * = nullptr) { unregisterRow(Rectangle); }
+    void unRegister_Circle(QObject * = nullptr) { unregisterRow(Circle); }
+    void unRegister_Timer(QObject * = nullptr) { unregisterRow(Timer); }
+    void unRegister_StrightLine(QObject * = nullptr) { unregisterRow(StrightLine); }
+    void registerStoredShortcuts();
+
+    // What a row's hotkey does when pressed.
+    void performHotKeyAction(Row row);
+    void activateApp();
+    void activateIgnoringOtherApps();
+    void statusButtonClicked(bool rightClick);
+    void showQuillory(QObject * = nullptr);
+    void saveButtonPressed(QObject * = nullptr);
+    void copyButtonPressed(QObject * = nullptr);
+    void helpPressed(QObject * = nullptr);
+    void closePopover();
+
+    // Shown while no timer exists yet.
+    std::function<void()> showTimer;
+
+private:
+    PreferenceStore &m_preferences;
+    MainWindowController &m_overlay;
+    std::unique_ptr<QSystemTrayIcon> m_statusItem;
+    std::unique_ptr<PopoverPanel> m_popoverMenu;
+    std::array<std::shared_ptr<HotKey>, rowCount> m_hotKeys;
+};

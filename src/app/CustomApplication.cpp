@@ -1,0 +1,25 @@
+#include "app/CustomApplication.h"
+
+#include "app/RequestChannels.h"
+#include "platform/KeyEvent.h"
+
+#include <QKeyEvent>
+
+CustomApplication::CustomApplication(int &argc, char **argv)
+    : QApplication(argc, argv) {}
+
+bool CustomApplication::isCopyCommand(const QEvent *event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const KeyEvent key = KeyEvent::fromQt(*static_cast<const QKeyEvent *>(event));
+    return (key.modifierFlags & ModifierCommand) &&
+           key.charactersIgnoringModifiers == QStringLiteral("c");
+}
+
+bool CustomApplication::notify(QObject *receiver, QEvent *event) {
+    // A key event reaches its window first and then travels through the widgets; look at it
+    // once, at the window.
+    if (receiver->isWindowType() && isCopyCommand(event))
+        RequestChannels::copyScreenshotRequest().notify();
+    return QApplication::notify(receiver, event);
+}

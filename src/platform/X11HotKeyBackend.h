@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/HotKeyBackend.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QList>
+#include <QSet>
+
+#include <xcb/xcb.h>
+
+// System-wide hotkeys on X11: a registration grabs its key on the root window, for the
+// combination itself and with Caps Lock, Num Lock or both on. A combination another client
+// holds (BadAccess) is refused with a non-zero status and the variants already grabbed are
+// let go. Presses and releases arrive through a native event filter on the main thread;
+// events of keys that were not grabbed are left alone.
+class X11HotKeyBackend : public HotKeyBackend, public QAbstractNativeEventFilter {
+public:
+    // nullptr when Qt does not run on X11.
+    static std::unique_ptr<X11HotKeyBackend> create();
+    ~X11HotKeyBackend() override;
+
+    int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature, quint32 id,
+                       void **reference) override;
+    int unregisterHotKey(void *reference) override;
+    int installEventHandler(EventHandler handler, void **reference) override;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+    // The X modifier mask of a Carbon mask: Command = Control key, Control = Super,
+    // Option = Alt, Shift = Shift.
+    static uint16_t xModifiers(quint32 carbonModifiers);
+
+private:
+    explicit X11HotKeyBackend(xcb_connection_t *connection);
+    QList<uint16_t> lockVariants() const;
+    void ungrab(xcb_keycode_t keycode, uint16_t modifiers);
+
+    struct Grab {
+        quintptr reference;
+        xcb_keycode_t keycode;
+        uint16_t modifiers;
+        EventHotKeyID hotKeyID;
+    };
+
+    xcb_connection_t *m_connection;
+    xcb_window_t m_root;
+    uint16_t m_numLock = 0;
+    QList<Grab> m_grabs;
+    QSet<quintptr> m_pressed;
+    EventHandler m_handler;
+    quintptr m_lastReference = 0;
+};
