@@ -26,7 +26,8 @@ void AppActivation::activate(QWidget *front) {
 
 void AppActivation::hide() {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
+        // The tray icon is a window of ours too on X11 (an embedded one); it stays.
+        if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
             window->hide();
             m_hiddenWindows << window;
         }

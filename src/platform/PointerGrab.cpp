@@ -3,6 +3,8 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/X11.h"
 
+#include <QApplication>
+
 #include <cstdlib>
 
 PointerGrab::PointerGrab(QObject *parent)
@@ -20,13 +22,13 @@ PointerGrab::~PointerGrab() {
 
 void PointerGrab::grab(QWidget *window) {
     m_window = window;
-    if (!tryGrab())
-        m_retry.start();
+    tryGrab();
+    m_retry.start();
 }
 
 bool PointerGrab::tryGrab() {
     xcb_connection_t *conn = X11::connection();
-    if (!conn || !m_window || !m_window->isVisible())
+    if (!conn || !m_window || !m_window->isVisible() || QApplication::activePopupWidget())
         return false;
     const auto mask = uint16_t(XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
                                XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |

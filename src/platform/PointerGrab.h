@@ -6,8 +6,8 @@
 #include <QWidget>
 
 // Keeps the pointer grabbed for a window: every pointer event goes to it, also over parts of
-// the screen the window's shape leaves out. A grab another client holds is retried until it
-// succeeds or the grab is released. The keyboard is never grabbed: that would block every
+// the screen the window's shape leaves out. The grab is renewed every 250 ms while wanted, so a
+// grab another client held, or one of our popups took, comes back. The keyboard is never grabbed: that would block every
 // global hotkey, ours included.
 class PointerGrab : public QObject {
     Q_OBJECT

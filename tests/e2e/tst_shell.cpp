@@ -1,0 +1,213 @@
+#include "E2ESession.h"
+
+#include <QTest>
+#include <QThread>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace {
+
+const QColor kRed(255, 59, 48);
+
+QList<QPoint> line(QPoint from, QPoint to, int steps) {
+    QList<QPoint> points;
+    for (int i = 0; i <= steps; ++i)
+        points << from + (to - from) * i / steps;
+    return points;
+}
+
+QString shortcut(const QString &row, const QString &key, const QString &codes) {
+    return QStringLiteral(
+               "<key>ud_%1Key</key><string>%2</string><key>ud_%1Flag</key><array>%3</array>")
+        .arg(row, key, codes);
+}
+
+QString integers(std::initializer_list<int> codes) {
+    QString text;
+    for (const int code : codes)
+        text += QStringLiteral("<integer>%1</integer>").arg(code);
+    return text;
+}
+
+// Another program holding a key combination: a passive grab on the root window.
+class OtherClient {
+public:
+    explicit OtherClient(const QString &display) {
+        m_connection = xcb_connect(display.toUtf8().constData(), nullptr);
+    }
+    ~OtherClient() { xcb_disconnect(m_connection); }
+    bool grab(xcb_keycode_t keycode, uint16_t modifiers) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        xcb_generic_error_t *error = xcb_request_check(
+            m_connection, xcb_grab_key_checked(m_connection, 1, root, modifiers, keycode,
+                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        std::free(error);
+        return !error;
+    }
+
+private:
+    xcb_connection_t *m_connection;
+};
+
+} // namespace
+
+// The application shell: stored shortcuts as global hotkeys, the tray icon and its panel.
+class TestShell : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void storedShortcutsWorkFromAnotherWindow() {
+        E2ESession::Options options;
+        options.monitorSize = QSize(1600, 1000);
+        // Ctrl+Shift+D activates, Ctrl+Alt+A picks the arrow, Ctrl+Shift+T toggles the
+        // palette; a key name without modifiers registers nothing.
+        options.preferences =
+            shortcut(QStringLiteral("AppActivate"), QStringLiteral("d"), integers({14, 11})) +
+            shortcut(QStringLiteral("Arrow"), QStringLiteral("A"), integers({11, 13})) +
+            shortcut(QStringLiteral("DesktopTools"), QStringLiteral("t"),
+                     integers({12, 14, 11, 99})) +
+            shortcut(QStringLiteral("Line"), QStringLiteral("l"), {});
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+
+        // Hide the overlay and put the focus on another program's window.
+        session.key(QStringLiteral("Escape"));
+        session.settle();
+        QVERIFY(!session.overlayVisible());
+        QByteArray window;
+        session.run(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Quillory$")},
+            &window);
+
+        session.key(QStringLiteral("ctrl+shift+d"));
+        session.settle();
+        QVERIFY(session.overlayVisible()); // activated from anywhere
+        QVERIFY(session.waitForLog(QStringLiteral("Hotkey AppActivate")));
+
+        session.key(QStringLiteral("Escape"));
+        session.settle();
+        session.key(QStringLiteral("ctrl+alt+a")); // activates and picks the arrow
+        session.settle();
+        QVERIFY(session.overlayVisible());
+        session.drag(line({300, 300}, {600, 300}, 12));
+        session.settle();
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(592, 304), kRed));
+
+        // With Num Lock on the grabs still fire (Super+Ctrl+Shift+T; 99 is no modifier).
+        session.key(QStringLiteral("Num_Lock"));
+        session.key(QStringLiteral("super+ctrl+shift+t"));
+        session.settle();
+        QVERIFY(session.waitForLog(QStringLiteral("Hotkey DesktopTools")));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(37, 207), kRed)); // palette
+        session.key(QStringLiteral("Num_Lock"));
+
+        session.key(QStringLiteral("l"));
+        session.key(QStringLiteral("ctrl+l"));
+        QVERIFY(!session.log().contains(QStringLiteral("Hotkey Line")));
+    }
+
+    void aCombinationAnotherProgramHoldsStaysSilent() {
+        E2ESession::Options options;
+        options.preferences =
+            shortcut(QStringLiteral("AppActivate"), QStringLiteral("d"), integers({14, 11})) +
+            shortcut(QStringLiteral("Circle"), QStringLiteral("c"), integers({11, 13}));
+        E2ESession session(options);
+        // The other program must hold Ctrl+Shift+D before Quillory starts.
+        options.compositor = true;
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        session.stopApplication();
+        OtherClient other(session.display());
+        const xcb_keycode_t d = 40; // evdev 32 + 8
+        QVERIFY(other.grab(d, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT));
+        QVERIFY(session.startApplication());
+        QVERIFY(session.waitForLog(QStringLiteral("Could not register the hotkey")));
+        QVERIFY(session.log().contains(QStringLiteral("Ctrl+Shift+D")));
+
+        session.key(QStringLiteral("Escape"));
+        session.settle();
+        session.key(QStringLiteral("ctrl+shift+d")); // taken: nothing happens here
+        session.settle();
+        QVERIFY(!session.overlayVisible());
+        session.key(QStringLiteral("ctrl+alt+c")); // the others keep working
+        session.settle();
+        QVERIFY(session.overlayVisible());
+        QVERIFY(session.waitForLog(QStringLiteral("Hotkey Circle")));
+    }
+
+    void trayIconOpensThePanelAndTheFirstStartOpensItByItself() {
+        E2ESession::Options options;
+        options.firstRun = true;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        // No tray host: the panel still opens by itself once, next to the pointer.
+        QVERIFY(session.waitForLog(QStringLiteral("Popover shown"), 5000));
+        const QString stored = session.preferencesText().simplified().remove(QLatin1Char(' '));
+        QVERIFY(stored.contains(QStringLiteral("<key>FirstTimeMenu</key><true/>")));
+        session.stopApplication();
+
+        // A tray host (XEmbed): the icon appears and a click opens the panel.
+        QProcess tray;
+        tray.setProgram(QStringLiteral("trayer"));
+        tray.setArguments({QStringLiteral("--edge"), QStringLiteral("top"),
+                           QStringLiteral("--align"), QStringLiteral("right"),
+                           QStringLiteral("--widthtype"), QStringLiteral("request"),
+                           QStringLiteral("--height"), QStringLiteral("24")});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), session.display());
+        tray.setProcessEnvironment(env);
+        tray.start();
+        QVERIFY(tray.waitForStarted());
+        QThread::msleep(800);
+        QVERIFY(session.startApplication());
+        session.settle(1500);
+        QCOMPARE(session.log().count(QStringLiteral("Popover shown")), 0); // second start: none
+        session.key(QStringLiteral("Escape")); // hide the overlay that covers the panel
+        session.settle();
+
+        // The tray's panel holds just our icon: click its middle.
+        QPoint icon;
+        for (int attempt = 0; attempt < 20 && icon.isNull(); ++attempt) {
+            QByteArray geometry;
+            session.run(QStringLiteral("xdotool"),
+                        {QStringLiteral("search"), QStringLiteral("--class"),
+                         QStringLiteral("trayer"), QStringLiteral("getwindowgeometry"),
+                         QStringLiteral("--shell"), QStringLiteral("%@")},
+                        &geometry);
+            int x = -1, y = -1, width = 0;
+            for (const QByteArray &field : geometry.split('\n')) {
+                if (field.startsWith("X="))
+                    x = field.mid(2).toInt();
+                else if (field.startsWith("Y="))
+                    y = field.mid(2).toInt();
+                else if (field.startsWith("WIDTH="))
+                    width = field.mid(6).toInt();
+                else if (field.startsWith("HEIGHT=") && field.mid(7).toInt() == 24 && width >= 20 &&
+                         x >= 0)
+                    icon = QPoint(x + width - 12, y + 12);
+            }
+            if (icon.isNull())
+                QThread::msleep(200);
+        }
+        QVERIFY2(!icon.isNull(), qPrintable(session.log().right(600)));
+        session.click(icon);
+        QVERIFY(session.waitForLog(QStringLiteral("Popover shown"), 5000));
+        session.settle();
+        QVERIFY(session.overlayVisible()); // a left click also activates
+        tray.terminate();
+        tray.waitForFinished(3000);
+    }
+
+    void ctrlCAsksForACopyOnce() {
+        E2ESession session({});
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        session.key(QStringLiteral("ctrl+c"));
+        session.key(QStringLiteral("ctrl+shift+c"));
+        session.settle();
+        QCOMPARE(session.log().count(QStringLiteral("Copy screenshot requested")), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShell)
+#include "tst_shell.moc"
