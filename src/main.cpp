@@ -100,9 +100,6 @@ int main(int argc, char *argv[]) {
 
     AppActivation &activation = AppActivation::shared();
     ScreenDaemon &screens = ScreenDaemon::shared();
-    QObject::connect(&activation, &AppActivation::didBecomeActive, &screens, &ScreenDaemon::start);
-    QObject::connect(&activation, &AppActivation::didResignActive, &screens, &ScreenDaemon::stop);
-
     if (std::shared_ptr<HotKeyBackend> backend = X11HotKeyBackend::create())
         HotKeysController::setBackend(std::move(backend));
     else

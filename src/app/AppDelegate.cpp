@@ -8,6 +8,7 @@
 #include "platform/AppActivation.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
+#include "screens/ScreenDaemon.h"
 #include "settings/PreferenceStore.h"
 #include "settings/StoredShortcut.h"
 
@@ -55,6 +56,11 @@ AppDelegate::AppDelegate(PreferenceStore &preferences, MainWindowController &ove
     , m_overlay(overlay)
     , m_statusItem(std::make_unique<QSystemTrayIcon>()) {
     instance = this;
+    AppActivation &activation = AppActivation::shared();
+    connect(&activation, &AppActivation::didBecomeActive, this,
+            &AppDelegate::applicationDidBecomeActive);
+    connect(&activation, &AppActivation::didResignActive, this,
+            &AppDelegate::applicationDidResignActive);
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -78,12 +84,29 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     m_popoverMenu = std::make_unique<PopoverPanel>();
     registerStoredShortcuts();
-    // The rating schedule and the start-at-login switch come with their own parts.
+    runRatingSchedule();
+    applyStartAtLogin();
 
     if (!m_preferences.contains(QStringLiteral("FirstTimeMenu"))) {
         m_preferences.setBool(QStringLiteral("FirstTimeMenu"), true);
         QTimer::singleShot(1000, this, [this] { statusButtonClicked(false); });
     }
+}
+
+void AppDelegate::applicationDidBecomeActive() {
+    ScreenDaemon::shared().start();
+}
+
+void AppDelegate::applicationDidResignActive() {
+    ScreenDaemon::shared().stop();
+}
+
+void AppDelegate::runRatingSchedule() {}
+
+void AppDelegate::applyStartAtLogin() {
+    const bool startAtLogin =
+        m_preferences.boolean(QStringLiteral("LoginStartStatus")).value_or(false);
+    QLOG("Start at login is", startAtLogin ? "on" : "off", "(the login item comes later)");
 }
 
 void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {

@@ -35,6 +35,8 @@ public:
     PopoverPanel *popoverMenu() const { return m_popoverMenu.get(); }
 
     void applicationDidFinishLaunching();
+    void applicationDidBecomeActive();
+    void applicationDidResignActive();
 
     // The row's hotkey; assigning registers the new one before the old one is released.
     const std::shared_ptr<HotKey> &hotKey(Row row) const { return m_hotKeys[row]; }
@@ -86,6 +88,10 @@ public:
     std::function<void()> showTimer;
 
 private:
+    // Launch steps whose subsystems arrive later: the rating prompt, start at login.
+    void runRatingSchedule();
+    void applyStartAtLogin();
+
     PreferenceStore &m_preferences;
     MainWindowController &m_overlay;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;

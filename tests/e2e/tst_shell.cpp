@@ -199,13 +199,15 @@ private Q_SLOTS:
         tray.waitForFinished(3000);
     }
 
-    void ctrlCAsksForACopyOnce() {
+    void ctrlCCopiesAndCtrlSSaves() {
         E2ESession session({});
         QVERIFY2(session.start(), qPrintable(session.errorString));
         session.key(QStringLiteral("ctrl+c"));
         session.key(QStringLiteral("ctrl+shift+c"));
+        session.key(QStringLiteral("ctrl+s")); // the save command's key
         session.settle();
         QCOMPARE(session.log().count(QStringLiteral("Copy screenshot requested")), 1);
+        QCOMPARE(session.log().count(QStringLiteral("Save screenshot requested")), 1);
     }
 };
 
