@@ -75,15 +75,29 @@ private Q_SLOTS:
         session.key(QStringLiteral("Escape"));
         session.settle();
         QVERIFY(!session.overlayVisible());
-        QByteArray window;
-        session.run(
-            QStringLiteral("xdotool"),
-            {QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Quillory$")},
-            &window);
+        QProcess terminal;
+        terminal.setProgram(QStringLiteral("xterm"));
+        terminal.setArguments({QStringLiteral("-geometry"), QStringLiteral("80x20+100+100")});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), session.display());
+        terminal.setProcessEnvironment(env);
+        terminal.start();
+        QVERIFY(terminal.waitForStarted());
+        session.settle(1000);
+        QCOMPARE(session.run(QStringLiteral("xdotool"),
+                             {QStringLiteral("search"), QStringLiteral("--sync"),
+                              QStringLiteral("--class"), QStringLiteral("xterm"),
+                              QStringLiteral("windowfocus"), QStringLiteral("--sync")}),
+                 0);
+        session.moveTo({300, 200}); // over the terminal too
+        QByteArray focused;
+        session.run(QStringLiteral("xdotool"),
+                    {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")}, &focused);
+        QVERIFY2(focused.toLower().contains("xterm"), focused.constData());
 
         session.key(QStringLiteral("ctrl+shift+d"));
         session.settle();
-        QVERIFY(session.overlayVisible()); // activated from anywhere
+        QVERIFY(session.overlayVisible()); // activated from the other window
         QVERIFY(session.waitForLog(QStringLiteral("Hotkey AppActivate")));
 
         session.key(QStringLiteral("Escape"));
@@ -106,6 +120,8 @@ private Q_SLOTS:
         session.key(QStringLiteral("l"));
         session.key(QStringLiteral("ctrl+l"));
         QVERIFY(!session.log().contains(QStringLiteral("Hotkey Line")));
+        terminal.terminate();
+        terminal.waitForFinished(3000);
     }
 
     void aCombinationAnotherProgramHoldsStaysSilent() {
