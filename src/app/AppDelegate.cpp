@@ -12,10 +12,8 @@
 #include "settings/PreferenceStore.h"
 #include "settings/StoredShortcut.h"
 
-#include <QDesktopServices>
 #include <QIcon>
 #include <QTimer>
-#include <QUrl>
 
 namespace {
 QPointer<AppDelegate> instance;
@@ -79,6 +77,10 @@ void AppDelegate::applicationDidFinishLaunching() {
                 statusButtonClicked(reason == QSystemTrayIcon::Context);
             });
     m_statusItem->show();
+    // The tray embeds the icon when it is ready, or later when a tray starts: follow it.
+    auto *follow = new QTimer(this);
+    connect(follow, &QTimer::timeout, this, &AppDelegate::updatePassThrough);
+    follow->start(1000);
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         QLOG("No system tray yet: the icon appears when one starts");
 
@@ -95,6 +97,13 @@ void AppDelegate::applicationDidFinishLaunching() {
 
 void AppDelegate::applicationDidBecomeActive() {
     ScreenDaemon::shared().start();
+    updatePassThrough();
+}
+
+void AppDelegate::updatePassThrough() {
+    // Clicks on the tray icon reach it even while the full-screen overlay is up.
+    const QRect icon = m_statusItem->geometry();
+    m_overlay.window()->setPassThrough(icon.isValid() ? QRegion(icon) : QRegion());
 }
 
 void AppDelegate::applicationDidResignActive() {
@@ -209,5 +218,6 @@ void AppDelegate::copyButtonPressed(QObject *) {
 }
 
 void AppDelegate::helpPressed(QObject *) {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("https://quillory.org/help")));
+    // No help address is configured yet; the overlay's help panel lists the keys.
+    QLOG("Help was asked for; there is no help page to open");
 }

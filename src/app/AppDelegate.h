@@ -83,6 +83,7 @@ public:
     void copyButtonPressed(QObject * = nullptr);
     void helpPressed(QObject * = nullptr);
     void closePopover();
+    void updatePassThrough();
 
     // Shown while no timer exists yet.
     std::function<void()> showTimer;

@@ -7,7 +7,10 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
+
+#include <vector>
 
 const QColor TransparentWindow::backgroundColor = QColor::fromRgbF(1, 1, 1, 0.01f);
 
@@ -33,6 +36,30 @@ void TransparentWindow::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     if (m_content)
         m_content->setGeometry(rect());
+    applyPassThrough();
+}
+
+void TransparentWindow::setPassThrough(const QRegion &globalArea) {
+    if (globalArea == m_passThrough)
+        return;
+    m_passThrough = globalArea;
+    applyPassThrough();
+}
+
+void TransparentWindow::applyPassThrough() {
+    xcb_connection_t *conn = X11::connection();
+    if (!conn || !testAttribute(Qt::WA_WState_Created))
+        return;
+    // The input shape: the whole window but the pass-through areas.
+    const QRegion input = QRegion(rect()) - m_passThrough.translated(-geometry().topLeft());
+    std::vector<xcb_rectangle_t> rectangles;
+    for (const QRect &r : input)
+        rectangles.push_back(
+            {int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
+    xcb_shape_rectangles(conn, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,
+                         xcb_window_t(winId()), 0, 0, uint32_t(rectangles.size()),
+                         rectangles.data());
+    xcb_flush(conn);
 }
 
 void TransparentWindow::paintEvent(QPaintEvent *event) {
@@ -45,6 +72,7 @@ void TransparentWindow::paintEvent(QPaintEvent *event) {
 void TransparentWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     joinAllDesktops();
+    applyPassThrough();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRegion>
 #include <QWidget>
 
 // The overlay's window: frameless, above normal windows, on every virtual desktop, and
@@ -14,6 +15,10 @@ public:
     explicit TransparentWindow(QWidget *parent = nullptr);
 
     void setContentView(QWidget *view);
+
+    // Areas of the screen (global coordinates) whose clicks go to what lies below, such as
+    // the tray icon, which the full-screen overlay would otherwise cover.
+    void setPassThrough(const QRegion &globalArea);
     QWidget *contentView() const { return m_content; }
 
 protected:
@@ -23,6 +28,8 @@ protected:
 
 private:
     void joinAllDesktops();
+    void applyPassThrough();
 
     QWidget *m_content = nullptr;
+    QRegion m_passThrough;
 };
