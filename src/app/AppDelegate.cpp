@@ -68,6 +68,7 @@ AppDelegate *AppDelegate::appDelegate() {
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
+    becomeNotificationDelegate();
     m_overlay.showWindow(this);
 
     m_statusItem->setIcon(QIcon(QStringLiteral(":/icons/statusbar-icon.svg")));
@@ -109,6 +110,9 @@ void AppDelegate::updatePassThrough() {
 void AppDelegate::applicationDidResignActive() {
     ScreenDaemon::shared().stop();
 }
+
+// Desktop notifications and the rating prompt arrive with their own subsystem.
+void AppDelegate::becomeNotificationDelegate() {}
 
 void AppDelegate::runRatingSchedule() {}
 

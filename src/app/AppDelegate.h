@@ -89,7 +89,9 @@ public:
     std::function<void()> showTimer;
 
 private:
-    // Launch steps whose subsystems arrive later: the rating prompt, start at login.
+    // Launch steps whose subsystems arrive later: notifications, the rating prompt, start at
+    // login.
+    void becomeNotificationDelegate();
     void runRatingSchedule();
     void applyStartAtLogin();
 
