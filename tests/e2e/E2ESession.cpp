@@ -323,3 +323,10 @@ bool E2ESession::near(const QColor &actual, const QColor &expected, int toleranc
            std::abs(actual.green() - expected.green()) <= tolerance &&
            std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
+
+QList<QPoint> E2ESession::line(QPoint from, QPoint to, int steps) {
+    QList<QPoint> points;
+    for (int i = 0; i <= steps; ++i)
+        points << from + (to - from) * i / steps;
+    return points;
+}

@@ -75,6 +75,10 @@ public:
     bool applicationRunning() const;
 
     static bool near(const QColor &actual, const QColor &expected, int tolerance = 12);
+    // The points of a straight drag, `steps` events long.
+    static QList<QPoint> line(QPoint from, QPoint to, int steps);
+    // The palette's first colour, which a new overlay draws in.
+    static inline const QColor systemRed{255, 59, 48};
 
 private:
     std::unique_ptr<QProcess> process(const QString &program, const QStringList &arguments);

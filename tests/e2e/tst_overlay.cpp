@@ -4,7 +4,7 @@
 
 namespace {
 
-const QColor kRed(255, 59, 48);
+const QColor kRed = E2ESession::systemRed;
 const QColor kGreen(40, 205, 65);
 const QColor kBlue(0, 122, 255);
 const QColor kPurple(175, 82, 222);
@@ -18,13 +18,6 @@ E2ESession::Options options(bool compositor = true, bool twoMonitors = false, QS
     result.monitorSize = kMonitor;
     result.preferences = std::move(stored);
     return result;
-}
-
-QList<QPoint> line(QPoint from, QPoint to, int steps) {
-    QList<QPoint> points;
-    for (int i = 0; i <= steps; ++i)
-        points << from + (to - from) * i / steps;
-    return points;
 }
 
 #define START(session) QVERIFY2((session).start(), qPrintable((session).errorString))
@@ -63,19 +56,20 @@ private Q_SLOTS:
         START(session);
         const QColor background = session.screenshot().pixelColor(800, 500);
 
-        session.drag(line({100, 100}, {300, 100}, 8)); // the pen in red: the palette's start
+        session.drag(
+            E2ESession::line({100, 100}, {300, 100}, 8)); // the pen in red: the palette's start
         session.key(QStringLiteral("3"));
         session.key(QStringLiteral("l"));
-        session.drag(line({100, 200}, {300, 260}, 6));
+        session.drag(E2ESession::line({100, 200}, {300, 260}, 6));
         session.key(QStringLiteral("4"));
         session.key(QStringLiteral("r"));
-        session.drag(line({400, 100}, {600, 200}, 6));
+        session.drag(E2ESession::line({400, 100}, {600, 200}, 6));
         session.key(QStringLiteral("5"));
         session.key(QStringLiteral("c"));
-        session.drag(line({700, 100}, {900, 300}, 6));
+        session.drag(E2ESession::line({700, 100}, {900, 300}, 6));
         session.key(QStringLiteral("9"));
         session.key(QStringLiteral("a"));
-        session.drag(line({100, 400}, {400, 400}, 12));
+        session.drag(E2ESession::line({100, 400}, {400, 400}, 12));
         session.settle();
 
         const QImage shot = session.screenshot();
@@ -107,7 +101,7 @@ private Q_SLOTS:
 
         E2ESession second(options());
         START(second);
-        second.drag(line({300, 300}, {500, 300}, 6));
+        second.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         second.settle();
         EXPECT_COLOR(second.screenshot(), QPoint(400, 300), kRed);
         second.key(QStringLiteral("Escape"));
@@ -166,11 +160,11 @@ private Q_SLOTS:
         E2ESession session(options(true, true));
         START(session);
         const QColor background = session.screenshot().pixelColor(800, 800);
-        session.drag(line({300, 300}, {500, 300}, 6));
+        session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         session.moveTo({2000, 500});
         session.settle(900); // the tracker polls every 0.3 s
         session.key(QStringLiteral("3"));
-        session.drag(line({1900, 600}, {2100, 600}, 6));
+        session.drag(E2ESession::line({1900, 600}, {2100, 600}, 6));
         session.settle();
         QImage shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(2000, 600), kGreen);
@@ -189,7 +183,7 @@ private Q_SLOTS:
         E2ESession session(options());
         START(session);
         const QColor background = session.screenshot().pixelColor(400, 300);
-        session.drag(line({300, 300}, {500, 300}, 6));
+        session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         session.key(QStringLiteral("ctrl+z"));
         session.settle();
         EXPECT_COLOR(session.screenshot(), QPoint(400, 300), background);
@@ -197,7 +191,7 @@ private Q_SLOTS:
         session.settle();
         EXPECT_COLOR(session.screenshot(), QPoint(400, 300), kRed);
         session.key(QStringLiteral("ctrl+4")); // a drawing key with Ctrl does nothing at all
-        session.drag(line({300, 400}, {500, 400}, 6));
+        session.drag(E2ESession::line({300, 400}, {500, 400}, 6));
         session.settle();
         EXPECT_COLOR(session.screenshot(), QPoint(400, 400), kRed);
     }
@@ -206,11 +200,11 @@ private Q_SLOTS:
         E2ESession session(options(true, true));
         START(session);
         const QColor background = session.screenshot().pixelColor(800, 800);
-        session.drag(line({300, 300}, {500, 300}, 6));
+        session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         session.moveTo({2000, 500});
         session.settle(900);
         session.key(QStringLiteral("3"));
-        session.drag(line({1900, 600}, {2100, 600}, 6));
+        session.drag(E2ESession::line({1900, 600}, {2100, 600}, 6));
         session.settle();
 
         session.run(QStringLiteral("xrandr"),
@@ -233,7 +227,7 @@ private Q_SLOTS:
     void followsACompositorThatStopsAndStarts() {
         E2ESession session(options());
         START(session);
-        session.drag(line({300, 300}, {500, 300}, 6));
+        session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         session.stopCompositor();
         QVERIFY(session.waitForLog(QStringLiteral("Compositor stopped")));
         session.settle(400);
@@ -241,7 +235,7 @@ private Q_SLOTS:
         QImage shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(800, 700), desktop); // not a black screen
         EXPECT_COLOR(shot, QPoint(400, 300), kRed);
-        session.drag(line({300, 500}, {500, 500}, 6)); // drawing goes on
+        session.drag(E2ESession::line({300, 500}, {500, 500}, 6)); // drawing goes on
         QVERIFY(session.startCompositor());
         QVERIFY(session.waitForLog(QStringLiteral("Compositor started")));
         session.settle(400);
@@ -257,10 +251,10 @@ private Q_SLOTS:
         QVERIFY(session.waitForLog(QStringLiteral("Compositor not running")));
         const QColor desktop(0x33, 0x66, 0x99);
         EXPECT_COLOR(session.screenshot(), QPoint(800, 500), desktop); // not a black screen
-        session.drag(line({300, 300}, {600, 400}, 8));
+        session.drag(E2ESession::line({300, 300}, {600, 400}, 8));
         session.key(QStringLiteral("4"));
         session.key(QStringLiteral("r"));
-        session.drag(line({700, 200}, {900, 300}, 4));
+        session.drag(E2ESession::line({700, 200}, {900, 300}, 4));
         session.settle();
         const QImage shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(450, 350), kRed);

@@ -3,14 +3,7 @@
 #include <QTest>
 
 namespace {
-const QColor kRed(255, 59, 48);
-
-QList<QPoint> line(QPoint from, QPoint to, int steps) {
-    QList<QPoint> points;
-    for (int i = 0; i <= steps; ++i)
-        points << from + (to - from) * i / steps;
-    return points;
-}
+const QColor kRed = E2ESession::systemRed;
 
 E2ESession::Options options() {
     E2ESession::Options result;
@@ -34,7 +27,7 @@ private Q_SLOTS:
         QVERIFY(output.contains("unknown action \"bogus\""));
 
         QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("arrow")}), 0);
-        session.drag(line({300, 300}, {600, 300}, 12));
+        session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
         session.settle();
         const QImage arrow = session.screenshot();
         QVERIFY(E2ESession::near(arrow.pixelColor(592, 304), kRed)); // a barb: the arrow tool

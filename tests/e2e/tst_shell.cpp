@@ -9,14 +9,7 @@
 
 namespace {
 
-const QColor kRed(255, 59, 48);
-
-QList<QPoint> line(QPoint from, QPoint to, int steps) {
-    QList<QPoint> points;
-    for (int i = 0; i <= steps; ++i)
-        points << from + (to - from) * i / steps;
-    return points;
-}
+const QColor kRed = E2ESession::systemRed;
 
 QString shortcut(const QString &row, const QString &key, const QString &codes) {
     return QStringLiteral(
@@ -105,7 +98,7 @@ private Q_SLOTS:
         session.key(QStringLiteral("ctrl+alt+a")); // activates and picks the arrow
         session.settle();
         QVERIFY(session.overlayVisible());
-        session.drag(line({300, 300}, {600, 300}, 12));
+        session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
         session.settle();
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(592, 304), kRed));
 
