@@ -104,6 +104,11 @@ int main(int argc, char *argv[]) {
         HotKeysController::setBackend(std::move(backend));
     else
         QLOG("No X11 connection: global shortcuts work through quillory --action only");
+    // The key grabs go while the X connection is still open: after the controllers that hold
+    // hotkeys, before the application object.
+    struct ReleaseHotKeyBackend {
+        ~ReleaseHotKeyBackend() { HotKeysController::setBackend(nullptr); }
+    } releaseHotKeyBackend;
 
     PreferenceStore &preferences = PreferenceStore::standard();
     DrawingHooks &hooks = DrawingHooks::shared();

@@ -330,3 +330,10 @@ QList<QPoint> E2ESession::line(QPoint from, QPoint to, int steps) {
         points << from + (to - from) * i / steps;
     return points;
 }
+
+int E2ESession::applicationExitCode() const {
+    if (!m_app || m_app->state() != QProcess::NotRunning ||
+        m_app->exitStatus() != QProcess::NormalExit)
+        return -1;
+    return m_app->exitCode();
+}

@@ -73,6 +73,8 @@ public:
     // Runs another quillory (a second launch, or --action) as this session's user would.
     int runQuillory(const QStringList &arguments, QByteArray *output = nullptr);
     bool applicationRunning() const;
+    // How the application ended: its exit code, or -1 when it crashed or still runs.
+    int applicationExitCode() const;
 
     static bool near(const QColor &actual, const QColor &expected, int tolerance = 12);
     // The points of a straight drag, `steps` events long.

@@ -50,6 +50,7 @@ private Q_SLOTS:
 
         QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("quit")}), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
+        QCOMPARE(session.applicationExitCode(), 0); // a clean end, no crash on the way out
         QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("pen")}, &output),
                  1);
         QVERIFY2(output.contains("not running"), output.constData());
