@@ -143,7 +143,9 @@ private Q_SLOTS:
         channel.notify(1); // from the main thread
         QVERIFY(delivered.tryAcquire(1, 5000));
         QCOMPARE(deliveredOn, &thread);
-        QMetaObject::invokeMethod(observer, [observer] { delete observer; });
+        // Blocking: the deletion must run on the worker before its event loop ends.
+        QMetaObject::invokeMethod(
+            observer, [observer] { delete observer; }, Qt::BlockingQueuedConnection);
         thread.quit();
         thread.wait();
     }
