@@ -113,6 +113,14 @@ void DrawingView::setTracking(bool tracking) {
     repaint(m_canvas.sync(m_drawings, tracking));
 }
 
+void DrawingView::moveBrush(const QPointF &point) {
+    const int width = brush->width();
+    brush->move(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
+    // While drawing the brush is hidden and the stroke's own repaint reshapes the window.
+    if (m_shaped && !brush->isHidden())
+        Q_EMIT shapeChanged();
+}
+
 void DrawingView::repaint(const QRegion &region) {
     if (!region.isEmpty())
         update(region);

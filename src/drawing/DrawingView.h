@@ -30,6 +30,8 @@ public:
     // being drawn.
     void setDrawings(const Drawings &drawings, bool lastIsLive);
     void setTracking(bool tracking);
+    // Centres the brush dot on the pointer.
+    void moveBrush(const QPointF &point);
 
     void setupNotification();
     void setToolsVisible(bool visible);
@@ -38,8 +40,6 @@ public:
     // Without a compositor the window is shaped to what the view shows; see shapeRegion().
     void setShaped(bool shaped);
     QRegion shapeRegion() const;
-
-    DrawingCanvas &canvas() { return m_canvas; }
 
     static constexpr double paletteTopInset = 30.0;
     static constexpr int paletteLeft = 30;

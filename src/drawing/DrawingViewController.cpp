@@ -223,10 +223,7 @@ void DrawingViewController::mouseUp() {
 }
 
 void DrawingViewController::moveBrush(const QPointF &point) {
-    const int width = m_view->brush->width();
-    m_view->brush->move(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
-    if (!CompositorWatcher::shared().isRunning())
-        updateShape();
+    m_view->moveBrush(point);
 }
 
 void DrawingViewController::flagsChanged(bool shift) {
