@@ -5,14 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-// The modifier mask of the hotkey service, in the reference platform's Carbon bit values.
-// Only these four bits are produced or looked at.
-enum CarbonModifier : quint32 {
-    CarbonCommand = 0x100,
-    CarbonShift = 0x200,
-    CarbonOption = 0x800,
-    CarbonControl = 0x1000,
-};
+// The Carbon modifier bits (CarbonCommand …) live with the host's modifier flags.
 
 // The Carbon mask of the four modifiers present; every other flag (Caps Lock, Function,
 // device-dependent bits) is ignored.

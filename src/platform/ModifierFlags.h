@@ -16,5 +16,14 @@ using ModifierFlags = quint64;
 constexpr ModifierFlags kDeviceIndependentModifiers =
     ModifierShift | ModifierControl | ModifierOption | ModifierCommand;
 
+// The modifier mask of the hotkey service, in the reference platform's Carbon bit values.
+// Only these four bits are produced or looked at.
+enum CarbonModifier : quint32 {
+    CarbonCommand = 0x100,
+    CarbonShift = 0x200,
+    CarbonOption = 0x800,
+    CarbonControl = 0x1000,
+};
+
 ModifierFlags modifierFlagsFromQt(Qt::KeyboardModifiers modifiers);
 Qt::KeyboardModifiers qtModifiersFromFlags(ModifierFlags flags);

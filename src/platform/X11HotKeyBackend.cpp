@@ -2,6 +2,7 @@
 
 #include "platform/DiagnosticLog.h"
 #include "platform/KeyCodeTranslation.h"
+#include "platform/ModifierFlags.h"
 #include "platform/X11.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,6 @@
 namespace {
 constexpr uint16_t kRelevant =
     XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
-constexpr quint32 kCarbonCommand = 0x100, kCarbonShift = 0x200, kCarbonOption = 0x800,
-                  kCarbonControl = 0x1000;
 constexpr uint8_t kBadAccess = 10;
 constexpr uint32_t kNumLockKeysym = 0xff7f;
 
@@ -68,13 +67,13 @@ X11HotKeyBackend::~X11HotKeyBackend() {
 
 uint16_t X11HotKeyBackend::xModifiers(quint32 carbon) {
     uint16_t mask = 0;
-    if (carbon & kCarbonCommand)
+    if (carbon & CarbonCommand)
         mask |= XCB_MOD_MASK_CONTROL;
-    if (carbon & kCarbonShift)
+    if (carbon & CarbonShift)
         mask |= XCB_MOD_MASK_SHIFT;
-    if (carbon & kCarbonOption)
+    if (carbon & CarbonOption)
         mask |= XCB_MOD_MASK_1;
-    if (carbon & kCarbonControl)
+    if (carbon & CarbonControl)
         mask |= XCB_MOD_MASK_4;
     return mask;
 }

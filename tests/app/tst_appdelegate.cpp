@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr quint32 kCarbonCommand = 0x100, kCarbonShift = 0x200, kCarbonOption = 0x800;
 constexpr quint32 kKeyD = 2, kKeyA = 0, kKeyT = 17;
 
 std::shared_ptr<InMemoryHotKeyBackend> backend;
@@ -67,8 +66,8 @@ private Q_SLOTS:
         QVERIFY(shell.delegate->hotKeyArrowShortcut());
         QVERIFY(!shell.delegate->hotKeyLineShortcut());
         QVERIFY(!shell.delegate->hotKeyTimerShortcut());
-        const auto activate = backend->registration(kKeyD, kCarbonCommand | kCarbonShift);
-        const auto arrow = backend->registration(kKeyA, kCarbonCommand | kCarbonOption);
+        const auto activate = backend->registration(kKeyD, CarbonCommand | CarbonShift);
+        const auto arrow = backend->registration(kKeyA, CarbonCommand | CarbonOption);
         QVERIFY(activate && arrow);
         QVERIFY(activate->hotKeyID.id < arrow->hotKeyID.id); // row 1 before row 4
         QCOMPARE(backend->registrations().size(), 2);
@@ -83,11 +82,11 @@ private Q_SLOTS:
         shell.launch();
         AppActivation::shared().hide();
         QVERIFY(!shell.overlay->window()->isVisible());
-        backend->pressCombination(kKeyA, kCarbonCommand | kCarbonOption);
+        backend->pressCombination(kKeyA, CarbonCommand | CarbonOption);
         QVERIFY(shell.overlay->window()->isVisible()); // activated
         QCOMPARE(shell.overlay->contentViewController().model.selectedShape, Shape::arrow);
         QVERIFY(!shell.overlay->contentViewController().view()->toolsVisible());
-        backend->pressCombination(kKeyT, kCarbonCommand | kCarbonShift);
+        backend->pressCombination(kKeyT, CarbonCommand | CarbonShift);
         QVERIFY(shell.overlay->contentViewController().view()->toolsVisible());
         QCOMPARE(shell.preferences.boolean(QStringLiteral("UpdateToolsOnScreen")), true);
     }
@@ -99,11 +98,11 @@ private Q_SLOTS:
         StoredShortcut::shortcutKey() = QStringLiteral("d");
         StoredShortcut::shortcutModifiers() = ModifierCommand | ModifierShift;
         shell.delegate->register_AppActivate();
-        QVERIFY(backend->registration(kKeyD, kCarbonCommand | kCarbonShift));
+        QVERIFY(backend->registration(kKeyD, CarbonCommand | CarbonShift));
         StoredShortcut::shortcutKey() = QStringLiteral("t");
         shell.delegate->register_AppActivate();
-        QVERIFY(!backend->registration(kKeyD, kCarbonCommand | kCarbonShift)); // released
-        QVERIFY(backend->registration(kKeyT, kCarbonCommand | kCarbonShift));
+        QVERIFY(!backend->registration(kKeyD, CarbonCommand | CarbonShift)); // released
+        QVERIFY(backend->registration(kKeyT, CarbonCommand | CarbonShift));
         shell.delegate->unRegister_AppActivate();
         QVERIFY(!shell.delegate->hotKeyAppActivateShortcut());
         QCOMPARE(backend->registrations().size(), 0);
