@@ -161,14 +161,15 @@ void AppDelegate::activateApp() {
     activateIgnoringOtherApps();
 }
 
+void AppDelegate::activateNowAndAgainSoon() {
+    activateIgnoringOtherApps();
+    // Once more a moment later, after the event that asked for it is done with the focus.
+    QTimer::singleShot(100, this, &AppDelegate::activateApp);
+}
+
 void AppDelegate::performHotKeyAction(Row row) {
     QLOG("Hotkey", kRowNames[row]);
-    activateIgnoringOtherApps();
-    QPointer<AppDelegate> self(this);
-    QTimer::singleShot(100, this, [self] {
-        if (self)
-            self->activateApp();
-    });
+    activateNowAndAgainSoon();
     switch (row) {
     case AppActivate:
         break;
@@ -192,14 +193,8 @@ void AppDelegate::performHotKeyAction(Row row) {
 }
 
 void AppDelegate::statusButtonClicked(bool rightClick) {
-    if (!rightClick) {
-        activateIgnoringOtherApps();
-        QPointer<AppDelegate> self(this);
-        QTimer::singleShot(100, this, [self] {
-            if (self)
-                self->activateApp();
-        });
-    }
+    if (!rightClick)
+        activateNowAndAgainSoon();
     if (m_popoverMenu)
         m_popoverMenu->showRelativeTo(m_statusItem->geometry());
 }

@@ -89,6 +89,7 @@ public:
     std::function<void()> showTimer;
 
 private:
+    void activateNowAndAgainSoon();
     // Launch steps whose subsystems arrive later: notifications, the rating prompt, start at
     // login.
     void becomeNotificationDelegate();
