@@ -58,7 +58,7 @@ void DrawingViewController::viewDidLoad() {
         return self->performKeyEquivalent(event);
     };
     model.drawings.watch(this, [this](const Drawings &list) {
-        m_view->setDrawings(list, model.isTracking.value());
+        m_view->setDrawings(list, model.liveShape() != nullptr);
     });
     model.colorKeyboardKeyHandler.watch(
         this, [this](const int &index) { m_view->colorsRadioGroup->pressed(index); });
@@ -74,7 +74,8 @@ void DrawingViewController::viewDidLoad() {
     });
     model.isTracking.watch(this, [this](const bool &tracking) {
         m_view->brush->setHidden(tracking);
-        m_view->setTracking(tracking);
+        // Tracking starts before the new shape exists: only a shape being drawn is live.
+        m_view->setTracking(tracking && model.liveShape());
         if (tracking && m_view->infoView->isVisible())
             m_view->infoView->hide();
     });

@@ -109,28 +109,29 @@ std::shared_ptr<Renderable> DrawingViewModel::makeShape(const QPointF &point) co
 void DrawingViewModel::beginShape(const QPointF &point) {
     if (!view)
         return;
-    add(makeShape(point));
+    // Live before it is added, so that the list's observers see the new shape as the one
+    // being drawn.
+    m_live = makeShape(point);
+    add(m_live);
 }
 
 void DrawingViewModel::mouseDragged(const QPointF &point) {
-    if (!view || !isTracking.value())
+    if (!view || !isTracking.value() || !m_live)
         return;
-    const Drawings &list = drawings.value();
-    if (!list.empty()) {
-        const std::shared_ptr<Renderable> &shape = list.back();
-        shape->update(point);
-        shape->isModified = enableModification.value();
-    }
+    m_live->update(point);
+    m_live->isModified = enableModification.value();
     // Publishing the list again is what repaints the view.
     drawings.republish();
 }
 
 void DrawingViewModel::mouseUp() {
+    const std::shared_ptr<Renderable> live = std::exchange(m_live, nullptr);
     isTracking.setValue(false);
     const Drawings &list = drawings.value();
     // A press without a drag leaves a shape with a lone move-to (or nothing): take it back.
     // Undoing keeps a redo step, as any undo does.
-    if (!list.empty() && list.back()->path.elementCount() < 2 && undoManager)
+    if (live && !list.empty() && list.back() == live && live->path.elementCount() < 2 &&
+        undoManager)
         undoManager->undo();
 }
 
@@ -155,19 +156,39 @@ void DrawingViewModel::keyDown(const KeyEvent &event) {
 
 // --- undoable list operations ---
 
+// Every change of the list goes through these three. A change that is not the press of the
+// drag in progress ends that drag, so its later drag events cannot grow another shape.
+void DrawingViewModel::endDrag() {
+    if (!m_live)
+        return;
+    m_live.reset();
+    if (isTracking.value())
+        isTracking.setValue(false);
+}
+
+void DrawingViewModel::edited(DrawingsEdit::Kind kind) {
+    m_lastEdit = {m_lastEdit.revision + 1, kind};
+}
+
 void DrawingViewModel::appendShape(const std::shared_ptr<Renderable> &shape) {
-    Drawings list = drawings.value();
-    list.push_back(shape);
-    drawings.setValue(std::move(list));
+    if (shape != m_live)
+        endDrag();
+    edited(DrawingsEdit::appended);
+    drawings.modify([&](Drawings &list) { list.push_back(shape); });
 }
 
 void DrawingViewModel::removeShape(const std::shared_ptr<Renderable> &shape) {
-    Drawings list = drawings.value();
-    std::erase(list, shape);
-    drawings.setValue(std::move(list));
+    endDrag();
+    const Drawings &list = drawings.value();
+    const bool onlyTheLast = !list.empty() && list.back() == shape &&
+                             std::count(list.begin(), list.end(), shape) == 1;
+    edited(onlyTheLast ? DrawingsEdit::removedLast : DrawingsEdit::replaced);
+    drawings.modify([&](Drawings &changed) { std::erase(changed, shape); });
 }
 
 void DrawingViewModel::setList(Drawings list) {
+    endDrag();
+    edited(DrawingsEdit::replaced);
     drawings.setValue(std::move(list));
 }
 
@@ -285,21 +306,20 @@ void DrawingViewModel::screenChangeReported(const ScreenChange &change) {
 }
 
 void DrawingViewModel::screenChanged(QScreen *oldScreen, QScreen *newScreen) {
-    // A stroke in progress belongs to the old screen: end it there, so that the drags that
-    // follow cannot grow the last shape of the new screen's list.
-    if (isTracking.value()) {
-        isTracking.setValue(false);
-        const Drawings &list = drawings.value();
-        if (!list.empty() && list.back()->path.elementCount() < 2) {
-            Drawings kept(list.begin(), list.end() - 1);
-            drawings.setValue(std::move(kept));
-        }
+    // A stroke in progress belongs to the old screen: it ends there (a lone press leaves
+    // nothing behind), so the drags that follow cannot grow a shape of the new screen.
+    if (m_live) {
+        const std::shared_ptr<Renderable> live = m_live;
+        endDrag();
+        if (live->path.elementCount() < 2 && !drawings.value().empty() &&
+            drawings.value().back() == live)
+            removeShape(live);
     }
     if (oldScreen)
         cache.data[ScreenIdentity::displayID(oldScreen)] = drawings.value();
     if (newScreen) {
         const auto entry = cache.data.find(ScreenIdentity::displayID(newScreen));
-        drawings.setValue(entry != cache.data.end() ? entry->second : Drawings{});
+        setList(entry != cache.data.end() ? entry->second : Drawings{});
         if (undoManager)
             undoManager->clear();
     }

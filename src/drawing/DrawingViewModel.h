@@ -19,6 +19,14 @@
 // Shape lists by screen, keyed by the screen's display number.
 using DrawingsCache = Cache<quint32, Drawings>;
 
+// What the latest write of the shape list did, so a view can follow it without comparing
+// lists: `revision` counts every write.
+struct DrawingsEdit {
+    enum Kind { appended, removedLast, replaced };
+    quint64 revision = 0;
+    Kind kind = replaced;
+};
+
 // The logic of the drawing overlay: the shapes on the screen, the selected tool and colour,
 // the undo history of drawing steps and a shape list per screen. It holds no window; the
 // overlay's view is reached through a weak reference, the application through hooks.
@@ -62,6 +70,12 @@ public:
     // The virtual key codes the overlay reserves (the key table above).
     static bool isDrawingKey(quint32 keyCode);
 
+    // The shape the drag in progress draws; null between drags, and once anything else
+    // changed the list during the drag (an undo, a redo, Escape, a screen switch), which ends
+    // the drag.
+    const std::shared_ptr<Renderable> &liveShape() const { return m_live; }
+    const DrawingsEdit &lastEdit() const { return m_lastEdit; }
+
 private:
     void screenChangeReported(const ScreenChange &change);
     void saveScreenshotRequested();
@@ -75,7 +89,11 @@ private:
     void appendShape(const std::shared_ptr<Renderable> &shape);
     void removeShape(const std::shared_ptr<Renderable> &shape);
     void setList(Drawings list);
+    void edited(DrawingsEdit::Kind kind);
+    void endDrag();
 
     DrawingHooks &m_hooks;
     QColor m_selectedColor = Qt::white;
+    std::shared_ptr<Renderable> m_live;
+    DrawingsEdit m_lastEdit;
 };

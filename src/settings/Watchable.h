@@ -31,6 +31,11 @@ public:
     void notify(const T &value) override { setValue(value); }
     // Delivers the current value again, as assigning it to itself would, without a copy.
     void republish() { this->deliver(m_value); }
+    // Changes the value in place and delivers it: an assignment without copying a large value.
+    template <typename Change> void modify(Change &&change) {
+        change(m_value);
+        this->deliver(m_value);
+    }
 
 private:
     T m_value;

@@ -283,26 +283,48 @@ private Q_SLOTS:
         QCOMPARE(f.list(), rightShapes);
     }
 
-    void aStrokeInProgressStaysOnItsScreen() {
+    // Whatever changes the list while the button is held (undo, redo, Escape, a screen switch)
+    // ends the drag: no later drag event may grow an earlier shape.
+    void aDragEndsWhenTheListChangesUnderIt_data() {
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"undo", "redo", "escape", "screen"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void aDragEndsWhenTheListChangesUnderIt() {
+        QFETCH(QString, change);
         Fixture f;
         QScreen *left = QGuiApplication::screens().at(0);
         QScreen *right = QGuiApplication::screens().at(1);
         f.model->screenChanged(nullptr, right);
         f.model->selectedShape = Shape::pen;
         f.stroke({{0, 0}, {10, 10}});
-        const auto rightShape = f.list().back();
-        f.model->screenChanged(right, left);
+        f.stroke({{50, 50}, {60, 60}});
+        const Drawings before = f.list();
         f.model->isTracking.setValue(true);
         f.model->beginShape({100, 100});
         f.model->mouseDragged({110, 110});
-        f.model->screenChanged(left, right); // the pointer crossed mid-drag
+        if (change == QLatin1String("undo"))
+            f.undo.undo();
+        else if (change == QLatin1String("redo")) {
+            f.undo.undo();
+            f.undo.redo(); // the stroke being drawn comes back, finished
+        } else if (change == QLatin1String("escape"))
+            f.model->escape();
+        else
+            f.model->screenChanged(right, left);
         f.model->mouseDragged({300, 300});
         f.model->mouseUp();
-        QCOMPARE(rightShape->path.elementCount(), 2); // untouched
-        QCOMPARE(f.list(), Drawings{rightShape});
-        f.model->screenChanged(right, left);
-        QCOMPARE(f.list().size(), std::size_t(1));
-        QCOMPARE(f.list().back()->path.elementCount(), 2); // ended where it was left
+        QVERIFY(!f.model->isTracking.value());
+        for (const auto &shape : f.list())
+            QCOMPARE(shape->path.elementCount(), 2); // nothing grew after the change
+        if (change == QLatin1String("screen"))
+            f.model->screenChanged(left, right); // the stroke stayed with its screen
+        if (change == QLatin1String("redo") || change == QLatin1String("screen")) {
+            QCOMPARE(f.list().size(), std::size_t(3));
+            QCOMPARE(f.list().front(), before.front());
+        } else if (change != QLatin1String("escape")) {
+            QCOMPARE(f.list(), before); // the stroke being drawn went, the others stayed
+        }
     }
 
     void screenshotRequestsNameTheViewsScreen() {
