@@ -1,10 +1,12 @@
 #include "app/AppDelegate.h"
 #include "app/CustomApplication.h"
 #include "app/RequestChannels.h"
+#include "core/Tool.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/MainWindowController.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/AppActivation.h"
+#include "platform/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
 #include "platform/Localization.h"
@@ -21,15 +23,16 @@
 
 namespace {
 
-// The actions a second launch or `quillory --action NAME` may ask for, with the palette index
-// of the tools.
-const QStringList kActions = {
-    QStringLiteral("activate"), QStringLiteral("toggle-tools"), QStringLiteral("pen"),
-    QStringLiteral("line"),     QStringLiteral("arrow"),        QStringLiteral("rect"),
-    QStringLiteral("circle"),   QStringLiteral("timer"),        QStringLiteral("save"),
-    QStringLiteral("copy"),     QStringLiteral("quit")};
-const QStringList kTools = {QStringLiteral("pen"), QStringLiteral("line"), QStringLiteral("arrow"),
-                            QStringLiteral("rect"), QStringLiteral("circle")};
+// The actions a second launch or `quillory --action NAME` may ask for; the tools' names come
+// from the tool table.
+const QStringList kActions = [] {
+    QStringList actions{QStringLiteral("activate"), QStringLiteral("toggle-tools")};
+    for (const Tool &row : tools())
+        actions << QLatin1String(row.actionName);
+    actions << QStringLiteral("timer") << QStringLiteral("save") << QStringLiteral("copy")
+            << QStringLiteral("quit");
+    return actions;
+}();
 
 void describe(QCommandLineParser &parser) {
     parser.setApplicationDescription(
@@ -81,8 +84,8 @@ int runRemote(int argc, char *argv[]) {
 
 } // namespace
 
-// The composition root: creates the controllers of every layer and wires the channels that
-// lower layers own to the code of the higher ones.
+// The composition root: creates the controllers of every layer, hands each what it works
+// with, and wires the channels that lower layers own to the code of the higher ones.
 int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quillory"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLORY_VERSION));
@@ -92,14 +95,34 @@ int main(int argc, char *argv[]) {
         return runRemote(argc, argv);
 
     QApplication::setQuitOnLastWindowClosed(false);
-    CustomApplication app(argc, argv);
+    RequestChannels requests;
+    CustomApplication app(argc, argv, requests.copyScreenshotRequest);
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
-    Localization::install();
 
-    AppActivation &activation = AppActivation::shared();
-    ScreenDaemon &screens = ScreenDaemon::shared();
+    // One Quillory per session: a second launch hands over before it makes a window, a grab
+    // or a file. Actions arrive from the event loop, once everything below exists.
+    std::function<bool(const QString &)> perform;
+    InstanceChannel channel;
+    if (channel.listen([&perform](const QString &action) { return perform && perform(action); }) ==
+        InstanceChannel::Listen::alreadyRunning) {
+        QString message;
+        if (InstanceChannel::send(QStringLiteral("activate"), &message) ==
+            InstanceChannel::Result::done) {
+            QLOG("Quillory is already running; brought it to the front");
+            return 0;
+        }
+        printError(message);
+        return 1;
+    }
+
+    Localization::install();
+    PreferenceStore preferences(PreferenceStore::standardFilePath());
+    AppActivation activation;
+    ScreenDaemon screens([&activation] { return activation.isActive(); });
+    CompositorWatcher compositor;
+    NotificationCenter notifications;
     if (std::shared_ptr<HotKeyBackend> backend = X11HotKeyBackend::create())
         HotKeysController::setBackend(std::move(backend));
     else
@@ -110,15 +133,15 @@ int main(int argc, char *argv[]) {
         ~ReleaseHotKeyBackend() { HotKeysController::setBackend(nullptr); }
     } releaseHotKeyBackend;
 
-    PreferenceStore &preferences = PreferenceStore::standard();
-    DrawingHooks &hooks = DrawingHooks::shared();
+    DrawingHooks hooks;
     hooks.screenChanged = &screens.screenChanged;
-    hooks.saveScreenshotRequest = &RequestChannels::saveScreenshotRequest();
-    hooks.copyScreenshotRequest = &RequestChannels::copyScreenshotRequest();
+    hooks.saveScreenshotRequest = &requests.saveScreenshotRequest;
+    hooks.copyScreenshotRequest = &requests.copyScreenshotRequest;
     hooks.hideApplication = [&activation] { activation.hide(); };
 
-    MainWindowController overlay(preferences, screens, hooks);
-    AppDelegate delegate(preferences, overlay);
+    MainWindowController overlay({preferences, screens, compositor, notifications, hooks},
+                                 activation);
+    AppDelegate delegate({preferences, activation, screens, notifications, requests, overlay});
     hooks.closePopover = [&delegate] { delegate.closePopover(); };
 
     // The commands an application menu would carry, as keys while Quillory is active.
@@ -131,20 +154,15 @@ int main(int argc, char *argv[]) {
     QObject::connect(&help, &QShortcut::activated, &delegate,
                      [&delegate] { delegate.helpPressed(); });
 
-    InstanceChannel channel;
-    const auto perform = [&](const QString &action) {
-        static const QMap<QString, AppDelegate::Row> rows = {
-            {QStringLiteral("toggle-tools"), AppDelegate::DesktopTools},
-            {QStringLiteral("pen"), AppDelegate::Line},
-            {QStringLiteral("line"), AppDelegate::StrightLine},
-            {QStringLiteral("arrow"), AppDelegate::Arrow},
-            {QStringLiteral("rect"), AppDelegate::Rectangle},
-            {QStringLiteral("circle"), AppDelegate::Circle},
-            {QStringLiteral("timer"), AppDelegate::Timer}};
+    perform = [&delegate](const QString &action) {
         if (action == QStringLiteral("activate"))
-            delegate.activateApp();
-        else if (rows.contains(action))
-            delegate.performHotKeyAction(rows.value(action));
+            delegate.performHotKeyAction(AppDelegate::AppActivate);
+        else if (action == QStringLiteral("toggle-tools"))
+            delegate.performHotKeyAction(AppDelegate::DesktopTools);
+        else if (const std::optional<Shape> shape = shapeForActionName(action))
+            delegate.performHotKeyAction(AppDelegate::rowForTool(*shape));
+        else if (action == QStringLiteral("timer"))
+            delegate.performHotKeyAction(AppDelegate::Timer);
         else if (action == QStringLiteral("save"))
             delegate.saveButtonPressed();
         else if (action == QStringLiteral("copy"))
@@ -155,17 +173,6 @@ int main(int argc, char *argv[]) {
             return false;
         return true;
     };
-    if (channel.listen(perform) == InstanceChannel::Listen::alreadyRunning) {
-        // Hand over to the running Quillory, which comes to the front.
-        QString message;
-        if (InstanceChannel::send(QStringLiteral("activate"), &message) ==
-            InstanceChannel::Result::done) {
-            QLOG("Quillory is already running; brought it to the front");
-            return 0;
-        }
-        printError(message);
-        return 1;
-    }
 
     delegate.applicationDidFinishLaunching();
     QLOG("Quillory started");

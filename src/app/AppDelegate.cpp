@@ -2,6 +2,7 @@
 
 #include "app/PopoverPanel.h"
 #include "app/RequestChannels.h"
+#include "core/Tool.h"
 #include "drawing/DrawingViewController.h"
 #include "drawing/MainWindowController.h"
 #include "hotkeys/KeyCombo.h"
@@ -9,66 +10,55 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
-#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
 
 #include <QIcon>
+#include <QPointer>
 #include <QTimer>
 
-namespace {
-QPointer<AppDelegate> instance;
+#include <optional>
 
-const char *const kRowNames[] = {"AppActivate", "DesktopTools", "Line",  "Arrow",
-                                 "Rectangle",   "Circle",       "Timer", "StrightLine"};
-// The palette index each tool row selects (pen, line, arrow, rect, circle).
-int paletteIndex(AppDelegate::Row row) {
-    switch (row) {
-    case AppDelegate::Line:
-        return 0;
-    case AppDelegate::StrightLine:
-        return 1;
-    case AppDelegate::Arrow:
-        return 2;
-    case AppDelegate::Rectangle:
-        return 3;
-    case AppDelegate::Circle:
-        return 4;
-    default:
-        return -1;
-    }
-}
+namespace {
+// The shortcut rows: a name for the log and, for the tool rows, the tool they pick.
+struct RowInfo {
+    const char *name;
+    std::optional<Shape> tool;
+};
+const RowInfo kRows[AppDelegate::rowCount] = {
+    {"AppActivate", {}},     {"DesktopTools", {}},         {"Line", Shape::pen},
+    {"Arrow", Shape::arrow}, {"Rectangle", Shape::rect},   {"Circle", Shape::circle},
+    {"Timer", {}},           {"StrightLine", Shape::line},
+};
 } // namespace
 
-QString AppDelegate::keyKey(Row row) {
-    return QStringLiteral("ud_%1Key").arg(QLatin1String(kRowNames[row]));
+AppDelegate::Row AppDelegate::rowForTool(Shape shape) {
+    for (int i = 0; i < rowCount; ++i) {
+        if (kRows[i].tool == shape)
+            return Row(i);
+    }
+    return Line; // every tool has a row
 }
 
-QString AppDelegate::flagKey(Row row) {
-    return QStringLiteral("ud_%1Flag").arg(QLatin1String(kRowNames[row]));
-}
-
-AppDelegate::AppDelegate(PreferenceStore &preferences, MainWindowController &overlay,
-                         QObject *parent)
+AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
     : QObject(parent)
-    , m_preferences(preferences)
-    , m_overlay(overlay)
+    , m_preferences(collaborators.preferences)
+    , m_activation(collaborators.activation)
+    , m_screens(collaborators.screens)
+    , m_notifications(collaborators.notifications)
+    , m_requests(collaborators.requests)
+    , m_overlay(collaborators.overlay)
     , m_statusItem(std::make_unique<QSystemTrayIcon>()) {
-    instance = this;
-    AppActivation &activation = AppActivation::shared();
-    connect(&activation, &AppActivation::didBecomeActive, this,
+    connect(&m_activation, &AppActivation::didBecomeActive, this,
             &AppDelegate::applicationDidBecomeActive);
-    connect(&activation, &AppActivation::didResignActive, this,
+    connect(&m_activation, &AppActivation::didResignActive, this,
             &AppDelegate::applicationDidResignActive);
 }
 
 AppDelegate::~AppDelegate() = default;
 
-AppDelegate *AppDelegate::appDelegate() {
-    return instance;
-}
-
 void AppDelegate::applicationDidFinishLaunching() {
-    becomeNotificationDelegate();
+    // User notifications and the rating prompt join the launch with their own features.
     m_overlay.showWindow(this);
 
     m_statusItem->setIcon(QIcon(QStringLiteral(":/icons/statusbar-icon.svg")));
@@ -87,18 +77,21 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     m_popoverMenu = std::make_unique<PopoverPanel>();
     registerStoredShortcuts();
-    runRatingSchedule();
     applyStartAtLogin();
 
-    if (!m_preferences.contains(QStringLiteral("FirstTimeMenu"))) {
-        m_preferences.setBool(QStringLiteral("FirstTimeMenu"), true);
+    if (!Preferences::firstTimeMenu.isStored(m_preferences)) {
+        Preferences::firstTimeMenu.set(m_preferences, true);
         QTimer::singleShot(1000, this, [this] { statusButtonClicked(false); });
     }
 }
 
 void AppDelegate::applicationDidBecomeActive() {
-    ScreenDaemon::shared().start();
+    m_screens.start();
     updatePassThrough();
+}
+
+void AppDelegate::applicationDidResignActive() {
+    m_screens.stop();
 }
 
 void AppDelegate::updatePassThrough() {
@@ -107,18 +100,8 @@ void AppDelegate::updatePassThrough() {
     m_overlay.window()->setPassThrough(icon.isValid() ? QRegion(icon) : QRegion());
 }
 
-void AppDelegate::applicationDidResignActive() {
-    ScreenDaemon::shared().stop();
-}
-
-// Desktop notifications and the rating prompt arrive with their own subsystem.
-void AppDelegate::becomeNotificationDelegate() {}
-
-void AppDelegate::runRatingSchedule() {}
-
 void AppDelegate::applyStartAtLogin() {
-    const bool startAtLogin =
-        m_preferences.boolean(QStringLiteral("LoginStartStatus")).value_or(false);
+    const bool startAtLogin = Preferences::loginStartStatus.value(m_preferences);
     QLOG("Start at login is", startAtLogin ? "on" : "off", "(the login item comes later)");
 }
 
@@ -146,55 +129,58 @@ void AppDelegate::unregisterRow(Row row) {
 
 void AppDelegate::registerStoredShortcuts() {
     for (int i = 0; i < rowCount; ++i) {
-        const auto row = Row(i);
-        loadStoredShortcut(keyKey(row), flagKey(row), m_preferences);
+        const Preferences::StoredShortcutKeys &keys = Preferences::shortcuts[std::size_t(i)];
+        loadStoredShortcut(keys.key.key(), keys.flags.key(), m_preferences);
         if (StoredShortcut::shortcutModifiers() != 0)
-            registerRow(row);
+            registerRow(Row(i));
     }
 }
 
-void AppDelegate::activateIgnoringOtherApps() {
-    m_overlay.showWindow(this);
-}
-
 void AppDelegate::activateApp() {
-    activateIgnoringOtherApps();
+    m_activation.activate();
 }
 
 void AppDelegate::activateNowAndAgainSoon() {
-    activateIgnoringOtherApps();
+    activateApp();
     // Once more a moment later, after the event that asked for it is done with the focus.
     QTimer::singleShot(100, this, &AppDelegate::activateApp);
 }
 
 void AppDelegate::performHotKeyAction(Row row) {
-    QLOG("Hotkey", kRowNames[row]);
+    QLOG("Hotkey", kRows[row].name);
+    // Every shortcut but the timer's brings the overlay up.
+    if (row != Timer)
+        m_overlay.showWindow(this);
     activateNowAndAgainSoon();
     switch (row) {
     case AppActivate:
         break;
     case DesktopTools:
-        NotificationCenter::defaultCenter().post(QStringLiteral("UpdateToolsOnScreen"));
+        m_notifications.post(QStringLiteral("UpdateToolsOnScreen"));
         closePopover();
         break;
     case Timer:
-        if (showTimer)
-            showTimer();
-        else
-            QLOG("The timer is not available yet");
         closePopover();
+        if (showTimer) {
+            m_overlay.close();
+            showTimer();
+        } else {
+            QLOG("The timer is not available yet");
+        }
         break;
     default:
         if (DrawingViewController *controller = DrawingViewController::current)
-            controller->model.shapeKeyboardKeyHandler.notify(paletteIndex(row));
+            controller->model.shapeKeyboardKeyHandler.notify(paletteIndex(*kRows[row].tool));
         closePopover();
         break;
     }
 }
 
 void AppDelegate::statusButtonClicked(bool rightClick) {
-    if (!rightClick)
+    if (!rightClick) {
+        m_overlay.showWindow(this);
         activateNowAndAgainSoon();
+    }
     if (m_popoverMenu)
         m_popoverMenu->showRelativeTo(m_statusItem->geometry());
 }
@@ -209,11 +195,11 @@ void AppDelegate::showQuillory(QObject *) {
 }
 
 void AppDelegate::saveButtonPressed(QObject *) {
-    RequestChannels::saveScreenshotRequest().notify();
+    m_requests.saveScreenshotRequest.notify();
 }
 
 void AppDelegate::copyButtonPressed(QObject *) {
-    RequestChannels::copyScreenshotRequest().notify();
+    m_requests.copyScreenshotRequest.notify();
 }
 
 void AppDelegate::helpPressed(QObject *) {

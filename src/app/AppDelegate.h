@@ -1,35 +1,45 @@
 #pragma once
 
+#include "core/Tool.h"
 #include "hotkeys/HotKey.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QSystemTrayIcon>
 
 #include <array>
 #include <functional>
 #include <memory>
 
+class AppActivation;
 class MainWindowController;
+class NotificationCenter;
 class PopoverPanel;
 class PreferenceStore;
+class ScreenDaemon;
+struct RequestChannels;
 
 // The application controller: starts Quillory, owns the tray icon and its panel, turns the
 // eight stored shortcuts into global hotkeys and carries out their actions.
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    // The shortcut table, in its order.
+    // The shortcut rows, in their order (the stored keys follow the same order).
     enum Row { AppActivate, DesktopTools, Line, Arrow, Rectangle, Circle, Timer, StrightLine };
     static constexpr int rowCount = 8;
-    static QString keyKey(Row row);  // "ud_<Row>Key"
-    static QString flagKey(Row row); // "ud_<Row>Flag"
+    // The row whose shortcut picks the tool.
+    static Row rowForTool(Shape shape);
 
-    AppDelegate(PreferenceStore &preferences, MainWindowController &overlay,
-                QObject *parent = nullptr);
+    struct Collaborators {
+        PreferenceStore &preferences;
+        AppActivation &activation;
+        ScreenDaemon &screens;
+        NotificationCenter &notifications;
+        RequestChannels &requests;
+        MainWindowController &overlay;
+    };
+
+    explicit AppDelegate(const Collaborators &collaborators, QObject *parent = nullptr);
     ~AppDelegate() override;
-
-    static AppDelegate *appDelegate();
 
     QSystemTrayIcon *statusItem() const { return m_statusItem.get(); }
     PopoverPanel *popoverMenu() const { return m_popoverMenu.get(); }
@@ -52,7 +62,8 @@ public:
     const std::shared_ptr<HotKey> &hotKeyTimerShortcut() const { return hotKey(Timer); }
     const std::shared_ptr<HotKey> &hotKeyStrightLineShortcut() const { return hotKey(StrightLine); }
 
-    // Register: builds a hotkey from shortcutKey()/shortcutModifiers(); unregister: drops it.
+    // Register: builds the row's hotkey from shortcutKey()/shortcutModifiers(); unregister:
+    // drops it.
     void registerRow(Row row);
     void unregisterRow(Row row);
     void register_AppActivate(QObject * = nullptr) { registerRow(AppActivate); }
@@ -73,30 +84,29 @@ public:
     void unRegister_StrightLine(QObject * = nullptr) { unregisterRow(StrightLine); }
     void registerStoredShortcuts();
 
-    // What a row's hotkey does when pressed.
+    // What a row's hotkey does when pressed; the remote control runs the same actions.
     void performHotKeyAction(Row row);
     void activateApp();
-    void activateIgnoringOtherApps();
     void statusButtonClicked(bool rightClick);
     void showQuillory(QObject * = nullptr);
     void saveButtonPressed(QObject * = nullptr);
     void copyButtonPressed(QObject * = nullptr);
     void helpPressed(QObject * = nullptr);
     void closePopover();
-    void updatePassThrough();
 
-    // Shown while no timer exists yet.
+    // Shows the countdown; empty until the timer exists.
     std::function<void()> showTimer;
 
 private:
     void activateNowAndAgainSoon();
-    // Launch steps whose subsystems arrive later: notifications, the rating prompt, start at
-    // login.
-    void becomeNotificationDelegate();
-    void runRatingSchedule();
+    void updatePassThrough();
     void applyStartAtLogin();
 
     PreferenceStore &m_preferences;
+    AppActivation &m_activation;
+    ScreenDaemon &m_screens;
+    NotificationCenter &m_notifications;
+    RequestChannels &m_requests;
     MainWindowController &m_overlay;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
     std::unique_ptr<PopoverPanel> m_popoverMenu;

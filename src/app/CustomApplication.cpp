@@ -1,12 +1,13 @@
 #include "app/CustomApplication.h"
 
-#include "app/RequestChannels.h"
 #include "platform/KeyEvent.h"
 
 #include <QKeyEvent>
 
-CustomApplication::CustomApplication(int &argc, char **argv)
-    : QApplication(argc, argv) {}
+CustomApplication::CustomApplication(int &argc, char **argv,
+                                     Handler<Nothing> &copyScreenshotRequest)
+    : QApplication(argc, argv)
+    , m_copyScreenshotRequest(copyScreenshotRequest) {}
 
 bool CustomApplication::isCopyCommand(const QEvent *event) {
     if (event->type() != QEvent::KeyPress)
@@ -20,6 +21,6 @@ bool CustomApplication::notify(QObject *receiver, QEvent *event) {
     // A key event reaches its window first and then travels through the widgets; look at it
     // once, at the window.
     if (receiver->isWindowType() && isCopyCommand(event))
-        RequestChannels::copyScreenshotRequest().notify();
+        m_copyScreenshotRequest.notify();
     return QApplication::notify(receiver, event);
 }

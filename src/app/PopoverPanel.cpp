@@ -1,9 +1,11 @@
 #include "app/PopoverPanel.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/X11.h"
 
+#include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -11,7 +13,7 @@
 #include <algorithm>
 
 PopoverPanel::PopoverPanel(QWidget *parent)
-    : QWidget(parent, Qt::Popup) {
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("popoverMenu"));
     setWindowTitle(QStringLiteral("Quillory Menu"));
     auto *layout = new QVBoxLayout(this);
@@ -22,7 +24,11 @@ PopoverPanel::PopoverPanel(QWidget *parent)
     layout->addWidget(title);
     layout->addWidget(body);
     setFixedSize(280, 120);
+    m_pointerWatch.setInterval(40);
+    connect(&m_pointerWatch, &QTimer::timeout, this, &PopoverPanel::watchPointer);
 }
+
+PopoverPanel::~PopoverPanel() = default;
 
 QPoint PopoverPanel::placement(const QSize &size, const QRect &anchor, const QRect &available) {
     QPoint at(anchor.center().x() - size.width() / 2, anchor.bottom() + 6);
@@ -50,4 +56,51 @@ void PopoverPanel::showRelativeTo(const QRect &anchor) {
 void PopoverPanel::closePopover() {
     if (isVisible())
         hide();
+}
+
+void PopoverPanel::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    qApp->installEventFilter(this);
+    // A button held right now (the click that opened the panel) is not a click outside.
+    m_buttonWasDown = true;
+    m_pointerWatch.start();
+}
+
+void PopoverPanel::hideEvent(QHideEvent *event) {
+    QWidget::hideEvent(event);
+    qApp->removeEventFilter(this);
+    m_pointerWatch.stop();
+}
+
+bool PopoverPanel::event(QEvent *event) {
+    // With a window manager, a click anywhere else takes the focus away.
+    if (event->type() == QEvent::WindowDeactivate && isVisible())
+        closePopover();
+    return QWidget::event(event);
+}
+
+bool PopoverPanel::eventFilter(QObject *watched, QEvent *event) {
+    // A press on another window of ours; the press itself goes on to that window.
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget->window() != this)
+            closePopover();
+    }
+    return false;
+}
+
+void PopoverPanel::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        closePopover();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PopoverPanel::watchPointer() {
+    const bool down = X11::pointerButtonDown();
+    const bool pressed = down && !m_buttonWasDown;
+    m_buttonWasDown = down;
+    if (pressed && !frameGeometry().contains(QCursor::pos()))
+        closePopover();
 }

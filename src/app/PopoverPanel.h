@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
-// The status item's panel: a frameless popup next to the tray icon that closes when the user
-// clicks outside it. It shows a placeholder until the menu panel arrives.
+// The tray icon's panel: a frameless window next to the tray icon that closes on a click
+// outside it and on Escape. It is no popup: a popup grabs the keyboard, which would silence
+// every global shortcut, Quillory's own included, while it is open.
 class PopoverPanel : public QWidget {
     Q_OBJECT
 public:
     explicit PopoverPanel(QWidget *parent = nullptr);
+    ~PopoverPanel() override;
 
     // Shows the panel next to `anchor` (the tray icon; empty when the tray does not say where
     // its icon is, then the pointer), kept inside the available area of that screen.
@@ -18,4 +21,19 @@ public:
     // Where the panel goes: below an anchor at the top of the screen, above one at the bottom,
     // always inside `available`.
     static QPoint placement(const QSize &size, const QRect &anchor, const QRect &available);
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void watchPointer();
+
+    // Clicks on other programs' windows reach no window of ours: the pointer's buttons are
+    // looked at while the panel is open.
+    QTimer m_pointerWatch;
+    bool m_buttonWasDown = false;
 };

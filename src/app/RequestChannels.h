@@ -2,11 +2,11 @@
 
 #include "settings/Handler.h"
 
-// The process-wide request channels: the save and copy commands (and Ctrl+C anywhere in the
+// The application's request channels: the save and copy commands (and Ctrl+C anywhere in the
 // application) ask for a screenshot, and a clicked screenshot notification asks to reveal it.
-class RequestChannels {
-public:
-    static Handler<Nothing> &saveScreenshotRequest();
-    static Handler<Nothing> &copyScreenshotRequest();
-    static Handler<Nothing> &screenshotNotificationActivated();
+// One set per process, made by main.
+struct RequestChannels {
+    Handler<Nothing> saveScreenshotRequest;
+    Handler<Nothing> copyScreenshotRequest;
+    Handler<Nothing> screenshotNotificationActivated;
 };

@@ -11,7 +11,7 @@ class QScreen;
 
 // What the drawing model needs from the layers above it: the application's request channels,
 // the screen tracker's change reports, and a few actions. The composition root fills in the
-// process-wide set; tests pass their own. An empty function means "not available".
+// set for the application; tests pass their own. An empty function means "not available".
 struct DrawingHooks {
     Handler<Nothing> *saveScreenshotRequest = nullptr;
     Handler<Nothing> *copyScreenshotRequest = nullptr;
@@ -25,6 +25,4 @@ struct DrawingHooks {
     std::function<void()> hideApplication;
     std::function<void()> closePopover;
     std::function<void(const QColor &)> selectedColorDidChange;
-
-    static DrawingHooks &shared();
 };

@@ -1,19 +1,15 @@
 #include "drawing/DrawingView.h"
 
 #include "platform/NotificationCenter.h"
-#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 
-namespace {
-const QString kUpdateToolsOnScreen = QStringLiteral("UpdateToolsOnScreen");
-const QString kInfoMessageHidden = QStringLiteral("pz.infoMessageHidden");
-} // namespace
-
-DrawingView::DrawingView(PreferenceStore &preferences, QWidget *parent)
+DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notifications,
+                         QWidget *parent)
     : QWidget(parent)
     , colorsRadioGroup(Palette::makeColorGroup(this))
     , shapesRadioGroup(Palette::makeShapeGroup(this))
@@ -29,8 +25,8 @@ DrawingView::DrawingView(PreferenceStore &preferences, QWidget *parent)
     infoView->hide(); // the help panel's slot: filled in by the help panel
     keyEquivalentHandler.action = [](KeyEvent) -> std::optional<bool> { return false; };
     setupPalette();
-    NotificationCenter::defaultCenter().addObserver(
-        this, kUpdateToolsOnScreen,
+    notifications.addObserver(
+        this, Preferences::updateToolsOnScreen.key(),
         [this](const NotificationCenter::Notification &) { setupNotification(); });
 }
 
@@ -48,19 +44,19 @@ void DrawingView::setupPalette() {
     });
     layoutPalette();
     // First start: no stored choice yet, so store "hidden".
-    const std::optional<bool> visible = m_preferences.boolean(kUpdateToolsOnScreen);
+    const std::optional<bool> visible = Preferences::updateToolsOnScreen.stored(m_preferences);
     if (!visible)
-        m_preferences.setBool(kUpdateToolsOnScreen, false);
+        Preferences::updateToolsOnScreen.set(m_preferences, false);
     setToolsVisible(visible.value_or(false));
 }
 
 void DrawingView::setupNotification() {
-    const std::optional<bool> visible = m_preferences.boolean(kUpdateToolsOnScreen);
+    const std::optional<bool> visible = Preferences::updateToolsOnScreen.stored(m_preferences);
     if (visible) {
-        m_preferences.setBool(kUpdateToolsOnScreen, !*visible);
+        Preferences::updateToolsOnScreen.set(m_preferences, !*visible);
         setToolsVisible(!*visible);
     }
-    if (m_preferences.boolean(kInfoMessageHidden).value_or(false))
+    if (Preferences::infoMessageHidden.value(m_preferences))
         infoView->hide();
 }
 

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class NotificationCenter;
 class PreferenceStore;
 
 // The overlay's content: paints the shapes and hosts the tool palette (colour column above
@@ -15,7 +16,8 @@ class PreferenceStore;
 class DrawingView : public QWidget {
     Q_OBJECT
 public:
-    explicit DrawingView(PreferenceStore &preferences, QWidget *parent = nullptr);
+    DrawingView(PreferenceStore &preferences, NotificationCenter &notifications,
+                QWidget *parent = nullptr);
 
     // Answers whether a key equivalent (a key with Ctrl) was handled.
     Delegate<KeyEvent, bool> keyEquivalentHandler{false};

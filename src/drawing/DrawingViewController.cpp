@@ -6,7 +6,7 @@
 #include "platform/FatalError.h"
 #include "platform/PointerGrab.h"
 #include "screens/ScreenDaemon.h"
-#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 #include "settings/Weakly.h"
 
 #include <QCursor>
@@ -19,20 +19,21 @@ namespace {
 constexpr quint32 kKeyZ = 6;
 }
 
-DrawingViewController::DrawingViewController(PreferenceStore &preferences, ScreenDaemon &screens,
-                                             DrawingHooks &hooks, QObject *parent)
+DrawingViewController::DrawingViewController(const OverlayServices &services, QObject *parent)
     : QObject(parent)
-    , model(&undoManager, DrawingsCache{}, hooks)
-    , m_preferences(preferences)
-    , m_screens(screens)
-    , m_hooks(hooks)
+    , model(&undoManager, DrawingsCache{}, services.hooks)
+    , m_preferences(services.preferences)
+    , m_screens(services.screens)
+    , m_compositor(services.compositor)
+    , m_notifications(services.notifications)
+    , m_hooks(services.hooks)
     , m_grab(new PointerGrab(this)) {}
 
 DrawingViewController::~DrawingViewController() = default;
 
 void DrawingViewController::loadView(TransparentWindow *window) {
     m_window = window;
-    m_view = new DrawingView(m_preferences);
+    m_view = new DrawingView(m_preferences, m_notifications);
     window->setContentView(m_view);
     m_view->installEventFilter(this);
     window->installEventFilter(this);
@@ -67,7 +68,7 @@ void DrawingViewController::viewDidLoad() {
     model.slashKeyboardKeyHandler.watch(this, [this] {
         const bool hidden = !m_view->infoView->isHidden();
         m_view->infoView->setHidden(hidden);
-        m_preferences.setBool(QStringLiteral("pz.infoMessageHidden"), hidden);
+        Preferences::infoMessageHidden.set(m_preferences, hidden);
     });
     model.enableModification.watch(this, [this](const bool &modified) {
         Palette::setModified(*m_view->shapesRadioGroup, modified);
@@ -88,7 +89,7 @@ void DrawingViewController::viewDidLoad() {
     model.view = view;
 
     // Without a compositor the window is shaped to what it shows and the pointer grabbed.
-    CompositorWatcher &compositor = CompositorWatcher::shared();
+    CompositorWatcher &compositor = m_compositor;
     connect(&compositor, &CompositorWatcher::runningChanged, this,
             &DrawingViewController::followCompositor);
     connect(view, &DrawingView::shapeChanged, this, &DrawingViewController::updateShape);
@@ -140,7 +141,7 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
             viewDidAppear();
             QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
             moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
-            if (!CompositorWatcher::shared().isRunning())
+            if (!m_compositor.isRunning())
                 m_grab->grab(m_window);
             break;
         case QEvent::Hide:

@@ -7,17 +7,27 @@
 #include <QPointer>
 #include <QUndoStack>
 
+class CompositorWatcher;
+class NotificationCenter;
 class PreferenceStore;
 class ScreenDaemon;
 class TransparentWindow;
+
+// What the overlay works with; main hands the application's own.
+struct OverlayServices {
+    PreferenceStore &preferences;
+    ScreenDaemon &screens;
+    CompositorWatcher &compositor;
+    NotificationCenter &notifications;
+    DrawingHooks &hooks;
+};
 
 // Connects the overlay's view with its model: forwards pointer and key events, keeps the view
 // and the palette in line with the model, and follows the screen under the pointer.
 class DrawingViewController : public QObject {
     Q_OBJECT
 public:
-    DrawingViewController(PreferenceStore &preferences, ScreenDaemon &screens,
-                          DrawingHooks &hooks = DrawingHooks::shared(), QObject *parent = nullptr);
+    explicit DrawingViewController(const OverlayServices &services, QObject *parent = nullptr);
     ~DrawingViewController() override;
 
     // The last controller whose view was loaded.
@@ -51,6 +61,8 @@ private:
 
     PreferenceStore &m_preferences;
     ScreenDaemon &m_screens;
+    CompositorWatcher &m_compositor;
+    NotificationCenter &m_notifications;
     DrawingHooks &m_hooks;
     QPointer<TransparentWindow> m_window;
     QPointer<DrawingView> m_view;

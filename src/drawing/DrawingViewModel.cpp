@@ -26,32 +26,23 @@ private:
     std::function<void()> m_undo;
 };
 
-enum VirtualKey : quint32 {
-    Key1 = 18,
-    Key2 = 19,
-    Key3 = 20,
-    Key4 = 21,
-    Key5 = 23,
-    Key6 = 22,
-    Key7 = 26,
-    Key8 = 28,
-    Key9 = 25,
-    KeyP = 35,
-    KeyL = 37,
-    KeyA = 0,
-    KeyR = 15,
-    KeyC = 8,
-    KeySlash = 44,
-    KeyEscape = 53,
-};
+// The overlay's keys, by ANSI virtual key code: the digits 1 to 9 pick the palette colours,
+// each tool's key its tool (palette order), slash toggles the help panel.
+constexpr quint32 kColorKeys[] = {18, 19, 20, 21, 23, 22, 26, 28, 25};
+constexpr quint32 kKeySlash = 44;
+constexpr quint32 kKeyEscape = 53;
 
-constexpr quint32 kColorKeys[] = {Key1, Key2, Key3, Key4, Key5, Key6, Key7, Key8, Key9};
-// Tool keys in the palette's column order: pen, line, arrow, rect, circle.
-constexpr quint32 kShapeKeys[] = {KeyP, KeyL, KeyA, KeyR, KeyC};
+int colorIndex(quint32 code) {
+    const auto it = std::find(std::begin(kColorKeys), std::end(kColorKeys), code);
+    return it == std::end(kColorKeys) ? -1 : int(it - std::begin(kColorKeys));
+}
 
-template <std::size_t N> int indexOf(const quint32 (&keys)[N], quint32 code) {
-    const auto it = std::find(std::begin(keys), std::end(keys), code);
-    return it == std::end(keys) ? -1 : int(it - std::begin(keys));
+int toolIndex(quint32 code) {
+    for (std::size_t i = 0; i < tools().size(); ++i) {
+        if (tools()[i].keyCode == code)
+            return int(i);
+    }
+    return -1;
 }
 
 } // namespace
@@ -136,21 +127,21 @@ void DrawingViewModel::mouseUp() {
 }
 
 bool DrawingViewModel::isDrawingKey(quint32 keyCode) {
-    return indexOf(kColorKeys, keyCode) >= 0 || indexOf(kShapeKeys, keyCode) >= 0 ||
-           keyCode == KeySlash || keyCode == KeyEscape;
+    return colorIndex(keyCode) >= 0 || toolIndex(keyCode) >= 0 || keyCode == kKeySlash ||
+           keyCode == kKeyEscape;
 }
 
 void DrawingViewModel::keyDown(const KeyEvent &event) {
     if (event.isARepeat || !event.keyCode)
         return;
     const quint32 code = *event.keyCode;
-    if (const int color = indexOf(kColorKeys, code); color >= 0)
+    if (const int color = colorIndex(code); color >= 0)
         colorKeyboardKeyHandler.notify(color);
-    else if (const int tool = indexOf(kShapeKeys, code); tool >= 0)
-        shapeKeyboardKeyHandler.notify(tool);
-    else if (code == KeySlash)
+    else if (const int index = toolIndex(code); index >= 0)
+        shapeKeyboardKeyHandler.notify(index);
+    else if (code == kKeySlash)
         slashKeyboardKeyHandler.notify();
-    else if (code == KeyEscape)
+    else if (code == kKeyEscape)
         escape();
 }
 
@@ -180,8 +171,8 @@ void DrawingViewModel::appendShape(const std::shared_ptr<Renderable> &shape) {
 void DrawingViewModel::removeShape(const std::shared_ptr<Renderable> &shape) {
     endDrag();
     const Drawings &list = drawings.value();
-    const bool onlyTheLast = !list.empty() && list.back() == shape &&
-                             std::count(list.begin(), list.end(), shape) == 1;
+    const bool onlyTheLast =
+        !list.empty() && list.back() == shape && std::count(list.begin(), list.end(), shape) == 1;
     edited(onlyTheLast ? DrawingsEdit::removedLast : DrawingsEdit::replaced);
     drawings.modify([&](Drawings &changed) { std::erase(changed, shape); });
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/Tool.h"
 #include "drawing/Cache.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/Renderable.h"
 #include "platform/KeyEvent.h"
-#include "platform/Shape.h"
 #include "settings/Watchable.h"
 
 #include <QColor>
@@ -33,9 +33,8 @@ struct DrawingsEdit {
 class DrawingViewModel : public QObject {
     Q_OBJECT
 public:
-    explicit DrawingViewModel(QUndoStack *undoManager, DrawingsCache cache = {},
-                              DrawingHooks &hooks = DrawingHooks::shared(),
-                              QObject *parent = nullptr);
+    DrawingViewModel(QUndoStack *undoManager, DrawingsCache cache, DrawingHooks &hooks,
+                     QObject *parent = nullptr);
 
     Watchable<Drawings> drawings{Drawings{}};
     Handler<int> colorKeyboardKeyHandler;

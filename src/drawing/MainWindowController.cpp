@@ -3,12 +3,13 @@
 #include "platform/AppActivation.h"
 #include "screens/ScreenDaemon.h"
 
-MainWindowController::MainWindowController(PreferenceStore &preferences, ScreenDaemon &screens,
-                                           DrawingHooks &hooks, QObject *parent)
+MainWindowController::MainWindowController(const OverlayServices &services,
+                                           AppActivation &activation, QObject *parent)
     : QObject(parent)
-    , m_screens(screens)
+    , m_screens(services.screens)
+    , m_activation(activation)
     , m_window(std::make_unique<TransparentWindow>())
-    , m_content(preferences, screens, hooks) {
+    , m_content(services) {
     m_content.loadView(m_window.get());
 }
 
@@ -18,5 +19,10 @@ void MainWindowController::showWindow(QObject *) {
     // Appear on the screen under the pointer rather than jump there after the first poll.
     if (!m_window->isVisible())
         m_content.moveToScreen(m_screens.screenUnderMouse());
-    AppActivation::shared().activate(m_window.get());
+    m_window->show();
+    m_activation.activate(m_window.get());
+}
+
+void MainWindowController::close() {
+    m_window->hide();
 }

@@ -6,21 +6,27 @@
 #include <QObject>
 #include <memory>
 
-// Owns the overlay window and its content controller.
+class AppActivation;
+
+// Owns the overlay window and its content controller, and shows and closes the overlay.
 class MainWindowController : public QObject {
     Q_OBJECT
 public:
-    MainWindowController(PreferenceStore &preferences, ScreenDaemon &screens,
-                         DrawingHooks &hooks = DrawingHooks::shared(), QObject *parent = nullptr);
+    MainWindowController(const OverlayServices &services, AppActivation &activation,
+                         QObject *parent = nullptr);
     ~MainWindowController() override;
 
     TransparentWindow *window() const { return m_window.get(); }
     DrawingViewController &contentViewController() { return m_content; }
 
+    // Shows the overlay on the screen under the pointer, in front and focused.
     void showWindow(QObject *sender = nullptr);
+    // Takes the overlay off the screen; its drawings stay.
+    void close();
 
 private:
     ScreenDaemon &m_screens;
+    AppActivation &m_activation;
     std::unique_ptr<TransparentWindow> m_window;
     DrawingViewController m_content;
 };

@@ -1,5 +1,6 @@
 #include "drawing/Renderable.h"
 
+#include "core/Tool.h"
 #include "platform/FatalError.h"
 
 #include <QPainter>
@@ -72,12 +73,7 @@ RenderableLine::RenderableLine(bool arrow, const QPointF &point)
     , isArrow(arrow) {}
 
 QString RenderableLine::actionName() const {
-    if (isArrow) {
-        //% "Arrow"
-        return qtTrId("renderable.type.arrow");
-    }
-    //% "Pen Stroke"
-    return qtTrId("renderable.type.line");
+    return qtTrId(tool(isArrow ? Shape::arrow : Shape::pen).undoName);
 }
 
 void RenderableLine::update(const QPointF &to) {
@@ -210,8 +206,7 @@ RenderableStrightLine::RenderableStrightLine(const QPointF &point)
     , origin(point) {}
 
 QString RenderableStrightLine::actionName() const {
-    //% "Line"
-    return qtTrId("renderable.type.straightLine");
+    return qtTrId(tool(Shape::line).undoName);
 }
 
 void RenderableStrightLine::update(const QPointF &to) {
@@ -229,8 +224,7 @@ RenderableRect::RenderableRect(const QPointF &point)
     , origin(point) {}
 
 QString RenderableRect::actionName() const {
-    //% "Rectangle"
-    return qtTrId("renderable.type.rectangle");
+    return qtTrId(tool(Shape::rect).undoName);
 }
 
 void RenderableRect::update(const QPointF &to) {
@@ -249,8 +243,7 @@ RenderableCircle::RenderableCircle(const QPointF &point)
     , center(point) {}
 
 QString RenderableCircle::actionName() const {
-    //% "Ellipse"
-    return qtTrId("renderable.type.circle");
+    return qtTrId(tool(Shape::circle).undoName);
 }
 
 void RenderableCircle::update(const QPointF &to) {

@@ -1,6 +1,6 @@
 #include "palette/Palette.h"
 
-#include "platform/SystemColors.h"
+#include "core/SystemColors.h"
 
 ColorRadioButtonGroup *Palette::makeColorGroup(QWidget *parent) {
     const QList<QColor> colors = {
@@ -16,8 +16,8 @@ ColorRadioButtonGroup *Palette::makeColorGroup(QWidget *parent) {
 
 ShapeRadioButtonGroup *Palette::makeShapeGroup(QWidget *parent) {
     QList<ShapeRadioButton *> buttons;
-    for (Shape shape : {Shape::pen, Shape::line, Shape::arrow, Shape::rect, Shape::circle})
-        buttons << new ShapeRadioButton(shape);
+    for (const Tool &row : tools())
+        buttons << new ShapeRadioButton(row.shape);
     return new ShapeRadioButtonGroup(buttons, parent);
 }
 

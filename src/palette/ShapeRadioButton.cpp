@@ -10,19 +10,8 @@ ShapeRadioButton::ShapeRadioButton(Shape shape, const QString &title, QWidget *p
 }
 
 QString ShapeRadioButton::imageName(Shape shape, bool modified) {
-    switch (shape) {
-    case Shape::pen:
-        return QStringLiteral("iconLine-1");
-    case Shape::line:
-        return QStringLiteral("iconLineModified-1");
-    case Shape::arrow:
-        return modified ? QStringLiteral("iconArrowModified-1") : QStringLiteral("iconArrow-1");
-    case Shape::rect:
-        return QStringLiteral("iconRectangle-1");
-    case Shape::circle:
-        return QStringLiteral("iconCircle-1");
-    }
-    return {};
+    const Tool &row = tool(shape);
+    return QLatin1String(modified ? row.modifiedIcon : row.icon);
 }
 
 void ShapeRadioButton::updateImage() {

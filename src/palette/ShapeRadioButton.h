@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Tool.h"
 #include "palette/BaseRadioButton.h"
-#include "platform/Shape.h"
 
 #include <QColor>
 

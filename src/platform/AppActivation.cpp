@@ -1,39 +1,64 @@
 #include "platform/AppActivation.h"
 
-#include <QApplication>
+#include "platform/X11.h"
 
-AppActivation &AppActivation::shared() {
-    static AppActivation activation;
-    return activation;
+#include <QApplication>
+#include <QWindow>
+
+AppActivation::AppActivation(QObject *parent)
+    : QObject(parent) {
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (followsApplicationState())
+                    setActive(state == Qt::ApplicationActive);
+            });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (window && widget->windowHandle() == window)
+                m_lastFocused = widget;
+        }
+    });
+}
+
+bool AppActivation::followsApplicationState() const {
+    // Off X11 (offscreen tests) there is no window manager to ask; Qt's state is all there is
+    // only where one runs.
+    return X11::windowManagerRunning();
+}
+
+bool AppActivation::isActive() const {
+    return m_active;
+}
+
+void AppActivation::setActive(bool active) {
+    if (active == m_active)
+        return;
+    m_active = active;
+    if (active)
+        Q_EMIT didBecomeActive();
+    else
+        Q_EMIT didResignActive();
 }
 
 void AppActivation::activate(QWidget *front) {
-    const QList<QPointer<QWidget>> windows = std::exchange(m_hiddenWindows, {});
-    for (const QPointer<QWidget> &window : windows) {
-        if (window && window != front)
-            window->show();
-    }
+    if (!front || !front->isVisible())
+        front = m_lastFocused && m_lastFocused->isVisible() ? m_lastFocused.data() : nullptr;
     if (front) {
-        front->show();
         front->raise();
         front->activateWindow();
+        m_lastFocused = front;
     }
-    if (!m_active) {
-        m_active = true;
-        Q_EMIT didBecomeActive();
-    }
+    if (!followsApplicationState())
+        setActive(true);
+    else if (QGuiApplication::applicationState() == Qt::ApplicationActive)
+        setActive(true);
 }
 
 void AppActivation::hide() {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         // The tray icon is a window of ours too on X11 (an embedded one); it stays.
-        if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
+        if (window->isVisible() && !window->inherits("QSystemTrayIconSys"))
             window->hide();
-            m_hiddenWindows << window;
-        }
     }
-    if (m_active) {
-        m_active = false;
-        Q_EMIT didResignActive();
-    }
+    setActive(false);
 }

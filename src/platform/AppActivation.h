@@ -5,19 +5,21 @@
 #include <QPointer>
 #include <QWidget>
 
-// Activation the way a tray utility needs it: "active" from activate() until hide(). Hiding
-// takes every application window off the screen and activating brings back the ones it hid,
-// like the reference host's hide/unhide. Qt's own focus-based state is not used: an overlay
-// on a desktop without a window manager may lose the focus to the root window and must still
-// count as shown.
+// Whether Quillory is the active application, and making it so. Where a window manager runs,
+// "active" is Qt's application state: switching to another program deactivates Quillory.
+// Without one, nothing reports that, so Quillory counts as active from activate() until
+// hide(). Activating never shows a window by itself (each window's controller shows its own);
+// it gives the focus to the frontmost shown window.
 class AppActivation : public QObject {
     Q_OBJECT
 public:
-    static AppActivation &shared();
+    explicit AppActivation(QObject *parent = nullptr);
 
-    bool isActive() const { return m_active; }
-    // Shows the windows hidden by hide(), raises `front` (if given) and gives it the focus.
+    bool isActive() const;
+    // Makes Quillory the active application: raises and focuses `front`, or when none is
+    // given the shown window that last had the focus.
     void activate(QWidget *front = nullptr);
+    // Hides every application window (the tray icon stays) and deactivates.
     void hide();
 
 Q_SIGNALS:
@@ -25,6 +27,9 @@ Q_SIGNALS:
     void didResignActive();
 
 private:
+    void setActive(bool active);
+    bool followsApplicationState() const;
+
     bool m_active = false;
-    QList<QPointer<QWidget>> m_hiddenWindows;
+    QPointer<QWidget> m_lastFocused;
 };

@@ -9,12 +9,8 @@
 
 #include <cstdlib>
 
-CompositorWatcher &CompositorWatcher::shared() {
-    static CompositorWatcher *watcher = new CompositorWatcher;
-    return *watcher;
-}
-
-CompositorWatcher::CompositorWatcher() {
+CompositorWatcher::CompositorWatcher(QObject *parent)
+    : QObject(parent) {
     m_connection = X11::connection();
     if (!m_connection)
         return;
@@ -40,6 +36,11 @@ CompositorWatcher::CompositorWatcher() {
     }
     m_running = queryOwner();
     QLOG("Compositor", m_running ? "running" : "not running");
+}
+
+CompositorWatcher::~CompositorWatcher() {
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
 bool CompositorWatcher::queryOwner() const {

@@ -12,7 +12,8 @@
 class CompositorWatcher : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
-    static CompositorWatcher &shared();
+    explicit CompositorWatcher(QObject *parent = nullptr);
+    ~CompositorWatcher() override;
 
     bool isRunning() const { return m_running; }
 
@@ -23,7 +24,6 @@ protected:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
-    CompositorWatcher();
     bool queryOwner() const;
 
     xcb_connection_t *m_connection = nullptr;

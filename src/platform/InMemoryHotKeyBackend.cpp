@@ -6,8 +6,6 @@ int InMemoryHotKeyBackend::registerHotKey(quint32 keyCode, quint32 carbonModifie
         if (combination == std::pair(keyCode, carbonModifiers))
             return status;
     }
-    if (registration(keyCode, carbonModifiers))
-        return eventHotKeyExistsErr;
     // References are tokens that are never dereferenced; counting keeps them unique.
     void *token = reinterpret_cast<void *>(++m_lastReference);
     m_registrations.append({keyCode, carbonModifiers, {signature, id}, token});

@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-NotificationCenter &NotificationCenter::defaultCenter() {
-    static NotificationCenter center;
-    return center;
-}
-
 void NotificationCenter::addObserver(QObject *observer, const QString &name, Callback callback,
                                      QObject *sender) {
     if (!observer || !callback)

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-// In-process notifications by name. Observers are held weakly: one that is destroyed
-// simply stops hearing, there is nothing to unregister.
+// In-process notifications by name; main makes the one every part of Quillory posts to. Observers
+// are held weakly: one that is destroyed simply stops hearing, there is nothing to unregister.
 class NotificationCenter : public QObject {
     Q_OBJECT
 public:
@@ -19,8 +19,6 @@ public:
         QVariantMap userInfo;
     };
     using Callback = std::function<void(const Notification &)>;
-
-    static NotificationCenter &defaultCenter();
 
     // sender == nullptr observes the name from any sender.
     void addObserver(QObject *observer, const QString &name, Callback callback,

@@ -29,3 +29,30 @@ xcb_atom_t X11::atom(const char *name) {
     std::free(reply);
     return result;
 }
+
+bool X11::windowManagerRunning() {
+    xcb_connection_t *conn = connection();
+    if (!conn)
+        return false;
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        conn,
+        xcb_get_property(conn, 0, rootWindow(), atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW,
+                         0, 1),
+        nullptr);
+    const bool running = reply && xcb_get_property_value_length(reply) == 4;
+    std::free(reply);
+    return running;
+}
+
+bool X11::pointerButtonDown() {
+    xcb_connection_t *conn = connection();
+    if (!conn)
+        return false;
+    xcb_query_pointer_reply_t *reply =
+        xcb_query_pointer_reply(conn, xcb_query_pointer(conn, rootWindow()), nullptr);
+    constexpr uint16_t buttons =
+        XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 | XCB_KEY_BUT_MASK_BUTTON_3;
+    const bool down = reply && (reply->mask & buttons);
+    std::free(reply);
+    return down;
+}

@@ -1,19 +1,14 @@
 #include "screens/ScreenDaemon.h"
 
-#include "platform/AppActivation.h"
 #include "platform/DiagnosticLog.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 
-ScreenDaemon &ScreenDaemon::shared() {
-    static ScreenDaemon *daemon = new ScreenDaemon;
-    return *daemon;
-}
-
-ScreenDaemon::ScreenDaemon()
-    : pointerPosition([] { return QCursor::pos(); })
-    , isApplicationActive([] { return AppActivation::shared().isActive(); }) {
+ScreenDaemon::ScreenDaemon(std::function<bool()> isActive, QObject *parent)
+    : QObject(parent)
+    , pointerPosition([] { return QCursor::pos(); })
+    , isApplicationActive(std::move(isActive)) {
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &ScreenDaemon::screenRemoved);
 }
 

@@ -16,8 +16,8 @@
 class ScreenDaemon : public QObject {
     Q_OBJECT
 public:
-    static ScreenDaemon &shared();
-    ScreenDaemon();
+    // `isActive` tells whether the application is active; the tracker only reports then.
+    explicit ScreenDaemon(std::function<bool()> isActive, QObject *parent = nullptr);
 
     Watchable<QPointer<QScreen>> currentScreen{nullptr};
     Handler<ScreenChange> screenChanged;

@@ -78,11 +78,6 @@ bool writeAll(int fd, const char *data, size_t length) {
 
 } // namespace
 
-PreferenceStore &PreferenceStore::standard() {
-    static PreferenceStore store(standardFilePath());
-    return store;
-}
-
 QString PreferenceStore::standardFilePath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     // XDG: a relative path is invalid and to be ignored.

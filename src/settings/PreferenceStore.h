@@ -19,8 +19,7 @@ struct stat;
 // All members are safe to call from any thread.
 class PreferenceStore {
 public:
-    // The process-wide store at $XDG_CONFIG_HOME/quillory/preferences.plist.
-    static PreferenceStore &standard();
+    // Where the user's store lives: $XDG_CONFIG_HOME/quillory/preferences.plist.
     static QString standardFilePath();
 
     explicit PreferenceStore(QString filePath);

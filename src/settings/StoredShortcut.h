@@ -24,8 +24,7 @@ ModifierFlags &shortcutModifiers();
 // Sets shortcutKey() and shortcutModifiers() from one stored shortcut: its key name under
 // keyKey (a string) and its modifier codes under flagKey (an array of integers). A value of
 // another type counts as absent; unknown codes add nothing and repeats count once.
-void loadStoredShortcut(const QString &keyKey, const QString &flagKey,
-                        PreferenceStore &store = PreferenceStore::standard());
+void loadStoredShortcut(const QString &keyKey, const QString &flagKey, PreferenceStore &store);
 
 // The modifier flag a stored code stands for, or 0 for an unknown code.
 ModifierFlags modifierFlagForCode(qint64 code);

@@ -5,10 +5,12 @@
 #include "drawing/MainWindowController.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/AppActivation.h"
+#include "platform/CompositorWatcher.h"
 #include "platform/InMemoryHotKeyBackend.h"
 #include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
-#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
 
 #include <QKeyEvent>
@@ -20,28 +22,39 @@ namespace {
 constexpr quint32 kKeyD = 2, kKeyA = 0, kKeyT = 17;
 
 std::shared_ptr<InMemoryHotKeyBackend> backend;
+Handler<Nothing> *copyRequests = nullptr;
 
+// The application as main puts it together, on the offscreen platform.
 struct Shell {
     QTemporaryDir dir;
     PreferenceStore preferences{dir.path() + QStringLiteral("/preferences.plist")};
-    ScreenDaemon screens;
+    AppActivation activation;
+    ScreenDaemon screens{[this] { return activation.isActive(); }};
+    CompositorWatcher compositor;
+    NotificationCenter notifications;
+    RequestChannels requests;
     DrawingHooks hooks;
     std::unique_ptr<MainWindowController> overlay;
     std::unique_ptr<AppDelegate> delegate;
 
+    explicit Shell(bool firstRun = false) {
+        if (!firstRun)
+            Preferences::firstTimeMenu.set(preferences, true);
+    }
     void store(AppDelegate::Row row, const QString &key, const QList<qint64> &codes) {
-        preferences.setString(AppDelegate::keyKey(row), key);
-        preferences.setIntegerArray(AppDelegate::flagKey(row), codes);
+        Preferences::shortcuts[row].key.set(preferences, key);
+        Preferences::shortcuts[row].flags.set(preferences, codes);
     }
     void launch() {
-        overlay = std::make_unique<MainWindowController>(preferences, screens, hooks);
-        delegate = std::make_unique<AppDelegate>(preferences, *overlay);
+        hooks.hideApplication = [this] { activation.hide(); };
+        overlay = std::make_unique<MainWindowController>(
+            OverlayServices{preferences, screens, compositor, notifications, hooks}, activation);
+        delegate = std::make_unique<AppDelegate>(AppDelegate::Collaborators{
+            preferences, activation, screens, notifications, requests, *overlay});
         delegate->applicationDidFinishLaunching();
     }
-    ~Shell() {
-        delegate.reset();
-        AppActivation::shared().hide();
-    }
+    bool overlayShown() const { return overlay->window()->isVisible(); }
+    bool panelShown() const { return delegate->popoverMenu()->isVisible(); }
 };
 
 } // namespace
@@ -55,112 +68,114 @@ private Q_SLOTS:
         HotKeysController::setBackend(backend);
     }
 
-    void storedShortcutsRegisterInTableOrder() {
-        Shell shell;
+    void storedShortcutsRegisterInRowOrder() {
+        Shell shell(true);
         shell.store(AppDelegate::Arrow, QStringLiteral("a"), {11, 13});
         shell.store(AppDelegate::AppActivate, QStringLiteral("D"), {14, 11});
-        shell.store(AppDelegate::Line, QStringLiteral("l"), {}); // empty: not registered
-        shell.preferences.setString(AppDelegate::flagKey(AppDelegate::Timer), QStringLiteral("x"));
+        shell.store(AppDelegate::Line, QStringLiteral("l"), {}); // no modifiers: off
+        shell.preferences.setString(Preferences::shortcuts[AppDelegate::Timer].flags.key(),
+                                    QStringLiteral("x")); // another type: off
         shell.launch();
-        QVERIFY(shell.delegate->hotKeyAppActivateShortcut());
-        QVERIFY(shell.delegate->hotKeyArrowShortcut());
-        QVERIFY(!shell.delegate->hotKeyLineShortcut());
-        QVERIFY(!shell.delegate->hotKeyTimerShortcut());
+        QVERIFY(shell.delegate->hotKeyAppActivateShortcut() &&
+                shell.delegate->hotKeyArrowShortcut());
+        QVERIFY(!shell.delegate->hotKeyLineShortcut() && !shell.delegate->hotKeyTimerShortcut());
         const auto activate = backend->registration(kKeyD, CarbonCommand | CarbonShift);
         const auto arrow = backend->registration(kKeyA, CarbonCommand | CarbonOption);
         QVERIFY(activate && arrow);
         QVERIFY(activate->hotKeyID.id < arrow->hotKeyID.id); // row 1 before row 4
         QCOMPARE(backend->registrations().size(), 2);
-        QCOMPARE(shell.preferences.boolean(QStringLiteral("FirstTimeMenu")), true);
+        // The first run opens the panel by itself and remembers it did.
+        QCOMPARE(Preferences::firstTimeMenu.stored(shell.preferences), true);
+        QTRY_VERIFY_WITH_TIMEOUT(shell.panelShown(), 3000);
     }
 
-    void hotkeysRunTheirRowsActions() {
+    // Activating makes Quillory the active application; only some actions show the overlay.
+    void activationShowsNoWindowByItself() {
         Shell shell;
         shell.store(AppDelegate::Arrow, QStringLiteral("a"), {11, 13});
         shell.store(AppDelegate::DesktopTools, QStringLiteral("t"), {11, 14});
-        shell.preferences.setBool(QStringLiteral("FirstTimeMenu"), true);
         shell.launch();
-        AppActivation::shared().hide();
-        QVERIFY(!shell.overlay->window()->isVisible());
+        QVERIFY(shell.overlayShown());
+        shell.activation.hide();
+        QVERIFY(!shell.activation.isActive());
+        shell.delegate->activateApp();
+        QVERIFY(shell.activation.isActive());
+        QVERIFY(!shell.overlayShown());
+
         backend->pressCombination(kKeyA, CarbonCommand | CarbonOption);
-        QVERIFY(shell.overlay->window()->isVisible()); // activated
+        QVERIFY(shell.overlayShown());
         QCOMPARE(shell.overlay->contentViewController().model.selectedShape, Shape::arrow);
-        QVERIFY(!shell.overlay->contentViewController().view()->toolsVisible());
         backend->pressCombination(kKeyT, CarbonCommand | CarbonShift);
         QVERIFY(shell.overlay->contentViewController().view()->toolsVisible());
-        QCOMPARE(shell.preferences.boolean(QStringLiteral("UpdateToolsOnScreen")), true);
+
+        // The timer row puts the timer up instead, and the activation that follows it a moment
+        // later leaves the overlay closed.
+        int timers = 0;
+        shell.delegate->showTimer = [&timers] { ++timers; };
+        shell.delegate->performHotKeyAction(AppDelegate::Timer);
+        QCOMPARE(timers, 1);
+        QVERIFY(!shell.overlayShown());
+        QTest::qWait(250);
+        QVERIFY(!shell.overlayShown());
+
+        shell.activation.hide();
+        shell.delegate->statusButtonClicked(true); // right click: the panel only
+        QVERIFY(shell.panelShown() && !shell.overlayShown());
+        shell.delegate->closePopover();
+        shell.delegate->statusButtonClicked(false); // left click: both
+        QVERIFY(shell.panelShown() && shell.overlayShown());
+        shell.activation.hide();
     }
 
     void reRegisteringReplacesTheRowsHotkey() {
         Shell shell;
-        shell.preferences.setBool(QStringLiteral("FirstTimeMenu"), true);
         shell.launch();
         StoredShortcut::shortcutKey() = QStringLiteral("d");
         StoredShortcut::shortcutModifiers() = ModifierCommand | ModifierShift;
         shell.delegate->register_AppActivate();
-        QVERIFY(backend->registration(kKeyD, CarbonCommand | CarbonShift));
+        shell.delegate->register_AppActivate(); // the same combination again
+        QCOMPARE(backend->registrations().size(), 1);
         StoredShortcut::shortcutKey() = QStringLiteral("t");
         shell.delegate->register_AppActivate();
         QVERIFY(!backend->registration(kKeyD, CarbonCommand | CarbonShift)); // released
         QVERIFY(backend->registration(kKeyT, CarbonCommand | CarbonShift));
         shell.delegate->unRegister_AppActivate();
-        QVERIFY(!shell.delegate->hotKeyAppActivateShortcut());
         QCOMPARE(backend->registrations().size(), 0);
-    }
-
-    void firstLaunchOpensThePanelOnceAndClicksFollowTheButtons() {
-        Shell shell;
-        shell.launch();
-        QTRY_VERIFY_WITH_TIMEOUT(shell.delegate->popoverMenu()->isVisible(), 3000);
-        shell.delegate->closePopover();
-
-        AppActivation::shared().hide();
-        shell.delegate->statusButtonClicked(true); // right click: the panel, no activation
-        QVERIFY(shell.delegate->popoverMenu()->isVisible());
-        QVERIFY(!shell.overlay->window()->isVisible());
-        shell.delegate->closePopover();
-        shell.delegate->statusButtonClicked(false); // left click: both
-        QVERIFY(shell.delegate->popoverMenu()->isVisible());
-        QVERIFY(shell.overlay->window()->isVisible());
     }
 
     void popoverStaysOnScreen() {
         const QRect available(0, 0, 1920, 1080);
-        // Below an icon at the top right, pulled left to fit.
+        // Below an icon at the top right, pulled left to fit; above one at the bottom; a
+        // pointer in the very corner.
         QCOMPARE(PopoverPanel::placement({280, 120}, QRect(1890, 2, 22, 22), available),
                  QPoint(1640, 29));
-        // Above an icon at the bottom.
         QCOMPARE(PopoverPanel::placement({280, 120}, QRect(900, 1056, 22, 22), available),
                  QPoint(770, 930));
-        // A pointer at the very corner.
         QCOMPARE(PopoverPanel::placement({280, 120}, QRect(0, 1079, 1, 1), available),
                  QPoint(0, 953));
     }
 
-    void ctrlCIsTheCopyCommand() {
-        QObject observer;
-        int copies = 0;
-        RequestChannels::copyScreenshotRequest().watch(&observer, [&] { ++copies; });
-        QKeyEvent ctrlC(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, 54, 0, 0);
+    void ctrlCIsTheCopyCommandOncePerPress() {
         QKeyEvent ctrlShiftC(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier,
                              54, 0, 0);
-        QKeyEvent plainC(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, 54, 0, 0);
-        QVERIFY(CustomApplication::isCopyCommand(&ctrlC));
         QVERIFY(!CustomApplication::isCopyCommand(&ctrlShiftC));
-        QVERIFY(!CustomApplication::isCopyCommand(&plainC));
-
-        // Once per key press, however many widgets it passes through.
         Shell shell;
-        shell.preferences.setBool(QStringLiteral("FirstTimeMenu"), true);
+        QObject observer;
+        int copies = 0;
+        copyRequests->watch(&observer, [&] { ++copies; });
         shell.launch();
         QVERIFY(QTest::qWaitForWindowExposed(shell.overlay->window()));
         QTest::keyClick(shell.overlay->window()->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(copies, 1); // however many widgets the key passes through
+        QTest::keyClick(shell.overlay->window()->windowHandle(), Qt::Key_C);
         QCOMPARE(copies, 1);
     }
 };
 
 int main(int argc, char *argv[]) {
-    CustomApplication app(argc, argv);
+    Handler<Nothing> requests;
+    copyRequests = &requests;
+    CustomApplication app(argc, argv, requests);
     TestAppDelegate test;
     return QTest::qExec(&test, argc, argv);
 }

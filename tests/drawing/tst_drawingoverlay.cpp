@@ -1,9 +1,11 @@
 #include "drawing/DrawingViewController.h"
 #include "drawing/MainWindowController.h"
+#include "platform/AppActivation.h"
+#include "platform/CompositorWatcher.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
-#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,16 +36,20 @@ void sendMouse(QWidget *view, QEvent::Type type, QPointF at, Qt::MouseButtons bu
 struct Overlay {
     QTemporaryDir dir;
     PreferenceStore preferences{dir.path() + QStringLiteral("/preferences.plist")};
-    ScreenDaemon screens;
+    AppActivation activation;
+    ScreenDaemon screens{[] { return true; }};
+    CompositorWatcher compositor;
+    NotificationCenter notifications;
     DrawingHooks hooks;
     Handler<bool> configure;
     std::unique_ptr<MainWindowController> controller;
 
     explicit Overlay(std::optional<bool> toolsShown = std::nullopt) {
         if (toolsShown)
-            preferences.setBool(QStringLiteral("UpdateToolsOnScreen"), *toolsShown);
+            Preferences::updateToolsOnScreen.set(preferences, *toolsShown);
         hooks.configureForScreenshotHandler = &configure;
-        controller = std::make_unique<MainWindowController>(preferences, screens, hooks);
+        controller = std::make_unique<MainWindowController>(
+            OverlayServices{preferences, screens, compositor, notifications, hooks}, activation);
         resize(QSize(1280, 800));
     }
     void resize(QSize size) {
@@ -74,14 +80,14 @@ private Q_SLOTS:
 
     void firstStartHidesThePaletteAndTheNotificationToggles() {
         Overlay overlay;
-        QCOMPARE(overlay.preferences.boolean(QStringLiteral("UpdateToolsOnScreen")), false);
+        QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), false);
         QVERIFY(!overlay.view()->toolsVisible());
-        NotificationCenter::defaultCenter().post(QStringLiteral("UpdateToolsOnScreen"));
+        overlay.notifications.post(QStringLiteral("UpdateToolsOnScreen"));
         QVERIFY(overlay.view()->toolsVisible());
-        QCOMPARE(overlay.preferences.boolean(QStringLiteral("UpdateToolsOnScreen")), true);
-        NotificationCenter::defaultCenter().post(QStringLiteral("UpdateToolsOnScreen"));
+        QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), true);
+        overlay.notifications.post(QStringLiteral("UpdateToolsOnScreen"));
         QVERIFY(!overlay.view()->toolsVisible());
-        QCOMPARE(overlay.preferences.boolean(QStringLiteral("UpdateToolsOnScreen")), false);
+        QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), false);
 
         Overlay shown(true);
         QVERIFY(shown.view()->toolsVisible());
@@ -183,10 +189,10 @@ private Q_SLOTS:
         view->infoView->show();
         sendKey(view, Qt::Key_Slash, kX11KeySlash);
         QVERIFY(view->infoView->isHidden());
-        QCOMPARE(overlay.preferences.boolean(QStringLiteral("pz.infoMessageHidden")), true);
+        QCOMPARE(Preferences::infoMessageHidden.stored(overlay.preferences), true);
         sendKey(view, Qt::Key_Slash, kX11KeySlash);
         QVERIFY(!view->infoView->isHidden());
-        QCOMPARE(overlay.preferences.boolean(QStringLiteral("pz.infoMessageHidden")), false);
+        QCOMPARE(Preferences::infoMessageHidden.stored(overlay.preferences), false);
 
         overlay.configure.notify(true);
         QVERIFY(view->brush->isHidden());

@@ -1,10 +1,10 @@
+#include "core/SystemColors.h"
 #include "palette/Palette.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FillLayout.h"
 #include "platform/ImageView.h"
 #include "platform/LayoutExtension.h"
 #include "platform/SvgImage.h"
-#include "platform/SystemColors.h"
 
 #include <QApplication>
 #include <QPainter>

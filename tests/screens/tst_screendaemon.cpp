@@ -44,10 +44,9 @@ private Q_SLOTS:
     }
 
     void reportsEachChangeOnceBeforeMoving() {
-        ScreenDaemon daemon;
+        ScreenDaemon daemon([] { return true; });
         QPoint pointer(10, 10);
         daemon.pointerPosition = [&] { return pointer; };
-        daemon.isApplicationActive = [] { return true; };
         Recorder recorder(daemon);
         QScreen *left = QGuiApplication::screens().at(0);
         QScreen *right = QGuiApplication::screens().at(1);
@@ -73,11 +72,10 @@ private Q_SLOTS:
     }
 
     void pollsOnlyWhileActive() {
-        ScreenDaemon daemon;
         QPoint pointer(10, 10);
         bool active = false;
+        ScreenDaemon daemon([&] { return active; });
         daemon.pointerPosition = [&] { return pointer; };
-        daemon.isApplicationActive = [&] { return active; };
         Recorder recorder(daemon);
         daemon.start();
         pointer = {900, 10};
@@ -92,8 +90,7 @@ private Q_SLOTS:
     void stopWritesOnce() {
         QStringList lines;
         DiagnosticLog::setSink([&](const QString &line) { lines << line; });
-        ScreenDaemon daemon;
-        daemon.isApplicationActive = [] { return false; };
+        ScreenDaemon daemon([] { return false; });
         daemon.stop(); // never started: nothing
         daemon.start();
         daemon.start(); // a restart stops the old timer first

@@ -1,0 +1,46 @@
+#include "core/Tool.h"
+
+namespace {
+// clang-format off
+const std::array<Tool, 5> kTools = {{
+    //% "Pen Stroke"
+    {Shape::pen, 35, "iconLine-1", "iconLine-1", QT_TRID_NOOP("renderable.type.line"), "pen"},
+    //% "Line"
+    {Shape::line, 37, "iconLineModified-1", "iconLineModified-1",
+     QT_TRID_NOOP("renderable.type.straightLine"), "line"},
+    //% "Arrow"
+    {Shape::arrow, 0, "iconArrow-1", "iconArrowModified-1", QT_TRID_NOOP("renderable.type.arrow"),
+     "arrow"},
+    //% "Rectangle"
+    {Shape::rect, 15, "iconRectangle-1", "iconRectangle-1",
+     QT_TRID_NOOP("renderable.type.rectangle"), "rect"},
+    //% "Ellipse"
+    {Shape::circle, 8, "iconCircle-1", "iconCircle-1", QT_TRID_NOOP("renderable.type.circle"),
+     "circle"},
+}};
+// clang-format on
+} // namespace
+
+const std::array<Tool, 5> &tools() {
+    return kTools;
+}
+
+int paletteIndex(Shape shape) {
+    for (std::size_t i = 0; i < kTools.size(); ++i) {
+        if (kTools[i].shape == shape)
+            return int(i);
+    }
+    return 0; // every shape has a row
+}
+
+const Tool &tool(Shape shape) {
+    return kTools[std::size_t(paletteIndex(shape))];
+}
+
+std::optional<Shape> shapeForActionName(const QString &name) {
+    for (const Tool &row : kTools) {
+        if (name == QLatin1String(row.actionName))
+            return row.shape;
+    }
+    return std::nullopt;
+}

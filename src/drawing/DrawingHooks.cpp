@@ -1,6 +1,0 @@
-#include "drawing/DrawingHooks.h"
-
-DrawingHooks &DrawingHooks::shared() {
-    static DrawingHooks hooks;
-    return hooks;
-}

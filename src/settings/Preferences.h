@@ -1,0 +1,82 @@
+#pragma once
+
+#include "settings/PreferenceStore.h"
+
+#include <QLatin1String>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// Every preference key Quillory stores, each named once with its type and the value a reader
+// takes when the key is absent or holds another type. The key strings are the file format.
+template <typename T> struct Preference {
+    const char *name;
+    T fallback;
+
+    QString key() const { return QLatin1String(name); }
+    // The stored value when it has the right type.
+    std::optional<T> stored(PreferenceStore &store) const;
+    T value(PreferenceStore &store) const { return stored(store).value_or(fallback); }
+    bool set(PreferenceStore &store, const T &value) const;
+    bool isStored(PreferenceStore &store) const { return store.contains(key()); }
+    bool remove(PreferenceStore &store) const { return store.remove(key()); }
+};
+
+template <> inline std::optional<bool> Preference<bool>::stored(PreferenceStore &store) const {
+    return store.boolean(key());
+}
+template <> inline bool Preference<bool>::set(PreferenceStore &store, const bool &value) const {
+    return store.setBool(key(), value);
+}
+template <>
+inline std::optional<QString> Preference<QString>::stored(PreferenceStore &store) const {
+    return store.string(key());
+}
+template <>
+inline bool Preference<QString>::set(PreferenceStore &store, const QString &value) const {
+    return store.setString(key(), value);
+}
+template <>
+inline std::optional<QList<qint64>>
+Preference<QList<qint64>>::stored(PreferenceStore &store) const {
+    return store.integerArray(key());
+}
+template <>
+inline bool Preference<QList<qint64>>::set(PreferenceStore &store,
+                                           const QList<qint64> &value) const {
+    return store.setIntegerArray(key(), value);
+}
+
+namespace Preferences {
+
+// The overlay's tool palette is shown. Absent at first start, when the overlay stores false.
+inline const Preference<bool> updateToolsOnScreen{"UpdateToolsOnScreen", false};
+// The overlay's help panel is hidden.
+inline const Preference<bool> infoMessageHidden{"pz.infoMessageHidden", false};
+// The first-run panel has been shown; only its presence counts.
+inline const Preference<bool> firstTimeMenu{"FirstTimeMenu", true};
+// Start Quillory at login.
+inline const Preference<bool> loginStartStatus{"LoginStartStatus", false};
+
+// One global shortcut: its key name and its modifier codes (11 Ctrl, 12 Super, 13 Alt,
+// 14 Shift). Without codes the shortcut is off.
+struct StoredShortcutKeys {
+    Preference<QString> key;
+    Preference<QList<qint64>> flags;
+};
+
+// The eight shortcuts, in the order of the application's shortcut rows.
+inline const std::array<StoredShortcutKeys, 8> shortcuts = {{
+    {{"ud_AppActivateKey", {}}, {"ud_AppActivateFlag", {}}},
+    {{"ud_DesktopToolsKey", {}}, {"ud_DesktopToolsFlag", {}}},
+    {{"ud_LineKey", {}}, {"ud_LineFlag", {}}},
+    {{"ud_ArrowKey", {}}, {"ud_ArrowFlag", {}}},
+    {{"ud_RectangleKey", {}}, {"ud_RectangleFlag", {}}},
+    {{"ud_CircleKey", {}}, {"ud_CircleFlag", {}}},
+    {{"ud_TimerKey", {}}, {"ud_TimerFlag", {}}},
+    {{"ud_StrightLineKey", {}}, {"ud_StrightLineFlag", {}}},
+}};
+
+} // namespace Preferences
