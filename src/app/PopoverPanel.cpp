@@ -1,7 +1,6 @@
 #include "app/PopoverPanel.h"
 
 #include "platform/DiagnosticLog.h"
-#include "platform/X11.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -24,8 +23,10 @@ PopoverPanel::PopoverPanel(QWidget *parent)
     layout->addWidget(title);
     layout->addWidget(body);
     setFixedSize(280, 120);
-    m_pointerWatch.setInterval(40);
-    connect(&m_pointerWatch, &QTimer::timeout, this, &PopoverPanel::watchPointer);
+    connect(&m_clicks, &ClickWatcher::pressed, this, [this] {
+        if (!frameGeometry().contains(QCursor::pos()))
+            closePopover();
+    });
 }
 
 PopoverPanel::~PopoverPanel() = default;
@@ -61,15 +62,13 @@ void PopoverPanel::closePopover() {
 void PopoverPanel::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     qApp->installEventFilter(this);
-    // A button held right now (the click that opened the panel) is not a click outside.
-    m_buttonWasDown = true;
-    m_pointerWatch.start();
+    m_clicks.start();
 }
 
 void PopoverPanel::hideEvent(QHideEvent *event) {
     QWidget::hideEvent(event);
     qApp->removeEventFilter(this);
-    m_pointerWatch.stop();
+    m_clicks.stop();
 }
 
 bool PopoverPanel::event(QEvent *event) {
@@ -95,12 +94,4 @@ void PopoverPanel::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void PopoverPanel::watchPointer() {
-    const bool down = X11::pointerButtonDown();
-    const bool pressed = down && !m_buttonWasDown;
-    m_buttonWasDown = down;
-    if (pressed && !frameGeometry().contains(QCursor::pos()))
-        closePopover();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/ClickWatcher.h"
+
 #include <QRect>
-#include <QTimer>
 #include <QWidget>
 
 // The tray icon's panel: a frameless window next to the tray icon that closes on a click
@@ -30,10 +31,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void watchPointer();
-
-    // Clicks on other programs' windows reach no window of ours: the pointer's buttons are
-    // looked at while the panel is open.
-    QTimer m_pointerWatch;
-    bool m_buttonWasDown = false;
+    // Clicks on other programs' windows reach no window of ours; this sees them.
+    ClickWatcher m_clicks;
 };

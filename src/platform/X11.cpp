@@ -43,16 +43,3 @@ bool X11::windowManagerRunning() {
     std::free(reply);
     return running;
 }
-
-bool X11::pointerButtonDown() {
-    xcb_connection_t *conn = connection();
-    if (!conn)
-        return false;
-    xcb_query_pointer_reply_t *reply =
-        xcb_query_pointer_reply(conn, xcb_query_pointer(conn, rootWindow()), nullptr);
-    constexpr uint16_t buttons =
-        XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 | XCB_KEY_BUT_MASK_BUTTON_3;
-    const bool down = reply && (reply->mask & buttons);
-    std::free(reply);
-    return down;
-}

@@ -11,6 +11,4 @@ public:
     static xcb_atom_t atom(const char *name);
     // Whether an EWMH window manager runs (it names itself on the root window).
     static bool windowManagerRunning();
-    // Whether a pointer button is held, over whichever window; false off X11.
-    static bool pointerButtonDown();
 };

@@ -167,9 +167,12 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     return env;
 }
 
-int E2ESession::runQuillory(const QStringList &arguments, QByteArray *output) {
+int E2ESession::runQuillory(const QStringList &arguments, QByteArray *output,
+                            const QProcessEnvironment &environment) {
     std::unique_ptr<QProcess> child = process(QStringLiteral(QUILLORY_BINARY), arguments);
-    child->setProcessEnvironment(applicationEnvironment());
+    QProcessEnvironment merged = applicationEnvironment();
+    merged.insert(environment);
+    child->setProcessEnvironment(merged);
     child->setProcessChannelMode(QProcess::MergedChannels);
     child->start();
     if (!child->waitForFinished(20000)) {

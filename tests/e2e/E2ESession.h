@@ -70,8 +70,10 @@ public:
     void settle(int ms = 250);
 
     int run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr);
-    // Runs another quillory (a second launch, or --action) as this session's user would.
-    int runQuillory(const QStringList &arguments, QByteArray *output = nullptr);
+    // Runs another quillory (a second launch, or --action) as this session's user would;
+    // `environment` entries override the session's.
+    int runQuillory(const QStringList &arguments, QByteArray *output = nullptr,
+                    const QProcessEnvironment &environment = {});
     bool applicationRunning() const;
     // How the application ended: its exit code, or -1 when it crashed or still runs.
     int applicationExitCode() const;

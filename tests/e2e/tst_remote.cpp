@@ -1,5 +1,7 @@
 #include "E2ESession.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -37,12 +39,18 @@ private Q_SLOTS:
         session.settle();
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(37, 207), kRed)); // the palette
 
-        // Escape twice hides the overlay; a second launch brings it back and exits.
+        // Escape twice hides the overlay; a second launch brings it back and exits, having
+        // made no window and written no file of its own.
         session.key(QStringLiteral("Escape"));
         session.key(QStringLiteral("Escape"));
         session.settle();
         QVERIFY(!session.overlayVisible());
-        QCOMPARE(session.runQuillory({}, &output), 0);
+        QTemporaryDir emptyConfig;
+        QProcessEnvironment fresh;
+        fresh.insert(QStringLiteral("XDG_CONFIG_HOME"), emptyConfig.path());
+        QCOMPARE(session.runQuillory({}, &output, fresh), 0);
+        QVERIFY2(QDir(emptyConfig.path()).isEmpty(), output.constData());
+        QVERIFY2(!output.contains("Overlay") && !output.contains("Compositor"), output.constData());
         session.settle();
         QVERIFY(session.overlayVisible());
         QVERIFY(session.applicationRunning());

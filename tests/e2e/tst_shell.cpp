@@ -148,6 +148,8 @@ private Q_SLOTS:
     void trayIconOpensThePanelAndTheFirstStartOpensItByItself() {
         E2ESession::Options options;
         options.firstRun = true;
+        options.preferences =
+            shortcut(QStringLiteral("Circle"), QStringLiteral("c"), integers({11, 13}));
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
         // No tray host: the panel still opens by itself once, next to the pointer.
@@ -214,11 +216,82 @@ private Q_SLOTS:
             return !ids.trimmed().isEmpty();
         };
         QVERIFY(panelShown());
-        session.click({600, 600}); // a click outside closes it
-        session.settle();
-        QVERIFY(!panelShown());
+        session.key(QStringLiteral("Escape")); // Escape closes it
+        QTRY_VERIFY_WITH_TIMEOUT(!panelShown(), 3000);
+
+        // The panel holds no keyboard grab: global shortcuts work while it is open, and close it.
+        session.click(icon);
+        QTRY_VERIFY_WITH_TIMEOUT(panelShown(), 3000);
+        session.key(QStringLiteral("ctrl+alt+c"));
+        QVERIFY(session.waitForLog(QStringLiteral("Hotkey Circle")));
+        QTRY_VERIFY_WITH_TIMEOUT(!panelShown(), 3000);
+
+        session.click(icon);
+        QTRY_VERIFY_WITH_TIMEOUT(panelShown(), 3000);
+        session.click({600, 600}); // a click outside, on the overlay, closes it
+        QTRY_VERIFY_WITH_TIMEOUT(!panelShown(), 3000);
+
+        // With the overlay hidden, a right click opens the panel alone; a click on the desktop,
+        // no window of ours, closes it.
+        session.key(QStringLiteral("Escape"));
+        QTRY_VERIFY_WITH_TIMEOUT(!session.overlayVisible(), 3000);
+        session.run(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QString::number(icon.x()),
+                     QString::number(icon.y()), QStringLiteral("click"), QStringLiteral("3")});
+        QTRY_VERIFY_WITH_TIMEOUT(panelShown(), 3000);
+        QVERIFY(!session.overlayVisible());
+        session.click({600, 600});
+        QTRY_VERIFY_WITH_TIMEOUT(!panelShown(), 3000);
         tray.terminate();
         tray.waitForFinished(3000);
+    }
+
+    // Under a window manager, another program in front makes Quillory inactive: the overlay
+    // stays on its monitor until Quillory is activated again.
+    void theOverlayFollowsThePointerOnlyWhileQuilloryIsActive() {
+        E2ESession::Options options;
+        options.twoMonitors = true;
+        options.preferences =
+            shortcut(QStringLiteral("AppActivate"), QStringLiteral("d"), integers({14, 11}));
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        session.stopApplication();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), session.display());
+        QProcess windowManager;
+        windowManager.setProcessEnvironment(env);
+        windowManager.start(QStringLiteral("openbox"),
+                            {QStringLiteral("--config-file"), QStringLiteral("/dev/null")});
+        QVERIFY(windowManager.waitForStarted());
+        QThread::msleep(800);
+        session.moveTo({400, 400}); // the left monitor
+        QVERIFY(session.startApplication());
+        QVERIFY(session.waitForLog(QStringLiteral("Overlay shown on LEFT")));
+        session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
+        session.settle();
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 300), kRed));
+
+        QProcess terminal;
+        terminal.setProcessEnvironment(env);
+        terminal.start(QStringLiteral("xterm"),
+                       {QStringLiteral("-geometry"), QStringLiteral("60x20+1700+100")});
+        QVERIFY(terminal.waitForStarted());
+        session.settle(1000);
+        session.click({1800, 200}); // the terminal, on the right monitor, takes the focus
+        session.moveTo({2200, 600});
+        session.settle(1200); // four polls of the screen tracker
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 300), kRed));
+        QVERIFY(!session.log().contains(QStringLiteral("Overlay moved to RIGHT")));
+
+        session.key(QStringLiteral("ctrl+shift+d")); // back to the screen under the pointer
+        QVERIFY(session.waitForLog(QStringLiteral("Overlay moved to RIGHT")));
+        session.settle();
+        QVERIFY(!E2ESession::near(session.screenshot().pixelColor(450, 300), kRed));
+        terminal.terminate();
+        terminal.waitForFinished(3000);
+        session.stopApplication();
+        windowManager.terminate();
+        windowManager.waitForFinished(3000);
     }
 
     void ctrlCCopiesAndCtrlSSaves() {
