@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-// The named colours of the reference host, fixed to their light-appearance values.
+// The macOS system colours by name, fixed to their light-appearance values.
 class SystemColors {
 public:
     static QColor systemRed() { return QColor(255, 59, 48); }

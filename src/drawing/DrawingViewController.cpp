@@ -10,13 +10,14 @@
 #include "settings/Weakly.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 QPointer<DrawingViewController> DrawingViewController::current;
 
 namespace {
-constexpr quint32 kKeyZ = 6;
+constexpr quint32 kKeyZ = 6; // ANSI key position of Z
 }
 
 DrawingViewController::DrawingViewController(const OverlayServices &services, QObject *parent)
@@ -166,9 +167,12 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     case QEvent::MouseMove: {
+        // A pointer event carries the whole keyboard's modifier state: Shift pressed or
+        // released while another window had the focus counts too.
         auto *mouse = static_cast<QMouseEvent *>(event);
+        flagsChanged(mouse->modifiers() & Qt::ShiftModifier);
         if (mouse->buttons() & Qt::LeftButton)
-            mouseDragged(mouse->position(), mouse->modifiers());
+            mouseDragged(mouse->position());
         else
             mouseMoved(mouse->position());
         return true;
@@ -181,12 +185,11 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
     }
     case QEvent::KeyPress:
         return keyDown(static_cast<QKeyEvent *>(event));
-    case QEvent::KeyRelease: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Shift)
-            flagsChanged(false);
+    case QEvent::KeyRelease:
+        // Releasing one of two Shift keys leaves Shift held: ask the keyboard, not the key.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Shift)
+            flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
         return false;
-    }
     case QEvent::ShortcutOverride: {
         // Keys of the overlay's table are ours, with any modifier: no shortcut may take them.
         const KeyEvent key = KeyEvent::fromQt(*static_cast<QKeyEvent *>(event));
@@ -208,10 +211,7 @@ void DrawingViewController::mouseDown(const QPointF &point) {
     model.beginShape(point);
 }
 
-void DrawingViewController::mouseDragged(const QPointF &point, Qt::KeyboardModifiers modifiers) {
-    // The drag's own modifier state also counts: Shift straightens even when the key press
-    // went to another window.
-    flagsChanged(modifiers & Qt::ShiftModifier);
+void DrawingViewController::mouseDragged(const QPointF &point) {
     model.mouseDragged(point);
     moveBrush(point);
 }
@@ -236,7 +236,7 @@ void DrawingViewController::flagsChanged(bool shift) {
 bool DrawingViewController::keyDown(QKeyEvent *event) {
     const KeyEvent key = KeyEvent::fromQt(*event);
     if (event->key() == Qt::Key_Shift) {
-        flagsChanged(true);
+        flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
         return true;
     }
     if (key.modifierFlags & ModifierCommand) {

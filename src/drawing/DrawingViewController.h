@@ -50,7 +50,7 @@ protected:
 private:
     void viewDidLoad();
     void mouseDown(const QPointF &point);
-    void mouseDragged(const QPointF &point, Qt::KeyboardModifiers modifiers);
+    void mouseDragged(const QPointF &point);
     void mouseMoved(const QPointF &point);
     void mouseUp();
     bool keyDown(QKeyEvent *event);

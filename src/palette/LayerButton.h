@@ -15,14 +15,13 @@ public:
 
     // The title with its two attributes: font and foreground colour.
     void setAttributedTitle(const QString &title, const QFont &font, const QColor &color);
-    QColor titleColor() const { return m_titleColor; }
 
     // Without a layer only the title is drawn.
     bool wantsLayer() const { return m_wantsLayer; }
     void setWantsLayer(bool wantsLayer);
 
-    // The border lies inside the bounds, over the background. Colours start as the host's
-    // layer defaults: no background, black border.
+    // The border lies inside the bounds, over the background. Colours start as a layer's
+    // defaults: no background, black border.
     qreal borderWidth() const { return m_borderWidth; }
     void setBorderWidth(qreal width);
     QColor borderColor() const { return m_borderColor; }

@@ -64,7 +64,7 @@ protected:
     RadioButton(Item item, const QString &title, QWidget *parent = nullptr)
         : LayerButton(parent)
         , m_representedItem(std::move(item)) {
-        // Pixels, not typographic points: the host's points are logical pixels, and the title
+        // Pixels, not typographic points: a point is a logical pixel, and the title
         // has to sit inside a 35-pixel disc on every screen.
         QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         font.setPixelSize(14);

@@ -2,26 +2,22 @@
 
 #include "palette/RadioButton.h"
 #include "platform/FatalError.h"
-#include "platform/FillLayout.h"
 #include "platform/LayoutExtension.h"
 #include "settings/Watchable.h"
 
+#include <QButtonGroup>
+#include <QEvent>
+#include <QLayout>
 #include <QList>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 #include <type_traits>
 
 // A column of radio buttons of which exactly one is selected. selectedItem publishes the
-// selected button's item on every press, also when it was selected already.
-//
-// Hover: the group, its stack and its buttons all track the mouse. A button ignores moves
-// while no mouse button is down, so every move over the group arrives here by propagation,
-// once, in the group's coordinates. X11 delivers moves to inactive windows too, so the hover
-// works whether or not the application is active.
+// selected button's item on every press, also when it was selected already. A button that is
+// not selected shows the hover style while the pointer is over it.
 template <typename Item, typename Button> class RadioButtonGroup : public QWidget {
     static_assert(std::is_base_of_v<RadioButton<Item>, Button>,
                   "a group's buttons are radio buttons of its item type");
@@ -32,7 +28,8 @@ public:
     // The group takes the buttons; the first one starts selected.
     explicit RadioButtonGroup(const QList<Button *> &options, QWidget *parent = nullptr)
         : QWidget(parent)
-        , m_stack(new QWidget(this)) {
+        , m_stack(new QWidget(this))
+        , m_clicks(new QButtonGroup(this)) {
         auto *stackLayout = new QVBoxLayout(m_stack);
         stackLayout->setSpacing(spacing);
         stackLayout->setContentsMargins(0, 0, 0, 0);
@@ -44,20 +41,21 @@ public:
         m_selectedItem = std::make_unique<Watchable<Item>>(options.first()->representedItem());
         m_buttons.first()->setRadioState(RadioButtonState::selected);
 
-        setMouseTracking(true);
-        m_stack->setMouseTracking(true);
-        for (Button *button : m_buttons) {
-            QObject::connect(button, &QAbstractButton::clicked, this,
-                             [this, button] { pressed(button); });
-            button->setMouseTracking(true);
+        for (int index = 0; index < m_buttons.size(); ++index) {
+            Button *button = m_buttons[index];
+            m_clicks->addButton(button, index);
+            button->installEventFilter(this);
             stackLayout->addWidget(button);
         }
+        QObject::connect(m_clicks, &QButtonGroup::idClicked, this,
+                         [this](int index) { pressed(index); });
 
         // The group is exactly as large as its column of buttons, from the start: the overlay
         // places it by its size before it is ever shown.
-        FillLayout *fill = constraintsFillingSuperview(m_stack, {}).activate();
-        fill->setSizeConstraint(QLayout::SetFixedSize);
-        fill->activate();
+        constraintsFillingSuperview(m_stack, {})
+            .activate()
+            ->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
     }
 
     Watchable<Item> &selectedItem() { return *m_selectedItem; }
@@ -87,32 +85,20 @@ public:
     }
 
 protected:
-    void mouseMoveEvent(QMouseEvent *event) override {
-        QWidget::mouseMoveEvent(event);
-        // With a mouse button down the move is a drag, which does not hover.
-        if (event->buttons() == Qt::NoButton)
-            hover(event->position());
-    }
-
-    void leaveEvent(QEvent *event) override {
-        QWidget::leaveEvent(event);
-        // Qt's leave event carries no position; the pointer is outside the group, over none
-        // of its buttons.
-        hover(std::nullopt);
+    // The pointer entering or leaving a button; a selected button keeps its look.
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        const bool entered = event->type() == QEvent::Enter;
+        if (entered || event->type() == QEvent::Leave) {
+            auto *button = static_cast<Button *>(watched);
+            if (button->radioState() != RadioButtonState::selected)
+                button->setRadioState(entered ? RadioButtonState::hover : RadioButtonState::normal);
+        }
+        return false;
     }
 
 private:
-    void hover(std::optional<QPointF> location) {
-        for (Button *button : std::as_const(m_buttons)) {
-            if (button->radioState() == RadioButtonState::selected)
-                continue;
-            const QRectF frame(button->mapTo(this, QPoint(0, 0)), button->size());
-            button->setRadioState(location && frame.contains(*location) ? RadioButtonState::hover
-                                                                        : RadioButtonState::normal);
-        }
-    }
-
     std::unique_ptr<Watchable<Item>> m_selectedItem;
     QWidget *m_stack;
+    QButtonGroup *m_clicks;
     QList<Button *> m_buttons;
 };

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-// The host's image view: shows one image centred, scaled down proportionally when it does not
+// An image view: shows one image centred, scaled down proportionally when it does not
 // fit and never scaled up. Like a non-editable image view it lets clicks through to the view
 // beneath it (a button that carries it as its icon).
 class ImageView : public QWidget {

@@ -1,7 +1,8 @@
 #include "platform/LayoutExtension.h"
 
 #include "platform/FatalError.h"
-#include "platform/FillLayout.h"
+
+#include <QVBoxLayout>
 
 FillConstraints constraintsFillingSuperview(QWidget *view, EdgeInsets insets) {
     if (!view || !view->parentWidget())
@@ -9,16 +10,16 @@ FillConstraints constraintsFillingSuperview(QWidget *view, EdgeInsets insets) {
     return FillConstraints(view, insets);
 }
 
-FillLayout *FillConstraints::activate() const {
+QLayout *FillConstraints::activate() const {
     QWidget *parent = m_view ? m_view->parentWidget() : nullptr;
     if (!parent)
         QUILLORY_FATAL(QStringLiteral("constraintsFillingSuperview(insets:)"));
-    // A parent arranged by a box or grid layout cannot also have a child that fills it.
-    auto *layout = qobject_cast<FillLayout *>(parent->layout());
-    if (!layout && parent->layout())
-        QUILLORY_FATAL(QStringLiteral("the superview is arranged by another layout"));
-    if (!layout)
-        layout = new FillLayout(parent);
-    layout->fill(m_view, m_insets.toMargins());
+    // One filling view per parent: the parent's layout is that view's.
+    if (parent->layout())
+        QUILLORY_FATAL(QStringLiteral("the superview is laid out already"));
+    auto *layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(m_insets.toMargins());
+    layout->setSpacing(0);
+    layout->addWidget(m_view);
     return layout;
 }

@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <QWidget>
 
-class FillLayout;
+class QLayout;
 
-// Edge insets in the host's order (top, left, bottom, right), so that call sites read like the
-// design they come from. QMargins orders them left, top, right, bottom.
+// Edge insets in the order top, left, bottom, right, as the design states them (QMargins
+// orders them left, top, right, bottom).
 struct EdgeInsets {
     int top = 0;
     int left = 0;
@@ -27,9 +27,10 @@ public:
     QWidget *view() const { return m_view; }
     EdgeInsets insets() const { return m_insets; }
 
-    // Puts the view into its parent's FillLayout, made on first use. Returns that layout so a
-    // caller can tune how the parent's own size follows the view.
-    FillLayout *activate() const;
+    // Puts the view into a layout of its parent whose margins are the insets, so the view
+    // fills the parent minus them and the parent's size follows the view's limits. Returns
+    // that layout.
+    QLayout *activate() const;
 
 private:
     QPointer<QWidget> m_view;

@@ -3,7 +3,7 @@
 #include <Qt>
 #include <QtGlobal>
 
-// The modifier flags of a key event, in the reference host's bit values. Physical keys map
+// The modifier flags of a key event, in the macOS bit values. Physical keys map
 // the desktop way: Ctrl is Command, Super (Meta) is Control, Alt is Option.
 enum ModifierFlag : quint64 {
     ModifierShift = 0x20000,
@@ -16,7 +16,7 @@ using ModifierFlags = quint64;
 constexpr ModifierFlags kDeviceIndependentModifiers =
     ModifierShift | ModifierControl | ModifierOption | ModifierCommand;
 
-// The modifier mask of the hotkey service, in the reference platform's Carbon bit values.
+// The modifier mask of the hotkey service, in the Carbon bit values.
 // Only these four bits are produced or looked at.
 enum CarbonModifier : quint32 {
     CarbonCommand = 0x100,

@@ -7,8 +7,8 @@
 
 // Keeps the pointer grabbed for a window: every pointer event goes to it, also over parts of
 // the screen the window's shape leaves out. The grab is renewed every 250 ms while wanted, so a
-// grab another client held, or one of our popups took, comes back. The keyboard is never grabbed: that would block every
-// global hotkey, ours included.
+// grab another client held, or one of our popups took, comes back. The keyboard is never grabbed:
+// that would block every global hotkey, ours included.
 class PointerGrab : public QObject {
     Q_OBJECT
 public:

@@ -15,7 +15,7 @@ class SvgImage {
 public:
     SvgImage() = default;
 
-    // Looked up once per name and kept for the life of the process, like the host's named
+    // Looked up once per name and kept for the life of the process, like named
     // images. An unknown name gives a null image (and an error line in the log).
     static SvgImage named(const QString &name);
 

@@ -173,12 +173,14 @@ private Q_SLOTS:
 
         const auto arrow = view->shapesRadioGroup->buttons().at(2);
         const auto pen = view->shapesRadioGroup->buttons().at(0);
-        sendKey(view, Qt::Key_Shift, 50);
+        // Through the window system, which keeps the keyboard's modifier state.
+        QWindow *window = overlay.window()->windowHandle();
+        QTest::keyPress(window, Qt::Key_Shift, Qt::ShiftModifier);
         QVERIFY(overlay.model().enableModification.value());
         QVERIFY(arrow->modified() && pen->modified());
         QCOMPARE(ShapeRadioButton::imageName(Shape::arrow, arrow->modified()),
                  QStringLiteral("iconArrowModified-1"));
-        sendKey(view, Qt::Key_Shift, 50, {}, QEvent::KeyRelease);
+        QTest::keyRelease(window, Qt::Key_Shift);
         QVERIFY(!overlay.model().enableModification.value());
         QVERIFY(!arrow->modified());
     }
