@@ -296,6 +296,26 @@ bool E2ESession::overlayVisible() {
     return !ids.trimmed().isEmpty();
 }
 
+bool E2ESession::waitForColor(QPoint point, const QColor &color, bool shown, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (near(screenshot().pixelColor(point), color) == shown)
+            return true;
+        QThread::msleep(50);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
+bool E2ESession::waitForOverlay(bool visible, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (overlayVisible() == visible)
+            return true;
+        QThread::msleep(50);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
 QString E2ESession::logPath() const {
     return m_home.path() + QStringLiteral("/quillory.log");
 }

@@ -62,6 +62,10 @@ public:
     QImage screenshot();
     // Whether the overlay window is mapped.
     bool overlayVisible();
+    // Wait until the screen shows (or, with `shown` false, no longer shows) the colour at the
+    // point, or until the overlay is mapped or unmapped.
+    bool waitForColor(QPoint point, const QColor &color, bool shown = true, int timeoutMs = 5000);
+    bool waitForOverlay(bool visible, int timeoutMs = 5000);
 
     QString log() const;
     QString logPath() const;

@@ -30,29 +30,24 @@ private Q_SLOTS:
 
         QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("arrow")}), 0);
         session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
-        session.settle();
-        const QImage arrow = session.screenshot();
-        QVERIFY(E2ESession::near(arrow.pixelColor(592, 304), kRed)); // a barb: the arrow tool
+        QVERIFY(session.waitForColor({592, 304}, kRed)); // a barb: the arrow tool
 
         QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("toggle-tools")}),
                  0);
-        session.settle();
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(37, 207), kRed)); // the palette
+        QVERIFY(session.waitForColor({37, 207}, kRed)); // the palette
 
         // Escape twice hides the overlay; a second launch brings it back and exits, having
         // made no window and written no file of its own.
         session.key(QStringLiteral("Escape"));
         session.key(QStringLiteral("Escape"));
-        session.settle();
-        QVERIFY(!session.overlayVisible());
+        QVERIFY(session.waitForOverlay(false));
         QTemporaryDir emptyConfig;
         QProcessEnvironment fresh;
         fresh.insert(QStringLiteral("XDG_CONFIG_HOME"), emptyConfig.path());
         QCOMPARE(session.runQuillory({}, &output, fresh), 0);
         QVERIFY2(QDir(emptyConfig.path()).isEmpty(), output.constData());
         QVERIFY2(!output.contains("Overlay") && !output.contains("Compositor"), output.constData());
-        session.settle();
-        QVERIFY(session.overlayVisible());
+        QVERIFY(session.waitForOverlay(true));
         QVERIFY(session.applicationRunning());
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 300), background));
 

@@ -66,8 +66,7 @@ private Q_SLOTS:
 
         // Hide the overlay and put the focus on another program's window.
         session.key(QStringLiteral("Escape"));
-        session.settle();
-        QVERIFY(!session.overlayVisible());
+        QVERIFY(session.waitForOverlay(false));
         QProcess terminal;
         terminal.setProgram(QStringLiteral("xterm"));
         terminal.setArguments({QStringLiteral("-geometry"), QStringLiteral("80x20+100+100")});
@@ -89,25 +88,21 @@ private Q_SLOTS:
         QVERIFY2(focused.toLower().contains("xterm"), focused.constData());
 
         session.key(QStringLiteral("ctrl+shift+d"));
-        session.settle();
-        QVERIFY(session.overlayVisible()); // activated from the other window
+        QVERIFY(session.waitForOverlay(true)); // activated from the other window
         QVERIFY(session.waitForLog(QStringLiteral("Hotkey AppActivate")));
 
         session.key(QStringLiteral("Escape"));
         session.settle();
         session.key(QStringLiteral("ctrl+alt+a")); // activates and picks the arrow
-        session.settle();
-        QVERIFY(session.overlayVisible());
+        QVERIFY(session.waitForOverlay(true));
         session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
-        session.settle();
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(592, 304), kRed));
+        QVERIFY(session.waitForColor({592, 304}, kRed));
 
         // With Num Lock on the grabs still fire (Super+Ctrl+Shift+T; 99 is no modifier).
         session.key(QStringLiteral("Num_Lock"));
         session.key(QStringLiteral("super+ctrl+shift+t"));
-        session.settle();
         QVERIFY(session.waitForLog(QStringLiteral("Hotkey DesktopTools")));
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(37, 207), kRed)); // palette
+        QVERIFY(session.waitForColor({37, 207}, kRed)); // the palette
         session.key(QStringLiteral("Num_Lock"));
 
         session.key(QStringLiteral("l"));
@@ -137,11 +132,9 @@ private Q_SLOTS:
         session.key(QStringLiteral("Escape"));
         session.settle();
         session.key(QStringLiteral("ctrl+shift+d")); // taken: nothing happens here
-        session.settle();
-        QVERIFY(!session.overlayVisible());
+        QVERIFY(session.waitForOverlay(false));
         session.key(QStringLiteral("ctrl+alt+c")); // the others keep working
-        session.settle();
-        QVERIFY(session.overlayVisible());
+        QVERIFY(session.waitForOverlay(true));
         QVERIFY(session.waitForLog(QStringLiteral("Hotkey Circle")));
     }
 
@@ -205,8 +198,7 @@ private Q_SLOTS:
         QVERIFY2(!icon.isNull(), qPrintable(session.log().right(600)));
         session.click(icon);
         QVERIFY(session.waitForLog(QStringLiteral("Popover shown"), 5000));
-        session.settle();
-        QVERIFY(session.overlayVisible()); // a left click also activates
+        QVERIFY(session.waitForOverlay(true)); // a left click also activates
         const auto panelShown = [&session] {
             QByteArray ids;
             session.run(QStringLiteral("xdotool"),
@@ -234,7 +226,7 @@ private Q_SLOTS:
         // With the overlay hidden, a right click opens the panel alone; a click on the desktop,
         // no window of ours, closes it.
         session.key(QStringLiteral("Escape"));
-        QTRY_VERIFY_WITH_TIMEOUT(!session.overlayVisible(), 3000);
+        QVERIFY(session.waitForOverlay(false));
         session.run(QStringLiteral("xdotool"),
                     {QStringLiteral("mousemove"), QString::number(icon.x()),
                      QString::number(icon.y()), QStringLiteral("click"), QStringLiteral("3")});
@@ -268,8 +260,7 @@ private Q_SLOTS:
         QVERIFY(session.startApplication());
         QVERIFY(session.waitForLog(QStringLiteral("Overlay shown on LEFT")));
         session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
-        session.settle();
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 300), kRed));
+        QVERIFY(session.waitForColor({450, 300}, kRed));
 
         QProcess terminal;
         terminal.setProcessEnvironment(env);
@@ -285,8 +276,7 @@ private Q_SLOTS:
 
         session.key(QStringLiteral("ctrl+shift+d")); // back to the screen under the pointer
         QVERIFY(session.waitForLog(QStringLiteral("Overlay moved to RIGHT")));
-        session.settle();
-        QVERIFY(!E2ESession::near(session.screenshot().pixelColor(450, 300), kRed));
+        QVERIFY(session.waitForColor({450, 300}, kRed, false));
         terminal.terminate();
         terminal.waitForFinished(3000);
         session.stopApplication();
