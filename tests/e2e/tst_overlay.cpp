@@ -154,6 +154,22 @@ private Q_SLOTS:
         shown.key(QStringLiteral("2"));
         shown.settle();
         EXPECT_COLOR(shown.screenshot(), QPoint(47 - 10, 190 + 50 + 17), QColor(255, 204, 0));
+
+        // Either Shift key switches the arrow's icon; releasing one of two keeps it switched.
+        const auto palette = [&shown] {
+            const QImage screen = shown.screenshot();
+            return screen.copy(20, 0, 60, screen.height());
+        };
+        const QImage plain = palette();
+        shown.keyDown(QStringLiteral("Shift_L"));
+        shown.keyDown(QStringLiteral("Shift_R"));
+        QTRY_VERIFY(palette() != plain);
+        const QImage modified = palette();
+        shown.keyUp(QStringLiteral("Shift_L"));
+        shown.settle();
+        QVERIFY(palette() == modified);
+        shown.keyUp(QStringLiteral("Shift_R"));
+        QTRY_VERIFY(palette() == plain);
     }
 
     void eachMonitorKeepsItsOwnDrawings() {
