@@ -156,7 +156,7 @@ void AppDelegate::performHotKeyAction(Row row) {
     case AppActivate:
         break;
     case DesktopTools:
-        m_notifications.post(QStringLiteral("UpdateToolsOnScreen"));
+        m_notifications.post(DrawingView::updateToolsOnScreenNotification);
         closePopover();
         break;
     case Timer:

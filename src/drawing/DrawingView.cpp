@@ -26,7 +26,7 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     keyEquivalentHandler.action = [](KeyEvent) -> std::optional<bool> { return false; };
     setupPalette();
     notifications.addObserver(
-        this, Preferences::updateToolsOnScreen.key(),
+        this, updateToolsOnScreenNotification,
         [this](const NotificationCenter::Notification &) { setupNotification(); });
 }
 

@@ -35,6 +35,10 @@ public:
     // Centres the brush dot on the pointer.
     void moveBrush(const QPointF &point);
 
+    // The notification that shows or hides the palette (it shares its name with the stored
+    // choice).
+    static inline const QString updateToolsOnScreenNotification =
+        QStringLiteral("UpdateToolsOnScreen");
     void setupNotification();
     void setToolsVisible(bool visible);
     bool toolsVisible() const;
