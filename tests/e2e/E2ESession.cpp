@@ -19,6 +19,8 @@ E2ESession::E2ESession(Options options)
 
 E2ESession::~E2ESession() {
     stop(m_app);
+    for (std::unique_ptr<QProcess> &other : m_others)
+        stop(other);
     stop(m_compositor);
     stop(m_bus);
     stop(m_xvfb);
@@ -231,6 +233,12 @@ int E2ESession::run(const QString &program, const QStringList &arguments, QByteA
     if (output)
         *output = child->readAllStandardOutput();
     return child->exitCode();
+}
+
+bool E2ESession::spawn(const QString &program, const QStringList &arguments) {
+    m_others.push_back(process(program, arguments));
+    m_others.back()->start();
+    return m_others.back()->waitForStarted(5000);
 }
 
 void E2ESession::moveTo(QPoint point) {

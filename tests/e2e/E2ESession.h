@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <vector>
 
 // One run of the real application in a private X server: Xvfb (optionally two monitors side
 // by side), optionally picom as compositor, and quillory with its own HOME and
@@ -74,6 +75,9 @@ public:
     void settle(int ms = 250);
 
     int run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr);
+    // Starts another program on this display (a terminal, a tray, a window manager); it is
+    // stopped with the session. False when it does not start.
+    bool spawn(const QString &program, const QStringList &arguments);
     // Runs another quillory (a second launch, or --action) as this session's user would;
     // `environment` entries override the session's.
     int runQuillory(const QStringList &arguments, QByteArray *output = nullptr,
@@ -102,4 +106,5 @@ private:
     QString m_busAddress;
     std::unique_ptr<QProcess> m_compositor;
     std::unique_ptr<QProcess> m_app;
+    std::vector<std::unique_ptr<QProcess>> m_others;
 };

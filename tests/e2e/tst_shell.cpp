@@ -67,14 +67,8 @@ private Q_SLOTS:
         // Hide the overlay and put the focus on another program's window.
         session.key(QStringLiteral("Escape"));
         QVERIFY(session.waitForOverlay(false));
-        QProcess terminal;
-        terminal.setProgram(QStringLiteral("xterm"));
-        terminal.setArguments({QStringLiteral("-geometry"), QStringLiteral("80x20+100+100")});
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), session.display());
-        terminal.setProcessEnvironment(env);
-        terminal.start();
-        QVERIFY(terminal.waitForStarted());
+        QVERIFY(session.spawn(QStringLiteral("xterm"),
+                              {QStringLiteral("-geometry"), QStringLiteral("80x20+100+100")}));
         session.settle(1000);
         QCOMPARE(session.run(QStringLiteral("xdotool"),
                              {QStringLiteral("search"), QStringLiteral("--sync"),
@@ -108,8 +102,6 @@ private Q_SLOTS:
         session.key(QStringLiteral("l"));
         session.key(QStringLiteral("ctrl+l"));
         QVERIFY(!session.log().contains(QStringLiteral("Hotkey Line")));
-        terminal.terminate();
-        terminal.waitForFinished(3000);
     }
 
     void aCombinationAnotherProgramHoldsStaysSilent() {
@@ -152,17 +144,11 @@ private Q_SLOTS:
         session.stopApplication();
 
         // A tray host (XEmbed): the icon appears and a click opens the panel.
-        QProcess tray;
-        tray.setProgram(QStringLiteral("trayer"));
-        tray.setArguments({QStringLiteral("--edge"), QStringLiteral("top"),
-                           QStringLiteral("--align"), QStringLiteral("right"),
-                           QStringLiteral("--widthtype"), QStringLiteral("request"),
-                           QStringLiteral("--height"), QStringLiteral("24")});
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), session.display());
-        tray.setProcessEnvironment(env);
-        tray.start();
-        QVERIFY(tray.waitForStarted());
+        QVERIFY(session.spawn(QStringLiteral("trayer"),
+                              {QStringLiteral("--edge"), QStringLiteral("top"),
+                               QStringLiteral("--align"), QStringLiteral("right"),
+                               QStringLiteral("--widthtype"), QStringLiteral("request"),
+                               QStringLiteral("--height"), QStringLiteral("24")}));
         QThread::msleep(800);
         QVERIFY(session.startApplication());
         session.settle(1500);
@@ -234,8 +220,6 @@ private Q_SLOTS:
         QVERIFY(!session.overlayVisible());
         session.click({600, 600});
         QTRY_VERIFY_WITH_TIMEOUT(!panelShown(), 3000);
-        tray.terminate();
-        tray.waitForFinished(3000);
     }
 
     // Under a window manager, another program in front makes Quillory inactive: the overlay
@@ -248,13 +232,8 @@ private Q_SLOTS:
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
         session.stopApplication();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), session.display());
-        QProcess windowManager;
-        windowManager.setProcessEnvironment(env);
-        windowManager.start(QStringLiteral("openbox"),
-                            {QStringLiteral("--config-file"), QStringLiteral("/dev/null")});
-        QVERIFY(windowManager.waitForStarted());
+        QVERIFY(session.spawn(QStringLiteral("openbox"),
+                              {QStringLiteral("--config-file"), QStringLiteral("/dev/null")}));
         QThread::msleep(800);
         session.moveTo({400, 400}); // the left monitor
         QVERIFY(session.startApplication());
@@ -262,11 +241,8 @@ private Q_SLOTS:
         session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
         QVERIFY(session.waitForColor({450, 300}, kRed));
 
-        QProcess terminal;
-        terminal.setProcessEnvironment(env);
-        terminal.start(QStringLiteral("xterm"),
-                       {QStringLiteral("-geometry"), QStringLiteral("60x20+1700+100")});
-        QVERIFY(terminal.waitForStarted());
+        QVERIFY(session.spawn(QStringLiteral("xterm"),
+                              {QStringLiteral("-geometry"), QStringLiteral("60x20+1700+100")}));
         session.settle(1000);
         session.click({1800, 200}); // the terminal, on the right monitor, takes the focus
         session.moveTo({2200, 600});
@@ -277,11 +253,6 @@ private Q_SLOTS:
         session.key(QStringLiteral("ctrl+shift+d")); // back to the screen under the pointer
         QVERIFY(session.waitForLog(QStringLiteral("Overlay moved to RIGHT")));
         QVERIFY(session.waitForColor({450, 300}, kRed, false));
-        terminal.terminate();
-        terminal.waitForFinished(3000);
-        session.stopApplication();
-        windowManager.terminate();
-        windowManager.waitForFinished(3000);
     }
 
     void ctrlCCopiesAndCtrlSSaves() {
