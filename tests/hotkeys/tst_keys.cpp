@@ -1,5 +1,5 @@
 #include "hotkeys/CarbonModifiers.h"
-#include "hotkeys/Key.h"
+#include "core/Key.h"
 #include "hotkeys/KeyCombo.h"
 
 #include <QKeySequence>
