@@ -6,8 +6,6 @@ int InMemoryHotKeyBackend::registerHotKey(quint32 keyCode, quint32 carbonModifie
         if (combination == std::pair(keyCode, carbonModifiers))
             return status;
     }
-    if (registration(keyCode, carbonModifiers))
-        return eventHotKeyExistsErr;
     // References are tokens that are never dereferenced; counting keeps them unique.
     void *token = reinterpret_cast<void *>(++m_lastReference);
     m_registrations.append({keyCode, carbonModifiers, {signature, id}, token});
@@ -72,9 +70,10 @@ std::optional<int> InMemoryHotKeyBackend::releaseCombination(quint32 keyCode,
 
 std::optional<InMemoryHotKeyBackend::Registration>
 InMemoryHotKeyBackend::registration(quint32 keyCode, quint32 carbonModifiers) const {
-    for (const Registration &entry : m_registrations) {
-        if (entry.keyCode == keyCode && entry.carbonModifiers == carbonModifiers)
-            return entry;
+    // The newest registration of a combination has its presses.
+    for (auto entry = m_registrations.crbegin(); entry != m_registrations.crend(); ++entry) {
+        if (entry->keyCode == keyCode && entry->carbonModifiers == carbonModifiers)
+            return *entry;
     }
     return std::nullopt;
 }

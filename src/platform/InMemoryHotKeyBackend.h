@@ -8,9 +8,8 @@
 #include <utility>
 
 // A hotkey service without a window system, for tests: it records registrations, refuses the
-// combinations it is told to refuse (as another client's grab would) and a combination that
-// is registered already, and delivers pressed and released events to the installed handler
-// on request.
+// combinations it is told to refuse (as another client's grab would), and delivers pressed and
+// released events to the installed handler on request.
 class InMemoryHotKeyBackend : public HotKeyBackend {
 public:
     struct Registration {
@@ -39,6 +38,7 @@ public:
     std::optional<int> releaseCombination(quint32 keyCode, quint32 carbonModifiers);
 
     const QList<Registration> &registrations() const { return m_registrations; }
+    // The newest registration of the combination.
     std::optional<Registration> registration(quint32 keyCode, quint32 carbonModifiers) const;
     int installedHandlerCount() const { return m_installedHandlerCount; }
 
