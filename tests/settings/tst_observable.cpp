@@ -39,12 +39,6 @@ private Q_SLOTS:
         value.setValue(7); // equal values are delivered too
         QCOMPARE(calls, (QStringList{"first 5", "second 5", "first 7", "second 7", "first 7",
                                      "second 7"}));
-
-        Handler<Nothing> channel;
-        int nothings = 0;
-        channel.watch(&first, [&] { ++nothings; });
-        channel.notify();
-        QCOMPARE(nothings, 1);
     }
 
     void dropsDestroyedAndMissingObservers() {
