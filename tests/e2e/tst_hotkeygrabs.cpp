@@ -18,10 +18,8 @@ constexpr xcb_keycode_t kKeycodeK = 45, kKeycodeJ = 44;
 constexpr uint16_t kCtrlShift = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT;
 
 // Another program on the same display, with its own connection and so its own grabs.
-class OtherProgram {
-public:
-    OtherProgram()
-        : m_connection(xcb_connect(nullptr, nullptr)) {}
+struct OtherProgram {
+    xcb_connection_t *const m_connection = xcb_connect(nullptr, nullptr);
     ~OtherProgram() { xcb_disconnect(m_connection); }
     // Succeeds only when no other client holds the combination.
     bool grab(xcb_keycode_t keycode, uint16_t modifiers) {
@@ -32,13 +30,10 @@ public:
         std::free(error);
         return !error;
     }
-
-private:
-    xcb_connection_t *m_connection;
 };
 
 void press(const QString &keys) {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+    QProcess::execute(u"xdotool"_qs, {u"key"_qs, keys});
 }
 
 } // namespace
@@ -70,11 +65,11 @@ private Q_SLOTS:
         auto first = HotKey::create(combo, [&] { ++firstPresses; });
         auto second = HotKey::create(combo, [&] { ++secondPresses; });
         QVERIFY2(m_log.isEmpty(), qPrintable(m_log.join(u'\n')));
-        press(QStringLiteral("ctrl+shift+k"));
+        press(u"ctrl+shift+k"_qs);
         QTRY_COMPARE(secondPresses, 1); // the newest registration has the presses
 
         first.reset();
-        press(QStringLiteral("ctrl+shift+k"));
+        press(u"ctrl+shift+k"_qs);
         QTRY_COMPARE(secondPresses, 2);
         QCOMPARE(firstPresses, 0);
         QVERIFY(!OtherProgram().grab(kKeycodeK, kCtrlShift));
@@ -87,28 +82,23 @@ private Q_SLOTS:
         QVERIFY(other.grab(kKeycodeJ, kCtrlShift));
         auto refused = HotKey::create(Key::j, ModifierCommand | ModifierShift);
         QCOMPARE(m_log.size(), 1);
-        QVERIFY2(m_log.first().contains(QStringLiteral("Ctrl+Shift+J")) &&
-                     m_log.first().contains(QStringLiteral("another program")),
+        QVERIFY2(m_log.first().contains(u"Ctrl+Shift+J"_qs) &&
+                     m_log.first().contains(u"another program"_qs),
                  qPrintable(m_log.first()));
         // Fn has no X11 keycode: refused for that reason, not blamed on anyone.
         auto unknown = HotKey::create(Key::function, ModifierCommand);
         QCOMPARE(m_log.size(), 2);
-        QVERIFY2(!m_log.last().contains(QStringLiteral("another program")),
-                 qPrintable(m_log.last()));
+        QVERIFY2(!m_log.last().contains(u"another program"_qs), qPrintable(m_log.last()));
     }
 };
 
 int main(int argc, char *argv[]) {
     // A private X server; -displayfd picks a free display and writes its number.
     QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"),
-               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
-                QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("640x480x24")});
-    if (!xvfb.waitForStarted(5000) || !xvfb.waitForReadyRead(10000)) {
-        std::fprintf(stderr, "Xvfb did not start\n");
-        return 1;
-    }
+    xvfb.start(u"Xvfb"_qs,
+               u"-displayfd 1 -noreset -nolisten tcp -screen 0 640x480x24"_qs.split(u' '));
+    if (!xvfb.waitForStarted(5000) || !xvfb.waitForReadyRead(10000))
+        qFatal("Xvfb did not start");
     qputenv("DISPLAY", ":" + xvfb.readLine().trimmed());
     qputenv("QT_QPA_PLATFORM", "xcb");
     int status = 0;
