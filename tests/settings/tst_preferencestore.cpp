@@ -193,46 +193,39 @@ private Q_SLOTS:
         QCOMPARE(PreferenceStore(path).string(u"name"_qs), u"binary"_qs);
     }
 
-    void writesReplaceTheFileAtomically() {
-        const QString path = freshPath();
-        const QString folder = QFileInfo(path).absolutePath();
-        PreferenceStore store(path);
-        QVERIFY(store.setString(u"TimerMessage"_qs, u"first"_qs));
-        // A hard link keeps the old inode: a rewrite in place would change it too.
-        const QString link = folder + u"/old-link"_qs;
-        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()),
-                 0);
-        const QByteArray first = readFile(path);
-        QVERIFY(store.setString(u"TimerMessage"_qs, u"second"_qs));
-        QCOMPARE(readFile(link), first);
-        QVERIFY(QFile::remove(link));
-        QCOMPARE(entries(folder), QStringList{"preferences.plist"});
-        struct stat st;
-        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
-        QCOMPARE(st.st_mode & 07777, mode_t(0600));
-        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
-        QCOMPARE(st.st_mode & 07777, mode_t(0700));
-    }
-
-    void missingFileIsAnEmptyStoreAndOldTemporariesGo() {
+    void aMissingFileIsAnEmptyStoreUntilAPrivateAtomicWrite() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"config/quillory/preferences.plist"_qs);
+        const QString folder = dir.filePath(u"config/quillory"_qs);
+        const QString path = folder + u"/preferences.plist"_qs;
         PreferenceStore store(path);
         QVERIFY(!store.contains(u"FirstTimeMenu"_qs));
         QVERIFY(store.remove(u"FirstTimeMenu"_qs));
         QVERIFY(!QFileInfo::exists(dir.filePath(u"config"_qs))); // nothing written yet
         QVERIFY(store.setBool(u"FirstTimeMenu"_qs, true));
         QVERIFY(m_errors.isEmpty());
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0600));
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0700));
+
+        // A hard link keeps the old inode: a rewrite in place would change it too.
+        const QString link = folder + u"/old-link"_qs;
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()),
+                 0);
+        const QByteArray first = readFile(path);
+        QVERIFY(store.setBool(u"FirstTimeMenu"_qs, false));
+        QCOMPARE(readFile(link), first);
+        QVERIFY(QFile::remove(link));
 
         // A crash between writing a temporary and renaming it leaves the temporary behind;
         // only old ones go, a young one may be another process's write in progress.
-        const QString folder = QFileInfo(path).absolutePath();
         writeFile(folder + u"/.preferences.plist.d4E5f6"_qs, "young");
         QFile stale(folder + u"/.preferences.plist.a1B2c3"_qs);
         QVERIFY(stale.open(QIODevice::WriteOnly));
         QVERIFY(stale.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                   QFileDevice::FileModificationTime));
-        QCOMPARE(PreferenceStore(path).boolean(u"FirstTimeMenu"_qs), true);
+        QCOMPARE(PreferenceStore(path).boolean(u"FirstTimeMenu"_qs), false);
         QCOMPARE(entries(folder), (QStringList{".preferences.plist.d4E5f6", "preferences.plist"}));
     }
 
