@@ -4,18 +4,18 @@ namespace {
 // clang-format off
 const std::array<Tool, 5> kTools = {{
     //% "Pen Stroke"
-    {Shape::pen, 35, "iconLine-1", "iconLine-1", QT_TRID_NOOP("renderable.type.line"), "pen"},
+    {Shape::pen, Key::p, "iconLine-1", "iconLine-1", QT_TRID_NOOP("renderable.type.line"), "pen"},
     //% "Line"
-    {Shape::line, 37, "iconLineModified-1", "iconLineModified-1",
+    {Shape::line, Key::l, "iconLineModified-1", "iconLineModified-1",
      QT_TRID_NOOP("renderable.type.straightLine"), "line"},
     //% "Arrow"
-    {Shape::arrow, 0, "iconArrow-1", "iconArrowModified-1", QT_TRID_NOOP("renderable.type.arrow"),
+    {Shape::arrow, Key::a, "iconArrow-1", "iconArrowModified-1", QT_TRID_NOOP("renderable.type.arrow"),
      "arrow"},
     //% "Rectangle"
-    {Shape::rect, 15, "iconRectangle-1", "iconRectangle-1",
+    {Shape::rect, Key::r, "iconRectangle-1", "iconRectangle-1",
      QT_TRID_NOOP("renderable.type.rectangle"), "rect"},
     //% "Ellipse"
-    {Shape::circle, 8, "iconCircle-1", "iconCircle-1", QT_TRID_NOOP("renderable.type.circle"),
+    {Shape::circle, Key::c, "iconCircle-1", "iconCircle-1", QT_TRID_NOOP("renderable.type.circle"),
      "circle"},
 }};
 // clang-format on

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Key.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -19,8 +21,8 @@ enum class Shape : quint8 {
 // Everything Quillory says about one drawing tool.
 struct Tool {
     Shape shape;
-    // The ANSI virtual key code of the overlay key that picks the tool.
-    quint32 keyCode;
+    // The overlay key that picks the tool.
+    Key key;
     // The palette icon, and the one shown while Shift is held.
     const char *icon;
     const char *modifiedIcon;

@@ -1,5 +1,6 @@
 #include "drawing/DrawingViewController.h"
 
+#include "core/Key.h"
 #include "drawing/TransparentWindow.h"
 #include "platform/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
@@ -17,7 +18,7 @@
 QPointer<DrawingViewController> DrawingViewController::current;
 
 namespace {
-constexpr quint32 kKeyZ = 6; // ANSI key position of Z
+constexpr quint32 kKeyZ = carbonKeyCode(Key::z);
 }
 
 DrawingViewController::DrawingViewController(const OverlayServices &services, QObject *parent)

@@ -26,11 +26,14 @@ private:
     std::function<void()> m_undo;
 };
 
-// The overlay's keys, by ANSI virtual key code: the digits 1 to 9 pick the palette colours,
-// each tool's key its tool (palette order), slash toggles the help panel.
-constexpr quint32 kColorKeys[] = {18, 19, 20, 21, 23, 22, 26, 28, 25};
-constexpr quint32 kKeySlash = 44;
-constexpr quint32 kKeyEscape = 53;
+// The overlay's keys: the digits 1 to 9 pick the palette colours, each tool's key its tool
+// (palette order), slash toggles the help panel and Escape clears, then hides.
+constexpr quint32 kColorKeys[] = {
+    carbonKeyCode(Key::one),   carbonKeyCode(Key::two),   carbonKeyCode(Key::three),
+    carbonKeyCode(Key::four),  carbonKeyCode(Key::five),  carbonKeyCode(Key::six),
+    carbonKeyCode(Key::seven), carbonKeyCode(Key::eight), carbonKeyCode(Key::nine)};
+constexpr quint32 kKeySlash = carbonKeyCode(Key::slash);
+constexpr quint32 kKeyEscape = carbonKeyCode(Key::escape);
 
 int colorIndex(quint32 code) {
     const auto it = std::find(std::begin(kColorKeys), std::end(kColorKeys), code);
@@ -39,7 +42,7 @@ int colorIndex(quint32 code) {
 
 int toolIndex(quint32 code) {
     for (std::size_t i = 0; i < tools().size(); ++i) {
-        if (tools()[i].keyCode == code)
+        if (carbonKeyCode(tools()[i].key) == code)
             return int(i);
     }
     return -1;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hotkeys/Key.h"
+#include "core/Key.h"
 #include "hotkeys/KeyCombo.h"
 #include "platform/ModifierFlags.h"
 

@@ -19,6 +19,19 @@ struct Registry {
     void *eventHandler = nullptr;
 };
 
+QString refusal(int status) {
+    switch (status) {
+    case kNoBackend:
+        return QStringLiteral("there is no hotkey service");
+    case eventHotKeyExistsErr:
+        return QStringLiteral("another program holds the combination");
+    case eventHotKeyInvalidErr:
+        return QStringLiteral("the desktop cannot grab this key");
+    default:
+        return QStringLiteral("the hotkey service failed with status %1").arg(status);
+    }
+}
+
 Registry &registry() {
     // Never destroyed: a hotkey held by another static may be released after main returns
     // and still unregisters itself then.
@@ -60,11 +73,7 @@ void HotKeysController::registerHotKey(const std::shared_ptr<HotKey> &hotKey) {
     if (status != noErr || !reference) {
         // The user only notices that a shortcut does nothing, so say which one and why.
         QLOG_ERROR("Could not register the hotkey", combo.nativeText(),
-                   "(" + combo.description() + "):",
-                   state.backend ? QStringLiteral("status %1; the combination is probably in use "
-                                                  "by another program. It will not respond.")
-                                       .arg(status)
-                                 : QStringLiteral("no hotkey service. It will not respond."));
+                   "(" + combo.description() + "):", refusal(status) + ". It will not respond.");
         return;
     }
     box.carbonEventHotKey = reference;

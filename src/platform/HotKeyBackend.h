@@ -12,6 +12,7 @@
 
 // Statuses. 0 is success; the others are the reference platform's values.
 inline constexpr int noErr = 0;
+inline constexpr int eventInternalErr = -9868;
 inline constexpr int eventParameterNotFoundErr = -9870;
 inline constexpr int eventNotHandledErr = -9874;
 inline constexpr int eventHotKeyExistsErr = -9878;
@@ -46,9 +47,12 @@ public:
 
     // Registers a combination (virtual key code, Carbon modifier mask) under (signature, id).
     // On success returns noErr and sets *reference to a non-null value naming the
-    // registration; otherwise returns a non-zero status and leaves *reference alone. A
-    // combination that is registered already is refused (eventHotKeyExistsErr): one key
-    // press goes to one registration.
+    // registration; otherwise returns a non-zero status and leaves *reference alone:
+    // eventHotKeyExistsErr when another program holds the combination, eventHotKeyInvalidErr
+    // for a key the desktop cannot grab, eventInternalErr for any other failure.
+    // This process may register a combination it holds already (a shortcut recorded again
+    // is registered before the old one ends): it stays held until its last registration
+    // ends, and a press goes to the newest registration.
     virtual int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature,
                                quint32 id, void **reference) = 0;
     // Ends the registration a reference names.

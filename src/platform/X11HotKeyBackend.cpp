@@ -55,7 +55,9 @@ std::unique_ptr<X11HotKeyBackend> X11HotKeyBackend::create() {
 X11HotKeyBackend::X11HotKeyBackend(xcb_connection_t *connection)
     : m_connection(connection)
     , m_root(X11::rootWindow())
-    , m_numLock(numLockMask(connection)) {}
+    , m_numLock(numLockMask(connection)) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
 
 X11HotKeyBackend::~X11HotKeyBackend() {
     if (QCoreApplication::instance())
@@ -85,6 +87,35 @@ QList<uint16_t> X11HotKeyBackend::lockVariants() const {
     return variants;
 }
 
+int X11HotKeyBackend::grab(xcb_keycode_t keycode, uint16_t modifiers) {
+    // Checked requests: a grab another client holds answers BadAccess for each variant.
+    QList<uint16_t> grabbed;
+    int status = noErr;
+    for (const uint16_t variant : lockVariants()) {
+        const xcb_void_cookie_t cookie =
+            xcb_grab_key_checked(m_connection, 0, m_root, uint16_t(modifiers | variant), keycode,
+                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
+            if (error->error_code == kBadAccess) {
+                status = eventHotKeyExistsErr;
+            } else {
+                QLOG_ERROR("Key grab failed with X error", int(error->error_code));
+                if (status == noErr)
+                    status = eventInternalErr;
+            }
+            std::free(error);
+        } else {
+            grabbed << variant;
+        }
+    }
+    if (status != noErr) {
+        for (const uint16_t variant : std::as_const(grabbed))
+            xcb_ungrab_key(m_connection, keycode, m_root, uint16_t(modifiers | variant));
+    }
+    xcb_flush(m_connection);
+    return status;
+}
+
 void X11HotKeyBackend::ungrab(xcb_keycode_t keycode, uint16_t modifiers) {
     for (const uint16_t variant : lockVariants())
         xcb_ungrab_key(m_connection, keycode, m_root, uint16_t(modifiers | variant));
@@ -97,52 +128,34 @@ int X11HotKeyBackend::registerHotKey(quint32 keyCode, quint32 carbonModifiers, q
         return eventHotKeyInvalidErr;
     const auto keycode = xcb_keycode_t(*x11);
     const uint16_t modifiers = xModifiers(carbonModifiers);
-    for (const Grab &grab : std::as_const(m_grabs)) {
-        if (grab.keycode == keycode && grab.modifiers == modifiers)
-            return eventHotKeyExistsErr;
+    const quint32 key = combination(keycode, modifiers);
+    auto entry = m_grabs.find(key);
+    if (entry == m_grabs.end()) {
+        if (const int status = grab(keycode, modifiers); status != noErr)
+            return status;
+        entry = m_grabs.insert(key, Grab{keycode, modifiers, {}});
     }
-    // Checked requests: a grab another client holds answers BadAccess for each variant.
-    QList<uint16_t> grabbed;
-    bool taken = false;
-    for (const uint16_t variant : lockVariants()) {
-        const xcb_void_cookie_t cookie =
-            xcb_grab_key_checked(m_connection, 0, m_root, uint16_t(modifiers | variant), keycode,
-                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
-            if (error->error_code != kBadAccess)
-                QLOG_ERROR("Key grab failed with X error", int(error->error_code));
-            std::free(error);
-            taken = true;
-        } else {
-            grabbed << variant;
-        }
-    }
-    if (taken) {
-        for (const uint16_t variant : std::as_const(grabbed))
-            xcb_ungrab_key(m_connection, keycode, m_root, uint16_t(modifiers | variant));
-        xcb_flush(m_connection);
-        return eventHotKeyExistsErr;
-    }
-    if (m_grabs.isEmpty())
-        QCoreApplication::instance()->installNativeEventFilter(this);
-    m_grabs.append({++m_lastReference, keycode, modifiers, {signature, id}});
+    entry->registrations.append(Registration{++m_lastReference, {signature, id}});
+    m_combinations.insert(m_lastReference, key);
     *reference = reinterpret_cast<void *>(m_lastReference);
-    xcb_flush(m_connection);
     return noErr;
 }
 
 int X11HotKeyBackend::unregisterHotKey(void *reference) {
     const auto key = reinterpret_cast<quintptr>(reference);
-    for (qsizetype i = 0; i < m_grabs.size(); ++i) {
-        if (m_grabs[i].reference != key)
-            continue;
-        ungrab(m_grabs[i].keycode, m_grabs[i].modifiers);
+    const auto found = m_combinations.constFind(key);
+    if (found == m_combinations.cend())
+        return eventHotKeyInvalidErr;
+    const auto entry = m_grabs.find(*found);
+    m_combinations.erase(found);
+    entry->registrations.removeIf(
+        [key](const Registration &registration) { return registration.reference == key; });
+    if (entry->registrations.isEmpty()) {
+        ungrab(entry->keycode, entry->modifiers);
         xcb_flush(m_connection);
-        m_pressed.remove(m_grabs[i].reference);
-        m_grabs.removeAt(i);
-        return noErr;
+        m_grabs.erase(entry);
     }
-    return eventHotKeyInvalidErr;
+    return noErr;
 }
 
 int X11HotKeyBackend::installEventHandler(EventHandler handler, void **reference) {
@@ -163,21 +176,20 @@ bool X11HotKeyBackend::nativeEventFilter(const QByteArray &eventType, void *mess
     // grabbed key with exactly its modifiers; lock keys do not count.
     if (key->event != m_root)
         return false;
-    const uint16_t modifiers = key->state & kRelevant;
-    for (const Grab &grab : std::as_const(m_grabs)) {
-        if (grab.keycode != key->detail)
-            continue;
+    HotKeyEvent hotKeyEvent;
+    if (type == XCB_KEY_PRESS) {
+        const auto entry = m_grabs.constFind(combination(key->detail, key->state & kRelevant));
+        if (entry == m_grabs.cend())
+            return false;
+        hotKeyEvent = {kEventHotKeyPressed, entry->registrations.last().hotKeyID, noErr};
+        m_pressed.insert(key->detail, hotKeyEvent.hotKeyID);
+    } else {
         // A release belongs to the press it ends, whatever modifiers went up before it.
-        const bool press = type == XCB_KEY_PRESS;
-        if (press ? grab.modifiers != modifiers : !m_pressed.contains(grab.reference))
-            continue;
-        if (press)
-            m_pressed.insert(grab.reference);
-        else
-            m_pressed.remove(grab.reference);
-        const HotKeyEvent hotKeyEvent{press ? kEventHotKeyPressed : kEventHotKeyReleased,
-                                      grab.hotKeyID, noErr};
-        return m_handler(&hotKeyEvent) == noErr;
+        const auto pressed = m_pressed.constFind(key->detail);
+        if (pressed == m_pressed.cend())
+            return false;
+        hotKeyEvent = {kEventHotKeyReleased, *pressed, noErr};
+        m_pressed.erase(pressed);
     }
-    return false;
+    return m_handler(&hotKeyEvent) == noErr;
 }

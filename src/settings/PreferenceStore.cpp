@@ -76,6 +76,20 @@ bool writeAll(int fd, const char *data, size_t length) {
     return true;
 }
 
+// libplist takes the strings of a binary file as they are, UTF-8 or not. Written out as XML,
+// text that is not UTF-8 would make the next read of our own file fail, so such a file counts
+// as damaged. Why the tree's XML form would not read back, or an empty string.
+QString xmlFormProblem(plist_t root) {
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root, &xml, &length);
+    if (!xml)
+        return QStringLiteral("it cannot be converted to XML");
+    const QString problem = PropertyListGuard::problem(QByteArray(xml, qsizetype(length)));
+    plist_to_xml_free(xml);
+    return problem;
+}
+
 } // namespace
 
 QString PreferenceStore::standardFilePath() {
@@ -208,6 +222,11 @@ void PreferenceStore::loadLocked() {
             problem = QStringLiteral("not a property list");
         } else if (plist_get_node_type(parsed) != PLIST_DICT) {
             problem = QStringLiteral("the top level is not a dictionary");
+            plist_free(parsed);
+        } else if (const QString unwritable =
+                       PropertyListGuard::isBinary(bytes) ? xmlFormProblem(parsed) : QString();
+                   !unwritable.isEmpty()) {
+            problem = QStringLiteral("its XML form would be damaged: ") + unwritable;
             plist_free(parsed);
         } else {
             plist_free(m_root);

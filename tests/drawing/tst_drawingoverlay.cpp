@@ -15,11 +15,12 @@
 
 namespace {
 
-constexpr quint32 kEvdevOffset = 8;
-// X11 keycodes of the keys on a US keyboard (evdev code + 8).
-constexpr quint32 kX11Key4 = 5 + kEvdevOffset, kX11Key1 = 2 + kEvdevOffset,
-                  kX11KeyL = 38 + kEvdevOffset, kX11KeySlash = 53 + kEvdevOffset,
-                  kX11KeyZ = 44 + kEvdevOffset, kX11KeyA = 30 + kEvdevOffset;
+// X11 keycodes (evdev code + 8) of keys.
+constexpr quint32 x11(Key key) {
+    return evdevCode(key) + 8;
+}
+constexpr quint32 kX11Key4 = x11(Key::four), kX11Key1 = x11(Key::one), kX11KeyL = x11(Key::l),
+                  kX11KeySlash = x11(Key::slash), kX11KeyZ = x11(Key::z), kX11KeyA = x11(Key::a);
 
 void sendKey(QWidget *view, int qtKey, quint32 scanCode, Qt::KeyboardModifiers modifiers = {},
              QEvent::Type type = QEvent::KeyPress) {
@@ -145,12 +146,12 @@ private Q_SLOTS:
     void keyEquivalentsAreSwallowedAndZUndoes() {
         Overlay overlay(true);
         DrawingView *view = overlay.view();
-        sendKey(view, Qt::Key_1, kX11Key1 + 3, Qt::ControlModifier); // Ctrl+4: swallowed
+        sendKey(view, Qt::Key_4, kX11Key4, Qt::ControlModifier); // Ctrl+4: swallowed
         QCOMPARE(overlay.model().selectedColor(), QColor(255, 59, 48));
         QVERIFY(overlay.content().performKeyEquivalent(
-            KeyEvent{quint32(15), QStringLiteral("r"), ModifierCommand, false}));
+            KeyEvent{carbonKeyCode(Key::r), QStringLiteral("r"), ModifierCommand, false}));
         QVERIFY(!overlay.content().performKeyEquivalent(
-            KeyEvent{quint32(6), QStringLiteral("z"), ModifierCommand, false}));
+            KeyEvent{carbonKeyCode(Key::z), QStringLiteral("z"), ModifierCommand, false}));
 
         overlay.drag({100, 100}, {200, 150});
         sendKey(view, Qt::Key_Z, kX11KeyZ, Qt::ControlModifier);

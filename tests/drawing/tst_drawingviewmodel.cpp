@@ -8,8 +8,11 @@
 
 namespace {
 
-constexpr quint32 kKey1 = 18, kKey0 = 29, kKeyP = 35, kKeyL = 37, kKeyA = 0, kKeyR = 15, kKeyC = 8,
-                  kKeySlash = 44, kKeyEscape = 53, kKey9 = 25;
+constexpr quint32 kKey1 = carbonKeyCode(Key::one), kKey0 = carbonKeyCode(Key::zero),
+                  kKey9 = carbonKeyCode(Key::nine), kKeySlash = carbonKeyCode(Key::slash),
+                  kKeyEscape = carbonKeyCode(Key::escape), kKeyP = carbonKeyCode(Key::p),
+                  kKeyL = carbonKeyCode(Key::l), kKeyA = carbonKeyCode(Key::a),
+                  kKeyR = carbonKeyCode(Key::r), kKeyC = carbonKeyCode(Key::c);
 
 KeyEvent key(quint32 code, ModifierFlags flags = 0, bool repeat = false) {
     KeyEvent event;

@@ -21,8 +21,6 @@ public:
 };
 
 struct Model {
-    QList<int> seen;
-    void record(int value) { seen.push_back(value); }
     int twice(int value) { return value * 2; }
 };
 
@@ -31,97 +29,62 @@ struct Model {
 class TestObservable : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void deliversAtOnceOnTheSameThread() {
+    void deliversAtOnceInSubscriptionOrder() {
         Watchable<int> value(5);
-        Observer observer;
-        value.watch(&observer, [&](const int &v) { observer.record(v); });
-        QCOMPARE(observer.seen, QList<int>{5}); // the current value, at once
-        value.setValue(5);                      // equal values are delivered too
-        value.setValue(7);
-        QCOMPARE(observer.seen, (QList<int>{5, 5, 7}));
-    }
-
-    void deliversInSubscriptionOrder() {
-        Handler<int> channel;
         Observer first, second;
         QStringList calls;
-        channel.watch(&first, [&](const int &v) { calls << QStringLiteral("first %1").arg(v); });
-        channel.watch(&second, [&](const int &v) { calls << QStringLiteral("second %1").arg(v); });
-        channel.notify(1);
-        channel.notify(2);
-        QCOMPARE(calls, (QStringList{QStringLiteral("first 1"), QStringLiteral("second 1"),
-                                     QStringLiteral("first 2"), QStringLiteral("second 2")}));
+        value.watch(&first, [&](const int &v) { calls << QStringLiteral("first %1").arg(v); });
+        value.watch(&second, [&](const int &v) { calls << QStringLiteral("second %1").arg(v); });
+        value.setValue(7);
+        value.setValue(7); // equal values are delivered too
+        QCOMPARE(calls, (QStringList{"first 5", "second 5", "first 7", "second 7", "first 7",
+                                     "second 7"}));
     }
 
-    void dropsDestroyedObservers() {
+    void dropsDestroyedAndMissingObservers() {
         Handler<int> channel;
         int calls = 0;
         auto observer = std::make_unique<Observer>();
         auto model = std::make_shared<Model>();
         channel.watch(observer.get(), [&](const int &) { ++calls; });
         channel.watch(model, [&](const int &) { ++calls; });
+        channel.watch(ObserverKey(), [&](const int &) { ++calls; });
         QCOMPARE(channel.watcherCount(), std::size_t(2));
         observer.reset();
         model.reset();
         channel.notify(1);
         QCOMPARE(calls, 0);
         QCOMPARE(channel.watcherCount(), std::size_t(0)); // pruned for good
-    }
 
-    void watchWithoutObserver() {
+        // Without an observer a watchable still hands over its current value, once.
         Watchable<int> value(3);
         QList<int> seen;
         value.watch(ObserverKey(), [&](const int &v) { seen.push_back(v); });
         value.setValue(4);
-        QCOMPARE(seen, QList<int>{3}); // once, never again
-        QCOMPARE(value.watcherCount(), std::size_t(0));
-
-        Handler<int> channel;
-        channel.watch(ObserverKey(), [&](const int &v) { seen.push_back(v); });
-        channel.notify(9);
         QCOMPARE(seen, QList<int>{3});
     }
 
-    void nothingChannel() {
-        Handler<Nothing> channel;
-        Observer observer;
-        int calls = 0;
-        channel.watch(&observer, [&] { ++calls; });
-        channel.notify();
-        channel.notify();
-        QCOMPARE(calls, 2);
-    }
-
-    void backgroundDeliveryArrivesLaterOnTheMainThreadInOrder() {
+    void deliveryFromAnotherThreadArrivesLaterOnTheSubscribersThread() {
         Handler<int> channel;
         Observer observer;
-        QList<int> seen;
-        std::vector<QThread *> threads;
+        auto gone = std::make_unique<Observer>();
+        QList<int> seen, expected;
+        int goneCalls = 0;
+        channel.watch(gone.get(), [&](const int &) { ++goneCalls; });
         channel.watch(&observer, [&](const int &v) {
-            seen.push_back(v);
-            threads.push_back(QThread::currentThread());
+            QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
+            seen << v;
         });
-        std::thread worker([&] {
+        std::thread([&] {
             for (int i = 0; i < 100; ++i)
                 channel.notify(i);
-        });
-        worker.join();
-        QVERIFY(seen.empty()); // not delivered synchronously on the worker
-        QTRY_COMPARE(seen.size(), std::size_t(100));
+        }).join();
+        QVERIFY(seen.empty()); // not delivered on the worker
+        gone.reset();          // its posted calls are on the way already
         for (int i = 0; i < 100; ++i)
-            QCOMPARE(seen[i], i);
-        for (QThread *thread : threads)
-            QCOMPARE(thread, QCoreApplication::instance()->thread());
-    }
-
-    void observerDestroyedBeforeAQueuedDeliveryRuns() {
-        Handler<int> channel;
-        auto observer = std::make_unique<Observer>();
-        channel.watch(observer.get(), weakly(observer.get(), &Observer::record));
-        std::thread worker([&] { channel.notify(1); });
-        worker.join();
-        observer.reset(); // the posted call must not reach a dead object
-        QTest::qWait(20);
+            expected << i;
+        QTRY_COMPARE(seen, expected);
+        QCOMPARE(goneCalls, 0);
     }
 
     void subscriptionFromAWorkerQThreadIsDeliveredThere() {
@@ -155,18 +118,16 @@ private Q_SLOTS:
         Observer outer, inner;
         QStringList calls;
         channel.watch(&outer, [&](const int &v) {
-            calls.push_back(QStringLiteral("outer %1").arg(v));
+            calls << QStringLiteral("outer %1").arg(v);
             if (v == 1) {
                 // Subscribing from inside a delivery: not called in this pass.
-                channel.watch(&inner, [&](const int &w) {
-                    calls.push_back(QStringLiteral("inner %1").arg(w));
-                });
+                channel.watch(&inner,
+                              [&](const int &w) { calls << QStringLiteral("inner %1").arg(w); });
                 channel.notify(2); // a nested delivery runs its own pass at once
             }
         });
         channel.notify(1);
-        QCOMPARE(calls, (QStringList{QStringLiteral("outer 1"), QStringLiteral("outer 2"),
-                                     QStringLiteral("inner 2")}));
+        QCOMPARE(calls, (QStringList{"outer 1", "outer 2", "inner 2"}));
     }
 
     void weaklyBoundHandlers() {
@@ -182,25 +143,15 @@ private Q_SLOTS:
 
         auto model = std::make_shared<Model>();
         auto modelTwice = weakly(model, &Model::twice);
-        auto modelRecord = weakly(model, &Model::record);
         QCOMPARE(modelTwice(2), 4);
         model.reset();
-        modelRecord(1);
-        try {
-            modelTwice(1);
-            QFAIL("expected WatcherError");
-        } catch (const WatcherError &error) {
-            QCOMPARE(error.kind(), WatcherError::nilSelf);
-        }
+        QVERIFY_THROWS_EXCEPTION(WatcherError, modelTwice(1));
     }
 
     void delegateAnswersItsDefault() {
         Delegate<int, bool> delegate(false);
-        QCOMPARE(delegate.call(1), false);
         delegate.action = [](int v) -> std::optional<bool> {
-            if (v > 0)
-                return true;
-            return std::nullopt;
+            return v > 0 ? std::optional(true) : std::nullopt;
         };
         QCOMPARE(delegate.call(1), true);
         QCOMPARE(delegate.call(-1), false); // no answer: the default

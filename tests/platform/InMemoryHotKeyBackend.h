@@ -8,9 +8,8 @@
 #include <utility>
 
 // A hotkey service without a window system, for tests: it records registrations, refuses the
-// combinations it is told to refuse (as another client's grab would) and a combination that
-// is registered already, and delivers pressed and released events to the installed handler
-// on request.
+// combinations it is told to refuse (as another client's grab would), and delivers events to
+// the installed handler on request.
 class InMemoryHotKeyBackend : public HotKeyBackend {
 public:
     struct Registration {
@@ -32,19 +31,15 @@ public:
     // Delivers an event (or none) to the installed handler and returns its answer; nothing
     // when no handler is installed.
     std::optional<int> deliver(const HotKeyEvent *event);
-    std::optional<int> press(EventHotKeyID hotKeyID);
-    std::optional<int> release(EventHotKeyID hotKeyID);
-    // The user pressing or releasing a combination: delivered only when it is registered.
+    // The user pressing a combination: delivered only when it is registered.
     std::optional<int> pressCombination(quint32 keyCode, quint32 carbonModifiers);
-    std::optional<int> releaseCombination(quint32 keyCode, quint32 carbonModifiers);
 
     const QList<Registration> &registrations() const { return m_registrations; }
+    // The newest registration of the combination.
     std::optional<Registration> registration(quint32 keyCode, quint32 carbonModifiers) const;
     int installedHandlerCount() const { return m_installedHandlerCount; }
 
 private:
-    std::optional<int> deliverCombination(quint32 kind, quint32 keyCode, quint32 carbonModifiers);
-
     QList<Registration> m_registrations;
     QList<std::pair<std::pair<quint32, quint32>, int>> m_refused;
     EventHandler m_handler;

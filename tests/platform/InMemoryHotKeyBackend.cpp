@@ -48,40 +48,21 @@ std::optional<int> InMemoryHotKeyBackend::deliver(const HotKeyEvent *event) {
     return handler(event);
 }
 
-std::optional<int> InMemoryHotKeyBackend::press(EventHotKeyID hotKeyID) {
-    const HotKeyEvent event{kEventHotKeyPressed, hotKeyID, noErr};
-    return deliver(&event);
-}
-
-std::optional<int> InMemoryHotKeyBackend::release(EventHotKeyID hotKeyID) {
-    const HotKeyEvent event{kEventHotKeyReleased, hotKeyID, noErr};
-    return deliver(&event);
-}
-
 std::optional<int> InMemoryHotKeyBackend::pressCombination(quint32 keyCode,
                                                            quint32 carbonModifiers) {
-    return deliverCombination(kEventHotKeyPressed, keyCode, carbonModifiers);
-}
-
-std::optional<int> InMemoryHotKeyBackend::releaseCombination(quint32 keyCode,
-                                                             quint32 carbonModifiers) {
-    return deliverCombination(kEventHotKeyReleased, keyCode, carbonModifiers);
+    const std::optional<Registration> entry = registration(keyCode, carbonModifiers);
+    if (!entry)
+        return std::nullopt;
+    const HotKeyEvent event{kEventHotKeyPressed, entry->hotKeyID, noErr};
+    return deliver(&event);
 }
 
 std::optional<InMemoryHotKeyBackend::Registration>
 InMemoryHotKeyBackend::registration(quint32 keyCode, quint32 carbonModifiers) const {
-    for (const Registration &entry : m_registrations) {
-        if (entry.keyCode == keyCode && entry.carbonModifiers == carbonModifiers)
-            return entry;
+    // The newest registration of a combination has its presses.
+    for (auto entry = m_registrations.crbegin(); entry != m_registrations.crend(); ++entry) {
+        if (entry->keyCode == keyCode && entry->carbonModifiers == carbonModifiers)
+            return *entry;
     }
     return std::nullopt;
-}
-
-std::optional<int> InMemoryHotKeyBackend::deliverCombination(quint32 kind, quint32 keyCode,
-                                                             quint32 carbonModifiers) {
-    const std::optional<Registration> entry = registration(keyCode, carbonModifiers);
-    if (!entry)
-        return std::nullopt;
-    const HotKeyEvent event{kind, entry->hotKeyID, noErr};
-    return deliver(&event);
 }
