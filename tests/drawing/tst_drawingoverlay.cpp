@@ -203,18 +203,6 @@ private Q_SLOTS:
         QVERIFY(view->toolsVisible());
         QVERIFY(!view->brush->isHidden());
     }
-
-    void aDrawnArrowLandsInTheViewsPixels() {
-        Overlay overlay(false);
-        DrawingView *view = overlay.view();
-        sendKey(view, Qt::Key_A, kX11KeyA);
-        overlay.drag({100, 300}, {400, 300});
-        QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        view->render(&image, {}, {}, QWidget::DrawChildren);
-        QCOMPARE(image.pixelColor(250, 300), QColor(255, 59, 48));
-        QCOMPARE(image.pixelColor(250, 320).alpha(), 0);
-    }
 };
 
 QTEST_MAIN(TestDrawingOverlay)
