@@ -241,20 +241,15 @@ bool E2ESession::spawn(const QString &program, const QStringList &arguments) {
     return m_others.back()->waitForStarted(5000);
 }
 
+// xdotool needs a short pause between steps for the application to keep up.
+void E2ESession::xdotool(const QStringList &arguments, int pauseMs) {
+    run(QStringLiteral("xdotool"), arguments);
+    QThread::msleep(ulong(pauseMs));
+}
+
 void E2ESession::moveTo(QPoint point) {
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
-    QThread::msleep(15);
-}
-
-void E2ESession::mouseDown() {
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
-    QThread::msleep(30);
-}
-
-void E2ESession::mouseUp() {
-    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
-    QThread::msleep(30);
+    xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())},
+            15);
 }
 
 void E2ESession::drag(const QList<QPoint> &points) {
@@ -273,21 +268,6 @@ void E2ESession::click(QPoint point) {
     mouseUp();
 }
 
-void E2ESession::key(const QString &keys) {
-    run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
-    QThread::msleep(60);
-}
-
-void E2ESession::keyDown(const QString &key) {
-    run(QStringLiteral("xdotool"), {QStringLiteral("keydown"), key});
-    QThread::msleep(40);
-}
-
-void E2ESession::keyUp(const QString &key) {
-    run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), key});
-    QThread::msleep(40);
-}
-
 QImage E2ESession::screenshot() {
     QByteArray png;
     run(QStringLiteral("import"),
@@ -304,24 +284,23 @@ bool E2ESession::overlayVisible() {
     return !ids.trimmed().isEmpty();
 }
 
-bool E2ESession::waitForColor(QPoint point, const QColor &color, bool shown, int timeoutMs) {
+bool E2ESession::waitUntil(const std::function<bool()> &condition, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
-    do {
-        if (near(screenshot().pixelColor(point), color) == shown)
-            return true;
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
         QThread::msleep(50);
-    } while (!deadline.hasExpired());
-    return false;
+    }
+    return true;
+}
+
+bool E2ESession::waitForColor(QPoint point, const QColor &color, bool shown, int timeoutMs) {
+    return waitUntil([&] { return near(screenshot().pixelColor(point), color) == shown; },
+                     timeoutMs);
 }
 
 bool E2ESession::waitForOverlay(bool visible, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    do {
-        if (overlayVisible() == visible)
-            return true;
-        QThread::msleep(50);
-    } while (!deadline.hasExpired());
-    return false;
+    return waitUntil([&] { return overlayVisible() == visible; }, timeoutMs);
 }
 
 QString E2ESession::logPath() const {
@@ -334,15 +313,9 @@ QString E2ESession::log() const {
 }
 
 bool E2ESession::waitForLog(const QString &text, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (log().contains(text))
-            return true;
-        if (!m_app || m_app->state() == QProcess::NotRunning)
-            return log().contains(text);
-        QThread::msleep(50);
-    }
-    return log().contains(text);
+    // An application that ended writes no more.
+    return waitUntil([&] { return log().contains(text) || !applicationRunning(); }, timeoutMs) &&
+           log().contains(text);
 }
 
 void E2ESession::settle(int ms) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,14 +52,14 @@ public:
 
     // Input. Points are in root window coordinates.
     void moveTo(QPoint point);
-    void mouseDown();
-    void mouseUp();
+    void mouseDown() { xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}, 30); }
+    void mouseUp() { xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}, 30); }
     // Press at the first point, drag through the others, release at the last.
     void drag(const QList<QPoint> &points);
     void click(QPoint point);
-    void key(const QString &keys);
-    void keyDown(const QString &key);
-    void keyUp(const QString &key);
+    void key(const QString &keys) { xdotool({QStringLiteral("key"), keys}, 60); }
+    void keyDown(const QString &key) { xdotool({QStringLiteral("keydown"), key}, 40); }
+    void keyUp(const QString &key) { xdotool({QStringLiteral("keyup"), key}, 40); }
 
     QImage screenshot();
     // Whether the overlay window is mapped.
@@ -67,6 +68,7 @@ public:
     // point, or until the overlay is mapped or unmapped.
     bool waitForColor(QPoint point, const QColor &color, bool shown = true, int timeoutMs = 5000);
     bool waitForOverlay(bool visible, int timeoutMs = 5000);
+    static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 
     QString log() const;
     QString logPath() const;
@@ -93,6 +95,7 @@ public:
     static inline const QColor systemRed{255, 59, 48};
 
 private:
+    void xdotool(const QStringList &arguments, int pauseMs);
     std::unique_ptr<QProcess> process(const QString &program, const QStringList &arguments);
     void stop(std::unique_ptr<QProcess> &process);
 
