@@ -10,6 +10,8 @@ ModifierFlags &StoredShortcut::shortcutModifiers() {
     return modifiers;
 }
 
+namespace {
+// The modifier flag a stored code stands for, or 0 for an unknown code.
 ModifierFlags modifierFlagForCode(qint64 code) {
     switch (ShortcutModifierCode(code)) {
     case ShortcutModifierCode::command:
@@ -23,6 +25,7 @@ ModifierFlags modifierFlagForCode(qint64 code) {
     }
     return 0;
 }
+} // namespace
 
 void loadStoredShortcut(const QString &keyKey, const QString &flagKey, PreferenceStore &store) {
     StoredShortcut::shortcutModifiers() = 0;
@@ -33,16 +36,4 @@ void loadStoredShortcut(const QString &keyKey, const QString &flagKey, Preferenc
         for (qint64 code : *codes)
             StoredShortcut::shortcutModifiers() |= modifierFlagForCode(code);
     }
-}
-
-QList<qint64> shortcutModifierCodes(ModifierFlags modifiers) {
-    static constexpr ShortcutModifierCode order[] = {
-        ShortcutModifierCode::control, ShortcutModifierCode::option, ShortcutModifierCode::shift,
-        ShortcutModifierCode::command};
-    QList<qint64> codes;
-    for (ShortcutModifierCode code : order) {
-        if (modifiers & modifierFlagForCode(qint64(code)))
-            codes.append(qint64(code));
-    }
-    return codes;
 }

@@ -25,10 +25,3 @@ ModifierFlags &shortcutModifiers();
 // keyKey (a string) and its modifier codes under flagKey (an array of integers). A value of
 // another type counts as absent; unknown codes add nothing and repeats count once.
 void loadStoredShortcut(const QString &keyKey, const QString &flagKey, PreferenceStore &store);
-
-// The modifier flag a stored code stands for, or 0 for an unknown code.
-ModifierFlags modifierFlagForCode(qint64 code);
-
-// The codes of the given modifiers in the order they are written: control, option, shift,
-// command.
-QList<qint64> shortcutModifierCodes(ModifierFlags modifiers);

@@ -54,20 +54,6 @@ private Q_SLOTS:
         QCOMPARE(StoredShortcut::shortcutKey(), QString());
         QCOMPARE(StoredShortcut::shortcutModifiers(), ModifierFlags(0));
     }
-
-    void codesAreWrittenInControlOptionShiftCommandOrder() {
-        QCOMPARE(shortcutModifierCodes(kDeviceIndependentModifiers),
-                 (QList<qint64>{12, 13, 14, 11}));
-        // Bits that are no modifier of a shortcut (Caps Lock, function key) are left out.
-        QCOMPARE(shortcutModifierCodes(ModifierOption | 0x10000 | 0x800000), QList<qint64>{13});
-        // What the writer records, the reader gives back.
-        for (ModifierFlags flags = 0; flags <= kDeviceIndependentModifiers; flags += 0x20000) {
-            QVERIFY(m_store->setIntegerArray(QStringLiteral("ud_LineFlag"),
-                                             shortcutModifierCodes(flags)));
-            load();
-            QCOMPARE(StoredShortcut::shortcutModifiers(), flags);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestStoredShortcut)
