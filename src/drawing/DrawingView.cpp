@@ -1,12 +1,15 @@
 #include "drawing/DrawingView.h"
 
 #include "platform/NotificationCenter.h"
+#include "platform/WindowShape.h"
 #include "settings/PreferenceStore.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const QString kUpdateToolsOnScreen = QStringLiteral("UpdateToolsOnScreen");
@@ -28,6 +31,8 @@ DrawingView::DrawingView(PreferenceStore &preferences, QWidget *parent)
     brush->resize(6, 6);
     infoView->hide(); // the help panel's slot: filled in by the help panel
     keyEquivalentHandler.action = [](KeyEvent) -> std::optional<bool> { return false; };
+    m_frame.setTimerType(Qt::PreciseTimer);
+    connect(&m_frame, &QTimer::timeout, this, &DrawingView::nextFrame);
     setupPalette();
     NotificationCenter::defaultCenter().addObserver(
         this, kUpdateToolsOnScreen,
@@ -43,8 +48,6 @@ void DrawingView::setupPalette() {
     colorsRadioGroup->selectedItem().watch(this, [this](const QColor &color) {
         brush->setBackgroundColor(color);
         Palette::setTint(*shapesRadioGroup, color);
-        if (m_shaped)
-            Q_EMIT shapeChanged();
     });
     layoutPalette();
     // First start: no stored choice yet, so store "hidden".
@@ -67,8 +70,6 @@ void DrawingView::setupNotification() {
 void DrawingView::setToolsVisible(bool visible) {
     colorsRadioGroup->setVisible(visible);
     shapesRadioGroup->setVisible(visible);
-    if (m_shaped)
-        Q_EMIT shapeChanged();
 }
 
 bool DrawingView::toolsVisible() const {
@@ -95,61 +96,110 @@ void DrawingView::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     m_canvas.resize(size(), devicePixelRatioF());
     layoutPalette();
-    if (m_shaped)
-        Q_EMIT shapeChanged();
 }
 
-void DrawingView::setDrawings(const Drawings &drawings, bool lastIsLive) {
-    if (m_drawings != drawings) // a drag publishes the same list again
-        m_drawings = drawings;
-    m_tracking = lastIsLive;
-    repaint(m_canvas.sync(m_drawings, lastIsLive));
-}
-
-void DrawingView::setTracking(bool tracking) {
-    if (tracking == m_tracking)
-        return;
-    m_tracking = tracking;
-    repaint(m_canvas.sync(m_drawings, tracking));
+void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
+                              const std::shared_ptr<Renderable> &live) {
+    invalidate(m_canvas.sync(list, edit, live));
 }
 
 void DrawingView::moveBrush(const QPointF &point) {
     const int width = brush->width();
     brush->move(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
-    // While drawing the brush is hidden and the stroke's own repaint reshapes the window.
-    if (m_shaped && !brush->isHidden())
-        Q_EMIT shapeChanged();
 }
 
-void DrawingView::repaint(const QRegion &region) {
-    if (!region.isEmpty())
-        update(region);
-    if (m_shaped)
-        Q_EMIT shapeChanged();
+void DrawingView::invalidate(const QRegion &area) {
+    if (area.isEmpty())
+        return;
+    m_pending += area;
+    if (m_frame.isActive())
+        return; // the next frame paints it
+    // The first change after a pause shows at once; the ones that follow wait for the frame.
+    update(std::exchange(m_pending, {}));
+    const QScreen *screen = this->screen();
+    const qreal rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    m_frame.start(std::max(1, int(std::lround(1000.0 / rate))));
 }
+
+void DrawingView::nextFrame() {
+    if (m_pending.isEmpty())
+        m_frame.stop();
+    else
+        update(std::exchange(m_pending, {}));
+}
+
+namespace {
+QRect toDevice(const QRect &rect, qreal ratio) {
+    return QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect();
+}
+
+// Takes `cut` out of every rectangle of `rects`.
+void carve(std::vector<QRect> &rects, const QRect &cut) {
+    const std::size_t count = rects.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const QRect rect = rects[i];
+        if (!rect.intersects(cut))
+            continue;
+        const QRect inner = rect & cut;
+        QRect pieces[] = {
+            QRect(rect.left(), rect.top(), rect.width(), inner.top() - rect.top()),
+            QRect(rect.left(), inner.bottom() + 1, rect.width(), rect.bottom() - inner.bottom()),
+            QRect(rect.left(), inner.top(), inner.left() - rect.left(), inner.height()),
+            QRect(inner.right() + 1, inner.top(), rect.right() - inner.right(), inner.height())};
+        rects[i] = QRect();
+        for (const QRect &piece : pieces)
+            if (!piece.isEmpty())
+                rects.push_back(piece);
+    }
+    std::erase_if(rects, [](const QRect &rect) { return rect.isEmpty(); });
+}
+} // namespace
 
 void DrawingView::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    for (const QRect &rect : event->region())
-        m_canvas.paint(painter, rect);
+    if (!m_shaped) {
+        for (const QRect &rect : event->region())
+            m_canvas.paint(painter, rect);
+        return;
+    }
+    // The window's shape follows what is painted, in the area painted: the pixels kept opaque
+    // and the visible palette, brush and help panel. So a stroke costs the same however much
+    // is on the screen.
+    const qreal ratio = devicePixelRatioF();
+    std::vector<QRect> shown, hidden;
+    const QWidget *parts[] = {colorsRadioGroup, shapesRadioGroup, brush, infoView};
+    for (const QRect &rect : event->region()) {
+        m_canvas.paintOpaque(painter, rect, shown, hidden);
+        for (const QWidget *part : parts) {
+            const QRect covered = part->isVisible() ? part->geometry() & rect : QRect();
+            if (covered.isEmpty())
+                continue;
+            shown.push_back(toDevice(covered, ratio));
+            carve(hidden, shown.back());
+        }
+    }
+    const WId window = this->window()->internalWinId();
+    if (event->region() == QRegion(rect()))
+        WindowShape::set(window, shown);
+    else
+        WindowShape::change(window, shown, hidden);
+}
+
+void DrawingView::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // Before the window maps: until its first paint it shows nothing rather than black.
+    if (m_shaped)
+        WindowShape::set(window()->internalWinId(), {});
 }
 
 void DrawingView::setShaped(bool shaped) {
+    if (shaped == m_shaped)
+        return;
     m_shaped = shaped;
-    m_canvas.setMaskEnabled(shaped);
+    const WId window = this->window()->internalWinId();
     if (shaped)
-        Q_EMIT shapeChanged();
-}
-
-QRegion DrawingView::shapeRegion() const {
-    QRegion region = m_canvas.mask();
-    const QWidget *parts[] = {colorsRadioGroup, shapesRadioGroup, brush, infoView};
-    for (const QWidget *child : parts) {
-        if (child->isVisible())
-            region += child->geometry();
-    }
-    // An empty shape would mean "no shape at all" (the whole window shown); keep one pixel.
-    if (region.isEmpty())
-        region = QRect(brush->geometry().center(), QSize(1, 1));
-    return region;
+        WindowShape::set(window, {}); // unshaped, the window would turn the screen black
+    else
+        WindowShape::reset(window);
+    update();
 }

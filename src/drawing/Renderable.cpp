@@ -48,9 +48,11 @@ void Renderable::drawPath(QPainter &painter, QPainterPath drawn) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (fillColor && fillsPath())
         painter.fillPath(drawn, *fillColor);
-    if (strokeColor)
-        painter.strokePath(
-            drawn, QPen(*strokeColor, lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    if (strokeColor) {
+        QPen pen(*strokeColor, lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        pen.setMiterLimit(miterLimit);
+        painter.strokePath(drawn, pen);
+    }
     didUpdateSinceLastRender = false;
 }
 
@@ -175,25 +177,50 @@ void RenderableLine::renderPart(QPainter &painter, const QPainterPath &part) {
                                            Qt::RoundCap, Qt::MiterJoin));
 }
 
+// How far the join at `at` reaches from it: a miter is long only where the path turns sharply,
+// so a growing stroke's repaint stays small although the miter limit is high.
+static double joinReach(QPointF before, QPointF at, QPointF after, double width) {
+    const double longest = width * Renderable::miterLimit;
+    const QPointF in = at - before, out = after - at;
+    const double lengths = std::hypot(in.x(), in.y()) * std::hypot(out.x(), out.y());
+    if (lengths == 0) // Qt joins across a repeated point: assume the worst
+        return longest;
+    const double cosHalfTurn =
+        std::sqrt(std::max(0.0, (1 + QPointF::dotProduct(in, out) / lengths) / 2));
+    return cosHalfTurn * longest <= width / 2 ? longest : width / 2 / cosHalfTurn;
+}
+
 QRectF RenderableLine::segmentBounds(int from) const {
-    QRectF bounds;
     const int count = path.elementCount();
-    for (int i = std::max(1, from - 1); i < count; ++i)
+    if (count == 0)
+        return {};
+    const int first = std::max(1, from - 1);
+    QRectF bounds(path.elementAt(first - 1), QSizeF(0, 0));
+    for (int i = first; i < count; ++i)
         bounds |= QRectF(path.elementAt(i - 1), path.elementAt(i)).normalized();
-    if (count == 1)
-        bounds = QRectF(path.elementAt(0), QSizeF(0, 0));
-    const double margin = paintMargin(lineWidth);
-    return bounds.adjusted(-margin, -margin, margin, margin);
+    const double edge = lineWidth / 2 + 1.0; // caps, bevels and antialiasing
+    bounds.adjust(-edge, -edge, edge, edge);
+    for (int i = first; i + 1 < count; ++i) {
+        const QPointF at = path.elementAt(i);
+        const double reach =
+            joinReach(path.elementAt(i - 1), at, path.elementAt(i + 1), lineWidth) + 1.0;
+        bounds |= QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach);
+    }
+    return bounds;
 }
 
 QRectF RenderableLine::headBounds() const {
     if (!isArrow)
         return {};
-    // The head is recomputed at the next render: it may reach arrowHeadLength from the tip.
+    // The head is recomputed at the next render: it may reach arrowHeadLength from the tip. Its
+    // pen keeps Qt's miter limit of 2.
+    const double margin = 2 * arrowHeadLineWidth + 1.0;
+    const double reach = arrowHeadLength + margin;
     const QPointF tip = path.currentPosition();
-    const double reach = arrowHeadLength + paintMargin(arrowHeadLineWidth);
-    return QRectF(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach) |
-           strokedBounds(arrowHead, arrowHeadLineWidth);
+    QRectF bounds(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach);
+    if (!arrowHead.isEmpty())
+        bounds |= arrowHead.controlPointRect().adjusted(-margin, -margin, margin, margin);
+    return bounds;
 }
 
 QRectF RenderableLine::paintedBounds() const {
