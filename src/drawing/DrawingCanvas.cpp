@@ -106,67 +106,52 @@ QRegion DrawingCanvas::liveDirtyArea(const std::shared_ptr<Renderable> &live) {
     return dirty;
 }
 
-void DrawingCanvas::paint(QPainter &painter, const QRect &exposed) {
-    if (!m_image.isNull())
-        painter.drawImage(
-            exposed, m_image,
-            QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio));
+void DrawingCanvas::paint(QPainter &painter, const QRegion &exposed) {
+    for (const QRect &rect : exposed) {
+        if (!m_image.isNull())
+            painter.drawImage(
+                rect, m_image,
+                QRectF(QPointF(rect.topLeft()) * m_ratio, QSizeF(rect.size()) * m_ratio));
+    }
     if (m_live) {
+        // Once for the whole area: a stroke is stroked as a whole, whatever part is painted.
         painter.save();
-        painter.setClipRect(exposed);
-        m_live->render(painter, exposed);
+        painter.setClipRegion(exposed);
+        m_live->render(painter, exposed.boundingRect());
         painter.restore();
     }
 }
 
-void DrawingCanvas::paintOpaque(QPainter &painter, const QRect &exposed, std::vector<QRect> &shown,
-                                std::vector<QRect> &hidden) {
+void DrawingCanvas::paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
+                                const std::function<void(QPainter &)> &over) {
     const QRect device =
         QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio)
-            .toAlignedRect();
+            .toAlignedRect() &
+        coverage.rect();
+    if (device.isEmpty())
+        return;
+    const QPointF origin = QPointF(device.topLeft()) / m_ratio;
     QImage pixels(device.size(), QImage::Format_ARGB32_Premultiplied);
     pixels.setDevicePixelRatio(m_ratio);
     pixels.fill(Qt::transparent);
     {
         QPainter offscreen(&pixels);
-        offscreen.translate(-exposed.topLeft());
+        offscreen.translate(-origin);
         paint(offscreen, exposed);
+        if (over)
+            over(offscreen);
     }
-    // Runs of kept and dropped pixels, row by row; rows with the same runs as the row above
-    // make one rectangle per run.
-    struct Run {
-        int left, right;
-        bool kept;
-        bool operator==(const Run &) const = default;
-    };
-    std::vector<Run> band, row;
-    int bandTop = 0;
-    const auto closeBand = [&](int bottom) {
-        for (const Run &run : band)
-            (run.kept ? shown : hidden)
-                .emplace_back(device.x() + run.left, device.y() + bandTop, run.right - run.left,
-                              bottom - bandTop);
-    };
     for (int y = 0; y < pixels.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(pixels.scanLine(y));
-        row.clear();
+        uchar *kept = coverage.scanLine(device.y() + y) + device.x();
         for (int x = 0; x < pixels.width(); ++x) {
-            const bool kept = qAlpha(line[x]) >= 128;
-            line[x] = kept ? qUnpremultiply(line[x]) | 0xff000000u : 0u;
-            if (row.empty() || row.back().kept != kept)
-                row.push_back({x, x + 1, kept});
-            else
-                row.back().right = x + 1;
-        }
-        if (row != band) {
-            closeBand(y);
-            std::swap(band, row);
-            bandTop = y;
+            const bool keep = qAlpha(line[x]) >= 128;
+            line[x] = keep ? qUnpremultiply(line[x]) | 0xff000000u : 0u;
+            kept[x] = uchar((kept[x] & ~1u) | (keep ? 1u : 0u));
         }
     }
-    closeBand(pixels.height());
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(exposed.topLeft(), pixels);
+    painter.drawImage(origin, pixels);
     painter.restore();
 }

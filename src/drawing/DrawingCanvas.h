@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRegion>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,15 +26,15 @@ public:
     QRegion sync(const Drawings &list, const DrawingsEdit &edit,
                  const std::shared_ptr<Renderable> &live);
 
-    // Paints the finished image and the live shape into the exposed rectangle.
-    void paint(QPainter &painter, const QRect &exposed);
+    // Paints the finished image and the live shape into the exposed area.
+    void paint(QPainter &painter, const QRegion &exposed);
 
     // For a window without a compositor, which shows every pixel as it is, translucent or not:
-    // paints the exposed rectangle with the pixels at least half covered opaque, in their own
-    // colour, and the others clear, and adds the device-pixel rectangles of the two kinds to
-    // `shown` and `hidden`.
-    void paintOpaque(QPainter &painter, const QRect &exposed, std::vector<QRect> &shown,
-                     std::vector<QRect> &hidden);
+    // paints the exposed rectangle, with `over` painted over the shapes, keeping the pixels at
+    // least half covered opaque in their own colour and the others clear. Bit 0 of each pixel
+    // of `coverage` (8 bits a device pixel) in the area tells whether it was kept.
+    void paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
+                     const std::function<void(QPainter &)> &over = nullptr);
 
     const QImage &finishedImage() const { return m_image; }
     // How many shapes were painted into the finished image so far, repaints included.

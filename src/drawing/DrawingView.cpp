@@ -109,6 +109,8 @@ void DrawingView::moveBrush(const QPointF &point) {
 }
 
 void DrawingView::invalidate(const QRegion &area) {
+    if (m_shaped)
+        m_shape.busy(); // notes when the server is done with the last change
     if (area.isEmpty())
         return;
     m_pending += area;
@@ -116,90 +118,147 @@ void DrawingView::invalidate(const QRegion &area) {
         return; // the next frame paints it
     // The first change after a pause shows at once; the ones that follow wait for the frame.
     update(std::exchange(m_pending, {}));
+    startFrames();
+}
+
+void DrawingView::startFrames() {
+    if (m_frame.isActive())
+        return;
     const QScreen *screen = this->screen();
     const qreal rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
     m_frame.start(std::max(1, int(std::lround(1000.0 / rate))));
 }
 
 void DrawingView::nextFrame() {
-    if (m_pending.isEmpty())
-        m_frame.stop();
-    else
+    sendShape();
+    if (!m_pending.isEmpty())
         update(std::exchange(m_pending, {}));
+    else if (m_unsent.isEmpty())
+        m_frame.stop();
 }
-
-namespace {
-QRect toDevice(const QRect &rect, qreal ratio) {
-    return QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect();
-}
-
-// Takes `cut` out of every rectangle of `rects`.
-void carve(std::vector<QRect> &rects, const QRect &cut) {
-    const std::size_t count = rects.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const QRect rect = rects[i];
-        if (!rect.intersects(cut))
-            continue;
-        const QRect inner = rect & cut;
-        QRect pieces[] = {
-            QRect(rect.left(), rect.top(), rect.width(), inner.top() - rect.top()),
-            QRect(rect.left(), inner.bottom() + 1, rect.width(), rect.bottom() - inner.bottom()),
-            QRect(rect.left(), inner.top(), inner.left() - rect.left(), inner.height()),
-            QRect(inner.right() + 1, inner.top(), rect.right() - inner.right(), inner.height())};
-        rects[i] = QRect();
-        for (const QRect &piece : pieces)
-            if (!piece.isEmpty())
-                rects.push_back(piece);
-    }
-    std::erase_if(rects, [](const QRect &rect) { return rect.isEmpty(); });
-}
-} // namespace
 
 void DrawingView::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     if (!m_shaped) {
-        for (const QRect &rect : event->region())
-            m_canvas.paint(painter, rect);
+        m_canvas.paint(painter, event->region());
         return;
     }
-    // The window's shape follows what is painted, in the area painted: the pixels kept opaque
-    // and the visible palette, brush and help panel. So a stroke costs the same however much
-    // is on the screen.
+    // The window shows the pixels painted opaque (the brush dot's among them, so its corners
+    // do not show dark) and the visible palette and help panel. Its shape changes where this
+    // paints, so a stroke costs the same however much is on the screen.
     const qreal ratio = devicePixelRatioF();
-    std::vector<QRect> shown, hidden;
-    const QWidget *parts[] = {colorsRadioGroup, shapesRadioGroup, brush, infoView};
+    const QRect device = QRect(QPoint(0, 0), size() * ratio);
+    const WId window = this->window()->internalWinId();
+    if (m_coverage.size() != device.size() || m_shape.window() != window) {
+        m_coverage = QImage(device.size(), QImage::Format_Grayscale8);
+        m_coverage.fill(0);
+        m_unsent = QRegion();
+        m_shape.setWindow(window);
+        m_shape.set({});
+        if (event->region() != QRegion(rect()))
+            update();
+    }
+    const auto paintBrush = [this](QPainter &offscreen) {
+        if (brush->isVisible())
+            brush->render(&offscreen, brush->pos(), {}, {});
+    };
+    const QWidget *parts[] = {colorsRadioGroup, shapesRadioGroup, infoView};
     for (const QRect &rect : event->region()) {
-        m_canvas.paintOpaque(painter, rect, shown, hidden);
+        m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
         for (const QWidget *part : parts) {
             const QRect covered = part->isVisible() ? part->geometry() & rect : QRect();
-            if (covered.isEmpty())
+            const QRect pixels =
+                QRectF(QPointF(covered.topLeft()) * ratio, QSizeF(covered.size()) * ratio)
+                    .toAlignedRect() &
+                device;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                uchar *line = m_coverage.scanLine(y);
+                for (int x = pixels.left(); x <= pixels.right(); ++x)
+                    line[x] |= 1;
+            }
+        }
+        m_unsent +=
+            QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect() &
+            device;
+    }
+    sendShape();
+}
+
+namespace {
+// Where bit 0 of `coverage` (the pixel should show) differs from bit 1 (it shows), in `area`:
+// rectangles of pixels to show and to hide, rows with the same runs making one rectangle a
+// run. Marks them as shown as they should be.
+void takeChanges(QImage &coverage, const QRect &area, WindowShape::Rects &shown,
+                 WindowShape::Rects &hidden) {
+    struct Run {
+        int left, right;
+        bool show;
+        bool operator==(const Run &) const = default;
+    };
+    std::vector<Run> band, row;
+    int bandTop = area.top();
+    const auto closeBand = [&](int bottom) {
+        for (const Run &run : band)
+            (run.show ? shown : hidden)
+                .emplace_back(run.left, bandTop, run.right - run.left, bottom - bandTop);
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        uchar *line = coverage.scanLine(y);
+        row.clear();
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const bool want = line[x] & 1;
+            if (want == bool(line[x] & 2))
                 continue;
-            shown.push_back(toDevice(covered, ratio));
-            carve(hidden, shown.back());
+            line[x] = want ? 3 : 0;
+            if (!row.empty() && row.back().right == x && row.back().show == want)
+                row.back().right = x + 1;
+            else
+                row.push_back({x, x + 1, want});
+        }
+        if (row != band) {
+            closeBand(y);
+            std::swap(band, row);
+            bandTop = y;
         }
     }
-    const WId window = this->window()->internalWinId();
-    if (event->region() == QRegion(rect()))
-        WindowShape::set(window, shown);
-    else
-        WindowShape::change(window, shown, hidden);
+    closeBand(area.bottom() + 1);
+}
+} // namespace
+
+void DrawingView::sendShape() {
+    if (m_unsent.isEmpty())
+        return;
+    if (m_shape.busy()) {
+        startFrames(); // to try again
+        return;
+    }
+    WindowShape::Rects shown, hidden;
+    for (const QRect &area : std::exchange(m_unsent, {}))
+        takeChanges(m_coverage, area, shown, hidden);
+    m_shape.change(shown, hidden);
 }
 
 void DrawingView::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     // Before the window maps: until its first paint it shows nothing rather than black.
     if (m_shaped)
-        WindowShape::set(window()->internalWinId(), {});
+        forgetShape();
+}
+
+void DrawingView::forgetShape() {
+    m_coverage = QImage(); // made again, with the window's shape emptied, by the next paint
+    m_unsent = QRegion();
+    m_shape.setWindow(window()->internalWinId());
 }
 
 void DrawingView::setShaped(bool shaped) {
     if (shaped == m_shaped)
         return;
     m_shaped = shaped;
-    const WId window = this->window()->internalWinId();
+    forgetShape();
     if (shaped)
-        WindowShape::set(window, {}); // unshaped, the window would turn the screen black
+        m_shape.set({}); // unshaped, the window would turn the screen black
     else
-        WindowShape::reset(window);
+        m_shape.reset();
     update();
 }

@@ -4,6 +4,7 @@
 #include "drawing/InteractionDisabledView.h"
 #include "palette/Palette.h"
 #include "platform/KeyEvent.h"
+#include "platform/WindowShape.h"
 #include "settings/Delegate.h"
 
 #include <QTimer>
@@ -38,7 +39,7 @@ public:
     bool toolsVisible() const;
 
     // Without a compositor the window shows only what the view paints opaque and the visible
-    // palette, brush and help panel; see paintEvent().
+    // palette and help panel; see paintEvent().
     void setShaped(bool shaped);
     bool isShaped() const { return m_shaped; }
 
@@ -56,11 +57,20 @@ private:
     void layoutPalette();
     // Collects the areas that changed and repaints them at most once a frame.
     void invalidate(const QRegion &area);
+    void startFrames();
     void nextFrame();
+    // Shaped: sends what changed in the window's shape, unless the server is still busy.
+    void sendShape();
+    void forgetShape();
 
     PreferenceStore &m_preferences;
     DrawingCanvas m_canvas;
     QRegion m_pending;
     QTimer m_frame;
     bool m_shaped = false;
+    // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
+    // shows it; and where the two may differ.
+    QImage m_coverage;
+    QRegion m_unsent;
+    WindowShape m_shape;
 };

@@ -138,21 +138,43 @@ void RenderableLine::render(QPainter &painter) {
     renderPart(painter, renderedPath());
 }
 
+// How far the join at `at` reaches from it: a miter is long only where the path turns sharply,
+// so a growing stroke's repaint stays small although the miter limit is high.
+static double joinReach(QPointF before, QPointF at, QPointF after, double width) {
+    const double longest = width * Renderable::miterLimit;
+    const QPointF in = at - before, out = after - at;
+    const double lengths = std::hypot(in.x(), in.y()) * std::hypot(out.x(), out.y());
+    if (lengths == 0) // Qt joins across a repeated point: assume the worst
+        return longest;
+    const double cosHalfTurn =
+        std::sqrt(std::max(0.0, (1 + QPointF::dotProduct(in, out) / lengths) / 2));
+    return cosHalfTurn * longest <= width / 2 ? longest : width / 2 / cosHalfTurn;
+}
+
+// How far a stroke's paint around element `i` of `path` reaches from it: its join, or a cap.
+static double reachAt(const QPainterPath &path, int i, double width) {
+    if (i <= 0 || i + 1 >= path.elementCount())
+        return width / 2;
+    return joinReach(path.elementAt(i - 1), path.elementAt(i), path.elementAt(i + 1), width);
+}
+
 void RenderableLine::render(QPainter &painter, const QRectF &area) {
-    constexpr int shortStroke = 64;
-    if (isModified || path.elementCount() < shortStroke)
+    if (isModified)
         return render(painter);
-    // Only the segments that can paint into the area: a segment left out ends at a point well
-    // outside it (else the segment would reach the area too), so the joins and caps it would
-    // change lie outside as well.
-    const QRectF reach = area.adjusted(-paintMargin(lineWidth), -paintMargin(lineWidth),
-                                       paintMargin(lineWidth), paintMargin(lineWidth));
+    // Only the segments that can paint into the area. One left out ends at points farther from
+    // the area than their joins reach, so the caps its neighbours get there instead of joins do
+    // not show in the area either. Stroking the whole path would cost as much as its length.
     QPainterPath part;
     bool open = false;
+    double reachBefore = reachAt(path, 0, lineWidth);
     for (int i = 1; i < path.elementCount(); ++i) {
+        const double reachAfter = reachAt(path, i, lineWidth);
+        const double margin = std::max(reachBefore, reachAfter) + 1.0;
+        reachBefore = reachAfter;
         const QPointF from = path.elementAt(i - 1);
         const QPointF to = path.elementAt(i);
-        if (!reach.intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5))) {
+        if (!area.adjusted(-margin, -margin, margin, margin)
+                 .intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5))) {
             open = false;
             continue;
         }
@@ -177,19 +199,6 @@ void RenderableLine::renderPart(QPainter &painter, const QPainterPath &part) {
                                            Qt::RoundCap, Qt::MiterJoin));
 }
 
-// How far the join at `at` reaches from it: a miter is long only where the path turns sharply,
-// so a growing stroke's repaint stays small although the miter limit is high.
-static double joinReach(QPointF before, QPointF at, QPointF after, double width) {
-    const double longest = width * Renderable::miterLimit;
-    const QPointF in = at - before, out = after - at;
-    const double lengths = std::hypot(in.x(), in.y()) * std::hypot(out.x(), out.y());
-    if (lengths == 0) // Qt joins across a repeated point: assume the worst
-        return longest;
-    const double cosHalfTurn =
-        std::sqrt(std::max(0.0, (1 + QPointF::dotProduct(in, out) / lengths) / 2));
-    return cosHalfTurn * longest <= width / 2 ? longest : width / 2 / cosHalfTurn;
-}
-
 QRectF RenderableLine::segmentBounds(int from) const {
     const int count = path.elementCount();
     if (count == 0)
@@ -202,8 +211,7 @@ QRectF RenderableLine::segmentBounds(int from) const {
     bounds.adjust(-edge, -edge, edge, edge);
     for (int i = first; i + 1 < count; ++i) {
         const QPointF at = path.elementAt(i);
-        const double reach =
-            joinReach(path.elementAt(i - 1), at, path.elementAt(i + 1), lineWidth) + 1.0;
+        const double reach = reachAt(path, i, lineWidth) + 1.0;
         bounds |= QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach);
     }
     return bounds;

@@ -3,8 +3,10 @@
 #include "platform/X11.h"
 
 #include <xcb/shape.h>
+#include <xcb/xcbext.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -17,7 +19,7 @@ xcb_connection_t *shapeConnection(WId window) {
 }
 
 // One request per chunk: a request too long for the server would close the connection. The
-// first chunk takes `first`, the others add to it (or, for a subtraction, subtract too).
+// first chunk takes `first`, the others `rest`.
 void send(xcb_connection_t *conn, WId window, xcb_shape_kind_t kind, xcb_shape_op_t first,
           xcb_shape_op_t rest, const WindowShape::Rects &rects) {
     constexpr uint32_t headerUnits = 4, unitsPerRect = 2; // in 4-byte units
@@ -41,31 +43,69 @@ void send(xcb_connection_t *conn, WId window, xcb_shape_kind_t kind, xcb_shape_o
 
 } // namespace
 
-void WindowShape::set(WId window, const Rects &rects) {
-    if (xcb_connection_t *conn = shapeConnection(window)) {
-        send(conn, window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SET, XCB_SHAPE_SO_UNION, rects);
-        xcb_flush(conn);
+WindowShape::~WindowShape() {
+    setWindow(0);
+}
+
+void WindowShape::setWindow(WId window) {
+    if (xcb_connection_t *conn = X11::connection(); conn && m_reply)
+        xcb_discard_reply(conn, *m_reply);
+    m_reply.reset();
+    m_restUntil = {};
+    m_window = window;
+}
+
+void WindowShape::set(const Rects &rects) {
+    if (xcb_connection_t *conn = shapeConnection(m_window)) {
+        send(conn, m_window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SET, XCB_SHAPE_SO_UNION, rects);
+        sent();
     }
 }
 
-void WindowShape::change(WId window, const Rects &shown, const Rects &hidden) {
-    xcb_connection_t *conn = shapeConnection(window);
-    if (!conn)
+void WindowShape::change(const Rects &shown, const Rects &hidden) {
+    xcb_connection_t *conn = shapeConnection(m_window);
+    if (!conn || (shown.empty() && hidden.empty()))
         return;
     if (!shown.empty())
-        send(conn, window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_UNION, XCB_SHAPE_SO_UNION, shown);
+        send(conn, m_window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_UNION, XCB_SHAPE_SO_UNION, shown);
     if (!hidden.empty())
-        send(conn, window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SUBTRACT, XCB_SHAPE_SO_SUBTRACT,
+        send(conn, m_window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SUBTRACT, XCB_SHAPE_SO_SUBTRACT,
              hidden);
-    xcb_flush(conn);
+    sent();
 }
 
-void WindowShape::reset(WId window) {
-    if (xcb_connection_t *conn = shapeConnection(window)) {
-        xcb_shape_mask(conn, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, xcb_window_t(window), 0, 0,
+void WindowShape::reset() {
+    if (xcb_connection_t *conn = shapeConnection(m_window)) {
+        xcb_shape_mask(conn, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, xcb_window_t(m_window), 0, 0,
                        XCB_PIXMAP_NONE);
-        xcb_flush(conn);
+        sent();
     }
+}
+
+void WindowShape::sent() {
+    xcb_connection_t *conn = X11::connection();
+    if (m_reply)
+        xcb_discard_reply(conn, *m_reply);
+    // The server answers requests in order: once this one is answered, the change is done.
+    m_reply = xcb_get_input_focus(conn).sequence;
+    xcb_flush(conn);
+    m_sentAt = Clock::now();
+}
+
+bool WindowShape::busy() {
+    xcb_connection_t *conn = X11::connection();
+    if (m_reply && conn) {
+        void *reply = nullptr;
+        xcb_generic_error_t *error = nullptr;
+        if (!xcb_poll_for_reply(conn, *m_reply, &reply, &error))
+            return true;
+        std::free(reply);
+        std::free(error);
+        m_reply.reset();
+        const Clock::time_point now = Clock::now();
+        m_restUntil = now + 2 * (now - m_sentAt);
+    }
+    return Clock::now() < m_restUntil;
 }
 
 void WindowShape::setInput(WId window, const Rects &rects) {

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QtGui/qwindowdefs.h>
 
+#include <chrono>
+#include <optional>
 #include <vector>
 
 // The X11 shape of a window: the part of it that shows (its bounding shape) and the part that
@@ -12,12 +14,35 @@ class WindowShape {
 public:
     using Rects = std::vector<QRect>;
 
+    WindowShape() = default;
+    ~WindowShape();
+    WindowShape(const WindowShape &) = delete;
+    WindowShape &operator=(const WindowShape &) = delete;
+
+    // The window whose bounding shape the calls below change.
+    void setWindow(WId window);
+    WId window() const { return m_window; }
     // Shows exactly `rects`.
-    static void set(WId window, const Rects &rects);
+    void set(const Rects &rects);
     // Shows `shown`, then hides `hidden`, so a pixel that stays shown never blinks.
-    static void change(WId window, const Rects &shown, const Rects &hidden);
+    void change(const Rects &shown, const Rects &hidden);
     // Shows the whole window again.
-    static void reset(WId window);
-    // Lets only `rects` take the pointer.
+    void reset();
+    // Whether the server still works on the last change, or rests from it. Every change costs
+    // the server time in proportion to the whole shape, which grows with what is drawn: a change
+    // that comes meanwhile should wait and be merged with the next, so that the server keeps
+    // two thirds of its time for everyone else. Asking often measures the work more closely.
+    bool busy();
+
+    // Lets only `rects` of `window` take the pointer.
     static void setInput(WId window, const Rects &rects);
+
+private:
+    void sent();
+
+    using Clock = std::chrono::steady_clock;
+    WId m_window = 0;
+    std::optional<unsigned int> m_reply; // the request the server answers after the last change
+    Clock::time_point m_sentAt;
+    Clock::time_point m_restUntil;
 };

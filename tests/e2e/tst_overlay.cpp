@@ -258,10 +258,70 @@ private Q_SLOTS:
         session.settle();
         const QImage shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(450, 350), kRed);
-        // Without a compositor an antialiased edge shows darker, but it shows.
+        // The rectangle's outline shows; its 0.2 fill leaves the desktop as it is.
         QVERIFY(!E2ESession::near(shot.pixelColor(700, 250), desktop, 40));
-        EXPECT_COLOR(shot, QPoint(800, 250), desktop); // the fill does not hide the desktop
+        EXPECT_COLOR(shot, QPoint(800, 250), desktop);
         EXPECT_COLOR(shot, QPoint(1200, 800), desktop);
+    }
+
+    void withoutACompositorManyStrokesShowWholeAndStayWhenOneStarts() {
+        E2ESession session(options(false));
+        START(session);
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor not running")));
+        // 600 short zig-zags pushed as fast as xdotool goes, then a long one with sharp corners.
+        QStringList moves;
+        QList<QPoint> starts;
+        for (int i = 0; i < 600; ++i) {
+            const QPoint start(100 + i % 20 * 70, 60 + i / 20 * 30);
+            starts << start;
+            moves << QStringLiteral("mousemove") << QString::number(start.x())
+                  << QString::number(start.y()) << QStringLiteral("mousedown")
+                  << QStringLiteral("1");
+            for (int step = 1; step <= 6; ++step)
+                moves << QStringLiteral("mousemove") << QString::number(start.x() + step * 8)
+                      << QString::number(start.y() + step % 2 * 12);
+            moves << QStringLiteral("mouseup") << QStringLiteral("1");
+            if (i % 100 == 99)
+                session.run(QStringLiteral("xdotool"), std::exchange(moves, {}));
+        }
+        QList<QPoint> zigzag;
+        for (int k = 0; k <= 50; ++k)
+            zigzag << QPoint(100 + 4 * k, 974 - k % 2 * 24);
+        session.drag(zigzag);
+        const QColor desktop(0x33, 0x66, 0x99);
+        const auto missing = [&](const QImage &shot) {
+            // Each stroke whole: the middles of its first, fourth and last segment.
+            for (const QPoint start : starts)
+                for (const QPoint middle : {QPoint(4, 6), QPoint(28, 6), QPoint(44, 6)})
+                    if (!E2ESession::near(shot.pixelColor(start + middle), kRed))
+                        return QStringLiteral("stroke at %1,%2").arg(start.x()).arg(start.y());
+            return QString();
+        };
+        QImage shot;
+        for (int tries = 0; tries < 40 && !missing(shot = session.screenshot()).isEmpty(); ++tries)
+            session.settle(500);
+        QCOMPARE(missing(shot), QString());
+        // Every pixel of the zig-zag shows its colour or the desktop: nothing darker.
+        for (int y = 940; y < 995; ++y)
+            for (int x = 90; x < 320; ++x)
+                QVERIFY2(E2ESession::near(shot.pixelColor(x, y), kRed) ||
+                             E2ESession::near(shot.pixelColor(x, y), desktop),
+                         qPrintable(QStringLiteral("%1,%2: %3")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(shot.pixelColor(x, y).name())));
+
+        QVERIFY(session.startCompositor());
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor started")));
+        for (int tries = 0; tries < 20 && !missing(shot = session.screenshot()).isEmpty(); ++tries)
+            session.settle(500);
+        QCOMPARE(missing(shot), QString());
+        session.stopCompositor();
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor stopped")));
+        for (int tries = 0; tries < 20 && !missing(shot = session.screenshot()).isEmpty(); ++tries)
+            session.settle(500);
+        QCOMPARE(missing(shot), QString());
+        EXPECT_COLOR(shot, QPoint(1500, 600), desktop);
     }
 };
 
