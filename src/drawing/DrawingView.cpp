@@ -150,11 +150,14 @@ void DrawingView::paintEvent(QPaintEvent *event) {
     const QRect device = QRect(QPoint(0, 0), size() * ratio);
     const WId window = this->window()->internalWinId();
     if (m_coverage.size() != device.size() || m_shape.window() != window) {
+        // Nothing sent yet, or for another window or size: start from an empty shape.
+        if (!m_coverage.isNull() || m_shape.window() != window) {
+            m_shape.setWindow(window);
+            m_shape.set({});
+        }
         m_coverage = QImage(device.size(), QImage::Format_Grayscale8);
         m_coverage.fill(0);
         m_unsent = QRegion();
-        m_shape.setWindow(window);
-        m_shape.set({});
         if (event->region() != QRegion(rect()))
             update();
     }
@@ -240,25 +243,29 @@ void DrawingView::sendShape() {
 
 void DrawingView::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
-    // Before the window maps: until its first paint it shows nothing rather than black.
     if (m_shaped)
         forgetShape();
 }
 
+// Empties the window's shape, before it maps or once the compositor is gone: unshaped, the
+// window would turn the screen black. The next paint makes it show what it should.
 void DrawingView::forgetShape() {
-    m_coverage = QImage(); // made again, with the window's shape emptied, by the next paint
+    m_coverage = QImage();
     m_unsent = QRegion();
     m_shape.setWindow(window()->internalWinId());
+    m_shape.set({});
 }
 
 void DrawingView::setShaped(bool shaped) {
     if (shaped == m_shaped)
         return;
     m_shaped = shaped;
-    forgetShape();
-    if (shaped)
-        m_shape.set({}); // unshaped, the window would turn the screen black
-    else
+    if (shaped) {
+        forgetShape();
+    } else {
+        m_coverage = QImage();
+        m_unsent = QRegion();
         m_shape.reset();
+    }
     update();
 }
