@@ -109,8 +109,6 @@ void DrawingView::moveBrush(const QPointF &point) {
 }
 
 void DrawingView::invalidate(const QRegion &area) {
-    if (m_shaped)
-        m_shape.busy(); // notes when the server is done with the last change
     if (area.isEmpty())
         return;
     m_pending += area;

@@ -3,7 +3,6 @@
 #include "platform/X11.h"
 
 #include <xcb/shape.h>
-#include <xcb/xcbext.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -43,16 +42,9 @@ void send(xcb_connection_t *conn, WId window, xcb_shape_kind_t kind, xcb_shape_o
 
 } // namespace
 
-WindowShape::~WindowShape() {
-    setWindow(0);
-}
-
 void WindowShape::setWindow(WId window) {
-    if (xcb_connection_t *conn = X11::connection(); conn && m_reply)
-        xcb_discard_reply(conn, *m_reply);
-    m_reply.reset();
-    m_restUntil = {};
     m_window = window;
+    m_restUntil = {};
 }
 
 void WindowShape::set(const Rects &rects) {
@@ -83,28 +75,15 @@ void WindowShape::reset() {
 }
 
 void WindowShape::sent() {
+    // Waits for the server to apply the change, to learn what it costs.
     xcb_connection_t *conn = X11::connection();
-    if (m_reply)
-        xcb_discard_reply(conn, *m_reply);
-    // The server answers requests in order: once this one is answered, the change is done.
-    m_reply = xcb_get_input_focus(conn).sequence;
-    xcb_flush(conn);
-    m_sentAt = Clock::now();
+    const Clock::time_point start = Clock::now();
+    std::free(xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
+    const Clock::time_point done = Clock::now();
+    m_restUntil = done + 2 * (done - start);
 }
 
-bool WindowShape::busy() {
-    xcb_connection_t *conn = X11::connection();
-    if (m_reply && conn) {
-        void *reply = nullptr;
-        xcb_generic_error_t *error = nullptr;
-        if (!xcb_poll_for_reply(conn, *m_reply, &reply, &error))
-            return true;
-        std::free(reply);
-        std::free(error);
-        m_reply.reset();
-        const Clock::time_point now = Clock::now();
-        m_restUntil = now + 2 * (now - m_sentAt);
-    }
+bool WindowShape::busy() const {
     return Clock::now() < m_restUntil;
 }
 

@@ -4,7 +4,6 @@
 #include <QtGui/qwindowdefs.h>
 
 #include <chrono>
-#include <optional>
 #include <vector>
 
 // The X11 shape of a window: the part of it that shows (its bounding shape) and the part that
@@ -13,11 +12,6 @@
 class WindowShape {
 public:
     using Rects = std::vector<QRect>;
-
-    WindowShape() = default;
-    ~WindowShape();
-    WindowShape(const WindowShape &) = delete;
-    WindowShape &operator=(const WindowShape &) = delete;
 
     // The window whose bounding shape the calls below change.
     void setWindow(WId window);
@@ -28,11 +22,11 @@ public:
     void change(const Rects &shown, const Rects &hidden);
     // Shows the whole window again.
     void reset();
-    // Whether the server still works on the last change, or rests from it. Every change costs
-    // the server time in proportion to the whole shape, which grows with what is drawn: a change
-    // that comes meanwhile should wait and be merged with the next, so that the server keeps
-    // two thirds of its time for everyone else. Asking often measures the work more closely.
-    bool busy();
+    // Whether the server should rest from the last change. Every change costs it time in
+    // proportion to the whole shape, which grows with what is drawn: the next one waits twice
+    // that long (and takes in what changed meanwhile), so that the server keeps two thirds of
+    // its time for everyone else.
+    bool busy() const;
 
     // Lets only `rects` of `window` take the pointer.
     static void setInput(WId window, const Rects &rects);
@@ -42,7 +36,5 @@ private:
 
     using Clock = std::chrono::steady_clock;
     WId m_window = 0;
-    std::optional<unsigned int> m_reply; // the request the server answers after the last change
-    Clock::time_point m_sentAt;
     Clock::time_point m_restUntil;
 };
