@@ -114,7 +114,7 @@ void DrawingCanvas::paint(QPainter &painter, const QRegion &exposed) {
                 QRectF(QPointF(rect.topLeft()) * m_ratio, QSizeF(rect.size()) * m_ratio));
     }
     if (m_live) {
-        // Once for the whole area: a stroke is stroked as a whole, whatever part is painted.
+        // Once for the whole area rather than once a rectangle: stroking costs more than filling.
         painter.save();
         painter.setClipRegion(exposed);
         m_live->render(painter, exposed.boundingRect());

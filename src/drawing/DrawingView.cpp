@@ -1,7 +1,6 @@
 #include "drawing/DrawingView.h"
 
 #include "platform/NotificationCenter.h"
-#include "platform/WindowShape.h"
 #include "settings/PreferenceStore.h"
 
 #include <QPaintEvent>

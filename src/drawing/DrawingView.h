@@ -41,7 +41,6 @@ public:
     // Without a compositor the window shows only what the view paints opaque and the visible
     // palette and help panel; see paintEvent().
     void setShaped(bool shaped);
-    bool isShaped() const { return m_shaped; }
 
     static constexpr double paletteTopInset = 30.0;
     static constexpr int paletteLeft = 30;
