@@ -1,20 +1,24 @@
-// Prints what one drag event costs on the overlay: the model's update, the canvas's sync and
-// the repaint of the area that changed, with 0, 100 and 1000 finished shapes on 1920x1080 and
-// 3840x2160 overlays, and the cost of a long freehand stroke. CPU time is the thread's own.
-#include "drawing/DrawingCanvas.h"
-#include "drawing/DrawingViewModel.h"
+// Prints what a press, a drag event and a release cost on the overlay (view, model and
+// controller as in the app, offscreen, 1920x1080) with 0 to 5000 finished shapes on the screen,
+// with and without the shaped window used when no compositor runs. Each event is followed by
+// its repaint; CPU time is the thread's own.
+#include "drawing/MainWindowController.h"
+#include "platform/AppActivation.h"
+#include "platform/CompositorWatcher.h"
 #include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
+#include "screens/ScreenDaemon.h"
+#include "settings/PreferenceStore.h"
 
 #include <QApplication>
-#include <QPainter>
+#include <QMouseEvent>
 #include <QRandomGenerator>
-#include <QWidget>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -25,80 +29,65 @@ double cpuMicroseconds() {
     return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
 }
 
-struct Overlay {
-    DrawingHooks hooks;
-    QUndoStack undo;
-    QWidget view;
-    DrawingViewModel model{&undo, {}, hooks};
-    DrawingCanvas canvas;
-    QImage backingStore;
-
-    explicit Overlay(QSize size) {
-        model.view = &view;
-        canvas.resize(size, 1.0);
-        backingStore = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        backingStore.fill(Qt::transparent);
-    }
-
-    // What the overlay does for one event: the model changes, the canvas syncs, the changed
-    // area is repainted. Returns the repainted area in pixels.
-    qint64 repaint() {
-        const QRegion dirty = canvas.sync(model.drawings.value(), model.isTracking.value());
-        QPainter painter(&backingStore);
-        qint64 area = 0;
-        for (const QRect &rect : dirty) {
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillRect(rect, QColor(255, 255, 255, 3));
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            canvas.paint(painter, rect);
-            area += qint64(rect.width()) * rect.height();
-        }
-        return area;
-    }
-
-    void addFinishedShapes(int count, QSize size) {
-        QRandomGenerator random(42);
-        const Shape tools[] = {Shape::pen, Shape::line, Shape::arrow, Shape::rect, Shape::circle};
-        for (int i = 0; i < count; ++i) {
-            model.selectedShape = tools[i % 5];
-            const QPointF start(random.bounded(size.width()), random.bounded(size.height()));
-            model.isTracking.setValue(true);
-            model.beginShape(start);
-            QPointF point = start;
-            for (int step = 0; step < 20; ++step) {
-                point += QPointF(random.bounded(21) - 10, random.bounded(21) - 10);
-                model.mouseDragged(point);
-            }
-            model.mouseUp();
-        }
-        repaint();
-    }
-};
-
-struct Figures {
-    double medianMicros;
-    double meanArea;
-};
-
-Figures dragCost(QSize size, int finished, Shape tool, int events = 300) {
-    Overlay overlay(size);
-    overlay.addFinishedShapes(finished, size);
-    overlay.model.selectedShape = tool;
-    overlay.model.isTracking.setValue(true);
-    overlay.model.beginShape(QPointF(size.width() / 4.0, size.height() / 2.0));
-    overlay.repaint();
-    std::vector<double> times;
-    double area = 0;
-    for (int i = 1; i <= events; ++i) {
-        const double start = cpuMicroseconds();
-        overlay.model.mouseDragged(
-            QPointF(size.width() / 4.0 + i * 2.0, size.height() / 2.0 + (i % 7)));
-        area += double(overlay.repaint());
-        times.push_back(cpuMicroseconds() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], area / events};
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
+
+// Zig-zag strokes and the other tools at random places, as a long session leaves them.
+Drawings finishedShapes(int count, QSize size) {
+    QRandomGenerator random(42);
+    Drawings list;
+    for (int i = 0; i < count; ++i) {
+        const QPointF start(random.bounded(size.width() - 200), random.bounded(size.height() - 60));
+        std::shared_ptr<Renderable> shape;
+        switch (i % 5) {
+        case 0:
+            shape = std::make_shared<RenderableLine>(false, start);
+            break;
+        case 1:
+            shape = std::make_shared<RenderableLine>(true, start);
+            break;
+        case 2:
+            shape = std::make_shared<RenderableStrightLine>(start);
+            break;
+        case 3:
+            shape = std::make_shared<RenderableRect>(start);
+            break;
+        default:
+            shape = std::make_shared<RenderableCircle>(start);
+            break;
+        }
+        shape->strokeColor = QColor(255, 59, 48);
+        for (int step = 1; step <= 20; ++step)
+            shape->update(start + QPointF(step * 8, step % 2 ? 24 : 0));
+        list.push_back(shape);
+    }
+    return list;
+}
+
+struct Overlay {
+    QTemporaryDir dir;
+    PreferenceStore preferences{dir.path() + QStringLiteral("/preferences.plist")};
+    AppActivation activation;
+    ScreenDaemon screens{[] { return false; }};
+    CompositorWatcher compositor;
+    NotificationCenter notifications;
+    DrawingHooks hooks;
+    MainWindowController controller{
+        OverlayServices{preferences, screens, compositor, notifications, hooks}, activation};
+
+    DrawingView *view() { return controller.contentViewController().view(); }
+
+    // Sends one pointer event and lets the overlay repaint what it changed.
+    double send(QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        const double start = cpuMicroseconds();
+        QMouseEvent event(type, at, view()->mapToGlobal(at), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(view(), &event);
+        QTest::qWait(20); // longer than a frame: every event gets its own repaint
+        return cpuMicroseconds() - start;
+    }
+};
 
 } // namespace
 
@@ -106,44 +95,37 @@ int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Localization::install();
+    const QSize size(1920, 1080);
 
-    std::printf("One drag event (model update + canvas sync + repaint of the changed area)\n");
-    std::printf("%-10s %-7s %9s %12s %14s\n", "overlay", "tool", "finished", "median us",
-                "repainted px");
-    for (const QSize size : {QSize(1920, 1080), QSize(3840, 2160)}) {
-        for (const Shape tool : {Shape::pen, Shape::rect}) {
-            for (const int finished : {0, 100, 1000}) {
-                const Figures figures = dragCost(size, finished, tool);
-                std::printf(
-                    "%-10s %-7s %9d %12.1f %14.0f\n",
-                    qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())),
-                    tool == Shape::pen ? "pen" : "rect", finished, figures.medianMicros,
-                    figures.meanArea);
+    std::printf("Pointer events on a %dx%d overlay, CPU us per event with its repaint (median)\n",
+                size.width(), size.height());
+    std::printf("%-8s %9s %10s %10s %11s\n", "mode", "finished", "press", "drag", "release");
+    for (const bool shaped : {false, true}) {
+        for (const int finished : {0, 100, 1000, 5000}) {
+            Overlay overlay;
+            overlay.controller.window()->resize(size);
+            overlay.controller.window()->show();
+            if (!QTest::qWaitForWindowExposed(overlay.controller.window()))
+                return 1;
+            overlay.view()->setShaped(shaped);
+            overlay.controller.contentViewController().model.restore(
+                finishedShapes(finished, size));
+            QTest::qWait(50);
+
+            std::vector<double> press, drag, release;
+            for (int stroke = 0; stroke < 5; ++stroke) {
+                const QPointF start(300 + stroke * 40, 200 + stroke * 120);
+                press.push_back(overlay.send(QEvent::MouseButtonPress, start, Qt::LeftButton));
+                QPointF at = start;
+                for (int i = 1; i <= 30; ++i) {
+                    at = start + QPointF(i * 4, i % 2 ? 24 : 0);
+                    drag.push_back(overlay.send(QEvent::MouseMove, at, Qt::LeftButton));
+                }
+                release.push_back(overlay.send(QEvent::MouseButtonRelease, at, Qt::NoButton));
             }
+            std::printf("%-8s %9d %10.0f %10.0f %11.0f\n", shaped ? "shaped" : "normal", finished,
+                        median(press), median(drag), median(release));
         }
     }
-
-    std::printf("\nA long freehand stroke on 1920x1080 (5,000 drag events)\n");
-    Overlay overlay(QSize(1920, 1080));
-    overlay.model.selectedShape = Shape::pen;
-    overlay.model.isTracking.setValue(true);
-    overlay.model.beginShape(QPointF(100, 100));
-    std::vector<double> times;
-    const double start = cpuMicroseconds();
-    for (int i = 1; i <= 5000; ++i) {
-        const double eventStart = cpuMicroseconds();
-        const double t = i / 5000.0;
-        overlay.model.mouseDragged(QPointF(100 + 1700 * t, 540 + 400 * std::sin(t * 40)));
-        overlay.repaint();
-        times.push_back(cpuMicroseconds() - eventStart);
-    }
-    const double total = cpuMicroseconds() - start;
-    const double first = std::accumulate(times.begin(), times.begin() + 100, 0.0) / 100;
-    const double last = std::accumulate(times.end() - 100, times.end(), 0.0) / 100;
-    overlay.model.mouseUp();
-    const double releaseStart = cpuMicroseconds();
-    overlay.repaint();
-    std::printf("total %.1f ms; per event: first 100 %.1f us, last 100 %.1f us; release %.1f us\n",
-                total / 1000, first, last, cpuMicroseconds() - releaseStart);
     return 0;
 }

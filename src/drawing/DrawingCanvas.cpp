@@ -1,63 +1,71 @@
 #include "drawing/DrawingCanvas.h"
 
 #include <QPainter>
-#include <QPainterPathStroker>
 
-#include <algorithm>
+#include <utility>
 
 void DrawingCanvas::resize(const QSize &size, qreal devicePixelRatio) {
-    if (size == m_size && qFuzzyCompare(devicePixelRatio, m_ratio) && !m_image.isNull())
+    if (size == m_size && qFuzzyCompare(devicePixelRatio, m_ratio))
         return;
     m_size = size;
     m_ratio = devicePixelRatio;
-    m_image = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    m_image.setDevicePixelRatio(devicePixelRatio);
     const Drawings baked = std::exchange(m_baked, {});
-    rebake(baked, baked.size());
+    rebuild(baked, baked.size());
 }
 
-void DrawingCanvas::rebake(const Drawings &list, std::size_t count) {
-    m_image.fill(Qt::transparent);
+void DrawingCanvas::rebuild(const Drawings &list, std::size_t count) {
+    m_image = QImage(); // an empty screen keeps no image
     m_baked.clear();
-    m_bakedMask = QRegion();
     for (std::size_t i = 0; i < count; ++i)
-        bake(*list[i]);
-    m_baked.assign(list.begin(), list.begin() + std::ptrdiff_t(count));
+        bake(list[i]);
 }
 
-void DrawingCanvas::bake(Renderable &shape) {
-    if (m_image.isNull())
-        return;
-    QPainter painter(&m_image);
-    shape.render(painter);
-    if (m_maskEnabled)
-        m_bakedMask += shapeRegion(shape);
-}
-
-QRegion DrawingCanvas::sync(const Drawings &list, bool lastIsLive) {
-    const std::shared_ptr<Renderable> live = lastIsLive && !list.empty() ? list.back() : nullptr;
-    const std::size_t complete = list.size() - (live ? 1 : 0);
-    QRegion dirty;
-
-    const std::size_t common = std::min(complete, m_baked.size());
-    const bool prefixKept =
-        std::equal(m_baked.begin(), m_baked.begin() + std::ptrdiff_t(common), list.begin());
-    // Shapes that paint nothing (a press without a drag) may leave without a repaint.
-    const bool droppedOnlyEmpty =
-        prefixKept && std::all_of(m_baked.begin() + std::ptrdiff_t(common), m_baked.end(),
-                                  [](const auto &s) { return s->path.elementCount() < 2; });
-    if (prefixKept && droppedOnlyEmpty) {
-        m_baked.resize(common);
-        for (std::size_t i = common; i < complete; ++i) {
-            dirty += list[i]->paintedBounds().toAlignedRect();
-            bake(*list[i]);
-            m_baked.push_back(list[i]);
-        }
-    } else {
-        rebake(list, complete);
-        dirty = QRect(QPoint(0, 0), m_size);
+void DrawingCanvas::bake(const std::shared_ptr<Renderable> &shape) {
+    m_baked.push_back(shape);
+    ++m_bakes;
+    if (shape->path.elementCount() < 2 || m_size.isEmpty())
+        return; // paints nothing (a press without a drag), or nowhere yet
+    if (m_image.isNull()) {
+        m_image = QImage(m_size * m_ratio, QImage::Format_ARGB32_Premultiplied);
+        m_image.setDevicePixelRatio(m_ratio);
+        m_image.fill(Qt::transparent);
     }
+    QPainter painter(&m_image);
+    shape->render(painter);
+}
 
+QRegion DrawingCanvas::sync(const Drawings &list, const DrawingsEdit &edit,
+                            const std::shared_ptr<Renderable> &liveShape) {
+    const std::shared_ptr<Renderable> live =
+        !list.empty() && list.back() == liveShape ? liveShape : nullptr;
+    QRegion dirty;
+    if (edit.revision != m_revision) {
+        const bool next = edit.revision == m_revision + 1;
+        m_revision = edit.revision;
+        bool kept = false;
+        if (next && edit.kind == DrawingsEdit::appended) {
+            kept = m_baked.size() < list.size();
+        } else if (next && edit.kind == DrawingsEdit::removedLast) {
+            // The shape that went was not finished yet, or painted nothing: no other changes.
+            kept = m_baked.size() <= list.size();
+            if (!kept && m_baked.size() == list.size() + 1 &&
+                m_baked.back()->path.elementCount() < 2) {
+                m_baked.pop_back();
+                kept = true;
+            }
+        }
+        if (!kept) {
+            rebuild(list, list.size() - (live ? 1 : 0));
+            dirty = QRect(QPoint(0, 0), m_size);
+        }
+    }
+    while (m_baked.size() < list.size() && list[m_baked.size()] != live) {
+        const std::shared_ptr<Renderable> &shape = list[m_baked.size()];
+        // A finished drag is on the screen already; a shape that comes back (redo) is not.
+        if (shape != m_live)
+            dirty += shape->paintedBounds().toAlignedRect();
+        bake(shape);
+    }
     dirty += liveDirtyArea(live);
     return dirty;
 }
@@ -66,27 +74,27 @@ QRegion DrawingCanvas::liveDirtyArea(const std::shared_ptr<Renderable> &live) {
     QRegion dirty;
     const auto *line = dynamic_cast<const RenderableLine *>(live.get());
     const bool freehand = line && !line->isModified;
-    if (live == m_live && freehand && m_liveFreehand) {
+    if (live && live == m_live && freehand && m_liveFreehand) {
         // The same freehand stroke grew: only its new end and the head changed.
         dirty += line->segmentBounds(m_livePainted).toAlignedRect();
         dirty += m_liveHead;
         m_liveHead = line->headBounds().toAlignedRect();
         dirty += m_liveHead;
     } else {
-        dirty += m_liveBounds;
-        dirty += m_liveHead;
-        // A freehand stroke keeps no bounds while it grows: find what it covered now.
-        if (const auto *previous = dynamic_cast<const RenderableLine *>(m_live.get());
-            previous && m_liveFreehand)
-            dirty += previous->segmentBounds(0).toAlignedRect();
+        // A finished shape shows the same pixels from the finished image as it did live.
+        const bool finished =
+            m_live && live != m_live && !m_baked.empty() && m_baked.back() == m_live;
+        if (!finished) {
+            dirty += m_liveBounds;
+            dirty += m_liveHead;
+            // A freehand stroke keeps no bounds while it grows: find what it covered now.
+            if (const auto *previous = dynamic_cast<const RenderableLine *>(m_live.get());
+                previous && m_liveFreehand)
+                dirty += previous->segmentBounds(0).toAlignedRect();
+        }
         m_liveBounds = live ? live->paintedBounds().toAlignedRect() : QRect();
         m_liveHead = line ? line->headBounds().toAlignedRect() : QRect();
         dirty += m_liveBounds;
-    }
-    if (live != m_live) {
-        m_liveBody = QRegion();
-        m_liveHeadMask = QRegion();
-        m_liveMaskElements = 0;
     }
     m_live = live;
     m_liveFreehand = freehand;
@@ -95,97 +103,55 @@ QRegion DrawingCanvas::liveDirtyArea(const std::shared_ptr<Renderable> &live) {
         // A growing stroke's full bounds are only needed once it changes kind (Shift).
         m_liveBounds = QRect();
     }
-    if (m_live && m_maskEnabled)
-        updateLiveMask();
     return dirty;
 }
 
-void DrawingCanvas::paint(QPainter &painter, const QRect &exposed) {
-    if (!m_image.isNull())
-        painter.drawImage(
-            exposed, m_image,
-            QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio));
+void DrawingCanvas::paint(QPainter &painter, const QRegion &exposed) {
+    for (const QRect &rect : exposed) {
+        if (!m_image.isNull())
+            painter.drawImage(
+                rect, m_image,
+                QRectF(QPointF(rect.topLeft()) * m_ratio, QSizeF(rect.size()) * m_ratio));
+    }
     if (m_live) {
+        // Once for the whole area rather than once a rectangle: stroking costs more than filling.
         painter.save();
-        painter.setClipRect(exposed);
-        m_live->render(painter, exposed);
+        painter.setClipRegion(exposed);
+        m_live->render(painter, exposed.boundingRect());
         painter.restore();
     }
 }
 
-void DrawingCanvas::setMaskEnabled(bool enabled) {
-    if (enabled == m_maskEnabled)
+void DrawingCanvas::paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
+                                const std::function<void(QPainter &)> &over) {
+    const QRect device =
+        QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio)
+            .toAlignedRect() &
+        coverage.rect();
+    if (device.isEmpty())
         return;
-    m_maskEnabled = enabled;
-    m_bakedMask = QRegion();
-    m_liveBody = QRegion();
-    m_liveHeadMask = QRegion();
-    m_liveMaskElements = 0;
-    if (!enabled)
-        return;
-    for (const auto &shape : m_baked)
-        m_bakedMask += shapeRegion(*shape);
-    if (m_live)
-        updateLiveMask();
-}
-
-QRegion DrawingCanvas::strokeRegion(const QPainterPath &path, double width) {
-    if (path.elementCount() < 2)
-        return {};
-    QPainterPathStroker stroker;
-    // The painted joins are mitred; one more pixel on each side covers the antialiased edge.
-    // A round cap covers flat and round ends alike.
-    stroker.setWidth(width + 2.0);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::MiterJoin);
-    stroker.setMiterLimit(2.0 * width / (width + 2.0) + 1.0);
-    QRegion region;
-    for (const QPolygonF &polygon : stroker.createStroke(path).toFillPolygons())
-        region += QRegion(polygon.toPolygon(), Qt::WindingFill);
-    return region;
-}
-
-QRegion DrawingCanvas::shapeRegion(const Renderable &shape) {
-    if (!shape.strokeColor)
-        return {};
-    QRegion region = strokeRegion(shape.renderedPath(), shape.lineWidth);
-    if (const auto *line = dynamic_cast<const RenderableLine *>(&shape); line && line->isArrow) {
-        region += strokeRegion(line->arrowHead, RenderableLine::arrowHeadLineWidth);
-        region += QRegion(line->arrowHead.toFillPolygon().toPolygon(), Qt::WindingFill);
+    const QPointF origin = QPointF(device.topLeft()) / m_ratio;
+    QImage pixels(device.size(), QImage::Format_ARGB32_Premultiplied);
+    pixels.setDevicePixelRatio(m_ratio);
+    pixels.fill(Qt::transparent);
+    {
+        QPainter offscreen(&pixels);
+        offscreen.translate(-origin);
+        paint(offscreen, exposed);
+        if (over)
+            over(offscreen);
     }
-    return region;
-}
-
-void DrawingCanvas::updateLiveMask() {
-    const auto *line = dynamic_cast<const RenderableLine *>(m_live.get());
-    if (!line || line->isModified) {
-        // Simple shapes (and a straightened stroke) are rebuilt whole: their paths are short.
-        m_liveBody = shapeRegion(*m_live);
-        m_liveHeadMask = QRegion();
-        m_liveMaskElements = 0;
-        return;
+    for (int y = 0; y < pixels.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(pixels.scanLine(y));
+        uchar *kept = coverage.scanLine(device.y() + y) + device.x();
+        for (int x = 0; x < pixels.width(); ++x) {
+            const bool keep = qAlpha(line[x]) >= 128;
+            line[x] = keep ? qUnpremultiply(line[x]) | 0xff000000u : 0u;
+            kept[x] = uchar((kept[x] & ~1u) | (keep ? 1u : 0u));
+        }
     }
-    // A freehand stroke grows by its new segments only, so a long stroke stays cheap.
-    if (m_liveMaskElements == 0)
-        m_liveBody = QRegion();
-    const QPainterPath &path = line->path;
-    const int count = path.elementCount();
-    for (int i = std::max(1, m_liveMaskElements); i < count; ++i) {
-        // The segment with the one before it, so the mitred join between them is covered.
-        QPainterPath segment(path.elementAt(std::max(0, i - 2)));
-        if (i >= 2)
-            segment.lineTo(path.elementAt(i - 1));
-        segment.lineTo(path.elementAt(i));
-        m_liveBody += strokeRegion(segment, line->lineWidth);
-    }
-    m_liveMaskElements = count;
-    m_liveHeadMask = QRegion();
-    if (line->isArrow) {
-        // The head is recomputed when it is painted: cover the disc it can reach around the tip.
-        const int reach =
-            int(RenderableLine::arrowHeadLength + RenderableLine::arrowHeadLineWidth) + 2;
-        const QPoint tip = path.currentPosition().toPoint();
-        m_liveHeadMask = QRegion(QRect(tip - QPoint(reach, reach), QSize(2 * reach, 2 * reach)),
-                                 QRegion::Ellipse);
-    }
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(origin, pixels);
+    painter.restore();
 }

@@ -1,58 +1,59 @@
 #pragma once
 
+#include "drawing/DrawingViewModel.h"
 #include "drawing/Renderable.h"
 
 #include <QImage>
 #include <QRegion>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
-// The overlay's pixels. Finished shapes are painted once into a device-pixel image; only the
-// shape being drawn is rendered on every repaint, and only the area it changed is repainted.
-// So a drag costs the same with 10 shapes on the screen as with 1000, and the pixels are
-// exactly those of rendering every shape in order.
+// The overlay's pixels. Finished shapes are painted once into a device-pixel image, made when
+// the first one is finished; only the shape being drawn is rendered on every repaint, and only
+// the area it changed is repainted. Following the model's edits rather than comparing lists, a
+// press, a drag and a release cost the same with 10 shapes on the screen as with 5000, and the
+// pixels are exactly those of rendering every shape in order.
 class DrawingCanvas {
 public:
     void resize(const QSize &size, qreal devicePixelRatio);
     QSize size() const { return m_size; }
 
-    // Brings the canvas in line with the list; with `lastIsLive` the newest shape is still
-    // being drawn. Returns the area (view coordinates) to repaint.
-    QRegion sync(const Drawings &list, bool lastIsLive);
+    // Brings the canvas in line with the list after its latest write `edit`; `live` is the shape
+    // being drawn (the newest) or null. Returns the area (view coordinates) to repaint. Only a
+    // replaced list or the removal of a finished shape paints every shape again.
+    QRegion sync(const Drawings &list, const DrawingsEdit &edit,
+                 const std::shared_ptr<Renderable> &live);
 
-    // Paints the finished image and the live shape into the exposed rectangle.
-    void paint(QPainter &painter, const QRect &exposed);
+    // Paints the finished image and the live shape into the exposed area.
+    void paint(QPainter &painter, const QRegion &exposed);
 
-    // For desktops without a compositor: the area the shapes cover, so the window can be
-    // shaped to it. Kept up to date only while enabled.
-    void setMaskEnabled(bool enabled);
-    QRegion mask() const { return m_bakedMask + m_liveBody + m_liveHeadMask; }
+    // For a window without a compositor, which shows every pixel as it is, translucent or not:
+    // paints the exposed rectangle, with `over` painted over the shapes, keeping the pixels at
+    // least half covered opaque in their own colour and the others clear. Bit 0 of each pixel
+    // of `coverage` (8 bits a device pixel) in the area tells whether it was kept.
+    void paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
+                     const std::function<void(QPainter &)> &over = nullptr);
 
     const QImage &finishedImage() const { return m_image; }
-    std::size_t bakedCount() const { return m_baked.size(); }
+    // How many shapes were painted into the finished image so far, repaints included.
+    quint64 bakes() const { return m_bakes; }
 
 private:
-    void rebake(const Drawings &list, std::size_t count);
-    void bake(Renderable &shape);
+    void rebuild(const Drawings &list, std::size_t count);
+    void bake(const std::shared_ptr<Renderable> &shape);
     QRegion liveDirtyArea(const std::shared_ptr<Renderable> &live);
-    void updateLiveMask();
-    static QRegion strokeRegion(const QPainterPath &path, double width);
-    static QRegion shapeRegion(const Renderable &shape);
 
     QSize m_size;
     qreal m_ratio = 1.0;
     QImage m_image;
     Drawings m_baked;
+    quint64 m_bakes = 0;
+    quint64 m_revision = 0;
     std::shared_ptr<Renderable> m_live;
     QRect m_liveBounds; // what the live shape covered at the last sync (not for freehand)
     QRect m_liveHead;   // where a live arrow's head may paint
     bool m_liveFreehand = false;
     int m_livePainted = 0; // path elements of the live shape at the last sync
-
-    bool m_maskEnabled = false;
-    QRegion m_bakedMask;
-    QRegion m_liveBody;
-    QRegion m_liveHeadMask;
-    int m_liveMaskElements = 0; // elements of a freehand live stroke already in m_liveBody
 };

@@ -5,8 +5,10 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notifications,
                          QWidget *parent)
@@ -24,6 +26,8 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     brush->resize(6, 6);
     infoView->hide(); // the help panel's slot: filled in by the help panel
     keyEquivalentHandler.action = [](KeyEvent) -> std::optional<bool> { return false; };
+    m_frame.setTimerType(Qt::PreciseTimer);
+    connect(&m_frame, &QTimer::timeout, this, &DrawingView::nextFrame);
     setupPalette();
     notifications.addObserver(
         this, updateToolsOnScreenNotification,
@@ -39,8 +43,6 @@ void DrawingView::setupPalette() {
     colorsRadioGroup->selectedItem().watch(this, [this](const QColor &color) {
         brush->setBackgroundColor(color);
         Palette::setTint(*shapesRadioGroup, color);
-        if (m_shaped)
-            Q_EMIT shapeChanged();
     });
     layoutPalette();
     // First start: no stored choice yet, so store "hidden".
@@ -63,8 +65,6 @@ void DrawingView::setupNotification() {
 void DrawingView::setToolsVisible(bool visible) {
     colorsRadioGroup->setVisible(visible);
     shapesRadioGroup->setVisible(visible);
-    if (m_shaped)
-        Q_EMIT shapeChanged();
 }
 
 bool DrawingView::toolsVisible() const {
@@ -91,61 +91,174 @@ void DrawingView::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     m_canvas.resize(size(), devicePixelRatioF());
     layoutPalette();
-    if (m_shaped)
-        Q_EMIT shapeChanged();
 }
 
-void DrawingView::setDrawings(const Drawings &drawings, bool lastIsLive) {
-    if (m_drawings != drawings) // a drag publishes the same list again
-        m_drawings = drawings;
-    m_tracking = lastIsLive;
-    repaint(m_canvas.sync(m_drawings, lastIsLive));
-}
-
-void DrawingView::setTracking(bool tracking) {
-    if (tracking == m_tracking)
-        return;
-    m_tracking = tracking;
-    repaint(m_canvas.sync(m_drawings, tracking));
+void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
+                              const std::shared_ptr<Renderable> &live) {
+    invalidate(m_canvas.sync(list, edit, live));
 }
 
 void DrawingView::moveBrush(const QPointF &point) {
     const int width = brush->width();
     brush->move(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
-    // While drawing the brush is hidden and the stroke's own repaint reshapes the window.
-    if (m_shaped && !brush->isHidden())
-        Q_EMIT shapeChanged();
 }
 
-void DrawingView::repaint(const QRegion &region) {
-    if (!region.isEmpty())
-        update(region);
-    if (m_shaped)
-        Q_EMIT shapeChanged();
+void DrawingView::invalidate(const QRegion &area) {
+    if (area.isEmpty())
+        return;
+    m_pending += area;
+    if (m_frame.isActive())
+        return; // the next frame paints it
+    // The first change after a pause shows at once; the ones that follow wait for the frame.
+    update(std::exchange(m_pending, {}));
+    startFrames();
+}
+
+void DrawingView::startFrames() {
+    if (m_frame.isActive())
+        return;
+    const QScreen *screen = this->screen();
+    const qreal rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    m_frame.start(std::max(1, int(std::lround(1000.0 / rate))));
+}
+
+void DrawingView::nextFrame() {
+    sendShape();
+    if (!m_pending.isEmpty())
+        update(std::exchange(m_pending, {}));
+    else if (m_unsent.isEmpty())
+        m_frame.stop();
 }
 
 void DrawingView::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    for (const QRect &rect : event->region())
-        m_canvas.paint(painter, rect);
+    if (!m_shaped) {
+        m_canvas.paint(painter, event->region());
+        return;
+    }
+    // The window shows the pixels painted opaque (the brush dot's among them, so its corners
+    // do not show dark) and the visible palette and help panel. Its shape changes where this
+    // paints, so a stroke costs the same however much is on the screen.
+    const qreal ratio = devicePixelRatioF();
+    const QRect device = QRect(QPoint(0, 0), size() * ratio);
+    const WId window = this->window()->internalWinId();
+    if (m_coverage.size() != device.size() || m_shape.window() != window) {
+        // Nothing sent yet, or for another window or size: start from an empty shape.
+        if (!m_coverage.isNull() || m_shape.window() != window) {
+            m_shape.setWindow(window);
+            m_shape.set({});
+        }
+        m_coverage = QImage(device.size(), QImage::Format_Grayscale8);
+        m_coverage.fill(0);
+        m_unsent = QRegion();
+        if (event->region() != QRegion(rect()))
+            update();
+    }
+    const auto paintBrush = [this](QPainter &offscreen) {
+        if (brush->isVisible())
+            brush->render(&offscreen, brush->pos(), {}, {});
+    };
+    const QWidget *parts[] = {colorsRadioGroup, shapesRadioGroup, infoView};
+    for (const QRect &rect : event->region()) {
+        m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
+        for (const QWidget *part : parts) {
+            const QRect covered = part->isVisible() ? part->geometry() & rect : QRect();
+            const QRect pixels =
+                QRectF(QPointF(covered.topLeft()) * ratio, QSizeF(covered.size()) * ratio)
+                    .toAlignedRect() &
+                device;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                uchar *line = m_coverage.scanLine(y);
+                for (int x = pixels.left(); x <= pixels.right(); ++x)
+                    line[x] |= 1;
+            }
+        }
+        m_unsent +=
+            QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect() &
+            device;
+    }
+    sendShape();
+}
+
+namespace {
+// Where bit 0 of `coverage` (the pixel should show) differs from bit 1 (it shows), in `area`:
+// rectangles of pixels to show and to hide, rows with the same runs making one rectangle a
+// run. Marks them as shown as they should be.
+void takeChanges(QImage &coverage, const QRect &area, WindowShape::Rects &shown,
+                 WindowShape::Rects &hidden) {
+    struct Run {
+        int left, right;
+        bool show;
+        bool operator==(const Run &) const = default;
+    };
+    std::vector<Run> band, row;
+    int bandTop = area.top();
+    const auto closeBand = [&](int bottom) {
+        for (const Run &run : band)
+            (run.show ? shown : hidden)
+                .emplace_back(run.left, bandTop, run.right - run.left, bottom - bandTop);
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        uchar *line = coverage.scanLine(y);
+        row.clear();
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const bool want = line[x] & 1;
+            if (want == bool(line[x] & 2))
+                continue;
+            line[x] = want ? 3 : 0;
+            if (!row.empty() && row.back().right == x && row.back().show == want)
+                row.back().right = x + 1;
+            else
+                row.push_back({x, x + 1, want});
+        }
+        if (row != band) {
+            closeBand(y);
+            std::swap(band, row);
+            bandTop = y;
+        }
+    }
+    closeBand(area.bottom() + 1);
+}
+} // namespace
+
+void DrawingView::sendShape() {
+    if (m_unsent.isEmpty())
+        return;
+    if (m_shape.busy()) {
+        startFrames(); // to try again
+        return;
+    }
+    WindowShape::Rects shown, hidden;
+    for (const QRect &area : std::exchange(m_unsent, {}))
+        takeChanges(m_coverage, area, shown, hidden);
+    m_shape.change(shown, hidden);
+}
+
+void DrawingView::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (m_shaped)
+        forgetShape();
+}
+
+// Empties the window's shape, before it maps or once the compositor is gone: unshaped, the
+// window would turn the screen black. The next paint makes it show what it should.
+void DrawingView::forgetShape() {
+    m_coverage = QImage();
+    m_unsent = QRegion();
+    m_shape.setWindow(window()->internalWinId());
+    m_shape.set({});
 }
 
 void DrawingView::setShaped(bool shaped) {
+    if (shaped == m_shaped)
+        return;
     m_shaped = shaped;
-    m_canvas.setMaskEnabled(shaped);
-    if (shaped)
-        Q_EMIT shapeChanged();
-}
-
-QRegion DrawingView::shapeRegion() const {
-    QRegion region = m_canvas.mask();
-    const QWidget *parts[] = {colorsRadioGroup, shapesRadioGroup, brush, infoView};
-    for (const QWidget *child : parts) {
-        if (child->isVisible())
-            region += child->geometry();
+    if (shaped) {
+        forgetShape();
+    } else {
+        m_coverage = QImage();
+        m_unsent = QRegion();
+        m_shape.reset();
     }
-    // An empty shape would mean "no shape at all" (the whole window shown); keep one pixel.
-    if (region.isEmpty())
-        region = QRect(brush->geometry().center(), QSize(1, 1));
-    return region;
+    update();
 }

@@ -4,8 +4,10 @@
 #include "drawing/InteractionDisabledView.h"
 #include "palette/Palette.h"
 #include "platform/KeyEvent.h"
+#include "platform/WindowShape.h"
 #include "settings/Delegate.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class NotificationCenter;
@@ -27,11 +29,10 @@ public:
     InteractionDisabledView *brush;
     QWidget *infoView;
 
-    const Drawings &drawings() const { return m_drawings; }
-    // Stores the list and repaints what changed; with `lastIsLive` the newest shape is still
-    // being drawn.
-    void setDrawings(const Drawings &drawings, bool lastIsLive);
-    void setTracking(bool tracking);
+    // Follows the model: the list after its latest write `edit`, and the shape being drawn (or
+    // null). What changed is repainted at the next frame.
+    void setDrawings(const Drawings &list, const DrawingsEdit &edit,
+                     const std::shared_ptr<Renderable> &live);
     // Centres the brush dot on the pointer.
     void moveBrush(const QPointF &point);
 
@@ -43,30 +44,38 @@ public:
     void setToolsVisible(bool visible);
     bool toolsVisible() const;
 
-    // Without a compositor the window is shaped to what the view shows; see shapeRegion().
+    // Without a compositor the window shows only what the view paints opaque and the visible
+    // palette and help panel; see paintEvent().
     void setShaped(bool shaped);
-    QRegion shapeRegion() const;
 
     static constexpr double paletteTopInset = 30.0;
     static constexpr int paletteLeft = 30;
     static constexpr int paletteBottom = 110;
 
-Q_SIGNALS:
-    // The area the view shows changed (shaped mode only).
-    void shapeChanged();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setupPalette();
     void layoutPalette();
-    void repaint(const QRegion &region);
+    // Collects the areas that changed and repaints them at most once a frame.
+    void invalidate(const QRegion &area);
+    void startFrames();
+    void nextFrame();
+    // Shaped: sends what changed in the window's shape, unless the server is still busy.
+    void sendShape();
+    void forgetShape();
 
     PreferenceStore &m_preferences;
     DrawingCanvas m_canvas;
-    Drawings m_drawings;
-    bool m_tracking = false;
+    QRegion m_pending;
+    QTimer m_frame;
     bool m_shaped = false;
+    // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
+    // shows it; and where the two may differ.
+    QImage m_coverage;
+    QRegion m_unsent;
+    WindowShape m_shape;
 };

@@ -61,7 +61,7 @@ void DrawingViewController::viewDidLoad() {
         return self->performKeyEquivalent(event);
     };
     model.drawings.watch(this, [this](const Drawings &list) {
-        m_view->setDrawings(list, model.liveShape() != nullptr);
+        m_view->setDrawings(list, model.lastEdit(), model.liveShape());
     });
     model.colorKeyboardKeyHandler.watch(
         this, [this](const int &index) { m_view->colorsRadioGroup->pressed(index); });
@@ -77,8 +77,8 @@ void DrawingViewController::viewDidLoad() {
     });
     model.isTracking.watch(this, [this](const bool &tracking) {
         m_view->brush->setHidden(tracking);
-        // Tracking starts before the new shape exists: only a shape being drawn is live.
-        m_view->setTracking(tracking && model.liveShape());
+        // A drag that ends leaves its shape finished.
+        m_view->setDrawings(model.drawings.value(), model.lastEdit(), model.liveShape());
         if (tracking && m_view->infoView->isVisible())
             m_view->infoView->hide();
     });
@@ -94,7 +94,6 @@ void DrawingViewController::viewDidLoad() {
     CompositorWatcher &compositor = m_compositor;
     connect(&compositor, &CompositorWatcher::runningChanged, this,
             &DrawingViewController::followCompositor);
-    connect(view, &DrawingView::shapeChanged, this, &DrawingViewController::updateShape);
     followCompositor(compositor.isRunning());
 }
 
@@ -107,17 +106,10 @@ void DrawingViewController::followCompositor(bool running) {
     if (!m_view || !m_window)
         return;
     m_view->setShaped(!running);
-    if (running) {
-        m_window->clearMask();
+    if (running)
         m_grab->release();
-    } else if (m_window->isVisible()) {
+    else if (m_window->isVisible())
         m_grab->grab(m_window);
-    }
-}
-
-void DrawingViewController::updateShape() {
-    if (m_window && m_view)
-        m_window->setMask(m_view->shapeRegion());
 }
 
 void DrawingViewController::moveToScreen(QScreen *screen) {

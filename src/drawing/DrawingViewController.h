@@ -57,7 +57,6 @@ private:
     void flagsChanged(bool shift);
     void moveBrush(const QPointF &point);
     void followCompositor(bool running);
-    void updateShape();
 
     PreferenceStore &m_preferences;
     ScreenDaemon &m_screens;

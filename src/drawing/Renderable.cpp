@@ -49,9 +49,11 @@ void Renderable::drawPath(QPainter &painter, QPainterPath drawn) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (fillColor && fillsPath())
         painter.fillPath(drawn, *fillColor);
-    if (strokeColor)
-        painter.strokePath(
-            drawn, QPen(*strokeColor, lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    if (strokeColor) {
+        QPen pen(*strokeColor, lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        pen.setMiterLimit(miterLimit);
+        painter.strokePath(drawn, pen);
+    }
     didUpdateSinceLastRender = false;
 }
 
@@ -132,21 +134,43 @@ void RenderableLine::render(QPainter &painter) {
     renderPart(painter, renderedPath());
 }
 
+// How far the join at `at` reaches from it: a miter is long only where the path turns sharply,
+// so a growing stroke's repaint stays small although the miter limit is high.
+static double joinReach(QPointF before, QPointF at, QPointF after, double width) {
+    const double longest = width * Renderable::miterLimit;
+    const QPointF in = at - before, out = after - at;
+    const double lengths = std::hypot(in.x(), in.y()) * std::hypot(out.x(), out.y());
+    if (lengths == 0) // Qt joins across a repeated point: assume the worst
+        return longest;
+    const double cosHalfTurn =
+        std::sqrt(std::max(0.0, (1 + QPointF::dotProduct(in, out) / lengths) / 2));
+    return cosHalfTurn * longest <= width / 2 ? longest : width / 2 / cosHalfTurn;
+}
+
+// How far a stroke's paint around element `i` of `path` reaches from it: its join, or a cap.
+static double reachAt(const QPainterPath &path, int i, double width) {
+    if (i <= 0 || i + 1 >= path.elementCount())
+        return width / 2;
+    return joinReach(path.elementAt(i - 1), path.elementAt(i), path.elementAt(i + 1), width);
+}
+
 void RenderableLine::render(QPainter &painter, const QRectF &area) {
-    constexpr int shortStroke = 64;
-    if (isModified || path.elementCount() < shortStroke)
+    if (isModified)
         return render(painter);
-    // Only the segments that can paint into the area: a segment left out ends at a point well
-    // outside it (else the segment would reach the area too), so the joins and caps it would
-    // change lie outside as well.
-    const QRectF reach = area.adjusted(-paintMargin(lineWidth), -paintMargin(lineWidth),
-                                       paintMargin(lineWidth), paintMargin(lineWidth));
+    // Only the segments that can paint into the area. One left out ends at points farther from
+    // the area than their joins reach, so the caps its neighbours get there instead of joins do
+    // not show in the area either. Stroking the whole path would cost as much as its length.
     QPainterPath part;
     bool open = false;
+    double reachBefore = reachAt(path, 0, lineWidth);
     for (int i = 1; i < path.elementCount(); ++i) {
+        const double reachAfter = reachAt(path, i, lineWidth);
+        const double margin = std::max(reachBefore, reachAfter) + 1.0;
+        reachBefore = reachAfter;
         const QPointF from = path.elementAt(i - 1);
         const QPointF to = path.elementAt(i);
-        if (!reach.intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5))) {
+        if (!area.adjusted(-margin, -margin, margin, margin)
+                 .intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5))) {
             open = false;
             continue;
         }
@@ -172,24 +196,35 @@ void RenderableLine::renderPart(QPainter &painter, const QPainterPath &part) {
 }
 
 QRectF RenderableLine::segmentBounds(int from) const {
-    QRectF bounds;
     const int count = path.elementCount();
-    for (int i = std::max(1, from - 1); i < count; ++i)
+    if (count == 0)
+        return {};
+    const int first = std::max(1, from - 1);
+    QRectF bounds(path.elementAt(first - 1), QSizeF(0, 0));
+    for (int i = first; i < count; ++i)
         bounds |= QRectF(path.elementAt(i - 1), path.elementAt(i)).normalized();
-    if (count == 1)
-        bounds = QRectF(path.elementAt(0), QSizeF(0, 0));
-    const double margin = paintMargin(lineWidth);
-    return bounds.adjusted(-margin, -margin, margin, margin);
+    const double edge = lineWidth / 2 + 1.0; // caps, bevels and antialiasing
+    bounds.adjust(-edge, -edge, edge, edge);
+    for (int i = first; i + 1 < count; ++i) {
+        const QPointF at = path.elementAt(i);
+        const double reach = reachAt(path, i, lineWidth) + 1.0;
+        bounds |= QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach);
+    }
+    return bounds;
 }
 
 QRectF RenderableLine::headBounds() const {
     if (!isArrow)
         return {};
-    // The head is recomputed at the next render: it may reach arrowHeadLength from the tip.
+    // The head is recomputed at the next render: it may reach arrowHeadLength from the tip. Its
+    // pen keeps Qt's miter limit of 2.
+    const double margin = 2 * arrowHeadLineWidth + 1.0;
+    const double reach = arrowHeadLength + margin;
     const QPointF tip = path.currentPosition();
-    const double reach = arrowHeadLength + paintMargin(arrowHeadLineWidth);
-    return QRectF(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach) |
-           strokedBounds(arrowHead, arrowHeadLineWidth);
+    QRectF bounds(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach);
+    if (!arrowHead.isEmpty())
+        bounds |= arrowHead.controlPointRect().adjusted(-margin, -margin, margin, margin);
+    return bounds;
 }
 
 QRectF RenderableLine::paintedBounds() const {

@@ -45,8 +45,10 @@ public:
     // The area render() may touch, in view coordinates, antialiasing and joins included.
     virtual QRectF paintedBounds() const;
 
-    // How far paint may reach beyond a path: a miter join (limit 2) and antialiasing.
-    static double paintMargin(double width) { return width * 2.0 + 1.0; }
+    // Joins are mitred up to this many line widths from the join point, then bevelled.
+    static constexpr double miterLimit = 10.0;
+    // How far paint may reach beyond a path: the longest miter and antialiasing.
+    static double paintMargin(double width) { return width * miterLimit + 1.0; }
 
 protected:
     Renderable(QPainterPath initialPath, double width);

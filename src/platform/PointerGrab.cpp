@@ -9,11 +9,8 @@
 
 PointerGrab::PointerGrab(QObject *parent)
     : QObject(parent) {
-    m_retry.setInterval(250);
-    connect(&m_retry, &QTimer::timeout, this, [this] {
-        if (tryGrab())
-            m_retry.stop();
-    });
+    m_renew.setInterval(250);
+    connect(&m_renew, &QTimer::timeout, this, &PointerGrab::tryGrab);
 }
 
 PointerGrab::~PointerGrab() {
@@ -23,7 +20,7 @@ PointerGrab::~PointerGrab() {
 void PointerGrab::grab(QWidget *window) {
     m_window = window;
     tryGrab();
-    m_retry.start();
+    m_renew.start();
 }
 
 bool PointerGrab::tryGrab() {
@@ -51,7 +48,7 @@ bool PointerGrab::tryGrab() {
 }
 
 void PointerGrab::release() {
-    m_retry.stop();
+    m_renew.stop();
     if (!m_held)
         return;
     m_held = false;

@@ -6,9 +6,10 @@
 #include <QWidget>
 
 // Keeps the pointer grabbed for a window: every pointer event goes to it, also over parts of
-// the screen the window's shape leaves out. The grab is renewed every 250 ms while wanted, so a
-// grab another client held, or one of our popups took, comes back. The keyboard is never grabbed:
-// that would block every global hotkey, ours included.
+// the screen the window's shape leaves out. The grab is taken again every 250 ms while wanted,
+// so one that another client held at first, or that one of our popups took over and let go,
+// comes back. The keyboard is never grabbed: that would block every global hotkey, ours
+// included.
 class PointerGrab : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +24,6 @@ private:
     bool tryGrab();
 
     QPointer<QWidget> m_window;
-    QTimer m_retry;
+    QTimer m_renew;
     bool m_held = false;
 };

@@ -261,23 +261,72 @@ private Q_SLOTS:
         QVERIFY(!E2ESession::near(shot.pixelColor(800, 700), QColor(Qt::black), 30));
     }
 
-    void withoutACompositorDrawsWhereDragged() {
+    void withoutACompositorEveryStrokeShowsWholeAndStaysWhenOneStarts() {
         E2ESession session(options(false));
         START(session);
         QVERIFY(session.waitForLog(QStringLiteral("Compositor not running")));
         const QColor desktop(0x33, 0x66, 0x99);
         EXPECT_COLOR(session.screenshot(), QPoint(800, 500), desktop); // not a black screen
-        session.drag(E2ESession::line({300, 300}, {600, 400}, 8));
+        // 600 short zig-zags pushed as fast as xdotool goes, then a long one with sharp corners.
+        QStringList moves;
+        QList<QPoint> starts;
+        for (int i = 0; i < 600; ++i) {
+            const QPoint start(100 + i % 20 * 70, 60 + i / 20 * 30);
+            starts << start;
+            moves << QStringLiteral("mousemove") << QString::number(start.x())
+                  << QString::number(start.y()) << QStringLiteral("mousedown")
+                  << QStringLiteral("1");
+            for (int step = 1; step <= 6; ++step)
+                moves << QStringLiteral("mousemove") << QString::number(start.x() + step * 8)
+                      << QString::number(start.y() + step % 2 * 12);
+            moves << QStringLiteral("mouseup") << QStringLiteral("1");
+            if (i % 100 == 99)
+                session.run(QStringLiteral("xdotool"), std::exchange(moves, {}));
+        }
+        QList<QPoint> zigzag;
+        for (int k = 0; k <= 50; ++k)
+            zigzag << QPoint(100 + 4 * k, 974 - k % 2 * 24);
+        session.drag(zigzag);
         session.key(QStringLiteral("4"));
         session.key(QStringLiteral("r"));
-        session.drag(E2ESession::line({700, 200}, {900, 300}, 4));
-        session.settle();
-        const QImage shot = session.screenshot();
-        EXPECT_COLOR(shot, QPoint(450, 350), kRed);
-        // Without a compositor an antialiased edge shows darker, but it shows.
-        QVERIFY(!E2ESession::near(shot.pixelColor(700, 250), desktop, 40));
-        EXPECT_COLOR(shot, QPoint(800, 250), desktop); // the fill does not hide the desktop
-        EXPECT_COLOR(shot, QPoint(1200, 800), desktop);
+        session.drag(E2ESession::line({1500, 100}, {1580, 300}, 4));
+        QImage shot;
+        // Waits until each stroke shows whole: the middles of its first, fourth and last segment.
+        const auto missing = [&] {
+            QString stroke;
+            for (int tries = 0; tries < 40 && (tries == 0 || !stroke.isEmpty()); ++tries) {
+                session.settle(tries ? 500 : 300);
+                shot = session.screenshot();
+                stroke.clear();
+                for (const QPoint start : starts)
+                    for (const QPoint middle : {QPoint(4, 6), QPoint(28, 6), QPoint(44, 6)})
+                        if (stroke.isEmpty() &&
+                            !E2ESession::near(shot.pixelColor(start + middle), kRed))
+                            stroke = QStringLiteral("%1,%2").arg(start.x()).arg(start.y());
+            }
+            return stroke;
+        };
+        QCOMPARE(missing(), QString());
+        // Every pixel of the zig-zag shows its colour or the desktop: nothing darker.
+        for (int y = 940; y < 995; ++y)
+            for (int x = 90; x < 320; ++x)
+                QVERIFY2(E2ESession::near(shot.pixelColor(x, y), kRed) ||
+                             E2ESession::near(shot.pixelColor(x, y), desktop),
+                         qPrintable(QStringLiteral("%1,%2: %3")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(shot.pixelColor(x, y).name())));
+        // The rectangle's outline shows; its 0.2 fill leaves the desktop as it is.
+        EXPECT_COLOR(shot, QPoint(1500, 200), kBlue);
+        EXPECT_COLOR(shot, QPoint(1540, 200), desktop);
+
+        QVERIFY(session.startCompositor());
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor started")));
+        QCOMPARE(missing(), QString());
+        session.stopCompositor();
+        QVERIFY(session.waitForLog(QStringLiteral("Compositor stopped")));
+        QCOMPARE(missing(), QString());
+        EXPECT_COLOR(shot, QPoint(1540, 600), desktop);
     }
 };
 

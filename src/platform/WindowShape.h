@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QRect>
+#include <QtGui/qwindowdefs.h>
+
+#include <chrono>
+#include <vector>
+
+// The X11 shape of a window: the part of it that shows (its bounding shape) and the part that
+// takes the pointer (its input shape), in window pixels. Lists of any length are sent in
+// requests small enough for the server. Off X11 every call does nothing.
+class WindowShape {
+public:
+    using Rects = std::vector<QRect>;
+
+    // The window whose bounding shape the calls below change.
+    void setWindow(WId window);
+    WId window() const { return m_window; }
+    // Shows exactly `rects`.
+    void set(const Rects &rects);
+    // Shows `shown`, then hides `hidden`, so a pixel that stays shown never blinks.
+    void change(const Rects &shown, const Rects &hidden);
+    // Shows the whole window again.
+    void reset();
+    // Whether the server should rest from the last change. Every change costs it time in
+    // proportion to the whole shape, which grows with what is drawn: the next one waits twice
+    // that long (and takes in what changed meanwhile), so that the server keeps two thirds of
+    // its time for everyone else.
+    bool busy() const;
+
+    // Lets only `rects` of `window` take the pointer.
+    static void setInput(WId window, const Rects &rects);
+
+private:
+    void sent();
+
+    using Clock = std::chrono::steady_clock;
+    WId m_window = 0;
+    Clock::time_point m_restUntil;
+};
