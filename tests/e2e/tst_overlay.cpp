@@ -29,23 +29,6 @@ E2ESession::Options options(bool compositor = true, bool twoMonitors = false, QS
                             .arg((point).y())                                                      \
                             .arg((image).pixelColor(point).name(), QColor(color).name())))
 
-// A thin (1-point) outline covers two pixels by half each: it only leans towards its colour.
-bool leansTowards(const QImage &image, QPoint point, const QColor &color, const QColor &from) {
-    const auto distance = [](const QColor &a, const QColor &b) {
-        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-               std::abs(a.blue() - b.blue());
-    };
-    const QColor actual = image.pixelColor(point);
-    return distance(actual, color) * 2 < distance(from, color) + 30;
-}
-
-#define EXPECT_TOWARDS(image, point, color, from)                                                  \
-    QVERIFY2(leansTowards(image, point, color, from),                                              \
-             qPrintable(QStringLiteral("at %1,%2: %3, expected near %4")                           \
-                            .arg((point).x())                                                      \
-                            .arg((point).y())                                                      \
-                            .arg((image).pixelColor(point).name(), QColor(color).name())))
-
 } // namespace
 
 class TestOverlay : public QObject {
@@ -75,7 +58,8 @@ private Q_SLOTS:
         const QImage shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(200, 100), kRed);
         EXPECT_COLOR(shot, QPoint(200, 230), kGreen);
-        EXPECT_TOWARDS(shot, QPoint(400, 150), kBlue, background); // the outline
+        // The 1-point outline covers two pixels by half each: it only leans towards blue.
+        QVERIFY(shot.pixelColor(400, 150).blue() > background.blue() + 40);
         const QColor tinted(int(background.red() * 0.8 + kBlue.red() * 0.2),
                             int(background.green() * 0.8 + kBlue.green() * 0.2),
                             int(background.blue() * 0.8 + kBlue.blue() * 0.2));
@@ -90,7 +74,7 @@ private Q_SLOTS:
         QVERIFY(session.overlayVisible());
     }
 
-    void clickWithoutDragLeavesNothingAndEscapeClearsThenHides() {
+    void clickUndoRedoAndEscape() {
         E2ESession session(options());
         START(session);
         const QColor background = session.screenshot().pixelColor(400, 300);
@@ -102,8 +86,13 @@ private Q_SLOTS:
         E2ESession second(options());
         START(second);
         second.drag(E2ESession::line({300, 300}, {500, 300}, 6));
-        second.settle();
-        EXPECT_COLOR(second.screenshot(), QPoint(400, 300), kRed);
+        second.key(QStringLiteral("ctrl+z"));
+        QVERIFY(second.waitForColor({400, 300}, background));
+        second.key(QStringLiteral("ctrl+shift+z"));
+        QVERIFY(second.waitForColor({400, 300}, kRed));
+        second.key(QStringLiteral("ctrl+4")); // a drawing key with Ctrl does nothing at all
+        second.drag(E2ESession::line({300, 400}, {500, 400}, 6));
+        QVERIFY(second.waitForColor({400, 400}, kRed));
         second.key(QStringLiteral("Escape"));
         second.settle();
         EXPECT_COLOR(second.screenshot(), QPoint(400, 300), background);
@@ -172,6 +161,8 @@ private Q_SLOTS:
         QTRY_VERIFY(palette() == plain);
     }
 
+    // Each monitor keeps its own drawings; a removed monitor takes none with it and gets its
+    // own back when it returns.
     void eachMonitorKeepsItsOwnDrawings() {
         E2ESession session(options(true, true));
         START(session);
@@ -181,47 +172,12 @@ private Q_SLOTS:
         session.settle(900); // the tracker polls every 0.3 s
         session.key(QStringLiteral("3"));
         session.drag(E2ESession::line({1900, 600}, {2100, 600}, 6));
-        session.settle();
-        QImage shot = session.screenshot();
-        EXPECT_COLOR(shot, QPoint(2000, 600), kGreen);
-        EXPECT_COLOR(shot, QPoint(400, 300), background); // the overlay left the first monitor
-        QVERIFY2(session.log().contains(QStringLiteral("Overlay moved to RIGHT")),
-                 qPrintable(session.log().right(900)));
-
+        QVERIFY(session.waitForColor({2000, 600}, kGreen));
+        EXPECT_COLOR(session.screenshot(), QPoint(400, 300), background); // it left the first
         session.moveTo({800, 800});
-        session.settle(900);
-        shot = session.screenshot();
-        EXPECT_COLOR(shot, QPoint(400, 300), kRed); // its drawings came back
-        EXPECT_COLOR(shot, QPoint(2000, 600), background);
-    }
-
-    void undoAndRedoWithTheKeyboard() {
-        E2ESession session(options());
-        START(session);
-        const QColor background = session.screenshot().pixelColor(400, 300);
-        session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
-        session.key(QStringLiteral("ctrl+z"));
-        session.settle();
-        EXPECT_COLOR(session.screenshot(), QPoint(400, 300), background);
-        session.key(QStringLiteral("ctrl+shift+z"));
-        session.settle();
-        EXPECT_COLOR(session.screenshot(), QPoint(400, 300), kRed);
-        session.key(QStringLiteral("ctrl+4")); // a drawing key with Ctrl does nothing at all
-        session.drag(E2ESession::line({300, 400}, {500, 400}, 6));
-        session.settle();
-        EXPECT_COLOR(session.screenshot(), QPoint(400, 400), kRed);
-    }
-
-    void aRemovedMonitorTakesNoDrawingsWithIt() {
-        E2ESession session(options(true, true));
-        START(session);
-        const QColor background = session.screenshot().pixelColor(800, 800);
-        session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
+        QVERIFY(session.waitForColor({400, 300}, kRed)); // back, with its drawings
         session.moveTo({2000, 500});
-        session.settle(900);
-        session.key(QStringLiteral("3"));
-        session.drag(E2ESession::line({1900, 600}, {2100, 600}, 6));
-        session.settle();
+        QVERIFY(session.waitForColor({2000, 600}, kGreen));
 
         session.run(QStringLiteral("xrandr"),
                     {QStringLiteral("--delmonitor"), QStringLiteral("RIGHT")});
@@ -238,27 +194,6 @@ private Q_SLOTS:
         shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(2000, 600), kGreen); // the monitor's drawings are back
         EXPECT_COLOR(shot, QPoint(400, 300), background);
-    }
-
-    void followsACompositorThatStopsAndStarts() {
-        E2ESession session(options());
-        START(session);
-        session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
-        session.stopCompositor();
-        QVERIFY(session.waitForLog(QStringLiteral("Compositor stopped")));
-        session.settle(400);
-        const QColor desktop(0x33, 0x66, 0x99);
-        QImage shot = session.screenshot();
-        EXPECT_COLOR(shot, QPoint(800, 700), desktop); // not a black screen
-        EXPECT_COLOR(shot, QPoint(400, 300), kRed);
-        session.drag(E2ESession::line({300, 500}, {500, 500}, 6)); // drawing goes on
-        QVERIFY(session.startCompositor());
-        QVERIFY(session.waitForLog(QStringLiteral("Compositor started")));
-        session.settle(400);
-        shot = session.screenshot();
-        EXPECT_COLOR(shot, QPoint(400, 300), kRed);
-        EXPECT_COLOR(shot, QPoint(400, 500), kRed);
-        QVERIFY(!E2ESession::near(shot.pixelColor(800, 700), QColor(Qt::black), 30));
     }
 
     void withoutACompositorEveryStrokeShowsWholeAndStaysWhenOneStarts() {
