@@ -5,44 +5,55 @@
 #include <QList>
 
 #include <optional>
-#include <utility>
 
-// A hotkey service without a window system, for tests: it records registrations, refuses the
-// combinations it is told to refuse (as another client's grab would), and delivers events to
-// the installed handler on request.
+// A hotkey service without a window system, for tests: it records registrations, refuses
+// the combinations in `refused` as another client's grab would, and delivers on request.
 class InMemoryHotKeyBackend : public HotKeyBackend {
 public:
     struct Registration {
-        quint32 keyCode = 0;
-        quint32 carbonModifiers = 0;
+        quint32 keyCode = 0, carbonModifiers = 0;
         EventHotKeyID hotKeyID;
         void *reference = nullptr;
     };
+    QList<std::pair<quint32, quint32>> refused; // (key code, Carbon modifiers)
+    int installedHandlers = 0;
 
     int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature, quint32 id,
                        void **reference) override;
-    int unregisterHotKey(void *reference) override;
-    int installEventHandler(EventHandler handler, void **reference) override;
+    int unregisterHotKey(void *reference) override {
+        const auto ends = [&](const Registration &entry) { return entry.reference == reference; };
+        return m_registrations.removeIf(ends) ? noErr : eventHotKeyInvalidErr;
+    }
+    int installEventHandler(EventHandler handler, void **reference) override {
+        m_handler = std::move(handler);
+        *reference = reinterpret_cast<void *>(++m_lastReference);
+        ++installedHandlers;
+        return noErr;
+    }
 
-    // From now on registering this combination fails with the status.
-    void refuse(quint32 keyCode, quint32 carbonModifiers, int status = eventHotKeyExistsErr);
-    void accept(quint32 keyCode, quint32 carbonModifiers);
-
-    // Delivers an event (or none) to the installed handler and returns its answer; nothing
-    // when no handler is installed.
-    std::optional<int> deliver(const HotKeyEvent *event);
+    // The installed handler's answer to an event (or none); nothing without a handler.
+    std::optional<int> deliver(const HotKeyEvent *event) {
+        return m_handler ? std::optional(m_handler(event)) : std::nullopt;
+    }
     // The user pressing a combination: delivered only when it is registered.
-    std::optional<int> pressCombination(quint32 keyCode, quint32 carbonModifiers);
+    std::optional<int> pressCombination(quint32 keyCode, quint32 carbonModifiers) {
+        const std::optional<Registration> entry = registration(keyCode, carbonModifiers);
+        const HotKeyEvent event{kEventHotKeyPressed, entry ? entry->hotKeyID : EventHotKeyID()};
+        return entry ? deliver(&event) : std::nullopt;
+    }
 
     const QList<Registration> &registrations() const { return m_registrations; }
-    // The newest registration of the combination.
-    std::optional<Registration> registration(quint32 keyCode, quint32 carbonModifiers) const;
-    int installedHandlerCount() const { return m_installedHandlerCount; }
+    // The newest registration of the combination, which has its presses.
+    std::optional<Registration> registration(quint32 keyCode, quint32 carbonModifiers) const {
+        for (auto entry = m_registrations.crbegin(); entry != m_registrations.crend(); ++entry) {
+            if (entry->keyCode == keyCode && entry->carbonModifiers == carbonModifiers)
+                return *entry;
+        }
+        return std::nullopt;
+    }
 
 private:
     QList<Registration> m_registrations;
-    QList<std::pair<std::pair<quint32, quint32>, int>> m_refused;
     EventHandler m_handler;
-    int m_installedHandlerCount = 0;
-    quintptr m_lastReference = 0;
+    quintptr m_lastReference = 0; // references are unique tokens, never dereferenced
 };
