@@ -5,6 +5,7 @@
 #include "drawing/MainWindowController.h"
 #include "platform/AppActivation.h"
 #include "platform/CompositorWatcher.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
@@ -95,6 +96,7 @@ int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Localization::install();
+    DiagnosticLog::setSink([](const QString &) {}); // the table only
     const QSize size(1920, 1080);
 
     std::printf("Pointer events on a %dx%d overlay, CPU us per event with its repaint (median)\n",
