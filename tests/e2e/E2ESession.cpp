@@ -9,9 +9,38 @@
 #include <sys/prctl.h>
 
 namespace {
+
 void dieWithParent() {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
 }
+
+QString readText(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Waits for a started process's first line: Xvfb's display number, the bus's address.
+QByteArray firstLine(QProcess &process) {
+    QDeadlineTimer deadline(10000);
+    if (!process.waitForStarted(5000))
+        return {};
+    while (!process.canReadLine() && !deadline.hasExpired())
+        process.waitForReadyRead(100);
+    return process.readLine().trimmed();
+}
+
+// Waits for a process to end; its exit code, or -1 when it crashed or had to be killed.
+int finish(QProcess &process, int timeoutMs, QByteArray *output) {
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    if (output)
+        *output = process.readAll();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
 } // namespace
 
 E2ESession::E2ESession(Options options)
@@ -34,15 +63,13 @@ std::unique_ptr<QProcess> E2ESession::process(const QString &program,
     child->setChildProcessModifier(dieWithParent);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!m_display.isEmpty())
-        env.insert(QStringLiteral("DISPLAY"), m_display);
+        env.insert(u"DISPLAY"_qs, m_display);
     child->setProcessEnvironment(env);
     return child;
 }
 
 void E2ESession::stop(std::unique_ptr<QProcess> &child) {
-    if (!child)
-        return;
-    if (child->state() != QProcess::NotRunning) {
+    if (child && child->state() != QProcess::NotRunning) {
         child->terminate();
         if (!child->waitForFinished(3000)) {
             child->kill();
@@ -53,43 +80,26 @@ void E2ESession::stop(std::unique_ptr<QProcess> &child) {
 }
 
 bool E2ESession::start() {
-    if (!m_home.isValid()) {
-        errorString = QStringLiteral("no temporary HOME");
-        return false;
-    }
     const QSize size = m_options.monitorSize;
     const int width = size.width() * (m_options.twoMonitors ? 2 : 1);
     // -displayfd picks a free display and tells us its number.
     m_xvfb =
-        process(QStringLiteral("Xvfb"),
-                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
-                 QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
-                 QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(width).arg(size.height())});
+        process(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-noreset"_qs, u"-nolisten"_qs, u"tcp"_qs,
+                             u"-screen"_qs, u"0"_qs, u"%1x%2x24"_qs.arg(width).arg(size.height())});
     m_xvfb->start();
-    if (!m_xvfb->waitForStarted(5000)) {
-        errorString = QStringLiteral("Xvfb did not start: ") + m_xvfb->errorString();
+    const QByteArray number = firstLine(*m_xvfb);
+    if (!m_home.isValid() || number.isEmpty()) {
+        errorString = u"Xvfb did not start: "_qs + m_xvfb->errorString();
         return false;
     }
-    QDeadlineTimer deadline(10000);
-    while (!m_xvfb->canReadLine() && !deadline.hasExpired())
-        m_xvfb->waitForReadyRead(100);
-    const QByteArray number = m_xvfb->readLine().trimmed();
-    if (number.isEmpty()) {
-        errorString = QStringLiteral("Xvfb gave no display number");
-        return false;
-    }
-    m_display = QStringLiteral(":") + QString::fromLatin1(number);
+    m_display = u":"_qs + QString::fromLatin1(number);
 
-    run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), m_options.rootColor});
+    run(u"xsetroot"_qs, {u"-solid"_qs, u"#336699"_qs});
     if (m_options.twoMonitors) {
-        const QString geometry = QStringLiteral("%1/508x%2/286+%3+0");
-        run(QStringLiteral("xrandr"),
-            {QStringLiteral("--setmonitor"), QStringLiteral("LEFT"),
-             geometry.arg(size.width()).arg(size.height()).arg(0), QStringLiteral("screen")});
-        run(QStringLiteral("xrandr"),
-            {QStringLiteral("--setmonitor"), QStringLiteral("RIGHT"),
-             geometry.arg(size.width()).arg(size.height()).arg(size.width()),
-             QStringLiteral("none")});
+        const QString geometry = u"%1/508x%2/286+%3+0"_qs.arg(size.width()).arg(size.height());
+        run(u"xrandr"_qs, {u"--setmonitor"_qs, u"LEFT"_qs, geometry.arg(0), u"screen"_qs});
+        run(u"xrandr"_qs,
+            {u"--setmonitor"_qs, u"RIGHT"_qs, geometry.arg(size.width()), u"none"_qs});
     }
     // Xvfb puts the pointer in the middle of its screen, which with two monitors is on the
     // border between them: start on the first monitor instead, near its bottom-right corner,
@@ -97,36 +107,28 @@ bool E2ESession::start() {
     moveTo({size.width() - 40, size.height() - 40});
     if (m_options.compositor && !startCompositor())
         return false;
-    if (m_options.sessionBus) {
-        // A private session bus: the single-instance name and --action go through it.
-        m_bus = process(QStringLiteral("dbus-daemon"),
-                        {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                         QStringLiteral("--print-address=1")});
-        m_bus->start();
-        QDeadlineTimer busDeadline(10000);
-        while (m_bus->waitForStarted(100) && !m_bus->canReadLine() && !busDeadline.hasExpired())
-            m_bus->waitForReadyRead(100);
-        m_busAddress = QString::fromUtf8(m_bus->readLine().trimmed());
-        if (m_busAddress.isEmpty()) {
-            errorString = QStringLiteral("dbus-daemon gave no address");
-            return false;
-        }
+    // A private session bus: the single-instance name and --action go through it.
+    m_bus = process(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
+    m_bus->start();
+    m_busAddress = QString::fromUtf8(firstLine(*m_bus));
+    if (m_busAddress.isEmpty()) {
+        errorString = u"dbus-daemon gave no address"_qs;
+        return false;
     }
     QString entries = m_options.preferences;
     if (!m_options.firstRun)
-        entries += QStringLiteral("<key>FirstTimeMenu</key><true/>");
-    if (!entries.isEmpty()) {
-        QDir().mkpath(configDir());
-        QFile file(preferencesPath());
-        const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                 "<plist version=\"1.0\"><dict>" +
-                                 entries.toUtf8() + "</dict></plist>\n";
-        if (!file.open(QIODevice::WriteOnly) || file.write(plist) < 0) {
-            errorString = QStringLiteral("cannot seed the preferences");
-            return false;
-        }
+        entries += u"<key>FirstTimeMenu</key><true/>"_qs;
+    QDir().mkpath(QFileInfo(preferencesPath()).absolutePath());
+    QFile file(preferencesPath());
+    const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
+                             "<dict>" +
+                             entries.toUtf8() + "</dict></plist>\n";
+    if (!entries.isEmpty() && (!file.open(QIODevice::WriteOnly) || file.write(plist) < 0)) {
+        errorString = u"cannot seed the preferences"_qs;
+        return false;
     }
-    return startApplication();
+    file.close();
+    return !m_options.launch || startApplication();
 }
 
 bool E2ESession::startApplication() {
@@ -136,36 +138,25 @@ bool E2ESession::startApplication() {
     m_app->setProcessChannelMode(QProcess::MergedChannels);
     m_app->setStandardOutputFile(logPath());
     m_app->start();
-    if (!m_app->waitForStarted(5000)) {
-        errorString = QStringLiteral("quillory did not start: ") + m_app->errorString();
-        return false;
-    }
-    if (!waitForLog(QStringLiteral("Overlay shown"), 20000)) {
-        errorString = QStringLiteral("the overlay never showed; output:\n") + log();
+    if (!m_app->waitForStarted(5000) || !waitForLog(u"Overlay shown"_qs, 20000)) {
+        errorString = u"the overlay never showed: "_qs + m_app->errorString() + u"\n"_qs + log();
         return false;
     }
     settle(400);
     return true;
 }
 
-void E2ESession::stopApplication() {
-    stop(m_app);
-}
-
 QProcessEnvironment E2ESession::applicationEnvironment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), m_display);
-    env.insert(QStringLiteral("HOME"), m_home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/.config"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("0"));
-    env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    if (m_busAddress.isEmpty())
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    else
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
+    env.insert(u"DISPLAY"_qs, m_display);
+    env.insert(u"HOME"_qs, m_home.path());
+    env.insert(u"XDG_CONFIG_HOME"_qs, m_home.path() + u"/.config"_qs);
+    env.insert(u"XDG_RUNTIME_DIR"_qs, m_home.path());
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    env.insert(u"QT_ACCESSIBILITY"_qs, u"0"_qs);
+    env.insert(u"NO_AT_BRIDGE"_qs, u"1"_qs);
+    env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
+    env.remove(u"WAYLAND_DISPLAY"_qs);
     return env;
 }
 
@@ -177,62 +168,48 @@ int E2ESession::runQuillory(const QStringList &arguments, QByteArray *output,
     child->setProcessEnvironment(merged);
     child->setProcessChannelMode(QProcess::MergedChannels);
     child->start();
-    if (!child->waitForFinished(20000)) {
-        child->kill();
-        child->waitForFinished();
-        return -1;
-    }
-    if (output)
-        *output = child->readAll();
-    return child->exitStatus() == QProcess::NormalExit ? child->exitCode() : -1;
+    return finish(*child, 20000, output);
 }
 
 bool E2ESession::applicationRunning() const {
     return m_app && m_app->state() != QProcess::NotRunning;
 }
 
+int E2ESession::applicationExitCode() const {
+    return applicationRunning() || !m_app || m_app->exitStatus() != QProcess::NormalExit
+               ? -1
+               : m_app->exitCode();
+}
+
 bool E2ESession::startCompositor() {
     m_compositor =
-        process(QStringLiteral("picom"), {QStringLiteral("--backend"), QStringLiteral("xrender"),
-                                          QStringLiteral("--config"), QStringLiteral("/dev/null")});
+        process(u"picom"_qs, {u"--backend"_qs, u"xrender"_qs, u"--config"_qs, u"/dev/null"_qs});
     m_compositor->start();
     if (!m_compositor->waitForStarted(5000)) {
-        errorString = QStringLiteral("picom did not start");
+        errorString = u"picom did not start"_qs;
         return false;
     }
-    QThread::msleep(500);
+    settle(500);
     return true;
 }
 
 void E2ESession::stopCompositor() {
     stop(m_compositor);
-    QThread::msleep(300);
-}
-
-QString E2ESession::configDir() const {
-    return m_home.path() + QStringLiteral("/.config/quillory");
-}
-
-QString E2ESession::preferencesPath() const {
-    return configDir() + QStringLiteral("/preferences.plist");
+    settle(300);
 }
 
 QString E2ESession::preferencesText() const {
-    QFile file(preferencesPath());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return readText(preferencesPath());
+}
+
+QString E2ESession::log() const {
+    return readText(logPath());
 }
 
 int E2ESession::run(const QString &program, const QStringList &arguments, QByteArray *output) {
     std::unique_ptr<QProcess> child = process(program, arguments);
     child->start();
-    if (!child->waitForFinished(10000)) {
-        child->kill();
-        child->waitForFinished();
-        return -1;
-    }
-    if (output)
-        *output = child->readAllStandardOutput();
-    return child->exitCode();
+    return finish(*child, 10000, output);
 }
 
 bool E2ESession::spawn(const QString &program, const QStringList &arguments) {
@@ -243,44 +220,32 @@ bool E2ESession::spawn(const QString &program, const QStringList &arguments) {
 
 // xdotool needs a short pause between steps for the application to keep up.
 void E2ESession::xdotool(const QStringList &arguments, int pauseMs) {
-    run(QStringLiteral("xdotool"), arguments);
-    QThread::msleep(ulong(pauseMs));
+    run(u"xdotool"_qs, arguments);
+    settle(pauseMs);
 }
 
 void E2ESession::moveTo(QPoint point) {
-    xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())},
-            15);
+    xdotool({u"mousemove"_qs, QString::number(point.x()), QString::number(point.y())}, 15);
 }
 
 void E2ESession::drag(const QList<QPoint> &points) {
     moveTo(points.first());
-    QThread::msleep(30);
+    settle(30);
     mouseDown();
     for (qsizetype i = 1; i < points.size(); ++i)
         moveTo(points[i]);
     mouseUp();
 }
 
-void E2ESession::click(QPoint point) {
-    moveTo(point);
-    QThread::msleep(30);
-    mouseDown();
-    mouseUp();
-}
-
 QImage E2ESession::screenshot() {
     QByteArray png;
-    run(QStringLiteral("import"),
-        {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")}, &png);
+    run(u"import"_qs, {u"-window"_qs, u"root"_qs, u"png:-"_qs}, &png);
     return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
-bool E2ESession::overlayVisible() {
+bool E2ESession::windowShown(const QString &name) {
     QByteArray ids;
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-         QStringLiteral("^Quillory$")},
-        &ids);
+    run(u"xdotool"_qs, {u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, name}, &ids);
     return !ids.trimmed().isEmpty();
 }
 
@@ -289,7 +254,7 @@ bool E2ESession::waitUntil(const std::function<bool()> &condition, int timeoutMs
     while (!condition()) {
         if (deadline.hasExpired())
             return false;
-        QThread::msleep(50);
+        settle(50);
     }
     return true;
 }
@@ -301,15 +266,6 @@ bool E2ESession::waitForColor(QPoint point, const QColor &color, bool shown, int
 
 bool E2ESession::waitForOverlay(bool visible, int timeoutMs) {
     return waitUntil([&] { return overlayVisible() == visible; }, timeoutMs);
-}
-
-QString E2ESession::logPath() const {
-    return m_home.path() + QStringLiteral("/quillory.log");
-}
-
-QString E2ESession::log() const {
-    QFile file(logPath());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 bool E2ESession::waitForLog(const QString &text, int timeoutMs) {
@@ -333,11 +289,4 @@ QList<QPoint> E2ESession::line(QPoint from, QPoint to, int steps) {
     for (int i = 0; i <= steps; ++i)
         points << from + (to - from) * i / steps;
     return points;
-}
-
-int E2ESession::applicationExitCode() const {
-    if (!m_app || m_app->state() != QProcess::NotRunning ||
-        m_app->exitStatus() != QProcess::NormalExit)
-        return -1;
-    return m_app->exitCode();
 }

@@ -14,10 +14,10 @@
 #include <vector>
 
 // One run of the real application in a private X server: Xvfb (optionally two monitors side
-// by side), optionally picom as compositor, and quillory with its own HOME and
-// XDG_CONFIG_HOME. Input goes in through xdotool (XTest), pictures come out of the root window.
-// Every process started here is stopped by the destructor, also when a test fails; children
-// also die with the test process itself.
+// by side), optionally picom as compositor, a private session bus, and quillory with its own
+// HOME and XDG_CONFIG_HOME. Input goes in through xdotool (XTest), pictures come out of the
+// root window. Every process started here is stopped by the destructor, also when a test
+// fails; children also die with the test process itself.
 class E2ESession {
 public:
     struct Options {
@@ -28,8 +28,8 @@ public:
         QString preferences;
         // Without it the first-run panel is marked as shown, so it cannot take the first clicks.
         bool firstRun = false;
-        QString rootColor = QStringLiteral("#336699");
-        bool sessionBus = true;
+        // Off: start() prepares everything but the application, for startApplication().
+        bool launch = true;
     };
 
     explicit E2ESession(Options options);
@@ -42,28 +42,28 @@ public:
     bool startApplication();
     bool startCompositor();
     void stopCompositor();
-    void stopApplication();
+    void stopApplication() { stop(m_app); }
     QString errorString;
 
     QString display() const { return m_display; }
-    QString configDir() const;
-    QString preferencesPath() const;
     QString preferencesText() const;
 
     // Input. Points are in root window coordinates.
     void moveTo(QPoint point);
-    void mouseDown() { xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}, 30); }
-    void mouseUp() { xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}, 30); }
+    void mouseDown() { xdotool({u"mousedown"_qs, u"1"_qs}, 30); }
+    void mouseUp() { xdotool({u"mouseup"_qs, u"1"_qs}, 30); }
     // Press at the first point, drag through the others, release at the last.
     void drag(const QList<QPoint> &points);
-    void click(QPoint point);
-    void key(const QString &keys) { xdotool({QStringLiteral("key"), keys}, 60); }
-    void keyDown(const QString &key) { xdotool({QStringLiteral("keydown"), key}, 40); }
-    void keyUp(const QString &key) { xdotool({QStringLiteral("keyup"), key}, 40); }
+    void click(QPoint point) { drag({point}); }
+    // Keys one after the other, separated by spaces ("3 l", "ctrl+z").
+    void key(const QString &keys) { xdotool(QStringList{u"key"_qs} + keys.split(u' '), 60); }
+    void keyDown(const QString &key) { xdotool({u"keydown"_qs, key}, 40); }
+    void keyUp(const QString &key) { xdotool({u"keyup"_qs, key}, 40); }
 
     QImage screenshot();
-    // Whether the overlay window is mapped.
-    bool overlayVisible();
+    // Whether a window with this name (a regular expression) is mapped.
+    bool windowShown(const QString &name);
+    bool overlayVisible() { return windowShown(u"^Quillory$"_qs); }
     // Wait until the screen shows (or, with `shown` false, no longer shows) the colour at the
     // point, or until the overlay is mapped or unmapped.
     bool waitForColor(QPoint point, const QColor &color, bool shown = true, int timeoutMs = 5000);
@@ -71,10 +71,9 @@ public:
     static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 
     QString log() const;
-    QString logPath() const;
     bool waitForLog(const QString &text, int timeoutMs = 10000);
     // Lets the application and the compositor catch up with the input.
-    void settle(int ms = 250);
+    static void settle(int ms = 250);
 
     int run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr);
     // Starts another program on this display (a terminal, a tray, a window manager); it is
@@ -97,16 +96,19 @@ public:
 private:
     void xdotool(const QStringList &arguments, int pauseMs);
     std::unique_ptr<QProcess> process(const QString &program, const QStringList &arguments);
-    void stop(std::unique_ptr<QProcess> &process);
+    static void stop(std::unique_ptr<QProcess> &process);
+    QString logPath() const { return m_home.path() + u"/quillory.log"_qs; }
+    QString preferencesPath() const {
+        return m_home.path() + u"/.config/quillory/preferences.plist"_qs;
+    }
+    QProcessEnvironment applicationEnvironment() const;
 
     Options m_options;
     QTemporaryDir m_home;
     QString m_display;
-    QProcessEnvironment applicationEnvironment() const;
-
+    QString m_busAddress;
     std::unique_ptr<QProcess> m_xvfb;
     std::unique_ptr<QProcess> m_bus;
-    QString m_busAddress;
     std::unique_ptr<QProcess> m_compositor;
     std::unique_ptr<QProcess> m_app;
     std::vector<std::unique_ptr<QProcess>> m_others;

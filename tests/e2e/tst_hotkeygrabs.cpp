@@ -1,3 +1,4 @@
+#include "OtherXClient.h"
 #include "hotkeys/HotKey.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/X11HotKeyBackend.h"
@@ -6,29 +7,7 @@
 #include <QProcess>
 #include <QTest>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-
-namespace {
-
 constexpr xcb_keycode_t kKeycodeK = 45, kKeycodeJ = 44; // X11 keycodes: evdev + 8
-
-// Another program on the display: its grabs succeed only while no other client holds them.
-struct OtherProgram {
-    xcb_connection_t *const c = xcb_connect(nullptr, nullptr);
-    ~OtherProgram() { xcb_disconnect(c); }
-    bool grabCtrlShift(xcb_keycode_t keycode) {
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-        xcb_generic_error_t *error = xcb_request_check(
-            c, xcb_grab_key_checked(c, 1, root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT, keycode,
-                                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
-        std::free(error);
-        return !error;
-    }
-};
-
-} // namespace
 
 // The X11 key grabs behind the hotkeys, against a private Xvfb.
 class TestHotKeyGrabs : public QObject {
@@ -53,14 +32,14 @@ private Q_SLOTS:
         first.reset();
         QProcess::execute(u"xdotool"_qs, {u"key"_qs, u"ctrl+shift+k"_qs});
         QTRY_COMPARE(presses, (QStringList{u"second"_qs, u"second"_qs}));
-        QVERIFY(!OtherProgram().grabCtrlShift(kKeycodeK));
+        QVERIFY(!OtherXClient().grabCtrlShift(kKeycodeK));
         second.reset();
-        QVERIFY(OtherProgram().grabCtrlShift(kKeycodeK));
+        QVERIFY(OtherXClient().grabCtrlShift(kKeycodeK));
     }
 
     // Only another program's grab is blamed on it; Fn has no X11 keycode at all.
     void refusalsSayWhy() {
-        OtherProgram other;
+        OtherXClient other;
         QVERIFY(other.grabCtrlShift(kKeycodeJ));
         void *reference = nullptr;
         QCOMPARE(m_backend->registerHotKey(38, 0x300, 1, 1, &reference), eventHotKeyExistsErr);

@@ -24,8 +24,7 @@ E2ESession::Options options(bool compositor = true, bool twoMonitors = false, QS
 
 #define EXPECT_COLOR(image, point, color)                                                          \
     QVERIFY2(E2ESession::near((image).pixelColor(point), color),                                   \
-             qPrintable(QStringLiteral("at %1,%2: %3, expected %4")                                \
-                            .arg((point).x())                                                      \
+             qPrintable(u"at %1,%2: %3, expected %4"_qs.arg((point).x())                           \
                             .arg((point).y())                                                      \
                             .arg((image).pixelColor(point).name(), QColor(color).name())))
 
@@ -41,17 +40,13 @@ private Q_SLOTS:
 
         session.drag(
             E2ESession::line({100, 100}, {300, 100}, 8)); // the pen in red: the palette's start
-        session.key(QStringLiteral("3"));
-        session.key(QStringLiteral("l"));
+        session.key(u"3 l"_qs);
         session.drag(E2ESession::line({100, 200}, {300, 260}, 6));
-        session.key(QStringLiteral("4"));
-        session.key(QStringLiteral("r"));
+        session.key(u"4 r"_qs);
         session.drag(E2ESession::line({400, 100}, {600, 200}, 6));
-        session.key(QStringLiteral("5"));
-        session.key(QStringLiteral("c"));
+        session.key(u"5 c"_qs);
         session.drag(E2ESession::line({700, 100}, {900, 300}, 6));
-        session.key(QStringLiteral("9"));
-        session.key(QStringLiteral("a"));
+        session.key(u"9 a"_qs);
         session.drag(E2ESession::line({100, 400}, {400, 400}, 12));
         session.settle();
 
@@ -79,28 +74,28 @@ private Q_SLOTS:
         START(session);
         const QColor background = session.screenshot().pixelColor(400, 300);
         session.click({400, 300});
-        session.key(QStringLiteral("Escape")); // nothing was left: this Escape hides at once
+        session.key(u"Escape"_qs); // nothing was left: this Escape hides at once
         session.settle();
         QVERIFY(!session.overlayVisible());
 
         E2ESession second(options());
         START(second);
         second.drag(E2ESession::line({300, 300}, {500, 300}, 6));
-        second.key(QStringLiteral("ctrl+z"));
+        second.key(u"ctrl+z"_qs);
         QVERIFY(second.waitForColor({400, 300}, background));
-        second.key(QStringLiteral("ctrl+shift+z"));
+        second.key(u"ctrl+shift+z"_qs);
         QVERIFY(second.waitForColor({400, 300}, kRed));
-        second.key(QStringLiteral("ctrl+4")); // a drawing key with Ctrl does nothing at all
+        second.key(u"ctrl+4"_qs); // a drawing key with Ctrl does nothing at all
         second.drag(E2ESession::line({300, 400}, {500, 400}, 6));
         QVERIFY(second.waitForColor({400, 400}, kRed));
-        second.key(QStringLiteral("Escape"));
+        second.key(u"Escape"_qs);
         second.settle();
         EXPECT_COLOR(second.screenshot(), QPoint(400, 300), background);
         QVERIFY(second.overlayVisible());
-        second.key(QStringLiteral("Escape"));
+        second.key(u"Escape"_qs);
         second.settle();
         QVERIFY(!second.overlayVisible());
-        QVERIFY(second.waitForLog(QStringLiteral("Overlay hidden")));
+        QVERIFY(second.waitForLog(u"Overlay hidden"_qs));
     }
 
     void shiftStraightensAPenStroke() {
@@ -111,10 +106,10 @@ private Q_SLOTS:
         session.mouseDown();
         for (const QPoint point : {QPoint(150, 540), QPoint(200, 500), QPoint(250, 540)})
             session.moveTo(point);
-        session.keyDown(QStringLiteral("shift"));
+        session.keyDown(u"shift"_qs);
         session.moveTo({300, 500});
         session.mouseUp();
-        session.keyUp(QStringLiteral("shift"));
+        session.keyUp(u"shift"_qs);
         session.settle();
         const QImage shot = session.screenshot();
         // One segment from the first drag point (150,540) to the last (300,500).
@@ -127,20 +122,18 @@ private Q_SLOTS:
         E2ESession first(options());
         START(first);
         const QString stored = first.preferencesText().simplified().remove(QLatin1Char(' '));
-        QVERIFY2(stored.contains(QStringLiteral("<key>UpdateToolsOnScreen</key><false/>")),
-                 qPrintable(stored));
+        QVERIFY2(stored.contains(u"<key>UpdateToolsOnScreen</key><false/>"_qs), qPrintable(stored));
         const QColor background = first.screenshot().pixelColor(800, 500);
         // Where the first colour button would be: nothing on the first start.
         const QPoint redButton(47 - 10, 190 + 17);
         EXPECT_COLOR(first.screenshot(), redButton, background);
 
-        E2ESession shown(
-            options(true, false, QStringLiteral("<key>UpdateToolsOnScreen</key><true/>")));
+        E2ESession shown(options(true, false, u"<key>UpdateToolsOnScreen</key><true/>"_qs));
         START(shown);
         const QImage shot = shown.screenshot();
         EXPECT_COLOR(shot, redButton, kRed); // selected: filled with its colour
         EXPECT_COLOR(shot, QPoint(47 - 10, 190 + 50 + 17), QColor(Qt::white)); // yellow: a disc
-        shown.key(QStringLiteral("2"));
+        shown.key(u"2"_qs);
         shown.settle();
         EXPECT_COLOR(shown.screenshot(), QPoint(47 - 10, 190 + 50 + 17), QColor(255, 204, 0));
 
@@ -150,14 +143,14 @@ private Q_SLOTS:
             return screen.copy(20, 0, 60, screen.height());
         };
         const QImage plain = palette();
-        shown.keyDown(QStringLiteral("Shift_L"));
-        shown.keyDown(QStringLiteral("Shift_R"));
+        shown.keyDown(u"Shift_L"_qs);
+        shown.keyDown(u"Shift_R"_qs);
         QTRY_VERIFY(palette() != plain);
         const QImage modified = palette();
-        shown.keyUp(QStringLiteral("Shift_L"));
+        shown.keyUp(u"Shift_L"_qs);
         shown.settle();
         QVERIFY(palette() == modified);
-        shown.keyUp(QStringLiteral("Shift_R"));
+        shown.keyUp(u"Shift_R"_qs);
         QTRY_VERIFY(palette() == plain);
     }
 
@@ -170,7 +163,7 @@ private Q_SLOTS:
         session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         session.moveTo({2000, 500});
         session.settle(900); // the tracker polls every 0.3 s
-        session.key(QStringLiteral("3"));
+        session.key(u"3"_qs);
         session.drag(E2ESession::line({1900, 600}, {2100, 600}, 6));
         QVERIFY(session.waitForColor({2000, 600}, kGreen));
         EXPECT_COLOR(session.screenshot(), QPoint(400, 300), background); // it left the first
@@ -179,16 +172,14 @@ private Q_SLOTS:
         session.moveTo({2000, 500});
         QVERIFY(session.waitForColor({2000, 600}, kGreen));
 
-        session.run(QStringLiteral("xrandr"),
-                    {QStringLiteral("--delmonitor"), QStringLiteral("RIGHT")});
+        session.run(u"xrandr"_qs, {u"--delmonitor"_qs, u"RIGHT"_qs});
         session.settle(900);
         QImage shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(400, 300), kRed); // back on the remaining monitor, with its own
         QVERIFY(!E2ESession::near(shot.pixelColor(1000, 600), kGreen));
 
-        session.run(QStringLiteral("xrandr"),
-                    {QStringLiteral("--setmonitor"), QStringLiteral("RIGHT"),
-                     QStringLiteral("1600/508x1000/286+1600+0"), QStringLiteral("none")});
+        session.run(u"xrandr"_qs,
+                    {u"--setmonitor"_qs, u"RIGHT"_qs, u"1600/508x1000/286+1600+0"_qs, u"none"_qs});
         session.moveTo({2200, 500});
         session.settle(1200);
         shot = session.screenshot();
@@ -199,7 +190,7 @@ private Q_SLOTS:
     void withoutACompositorEveryStrokeShowsWholeAndStaysWhenOneStarts() {
         E2ESession session(options(false));
         START(session);
-        QVERIFY(session.waitForLog(QStringLiteral("Compositor not running")));
+        QVERIFY(session.waitForLog(u"Compositor not running"_qs));
         const QColor desktop(0x33, 0x66, 0x99);
         EXPECT_COLOR(session.screenshot(), QPoint(800, 500), desktop); // not a black screen
         // 600 short zig-zags pushed as fast as xdotool goes, then a long one with sharp corners.
@@ -208,22 +199,20 @@ private Q_SLOTS:
         for (int i = 0; i < 600; ++i) {
             const QPoint start(100 + i % 20 * 70, 60 + i / 20 * 30);
             starts << start;
-            moves << QStringLiteral("mousemove") << QString::number(start.x())
-                  << QString::number(start.y()) << QStringLiteral("mousedown")
-                  << QStringLiteral("1");
+            moves << u"mousemove"_qs << QString::number(start.x()) << QString::number(start.y())
+                  << u"mousedown"_qs << u"1"_qs;
             for (int step = 1; step <= 6; ++step)
-                moves << QStringLiteral("mousemove") << QString::number(start.x() + step * 8)
+                moves << u"mousemove"_qs << QString::number(start.x() + step * 8)
                       << QString::number(start.y() + step % 2 * 12);
-            moves << QStringLiteral("mouseup") << QStringLiteral("1");
+            moves << u"mouseup"_qs << u"1"_qs;
             if (i % 100 == 99)
-                session.run(QStringLiteral("xdotool"), std::exchange(moves, {}));
+                session.run(u"xdotool"_qs, std::exchange(moves, {}));
         }
         QList<QPoint> zigzag;
         for (int k = 0; k <= 50; ++k)
             zigzag << QPoint(100 + 4 * k, 974 - k % 2 * 24);
         session.drag(zigzag);
-        session.key(QStringLiteral("4"));
-        session.key(QStringLiteral("r"));
+        session.key(u"4 r"_qs);
         session.drag(E2ESession::line({1500, 100}, {1580, 300}, 4));
         QImage shot;
         // Waits until each stroke shows whole: the middles of its first, fourth and last segment.
@@ -237,7 +226,7 @@ private Q_SLOTS:
                     for (const QPoint middle : {QPoint(4, 6), QPoint(28, 6), QPoint(44, 6)})
                         if (stroke.isEmpty() &&
                             !E2ESession::near(shot.pixelColor(start + middle), kRed))
-                            stroke = QStringLiteral("%1,%2").arg(start.x()).arg(start.y());
+                            stroke = u"%1,%2"_qs.arg(start.x()).arg(start.y());
             }
             return stroke;
         };
@@ -245,21 +234,19 @@ private Q_SLOTS:
         // Every pixel of the zig-zag shows its colour or the desktop: nothing darker.
         for (int y = 940; y < 995; ++y)
             for (int x = 90; x < 320; ++x)
-                QVERIFY2(E2ESession::near(shot.pixelColor(x, y), kRed) ||
-                             E2ESession::near(shot.pixelColor(x, y), desktop),
-                         qPrintable(QStringLiteral("%1,%2: %3")
-                                        .arg(x)
-                                        .arg(y)
-                                        .arg(shot.pixelColor(x, y).name())));
+                QVERIFY2(
+                    E2ESession::near(shot.pixelColor(x, y), kRed) ||
+                        E2ESession::near(shot.pixelColor(x, y), desktop),
+                    qPrintable(u"%1,%2: %3"_qs.arg(x).arg(y).arg(shot.pixelColor(x, y).name())));
         // The rectangle's outline shows; its 0.2 fill leaves the desktop as it is.
         EXPECT_COLOR(shot, QPoint(1500, 200), kBlue);
         EXPECT_COLOR(shot, QPoint(1540, 200), desktop);
 
         QVERIFY(session.startCompositor());
-        QVERIFY(session.waitForLog(QStringLiteral("Compositor started")));
+        QVERIFY(session.waitForLog(u"Compositor started"_qs));
         QCOMPARE(missing(), QString());
         session.stopCompositor();
-        QVERIFY(session.waitForLog(QStringLiteral("Compositor stopped")));
+        QVERIFY(session.waitForLog(u"Compositor stopped"_qs));
         QCOMPARE(missing(), QString());
         EXPECT_COLOR(shot, QPoint(1540, 600), desktop);
     }

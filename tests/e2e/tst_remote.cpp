@@ -24,26 +24,24 @@ private Q_SLOTS:
         const QColor background = session.screenshot().pixelColor(700, 700);
 
         QByteArray output;
-        QCOMPARE(
-            session.runQuillory({QStringLiteral("--action"), QStringLiteral("bogus")}, &output), 2);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"bogus"_qs}, &output), 2);
         QVERIFY(output.contains("unknown action \"bogus\""));
 
-        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("arrow")}), 0);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"arrow"_qs}), 0);
         session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
         QVERIFY(session.waitForColor({592, 304}, kRed)); // a barb: the arrow tool
 
-        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("toggle-tools")}),
-                 0);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
         QVERIFY(session.waitForColor({37, 207}, kRed)); // the palette
 
         // Escape twice hides the overlay; a second launch brings it back and exits, having
         // made no window and written no file of its own.
-        session.key(QStringLiteral("Escape"));
-        session.key(QStringLiteral("Escape"));
+        session.key(u"Escape"_qs);
+        session.key(u"Escape"_qs);
         QVERIFY(session.waitForOverlay(false));
         QTemporaryDir emptyConfig;
         QProcessEnvironment fresh;
-        fresh.insert(QStringLiteral("XDG_CONFIG_HOME"), emptyConfig.path());
+        fresh.insert(u"XDG_CONFIG_HOME"_qs, emptyConfig.path());
         QCOMPARE(session.runQuillory({}, &output, fresh), 0);
         QVERIFY2(QDir(emptyConfig.path()).isEmpty(), output.constData());
         QVERIFY2(!output.contains("Overlay") && !output.contains("Compositor"), output.constData());
@@ -51,11 +49,10 @@ private Q_SLOTS:
         QVERIFY(session.applicationRunning());
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 300), background));
 
-        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("quit")}), 0);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"quit"_qs}), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
         QCOMPARE(session.applicationExitCode(), 0); // a clean end, no crash on the way out
-        QCOMPARE(session.runQuillory({QStringLiteral("--action"), QStringLiteral("pen")}, &output),
-                 1);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"pen"_qs}, &output), 1);
         QVERIFY2(output.contains("not running"), output.constData());
     }
 };
