@@ -19,7 +19,13 @@ public:
     int installedHandlers = 0;
 
     int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature, quint32 id,
-                       void **reference) override;
+                       void **reference) override {
+        if (refused.contains(std::pair(keyCode, carbonModifiers)))
+            return eventHotKeyExistsErr;
+        *reference = reinterpret_cast<void *>(++m_lastReference);
+        m_registrations.append({keyCode, carbonModifiers, {signature, id}, *reference});
+        return noErr;
+    }
     int unregisterHotKey(void *reference) override {
         const auto ends = [&](const Registration &entry) { return entry.reference == reference; };
         return m_registrations.removeIf(ends) ? noErr : eventHotKeyInvalidErr;
