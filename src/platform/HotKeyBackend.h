@@ -4,13 +4,13 @@
 
 #include <functional>
 
-// The system-wide hotkey service, in the shape of the reference platform's Carbon calls so
-// that the registry above it keeps that platform's behaviour. On X11 a registration is a key
+// The system-wide hotkey service, in the shape of the macOS Carbon hotkey calls so that the
+// registry above it keeps their behaviour. On X11 a registration is a key
 // grab on the root window; another client's grab (BadAccess) is a non-zero status.
 //
 // Everything happens on the main thread: events are delivered from the main event loop.
 
-// Statuses. 0 is success; the others are the reference platform's values.
+// Statuses. 0 is success; the others are Carbon's values.
 inline constexpr int noErr = 0;
 inline constexpr int eventInternalErr = -9868;
 inline constexpr int eventParameterNotFoundErr = -9870;
@@ -31,7 +31,7 @@ struct EventHotKeyID {
 };
 
 // A hotkey event. Reading the hotkey id may fail (parameterStatus non-zero), as reading an
-// event parameter may on the reference platform; the id is then meaningless.
+// event parameter may with Carbon; the id is then meaningless.
 struct HotKeyEvent {
     quint32 kind = kEventHotKeyPressed;
     EventHotKeyID hotKeyID;

@@ -48,7 +48,7 @@ private Q_SLOTS:
         session.drag(E2ESession::line({700, 100}, {900, 300}, 6));
         session.key(u"9 a"_qs);
         session.drag(E2ESession::line({100, 400}, {400, 400}, 12));
-        session.settle();
+        QVERIFY(session.waitForColor({250, 400}, kPink));
 
         const QImage shot = session.screenshot();
         EXPECT_COLOR(shot, QPoint(200, 100), kRed);
@@ -75,8 +75,7 @@ private Q_SLOTS:
         const QColor background = session.screenshot().pixelColor(400, 300);
         session.click({400, 300});
         session.key(u"Escape"_qs); // nothing was left: this Escape hides at once
-        session.settle();
-        QVERIFY(!session.overlayVisible());
+        QVERIFY(session.waitForOverlay(false));
 
         E2ESession second(options());
         START(second);
@@ -89,12 +88,11 @@ private Q_SLOTS:
         second.drag(E2ESession::line({300, 400}, {500, 400}, 6));
         QVERIFY(second.waitForColor({400, 400}, kRed));
         second.key(u"Escape"_qs);
-        second.settle();
+        QVERIFY(second.waitForColor({400, 400}, background));
         EXPECT_COLOR(second.screenshot(), QPoint(400, 300), background);
         QVERIFY(second.overlayVisible());
         second.key(u"Escape"_qs);
-        second.settle();
-        QVERIFY(!second.overlayVisible());
+        QVERIFY(second.waitForOverlay(false));
         QVERIFY(second.waitForLog(u"Overlay hidden"_qs));
     }
 
@@ -110,7 +108,7 @@ private Q_SLOTS:
         session.moveTo({300, 500});
         session.mouseUp();
         session.keyUp(u"shift"_qs);
-        session.settle();
+        QVERIFY(session.waitForColor({225, 520}, kRed));
         const QImage shot = session.screenshot();
         // One segment from the first drag point (150,540) to the last (300,500).
         EXPECT_COLOR(shot, QPoint(225, 520), kRed);
@@ -134,8 +132,7 @@ private Q_SLOTS:
         EXPECT_COLOR(shot, redButton, kRed); // selected: filled with its colour
         EXPECT_COLOR(shot, QPoint(47 - 10, 190 + 50 + 17), QColor(Qt::white)); // yellow: a disc
         shown.key(u"2"_qs);
-        shown.settle();
-        EXPECT_COLOR(shown.screenshot(), QPoint(47 - 10, 190 + 50 + 17), QColor(255, 204, 0));
+        QVERIFY(shown.waitForColor({47 - 10, 190 + 50 + 17}, QColor(255, 204, 0)));
 
         // Either Shift key switches the arrow's icon; releasing one of two keeps it switched.
         const auto palette = [&shown] {
@@ -162,7 +159,7 @@ private Q_SLOTS:
         const QColor background = session.screenshot().pixelColor(800, 800);
         session.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         session.moveTo({2000, 500});
-        session.settle(900); // the tracker polls every 0.3 s
+        QVERIFY(session.waitForLog(u"Overlay moved to RIGHT"_qs));
         session.key(u"3"_qs);
         session.drag(E2ESession::line({1900, 600}, {2100, 600}, 6));
         QVERIFY(session.waitForColor({2000, 600}, kGreen));
@@ -173,18 +170,14 @@ private Q_SLOTS:
         QVERIFY(session.waitForColor({2000, 600}, kGreen));
 
         session.run(u"xrandr"_qs, {u"--delmonitor"_qs, u"RIGHT"_qs});
-        session.settle(900);
-        QImage shot = session.screenshot();
-        EXPECT_COLOR(shot, QPoint(400, 300), kRed); // back on the remaining monitor, with its own
-        QVERIFY(!E2ESession::near(shot.pixelColor(1000, 600), kGreen));
+        QVERIFY(session.waitForColor({400, 300}, kRed)); // on the remaining monitor, its own
+        QVERIFY(!E2ESession::near(session.screenshot().pixelColor(1000, 600), kGreen));
 
         session.run(u"xrandr"_qs,
                     {u"--setmonitor"_qs, u"RIGHT"_qs, u"1600/508x1000/286+1600+0"_qs, u"none"_qs});
         session.moveTo({2200, 500});
-        session.settle(1200);
-        shot = session.screenshot();
-        EXPECT_COLOR(shot, QPoint(2000, 600), kGreen); // the monitor's drawings are back
-        EXPECT_COLOR(shot, QPoint(400, 300), background);
+        QVERIFY(session.waitForColor({2000, 600}, kGreen)); // the monitor's drawings are back
+        EXPECT_COLOR(session.screenshot(), QPoint(400, 300), background);
     }
 
     void withoutACompositorEveryStrokeShowsWholeAndStaysWhenOneStarts() {

@@ -50,9 +50,9 @@ private Q_SLOTS:
         session.key(u"Escape"_qs);
         QVERIFY(session.waitForOverlay(false));
         QVERIFY(session.spawn(u"xterm"_qs, {u"-geometry"_qs, u"80x20+100+100"_qs}));
-        session.settle(1000);
-        QCOMPARE(session.run(u"xdotool"_qs, {u"search"_qs, u"--sync"_qs, u"--class"_qs, u"xterm"_qs,
-                                             u"windowfocus"_qs, u"--sync"_qs}),
+        QCOMPARE(session.run(u"xdotool"_qs,
+                             {u"search"_qs, u"--sync"_qs, u"--onlyvisible"_qs, u"--class"_qs,
+                              u"xterm"_qs, u"windowfocus"_qs, u"--sync"_qs}),
                  0);
         session.moveTo({300, 200}); // over the terminal too
 
@@ -63,7 +63,7 @@ private Q_SLOTS:
         QVERIFY(!session.log().contains(u"Hotkey Circle"_qs));
 
         session.key(u"Escape"_qs);
-        session.settle();
+        QVERIFY(session.waitForOverlay(false));
         session.key(u"ctrl+alt+a"_qs); // activates and picks the arrow
         QVERIFY(session.waitForOverlay(true));
         session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
@@ -102,9 +102,11 @@ private Q_SLOTS:
         QVERIFY(session.spawn(u"trayer"_qs,
                               {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
                                u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}));
-        session.settle(800);
+        QCOMPARE(
+            session.run(u"xdotool"_qs, {u"search"_qs, u"--sync"_qs, u"--class"_qs, u"trayer"_qs}),
+            0);
         QVERIFY(session.startApplication());
-        session.settle(1500);
+        session.settle(1500); // the first start's panel opens after a second
         QCOMPARE(session.log().count(u"Popover shown"_qs), 0); // second start: none
         // The overlay covers the whole screen, the tray's panel too, but lets the icon's
         // clicks through.
@@ -165,7 +167,13 @@ private Q_SLOTS:
         E2ESession session(options(shortcut(u"AppActivate"_qs, u"d"_qs, {14, 11}), true));
         QVERIFY2(session.start(), qPrintable(session.errorString));
         QVERIFY(session.spawn(u"openbox"_qs, {u"--config-file"_qs, u"/dev/null"_qs}));
-        session.settle(800);
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                QByteArray root;
+                session.run(u"xprop"_qs, {u"-root"_qs, u"_NET_SUPPORTING_WM_CHECK"_qs}, &root);
+                return root.contains("window id");
+            },
+            5000));
         session.moveTo({400, 400}); // the left monitor
         QVERIFY(session.startApplication());
         QVERIFY(session.waitForLog(u"Overlay shown on LEFT"_qs));
@@ -173,7 +181,9 @@ private Q_SLOTS:
         QVERIFY(session.waitForColor({450, 300}, kRed));
 
         QVERIFY(session.spawn(u"xterm"_qs, {u"-geometry"_qs, u"60x20+1700+100"_qs}));
-        session.settle(1000);
+        QCOMPARE(session.run(u"xdotool"_qs, {u"search"_qs, u"--sync"_qs, u"--onlyvisible"_qs,
+                                             u"--class"_qs, u"xterm"_qs}),
+                 0);
         session.click({1800, 200}); // the terminal, on the right monitor, takes the focus
         session.moveTo({2200, 600});
         session.settle(1200); // four polls of the screen tracker
