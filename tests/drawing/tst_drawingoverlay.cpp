@@ -15,25 +15,20 @@
 
 namespace {
 
-// X11 keycodes (evdev code + 8) of keys.
-constexpr quint32 x11(Key key) {
-    return evdevCode(key) + 8;
-}
-constexpr quint32 kX11Key4 = x11(Key::four), kX11Key1 = x11(Key::one), kX11KeyL = x11(Key::l),
-                  kX11KeySlash = x11(Key::slash), kX11KeyZ = x11(Key::z), kX11KeyA = x11(Key::a);
+const QColor kRed(255, 59, 48), kBlue(0, 122, 255);
 
-void sendKey(QWidget *view, int qtKey, quint32 scanCode, Qt::KeyboardModifiers modifiers = {},
-             QEvent::Type type = QEvent::KeyPress) {
-    QKeyEvent event(type, qtKey, modifiers, scanCode, 0, 0);
+// A key press as the X server reports it: the keycode is the key's evdev code plus 8.
+void sendKey(QWidget *view, int qtKey, Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, evdevCode(key) + 8, 0, 0);
     QApplication::sendEvent(view, &event);
 }
 
-void sendMouse(QWidget *view, QEvent::Type type, QPointF at, Qt::MouseButtons buttons,
-               Qt::KeyboardModifiers modifiers = {}) {
-    QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, buttons, modifiers);
+void sendMouse(QWidget *view, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, buttons, {});
     QApplication::sendEvent(view, &event);
 }
 
+// The overlay window as the application builds it, with a preference file of its own.
 struct Overlay {
     QTemporaryDir dir;
     PreferenceStore preferences{dir.path() + QStringLiteral("/preferences.plist")};
@@ -51,25 +46,13 @@ struct Overlay {
         hooks.configureForScreenshotHandler = &configure;
         controller = std::make_unique<MainWindowController>(
             OverlayServices{preferences, screens, compositor, notifications, hooks}, activation);
-        resize(QSize(1280, 800));
+        controller->window()->resize(QSize(1366, 768)); // a low screen
+        controller->window()->show();                   // layout happens for shown windows
+        QVERIFY(QTest::qWaitForWindowExposed(controller->window()));
     }
-    void resize(QSize size) {
-        window()->resize(size);
-        window()->show(); // layout happens for shown windows
-        QVERIFY(QTest::qWaitForWindowExposed(window()));
-    }
-    TransparentWindow *window() { return controller->window(); }
-    DrawingViewController &content() { return controller->contentViewController(); }
-    DrawingView *view() { return content().view(); }
-    DrawingViewModel &model() { return content().model; }
-
-    void drag(QPointF from, QPointF to, Qt::KeyboardModifiers modifiers = {}) {
-        sendMouse(view(), QEvent::MouseButtonPress, from, Qt::LeftButton, modifiers);
-        for (int i = 1; i <= 5; ++i)
-            sendMouse(view(), QEvent::MouseMove, from + (to - from) * i / 5, Qt::LeftButton,
-                      modifiers);
-        sendMouse(view(), QEvent::MouseButtonRelease, to, Qt::NoButton, modifiers);
-    }
+    DrawingView *view() { return controller->contentViewController().view(); }
+    DrawingViewModel &model() { return controller->contentViewController().model; }
+    const Drawings &list() { return model().drawings.value(); }
 };
 
 } // namespace
@@ -79,129 +62,83 @@ class TestDrawingOverlay : public QObject {
 private Q_SLOTS:
     void initTestCase() { QVERIFY(Localization::install()); }
 
-    void firstStartHidesThePaletteAndTheNotificationToggles() {
+    // The first start hides the palette and stores that; the menu's notification toggles it. A
+    // capture hides it with the brush; it shows again afterwards whatever was stored. On a low
+    // screen the columns move down rather than lose their top buttons.
+    void paletteIsStoredAndStaysOnScreen() {
         Overlay overlay;
+        DrawingView *view = overlay.view();
+        QVERIFY(!view->toolsVisible());
         QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), false);
-        QVERIFY(!overlay.view()->toolsVisible());
-        overlay.notifications.post(QStringLiteral("UpdateToolsOnScreen"));
-        QVERIFY(overlay.view()->toolsVisible());
-        QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), true);
-        overlay.notifications.post(QStringLiteral("UpdateToolsOnScreen"));
-        QVERIFY(!overlay.view()->toolsVisible());
-        QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), false);
+        for (bool shown : {true, false}) {
+            overlay.notifications.post(QStringLiteral("UpdateToolsOnScreen"));
+            QCOMPARE(view->toolsVisible(), shown);
+            QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), shown);
+        }
+        overlay.configure.notify(true);
+        QVERIFY(view->brush->isHidden());
+        overlay.configure.notify(false);
+        QVERIFY(view->toolsVisible() && !view->brush->isHidden());
 
-        Overlay shown(true);
-        QVERIFY(shown.view()->toolsVisible());
+        const QRect tools = view->shapesRadioGroup->geometry();
+        const QRect colors = view->colorsRadioGroup->geometry();
+        QCOMPARE(QPoint(tools.left(), colors.left()), QPoint(30, 30));
+        QCOMPARE(768 - tools.bottom() - 1, 58); // 110 on a screen high enough
+        QCOMPARE(tools.top() - colors.bottom() - 1, 30);
     }
 
-    void paletteStaysOnScreen_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("toolsBottomGap");
-        QTest::newRow("1080") << QSize(1920, 1080) << 110;
-        QTest::newRow("768") << QSize(1366, 768) << 58;
-    }
-    void paletteStaysOnScreen() {
-        QFETCH(QSize, size);
-        QFETCH(int, toolsBottomGap);
-        Overlay overlay(true);
-        overlay.resize(size);
-        const QRect tools = overlay.view()->shapesRadioGroup->geometry();
-        const QRect colors = overlay.view()->colorsRadioGroup->geometry();
-        QCOMPARE(tools.size(), QSize(35, 235));
-        QCOMPARE(colors.size(), QSize(35, 435));
-        QCOMPARE(tools.left(), 30);
-        QCOMPARE(colors.left(), 30);
-        QCOMPARE(size.height() - (tools.y() + tools.height()), toolsBottomGap);
-        QCOMPARE(tools.y() - (colors.y() + colors.height()), 30);
-        QVERIFY(colors.top() >= 10);
-    }
-
+    // Keys pick colours and tools on the palette, which feeds the model; drawing keys with
+    // Ctrl are swallowed. Shift, through the window system (which keeps the keyboard's
+    // modifier state), straightens and switches the arrow's icon; slash toggles the help panel.
     void keysDriveThePaletteAndThePaletteFeedsTheModel() {
         Overlay overlay(true);
         DrawingView *view = overlay.view();
-        // The palette's first buttons are the model's start: red and the pen.
-        QCOMPARE(overlay.model().selectedColor(), QColor(255, 59, 48));
+        QCOMPARE(overlay.model().selectedColor(), kRed); // the palette's first buttons
         QCOMPARE(overlay.model().selectedShape, Shape::pen);
-
-        sendKey(view, Qt::Key_4, kX11Key4);
-        const QColor blue(0, 122, 255);
-        QCOMPARE(overlay.model().selectedColor(), blue);
-        QCOMPARE(view->brush->backgroundColor(), blue);
-        for (ShapeRadioButton *button : view->shapesRadioGroup->buttons())
-            QCOMPARE(button->tintColor(), blue);
-
-        sendKey(view, Qt::Key_L, kX11KeyL); // the second tool button, though `line` is 2
+        sendKey(view, Qt::Key_4, Key::four, Qt::ControlModifier);
+        QCOMPARE(overlay.model().selectedColor(), kRed);
+        sendKey(view, Qt::Key_4, Key::four);
+        QCOMPARE(overlay.model().selectedColor(), kBlue);
+        QCOMPARE(view->brush->backgroundColor(), kBlue);
+        QCOMPARE(view->shapesRadioGroup->buttons().at(0)->tintColor(), kBlue);
+        sendKey(view, Qt::Key_L, Key::l); // the second tool button, though `line` is 2
         QCOMPARE(overlay.model().selectedShape, Shape::line);
         QCOMPARE(view->shapesRadioGroup->buttons().at(1)->radioState(), RadioButtonState::selected);
+        sendKey(view, Qt::Key_Exclam, Key::one, Qt::ShiftModifier); // Shift+1 is the key of "1"
+        QCOMPARE(overlay.model().selectedColor(), kRed);
 
-        overlay.drag({100, 100}, {200, 150});
-        QCOMPARE(overlay.model().drawings.value().size(), std::size_t(1));
-        QCOMPARE(*overlay.model().drawings.value().back()->strokeColor, blue);
+        const ShapeRadioButton *arrow = view->shapesRadioGroup->buttons().at(2);
+        QTest::keyPress(view->window()->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
+        QVERIFY(overlay.model().enableModification.value() && arrow->modified());
+        QTest::keyRelease(view->window()->windowHandle(), Qt::Key_Shift);
+        QVERIFY(!overlay.model().enableModification.value() && !arrow->modified());
 
-        // Shift+1 on the physical key of "1" picks the first colour.
-        sendKey(view, Qt::Key_Exclam, kX11Key1, Qt::ShiftModifier);
-        QCOMPARE(overlay.model().selectedColor(), QColor(255, 59, 48));
-    }
-
-    void keyEquivalentsAreSwallowedAndZUndoes() {
-        Overlay overlay(true);
-        DrawingView *view = overlay.view();
-        sendKey(view, Qt::Key_4, kX11Key4, Qt::ControlModifier); // Ctrl+4: swallowed
-        QCOMPARE(overlay.model().selectedColor(), QColor(255, 59, 48));
-        QVERIFY(overlay.content().performKeyEquivalent(
-            KeyEvent{carbonKeyCode(Key::r), QStringLiteral("r"), ModifierCommand, false}));
-        QVERIFY(!overlay.content().performKeyEquivalent(
-            KeyEvent{carbonKeyCode(Key::z), QStringLiteral("z"), ModifierCommand, false}));
-
-        overlay.drag({100, 100}, {200, 150});
-        sendKey(view, Qt::Key_Z, kX11KeyZ, Qt::ControlModifier);
-        QVERIFY(overlay.model().drawings.value().empty());
-        sendKey(view, Qt::Key_Z, kX11KeyZ, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(overlay.model().drawings.value().size(), std::size_t(1));
-    }
-
-    void brushHidesWhileDrawingAndShiftSwitchesTheArrowIcon() {
-        Overlay overlay(true);
-        DrawingView *view = overlay.view();
-        sendMouse(view, QEvent::MouseMove, {300, 200}, Qt::NoButton);
-        QCOMPARE(view->brush->geometry().center(), QPoint(300, 200) - QPoint(1, 1));
-        sendMouse(view, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton);
-        QVERIFY(view->brush->isHidden());
-        sendMouse(view, QEvent::MouseMove, {340, 260}, Qt::LeftButton);
-        sendMouse(view, QEvent::MouseButtonRelease, {340, 260}, Qt::NoButton);
-        QVERIFY(!view->brush->isHidden());
-        QCOMPARE(view->brush->pos(), QPoint(337, 257));
-
-        const auto arrow = view->shapesRadioGroup->buttons().at(2);
-        const auto pen = view->shapesRadioGroup->buttons().at(0);
-        // Through the window system, which keeps the keyboard's modifier state.
-        QWindow *window = overlay.window()->windowHandle();
-        QTest::keyPress(window, Qt::Key_Shift, Qt::ShiftModifier);
-        QVERIFY(overlay.model().enableModification.value());
-        QVERIFY(arrow->modified() && pen->modified());
-        QCOMPARE(ShapeRadioButton::imageName(Shape::arrow, arrow->modified()),
-                 QStringLiteral("iconArrowModified-1"));
-        QTest::keyRelease(window, Qt::Key_Shift);
-        QVERIFY(!overlay.model().enableModification.value());
-        QVERIFY(!arrow->modified());
-    }
-
-    void slashTogglesTheHelpPanelAndScreenshotsHideTheTools() {
-        Overlay overlay(false);
-        DrawingView *view = overlay.view();
         view->infoView->show();
-        sendKey(view, Qt::Key_Slash, kX11KeySlash);
-        QVERIFY(view->infoView->isHidden());
-        QCOMPARE(Preferences::infoMessageHidden.stored(overlay.preferences), true);
-        sendKey(view, Qt::Key_Slash, kX11KeySlash);
-        QVERIFY(!view->infoView->isHidden());
-        QCOMPARE(Preferences::infoMessageHidden.stored(overlay.preferences), false);
+        for (bool hidden : {true, false}) {
+            sendKey(view, Qt::Key_Slash, Key::slash);
+            QCOMPARE(view->infoView->isHidden(), hidden);
+            QCOMPARE(Preferences::infoMessageHidden.stored(overlay.preferences), hidden);
+        }
+    }
 
-        overlay.configure.notify(true);
+    // The brush follows the pointer and hides while drawing; Ctrl+Z and Ctrl+Shift+Z undo and
+    // redo the stroke.
+    void drawingHidesTheBrushAndCtrlZUndoes() {
+        Overlay overlay(true);
+        DrawingView *view = overlay.view();
+        sendMouse(view, QEvent::MouseMove, {100, 100}, Qt::NoButton);
+        QCOMPARE(view->brush->geometry().center(), QPoint(99, 99));
+        sendMouse(view, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseMove, {200, 150}, Qt::LeftButton);
         QVERIFY(view->brush->isHidden());
-        overlay.configure.notify(false); // after a capture the tools show, whatever was stored
-        QVERIFY(view->toolsVisible());
+        sendMouse(view, QEvent::MouseButtonRelease, {200, 150}, Qt::NoButton);
         QVERIFY(!view->brush->isHidden());
+        QCOMPARE(view->brush->pos(), QPoint(197, 147));
+        QCOMPARE(overlay.list().size(), std::size_t(1));
+        sendKey(view, Qt::Key_Z, Key::z, Qt::ControlModifier);
+        QVERIFY(overlay.list().empty());
+        sendKey(view, Qt::Key_Z, Key::z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(overlay.list().size(), std::size_t(1));
     }
 };
 
