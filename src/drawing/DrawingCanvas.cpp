@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <utility>
 
 void DrawingCanvas::resize(const QSize &size, qreal devicePixelRatio) {
@@ -124,6 +125,18 @@ void DrawingCanvas::paint(QPainter &painter, const QRegion &exposed) {
 
 void DrawingCanvas::paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
                                 const std::function<void(QPainter &)> &over) {
+    // In strips, so that repainting the whole screen needs little memory. A shape being drawn
+    // paints only the part of itself near the area, which would show at the strips' seams.
+    const int stripRows = m_live ? exposed.height() : 32;
+    for (int top = exposed.top(); top <= exposed.bottom(); top += stripRows) {
+        const QRect strip(exposed.left(), top, exposed.width(),
+                          std::min(stripRows, exposed.bottom() + 1 - top));
+        paintOpaqueStrip(painter, strip, coverage, over);
+    }
+}
+
+void DrawingCanvas::paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
+                                     const std::function<void(QPainter &)> &over) {
     const QRect device =
         QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio)
             .toAlignedRect() &

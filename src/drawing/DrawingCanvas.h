@@ -43,6 +43,8 @@ public:
 private:
     void rebuild(const Drawings &list, std::size_t count);
     void bake(const std::shared_ptr<Renderable> &shape);
+    void paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
+                          const std::function<void(QPainter &)> &over);
     QRegion liveDirtyArea(const std::shared_ptr<Renderable> &live);
 
     QSize m_size;

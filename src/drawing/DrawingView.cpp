@@ -100,7 +100,11 @@ void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
 
 void DrawingView::moveBrush(const QPointF &point) {
     const int width = brush->width();
-    brush->move(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
+    m_brushAt = QPoint(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
+    if (m_frame.isActive())
+        return; // like a stroke, the dot moves at most once a frame
+    brush->move(m_brushAt);
+    startFrames();
 }
 
 void DrawingView::invalidate(const QRegion &area) {
@@ -124,9 +128,12 @@ void DrawingView::startFrames() {
 
 void DrawingView::nextFrame() {
     sendShape();
+    const bool brushMoves = brush->pos() != m_brushAt;
+    if (brushMoves)
+        brush->move(m_brushAt);
     if (!m_pending.isEmpty())
         update(std::exchange(m_pending, {}));
-    else if (m_unsent.isEmpty())
+    else if (m_unsent.isEmpty() && !brushMoves)
         m_frame.stop();
 }
 

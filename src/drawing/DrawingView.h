@@ -71,6 +71,7 @@ private:
     PreferenceStore &m_preferences;
     DrawingCanvas m_canvas;
     QRegion m_pending;
+    QPoint m_brushAt; // where the next frame puts the brush dot
     QTimer m_frame;
     bool m_shaped = false;
     // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
