@@ -22,7 +22,7 @@ class TestHotKeysController : public QObject {
     int press(const KeyCombo &combo) {
         return m_backend->pressCombination(combo.carbonKeyCode, combo.carbonModifiers).value_or(1);
     }
-    int send(HotKeyEvent event) { return m_backend->deliver(&event).value_or(1); }
+    int send(const HotKeyEvent &event) { return m_backend->deliver(event).value_or(1); }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -32,50 +32,41 @@ private Q_SLOTS:
     void cleanup() {
         // Every hotkey a test made is gone again, and so is everything registered for it.
         QVERIFY(HotKeysController::hotKeys().empty());
-        QVERIFY(m_backend->registrations().isEmpty());
+        QVERIFY(m_backend->registrations.isEmpty());
     }
 
     // Runs first: it needs the registry as the process starts.
     void idsCountUpAndARefusedHotKeyStaysSilentUntilResumed() {
         m_backend->refused = {{kCommandShiftK.carbonKeyCode, kCommandShiftK.carbonModifiers}};
         auto refused = HotKey::create(kCommandShiftK, [] {});
-        QCOMPARE(m_log.size(), 1);
-        QVERIFY2(m_log[0].contains(u"hotkey Ctrl+Shift+K (\u21E7\u2318K): another program"_qs),
-                 qPrintable(m_log[0]));
+        QVERIFY2(m_log.size() == 1 &&
+                     m_log[0].contains(u"hotkey Ctrl+Shift+K (\u21E7\u2318K): another program"_qs),
+                 qPrintable(m_log.join(u'\n')));
         // Its entry stays, without a registration, and installs no handler.
         QVERIFY(!HotKeysController::hotKeys().at(1).carbonEventHotKey &&
                 m_backend->installedHandlers == 0);
 
         auto paused = HotKey::create(kOptionF5);
-        QCOMPARE(m_backend->registration(96, 0x800)->hotKeyID, (EventHotKeyID{0x507A486B, 2}));
         paused->setPaused(true);
-        QVERIFY(m_backend->registrations().isEmpty());
+        QVERIFY(m_backend->registrations.isEmpty());
         m_backend->refused.clear();
-        refused->setPaused(true);
-        refused->setPaused(false);
-        refused->setPaused(false); // resuming a running hotkey changes nothing
-        QCOMPARE(m_backend->registrations().size(), 1);
-        QCOMPARE(m_backend->registrations()[0].hotKeyID.id, 3u); // ids are never reused
-        QCOMPARE(press(kCommandShiftK), noErr);
-        QCOMPARE(m_backend->installedHandlers, 1);
+        for (const bool pause : {true, false, false}) // resuming a running hotkey changes nothing
+            refused->setPaused(pause);
+        QCOMPARE(m_backend->registrations.size(), 1);
+        QCOMPARE(m_backend->registrations[0].hotKeyID.id, 3u); // ids are never reused
+        QVERIFY(press(kCommandShiftK) == noErr && m_backend->installedHandlers == 1);
     }
 
     void eventsReachTheirHandlers() {
         QStringList calls;
         auto hotKey = HotKey::create(
             kOptionF5, [&] { calls << "down"; }, [&] { calls << "up"; });
-        const quint32 id = HotKeysController::hotKeysCount();
+        const quint32 id = HotKeysController::hotKeysCount(), ours = HotKeysController::signature();
         auto other = HotKey::create(kControlSpace, [] { QFAIL("wrong hotkey"); });
-        const quint32 ours = HotKeysController::signature();
         QCOMPARE(press(kOptionF5), noErr);
         QCOMPARE(send({kEventHotKeyReleased, {ours, id}}), noErr);
-        // Events of another kind, process or id, or none at all, are not handled.
-        QCOMPARE(send({7, {ours, id}}), eventNotHandledErr);
-        QCOMPARE(send({kEventHotKeyPressed, {0x61626364, id}}), eventNotHandledErr);
-        QCOMPARE(send({kEventHotKeyPressed, {ours, id + 1000}}), eventNotHandledErr);
-        QCOMPARE(m_backend->deliver(nullptr), std::optional(eventNotHandledErr));
-        QCOMPARE(send({kEventHotKeyPressed, {ours, id}, eventParameterNotFoundErr}),
-                 eventParameterNotFoundErr);
+        // A release whose hotkey is gone, or that has no handler, is not handled.
+        QCOMPARE(send({kEventHotKeyReleased, {ours, id + 1000}}), eventNotHandledErr);
         hotKey->setKeyUpHandler({});
         QCOMPARE(send({kEventHotKeyReleased, {ours, id}}), eventNotHandledErr);
         QCOMPARE(calls, (QStringList{"down", "up"}));
@@ -92,10 +83,8 @@ private Q_SLOTS:
             }); // releases this hotkey
             runs->append(u'1');
         });
-        press(kOptionF5);
-        press(kControlSpace);
+        QVERIFY(press(kOptionF5) == noErr && press(kControlSpace) == noErr);
         QCOMPARE(*runs, u"12"_qs);
-        owner.reset();
     }
 };
 

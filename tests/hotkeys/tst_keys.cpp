@@ -50,45 +50,32 @@ private Q_SLOTS:
         for (quint32 code : {10u, 127u, 0xFFFFFFFFu}) // no key, the table's end, far beyond
             QCOMPARE(keyFromCarbonKeyCode(code), std::nullopt);
         // A name must match whole; one that matches none gives the key `a`.
-        for (const QString &name : {QString(), u"f21"_qs, u" a"_qs, u"\u21A9"_qs, u"\uF860F10"_qs})
+        for (const QString &name : {QString(), u"f21"_qs, u" b"_qs, u"\u21A9"_qs, u"\uF860F10"_qs})
             QVERIFY2(KeyCombo(name, 0).carbonKeyCode == 0, qPrintable(name));
     }
 
     void combinations() {
-        // Each flag has its own Carbon bit; Caps Lock and device-dependent bits are ignored.
-        const ModifierFlags flags[] = {ModifierCommand, ModifierShift, ModifierOption,
-                                       ModifierControl};
-        const quint32 carbon[] = {0x100, 0x200, 0x800, 0x1000};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(carbonFlags(flags[i] | 0x10000 | 0x800000 | 0xFF), carbon[i]);
-            QCOMPARE(modifierFlagsFromCarbon(carbon[i] | 0x400 | 0xE000), flags[i]);
-        }
+        // Caps Lock, Fn and device-dependent bits are ignored both ways.
+        QCOMPARE(carbonFlags(kDeviceIndependentModifiers | 0x10000 | 0x800000 | 0xFF), 0x1B00u);
+        QCOMPARE(modifierFlagsFromCarbon(0xFFFF), kDeviceIndependentModifiers);
         // The desktop's names follow Qt, with a PC keyboard's names for some positions.
         const std::tuple<KeyCombo, QString, QString> cases[] = {
             {KeyCombo(Key::f5, kDeviceIndependentModifiers), u"\u2303\u2325\u21E7\u2318\uF860F5"_qs,
              u"Meta+Ctrl+Alt+Shift+F5"_qs},
-            {KeyCombo(Key::f10, 0), u"\uF861F10"_qs, u"F10"_qs},
             {KeyCombo(Key::keypad1, ModifierOption), u"\u23251"_qs, u"Alt+Num+1"_qs},
             {KeyCombo(Key::function, ModifierOption), u"\u2325fn"_qs, u"Alt+Fn"_qs},
             {KeyCombo(10, CarbonShift | CarbonCommand), u"\u21E7\u2318"_qs, u"Ctrl+Shift"_qs},
             {KeyCombo(Key::help, 0), u"?\u20DD"_qs, u"Ins"_qs},
-            {KeyCombo(Key::delete_, 0), u"\u232B"_qs, u"Backspace"_qs},
-            {KeyCombo(Key::forwardDelete, 0), u"\u2326"_qs, u"Del"_qs},
-            {KeyCombo(Key::keypadClear, 0), u"\u2327"_qs, u"NumLock"_qs},
             {KeyCombo(Key::control, 0), u"\u2303"_qs, u"Meta"_qs}};
         for (const auto &[combo, glyphs, text] : cases) {
             QCOMPARE(combo.description(), glyphs);
             QCOMPARE(combo.nativeText(), text);
         }
-    }
 
-    void dictionaryForm() {
+        // The dictionary form takes only integers within 32 bits.
         const KeyCombo combo(0xFFFFFFFF, 0x1900);
-        QCOMPARE(combo.dictionary(), (QVariantMap{{u"keyCode"_qs, qint64(0xFFFFFFFF)},
-                                                  {u"modifiers"_qs, qint64(0x1900)}}));
         QCOMPARE(KeyCombo::fromDictionary(combo.dictionary()), std::optional(combo));
         QCOMPARE(read(49u, quint64(256)), std::optional(KeyCombo(49, 256)));
-        // Only integers within 32 bits count.
         const std::pair<QVariant, QVariant> invalid[] = {
             {u"49"_qs, 256}, {49, {}}, {-1LL, 256}, {1LL << 32, 256}, {49, ~0ULL}};
         for (const auto &[keyCode, modifiers] : invalid)

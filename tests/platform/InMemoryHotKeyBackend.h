@@ -16,6 +16,7 @@ public:
         void *reference = nullptr;
     };
     QList<std::pair<quint32, quint32>> refused; // (key code, Carbon modifiers)
+    QList<Registration> registrations;          // oldest first
     int installedHandlers = 0;
 
     int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature, quint32 id,
@@ -23,12 +24,12 @@ public:
         if (refused.contains(std::pair(keyCode, carbonModifiers)))
             return eventHotKeyExistsErr;
         *reference = reinterpret_cast<void *>(++m_lastReference);
-        m_registrations.append({keyCode, carbonModifiers, {signature, id}, *reference});
+        registrations.append({keyCode, carbonModifiers, {signature, id}, *reference});
         return noErr;
     }
     int unregisterHotKey(void *reference) override {
         const auto ends = [&](const Registration &entry) { return entry.reference == reference; };
-        return m_registrations.removeIf(ends) ? noErr : eventHotKeyInvalidErr;
+        return registrations.removeIf(ends) ? noErr : eventHotKeyInvalidErr;
     }
     int installEventHandler(EventHandler handler, void **reference) override {
         m_handler = std::move(handler);
@@ -38,20 +39,18 @@ public:
     }
 
     // The installed handler's answer to an event (or none); nothing without a handler.
-    std::optional<int> deliver(const HotKeyEvent *event) {
-        return m_handler ? std::optional(m_handler(event)) : std::nullopt;
+    std::optional<int> deliver(const HotKeyEvent &event) {
+        return m_handler ? std::optional(m_handler(&event)) : std::nullopt;
     }
     // The user pressing a combination: delivered only when it is registered.
     std::optional<int> pressCombination(quint32 keyCode, quint32 carbonModifiers) {
         const std::optional<Registration> entry = registration(keyCode, carbonModifiers);
-        const HotKeyEvent event{kEventHotKeyPressed, entry ? entry->hotKeyID : EventHotKeyID()};
-        return entry ? deliver(&event) : std::nullopt;
+        return entry ? deliver({kEventHotKeyPressed, entry->hotKeyID}) : std::nullopt;
     }
 
-    const QList<Registration> &registrations() const { return m_registrations; }
     // The newest registration of the combination, which has its presses.
     std::optional<Registration> registration(quint32 keyCode, quint32 carbonModifiers) const {
-        for (auto entry = m_registrations.crbegin(); entry != m_registrations.crend(); ++entry) {
+        for (auto entry = registrations.crbegin(); entry != registrations.crend(); ++entry) {
             if (entry->keyCode == keyCode && entry->carbonModifiers == carbonModifiers)
                 return *entry;
         }
@@ -59,7 +58,6 @@ public:
     }
 
 private:
-    QList<Registration> m_registrations;
     EventHandler m_handler;
     quintptr m_lastReference = 0; // references are unique tokens, never dereferenced
 };

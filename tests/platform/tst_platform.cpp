@@ -15,10 +15,9 @@ class TestPlatform : public QObject {
 private Q_SLOTS:
     void logLineAndFatalError() {
         QProcess child; // this program, as main answers --fatal
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fatal")});
+        child.start(QCoreApplication::applicationFilePath(), {u"--fatal"_qs});
         QVERIFY(child.waitForFinished(10000));
-        QCOMPARE(child.readAllStandardOutput(),
-                 QByteArray("\U0001F535 [tst_platform] flagged 42 true\n"));
+        QCOMPARE(child.readAllStandardOutput(), "\U0001F535 [tst_platform] flagged 42 true\n"_qba);
         const QByteArray error = child.readAllStandardError();
         QVERIFY2(child.exitStatus() == QProcess::CrashExit &&
                      error.contains("Fatal error: tst_platform.cpp:main:") &&
@@ -30,10 +29,10 @@ private Q_SLOTS:
         NotificationCenter center;
         auto gone = std::make_unique<QObject>();
         QStringList heard;
-        center.addObserver(gone.get(), QStringLiteral("n"), [&](const auto &) { heard << "gone"; });
-        center.addObserver(this, QStringLiteral("n"), [&](const auto &n) { heard << n.name; });
+        center.addObserver(gone.get(), u"n"_qs, [&](const auto &) { heard << "gone"; });
+        center.addObserver(this, u"n"_qs, [&](const auto &n) { heard << n.name; });
         gone.reset(); // held weakly: it just stops hearing
-        center.post(QStringLiteral("n"));
+        center.post(u"n"_qs);
         QCOMPARE(heard, QStringList{"n"});
     }
 
@@ -49,13 +48,12 @@ private Q_SLOTS:
     void everyTextIdHasAnEnglishText() {
         QVERIFY(Localization::install());
         QString sources;
-        QDirIterator files(QStringLiteral(QUILLORY_SOURCE_DIR "/src"),
-                           QDirIterator::Subdirectories);
+        QDirIterator files(QUILLORY_SOURCE_DIR u"/src"_qs, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             QFile file(files.next());
             sources += file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
         }
-        const QRegularExpression call(QStringLiteral("(?:qtTrId|QT_TRID_NOOP)\\(\"([^\"]+)\"\\)"));
+        const QRegularExpression call(u"(?:qtTrId|QT_TRID_NOOP)\\(\"([^\"]+)\"\\)"_qs);
         QVERIFY(sources.count(call) >= 8);
         for (const auto &match : call.globalMatch(sources)) {
             const QString id = match.captured(1), text = qtTrId(qPrintable(id));
