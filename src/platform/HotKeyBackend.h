@@ -5,8 +5,8 @@
 #include <functional>
 
 // The system-wide hotkey service, in the shape of the macOS Carbon hotkey calls so that the
-// registry above it keeps their behaviour. On X11 a registration is a key
-// grab on the root window; another client's grab (BadAccess) is a non-zero status.
+// registry above it keeps their behaviour. On X11 a registration is a key grab on the root
+// window; another client's grab (BadAccess) is a non-zero status.
 //
 // Everything happens on the main thread: events are delivered from the main event loop.
 
