@@ -91,10 +91,9 @@ void DrawingViewController::viewDidLoad() {
     model.view = view;
 
     // Without a compositor the window is shaped to what it shows and the pointer grabbed.
-    CompositorWatcher &compositor = m_compositor;
-    connect(&compositor, &CompositorWatcher::runningChanged, this,
+    connect(&m_compositor, &CompositorWatcher::runningChanged, this,
             &DrawingViewController::followCompositor);
-    followCompositor(compositor.isRunning());
+    followCompositor(m_compositor.isRunning());
 }
 
 void DrawingViewController::viewDidAppear() {

@@ -48,9 +48,7 @@ void AppActivation::activate(QWidget *front) {
         front->activateWindow();
         m_lastFocused = front;
     }
-    if (!followsApplicationState())
-        setActive(true);
-    else if (QGuiApplication::applicationState() == Qt::ApplicationActive)
+    if (!followsApplicationState() || QGuiApplication::applicationState() == Qt::ApplicationActive)
         setActive(true);
 }
 

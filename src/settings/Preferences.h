@@ -21,7 +21,6 @@ template <typename T> struct Preference {
     T value(PreferenceStore &store) const { return stored(store).value_or(fallback); }
     bool set(PreferenceStore &store, const T &value) const;
     bool isStored(PreferenceStore &store) const { return store.contains(key()); }
-    bool remove(PreferenceStore &store) const { return store.remove(key()); }
 };
 
 template <> inline std::optional<bool> Preference<bool>::stored(PreferenceStore &store) const {
