@@ -160,17 +160,23 @@ void RenderableLine::render(QPainter &painter, const QRectF &area) {
     // Only the segments that can paint into the area. One left out ends at points farther from
     // the area than their joins reach, so the caps its neighbours get there instead of joins do
     // not show in the area either. Stroking the whole path would cost as much as its length.
+    // No join reaches farther than the miter limit allows, so most segments are ruled out by one
+    // rectangle test; the exact reach is worked out only for those near the area.
+    const double farthest = lineWidth * miterLimit + 1.0;
+    const QRectF near = area.adjusted(-farthest, -farthest, farthest, farthest);
     QPainterPath part;
     bool open = false;
-    double reachBefore = reachAt(path, 0, lineWidth);
     for (int i = 1; i < path.elementCount(); ++i) {
-        const double reachAfter = reachAt(path, i, lineWidth);
-        const double margin = std::max(reachBefore, reachAfter) + 1.0;
-        reachBefore = reachAfter;
         const QPointF from = path.elementAt(i - 1);
         const QPointF to = path.elementAt(i);
-        if (!area.adjusted(-margin, -margin, margin, margin)
-                 .intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5))) {
+        const QRectF segment = QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
+        bool paints = near.intersects(segment);
+        if (paints) {
+            const double margin =
+                std::max(reachAt(path, i - 1, lineWidth), reachAt(path, i, lineWidth)) + 1.0;
+            paints = area.adjusted(-margin, -margin, margin, margin).intersects(segment);
+        }
+        if (!paints) {
             open = false;
             continue;
         }
