@@ -1,8 +1,10 @@
 #include "app/AppDelegate.h"
 #include "app/CustomApplication.h"
+#include "app/NotificationDelegate.h"
 #include "app/RequestChannels.h"
 #include "core/Tool.h"
 #include "drawing/DrawingHooks.h"
+#include "drawing/DrawingView.h"
 #include "drawing/MainWindowController.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/AppActivation.h"
@@ -11,8 +13,10 @@
 #include "platform/InstanceChannel.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
+#include "platform/UserNotifications.h"
 #include "platform/X11HotKeyBackend.h"
 #include "screens/ScreenDaemon.h"
+#include "screenshots/Screenshotter.h"
 #include "settings/PreferenceStore.h"
 
 #include <QApplication>
@@ -133,15 +137,39 @@ int main(int argc, char *argv[]) {
         ~ReleaseHotKeyBackend() { HotKeysController::setBackend(nullptr); }
     } releaseHotKeyBackend;
 
+    UserNotifications userNotifications;
+    NotificationDelegate notificationDelegate(userNotifications,
+                                              requests.screenshotNotificationActivated);
+    Screenshotter screenshotter(
+        {preferences, userNotifications, requests.screenshotNotificationActivated});
+    Screenshotter::setShared(&screenshotter);
+
     DrawingHooks hooks;
     hooks.screenChanged = &screens.screenChanged;
+    hooks.configureForScreenshotHandler = &screenshotter.configureForScreenshotHandler;
+    hooks.saveScreenshot = [&screenshotter](QScreen *screen) {
+        screenshotter.saveScreenshot(screen);
+    };
+    hooks.copyScreenshot = [&screenshotter](QScreen *screen) {
+        screenshotter.copyScreenshot(screen);
+    };
     hooks.saveScreenshotRequest = &requests.saveScreenshotRequest;
     hooks.copyScreenshotRequest = &requests.copyScreenshotRequest;
     hooks.hideApplication = [&activation] { activation.hide(); };
 
     MainWindowController overlay({preferences, screens, compositor, notifications, hooks},
                                  activation);
-    AppDelegate delegate({preferences, activation, screens, notifications, requests, overlay});
+    AppDelegate delegate({preferences, activation, screens, notifications, requests, overlay,
+                          QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE))});
+    screenshotter.dialogParent = [&overlay] { return overlay.window(); };
+    // Without a compositor the grab shows the desktop without the overlay; its own picture
+    // goes over it.
+    screenshotter.overlayImage = [&overlay](QScreen *screen) {
+        DrawingView *view = overlay.contentViewController().view();
+        if (!view || !view->isShaped() || !view->isVisible() || view->screen() != screen)
+            return QImage();
+        return view->overlayImage();
+    };
     hooks.closePopover = [&delegate] { delegate.closePopover(); };
 
     // The commands an application menu would carry, as keys while Quillory is active.

@@ -39,5 +39,25 @@
         <source>Shortcuts and colours will be set here.</source>
         <translation>Shortcuts and colours will be set here.</translation>
     </message>
+    <message id="screenshot.locationPicker.title">
+        <source>Choose a Folder for Screenshots</source>
+        <translation>Choose a Folder for Screenshots</translation>
+    </message>
+    <message id="screenshot.notification.title">
+        <source>Quillory</source>
+        <translation>Quillory</translation>
+    </message>
+    <message id="screenshot.notification.success">
+        <source>Screenshot saved to %1</source>
+        <translation>Screenshot saved to %1</translation>
+    </message>
+    <message id="screenshot.notification.success.clipboard">
+        <source>Screenshot copied to the clipboard</source>
+        <translation>Screenshot copied to the clipboard</translation>
+    </message>
+    <message id="screenshot.notification.error">
+        <source>The screenshot could not be taken or saved</source>
+        <translation>The screenshot could not be taken or saved</translation>
+    </message>
 </context>
 </TS>

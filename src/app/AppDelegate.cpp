@@ -13,8 +13,10 @@
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
 
+#include <QDesktopServices>
 #include <QIcon>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <optional>
@@ -48,6 +50,7 @@ AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
     , m_notifications(collaborators.notifications)
     , m_requests(collaborators.requests)
     , m_overlay(collaborators.overlay)
+    , m_reviewPage(collaborators.reviewPage)
     , m_statusItem(std::make_unique<QSystemTrayIcon>()) {
     connect(&m_activation, &AppActivation::didBecomeActive, this,
             &AppDelegate::applicationDidBecomeActive);
@@ -58,7 +61,6 @@ AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
 AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching() {
-    // User notifications and the rating prompt join the launch with their own features.
     m_overlay.showWindow(this);
 
     m_statusItem->setIcon(QIcon(QStringLiteral(":/icons/statusbar-icon.svg")));
@@ -83,6 +85,62 @@ void AppDelegate::applicationDidFinishLaunching() {
         Preferences::firstTimeMenu.set(m_preferences, true);
         QTimer::singleShot(1000, this, [this] { statusButtonClicked(false); });
     }
+    rateSchedule(QDateTime::currentDateTime());
+}
+
+// --- rating prompt ---
+
+qint64 AppDelegate::daysSince(const QDateTime &date, const QDateTime &now) {
+    return date.secsTo(now) / 86400; // truncated toward zero
+}
+
+bool AppDelegate::rateSchedule(const QDateTime &now) {
+    const std::optional<QDateTime> first = Preferences::firstAppInstallDate.stored(m_preferences);
+    if (!first) {
+        Preferences::firstAppInstallDate.set(m_preferences, now);
+        Preferences::lastRateAlertShowDate.set(m_preferences, now);
+        return false;
+    }
+    if (Preferences::rateDone.isStored(m_preferences) || daysSince(*first, now) < 3)
+        return false;
+    const std::optional<QDateTime> last = Preferences::lastRateAlertShowDate.stored(m_preferences);
+    if (!last || daysSince(*last, now) < 1)
+        return false;
+    if (m_reviewPage.isEmpty())
+        return false; // nowhere to send the user yet
+    QTimer::singleShot(0, this, &AppDelegate::showRateusAlert);
+    return true;
+}
+
+void AppDelegate::showRateusAlert() {
+    // Above the overlay, which stays on top of other windows.
+    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quillory"),
+                                  QStringLiteral("Enjoying Quillory? Spread the word and share "
+                                                 "with others. Rate us on the app store."),
+                                  QMessageBox::NoButton, m_overlay.window());
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowFlag(Qt::WindowStaysOnTopHint);
+    QPushButton *rate = alert->addButton(QStringLiteral("Rate Now"), QMessageBox::AcceptRole);
+    QPushButton *no = alert->addButton(QStringLiteral("No, thanks!"), QMessageBox::RejectRole);
+    alert->setEscapeButton(no);
+    connect(rate, &QPushButton::clicked, this, &AppDelegate::btnYesRate);
+    connect(no, &QPushButton::clicked, this, &AppDelegate::btnNoCLicked);
+    AlertRateus = alert;
+    alert->exec();
+    Preferences::lastRateAlertShowDate.set(m_preferences, QDateTime::currentDateTime());
+}
+
+void AppDelegate::btnYesRate() {
+    Preferences::rateDone.set(m_preferences, true);
+    if (!QDesktopServices::openUrl(m_reviewPage))
+        QLOG("Could not open", m_reviewPage.toString());
+    if (AlertRateus)
+        AlertRateus->close();
+}
+
+void AppDelegate::btnNoCLicked() {
+    if (AlertRateus)
+        AlertRateus->close();
 }
 
 void AppDelegate::applicationDidBecomeActive() {

@@ -3,8 +3,12 @@
 #include "core/Tool.h"
 #include "hotkeys/HotKey.h"
 
+#include <QDateTime>
+#include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QSystemTrayIcon>
+#include <QUrl>
 
 #include <array>
 #include <functional>
@@ -36,6 +40,9 @@ public:
         NotificationCenter &notifications;
         RequestChannels &requests;
         MainWindowController &overlay;
+        // The product's review page, which the rating prompt opens; while it is empty the
+        // prompt's schedule keeps its dates but no prompt is shown.
+        QUrl reviewPage = {};
     };
 
     explicit AppDelegate(const Collaborators &collaborators, QObject *parent = nullptr);
@@ -94,6 +101,15 @@ public:
     void helpPressed(QObject * = nullptr);
     void closePopover();
 
+    // The rating prompt: due at a launch three full days after the first one, at most once a
+    // day, until the user goes to rate. Returns whether it is due now (and schedules it).
+    bool rateSchedule(const QDateTime &now);
+    static qint64 daysSince(const QDateTime &date, const QDateTime &now);
+    void showRateusAlert();
+    void btnYesRate();
+    void btnNoCLicked();
+    QPointer<QMessageBox> AlertRateus;
+
     // Shows the countdown; empty until the timer exists.
     std::function<void()> showTimer;
 
@@ -108,6 +124,7 @@ private:
     NotificationCenter &m_notifications;
     RequestChannels &m_requests;
     MainWindowController &m_overlay;
+    QUrl m_reviewPage;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
     std::unique_ptr<PopoverPanel> m_popoverMenu;
     std::array<std::shared_ptr<HotKey>, rowCount> m_hotKeys;

@@ -229,7 +229,7 @@ void takeChanges(QImage &coverage, const QRect &area, WindowShape::Rects &shown,
 } // namespace
 
 void DrawingView::sendShape() {
-    if (m_unsent.isEmpty())
+    if (m_unsent.isEmpty() || m_capturing)
         return;
     if (m_shape.busy()) {
         startFrames(); // to try again
@@ -268,4 +268,31 @@ void DrawingView::setShaped(bool shaped) {
         m_shape.reset();
     }
     update();
+}
+
+void DrawingView::setCapturing(bool capturing) {
+    if (capturing == m_capturing)
+        return;
+    m_capturing = capturing;
+    if (!m_shaped)
+        return;
+    forgetShape(); // empty now; the full repaint afterwards shows everything again
+    if (!capturing)
+        update();
+}
+
+QImage DrawingView::overlayImage() {
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    m_canvas.paint(painter, QRegion(rect()));
+    for (QWidget *part :
+         {static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup),
+          infoView, static_cast<QWidget *>(brush)}) {
+        if (part->isVisible())
+            part->render(&painter, part->pos(), {}, QWidget::DrawChildren);
+    }
+    return image;
 }

@@ -47,6 +47,13 @@ public:
     // Without a compositor the window shows only what the view paints opaque and the visible
     // palette and help panel; see paintEvent().
     void setShaped(bool shaped);
+    bool isShaped() const { return m_shaped; }
+    // While a screenshot is taken of a shaped window, the window shows nothing, so that the grab
+    // sees the desktop beneath it; overlayImage() gives what goes over it.
+    void setCapturing(bool capturing);
+    // What the overlay shows, as a compositor shows it (translucent fills, smooth edges), at
+    // device pixels.
+    QImage overlayImage();
 
     static constexpr double paletteTopInset = 30.0;
     static constexpr int paletteLeft = 30;
@@ -74,6 +81,7 @@ private:
     QPoint m_brushAt; // where the next frame puts the brush dot
     QTimer m_frame;
     bool m_shaped = false;
+    bool m_capturing = false;
     // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
     // shows it; and where the two may differ.
     QImage m_coverage;

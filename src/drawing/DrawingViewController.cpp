@@ -87,6 +87,7 @@ void DrawingViewController::viewDidLoad() {
             m_view->colorsRadioGroup->setHidden(hide);
             m_view->shapesRadioGroup->setHidden(hide);
             m_view->brush->setHidden(hide);
+            m_view->setCapturing(hide);
         });
     model.view = view;
 

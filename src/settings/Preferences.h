@@ -2,6 +2,8 @@
 
 #include "settings/PreferenceStore.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QLatin1String>
 #include <QList>
 #include <QString>
@@ -48,6 +50,23 @@ inline bool Preference<QList<qint64>>::set(PreferenceStore &store,
     return store.setIntegerArray(key(), value);
 }
 
+template <>
+inline std::optional<QByteArray> Preference<QByteArray>::stored(PreferenceStore &store) const {
+    return store.data(key());
+}
+template <>
+inline bool Preference<QByteArray>::set(PreferenceStore &store, const QByteArray &value) const {
+    return store.setData(key(), value);
+}
+template <>
+inline std::optional<QDateTime> Preference<QDateTime>::stored(PreferenceStore &store) const {
+    return store.date(key());
+}
+template <>
+inline bool Preference<QDateTime>::set(PreferenceStore &store, const QDateTime &value) const {
+    return store.setDate(key(), value);
+}
+
 namespace Preferences {
 
 // The overlay's tool palette is shown. Absent at first start, when the overlay stores false.
@@ -56,6 +75,13 @@ inline const Preference<bool> updateToolsOnScreen{"UpdateToolsOnScreen", false};
 inline const Preference<bool> infoMessageHidden{"pz.infoMessageHidden", false};
 // The first-run panel has been shown; only its presence counts.
 inline const Preference<bool> firstTimeMenu{"FirstTimeMenu", true};
+// The screenshot folder: its path and identity (FolderBookmark data).
+inline const Preference<QByteArray> screenshotBookmark{"pz.screenshotBookmark", {}};
+// The rating prompt's schedule: first launch, when the prompt last closed, and whether the
+// user went to rate (only its presence counts).
+inline const Preference<QDateTime> firstAppInstallDate{"firstAppInstallDate", {}};
+inline const Preference<QDateTime> lastRateAlertShowDate{"lastRateAlertShowDate", {}};
+inline const Preference<bool> rateDone{"rateDone", true};
 // Start Quillory at login.
 inline const Preference<bool> loginStartStatus{"LoginStartStatus", false};
 

@@ -1,0 +1,73 @@
+#include "platform/FolderBookmark.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+struct Identity {
+    quint64 device = 0;
+    quint64 inode = 0;
+};
+
+std::optional<Identity> folderIdentity(const QString &path, QString *error) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (error)
+            *error =
+                QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return std::nullopt;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        if (error)
+            *error = QStringLiteral("%1: not a folder").arg(path);
+        return std::nullopt;
+    }
+    return Identity{quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+} // namespace
+
+namespace FolderBookmark {
+
+// The data is a small JSON object; the numbers are kept as strings, since JSON numbers are
+// doubles and an inode may not fit into one.
+std::optional<QByteArray> create(const QString &folder, QString *error) {
+    const QString path = QDir(folder).absolutePath();
+    const std::optional<Identity> identity = folderIdentity(path, error);
+    if (!identity)
+        return std::nullopt;
+    const QJsonObject object{{QStringLiteral("path"), path},
+                             {QStringLiteral("device"), QString::number(identity->device)},
+                             {QStringLiteral("inode"), QString::number(identity->inode)}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+Resolved resolve(const QByteArray &data) {
+    Resolved result;
+    QJsonParseError parseError;
+    const QJsonObject object = QJsonDocument::fromJson(data, &parseError).object();
+    const QString path = object.value(QStringLiteral("path")).toString();
+    bool deviceOk = false, inodeOk = false;
+    const quint64 device = object.value(QStringLiteral("device")).toString().toULongLong(&deviceOk);
+    const quint64 inode = object.value(QStringLiteral("inode")).toString().toULongLong(&inodeOk);
+    if (!QDir::isAbsolutePath(path) || !deviceOk || !inodeOk) {
+        result.error = QStringLiteral("The folder bookmark is damaged");
+        return result;
+    }
+    const std::optional<Identity> now = folderIdentity(path, &result.error);
+    if (!now)
+        return result;
+    result.path = path;
+    result.stale = now->device != device || now->inode != inode;
+    return result;
+}
+
+} // namespace FolderBookmark

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// The desktop's notifications (org.freedesktop.Notifications on the session bus). Every call
+// is asynchronous: a slow or missing notification server never holds up the caller; without
+// one the log says so once and nothing is shown.
+class UserNotifications : public QObject {
+    Q_OBJECT
+public:
+    struct Notification {
+        QString title;
+        QString informativeText;
+        // Set for notifications whose click the application answers; empty for none.
+        QString identifier;
+    };
+
+    explicit UserNotifications(QDBusConnection bus = QDBusConnection::sessionBus(),
+                               QObject *parent = nullptr);
+
+    void deliver(const Notification &notification);
+    // Closes the notifications this process sent that are still shown.
+    void removeAllDeliveredNotifications();
+
+Q_SIGNALS:
+    // The user clicked a notification that has an identifier.
+    void activated(const QString &identifier);
+
+private Q_SLOTS:
+    void actionInvoked(uint id, const QString &action);
+    void notificationClosed(uint id, uint reason);
+
+private:
+    void withCapabilities(std::function<void()> then);
+    void send(const Notification &notification);
+    void reportFailure(const QString &what, const QString &message);
+
+    QDBusConnection m_bus;
+    std::optional<bool> m_bodyMarkup; // known once the server answered
+    std::vector<std::function<void()>> m_waiting;
+    QHash<uint, QString> m_shown; // server id → identifier
+    quint64 m_generation = 0;     // counts "remove all"; a late reply of an older one is closed
+    bool m_failureLogged = false;
+};

@@ -1,0 +1,77 @@
+#include "platform/Workspace.h"
+
+#include "platform/DiagnosticLog.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMutex>
+#include <QThreadPool>
+
+#include <canberra.h>
+
+#include <memory>
+#include <utility>
+
+namespace Workspace {
+
+void revealFile(const QString &path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const auto openFolder = [folder] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+            QLOG("Could not open", folder);
+    };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return openFolder();
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)} << QString();
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [openFolder](QDBusPendingCallWatcher *w) {
+                         w->deleteLater();
+                         if (w->isError()) {
+                             QLOG("No file manager to show the file:", w->error().message());
+                             openFolder();
+                         }
+                     });
+}
+
+bool openUrl(const QUrl &url) {
+    return QDesktopServices::openUrl(url);
+}
+
+void playSound(const char *eventId) {
+    QThreadPool::globalInstance()->start([eventId] {
+        // One context for the process, opened on first use; canberra contexts are not
+        // thread-safe, so plays take turns.
+        static QMutex mutex;
+        static std::unique_ptr<ca_context, decltype(&ca_context_destroy)> context{
+            nullptr, &ca_context_destroy};
+        static bool unavailable = false;
+        QMutexLocker lock(&mutex);
+        if (unavailable)
+            return;
+        if (!context) {
+            ca_context *made = nullptr;
+            if (ca_context_create(&made) != CA_SUCCESS) {
+                unavailable = true;
+                return;
+            }
+            context.reset(made);
+            ca_context_change_props(made, CA_PROP_APPLICATION_NAME, "Quillory", nullptr);
+        }
+        const int result = ca_context_play(context.get(), 0, CA_PROP_EVENT_ID, eventId,
+                                           CA_PROP_EVENT_DESCRIPTION, "Screenshot taken", nullptr);
+        static bool logged = false;
+        if (result != CA_SUCCESS && !std::exchange(logged, true))
+            QLOG("No sound for", eventId, "-", ca_strerror(result));
+    });
+}
+
+} // namespace Workspace

@@ -1,0 +1,218 @@
+#include "screenshots/Screenshotter.h"
+
+#include "app/RequestChannels.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/FolderBookmark.h"
+#include "platform/UserNotifications.h"
+#include "platform/Workspace.h"
+#include "settings/Preferences.h"
+#include "settings/Weakly.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+// zlib level 1: by measurement (bench_screenshot) a screen's PNG is written in about a third of
+// the default level's time, and is little bigger.
+constexpr int pngQuality = 89;
+} // namespace
+
+Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent)
+    : QObject(parent)
+    , m_preferences(collaborators.preferences)
+    , m_notifications(collaborators.notifications) {
+    collaborators.screenshotNotificationActivated.watch(
+        this, weakly(this, &Screenshotter::revealLastScreenshot));
+}
+
+Screenshotter::~Screenshotter() {
+    // A file being written is finished, not left behind half done.
+    for (QThread *writer : m_writers)
+        writer->wait();
+    if (s_shared == this)
+        s_shared = nullptr;
+}
+
+QString Screenshotter::fileName(const QDateTime &time, const QLocale &locale) {
+    // "Ap": the locale's own AM/PM marker, as it writes it; with it "hh" is the 12-hour clock.
+    return QStringLiteral("Quillory ") +
+           locale.toString(time, QStringLiteral("yyyy-MM-dd 'at' hh.mm.ss Ap"));
+}
+
+QString Screenshotter::displayPath(const QUrl &url) {
+    const QString path = QDir::cleanPath(url.isLocalFile() ? url.toLocalFile() : url.path());
+    const QString home = QDir::cleanPath(QDir::homePath());
+    if (path == home)
+        return QStringLiteral("~/");
+    if (home != QStringLiteral("/") && path.startsWith(home + u'/'))
+        return QStringLiteral("~/") + path.mid(home.size() + 1);
+    return path;
+}
+
+QUrl Screenshotter::screenshotLocation() {
+    const std::optional<QByteArray> data = Preferences::screenshotBookmark.stored(m_preferences);
+    if (!data)
+        return {};
+    const FolderBookmark::Resolved folder = FolderBookmark::resolve(*data);
+    if (folder.path.isEmpty()) {
+        QLOG_ERROR("The screenshot folder cannot be found:", folder.error);
+        return {};
+    }
+    if (folder.stale) {
+        QLOG_ERROR("Bookmark is stale!");
+        return {};
+    }
+    return QUrl::fromLocalFile(folder.path);
+}
+
+QUrl Screenshotter::pickLocation() {
+    QWidget *parent = dialogParent ? dialogParent() : nullptr;
+    QFileDialog dialog(parent, qtTrId("screenshot.locationPicker.title"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Save"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    // Above the overlay, which stays on top of everything else.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
+        return {};
+    const QUrl picked = dialog.selectedUrls().constFirst();
+    QString error;
+    if (const std::optional<QByteArray> bookmark =
+            FolderBookmark::create(picked.toLocalFile(), &error)) {
+        Preferences::screenshotBookmark.set(m_preferences, *bookmark);
+        screenshotLocationChangedHandler.notify();
+    } else {
+        QLOG_ERROR("The screenshot folder cannot be remembered:", error);
+    }
+    return picked;
+}
+
+void Screenshotter::deliverFailure() {
+    m_notifications.deliver(
+        {qtTrId("screenshot.notification.title"), qtTrId("screenshot.notification.error"), {}});
+}
+
+void Screenshotter::saveScreenshot(QScreen *screen) {
+    m_notifications.removeAllDeliveredNotifications();
+    const QString name = fileName(QDateTime::currentDateTime());
+    int delay = 100;
+    QUrl folder = screenshotLocation();
+    if (folder.isEmpty()) {
+        folder = pickLocation();
+        delay = 300; // the picker's window has to be gone from the screen
+    }
+    if (folder.isEmpty())
+        return deliverFailure();
+    configureForScreenshotHandler.notify(true);
+    QPointer<QScreen> target(screen);
+    QTimer::singleShot(delay, this,
+                       [this, target, folder, name] { writeScreenshot(target, folder, name); });
+}
+
+void Screenshotter::writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name) {
+    const QString path = QDir(folder.toLocalFile()).filePath(name + QStringLiteral(".png"));
+    const QImage image = displayImage(screen);
+    // The picture is taken: the tools come back while it is encoded.
+    configureForScreenshotHandler.notify(false);
+    if (image.isNull()) {
+        QLOG_ERROR("No image of the screen to save");
+        return deliverFailure();
+    }
+    auto error = std::make_shared<QString>();
+    auto ok = std::make_shared<bool>(false);
+    QThread *writer =
+        QThread::create([image, path, error, ok] { *ok = writePng(image, path, error.get()); });
+    m_writers.push_back(writer);
+    connect(writer, &QThread::finished, this, [this, writer, path, error, ok] {
+        m_writers.erase(std::remove(m_writers.begin(), m_writers.end(), writer), m_writers.end());
+        writer->deleteLater();
+        saved(path, *ok, *error);
+    });
+    writer->start();
+}
+
+void Screenshotter::saved(const QString &path, bool ok, const QString &error) {
+    if (!ok) {
+        QLOG_ERROR("The screenshot could not be saved:", error);
+        return deliverFailure();
+    }
+    lastScreenshotLocation = QUrl::fromLocalFile(path);
+    QLOG("Screenshot saved to", path);
+    Workspace::playSound("camera-shutter");
+    m_notifications.deliver(
+        {qtTrId("screenshot.notification.title"),
+         qtTrId("screenshot.notification.success").arg(displayPath(lastScreenshotLocation)),
+         NotificationIdentifiers::savedScreenshot});
+}
+
+bool Screenshotter::writePng(const QImage &image, const QString &path, QString *error) {
+    QSaveFile file(path);
+    QImageWriter writer(&file, "png");
+    writer.setQuality(pngQuality);
+    const bool ok = file.open(QIODevice::WriteOnly) && writer.write(image) && file.commit();
+    if (!ok && error)
+        *error = QStringLiteral("%1: %2").arg(path, writer.error() != QImageWriter::UnknownError
+                                                        ? writer.errorString()
+                                                        : file.errorString());
+    return ok;
+}
+
+void Screenshotter::copyScreenshot(QScreen *screen) {
+    m_notifications.removeAllDeliveredNotifications();
+    configureForScreenshotHandler.notify(true);
+    QPointer<QScreen> target(screen);
+    QTimer::singleShot(100, this, [this, target] {
+        const QImage image = displayImage(target);
+        if (!image.isNull()) {
+            Workspace::playSound("camera-shutter");
+            // Qt offers the image as image/png (and other types) to whoever pastes it.
+            QGuiApplication::clipboard()->setImage(image);
+            m_notifications.deliver({qtTrId("screenshot.notification.title"),
+                                     qtTrId("screenshot.notification.success.clipboard"),
+                                     NotificationIdentifiers::copiedScreenshot});
+        } else {
+            QLOG_ERROR("No image of the screen to copy");
+        }
+        configureForScreenshotHandler.notify(false);
+    });
+}
+
+QImage Screenshotter::displayImage(QScreen *screen) {
+    if (!screen)
+        return {};
+    QImage image = screen->grabWindow(0).toImage();
+    if (image.isNull())
+        return {};
+    image.setDevicePixelRatio(1.0);
+    // Without a compositor the overlay is a shaped window of opaque pixels, hidden for the
+    // grab: its own picture goes over the desktop, translucent fills and smooth edges included.
+    if (overlayImage) {
+        const QImage over = overlayImage(screen);
+        if (!over.isNull()) {
+            image = image.convertToFormat(QImage::Format_RGB32);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(image.rect(), over);
+        }
+    }
+    return image;
+}
+
+void Screenshotter::revealLastScreenshot() {
+    if (!lastScreenshotLocation.isEmpty())
+        Workspace::revealFile(lastScreenshotLocation.toLocalFile());
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "settings/Handler.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+#include <functional>
+#include <vector>
+
+class PreferenceStore;
+class QScreen;
+class QThread;
+class QWidget;
+class UserNotifications;
+
+// Takes pictures of the screen under the overlay, drawings included, with the overlay's tools
+// hidden for the moment of the capture: into a PNG file in a folder the user picked once, or
+// onto the clipboard. Each result is confirmed by a desktop notification; a click on the one
+// for a saved file shows the file in the file manager.
+class Screenshotter : public QObject {
+    Q_OBJECT
+public:
+    struct Collaborators {
+        PreferenceStore &preferences;
+        UserNotifications &notifications;
+        // Fired when the user clicks the saved-file notification.
+        Handler<Nothing> &screenshotNotificationActivated;
+    };
+
+    explicit Screenshotter(const Collaborators &collaborators, QObject *parent = nullptr);
+    ~Screenshotter() override;
+
+    // The process's screenshotter, set by the composition root.
+    static Screenshotter *shared() { return s_shared; }
+    static void setShared(Screenshotter *screenshotter) { s_shared = screenshotter; }
+
+    // What the overlay provides: the window the folder picker belongs to, and the overlay's own
+    // picture to put over a grab of the desktop beneath it (null where a compositor blends it
+    // into the grab already).
+    std::function<QWidget *()> dialogParent;
+    std::function<QImage(QScreen *)> overlayImage;
+
+    QUrl lastScreenshotLocation;
+    // True just before a capture (the overlay hides its tools), false right after it.
+    Handler<bool> configureForScreenshotHandler;
+    // The user picked another folder.
+    Handler<Nothing> screenshotLocationChangedHandler;
+
+    void saveScreenshot(QScreen *screen);
+    void copyScreenshot(QScreen *screen);
+    // The stored folder, or empty when none is stored or it cannot be resolved.
+    QUrl screenshotLocation();
+    // Asks for a folder; stores and announces it when the user picks one.
+    QUrl pickLocation();
+    void revealLastScreenshot();
+
+    static QString displayPath(const QUrl &url);
+    // "Quillory 2024-03-07 at 02.05.09 PM", the name of a file saved at `time`.
+    static QString fileName(const QDateTime &time, const QLocale &locale = QLocale());
+    // The whole screen at its device pixels, every window included.
+    QImage displayImage(QScreen *screen);
+    // Writes `image` as a PNG file, atomically: on failure nothing is left at `path`.
+    static bool writePng(const QImage &image, const QString &path, QString *error = nullptr);
+
+private:
+    void writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name);
+    void saved(const QString &path, bool ok, const QString &error);
+    void deliverFailure();
+
+    static inline Screenshotter *s_shared = nullptr;
+    PreferenceStore &m_preferences;
+    UserNotifications &m_notifications;
+    std::vector<QThread *> m_writers; // files being encoded and written
+};
