@@ -87,7 +87,13 @@ QUrl Screenshotter::pickLocation() {
     dialog.setWindowModality(Qt::ApplicationModal);
     // Above the overlay, which stays on top of everything else.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The keys go back to the overlay, as they were before the picker took them.
+    if (parent && parent->isVisible()) {
+        parent->raise();
+        parent->activateWindow();
+    }
+    if (!accepted || dialog.selectedUrls().isEmpty())
         return {};
     const QUrl picked = dialog.selectedUrls().constFirst();
     QString error;

@@ -46,6 +46,8 @@ public:
     QString errorString;
 
     QString display() const { return m_display; }
+    QString busAddress() const { return m_busAddress; }
+    QString home() const { return m_home.path(); }
     QString preferencesText() const;
 
     // Input. Points are in root window coordinates.

@@ -1,0 +1,218 @@
+#include "E2ESession.h"
+#include "FakeDesktop.h"
+#include "screenshots/Screenshotter.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QSize kMonitor(1280, 800);
+const QString kPicker = u"Choose a Folder for Screenshots"_qs;
+const QRegularExpression
+    kName(u"^Quillory \\d{4}-\\d\\d-\\d\\d at (0\\d|1[0-2])\\.\\d\\d\\.\\d\\d (AM|PM)\\.png$"_qs);
+// Where the palette's colour column stands (30 from the left, above the tools).
+const QRect kPalette(30, kMonitor.height() - 420, 40, 300);
+
+E2ESession::Options options(bool compositor) {
+    E2ESession::Options result;
+    result.compositor = compositor;
+    result.monitorSize = kMonitor;
+    result.launch = false;
+    return result;
+}
+
+#define START(session, desktop)                                                                    \
+    QVERIFY2((session).start(), qPrintable((session).errorString));                                \
+    FakeDesktop desktop((session).busAddress());                                                   \
+    QVERIFY(desktop.isReady());                                                                    \
+    QVERIFY2((session).startApplication(), qPrintable((session).errorString))
+
+QStringList entries(const QString &folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// The pixels in `area` that differ from the desktop's colour.
+int marked(const QImage &image, const QRect &area, const QColor &desktop) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += !E2ESession::near(image.pixelColor(x, y), desktop, 20);
+    return count;
+}
+
+// Ctrl+S, then the folder typed into the picker.
+bool saveAskingFor(E2ESession &session, const QString &folder) {
+    session.key(u"ctrl+s"_qs);
+    if (!E2ESession::waitUntil([&] { return session.windowShown(kPicker); }, 8000))
+        return false;
+    E2ESession::settle(300);
+    session.run(u"xdotool"_qs, {u"type"_qs, folder});
+    E2ESession::settle(200);
+    session.key(u"Return"_qs);
+    return true;
+}
+
+} // namespace
+
+class TestScreenshots : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Ctrl+S asks for a folder once, writes the screen with its drawings and without the
+    // palette, notifies, and a click on the notification shows the file; Ctrl+C copies.
+    void saveAndCopyWithACompositor() {
+        E2ESession session(options(true));
+        START(session, desktop);
+        const QColor background = session.screenshot().pixelColor(900, 600);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return marked(session.screenshot(), kPalette, background) > 500; }, 5000));
+        session.drag(E2ESession::line({300, 200}, {700, 200}, 10));
+
+        const QString folder = session.home() + u"/Shots & <b>more</b>"_qs;
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(saveAskingFor(session, folder));
+        QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 1, 8000);
+        const QString first = entries(folder).constFirst();
+        QVERIFY2(kName.match(first).hasMatch(), qPrintable(first));
+        const QImage saved(folder + u'/' + first);
+        QCOMPARE(saved.size(), kMonitor);
+        QVERIFY(E2ESession::near(saved.pixelColor(500, 200), E2ESession::systemRed));
+        QCOMPARE(marked(saved, kPalette, background), 0);
+        // The palette is back once the picture is taken.
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return marked(session.screenshot(), kPalette, background) > 500; }, 5000));
+
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 1, 5000);
+        const FakeNotifications::Shown note = desktop.notifications.shown().constFirst();
+        QCOMPARE(note.app, u"Quillory"_qs);
+        // Shown literally: the server renders markup, so the text comes escaped.
+        QCOMPARE(note.body, u"Screenshot saved to ~/Shots &amp; &lt;b&gt;more&lt;/b&gt;/"_qs +
+                                first.toHtmlEscaped());
+        QVERIFY(note.actions.contains(u"default"_qs));
+
+        // The next save asks nothing; the notification before it goes.
+        QTest::qWait(1100); // another second, another name
+        session.key(u"ctrl+s"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 2, 8000);
+        QVERIFY(!session.windowShown(kPicker));
+        QCOMPARE(desktop.notifications.closed(), QList<uint>{note.id});
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 2, 5000);
+        QString second = entries(folder).constLast();
+        if (second == first)
+            second = entries(folder).constFirst();
+        desktop.click(desktop.notifications.shown().constLast().id);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            desktop.fileManager.shownItems(),
+            QStringList{QUrl::fromLocalFile(folder + u'/' + second).toString(QUrl::FullyEncoded)},
+            5000);
+
+        session.key(u"ctrl+c"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 3, 5000);
+        QCOMPARE(desktop.notifications.shown().constLast().body,
+                 u"Screenshot copied to the clipboard"_qs);
+        QByteArray png;
+        QCOMPARE(session.run(u"xclip"_qs,
+                             {u"-display"_qs, session.display(), u"-selection"_qs, u"clipboard"_qs,
+                              u"-t"_qs, u"image/png"_qs, u"-o"_qs},
+                             &png),
+                 0);
+        const QImage copied = QImage::fromData(png, "png");
+        QCOMPARE(copied.size(), kMonitor);
+        QVERIFY(E2ESession::near(copied.pixelColor(500, 200), E2ESession::systemRed));
+        // A click on the clipboard notification does nothing.
+        desktop.click(desktop.notifications.shown().constLast().id);
+        session.key(u"ctrl+shift+c"_qs);
+        QTest::qWait(800);
+        QCOMPARE(desktop.notifications.shown().size(), 3);
+        QCOMPARE(desktop.fileManager.shownItems().size(), 1);
+    }
+
+    // Without a compositor the picture shows the drawings as a compositor would, no dark
+    // edges; a folder that vanished or was replaced asks again; a failed write leaves nothing.
+    void folderProblemsWithoutACompositor() {
+        E2ESession session(options(false));
+        START(session, desktop);
+        session.drag(E2ESession::line({300, 300}, {700, 420}, 10));
+        const QString folder = session.home() + u"/Shots"_qs;
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(saveAskingFor(session, folder));
+        QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 1, 8000);
+        const QImage saved(folder + u'/' + entries(folder).constFirst());
+        QVERIFY(E2ESession::near(saved.pixelColor(500, 360), E2ESession::systemRed));
+        // Every pixel around the stroke blends red with the desktop's blue: none is dark.
+        int darkest = 255;
+        for (int x = 320; x < 680; x += 7)
+            for (int y = 280; y < 440; ++y)
+                darkest = std::min(darkest, saved.pixelColor(x, y).blue());
+        QVERIFY2(darkest >= 40, qPrintable(QString::number(darkest)));
+        // The shape comes back: the stroke still shows.
+        QVERIFY(session.waitForColor({500, 360}, E2ESession::systemRed));
+
+        // Another folder at the same path: stale, so the picker opens; cancelling saves nothing.
+        // (Made before the old one goes, which could hand the new one its inode.)
+        QVERIFY(QDir().rename(folder, folder + u"-old"_qs) && QDir().mkpath(folder));
+        QVERIFY(QDir(folder + u"-old"_qs).removeRecursively());
+        session.key(u"ctrl+s"_qs);
+        QVERIFY(session.waitForLog(u"Bookmark is stale!"_qs));
+        QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(kPicker); }, 8000));
+        session.key(u"Escape"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(!desktop.notifications.shown().isEmpty() &&
+                                     desktop.notifications.shown().constLast().body ==
+                                         u"The screenshot could not be taken or saved"_qs,
+                                 5000);
+        QVERIFY(entries(folder).isEmpty());
+
+        // A folder that vanished cannot be resolved: the picker again.
+        const QString other = session.home() + u"/Other"_qs;
+        QVERIFY(QDir().mkpath(other));
+        QVERIFY(saveAskingFor(session, other));
+        QTRY_COMPARE_WITH_TIMEOUT(entries(other).size(), 1, 8000);
+        QVERIFY(QDir(other).removeRecursively());
+        session.key(u"ctrl+s"_qs);
+        QVERIFY(session.waitForLog(u"The screenshot folder cannot be found"_qs));
+        QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(kPicker); }, 8000));
+
+        // Something in the way under every name the next seconds give: the save fails and
+        // leaves no file behind, not even a temporary one.
+        QVERIFY(saveAskingFor(session, folder));
+        QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 1, 8000);
+        QTest::qWait(1100);
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s = 0; s < 6; ++s)
+            QDir(folder).mkdir(Screenshotter::fileName(now.addSecs(s)) + u".png"_qs);
+        const QStringList before = entries(folder);
+        const int notes = int(desktop.notifications.shown().size());
+        session.key(u"ctrl+s"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), notes + 1, 8000);
+        QCOMPARE(desktop.notifications.shown().constLast().body,
+                 u"The screenshot could not be taken or saved"_qs);
+        QCOMPARE(entries(folder), before);
+    }
+
+    void readOnlyFolder() {
+        if (::geteuid() == 0)
+            QSKIP("root writes into read-only folders; run the suite as a user to cover this");
+        E2ESession session(options(true));
+        START(session, desktop);
+        const QString folder = session.home() + u"/Locked"_qs;
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(saveAskingFor(session, folder));
+        QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 1, 8000);
+        QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QTest::qWait(1100);
+        session.key(u"ctrl+s"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 2, 8000);
+        QCOMPARE(desktop.notifications.shown().constLast().body,
+                 u"The screenshot could not be taken or saved"_qs);
+        QCOMPARE(entries(folder).size(), 1);
+        QVERIFY(!session.windowShown(kPicker)); // not stale: nothing to ask
+    }
+};
+
+QTEST_MAIN(TestScreenshots)
+#include "moc_FakeDesktop.cpp"
+#include "tst_screenshots.moc"
