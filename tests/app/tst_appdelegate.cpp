@@ -39,12 +39,15 @@ struct Shell {
         Preferences::shortcuts[row].key.set(preferences, key);
         Preferences::shortcuts[row].flags.set(preferences, codes);
     }
-    void launch() {
+    void make(const QUrl &reviewPage = {}) {
         hooks.hideApplication = [this] { activation.hide(); };
         overlay = std::make_unique<MainWindowController>(
             OverlayServices{preferences, screens, compositor, notifications, hooks}, activation);
         delegate = std::make_unique<AppDelegate>(AppDelegate::Collaborators{
-            preferences, activation, screens, notifications, requests, *overlay});
+            preferences, activation, screens, notifications, requests, *overlay, reviewPage});
+    }
+    void launch() {
+        make();
         delegate->applicationDidFinishLaunching();
     }
     bool overlayShown() const { return overlay->window()->isVisible(); }
@@ -117,6 +120,38 @@ private Q_SLOTS:
         QVERIFY(!shell.overlayShown());
         QTest::qWait(250);
         QVERIFY(!shell.overlayShown());
+    }
+
+    // Due at the first launch three full days after the first one, then a full day after the
+    // prompt last closed; never after "Rate Now"; a date of another type counts as absent.
+    // (The prompt it schedules never runs: no event loop turns before the delegate goes.)
+    void rateScheduleCountsWholeDays() {
+        Shell shell;
+        shell.make(QUrl(u"https://example.org/review"_qs));
+        AppDelegate &delegate = *shell.delegate;
+        const QDateTime first(QDate(2026, 1, 10), QTime(12, 0));
+        QVERIFY(!delegate.rateSchedule(first));
+        QCOMPARE(Preferences::lastRateAlertShowDate.stored(shell.preferences), first);
+        QVERIFY(!delegate.rateSchedule(first.addSecs(3 * 86400 - 3600)));
+        QVERIFY(delegate.rateSchedule(first.addDays(3)));
+
+        Preferences::lastRateAlertShowDate.set(shell.preferences, first.addDays(3)); // "No"
+        QVERIFY(!delegate.rateSchedule(first.addDays(3).addSecs(23 * 3600)));
+        QVERIFY(delegate.rateSchedule(first.addDays(4)));
+        Preferences::rateDone.set(shell.preferences, false); // any value ends it
+        QVERIFY(!delegate.rateSchedule(first.addDays(40)));
+
+        shell.preferences.setString(Preferences::firstAppInstallDate.key(), u"x"_qs);
+        const QDateTime later = first.addDays(50);
+        QVERIFY(!delegate.rateSchedule(later));
+        QCOMPARE(Preferences::firstAppInstallDate.stored(shell.preferences), later);
+
+        // Without a review page the dates are kept but nothing is shown.
+        Shell quiet;
+        quiet.make();
+        QVERIFY(!quiet.delegate->rateSchedule(first));
+        QVERIFY(!quiet.delegate->rateSchedule(first.addDays(5)));
+        QVERIFY(Preferences::firstAppInstallDate.isStored(quiet.preferences));
     }
 
     // Below an icon at the top right, pulled left to fit; above one at the bottom; a pointer in
