@@ -1,0 +1,123 @@
+// What a screenshot costs: the grab of the screen, the PNG encoding and writing, the file's
+// size; beside it scrot's whole run on the same screen when scrot is installed. Run it on an X
+// display (bench/screenshot.sh makes Xvfb screens of 1920x1080 and 3840x2160). The screen
+// shows text, columns of the project's sources, the kind of screen a presenter saves. The rows for
+// other zlib levels are what the writer's level was chosen by.
+#include "screenshots/Screenshotter.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageWriter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int runs = 5;
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "bench_screenshot needs an X display; see bench/screenshot.sh\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QScreen *screen = QGuiApplication::primaryScreen();
+    QWidget page;
+    page.setWindowFlags(Qt::FramelessWindowHint);
+    page.setGeometry(screen->geometry());
+    auto *columns = new QHBoxLayout(&page);
+    QDirIterator sources(QStringLiteral(QUILLORY_SOURCE_DIR "/src"), {QStringLiteral("*.cpp")},
+                         QDir::Files, QDirIterator::Subdirectories);
+    for (int x = 0; x < screen->geometry().width(); x += 640) {
+        QString text;
+        while (text.size() < 20000 && sources.hasNext()) {
+            QFile file(sources.next());
+            if (file.open(QIODevice::ReadOnly))
+                text += QString::fromUtf8(file.readAll());
+        }
+        auto *column = new QPlainTextEdit(text);
+        column->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
+        columns->addWidget(column);
+    }
+    page.show();
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shot.png"));
+
+    std::vector<double> grab, write;
+    QImage image;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        image = screen->grabWindow(0).toImage();
+        grab.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        if (!Screenshotter::writePng(image, path))
+            return 1;
+        write.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("screen %dx%d, median of %d runs\n", image.width(), image.height(), runs);
+    std::printf("%-28s %9s %9s %9s %10s\n", "", "grab ms", "write ms", "total ms", "size KiB");
+    std::printf("%-28s %9.0f %9.0f %9.0f %10.0f\n", "Quillory (worker thread)", median(grab),
+                median(write), median(grab) + median(write), QFileInfo(path).size() / 1024.0);
+
+    for (const int quality : {-1, 50, 80, 89}) {
+        std::vector<double> times;
+        qint64 size = 0;
+        for (int i = 0; i < 3; ++i) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, "png");
+            writer.setQuality(quality);
+            QElapsedTimer timer;
+            timer.start();
+            writer.write(image);
+            times.push_back(timer.nsecsElapsed() / 1e6);
+            size = buffer.size();
+        }
+        const QString label = quality < 0 ? QStringLiteral("Qt writer, default level")
+                                          : QStringLiteral("Qt writer, quality %1").arg(quality);
+        std::printf("%-28s %9s %9.0f %9s %10.0f\n", qPrintable(label), "", median(times), "",
+                    size / 1024.0);
+    }
+
+    const QString scrot = QStandardPaths::findExecutable(QStringLiteral("scrot"));
+    if (scrot.isEmpty()) {
+        std::printf("scrot is not installed\n");
+        return 0;
+    }
+    std::vector<double> times;
+    const QString scrotFile = dir.filePath(QStringLiteral("scrot.png"));
+    for (int i = 0; i < runs; ++i) {
+        QFile::remove(scrotFile);
+        QElapsedTimer timer;
+        timer.start();
+        QProcess::execute(scrot, {QStringLiteral("-o"), scrotFile});
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("%-28s %9s %9s %9.0f %10.0f\n", "scrot (whole run)", "", "", median(times),
+                QFileInfo(scrotFile).size() / 1024.0);
+    return 0;
+}
