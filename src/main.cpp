@@ -4,6 +4,7 @@
 #include "core/Tool.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/MainWindowController.h"
+#include "help/InfoView.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/AppActivation.h"
 #include "platform/CompositorWatcher.h"
@@ -143,6 +144,21 @@ int main(int argc, char *argv[]) {
                                  activation);
     AppDelegate delegate({preferences, activation, screens, notifications, requests, overlay});
     hooks.closePopover = [&delegate] { delegate.closePopover(); };
+
+    // The help card. Its screenshot folder comes from stand-ins until a screenshotter exists:
+    // no folder, no picker.
+    Handler<Nothing> screenshotLocationChanged;
+    InfoViewSources infoSources;
+    infoSources.screenshotLocation = [] { return QString(); };
+    infoSources.pickLocation = [] { QLOG("No folder picker yet"); };
+    infoSources.displayPath = [](const QString &path) { return path; };
+    infoSources.screenshotLocationChangedHandler = &screenshotLocationChanged;
+    infoSources.projectPage = QUrl(QStringLiteral(QUILLORY_PROJECT_PAGE));
+    auto *infoView = new InfoView(std::move(infoSources));
+    overlay.contentViewController().view()->setInfoView(infoView);
+    infoView->setOpaque(!compositor.isRunning());
+    QObject::connect(&compositor, &CompositorWatcher::runningChanged, infoView,
+                     [infoView](bool running) { infoView->setOpaque(!running); });
 
     // The commands an application menu would carry, as keys while Quillory is active.
     QShortcut save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window());

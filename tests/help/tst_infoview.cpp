@@ -1,11 +1,18 @@
+#include "drawing/MainWindowController.h"
 #include "help/InfoView.h"
 #include "help/LinkyTextView.h"
 #include "help/Text.h"
 #include "help/TextComposition.h"
+#include "platform/AppActivation.h"
+#include "platform/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
+#include "screens/ScreenDaemon.h"
+#include "settings/PreferenceStore.h"
 
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -74,6 +81,35 @@ private Q_SLOTS:
         QCOMPARE(row->width(), 390);
         const QWidget *firstRow = card.mainStack->itemAt(2)->widget();
         QCOMPARE(firstRow->y() - title->geometry().bottom() - 1, 30);
+    }
+
+    // A press on the card neither draws on the overlay below it nor hides it.
+    void pressesOnTheCardStayThere() {
+        QTemporaryDir dir;
+        PreferenceStore preferences(dir.path() + QStringLiteral("/preferences.plist"));
+        AppActivation activation;
+        ScreenDaemon screens([] { return true; });
+        CompositorWatcher compositor;
+        NotificationCenter notifications;
+        DrawingHooks hooks;
+        MainWindowController overlay({preferences, screens, compositor, notifications, hooks},
+                                     activation);
+        DrawingView *view = overlay.contentViewController().view();
+        auto *card = new InfoView({});
+        view->setInfoView(card);
+        overlay.window()->resize(1200, 900);
+        overlay.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(overlay.window()));
+        QCOMPARE(card->geometry().center(), view->rect().center());
+        QWindow *window = overlay.window()->windowHandle();
+        for (const QPoint at : {card->geometry().topLeft() + QPoint(5, 5),
+                                card->screenshotDescription()->mapTo(view, QPoint(2, 2))}) {
+            QTest::mousePress(window, Qt::LeftButton, {}, at);
+            QTest::mouseMove(window, at + QPoint(40, 40));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at + QPoint(40, 40));
+        }
+        QVERIFY(overlay.contentViewController().model.drawings.value().empty());
+        QVERIFY(card->isVisible());
     }
 };
 
