@@ -6,6 +6,7 @@
 #include "drawing/DrawingHooks.h"
 #include "drawing/DrawingView.h"
 #include "drawing/MainWindowController.h"
+#include "help/InfoView.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/AppActivation.h"
 #include "platform/CompositorWatcher.h"
@@ -171,6 +172,23 @@ int main(int argc, char *argv[]) {
         return view->overlayImage();
     };
     hooks.closePopover = [&delegate] { delegate.closePopover(); };
+
+    // The help card shows where screenshots go and lets the user pick another folder.
+    InfoViewSources infoSources;
+    infoSources.screenshotLocation = [&screenshotter] {
+        return screenshotter.screenshotLocation().toLocalFile();
+    };
+    infoSources.pickLocation = [&screenshotter] { screenshotter.pickLocation(); };
+    infoSources.displayPath = [](const QString &path) {
+        return Screenshotter::displayPath(QUrl::fromLocalFile(path));
+    };
+    infoSources.screenshotLocationChangedHandler = &screenshotter.screenshotLocationChangedHandler;
+    infoSources.projectPage = QUrl(QStringLiteral(QUILLORY_PROJECT_PAGE));
+    auto *infoView = new InfoView(std::move(infoSources));
+    overlay.contentViewController().view()->setInfoView(infoView);
+    infoView->setOpaque(!compositor.isRunning());
+    QObject::connect(&compositor, &CompositorWatcher::runningChanged, infoView,
+                     [infoView](bool running) { infoView->setOpaque(!running); });
 
     // The commands an application menu would carry, as keys while Quillory is active.
     QShortcut save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window());

@@ -59,5 +59,79 @@
         <source>The screenshot could not be taken or saved</source>
         <translation>The screenshot could not be taken or saved</translation>
     </message>
+    <message id="info.title">
+        <source>Drawing on the screen</source>
+        <translation>Drawing on the screen</translation>
+    </message>
+    <message id="info.shortcut.numbers">
+        <source>1–9</source>
+        <translation>1–9</translation>
+    </message>
+    <message id="info.shortcut.numbers.info">
+        <source>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</source>
+        <translation>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</translation>
+    </message>
+    <message id="info.shortcut.letters">
+        <source>P L A
+R C</source>
+        <translation>P L A
+R C</translation>
+    </message>
+    <message id="info.shortcut.letters.info">
+        <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
+        <translation>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</translation>
+    </message>
+    <message id="info.shortcut.slash">
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message id="info.shortcut.slash.info">
+        <source>Show or hide this card</source>
+        <translation>Show or hide this card</translation>
+    </message>
+    <message id="info.shortcut.hide">
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message id="info.shortcut.hide.info">
+        <source>On an empty screen: hide Quillory until a shortcut or the tray icon brings it back</source>
+        <translation>On an empty screen: hide Quillory until a shortcut or the tray icon brings it back</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard">
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard.info">
+        <source>Copy the screen with its drawings to the clipboard</source>
+        <translation>Copy the screen with its drawings to the clipboard</translation>
+    </message>
+    <message id="info.shortcut.screenshot">
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message id="info.shortcut.screenshot.info">
+        <source>Save the screen with its drawings as a PNG file in </source>
+        <translation>Save the screen with its drawings as a PNG file in </translation>
+    </message>
+    <message id="info.shortcut.screenshot.info.select">
+        <source>a folder of your choice</source>
+        <translation>a folder of your choice</translation>
+    </message>
+    <message id="info.shortcut.esc">
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message id="info.shortcut.esc.info">
+        <source>Clear the screen (Ctrl+Z brings the drawings back)</source>
+        <translation>Clear the screen (Ctrl+Z brings the drawings back)</translation>
+    </message>
+    <message id="info.footnote.1">
+        <source>Draw with the mouse; this card steps aside while you draw. </source>
+        <translation>Draw with the mouse; this card steps aside while you draw. </translation>
+    </message>
+    <message id="info.footnote.2">
+        <source>Quillory on the web</source>
+        <translation>Quillory on the web</translation>
+    </message>
 </context>
 </TS>

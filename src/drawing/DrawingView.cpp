@@ -24,7 +24,9 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     brush->resize(6, 6);
-    infoView->hide(); // the help panel's slot: filled in by the help panel
+    // An empty stand-in until the help panel arrives, which takes over its state.
+    infoView->resize(0, 0);
+    infoView->setHidden(Preferences::infoMessageHidden.value(m_preferences));
     keyEquivalentHandler.action = [](KeyEvent) -> std::optional<bool> { return false; };
     m_frame.setTimerType(Qt::PreciseTimer);
     connect(&m_frame, &QTimer::timeout, this, &DrawingView::nextFrame);
@@ -87,10 +89,31 @@ void DrawingView::layoutPalette() {
                                   colors.height());
 }
 
+void DrawingView::setInfoView(QWidget *panel) {
+    const bool hidden = infoView->isHidden();
+    delete std::exchange(infoView, panel);
+    panel->setParent(this);
+    panel->setHidden(hidden);
+    panel->installEventFilter(this);
+    layoutInfoView();
+}
+
+void DrawingView::layoutInfoView() {
+    infoView->move((width() - infoView->width()) / 2, (height() - infoView->height()) / 2);
+}
+
+bool DrawingView::eventFilter(QObject *watched, QEvent *event) {
+    // The panel grows or shrinks with its text.
+    if (watched == infoView && event->type() == QEvent::Resize)
+        layoutInfoView();
+    return QWidget::eventFilter(watched, event);
+}
+
 void DrawingView::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     m_canvas.resize(size(), devicePixelRatioF());
     layoutPalette();
+    layoutInfoView();
 }
 
 void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,

@@ -35,6 +35,9 @@ public:
                      const std::shared_ptr<Renderable> &live);
     // Centres the brush dot on the pointer.
     void moveBrush(const QPointF &point);
+    // Puts the help panel in the place of the empty one, hidden or shown as that was. The
+    // panel sizes itself; the view keeps it centred, above the drawings.
+    void setInfoView(QWidget *panel);
 
     // The notification that shows or hides the palette (it shares its name with the stored
     // choice).
@@ -60,6 +63,7 @@ public:
     static constexpr int paletteBottom = 110;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -67,6 +71,7 @@ protected:
 private:
     void setupPalette();
     void layoutPalette();
+    void layoutInfoView();
     // Collects the areas that changed and repaints them at most once a frame.
     void invalidate(const QRegion &area);
     void startFrames();

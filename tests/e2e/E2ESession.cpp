@@ -118,6 +118,8 @@ bool E2ESession::start() {
     QString entries = m_options.preferences;
     if (!m_options.firstRun)
         entries += u"<key>FirstTimeMenu</key><true/>"_qs;
+    if (!m_options.helpCard)
+        entries += u"<key>pz.infoMessageHidden</key><true/>"_qs;
     QDir().mkpath(QFileInfo(preferencesPath()).absolutePath());
     QFile file(preferencesPath());
     const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"

@@ -28,6 +28,8 @@ public:
         QString preferences;
         // Without it the first-run panel is marked as shown, so it cannot take the first clicks.
         bool firstRun = false;
+        // Without it the help card is stored as hidden, so it cannot cover the tests' drawings.
+        bool helpCard = false;
         // Off: start() prepares everything but the application, for startApplication().
         bool launch = true;
     };

@@ -1,0 +1,228 @@
+#include "help/InfoView.h"
+
+#include "help/LinkyTextView.h"
+#include "help/Text.h"
+#include "help/TextComposition.h"
+#include "platform/DiagnosticLog.h"
+
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSpacing = 10;
+constexpr int kGap = 30;
+
+// Sizes in pixels, as a point is a logical pixel here.
+QFont systemFont(int size, QFont::Weight weight) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(size);
+    font.setWeight(weight);
+    return font;
+}
+
+const QFont &titleFont() {
+    static const QFont font = systemFont(28, QFont::Medium);
+    return font;
+}
+const QFont &keyFont() {
+    static const QFont font = systemFont(18, QFont::Light);
+    return font;
+}
+const QFont &descriptionFont() {
+    static const QFont font = systemFont(18, QFont::Normal);
+    return font;
+}
+const QFont &footnoteFont() {
+    static const QFont font = systemFont(14, QFont::Normal);
+    return font;
+}
+
+Text description(const QString &text) {
+    return Text(text, descriptionFont(), InfoView::lightText);
+}
+
+} // namespace
+
+InfoView::InfoView(InfoViewSources sources, QWidget *parent)
+    : QWidget(parent)
+    , mainStack(new QVBoxLayout(this))
+    , m_sources(std::move(sources)) {
+    mainStack->setSpacing(kSpacing);
+    mainStack->setContentsMargins(margin, margin, margin, margin);
+    setCursor(Qt::ArrowCursor);
+
+    // clang-format off
+    //% "Draw with the mouse; this card steps aside while you draw. "
+    const Text footnote(qtTrId("info.footnote.1"), footnoteFont(), lightText);
+    //% "Drawing on the screen"
+    addText(Text(qtTrId("info.title"), titleFont(), lightText), kGap);
+    //% "1–9"
+    addShortcut(qtTrId("info.shortcut.numbers"),
+                //% "Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink"
+                description(qtTrId("info.shortcut.numbers.info")));
+    //% "P L A\nR C"
+    addShortcut(qtTrId("info.shortcut.letters"),
+                //% "Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke"
+                description(qtTrId("info.shortcut.letters.info")));
+    //% "/"
+    addShortcut(qtTrId("info.shortcut.slash"),
+                //% "Show or hide this card"
+                description(qtTrId("info.shortcut.slash.info")));
+    //% "Esc"
+    addShortcut(qtTrId("info.shortcut.hide"),
+                //% "On an empty screen: hide Quillory until a shortcut or the tray icon brings it back"
+                description(qtTrId("info.shortcut.hide.info")));
+    //% "Ctrl+C"
+    addShortcut(qtTrId("info.shortcut.screenshot.clipboard"),
+                //% "Copy the screen with its drawings to the clipboard"
+                description(qtTrId("info.shortcut.screenshot.clipboard.info")));
+    //% "Ctrl+S"
+    m_screenshotDescription =
+        addShortcut(qtTrId("info.shortcut.screenshot"), description(QString()));
+    updateScreenshotDescription();
+    //% "Esc"
+    addShortcut(qtTrId("info.shortcut.esc"),
+                //% "Clear the screen (Ctrl+Z brings the drawings back)"
+                description(qtTrId("info.shortcut.esc.info")), kGap);
+    if (m_sources.projectPage.isEmpty()) {
+        Text alone = footnote;
+        alone.string = alone.string.trimmed();
+        addText(alone);
+    } else {
+        //% "Quillory on the web"
+        addText(footnote + Text(qtTrId("info.footnote.2"), footnoteFont(), lightText,
+                                rawValue(InfoLink::projectPage)));
+    }
+    // clang-format on
+
+    if (m_sources.screenshotLocationChangedHandler)
+        m_sources.screenshotLocationChangedHandler->watch(this, [this] {
+            updateScreenshotDescription();
+            fitSize();
+        });
+    fitSize();
+}
+
+LinkyTextView *InfoView::addText(const AttributedStringGenerator &text, int gapAfter) {
+    auto *view = new LinkyTextView(text, this);
+    view->setAlignment(Qt::AlignHCenter);
+    view->linkHandler.watch(this, [this](const QUrl &url) { linkClicked(url); });
+    mainStack->addWidget(view);
+    // The stack's own spacing follows the spacer too.
+    if (gapAfter >= 0)
+        mainStack->addSpacing(gapAfter - kSpacing);
+    return view;
+}
+
+LinkyTextView *InfoView::addShortcut(const QString &key,
+                                     const AttributedStringGenerator &description, int gapAfter) {
+    auto *row = new QWidget(this);
+    row->setFixedWidth(keyWidth + descriptionWidth);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *label = new QLabel(key, row);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(keyFont());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, lightText);
+    label->setPalette(palette);
+    label->setFixedWidth(keyWidth);
+    auto *view = new LinkyTextView(description, row);
+    view->setFixedWidth(descriptionWidth);
+    view->linkHandler.watch(this, [this](const QUrl &url) { linkClicked(url); });
+    layout->addWidget(label, 0, Qt::AlignTop);
+    layout->addWidget(view, 0, Qt::AlignTop);
+    mainStack->addWidget(row, 0, Qt::AlignHCenter);
+    if (gapAfter >= 0)
+        mainStack->addSpacing(gapAfter - kSpacing);
+    return view;
+}
+
+void InfoView::updateScreenshotDescription() {
+    const QString folder =
+        m_sources.screenshotLocation ? m_sources.screenshotLocation() : QString();
+    const QString location = folder.isEmpty() || !m_sources.displayPath
+                                 //% "a folder of your choice"
+                                 ? qtTrId("info.shortcut.screenshot.info.select")
+                                 : m_sources.displayPath(folder);
+    //% "Save the screen with its drawings as a PNG file in "
+    QString format = qtTrId("info.shortcut.screenshot.info");
+    // A wording may name the place within the sentence; without a %1 arg() would complain.
+    if (format.contains(QLatin1String("%1")))
+        format = format.arg(location);
+    Text link = description(location);
+    link._link = rawValue(InfoLink::saveLocation);
+    const TextComposition text = description(format) + link;
+    m_screenshotDescription->setText(text);
+    QLOG("Screenshot URL updated:", text.attributedString().toPlainText());
+}
+
+void InfoView::linkClicked(const QUrl &url) {
+    const std::optional<InfoLink> link = infoLink(url);
+    if (!link)
+        return;
+    switch (*link) {
+    case InfoLink::saveLocation:
+        // The picker is modal: it runs after the press that asked for it is done.
+        if (m_sources.pickLocation)
+            QMetaObject::invokeMethod(
+                this, [this] { m_sources.pickLocation(); }, Qt::QueuedConnection);
+        break;
+    case InfoLink::projectPage:
+        QDesktopServices::openUrl(m_sources.projectPage);
+        break;
+    }
+}
+
+void InfoView::fitSize() {
+    resize(sizeHint());
+}
+
+QSize InfoView::sizeHint() const {
+    return {cardWidth, heightForWidth(cardWidth)};
+}
+
+void InfoView::setOpaque(bool opaque) {
+    if (opaque == m_opaque)
+        return;
+    m_opaque = opaque;
+    update();
+}
+
+void InfoView::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    QColor background(30, 30, 30, 215);
+    if (m_opaque) {
+        background.setAlpha(255);
+        painter.fillRect(rect(), background);
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(background);
+    painter.drawRoundedRect(rect(), cornerRadius, cornerRadius);
+}
+
+void InfoView::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+}
+
+void InfoView::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
+}
+
+void InfoView::mouseMoveEvent(QMouseEvent *event) {
+    event->accept();
+}
+
+void InfoView::mouseDoubleClickEvent(QMouseEvent *event) {
+    event->accept();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "help/InfoLink.h"
+#include "settings/Handler.h"
+
+#include <QColor>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+
+class AttributedStringGenerator;
+class LinkyTextView;
+class QVBoxLayout;
+
+// What the help card shows and does besides its fixed texts.
+struct InfoViewSources {
+    // The screenshot folder's path; empty when there is none or it cannot be resolved.
+    std::function<QString()> screenshotLocation;
+    // Runs the folder picker; a pick fires screenshotLocationChangedHandler.
+    std::function<void()> pickLocation;
+    // The short form of a path ("~/Shots").
+    std::function<QString(const QString &)> displayPath;
+    Handler<Nothing> *screenshotLocationChangedHandler = nullptr;
+    // Empty: the footer shows no link.
+    QUrl projectPage;
+};
+
+// The help card on the overlay: the overlay's keys, where screenshots go (a link that picks
+// the folder) and a link to the project page. It sizes itself; the overlay places it.
+class InfoView : public QWidget {
+    Q_OBJECT
+public:
+    explicit InfoView(InfoViewSources sources, QWidget *parent = nullptr);
+
+    static inline const QColor lightText{255, 255, 255, 230};
+    static constexpr int cardWidth = 500;
+    static constexpr int margin = 20;
+    static constexpr int keyWidth = 70;
+    static constexpr int descriptionWidth = 320;
+    static constexpr int cornerRadius = 20;
+
+    QVBoxLayout *mainStack;
+
+    LinkyTextView *screenshotDescription() const { return m_screenshotDescription; }
+
+    // Where no compositor runs translucency shows junk: the card is then painted opaque, and
+    // square, as the window's shape cuts the whole rectangle.
+    void setOpaque(bool opaque);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    // Presses on the card are its own: they must not reach the overlay and start a drawing.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    LinkyTextView *addText(const AttributedStringGenerator &text, int gapAfter = -1);
+    LinkyTextView *addShortcut(const QString &key, const AttributedStringGenerator &description,
+                               int gapAfter = -1);
+    void updateScreenshotDescription();
+    void linkClicked(const QUrl &url);
+    void fitSize();
+
+    InfoViewSources m_sources;
+    LinkyTextView *m_screenshotDescription = nullptr;
+    bool m_opaque = false;
+};
