@@ -90,12 +90,12 @@ R C</translation>
         <translation>Show or hide this card</translation>
     </message>
     <message id="info.shortcut.hide">
-        <source>Esc</source>
-        <translation>Esc</translation>
+        <source>Esc Esc</source>
+        <translation>Esc Esc</translation>
     </message>
     <message id="info.shortcut.hide.info">
-        <source>On an empty screen: hide Quillory until a shortcut or the tray icon brings it back</source>
-        <translation>On an empty screen: hide Quillory until a shortcut or the tray icon brings it back</translation>
+        <source>Hide Quillory until a shortcut or the tray icon brings it back (Esc once on an empty screen)</source>
+        <translation>Hide Quillory until a shortcut or the tray icon brings it back (Esc once on an empty screen)</translation>
     </message>
     <message id="info.shortcut.screenshot.clipboard">
         <source>Ctrl+C</source>

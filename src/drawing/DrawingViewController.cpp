@@ -133,6 +133,8 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         switch (event->type()) {
         case QEvent::Show:
             viewDidAppear();
+            // Drawing put the help panel aside for the while; the stored choice holds again.
+            m_view->infoView->setHidden(Preferences::infoMessageHidden.value(m_preferences));
             QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
             moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
             if (!m_compositor.isRunning())

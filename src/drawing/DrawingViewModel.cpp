@@ -324,7 +324,7 @@ void DrawingViewModel::saveScreenshotRequested() {
     if (!screen)
         return;
     if (!m_hooks.saveScreenshot) {
-        QLOG("Save screenshot requested for", screen->name(), "- no screenshotter yet");
+        QLOG("Save screenshot requested for", screen->name(), "- nothing takes screenshots here");
         return;
     }
     m_hooks.saveScreenshot(screen);
@@ -335,7 +335,7 @@ void DrawingViewModel::copyScreenshotRequested() {
     if (!screen)
         return;
     if (!m_hooks.copyScreenshot) {
-        QLOG("Copy screenshot requested for", screen->name(), "- no screenshotter yet");
+        QLOG("Copy screenshot requested for", screen->name(), "- nothing takes screenshots here");
         return;
     }
     m_hooks.copyScreenshot(screen);

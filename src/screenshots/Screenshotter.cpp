@@ -187,6 +187,7 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
             Workspace::playSound("camera-shutter");
             // Qt offers the image as image/png (and other types) to whoever pastes it.
             QGuiApplication::clipboard()->setImage(image);
+            QLOG("Screenshot copied to the clipboard");
             m_notifications.deliver({qtTrId("screenshot.notification.title"),
                                      qtTrId("screenshot.notification.success.clipboard"),
                                      NotificationIdentifiers::copiedScreenshot});

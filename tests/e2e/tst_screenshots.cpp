@@ -193,6 +193,43 @@ private Q_SLOTS:
         QCOMPARE(entries(folder), before);
     }
 
+    // The help card shows at first start; its folder link picks the folder, which the card
+    // and the next save use at once; "/" puts it away for good.
+    void helpCardPicksTheFolder() {
+        E2ESession::Options withCard = options(true);
+        withCard.helpCard = true;
+        E2ESession session(withCard);
+        START(session, desktop);
+        const QPoint centre(kMonitor.width() / 2, kMonitor.height() / 2);
+        const QPoint inCard = centre + QPoint(-240, -270); // inside its top-left corner
+        const QColor card = session.screenshot().pixelColor(inCard);
+        QVERIFY2(card.lightness() < 60, qPrintable(card.name()));
+        // A press and drag over its plain text draws nothing.
+        session.drag(E2ESession::line(centre + QPoint(-200, -150), centre + QPoint(-100, -150), 5));
+        E2ESession::settle();
+        QVERIFY(
+            E2ESession::near(session.screenshot().pixelColor(centre + QPoint(-150, -150)), card));
+
+        const QString folder = session.home() + u"/Talks"_qs;
+        QVERIFY(QDir().mkpath(folder));
+        session.click(centre + QPoint(20, 133)); // "a folder of your choice"
+        QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(kPicker); }, 8000));
+        E2ESession::settle(300);
+        session.run(u"xdotool"_qs, {u"type"_qs, folder});
+        session.key(u"Return"_qs);
+        QVERIFY(session.waitForLog(u"in ~/Talks"_qs));
+        QVERIFY(entries(folder).isEmpty()); // picking is not saving
+
+        session.key(u"ctrl+s"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 1, 8000);
+        QVERIFY(!session.windowShown(kPicker));
+
+        session.key(u"slash"_qs);
+        QVERIFY(session.waitForColor(inCard, card, false));
+        QVERIFY(session.preferencesText().contains(
+            QRegularExpression(u"<key>pz\\.infoMessageHidden</key>\\s*<true/>"_qs)));
+    }
+
     void readOnlyFolder() {
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders; run the suite as a user to cover this");
