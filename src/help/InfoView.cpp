@@ -199,7 +199,9 @@ void InfoView::setOpaque(bool opaque) {
 
 void InfoView::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    QColor background(30, 30, 30, 215);
+    // Dark, and nearly opaque: the card sits over slides full of text, which must not read
+    // through it (there is no blur behind a window here).
+    QColor background(30, 30, 30, 238);
     if (m_opaque) {
         background.setAlpha(255);
         painter.fillRect(rect(), background);

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 #include <QThreadPool>
@@ -46,7 +47,29 @@ bool openUrl(const QUrl &url) {
     return QDesktopServices::openUrl(url);
 }
 
+namespace {
+// A sound server or a sound card to play on. Without either, canberra would only try each of
+// its back ends in turn (and ALSA print its complaints to the terminal).
+bool hasSoundOutput() {
+    if (qEnvironmentVariableIsSet("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native")))
+        return true;
+    return !QDir(QStringLiteral("/dev/snd"))
+                .entryList({QStringLiteral("pcmC*")}, QDir::System)
+                .isEmpty();
+}
+} // namespace
+
 void playSound(const char *eventId) {
+    static const bool output = hasSoundOutput();
+    if (!output) {
+        static bool logged = false;
+        if (!std::exchange(logged, true))
+            QLOG("No sound output: no", eventId, "sound");
+        return;
+    }
     QThreadPool::globalInstance()->start([eventId] {
         // One context for the process, opened on first use; canberra contexts are not
         // thread-safe, so plays take turns.

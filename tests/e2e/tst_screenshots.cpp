@@ -230,6 +230,29 @@ private Q_SLOTS:
             QRegularExpression(u"<key>pz\\.infoMessageHidden</key>\\s*<true/>"_qs)));
     }
 
+    // With two monitors the picture is the one under the overlay, at its size.
+    void copyTakesTheMonitorUnderTheOverlay() {
+        E2ESession::Options two = options(true);
+        two.twoMonitors = true;
+        E2ESession session(two);
+        START(session, desktop);
+        const int right = kMonitor.width();
+        session.moveTo({right + 600, 400});
+        QVERIFY(session.waitForLog(u"Overlay moved to RIGHT"_qs));
+        session.drag(E2ESession::line({right + 200, 300}, {right + 500, 300}, 8));
+        QVERIFY(session.waitForColor({right + 350, 300}, E2ESession::systemRed));
+        session.key(u"ctrl+c"_qs);
+        QVERIFY(session.waitForLog(u"Screenshot copied"_qs));
+        QByteArray png;
+        session.run(u"xclip"_qs,
+                    {u"-display"_qs, session.display(), u"-selection"_qs, u"clipboard"_qs, u"-t"_qs,
+                     u"image/png"_qs, u"-o"_qs},
+                    &png);
+        const QImage copied = QImage::fromData(png, "png");
+        QCOMPARE(copied.size(), kMonitor);
+        QVERIFY(E2ESession::near(copied.pixelColor(350, 300), E2ESession::systemRed));
+    }
+
     void readOnlyFolder() {
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders; run the suite as a user to cover this");

@@ -110,6 +110,13 @@ private Q_SLOTS:
         }
         QVERIFY(overlay.contentViewController().model.drawings.value().empty());
         QVERIFY(card->isVisible());
+        // Drawing beside it puts it aside until the overlay is shown again.
+        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(60, 60));
+        QVERIFY(!card->isVisible());
+        overlay.window()->hide();
+        overlay.window()->show();
+        QVERIFY(card->isVisible());
     }
 };
 
