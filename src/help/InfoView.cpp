@@ -74,9 +74,9 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
     addShortcut(qtTrId("info.shortcut.slash"),
                 //% "Show or hide this card"
                 description(qtTrId("info.shortcut.slash.info")));
-    //% "Esc"
+    //% "Esc Esc"
     addShortcut(qtTrId("info.shortcut.hide"),
-                //% "On an empty screen: hide Quillory until a shortcut or the tray icon brings it back"
+                //% "Hide Quillory until a shortcut or the tray icon brings it back (Esc once on an empty screen)"
                 description(qtTrId("info.shortcut.hide.info")));
     //% "Ctrl+C"
     addShortcut(qtTrId("info.shortcut.screenshot.clipboard"),
@@ -149,10 +149,10 @@ LinkyTextView *InfoView::addShortcut(const QString &key,
 void InfoView::updateScreenshotDescription() {
     const QString folder =
         m_sources.screenshotLocation ? m_sources.screenshotLocation() : QString();
-    const QString location = folder.isEmpty() || !m_sources.displayPath
-                                 //% "a folder of your choice"
-                                 ? qtTrId("info.shortcut.screenshot.info.select")
-                                 : m_sources.displayPath(folder);
+    //% "a folder of your choice"
+    const QString select = qtTrId("info.shortcut.screenshot.info.select");
+    const QString location =
+        folder.isEmpty() || !m_sources.displayPath ? select : m_sources.displayPath(folder);
     //% "Save the screen with its drawings as a PNG file in "
     QString format = qtTrId("info.shortcut.screenshot.info");
     // A wording may name the place within the sentence; without a %1 arg() would complain.

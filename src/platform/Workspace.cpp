@@ -2,6 +2,7 @@
 
 #include "platform/DiagnosticLog.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -32,7 +33,7 @@ void revealFile(const QString &path) {
         QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList{QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)} << QString();
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), QCoreApplication::instance());
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [openFolder](QDBusPendingCallWatcher *w) {
                          w->deleteLater();

@@ -79,6 +79,7 @@ QUrl Screenshotter::screenshotLocation() {
 
 QUrl Screenshotter::pickLocation() {
     QWidget *parent = dialogParent ? dialogParent() : nullptr;
+    //% "Choose a Folder for Screenshots"
     QFileDialog dialog(parent, qtTrId("screenshot.locationPicker.title"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
@@ -109,7 +110,11 @@ QUrl Screenshotter::pickLocation() {
 
 void Screenshotter::deliverFailure() {
     m_notifications.deliver(
-        {qtTrId("screenshot.notification.title"), qtTrId("screenshot.notification.error"), {}});
+        //% "Quillory"
+        {qtTrId("screenshot.notification.title"),
+         //% "The screenshot could not be taken or saved"
+         qtTrId("screenshot.notification.error"),
+         {}});
 }
 
 void Screenshotter::saveScreenshot(QScreen *screen) {
@@ -161,6 +166,7 @@ void Screenshotter::saved(const QString &path, bool ok, const QString &error) {
     Workspace::playSound("camera-shutter");
     m_notifications.deliver(
         {qtTrId("screenshot.notification.title"),
+         //% "Screenshot saved to %1"
          qtTrId("screenshot.notification.success").arg(displayPath(lastScreenshotLocation)),
          NotificationIdentifiers::savedScreenshot});
 }
@@ -189,6 +195,7 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
             QGuiApplication::clipboard()->setImage(image);
             QLOG("Screenshot copied to the clipboard");
             m_notifications.deliver({qtTrId("screenshot.notification.title"),
+                                     //% "Screenshot copied to the clipboard"
                                      qtTrId("screenshot.notification.success.clipboard"),
                                      NotificationIdentifiers::copiedScreenshot});
         } else {
