@@ -9,6 +9,7 @@
 #include "help/InfoView.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/AppActivation.h"
+#include "platform/ApplicationIcon.h"
 #include "platform/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
@@ -123,6 +124,7 @@ int main(int argc, char *argv[]) {
     }
 
     Localization::install();
+    QApplication::setWindowIcon(ApplicationIcon::icon());
     PreferenceStore preferences(PreferenceStore::standardFilePath());
     AppActivation activation;
     ScreenDaemon screens([&activation] { return activation.isActive(); });

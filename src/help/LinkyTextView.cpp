@@ -38,6 +38,7 @@ void LinkyTextView::setText(const AttributedStringGenerator &generator) {
             run.mergeCharFormat(format);
         }
     }
+    setAccessibleName(m_document.toPlainText());
     updateGeometry();
     update();
 }

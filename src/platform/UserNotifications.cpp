@@ -1,5 +1,6 @@
 #include "platform/UserNotifications.h"
 
+#include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 
 #include <QDBusMessage>
@@ -75,8 +76,10 @@ void UserNotifications::send(const Notification &notification) {
     };
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
-    call << QStringLiteral("Quillory") << uint(0) << QStringLiteral("quillory")
-         << notification.title << body << actions << hints << int(-1);
+    const QString icon = ApplicationIcon::file();
+    call << QStringLiteral("Quillory") << uint(0)
+         << (icon.isEmpty() ? QStringLiteral("quillory") : icon) << notification.title << body
+         << actions << hints << int(-1);
     const quint64 generation = m_generation;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,

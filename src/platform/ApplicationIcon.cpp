@@ -1,0 +1,45 @@
+#include "platform/ApplicationIcon.h"
+
+#include "platform/DiagnosticLog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+
+namespace ApplicationIcon {
+
+namespace {
+const QString source = QStringLiteral(":/icons/quillory.svg");
+} // namespace
+
+QIcon icon() {
+    return QIcon(source);
+}
+
+QString file() {
+    static const QString path = [] {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        const QString target = folder + QStringLiteral("/quillory-128.png");
+        if (QFileInfo::exists(target))
+            return target;
+        QImage image(128, 128, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        QSvgRenderer(source).render(&painter);
+        painter.end();
+        QSaveFile out(target);
+        if (!QDir().mkpath(folder) || !out.open(QIODevice::WriteOnly) || !image.save(&out, "png") ||
+            !out.commit()) {
+            QLOG("Cannot write the application icon to", target);
+            return QString();
+        }
+        return target;
+    }();
+    return path;
+}
+
+} // namespace ApplicationIcon
