@@ -78,9 +78,15 @@ QUrl Screenshotter::screenshotLocation() {
 }
 
 QUrl Screenshotter::pickLocation() {
+    if (m_picker) { // a second request while one is open: that one answers it
+        m_picker->raise();
+        m_picker->activateWindow();
+        return {};
+    }
     QWidget *parent = dialogParent ? dialogParent() : nullptr;
     //% "Choose a Folder for Screenshots"
     QFileDialog dialog(parent, qtTrId("screenshot.locationPicker.title"));
+    m_picker = &dialog;
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -118,6 +124,10 @@ void Screenshotter::deliverFailure() {
 }
 
 void Screenshotter::saveScreenshot(QScreen *screen) {
+    if (m_picker) {
+        pickLocation(); // brings the open picker to the front; its save goes on
+        return;
+    }
     m_notifications.removeAllDeliveredNotifications();
     const QString name = fileName(QDateTime::currentDateTime());
     int delay = 100;

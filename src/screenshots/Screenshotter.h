@@ -14,6 +14,7 @@
 
 class PreferenceStore;
 class QScreen;
+class QFileDialog;
 class QThread;
 class QWidget;
 class UserNotifications;
@@ -75,5 +76,6 @@ private:
     static inline Screenshotter *s_shared = nullptr;
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;
-    std::vector<QThread *> m_writers; // files being encoded and written
+    std::vector<QThread *> m_writers;
+    QPointer<QFileDialog> m_picker; // files being encoded and written
 };
