@@ -209,7 +209,9 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
                                      qtTrId("screenshot.notification.success.clipboard"),
                                      NotificationIdentifiers::copiedScreenshot});
         } else {
+            // Said, not just logged: a Ctrl+C that silently gives nothing leaves one guessing.
             QLOG_ERROR("No image of the screen to copy");
+            deliverFailure();
         }
         configureForScreenshotHandler.notify(false);
     });
