@@ -9,7 +9,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -211,20 +210,4 @@ void InfoView::paintEvent(QPaintEvent *) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(background);
     painter.drawRoundedRect(rect(), cornerRadius, cornerRadius);
-}
-
-void InfoView::mousePressEvent(QMouseEvent *event) {
-    event->accept();
-}
-
-void InfoView::mouseReleaseEvent(QMouseEvent *event) {
-    event->accept();
-}
-
-void InfoView::mouseMoveEvent(QMouseEvent *event) {
-    event->accept();
-}
-
-void InfoView::mouseDoubleClickEvent(QMouseEvent *event) {
-    event->accept();
 }

@@ -53,11 +53,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // Presses on the card are its own: they must not reach the overlay and start a drawing.
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     LinkyTextView *addText(const AttributedStringGenerator &text, int gapAfter = -1);

@@ -83,8 +83,9 @@ private Q_SLOTS:
         QCOMPARE(firstRow->y() - title->geometry().bottom() - 1, 30);
     }
 
-    // A press on the card neither draws on the overlay below it nor hides it.
-    void pressesOnTheCardStayThere() {
+    // A press on the card's text neither draws nor hides it; one on its margin draws, like one
+    // beside it, and puts the card aside until the overlay is shown again.
+    void pressesOnTheTextStayThere() {
         QTemporaryDir dir;
         PreferenceStore preferences(dir.path() + QStringLiteral("/preferences.plist"));
         AppActivation activation;
@@ -102,17 +103,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(overlay.window()));
         QCOMPARE(card->geometry().center(), view->rect().center());
         QWindow *window = overlay.window()->windowHandle();
-        for (const QPoint at : {card->geometry().topLeft() + QPoint(5, 5),
-                                card->screenshotDescription()->mapTo(view, QPoint(2, 2))}) {
+        const auto drag = [window](QPoint at) {
             QTest::mousePress(window, Qt::LeftButton, {}, at);
             QTest::mouseMove(window, at + QPoint(40, 40));
             QTest::mouseRelease(window, Qt::LeftButton, {}, at + QPoint(40, 40));
-        }
+        };
+        drag(card->screenshotDescription()->mapTo(view, QPoint(2, 2)));
         QVERIFY(overlay.contentViewController().model.drawings.value().empty());
         QVERIFY(card->isVisible());
-        // Drawing beside it puts it aside until the overlay is shown again.
-        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(20, 20));
-        QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(60, 60));
+
+        drag(card->geometry().topLeft() + QPoint(5, 5));
+        QCOMPARE(overlay.contentViewController().model.drawings.value().size(), 1u);
         QVERIFY(!card->isVisible());
         overlay.window()->hide();
         overlay.window()->show();
