@@ -17,6 +17,8 @@
 #include "platform/NotificationCenter.h"
 #include "platform/UserNotifications.h"
 #include "platform/X11HotKeyBackend.h"
+#include "preferences/LaunchOnStartup.h"
+#include "preferences/PreferencesWindowController.h"
 #include "screens/ScreenDaemon.h"
 #include "screenshots/Screenshotter.h"
 #include "settings/PreferenceStore.h"
@@ -191,6 +193,15 @@ int main(int argc, char *argv[]) {
     infoView->setOpaque(!compositor.isRunning());
     QObject::connect(&compositor, &CompositorWatcher::runningChanged, infoView,
                      [infoView](bool running) { infoView->setOpaque(!running); });
+
+    PreferencesWindowController preferencesWindow(
+        preferences,
+        {[&screenshotter] { return screenshotter.screenshotLocation(); },
+         [&screenshotter] { return screenshotter.pickLocation(); }, &Screenshotter::displayPath});
+    delegate.showPreferences = [&preferencesWindow] { preferencesWindow.showWindow(); };
+    delegate.setLaunchAtStartup = [](bool enabled) {
+        LaunchOnStartup::setLaunchAtStartup(enabled);
+    };
 
     // The commands an application menu would carry, as keys while Quillory is active.
     QShortcut save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window());

@@ -133,5 +133,29 @@ R C</translation>
         <source>Quillory on the web</source>
         <translation>Quillory on the web</translation>
     </message>
+    <message id="preferences.title">
+        <source>Quillory Preferences</source>
+        <translation>Quillory Preferences</translation>
+    </message>
+    <message id="preferences.folder.label">
+        <source>Save screenshots in:</source>
+        <translation>Save screenshots in:</translation>
+    </message>
+    <message id="preferences.folder.none">
+        <source>Choose a folder…</source>
+        <translation>Choose a folder…</translation>
+    </message>
+    <message id="preferences.folder.accessible">
+        <source>Screenshot folder: %1</source>
+        <translation>Screenshot folder: %1</translation>
+    </message>
+    <message id="preferences.startAtLogin">
+        <source>Start Quillory at login</source>
+        <translation>Start Quillory at login</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences…</source>
+        <translation>Preferences…</translation>
+    </message>
 </context>
 </TS>

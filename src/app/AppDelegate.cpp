@@ -78,6 +78,11 @@ void AppDelegate::applicationDidFinishLaunching() {
         QLOG("No system tray yet: the icon appears when one starts");
 
     m_popoverMenu = std::make_unique<PopoverPanel>();
+    connect(m_popoverMenu.get(), &PopoverPanel::preferencesRequested, this, [this] {
+        closePopover();
+        if (showPreferences)
+            showPreferences();
+    });
     registerStoredShortcuts();
     applyStartAtLogin();
 
@@ -159,8 +164,8 @@ void AppDelegate::updatePassThrough() {
 }
 
 void AppDelegate::applyStartAtLogin() {
-    const bool startAtLogin = Preferences::loginStartStatus.value(m_preferences);
-    QLOG("Start at login is", startAtLogin ? "on" : "off", "(the login item comes later)");
+    if (setLaunchAtStartup)
+        setLaunchAtStartup(Preferences::loginStartStatus.value(m_preferences));
 }
 
 void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {

@@ -112,6 +112,9 @@ public:
 
     // Shows the countdown; empty until the timer exists.
     std::function<void()> showTimer;
+    // Shows the preferences window; brings the login item into line with a stored wish.
+    std::function<void()> showPreferences;
+    std::function<void(bool)> setLaunchAtStartup;
 
 private:
     void activateNowAndAgainSoon();

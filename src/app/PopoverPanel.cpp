@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -20,9 +21,13 @@ PopoverPanel::PopoverPanel(QWidget *parent)
     //% "Shortcuts and colours will be set here."
     auto *body = new QLabel(qtTrId("menu.placeholder"), this);
     body->setWordWrap(true);
+    //% "Preferences…"
+    auto *preferences = new QPushButton(qtTrId("menu.preferences"), this);
+    connect(preferences, &QPushButton::clicked, this, &PopoverPanel::preferencesRequested);
     layout->addWidget(title);
     layout->addWidget(body);
-    setFixedSize(280, 120);
+    layout->addWidget(preferences, 0, Qt::AlignRight);
+    setFixedSize(280, 140);
     connect(&m_clicks, &ClickWatcher::pressed, this, [this] {
         if (!frameGeometry().contains(QCursor::pos()))
             closePopover();

@@ -23,6 +23,9 @@ public:
     // always inside `available`.
     static QPoint placement(const QSize &size, const QRect &anchor, const QRect &available);
 
+Q_SIGNALS:
+    void preferencesRequested();
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -8,6 +8,7 @@
 #include "settings/Preferences.h"
 #include "settings/Weakly.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -84,6 +85,7 @@ QUrl Screenshotter::pickLocation() {
         return {};
     }
     QWidget *parent = dialogParent ? dialogParent() : nullptr;
+    const QPointer<QWidget> before = QApplication::activeWindow();
     //% "Choose a Folder for Screenshots"
     QFileDialog dialog(parent, qtTrId("screenshot.locationPicker.title"));
     m_picker = &dialog;
@@ -95,10 +97,11 @@ QUrl Screenshotter::pickLocation() {
     // Above the overlay, which stays on top of everything else.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    // The keys go back to the overlay, as they were before the picker took them.
-    if (parent && parent->isVisible()) {
-        parent->raise();
-        parent->activateWindow();
+    // The keys go back where they were before the picker took them (the overlay, or the
+    // preferences window).
+    if (QWidget *back = before ? before.data() : parent; back && back->isVisible()) {
+        back->raise();
+        back->activateWindow();
     }
     if (!accepted || dialog.selectedUrls().isEmpty())
         return {};

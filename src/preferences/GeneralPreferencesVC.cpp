@@ -1,0 +1,69 @@
+#include "preferences/GeneralPreferencesVC.h"
+
+#include "platform/FatalError.h"
+#include "preferences/LaunchOnStartup.h"
+#include "settings/Preferences.h"
+#include "ui_GeneralPreferencesVC.h"
+
+#include <QSignalBlocker>
+#include <QStyle>
+
+GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder folder,
+                                           QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::GeneralPreferencesVC>())
+    , m_preferences(preferences)
+    , m_folder(std::move(folder)) {
+    m_ui->setupUi(this);
+    btnChooseSaveDestination = m_ui->btnChooseSaveDestination;
+    btnLaunchAutomatically = m_ui->btnLaunchAutomatically;
+    if (!btnChooseSaveDestination || !btnLaunchAutomatically)
+        QUILLORY_FATAL(QStringLiteral("the general pane's outlets are not connected"));
+    //% "Save screenshots in:"
+    m_ui->saveDestinationLabel->setText(qtTrId("preferences.folder.label"));
+    //% "Start Quillory at login"
+    btnLaunchAutomatically->setText(qtTrId("preferences.startAtLogin"));
+    btnChooseSaveDestination->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
+    connect(btnChooseSaveDestination, &QPushButton::clicked, this,
+            [this] { clickedChooseSaveDestination(btnChooseSaveDestination); });
+    connect(btnLaunchAutomatically, &QCheckBox::clicked, this,
+            [this] { clickedLaunchAutomatically(btnLaunchAutomatically); });
+}
+
+GeneralPreferencesVC::~GeneralPreferencesVC() = default;
+
+void GeneralPreferencesVC::showFolder(const QUrl &folder) {
+    //% "Choose a folder…"
+    const QString text =
+        folder.isEmpty() ? qtTrId("preferences.folder.none") : m_folder.displayPath(folder);
+    btnChooseSaveDestination->setText(text);
+    btnChooseSaveDestination->setAccessibleName(
+        //% "Screenshot folder: %1"
+        qtTrId("preferences.folder.accessible").arg(text));
+}
+
+void GeneralPreferencesVC::viewWillAppear() {
+    showFolder(saveDestination());
+    const bool wanted = Preferences::loginStartStatus.value(m_preferences);
+    // What is on disk, which an unwritable autostart folder may keep from the stored wish.
+    const bool present = LaunchOnStartup::setLaunchAtStartup(wanted);
+    const QSignalBlocker quiet(btnLaunchAutomatically);
+    btnLaunchAutomatically->setChecked(present);
+}
+
+void GeneralPreferencesVC::clickedLaunchAutomatically(QObject *) {
+    const bool on = btnLaunchAutomatically->isChecked();
+    Preferences::loginStartStatus.set(m_preferences, on);
+    const bool present = LaunchOnStartup::setLaunchAtStartup(on);
+    if (present != on) {
+        const QSignalBlocker quiet(btnLaunchAutomatically);
+        btnLaunchAutomatically->setChecked(present);
+    }
+}
+
+void GeneralPreferencesVC::clickedChooseSaveDestination(QObject *) {
+    const QUrl chosen = m_folder.choose ? m_folder.choose() : QUrl();
+    if (chosen.isEmpty())
+        return; // cancelled: nothing changes
+    showFolder(saveDestination());
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class PreferenceStore;
+class QCheckBox;
+class QPushButton;
+namespace Ui {
+class GeneralPreferencesVC;
+}
+
+// The general pane: the screenshot folder, and whether Quillory starts at login.
+class GeneralPreferencesVC : public QWidget {
+    Q_OBJECT
+public:
+    // The screenshot folder: what is stored (resolved, or empty), how it is chosen (the
+    // picker stores and announces a new one) and how it reads.
+    struct Folder {
+        std::function<QUrl()> saveDestination;
+        std::function<QUrl()> choose;
+        std::function<QString(const QUrl &)> displayPath;
+    };
+
+    GeneralPreferencesVC(PreferenceStore &preferences, Folder folder, QWidget *parent = nullptr);
+    ~GeneralPreferencesVC() override;
+
+    QPushButton *btnChooseSaveDestination;
+    QCheckBox *btnLaunchAutomatically;
+
+    QUrl saveDestination() const { return m_folder.saveDestination(); }
+    // Fills the pane from what is stored, bringing the login item into line on the way.
+    void viewWillAppear();
+    void clickedLaunchAutomatically(QObject *sender = nullptr);
+    void clickedChooseSaveDestination(QObject *sender = nullptr);
+
+private:
+    void showFolder(const QUrl &folder);
+
+    std::unique_ptr<Ui::GeneralPreferencesVC> m_ui;
+    PreferenceStore &m_preferences;
+    Folder m_folder;
+};

@@ -1,0 +1,64 @@
+#include "E2ESession.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+
+// The preferences window, reached from the tray panel and used with the keyboard alone.
+class TestPreferences : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Start at login writes exactly one valid autostart entry and takes it away again; a
+    // folder chosen here is where the next Ctrl+S saves, without asking.
+    void startAtLoginAndTheScreenshotFolder() {
+        E2ESession::Options options;
+        options.firstRun = true; // the panel opens by itself
+        options.monitorSize = {1280, 800};
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        QVERIFY(
+            E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
+        E2ESession::settle(300);
+        session.key(u"space"_qs); // its Preferences button has the focus
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return session.windowShown(u"Quillory Preferences"_qs); }, 8000));
+        E2ESession::settle(300);
+
+        const QString autostart = session.home() + u"/.config/autostart"_qs;
+        const QString entry = autostart + u"/org.quillory.Quillory.desktop"_qs;
+        session.key(u"Tab space"_qs); // the start-at-login box
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(entry), 5000);
+        QCOMPARE(QDir(autostart).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QByteArray complaints;
+        QCOMPARE(session.run(u"desktop-file-validate"_qs, {entry}, &complaints), 0);
+        QVERIFY2(complaints.trimmed().isEmpty(), complaints.constData());
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Exec=\"" QUILLORY_BINARY "\""));
+        QVERIFY(session.preferencesText().contains(
+            QRegularExpression(u"<key>LoginStartStatus</key>\\s*<true/>"_qs)));
+
+        session.key(u"space"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(entry), 5000);
+        QVERIFY(session.preferencesText().contains(
+            QRegularExpression(u"<key>LoginStartStatus</key>\\s*<false/>"_qs)));
+
+        const QString folder = session.home() + u"/Slides"_qs;
+        QVERIFY(QDir().mkpath(folder));
+        session.key(u"shift+Tab space"_qs); // the folder button
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return session.windowShown(u"Choose a Folder for Screenshots"_qs); }, 8000));
+        E2ESession::settle(300);
+        session.run(u"xdotool"_qs, {u"type"_qs, folder});
+        session.key(u"Return"_qs);
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return !session.windowShown(u"Choose a Folder for Screenshots"_qs); }, 5000));
+        E2ESession::settle(300);
+        session.key(u"ctrl+s"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(folder).entryList(QDir::Files).size(), 1, 8000);
+        QVERIFY(!session.windowShown(u"Choose a Folder for Screenshots"_qs));
+    }
+};
+
+QTEST_MAIN(TestPreferences)
+#include "tst_preferences.moc"

@@ -1,0 +1,55 @@
+#include "preferences/LaunchOnStartup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestLaunchOnStartup : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    }
+
+    // Exactly one entry: enabling twice keeps one, disabling removes it, disabling again is
+    // harmless.
+    void oneEntryFollowsTheSwitch() {
+        const QString entry = LaunchOnStartup::entryPath();
+        QVERIFY(entry.startsWith(m_config.path() + u"/autostart/"_qs));
+        QVERIFY(LaunchOnStartup::setLaunchAtStartup(true));
+        QVERIFY(LaunchOnStartup::setLaunchAtStartup(true));
+        QCOMPARE(QDir(m_config.path() + u"/autostart"_qs).entryList(QDir::Files).size(), 1);
+        QCOMPARE(LaunchOnStartup::itemReferencesInLoginItems(), entry);
+        QVERIFY(!LaunchOnStartup::setLaunchAtStartup(false));
+        QVERIFY(!QFile::exists(entry));
+        QVERIFY(!LaunchOnStartup::setLaunchAtStartup(false));
+        QCOMPARE(LoginItemsBridge::itemRefInLoginItems(), std::nullopt);
+    }
+
+    // A folder that cannot be made: logged, and the answer is what is on disk.
+    void anUnwritableFolderReportsTheDisk() {
+        QVERIFY(QDir(m_config.path() + u"/autostart"_qs).removeRecursively());
+        QFile blocker(m_config.path() + u"/autostart"_qs);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!LaunchOnStartup::setLaunchAtStartup(true));
+        QVERIFY(blocker.remove());
+    }
+
+    // Quoted as desktop entries want: ", `, $ and \ escaped inside the quotes, % doubled, and
+    // every backslash escaped once more for the file.
+    void execQuotesThePath() {
+        const QString text = LaunchOnStartup::entryText(u"/opt/My \"Q\" $x\\y 100%/quillory"_qs);
+        QVERIFY2(
+            text.contains(u"Exec=\"/opt/My \\\\\"Q\\\\\" \\\\$x\\\\\\\\y 100%%/quillory\"\n"_qs),
+            qPrintable(text));
+    }
+
+private:
+    QTemporaryDir m_config;
+};
+
+QTEST_MAIN(TestLaunchOnStartup)
+#include "tst_launchonstartup.moc"
