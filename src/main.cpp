@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/CustomApplication.h"
 #include "app/NotificationDelegate.h"
+#include "app/PopoverPanel.h"
 #include "app/RequestChannels.h"
 #include "core/Tool.h"
 #include "drawing/DrawingHooks.h"
@@ -8,6 +9,7 @@
 #include "drawing/MainWindowController.h"
 #include "help/InfoView.h"
 #include "hotkeys/HotKeysController.h"
+#include "menu/MenuViewController.h"
 #include "platform/AppActivation.h"
 #include "platform/ApplicationIcon.h"
 #include "platform/CompositorWatcher.h"
@@ -198,7 +200,6 @@ int main(int argc, char *argv[]) {
         preferences,
         {[&screenshotter] { return screenshotter.screenshotLocation(); },
          [&screenshotter] { return screenshotter.pickLocation(); }, &Screenshotter::displayPath});
-    delegate.showPreferences = [&preferencesWindow] { preferencesWindow.showWindow(); };
     delegate.setLaunchAtStartup = [](bool enabled) {
         LaunchOnStartup::setLaunchAtStartup(enabled);
     };
@@ -234,6 +235,9 @@ int main(int argc, char *argv[]) {
     };
 
     delegate.applicationDidFinishLaunching();
+    delegate.popoverMenu()->setContent(
+        new MenuViewController({preferences, delegate, notifications,
+                                [&preferencesWindow] { preferencesWindow.showWindow(); }}));
     QLOG("Quillory started");
     return app.exec();
 }

@@ -35,10 +35,6 @@
         <source>Ellipse</source>
         <translation>Ellipse</translation>
     </message>
-    <message id="menu.placeholder">
-        <source>Shortcuts and colours will be set here.</source>
-        <translation>Shortcuts and colours will be set here.</translation>
-    </message>
     <message id="screenshot.locationPicker.title">
         <source>Choose a Folder for Screenshots</source>
         <translation>Choose a Folder for Screenshots</translation>
@@ -156,6 +152,106 @@ R C</translation>
     <message id="menu.preferences">
         <source>Preferences…</source>
         <translation>Preferences…</translation>
+    </message>
+    <message id="menu.row.do">
+        <source>Do it now</source>
+        <translation>Do it now</translation>
+    </message>
+    <message id="menu.clear.accessible">
+        <source>Clear shortcut: %1</source>
+        <translation>Clear shortcut: %1</translation>
+    </message>
+    <message id="menu.colorPicker">
+        <source>Color Picker</source>
+        <translation>Color Picker</translation>
+    </message>
+    <message id="menu.selectedColor">
+        <source>Current colour</source>
+        <translation>Current colour</translation>
+    </message>
+    <message id="menu.setShortcut">
+        <source>Set Shortcut</source>
+        <translation>Set Shortcut</translation>
+    </message>
+    <message id="menu.row.hideTools">
+        <source>Hide Tools on Desktop</source>
+        <translation>Hide Tools on Desktop</translation>
+    </message>
+    <message id="menu.row.showTools">
+        <source>Show Tools on Desktop</source>
+        <translation>Show Tools on Desktop</translation>
+    </message>
+    <message id="menu.recording">
+        <source>Recording: press the new shortcut</source>
+        <translation>Recording: press the new shortcut</translation>
+    </message>
+    <message id="menu.row.activate">
+        <source>Show Quillory</source>
+        <translation>Show Quillory</translation>
+    </message>
+    <message id="menu.row.pen">
+        <source>Pen</source>
+        <translation>Pen</translation>
+    </message>
+    <message id="menu.row.arrow">
+        <source>Arrow</source>
+        <translation>Arrow</translation>
+    </message>
+    <message id="menu.row.rectangle">
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message id="menu.row.ellipse">
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message id="menu.row.timer">
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message id="menu.row.line">
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>Purple</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>Brown</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>Teal</translation>
+    </message>
+    <message id="color.gray">
+        <source>Grey</source>
+        <translation>Grey</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>Pink</translation>
     </message>
 </context>
 </TS>

@@ -78,11 +78,6 @@ void AppDelegate::applicationDidFinishLaunching() {
         QLOG("No system tray yet: the icon appears when one starts");
 
     m_popoverMenu = std::make_unique<PopoverPanel>();
-    connect(m_popoverMenu.get(), &PopoverPanel::preferencesRequested, this, [this] {
-        closePopover();
-        if (showPreferences)
-            showPreferences();
-    });
     registerStoredShortcuts();
     applyStartAtLogin();
 

@@ -112,8 +112,7 @@ public:
 
     // Shows the countdown; empty until the timer exists.
     std::function<void()> showTimer;
-    // Shows the preferences window; brings the login item into line with a stored wish.
-    std::function<void()> showPreferences;
+    // Brings the login item into line with the stored wish.
     std::function<void(bool)> setLaunchAtStartup;
 
 private:

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -17,19 +15,10 @@ PopoverPanel::PopoverPanel(QWidget *parent)
     setObjectName(QStringLiteral("popoverMenu"));
     setWindowTitle(QStringLiteral("Quillory Menu"));
     auto *layout = new QVBoxLayout(this);
-    auto *title = new QLabel(QStringLiteral("<b>Quillory</b>"), this);
-    //% "Shortcuts and colours will be set here."
-    auto *body = new QLabel(qtTrId("menu.placeholder"), this);
-    body->setWordWrap(true);
-    //% "Preferences…"
-    auto *preferences = new QPushButton(qtTrId("menu.preferences"), this);
-    connect(preferences, &QPushButton::clicked, this, &PopoverPanel::preferencesRequested);
-    layout->addWidget(title);
-    layout->addWidget(body);
-    layout->addWidget(preferences, 0, Qt::AlignRight);
-    setFixedSize(280, 140);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(&m_clicks, &ClickWatcher::pressed, this, [this] {
-        if (!frameGeometry().contains(QCursor::pos()))
+        if (!frameGeometry().contains(QCursor::pos()) && !QApplication::activeModalWidget())
             closePopover();
     });
 }
@@ -59,6 +48,10 @@ void PopoverPanel::showRelativeTo(const QRect &anchor) {
     QLOG("Popover shown at", geometry());
 }
 
+void PopoverPanel::setContent(QWidget *content) {
+    layout()->addWidget(content);
+}
+
 void PopoverPanel::closePopover() {
     if (isVisible())
         hide();
@@ -78,7 +71,9 @@ void PopoverPanel::hideEvent(QHideEvent *event) {
 
 bool PopoverPanel::event(QEvent *event) {
     // With a window manager, a click anywhere else takes the focus away.
-    if (event->type() == QEvent::WindowDeactivate && isVisible())
+    // An alert the panel shows (modal) takes the focus without taking the panel away.
+    if (event->type() == QEvent::WindowDeactivate && isVisible() &&
+        !QApplication::activeModalWidget())
         closePopover();
     return QWidget::event(event);
 }
@@ -87,7 +82,7 @@ bool PopoverPanel::eventFilter(QObject *watched, QEvent *event) {
     // A press on another window of ours; the press itself goes on to that window.
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
         auto *widget = static_cast<QWidget *>(watched);
-        if (widget->window() != this)
+        if (widget->window() != this && !QApplication::activeModalWidget())
             closePopover();
     }
     return false;

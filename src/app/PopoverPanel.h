@@ -18,13 +18,12 @@ public:
     // its icon is, then the pointer), kept inside the available area of that screen.
     void showRelativeTo(const QRect &anchor);
     void closePopover();
+    // What the panel shows; it takes the widget over.
+    void setContent(QWidget *content);
 
     // Where the panel goes: below an anchor at the top of the screen, above one at the bottom,
     // always inside `available`.
     static QPoint placement(const QSize &size, const QRect &anchor, const QRect &available);
-
-Q_SIGNALS:
-    void preferencesRequested();
 
 protected:
     bool event(QEvent *event) override;

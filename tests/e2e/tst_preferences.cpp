@@ -19,7 +19,7 @@ private Q_SLOTS:
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
         E2ESession::settle(300);
-        session.key(u"space"_qs); // its Preferences button has the focus
+        session.key(u"shift+Tab space"_qs); // its last button: Preferences
         QVERIFY(E2ESession::waitUntil(
             [&] { return session.windowShown(u"Quillory Preferences"_qs); }, 8000));
         E2ESession::settle(300);

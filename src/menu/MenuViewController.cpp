@@ -1,0 +1,495 @@
+#include "menu/MenuViewController.h"
+
+#include "core/SystemColors.h"
+#include "core/Tool.h"
+#include "drawing/DrawingView.h"
+#include "drawing/DrawingViewController.h"
+#include "hotkeys/KeyCombo.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/KeyEvent.h"
+#include "platform/NotificationCenter.h"
+#include "platform/WindowHints.h"
+#include "settings/Preferences.h"
+#include "settings/StoredShortcut.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+using Row = MenuViewController::Row;
+
+struct RowInfo {
+    const char *titleId; // string-table id
+    const char *icon;    // null for the tool rows, which show their tool's icon
+    const char *name;    // for object names: lblTitle<name>, box<name>Shortcut, …
+};
+// In the order of AppDelegate::Row.
+const RowInfo kRows[MenuViewController::rowCount] = {
+    {//% "Show Quillory"
+     QT_TRID_NOOP("menu.row.activate"), ":/icons/quillory.svg", "AppActivate"},
+    {//% "Show Tools on Desktop"
+     QT_TRID_NOOP("menu.row.showTools"), ":/icons/iconTools.svg", "ShowToolsOnDesktop"},
+    {//% "Pen"
+     QT_TRID_NOOP("menu.row.pen"), nullptr, "Line"},
+    {//% "Arrow"
+     QT_TRID_NOOP("menu.row.arrow"), nullptr, "Arrow"},
+    {//% "Rectangle"
+     QT_TRID_NOOP("menu.row.rectangle"), nullptr, "Rectangle"},
+    {//% "Ellipse"
+     QT_TRID_NOOP("menu.row.ellipse"), nullptr, "Circle"},
+    {//% "Timer"
+     QT_TRID_NOOP("menu.row.timer"), ":/icons/iconTimer.svg", "Timer"},
+    {//% "Line"
+     QT_TRID_NOOP("menu.row.line"), nullptr, "StrightLine"},
+};
+
+struct ColorInfo {
+    const char *nameId;
+    QColor (*color)();
+};
+// The eight palette colours (keys 1–8), then the two the palette has not.
+const ColorInfo kColors[] = {
+    {//% "Red"
+     QT_TRID_NOOP("color.red"), &SystemColors::systemRed},
+    {//% "Yellow"
+     QT_TRID_NOOP("color.yellow"), &SystemColors::systemYellow},
+    {//% "Green"
+     QT_TRID_NOOP("color.green"), &SystemColors::systemGreen},
+    {//% "Blue"
+     QT_TRID_NOOP("color.blue"), &SystemColors::systemBlue},
+    {//% "Purple"
+     QT_TRID_NOOP("color.purple"), &SystemColors::systemPurple},
+    {//% "Brown"
+     QT_TRID_NOOP("color.brown"), &SystemColors::systemBrown},
+    {//% "Teal"
+     QT_TRID_NOOP("color.teal"), &SystemColors::systemTeal},
+    {//% "Grey"
+     QT_TRID_NOOP("color.gray"), &SystemColors::systemGray},
+    {//% "Indigo"
+     QT_TRID_NOOP("color.indigo"), &SystemColors::systemIndigo},
+    {//% "Pink"
+     QT_TRID_NOOP("color.pink"), &SystemColors::systemPink},
+};
+constexpr int kPaletteColors = 8;
+
+// Command combinations the recorder leaves to the application.
+bool reserved(Key key, ModifierFlags flags) {
+    if ((flags & kDeviceIndependentModifiers) != ModifierCommand)
+        return false;
+    static const Key keys[] = {Key::c,       Key::v, Key::z,     Key::f,         Key::comma,
+                               Key::h,       Key::q, Key::n,     Key::a,         Key::x,
+                               Key::return_, Key::m, Key::minus, Key::keypadPlus};
+    return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+}
+
+// The stored codes in their order: Control 12, Option 13, Shift 14, Command 11.
+QList<qint64> modifierCodes(ModifierFlags flags) {
+    QList<qint64> codes;
+    if (flags & ModifierControl)
+        codes << qint64(ShortcutModifierCode::control);
+    if (flags & ModifierOption)
+        codes << qint64(ShortcutModifierCode::option);
+    if (flags & ModifierShift)
+        codes << qint64(ShortcutModifierCode::shift);
+    if (flags & ModifierCommand)
+        codes << qint64(ShortcutModifierCode::command);
+    return codes;
+}
+
+// How the desktop writes the modifiers held so far: "Ctrl+Alt+".
+QString modifiersText(ModifierFlags flags) {
+    return KeyCombo(Key::a, flags).nativeText().chopped(1);
+}
+
+QString boxStyle(bool recording) {
+    const QColor border = recording ? QColor(Qt::blue) : SystemColors::tertiaryLabel();
+    return QStringLiteral(
+               "QPushButton { border: 1px solid %1; border-radius: 4px; padding: 3px 8px;"
+               " text-align: left; }")
+        .arg(border.name(QColor::HexArgb));
+}
+
+} // namespace
+
+MenuViewController::MenuViewController(const Collaborators &collaborators, QWidget *parent)
+    : QWidget(parent)
+    , m_preferences(collaborators.preferences)
+    , m_appDelegate(collaborators.appDelegate)
+    , m_notifications(collaborators.notifications)
+    , m_showPreferences(collaborators.showPreferences) {
+    setObjectName(QStringLiteral("MenuViewController"));
+    auto *layout = new QVBoxLayout(this);
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    std::array<QString, rowCount> icons;
+    for (int i = 0; i < rowCount; ++i)
+        icons[i] = QLatin1String(kRows[i].icon);
+    for (const Tool &tool : tools())
+        icons[AppDelegate::rowForTool(tool.shape)] =
+            u":/icons/"_qs + QLatin1String(tool.icon) + u".svg"_qs;
+    for (int i = 0; i < rowCount; ++i) {
+        const RowInfo &info = kRows[i];
+        const QString name = QLatin1String(info.name);
+        RowViews &row = rows[i];
+        row.icon = new QLabel(this);
+        row.icon->setPixmap(QIcon(icons[i]).pixmap(18, 18));
+        row.icon->setObjectName(u"imgView"_qs + name);
+        row.title = new QLabel(qtTrId(info.titleId), this);
+        row.title->setObjectName(u"lblTitle"_qs + name);
+        row.button = new QPushButton(QStringLiteral("▶"), this);
+        row.button->setObjectName(u"btn"_qs + name);
+        row.button->setFixedWidth(30);
+        row.button->setAccessibleName(row.title->text());
+        //% "Do it now"
+        row.button->setToolTip(qtTrId("menu.row.do"));
+        row.box = new QPushButton(this);
+        row.box->setObjectName(u"box"_qs + name + u"Shortcut"_qs);
+        row.box->setMinimumWidth(140);
+        row.shortcut = new QLabel(row.box);
+        row.shortcut->setObjectName(u"lblShortcut"_qs + name);
+        row.shortcut->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto *boxLayout = new QHBoxLayout(row.box);
+        boxLayout->setContentsMargins(8, 2, 8, 2);
+        boxLayout->addWidget(row.shortcut);
+        row.cancel = new QPushButton(QStringLiteral("×"), this);
+        row.cancel->setObjectName(u"btnCancelShortcut"_qs + name);
+        row.cancel->setFlat(true);
+        row.cancel->setCursor(Qt::PointingHandCursor);
+        row.cancel->setFixedWidth(24);
+        //% "Clear shortcut: %1"
+        row.cancel->setAccessibleName(qtTrId("menu.clear.accessible").arg(row.title->text()));
+        grid->addWidget(row.icon, i, 0);
+        grid->addWidget(row.title, i, 1);
+        grid->addWidget(row.button, i, 2);
+        grid->addWidget(row.box, i, 3);
+        grid->addWidget(row.cancel, i, 4);
+        const Row r = Row(i);
+        connect(row.button, &QPushButton::clicked, this, [this, r] { clickedRow(r); });
+        connect(row.box, &QPushButton::clicked, this, [this, r] { startRecording(r); });
+        connect(row.cancel, &QPushButton::clicked, this, [this, r] { clearShortcut(r); });
+    }
+    layout->addLayout(grid);
+
+    auto *colors = new QHBoxLayout;
+    colors->setSpacing(4);
+    for (int i = 0; i < int(std::size(kColors)); ++i) {
+        auto *button = new QPushButton(this);
+        const QColor color = kColors[i].color();
+        button->setFixedSize(22, 22);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setAccessibleName(qtTrId(kColors[i].nameId));
+        button->setToolTip(button->accessibleName());
+        button->setStyleSheet(QStringLiteral("QPushButton { background: %1; border-radius: 11px; "
+                                             "border: 1px solid rgba(0,0,0,60); }")
+                                  .arg(color.name()));
+        connect(button, &QPushButton::clicked, this, [this, i, color] {
+            if (i < kPaletteColors)
+                clickedColor(i);
+            else
+                setSelectedColor(color);
+            closePopover();
+        });
+        colors->addWidget(button);
+    }
+    colorPicker = new QPushButton(QStringLiteral("…"), this);
+    colorPicker->setObjectName(QStringLiteral("colorPicker"));
+    colorPicker->setFixedSize(30, 22);
+    colorPicker->setCursor(Qt::PointingHandCursor);
+    //% "Color Picker"
+    colorPicker->setToolTip(qtTrId("menu.colorPicker"));
+    colorPicker->setAccessibleName(colorPicker->toolTip());
+    connect(colorPicker, &QPushButton::clicked, this, &MenuViewController::clickedColorSelector);
+    colors->addWidget(colorPicker);
+    colors->addStretch();
+    boxSelectedColor = new QFrame(this);
+    boxSelectedColor->setObjectName(QStringLiteral("boxSelectedColor"));
+    boxSelectedColor->setFixedSize(36, 22);
+    //% "Current colour"
+    boxSelectedColor->setAccessibleName(qtTrId("menu.selectedColor"));
+    colors->addWidget(boxSelectedColor);
+    layout->addLayout(colors);
+
+    //% "Preferences…"
+    btnPreferences = new QPushButton(qtTrId("menu.preferences"), this);
+    btnPreferences->setObjectName(QStringLiteral("btnPreferences"));
+    connect(btnPreferences, &QPushButton::clicked, this, &MenuViewController::clickedPreferences);
+    layout->addWidget(btnPreferences, 0, Qt::AlignRight);
+
+    // The key monitor: sees every key of the application and never swallows one.
+    qApp->installEventFilter(this);
+    refreshShortcutRows();
+}
+
+MenuViewController::~MenuViewController() {
+    pauseHotKeys(false);
+}
+
+void MenuViewController::postUpdate() {
+    m_notifications.post(updateShortcutKeysNotification);
+}
+
+void MenuViewController::closePopover() {
+    m_appDelegate.closePopover();
+}
+
+std::optional<Row> MenuViewController::recordingRow() const {
+    for (int i = 0; i < rowCount; ++i) {
+        if (recordingFlags[i])
+            return Row(i);
+    }
+    return std::nullopt;
+}
+
+// While a row records, no global shortcut fires: the recorder must see the combination.
+void MenuViewController::pauseHotKeys(bool paused) {
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    for (int i = 0; i < rowCount; ++i) {
+        if (const std::shared_ptr<HotKey> &hotKey = m_appDelegate.hotKey(Row(i)))
+            hotKey->setPaused(paused);
+    }
+}
+
+void MenuViewController::setBoxRecording(Row row, bool recording) {
+    rows[row].box->setStyleSheet(boxStyle(recording));
+}
+
+void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
+    //% "Set Shortcut"
+    const QString shown = set || !text.isEmpty() ? text : qtTrId("menu.setShortcut");
+    rows[row].shortcut->setText(shown);
+    rows[row].box->setAccessibleName(
+        QStringLiteral("%1: %2").arg(rows[row].title->text(), shown.isEmpty() ? u"…"_qs : shown));
+    rows[row].cancel->setVisible(set);
+}
+
+void MenuViewController::refreshShortcutRows() {
+    recordingFlags.fill(false);
+    pauseHotKeys(false);
+    const DrawingViewController *controller = DrawingViewController::current;
+    const QColor selected = controller ? controller->model.selectedColor() : QColor(Qt::white);
+    boxSelectedColor->setStyleSheet(
+        QStringLiteral("QFrame { background: %1; border: 1px solid rgba(0,0,0,60); "
+                       "border-radius: 4px; }")
+            .arg(selected.name(QColor::HexArgb)));
+    for (int i = 0; i < rowCount; ++i) {
+        setBoxRecording(Row(i), false);
+        const auto &keys = Preferences::shortcuts[i];
+        loadStoredShortcut(keys.key.key(), keys.flags.key(), m_preferences);
+        const ModifierFlags modifiers = StoredShortcut::shortcutModifiers();
+        if (modifiers != 0)
+            showShortcut(Row(i), KeyCombo(StoredShortcut::shortcutKey(), modifiers).nativeText(),
+                         true);
+        else
+            showShortcut(Row(i), {}, false);
+    }
+    if (const std::optional<bool> shown = Preferences::updateToolsOnScreen.stored(m_preferences)) {
+        rows[Row::DesktopTools].title->setText(*shown ?
+                                                      //% "Hide Tools on Desktop"
+                                                   qtTrId("menu.row.hideTools")
+                                                      : qtTrId("menu.row.showTools"));
+    }
+}
+
+void MenuViewController::viewWillDisappear() {
+    recordingFlags.fill(false);
+    pauseHotKeys(false);
+}
+
+void MenuViewController::startRecording(Row row) {
+    recordingFlags[row] = true;
+    rows[row].shortcut->clear();
+    rows[row].cancel->hide();
+    setBoxRecording(row, true);
+    m_appDelegate.unregisterRow(row);
+    m_preferences.remove(Preferences::shortcuts[row].key.key());
+    m_preferences.remove(Preferences::shortcuts[row].flags.key());
+    StoredShortcut::shortcutModifiers() = 0;
+    StoredShortcut::shortcutKey().clear();
+    for (int i = 0; i < rowCount; ++i) {
+        if (i != row && recordingFlags[i])
+            clearShortcut(Row(i));
+    }
+    //% "Recording: press the new shortcut"
+    rows[row].box->setAccessibleName(qtTrId("menu.recording"));
+    pauseHotKeys(true);
+    postUpdate();
+}
+
+void MenuViewController::clearShortcut(Row row) {
+    recordingFlags[row] = false;
+    StoredShortcut::shortcutModifiers() = 0;
+    StoredShortcut::shortcutKey().clear();
+    m_appDelegate.unregisterRow(row);
+    m_preferences.remove(Preferences::shortcuts[row].key.key());
+    m_preferences.remove(Preferences::shortcuts[row].flags.key());
+    showShortcut(row, {}, false);
+    setBoxRecording(row, false);
+    if (!recordingRow())
+        pauseHotKeys(false);
+    postUpdate();
+}
+
+void MenuViewController::finishRecording() {
+    if (const std::optional<Row> row = recordingRow()) {
+        setBoxRecording(*row, false);
+        rows[*row].cancel->show();
+    }
+    recordingFlags.fill(false);
+    pauseHotKeys(false);
+    postUpdate();
+}
+
+void MenuViewController::flagsChanged(ModifierFlags flags) {
+    const std::optional<Row> row = recordingRow();
+    if (!row)
+        return;
+    if (StoredShortcut::shortcutKey().isEmpty())
+        rows[*row].shortcut->setText(modifiersText(flags));
+    postUpdate();
+    if (!(flags & kDeviceIndependentModifiers))
+        clearShortcut(*row);
+}
+
+void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags) {
+    flags &= kDeviceIndependentModifiers;
+    if (!flags)
+        return;
+    const std::optional<Key> key = keyFromCarbonKeyCode(keyCode);
+    if (!key)
+        return;
+    // The position's own name, whatever the layout printed on it.
+    const QString keyString = acceptedNames(*key).value(0);
+    if (keyString.isEmpty())
+        return;
+    StoredShortcut::shortcutKey() = keyString;
+    if (reserved(*key, flags))
+        return;
+    const std::optional<Row> row = recordingRow();
+    if (!row)
+        return;
+    for (int i = 0; i < rowCount; ++i) {
+        if (i == *row)
+            continue;
+        const auto &keys = Preferences::shortcuts[i];
+        const std::optional<QString> storedKey = keys.key.stored(m_preferences);
+        const QList<qint64> storedCodes = keys.flags.value(m_preferences);
+        QList<qint64> held = modifierCodes(flags), theirs = storedCodes;
+        std::sort(held.begin(), held.end());
+        std::sort(theirs.begin(), theirs.end());
+        theirs.erase(std::unique(theirs.begin(), theirs.end()), theirs.end());
+        if (storedKey == keyString && theirs == held) {
+            StoredShortcut::shortcutKey().clear();
+            StoredShortcut::shortcutModifiers() = 0;
+            rows[*row].shortcut->clear();
+            postUpdate();
+            QLOG("Refused", KeyCombo(*key, flags).nativeText(), "for row", int(*row), "- row", i,
+                 "has it");
+            QMessageBox alert(QMessageBox::Information, QStringLiteral("Quillory"),
+                              QStringLiteral("Please use a different key combination."),
+                              QMessageBox::Ok, window());
+            alert.setWindowFlag(Qt::WindowStaysOnTopHint);
+            alert.exec();
+            // Back to the panel, where the row keeps recording.
+            window()->activateWindow();
+            rows[*row].box->setFocus();
+            return;
+        }
+    }
+    StoredShortcut::shortcutModifiers() = flags;
+    Preferences::shortcuts[*row].key.set(m_preferences, keyString);
+    Preferences::shortcuts[*row].flags.set(m_preferences, modifierCodes(flags));
+    m_appDelegate.registerRow(*row);
+    showShortcut(*row, KeyCombo(*key, flags).nativeText(), true);
+    QLOG("Recorded", KeyCombo(*key, flags).nativeText(), "for row", int(*row));
+    postUpdate();
+    finishRecording();
+}
+
+bool MenuViewController::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    // Every widget on the way sees the same key event: take it once, at its window.
+    if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->isAutoRepeat() || !recordingRow())
+        return false;
+    const KeyEvent keyEvent = KeyEvent::fromQt(*key);
+    const std::optional<Key> pressed =
+        keyEvent.keyCode ? keyFromCarbonKeyCode(*keyEvent.keyCode) : std::nullopt;
+    const bool modifierKey = pressed && *pressed >= Key::command && *pressed <= Key::rightShift;
+    if (modifierKey) {
+        // The server's state, which the event itself does not show yet.
+        flagsChanged(modifierFlagsFromQt(QGuiApplication::queryKeyboardModifiers()));
+    } else if (event->type() == QEvent::KeyPress && keyEvent.keyCode) {
+        recordShortcutKey(*keyEvent.keyCode, keyEvent.modifierFlags);
+    }
+    return false; // never swallowed
+}
+
+void MenuViewController::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    refreshShortcutRows();
+}
+
+void MenuViewController::hideEvent(QHideEvent *event) {
+    viewWillDisappear();
+    QWidget::hideEvent(event);
+}
+
+void MenuViewController::clickedRow(Row row) {
+    m_appDelegate.performHotKeyAction(row);
+    closePopover();
+}
+
+void MenuViewController::clickedColor(int paletteIndex) {
+    if (DrawingViewController *controller = DrawingViewController::current)
+        controller->model.colorKeyboardKeyHandler.notify(paletteIndex);
+}
+
+void MenuViewController::setSelectedColor(const QColor &color) {
+    if (DrawingViewController *controller = DrawingViewController::current)
+        controller->model.setSelectedColor(color);
+}
+
+void MenuViewController::clickedColorSelector() {
+    if (!m_colorPanel) {
+        // A window of its own: the panel closes now, the colours stay.
+        m_colorPanel = std::make_unique<QColorDialog>();
+        m_colorPanel->setOption(QColorDialog::ShowAlphaChannel);
+        m_colorPanel->setOption(QColorDialog::NoButtons);
+        m_colorPanel->setWindowFlag(Qt::WindowStaysOnTopHint);
+        m_colorPanel->setWindowModality(Qt::NonModal);
+        connect(m_colorPanel.get(), &QColorDialog::currentColorChanged, this,
+                &MenuViewController::setSelectedColor);
+    }
+    if (const DrawingViewController *controller = DrawingViewController::current)
+        m_colorPanel->setCurrentColor(controller->model.selectedColor());
+    m_colorPanel->show();
+    m_colorPanel->raise();
+    m_colorPanel->activateWindow();
+    WindowHints::joinAllDesktops(m_colorPanel->winId());
+    closePopover();
+}
+
+void MenuViewController::clickedPreferences() {
+    closePopover();
+    if (m_showPreferences)
+        m_showPreferences();
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/AppDelegate.h"
+#include "platform/ModifierFlags.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class MainWindowController;
+class NotificationCenter;
+class PreferenceStore;
+class QColorDialog;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The tray panel's content: a row for each of the eight global shortcuts (title, icon, a
+// button that does it now, the shortcut box that records a new one, a clear button), the
+// colours, the colour picker, the current colour and the preferences.
+//
+// Recording: a click on a row's box starts it; the next key pressed with a modifier becomes
+// the row's shortcut. The key is the physical key pressed, stored by its position's name, so a
+// shortcut recorded on any layout fires on the same key. While a row records, the global
+// shortcuts are paused, so the combination reaches the recorder even when a row holds it.
+class MenuViewController : public QWidget {
+    Q_OBJECT
+public:
+    using Row = AppDelegate::Row;
+    static constexpr int rowCount = AppDelegate::rowCount;
+
+    struct Collaborators {
+        PreferenceStore &preferences;
+        AppDelegate &appDelegate;
+        NotificationCenter &notifications;
+        std::function<void()> showPreferences;
+    };
+
+    explicit MenuViewController(const Collaborators &collaborators, QWidget *parent = nullptr);
+    ~MenuViewController() override;
+
+    struct RowViews {
+        QLabel *title;
+        QLabel *icon;
+        QPushButton *button;
+        QLabel *shortcut;
+        QPushButton *box;
+        QPushButton *cancel;
+    };
+    std::array<RowViews, rowCount> rows{};
+    QFrame *boxSelectedColor = nullptr;
+    QPushButton *colorPicker = nullptr;
+    QPushButton *btnPreferences = nullptr;
+    std::array<bool, rowCount> recordingFlags{};
+
+    // Fills the rows from what is stored; run each time the panel is about to appear.
+    void refreshShortcutRows();
+    void viewWillDisappear();
+    void startRecording(Row row);
+    void clearShortcut(Row row);
+    void finishRecording();
+    // The recorder's view of a key press or release, from the application-wide key monitor.
+    void flagsChanged(ModifierFlags flags);
+    void recordShortcutKey(quint32 keyCode, ModifierFlags flags);
+    void clickedRow(Row row);
+    void clickedColor(int paletteIndex);
+    void setSelectedColor(const QColor &color);
+    void clickedColorSelector();
+    void clickedPreferences();
+
+    static inline const QString updateShortcutKeysNotification =
+        QStringLiteral("updateShortcutKeys");
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    std::optional<Row> recordingRow() const;
+    void setBoxRecording(Row row, bool recording);
+    void showShortcut(Row row, const QString &text, bool set);
+    void pauseHotKeys(bool paused);
+    void postUpdate();
+    void closePopover();
+
+    PreferenceStore &m_preferences;
+    AppDelegate &m_appDelegate;
+    NotificationCenter &m_notifications;
+    std::function<void()> m_showPreferences;
+    std::unique_ptr<QColorDialog> m_colorPanel;
+    bool m_paused = false;
+};
