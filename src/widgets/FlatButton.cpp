@@ -1,0 +1,361 @@
+#include "widgets/FlatButton.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QVariantAnimation>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QPainterPath roundedRect(const QRectF &rect, qreal radius) {
+    QPainterPath path;
+    radius = std::clamp(radius, 0.0, std::min(rect.width(), rect.height()) / 2);
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+bool sameColor(const QColor &a, const QColor &b) {
+    return a.isValid() == b.isValid() && (!a.isValid() || a.rgba64() == b.rgba64());
+}
+
+// Fading from or to no colour goes through the other colour made transparent, not through black.
+QColor transparent(QColor color) {
+    color.setAlpha(0);
+    return color;
+}
+
+QRectF frameAt(qreal x, qreal y, QSizeF size) {
+    return QRectF(std::round(x), std::round(y), size.width(), size.height());
+}
+} // namespace
+
+FlatButton::FlatButton(QWidget *parent)
+    : QAbstractButton(parent) {
+    // Checkable so that the state is the checked state screen readers announce.
+    setCheckable(true);
+    // Reached by Tab; a click gives no focus, so no focus ring appears under the pointer.
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    for (Fade &fade : m_fades) {
+        fade.animation = new QVariantAnimation(this);
+        connect(fade.animation, &QVariantAnimation::valueChanged, this,
+                [this, &fade](const QVariant &value) {
+                    fade.shown = value.value<QColor>();
+                    update();
+                });
+        // The last step may be a transparent stand-in for no colour.
+        connect(fade.animation, &QVariantAnimation::finished, this, [this, &fade] {
+            fade.shown = fade.target;
+            update();
+        });
+    }
+    // Named after what each fades, for whoever inspects the button.
+    m_fades[borderFade].animation->setObjectName(QStringLiteral("borderColor"));
+    m_fades[backgroundFade].animation->setObjectName(QStringLiteral("backgroundColor"));
+    m_fades[imageFade].animation->setObjectName(QStringLiteral("imageColor"));
+    m_fades[titleFade].animation->setObjectName(QStringLiteral("titleColor"));
+}
+
+void FlatButton::setState(State state) {
+    setChecked(state == On);
+    animateColorWithState(state);
+}
+
+void FlatButton::setTitle(const QString &title) {
+    setText(title);
+    updateGeometry();
+}
+
+void FlatButton::setImage(const SvgImage &image) {
+    m_image = image;
+    updateGeometry();
+    update();
+}
+
+void FlatButton::setImagePosition(ImagePosition position) {
+    m_imagePosition = position;
+    updateGeometry();
+    update();
+}
+
+void FlatButton::setImageHugsTitle(bool hugs) {
+    m_imageHugsTitle = hugs;
+    update();
+}
+
+void FlatButton::setMomentary(bool momentary) {
+    m_momentary = momentary;
+    animateColorWithState(state());
+}
+
+void FlatButton::setCornerRadius(double radius) {
+    m_cornerRadius = radius;
+    update();
+}
+
+void FlatButton::setBorderWidth(double width) {
+    m_borderWidth = width;
+    update();
+}
+
+void FlatButton::setSpacing(double spacing) {
+    m_spacing = spacing;
+    updateGeometry();
+    update();
+}
+
+void FlatButton::storeColor(QColor &slot, const QColor &color) {
+    slot = color;
+    animateColorWithState(state());
+}
+
+void FlatButton::animateColorWithState(State state) {
+    const bool on = state == On;
+    const double seconds = on ? m_onAnimateDuration : m_offAnimateDuration;
+    animateLayer(borderFade, on ? m_borderHighlightColor : m_borderNormalColor, seconds);
+    animateLayer(backgroundFade, on ? m_backgroundHighlightColor : m_backgroundNormalColor,
+                 seconds);
+    animateLayer(imageFade, on ? m_imageHighlightColor : m_imageNormalColor, seconds);
+    animateLayer(titleFade, on ? m_titleHighlightColor : m_titleNormalColor, seconds);
+}
+
+void FlatButton::animateLayer(Layered which, const QColor &color, double seconds) {
+    Fade &fade = m_fades[which];
+    // Already there, or on its way: a fade that is running goes on undisturbed.
+    if (sameColor(fade.target, color))
+        return;
+    fade.target = color;
+    fade.animation->stop();
+    const int milliseconds = qRound(seconds * 1000);
+    if (milliseconds <= 0 || (!color.isValid() && !fade.shown.isValid())) {
+        fade.shown = color;
+        update();
+        return;
+    }
+    // A new fade starts where the colour stands now, so a quick change of state does not jump.
+    const QColor from = fade.shown.isValid() ? fade.shown : transparent(color);
+    fade.animation->setStartValue(from);
+    fade.animation->setEndValue(color.isValid() ? color : transparent(from));
+    fade.animation->setDuration(milliseconds);
+    fade.animation->start();
+}
+
+QSizeF FlatButton::imageSize() const {
+    return m_image.isNull() ? QSizeF(0, 0) : m_image.size();
+}
+
+QSizeF FlatButton::titleSize() const {
+    if (text().isEmpty())
+        return QSizeF(0, 0);
+    const QFontMetricsF metrics(font());
+    return QSizeF(metrics.horizontalAdvance(text()), metrics.height());
+}
+
+// The origins stand in y-down coordinates, so an image "below" has the larger y.
+FlatButton::Layer FlatButton::imageLayer() const {
+    Layer layer{false, QRectF(), m_fades[imageFade].shown};
+    if (m_image.isNull() || m_imagePosition == NoImage)
+        return layer;
+    const qreal w = width(), h = height(), s = m_spacing;
+    const auto [iw, ih] = std::pair(imageSize().width(), imageSize().height());
+    const auto [tw, th] = std::pair(titleSize().width(), titleSize().height());
+    const bool hug = m_imageHugsTitle;
+    QPointF origin;
+    switch (m_imagePosition) {
+    case ImageOnly:
+    case ImageOverlaps:
+        origin = {(w - iw) / 2, (h - ih) / 2};
+        break;
+    case ImageLeft:
+    case ImageLeading:
+        origin = {hug ? (w - iw - tw) / 2 - s : s, (h - ih) / 2};
+        break;
+    case ImageRight:
+    case ImageTrailing:
+        origin = {hug ? (w - iw + tw) / 2 + s : w - iw - s, (h - ih) / 2};
+        break;
+    case ImageBelow:
+        origin = {(w - iw) / 2, hug ? (h - ih + th) / 2 + s : h - ih - s};
+        break;
+    case ImageAbove:
+        origin = {(w - iw) / 2, hug ? (h - ih - th) / 2 - s : s};
+        break;
+    default:
+        break;
+    }
+    layer.shown = true;
+    layer.frame = frameAt(origin.x(), origin.y(), QSizeF(iw, ih));
+    return layer;
+}
+
+FlatButton::Layer FlatButton::titleLayer() const {
+    Layer layer{false, QRectF(), m_fades[titleFade].shown};
+    if (text().isEmpty() || m_imagePosition == ImageOnly)
+        return layer;
+    const qreal w = width(), h = height(), s = m_spacing;
+    const auto [iw, ih] = std::pair(imageSize().width(), imageSize().height());
+    const auto [tw, th] = std::pair(titleSize().width(), titleSize().height());
+    const bool hug = m_imageHugsTitle;
+    QPointF origin;
+    switch (m_imagePosition) {
+    case NoImage:
+    case ImageOverlaps:
+        origin = {(w - tw) / 2, (h - th) / 2};
+        break;
+    case ImageLeft:
+    case ImageLeading:
+        origin = {hug ? (iw + w - tw) / 2 + s : w - tw - s, (h - th) / 2};
+        break;
+    case ImageRight:
+    case ImageTrailing:
+        origin = {hug ? (w - iw - tw) / 2 - s : s, (h - th) / 2};
+        break;
+    case ImageBelow:
+        origin = {(w - tw) / 2, hug ? (h - ih - th) / 2 - s : s};
+        break;
+    case ImageAbove:
+        origin = {(w - tw) / 2, hug ? (h + ih - th) / 2 + s : h - th - s};
+        break;
+    default:
+        break;
+    }
+    layer.shown = true;
+    layer.frame = frameAt(origin.x(), origin.y(), QSizeF(std::ceil(tw), std::ceil(th)));
+    return layer;
+}
+
+QSize FlatButton::sizeHint() const {
+    const QSizeF image = m_imagePosition == NoImage ? QSizeF(0, 0) : imageSize();
+    const QSizeF title = m_imagePosition == ImageOnly ? QSizeF(0, 0) : titleSize();
+    const qreal gap = 2 * m_spacing;
+    QSizeF size(std::max(image.width(), title.width()), std::max(image.height(), title.height()));
+    if (!image.isEmpty() && !title.isEmpty()) {
+        if (m_imagePosition == ImageBelow || m_imagePosition == ImageAbove)
+            size.setHeight(image.height() + title.height() + m_spacing);
+        else if (m_imagePosition != ImageOverlaps)
+            size.setWidth(image.width() + title.width() + m_spacing);
+    }
+    return QSizeF(size.width() + gap, size.height() + gap).toSize().expandedTo(QSize(1, 1));
+}
+
+void FlatButton::paintLayers(QPainter &painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF bounds(rect());
+    const QPainterPath outline = roundedRect(bounds, m_cornerRadius);
+    // What the button carries is clipped to its rounded bounds.
+    painter.setClipPath(outline);
+    if (backgroundColor().isValid())
+        painter.fillPath(outline, backgroundColor());
+
+    const Layer image = imageLayer();
+    if (image.shown && image.color.isValid() && !image.frame.isEmpty()) {
+        // The image gives only the shape: its pixels' alpha, filled with the image colour.
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        const QSize pixels(qCeil(image.frame.width() * ratio), qCeil(image.frame.height() * ratio));
+        QImage silhouette(pixels, QImage::Format_ARGB32_Premultiplied);
+        silhouette.fill(Qt::transparent);
+        QPainter mask(&silhouette);
+        m_image.render(&mask, QRectF(QPointF(), QSizeF(pixels)));
+        mask.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        mask.fillRect(silhouette.rect(), image.color);
+        mask.end();
+        painter.drawImage(image.frame, silhouette);
+    }
+
+    const Layer title = titleLayer();
+    if (title.shown && title.color.isValid()) {
+        painter.setPen(title.color);
+        painter.setFont(font());
+        painter.drawText(title.frame, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text());
+    }
+
+    // The border lies inside the bounds, over everything the button carries.
+    if (m_borderWidth > 0 && borderColor().isValid()) {
+        const qreal inset = std::min(m_borderWidth, std::min(bounds.width(), bounds.height()) / 2);
+        QPainterPath ring = outline;
+        ring.addPath(
+            roundedRect(bounds.adjusted(inset, inset, -inset, -inset), m_cornerRadius - inset));
+        ring.setFillRule(Qt::OddEvenFill);
+        painter.fillPath(ring, borderColor());
+    }
+}
+
+void FlatButton::paintEvent(QPaintEvent *) {
+    // A disabled button fades as one piece: painted whole, then drawn at half opacity, so the
+    // background does not show through the title.
+    const qreal ratio = devicePixelRatioF();
+    QImage layers(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    layers.setDevicePixelRatio(ratio);
+    layers.fill(Qt::transparent);
+    QPainter layerPainter(&layers);
+    paintLayers(layerPainter);
+    layerPainter.end();
+
+    QStylePainter painter(this);
+    painter.setOpacity(isEnabled() ? 1.0 : 0.5);
+    painter.drawImage(QPointF(), layers);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        painter.setOpacity(1.0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
+
+// Only enabled buttons get presses: Qt passes a disabled one's clicks to what lies beneath.
+void FlatButton::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    m_mouseDown = true;
+    // The background shows the highlight while the button is held, and keeps it should the
+    // press leave the button.
+    setBackgroundNormalColor(m_backgroundHighlightColor);
+}
+
+void FlatButton::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    if (!m_mouseDown)
+        return;
+    m_mouseDown = false;
+    setBackgroundNormalColor(m_normalColor);
+    click();
+}
+
+void FlatButton::mouseMoveEvent(QMouseEvent *event) {
+    // Qt keeps a held pointer on the button, so leaving shows only as a move outside. A press
+    // that left is spent: coming back does not arm it again.
+    if (m_mouseDown && !rect().contains(event->position().toPoint()))
+        m_mouseDown = false;
+}
+
+void FlatButton::leaveEvent(QEvent *event) {
+    m_mouseDown = false;
+    QAbstractButton::leaveEvent(event);
+}
+
+void FlatButton::keyPressEvent(QKeyEvent *event) {
+    // Space is Qt's own; Return and Enter press the focused button too, as on a push button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void FlatButton::checkStateSet() {
+    animateColorWithState(state());
+}
+
+// A click sends the action and leaves the state alone.
+void FlatButton::nextCheckState() {}
