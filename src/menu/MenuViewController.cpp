@@ -11,6 +11,7 @@
 #include "platform/WindowHints.h"
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
+#include "widgets/buttoncursor.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -165,10 +166,10 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         auto *boxLayout = new QHBoxLayout(row.box);
         boxLayout->setContentsMargins(8, 2, 8, 2);
         boxLayout->addWidget(row.shortcut);
-        row.cancel = new QPushButton(QStringLiteral("×"), this);
+        row.cancel = new buttoncursor(this);
+        row.cancel->setText(QStringLiteral("×"));
         row.cancel->setObjectName(u"btnCancelShortcut"_qs + name);
         row.cancel->setFlat(true);
-        row.cancel->setCursor(Qt::PointingHandCursor);
         row.cancel->setFixedWidth(24);
         //% "Clear shortcut: %1"
         row.cancel->setAccessibleName(qtTrId("menu.clear.accessible").arg(row.title->text()));
@@ -205,10 +206,10 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         });
         colors->addWidget(button);
     }
-    colorPicker = new QPushButton(QStringLiteral("…"), this);
+    colorPicker = new buttoncursor(this);
+    colorPicker->setText(QStringLiteral("…"));
     colorPicker->setObjectName(QStringLiteral("colorPicker"));
     colorPicker->setFixedSize(30, 22);
-    colorPicker->setCursor(Qt::PointingHandCursor);
     //% "Color Picker"
     colorPicker->setToolTip(qtTrId("menu.colorPicker"));
     colorPicker->setAccessibleName(colorPicker->toolTip());
