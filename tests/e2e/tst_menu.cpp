@@ -10,6 +10,12 @@ bool stored(E2ESession &session, const QString &key, const QString &value) {
 }
 const QString kCtrlAlt =
     u"<array>\\s*<integer>13</integer>\\s*<integer>11</integer>\\s*</array>"_qs;
+E2ESession::Options panelAtStart() {
+    E2ESession::Options options;
+    options.firstRun = true; // the panel opens by itself
+    options.monitorSize = {1280, 800};
+    return options;
+}
 const QString kCtrlShift =
     u"<array>\\s*<integer>14</integer>\\s*<integer>11</integer>\\s*</array>"_qs;
 } // namespace
@@ -18,28 +24,30 @@ const QString kCtrlShift =
 class TestMenu : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // On a French layout: the key that prints "a" is stored by its position's name, "q".
     void recordingShortcuts() {
-        E2ESession::Options options;
-        options.firstRun = true; // the panel opens by itself
-        options.monitorSize = {1280, 800};
+        E2ESession::Options options = panelAtStart();
+        options.launch = false;
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
+        QCOMPARE(session.run(u"setxkbmap"_qs, {u"-display"_qs, session.display(), u"fr"_qs}), 0);
+        QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
         E2ESession::settle(300);
 
         // Rows in Tab order: the first row's button has the focus; the Pen row's box is five on.
         session.key(u"Tab Tab Tab Tab Tab space"_qs);
-        session.key(u"ctrl+alt+k"_qs);
-        QVERIFY(session.waitForLog(u"Recorded Ctrl+Alt+K for row 2"_qs));
-        QVERIFY(stored(session, u"ud_LineKey"_qs, u"<string>k</string>"_qs));
+        session.key(u"ctrl+alt+a"_qs);
+        QVERIFY(session.waitForLog(u"Recorded Ctrl+Alt+Q for row 2"_qs));
+        QVERIFY(stored(session, u"ud_LineKey"_qs, u"<string>q</string>"_qs));
         QVERIFY(stored(session, u"ud_LineFlag"_qs, kCtrlAlt));
 
         // The Arrow row: the same combination is refused (the Pen row's hotkey, paused while
         // recording, does not take it); Ctrl+Q is no shortcut; Ctrl+Shift+K is taken.
         session.key(u"Tab Tab Tab space"_qs);
-        session.key(u"ctrl+alt+k"_qs);
-        QVERIFY(session.waitForLog(u"Refused Ctrl+Alt+K for row 3"_qs));
+        session.key(u"ctrl+alt+a"_qs);
+        QVERIFY(session.waitForLog(u"Refused Ctrl+Alt+Q for row 3"_qs));
         QVERIFY(!session.log().contains(u"Hotkey Line"_qs));
         E2ESession::settle(300);
         session.key(u"Return"_qs); // the alert's OK
@@ -53,15 +61,33 @@ private Q_SLOTS:
         session.key(u"ctrl+shift+k"_qs);
         QVERIFY(session.waitForLog(u"Recorded Ctrl+Shift+K for row 3"_qs));
         QVERIFY(stored(session, u"ud_ArrowFlag"_qs, kCtrlShift));
+        session.key(u"Tab space"_qs); // its clear button
+        QTRY_VERIFY_WITH_TIMEOUT(!session.preferencesText().contains(u"ud_ArrowKey"_qs), 3000);
 
         // The recorded shortcuts work from anywhere once the panel is closed.
         session.key(u"Escape"_qs);
         QVERIFY(
             E2ESession::waitUntil([&] { return !session.windowShown(u"Quillory Menu"_qs); }, 3000));
-        session.key(u"ctrl+alt+k"_qs);
+        session.key(u"ctrl+alt+a"_qs);
         QVERIFY(session.waitForLog(u"Hotkey Line"_qs));
-        session.key(u"ctrl+shift+k"_qs);
-        QVERIFY(session.waitForLog(u"Hotkey Arrow"_qs));
+        session.key(u"ctrl+shift+k"_qs); // cleared: nothing
+        E2ESession::settle(300);
+        QVERIFY(!session.log().contains(u"Hotkey Arrow"_qs));
+    }
+
+    // A colour button sets the colour of the next stroke and closes the panel.
+    void colourButton() {
+        E2ESession session(panelAtStart());
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        QVERIFY(
+            E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
+        E2ESession::settle(300);
+        // Backwards from the first row: Preferences, the colour picker, then pink.
+        session.key(u"shift+Tab shift+Tab shift+Tab space"_qs);
+        QVERIFY(
+            E2ESession::waitUntil([&] { return !session.windowShown(u"Quillory Menu"_qs); }, 3000));
+        session.drag(E2ESession::line({200, 600}, {500, 600}, 8));
+        QVERIFY(session.waitForColor({350, 600}, QColor(255, 45, 85)));
     }
 };
 
