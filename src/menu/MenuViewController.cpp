@@ -11,6 +11,7 @@
 #include "platform/WindowHints.h"
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
+#include "widgets/FlatButton.h"
 #include "widgets/buttoncursor.h"
 
 #include <QApplication>
@@ -123,6 +124,27 @@ QString boxStyle(bool recording) {
         .arg(border.name(QColor::HexArgb));
 }
 
+// The panel's buttons: flat, with a thin border that turns blue and a background that darkens
+// while pressed.
+FlatButton *flatButton(const QString &title, const QColor &background, QWidget *parent) {
+    auto *button = new FlatButton(parent);
+    button->setTitle(title);
+    button->setImagePosition(FlatButton::NoImage);
+    button->setCornerRadius(5);
+    button->setBorderWidth(1);
+    button->setBorderNormalColor(SystemColors::tertiaryLabel());
+    button->setBorderHighlightColor(SystemColors::systemBlue());
+    button->setNormalColor(background);
+    button->setBackgroundNormalColor(background);
+    button->setBackgroundHighlightColor(background.darker(125));
+    const QColor text = parent->palette().color(QPalette::ButtonText);
+    button->setTitleNormalColor(text);
+    button->setTitleHighlightColor(text);
+    button->setOnAnimateDuration(0.1);
+    button->setOffAnimateDuration(0.25);
+    return button;
+}
+
 } // namespace
 
 MenuViewController::MenuViewController(const Collaborators &collaborators, QWidget *parent)
@@ -151,9 +173,9 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         row.icon->setObjectName(u"imgView"_qs + name);
         row.title = new QLabel(qtTrId(info.titleId), this);
         row.title->setObjectName(u"lblTitle"_qs + name);
-        row.button = new QPushButton(QStringLiteral("▶"), this);
+        row.button = flatButton(QStringLiteral("▶"), palette().color(QPalette::Button), this);
         row.button->setObjectName(u"btn"_qs + name);
-        row.button->setFixedWidth(30);
+        row.button->setFixedSize(30, 24);
         row.button->setAccessibleName(row.title->text());
         //% "Do it now"
         row.button->setToolTip(qtTrId("menu.row.do"));
@@ -179,7 +201,7 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         grid->addWidget(row.box, i, 3);
         grid->addWidget(row.cancel, i, 4);
         const Row r = Row(i);
-        connect(row.button, &QPushButton::clicked, this, [this, r] { clickedRow(r); });
+        connect(row.button, &QAbstractButton::clicked, this, [this, r] { clickedRow(r); });
         connect(row.box, &QPushButton::clicked, this, [this, r] { startRecording(r); });
         connect(row.cancel, &QPushButton::clicked, this, [this, r] { clearShortcut(r); });
     }
@@ -188,16 +210,13 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     auto *colors = new QHBoxLayout;
     colors->setSpacing(4);
     for (int i = 0; i < int(std::size(kColors)); ++i) {
-        auto *button = new QPushButton(this);
         const QColor color = kColors[i].color();
+        FlatButton *button = flatButton({}, color, this);
         button->setFixedSize(22, 22);
-        button->setCursor(Qt::PointingHandCursor);
+        button->setCornerRadius(11);
         button->setAccessibleName(qtTrId(kColors[i].nameId));
         button->setToolTip(button->accessibleName());
-        button->setStyleSheet(QStringLiteral("QPushButton { background: %1; border-radius: 11px; "
-                                             "border: 1px solid rgba(0,0,0,60); }")
-                                  .arg(color.name()));
-        connect(button, &QPushButton::clicked, this, [this, i, color] {
+        connect(button, &QAbstractButton::clicked, this, [this, i, color] {
             if (i < kPaletteColors)
                 clickedColor(i);
             else
@@ -225,9 +244,12 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     layout->addLayout(colors);
 
     //% "Preferences…"
-    btnPreferences = new QPushButton(qtTrId("menu.preferences"), this);
+    btnPreferences =
+        flatButton(qtTrId("menu.preferences"), palette().color(QPalette::Button), this);
     btnPreferences->setObjectName(QStringLiteral("btnPreferences"));
-    connect(btnPreferences, &QPushButton::clicked, this, &MenuViewController::clickedPreferences);
+    btnPreferences->setFixedSize(btnPreferences->sizeHint() + QSize(24, 10));
+    connect(btnPreferences, &QAbstractButton::clicked, this,
+            &MenuViewController::clickedPreferences);
     layout->addWidget(btnPreferences, 0, Qt::AlignRight);
 
     // The key monitor: sees every key of the application and never swallows one.

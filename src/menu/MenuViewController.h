@@ -12,6 +12,7 @@
 class MainWindowController;
 class NotificationCenter;
 class PreferenceStore;
+class QAbstractButton;
 class QColorDialog;
 class QFrame;
 class QLabel;
@@ -44,7 +45,7 @@ public:
     struct RowViews {
         QLabel *title;
         QLabel *icon;
-        QPushButton *button;
+        QAbstractButton *button;
         QLabel *shortcut;
         QPushButton *box;
         QPushButton *cancel;
@@ -52,7 +53,7 @@ public:
     std::array<RowViews, rowCount> rows{};
     QFrame *boxSelectedColor = nullptr;
     QPushButton *colorPicker = nullptr;
-    QPushButton *btnPreferences = nullptr;
+    QAbstractButton *btnPreferences = nullptr;
     std::array<bool, rowCount> recordingFlags{};
 
     // Fills the rows from what is stored; run each time the panel is about to appear.
