@@ -1,0 +1,112 @@
+#include "app/AppDelegate.h"
+#include "app/RequestChannels.h"
+#include "drawing/MainWindowController.h"
+#include "hotkeys/HotKeysController.h"
+#include "menu/MenuViewController.h"
+#include "platform/AppActivation.h"
+#include "platform/CompositorWatcher.h"
+#include "platform/InMemoryHotKeyBackend.h"
+#include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
+#include "screens/ScreenDaemon.h"
+#include "settings/Preferences.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Row = AppDelegate::Row;
+constexpr quint32 kComma = 43, kF5 = 96, kQ = 12, kA = 0;
+constexpr ModifierFlags kCmd = ModifierCommand, kShift = ModifierShift, kOpt = ModifierOption,
+                        kCtrl = ModifierControl;
+
+// The panel with the application around it, on the offscreen platform.
+struct Panel {
+    QTemporaryDir dir;
+    PreferenceStore preferences{dir.path() + u"/preferences.plist"_qs};
+    AppActivation activation;
+    ScreenDaemon screens{[] { return true; }};
+    CompositorWatcher compositor;
+    NotificationCenter notifications;
+    RequestChannels requests;
+    DrawingHooks hooks;
+    MainWindowController overlay{{preferences, screens, compositor, notifications, hooks},
+                                 activation};
+    AppDelegate delegate{{preferences, activation, screens, notifications, requests, overlay}};
+    MenuViewController menu{{preferences, delegate, notifications, {}}};
+
+    QString label(Row row) const { return menu.rows[row].shortcut->text(); }
+    QString key(Row row) { return Preferences::shortcuts[row].key.value(preferences); }
+    QList<qint64> codes(Row row) { return Preferences::shortcuts[row].flags.value(preferences); }
+};
+
+} // namespace
+
+class TestMenuViewController : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(Localization::install());
+        HotKeysController::setBackend(std::make_shared<InMemoryHotKeyBackend>());
+    }
+
+    // What a key press records: the position's name ("comma" for Shift+Ctrl+comma, "f5"), the
+    // codes in the order Super, Alt, Shift, Ctrl; Ctrl+Q alone is the application's and keeps
+    // the row recording, Shift+Ctrl+Q is recorded.
+    void recordsThePositionAndTheCodes() {
+        Panel panel;
+        panel.menu.startRecording(Row::Line);
+        panel.menu.recordShortcutKey(kComma, kShift | kCmd);
+        QCOMPARE(panel.key(Row::Line), u"comma"_qs);
+        QCOMPARE(panel.codes(Row::Line), (QList<qint64>{14, 11}));
+        QVERIFY(!panel.menu.recordingFlags[Row::Line]);
+        QVERIFY(panel.delegate.hotKey(Row::Line));
+
+        panel.menu.startRecording(Row::Arrow);
+        panel.menu.recordShortcutKey(kF5, kCtrl | kOpt | kCmd);
+        QCOMPARE(panel.key(Row::Arrow), u"f5"_qs);
+        QCOMPARE(panel.codes(Row::Arrow), (QList<qint64>{12, 13, 11}));
+
+        panel.menu.startRecording(Row::Circle);
+        panel.menu.recordShortcutKey(kQ, kCmd);
+        panel.menu.recordShortcutKey(kA, 0);
+        QVERIFY(panel.key(Row::Circle).isEmpty());
+        QVERIFY(panel.menu.recordingFlags[Row::Circle]);
+        panel.menu.recordShortcutKey(kQ, kShift | kCmd);
+        QCOMPARE(panel.key(Row::Circle), u"q"_qs);
+    }
+
+    // Releasing every modifier before a key, or starting another row, leaves the row empty and
+    // its old hotkey gone; the Part's title follows the stored palette choice.
+    void abandonedRecordingsLeaveTheRowEmpty() {
+        Panel panel;
+        panel.menu.startRecording(Row::Line);
+        panel.menu.recordShortcutKey(kA, kCtrl | kOpt);
+        QVERIFY(panel.delegate.hotKey(Row::Line));
+
+        panel.menu.startRecording(Row::Line);
+        QVERIFY(!panel.delegate.hotKey(Row::Line)); // gone at once
+        panel.menu.flagsChanged(kCmd);
+        QVERIFY(panel.label(Row::Line).startsWith(u"Ctrl"_qs));
+        panel.menu.flagsChanged(0);
+        QVERIFY(!panel.menu.recordingFlags[Row::Line]);
+        QVERIFY(panel.key(Row::Line).isEmpty());
+        QCOMPARE(panel.label(Row::Line), u"Set Shortcut"_qs);
+
+        panel.menu.startRecording(Row::Line);
+        panel.menu.startRecording(Row::Arrow);
+        QVERIFY(!panel.menu.recordingFlags[Row::Line]);
+        QCOMPARE(panel.label(Row::Line), u"Set Shortcut"_qs);
+        QVERIFY(panel.menu.recordingFlags[Row::Arrow]);
+
+        Preferences::updateToolsOnScreen.set(panel.preferences, true);
+        panel.menu.refreshShortcutRows();
+        QCOMPARE(panel.menu.rows[Row::DesktopTools].title->text(), u"Hide Tools on Desktop"_qs);
+        QVERIFY(!panel.menu.recordingFlags[Row::Arrow]);
+    }
+};
+
+QTEST_MAIN(TestMenuViewController)
+#include "tst_menuviewcontroller.moc"
