@@ -515,4 +515,6 @@ void MenuViewController::clickedPreferences() {
     closePopover();
     if (m_showPreferences)
         m_showPreferences();
+    // Once more a moment later, when the panel's closing is done with the focus.
+    QTimer::singleShot(100, &m_appDelegate, &AppDelegate::activateApp);
 }

@@ -42,6 +42,10 @@ private Q_SLOTS:
         QVERIFY(session.waitForLog(u"Recorded Ctrl+Alt+Q for row 2"_qs));
         QVERIFY(stored(session, u"ud_LineKey"_qs, u"<string>q</string>"_qs));
         QVERIFY(stored(session, u"ud_LineFlag"_qs, kCtrlAlt));
+        // Recording the combination the row had once more keeps it.
+        session.key(u"space ctrl+alt+a"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(session.log().count(u"Recorded Ctrl+Alt+Q for row 2"_qs), 2,
+                                  3000);
 
         // The Arrow row: the same combination is refused (the Pen row's hotkey, paused while
         // recording, does not take it); Ctrl+Q is no shortcut; Ctrl+Shift+K is taken.
@@ -68,6 +72,11 @@ private Q_SLOTS:
         session.key(u"Escape"_qs);
         QVERIFY(
             E2ESession::waitUntil([&] { return !session.windowShown(u"Quillory Menu"_qs); }, 3000));
+        // From another program's window, in front with the focus.
+        QVERIFY(session.spawn(u"xterm"_qs, {u"-display"_qs, session.display(), u"-T"_qs,
+                                            u"other"_qs, u"-geometry"_qs, u"60x10+100+100"_qs}));
+        QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(u"^other$"_qs); }, 5000));
+        session.run(u"xdotool"_qs, {u"search"_qs, u"--name"_qs, u"^other$"_qs, u"windowfocus"_qs});
         session.key(u"ctrl+alt+a"_qs);
         QVERIFY(session.waitForLog(u"Hotkey Line"_qs));
         session.key(u"ctrl+shift+k"_qs); // cleared: nothing
