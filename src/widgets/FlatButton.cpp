@@ -36,8 +36,8 @@ QRectF frameAt(qreal x, qreal y, QSizeF size) {
 
 FlatButton::FlatButton(QWidget *parent)
     : QAbstractButton(parent) {
-    // Checkable so that the state is the checked state screen readers announce.
-    setCheckable(true);
+    // Not checkable: clicks do not change the state, and screen readers announce a push
+    // button (a form that makes it checkable gets a toggle, its state the checked one).
     // Reached by Tab; a click gives no focus, so no focus ring appears under the pointer.
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
@@ -62,7 +62,9 @@ FlatButton::FlatButton(QWidget *parent)
 }
 
 void FlatButton::setState(State state) {
-    setChecked(state == On);
+    m_state = state;
+    if (isCheckable())
+        setChecked(state == On);
     animateColorWithState(state);
 }
 

@@ -73,7 +73,7 @@ public:
     explicit FlatButton(QWidget *parent = nullptr);
 
     // The state is the button's checked state; setting it fades the colours.
-    State state() const { return isChecked() ? On : Off; }
+    State state() const { return m_state; }
     void setState(State state);
 
     QString title() const { return text(); }
@@ -197,4 +197,5 @@ private:
     int m_section = 0;
     int m_row = 0;
     std::array<Fade, fadeCount> m_fades;
+    State m_state = Off;
 };

@@ -64,6 +64,8 @@ std::unique_ptr<QProcess> E2ESession::process(const QString &program,
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!m_display.isEmpty())
         env.insert(u"DISPLAY"_qs, m_display);
+    if (!m_busAddress.isEmpty())
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
     child->setProcessEnvironment(env);
     return child;
 }
@@ -115,6 +117,12 @@ bool E2ESession::start() {
         errorString = u"dbus-daemon gave no address"_qs;
         return false;
     }
+    // The accessibility bus, which screen readers and the tests' AT-SPI client talk over.
+    if (m_options.accessibility &&
+        !spawn(u"/usr/libexec/at-spi-bus-launcher"_qs, {u"--launch-immediately"_qs})) {
+        errorString = u"at-spi-bus-launcher did not start"_qs;
+        return false;
+    }
     QString entries = m_options.preferences;
     if (!m_options.firstRun)
         entries += u"<key>FirstTimeMenu</key><true/>"_qs;
@@ -155,8 +163,12 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     env.insert(u"XDG_CONFIG_HOME"_qs, m_home.path() + u"/.config"_qs);
     env.insert(u"XDG_RUNTIME_DIR"_qs, m_home.path());
     env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
-    env.insert(u"QT_ACCESSIBILITY"_qs, u"0"_qs);
-    env.insert(u"NO_AT_BRIDGE"_qs, u"1"_qs);
+    if (m_options.accessibility) {
+        env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_qs, u"1"_qs);
+    } else {
+        env.insert(u"QT_ACCESSIBILITY"_qs, u"0"_qs);
+        env.insert(u"NO_AT_BRIDGE"_qs, u"1"_qs);
+    }
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
     env.remove(u"WAYLAND_DISPLAY"_qs);
     return env;

@@ -30,6 +30,8 @@ public:
         bool firstRun = false;
         // Without it the help card is stored as hidden, so it cannot cover the tests' drawings.
         bool helpCard = false;
+        // An AT-SPI bus, and the application speaking on it.
+        bool accessibility = false;
         // Off: start() prepares everything but the application, for startApplication().
         bool launch = true;
     };

@@ -84,6 +84,38 @@ private Q_SLOTS:
         QVERIFY(!session.log().contains(u"Hotkey Arrow"_qs));
     }
 
+    // A screen reader can name every control of the panel and of the preferences window.
+    void everyControlHasAName() {
+        E2ESession::Options options = panelAtStart();
+        options.accessibility = true;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        QVERIFY(
+            E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
+        const auto names = [&] {
+            QByteArray output;
+            session.run(QStringLiteral(QUILLORY_SOURCE_DIR "/tests/e2e/accessible-names.py"),
+                        {u"Quillory"_qs}, &output);
+            return QString::fromUtf8(output).split(u'\n');
+        };
+        const QStringList panel = names();
+        for (const QString &expected :
+             {u"push button|Pen"_qs, u"push button|Pen: Set Shortcut"_qs,
+              u"push button|Clear shortcut: Timer"_qs, u"push button|Show Tools on Desktop"_qs,
+              u"push button|Red"_qs, u"push button|Pink"_qs, u"push button|Color Picker"_qs,
+              u"push button|Preferences…"_qs})
+            QVERIFY2(panel.contains(expected), qPrintable(expected + u"\n"_qs + panel.join(u'\n')));
+
+        session.key(u"shift+Tab space"_qs);
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return session.windowShown(u"Quillory Preferences"_qs); }, 8000));
+        const QStringList preferences = names();
+        for (const QString &expected : {u"push button|Screenshot folder: Choose a folder…"_qs,
+                                        u"check box|Start Quillory at login"_qs})
+            QVERIFY2(preferences.contains(expected),
+                     qPrintable(expected + u"\n"_qs + preferences.join(u'\n')));
+    }
+
     // A colour button sets the colour of the next stroke and closes the panel.
     void colourButton() {
         E2ESession session(panelAtStart());
