@@ -6,6 +6,7 @@
 #include "drawing/DrawingViewController.h"
 #include "hotkeys/KeyCombo.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/KeyCodeTranslation.h"
 #include "platform/KeyEvent.h"
 #include "platform/NotificationCenter.h"
 #include "platform/WindowHints.h"
@@ -114,6 +115,17 @@ QList<qint64> modifierCodes(ModifierFlags flags) {
 // How the desktop writes the modifiers held so far: "Ctrl+Alt+".
 QString modifiersText(ModifierFlags flags) {
     return KeyCombo(Key::a, flags).nativeText().chopped(1);
+}
+
+// How the desktop names a combination, with the key as the layout in use labels it: on a
+// French keyboard the key of "q" reads "A".
+QString comboText(Key key, ModifierFlags flags) {
+    QString text = KeyCombo(key, flags).nativeText();
+    const QString label = KeyCodeTranslation::layoutText(carbonKeyCode(key));
+    const int plus = text.lastIndexOf(u'+', text.size() - 2);
+    if (!label.isEmpty() && label != u"+"_qs)
+        text = text.left(plus + 1) + label;
+    return text;
 }
 
 QString boxStyle(bool recording) {
@@ -316,8 +328,11 @@ void MenuViewController::refreshShortcutRows() {
         loadStoredShortcut(keys.key.key(), keys.flags.key(), m_preferences);
         const ModifierFlags modifiers = StoredShortcut::shortcutModifiers();
         if (modifiers != 0)
-            showShortcut(Row(i), KeyCombo(StoredShortcut::shortcutKey(), modifiers).nativeText(),
-                         true);
+            showShortcut(
+                Row(i),
+                comboText(KeyCombo(StoredShortcut::shortcutKey(), 0).key().value_or(Key::a),
+                          modifiers),
+                true);
         else
             showShortcut(Row(i), {}, false);
     }
@@ -421,8 +436,7 @@ void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags)
             StoredShortcut::shortcutModifiers() = 0;
             rows[*row].shortcut->clear();
             postUpdate();
-            QLOG("Refused", KeyCombo(*key, flags).nativeText(), "for row", int(*row), "- row", i,
-                 "has it");
+            QLOG("Refused", comboText(*key, flags), "for row", int(*row), "- row", i, "has it");
             QMessageBox alert(QMessageBox::Information, QStringLiteral("Quillory"),
                               QStringLiteral("Please use a different key combination."),
                               QMessageBox::Ok, window());
@@ -438,8 +452,8 @@ void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags)
     Preferences::shortcuts[*row].key.set(m_preferences, keyString);
     Preferences::shortcuts[*row].flags.set(m_preferences, modifierCodes(flags));
     m_appDelegate.registerRow(*row);
-    showShortcut(*row, KeyCombo(*key, flags).nativeText(), true);
-    QLOG("Recorded", KeyCombo(*key, flags).nativeText(), "for row", int(*row));
+    showShortcut(*row, comboText(*key, flags), true);
+    QLOG("Recorded", comboText(*key, flags), "for row", int(*row), "- key", keyString);
     postUpdate();
     finishRecording();
 }

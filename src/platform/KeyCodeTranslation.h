@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -12,4 +13,7 @@ class KeyCodeTranslation {
 public:
     static std::optional<quint32> virtualKeyCode(quint32 x11Keycode);
     static std::optional<quint32> x11Keycode(quint32 virtualKeyCode);
+    // The character the keyboard layout in use puts on the key ("A" for the key of "q" on a
+    // French layout), upper case; empty off X11 or for a key that writes nothing.
+    static QString layoutText(quint32 virtualKeyCode);
 };

@@ -24,7 +24,8 @@ const QString kCtrlShift =
 class TestMenu : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // On a French layout: the key that prints "a" is stored by its position's name, "q".
+    // On a French layout: the key that prints "a" is stored by its position's name, "q", and
+    // shown as the layout labels it.
     void recordingShortcuts() {
         E2ESession::Options options = panelAtStart();
         options.launch = false;
@@ -39,19 +40,19 @@ private Q_SLOTS:
         // Rows in Tab order: the first row's button has the focus; the Pen row's box is five on.
         session.key(u"Tab Tab Tab Tab Tab space"_qs);
         session.key(u"ctrl+alt+a"_qs);
-        QVERIFY(session.waitForLog(u"Recorded Ctrl+Alt+Q for row 2"_qs));
+        QVERIFY(session.waitForLog(u"Recorded Ctrl+Alt+A for row 2 - key q"_qs));
         QVERIFY(stored(session, u"ud_LineKey"_qs, u"<string>q</string>"_qs));
         QVERIFY(stored(session, u"ud_LineFlag"_qs, kCtrlAlt));
         // Recording the combination the row had once more keeps it.
         session.key(u"space ctrl+alt+a"_qs);
-        QTRY_COMPARE_WITH_TIMEOUT(session.log().count(u"Recorded Ctrl+Alt+Q for row 2"_qs), 2,
-                                  3000);
+        QTRY_COMPARE_WITH_TIMEOUT(session.log().count(u"Recorded Ctrl+Alt+A for row 2 - key q"_qs),
+                                  2, 3000);
 
         // The Arrow row: the same combination is refused (the Pen row's hotkey, paused while
         // recording, does not take it); Ctrl+Q is no shortcut; Ctrl+Shift+K is taken.
         session.key(u"Tab Tab Tab space"_qs);
         session.key(u"ctrl+alt+a"_qs);
-        QVERIFY(session.waitForLog(u"Refused Ctrl+Alt+Q for row 3"_qs));
+        QVERIFY(session.waitForLog(u"Refused Ctrl+Alt+A for row 3"_qs));
         QVERIFY(!session.log().contains(u"Hotkey Line"_qs));
         E2ESession::settle(300);
         session.key(u"Return"_qs); // the alert's OK
@@ -63,7 +64,7 @@ private Q_SLOTS:
         QVERIFY(!session.preferencesText().contains(u"ud_ArrowKey"_qs));
         session.key(u"space"_qs); // record again: releasing Ctrl ended the last try
         session.key(u"ctrl+shift+k"_qs);
-        QVERIFY(session.waitForLog(u"Recorded Ctrl+Shift+K for row 3"_qs));
+        QVERIFY(session.waitForLog(u"Recorded Ctrl+Shift+K for row 3 - key k"_qs));
         QVERIFY(stored(session, u"ud_ArrowFlag"_qs, kCtrlShift));
         session.key(u"Tab space"_qs); // its clear button
         QTRY_VERIFY_WITH_TIMEOUT(!session.preferencesText().contains(u"ud_ArrowKey"_qs), 3000);
