@@ -337,10 +337,10 @@ void MenuViewController::refreshShortcutRows() {
             showShortcut(Row(i), {}, false);
     }
     if (const std::optional<bool> shown = Preferences::updateToolsOnScreen.stored(m_preferences)) {
-        rows[Row::DesktopTools].title->setText(*shown ?
-                                                      //% "Hide Tools on Desktop"
-                                                   qtTrId("menu.row.hideTools")
-                                                      : qtTrId("menu.row.showTools"));
+        //% "Hide Tools on Desktop"
+        const QString title = *shown ? qtTrId("menu.row.hideTools") : qtTrId("menu.row.showTools");
+        rows[Row::DesktopTools].title->setText(title);
+        rows[Row::DesktopTools].button->setAccessibleName(title);
     }
 }
 
