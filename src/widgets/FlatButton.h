@@ -159,7 +159,7 @@ protected:
 private:
     enum Layered { borderFade, backgroundFade, imageFade, titleFade, fadeCount };
 
-    // A part's colour: the one it is set to (at once) and the one it shows while it fades.
+    // A layer's colour: the one it is set to (at once) and the one it shows while it fades.
     struct Fade {
         QColor target;
         QColor shown;

@@ -79,7 +79,7 @@ private Q_SLOTS:
     }
 
     // Releasing every modifier before a key, or starting another row, leaves the row empty and
-    // its old hotkey gone; the Part's title follows the stored palette choice.
+    // its old hotkey gone; the tools row's title follows the stored palette choice.
     void abandonedRecordingsLeaveTheRowEmpty() {
         Panel panel;
         panel.menu.startRecording(Row::Line);
