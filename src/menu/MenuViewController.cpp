@@ -308,8 +308,9 @@ void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
     //% "Set Shortcut"
     const QString shown = set || !text.isEmpty() ? text : qtTrId("menu.setShortcut");
     rows[row].shortcut->setText(shown);
-    rows[row].box->setAccessibleName(
-        QStringLiteral("%1: %2").arg(rows[row].title->text(), shown.isEmpty() ? u"…"_qs : shown));
+    // Named by what it shows; the row it belongs to is its description.
+    rows[row].box->setAccessibleName(shown);
+    rows[row].box->setAccessibleDescription(rows[row].title->text());
     rows[row].cancel->setVisible(set);
 }
 
@@ -363,8 +364,9 @@ void MenuViewController::startRecording(Row row) {
         if (i != row && recordingFlags[i])
             clearShortcut(Row(i));
     }
+    rows[row].box->setAccessibleName(qtTrId("menu.setShortcut"));
     //% "Recording: press the new shortcut"
-    rows[row].box->setAccessibleName(qtTrId("menu.recording"));
+    rows[row].box->setAccessibleDescription(qtTrId("menu.recording"));
     pauseHotKeys(true);
     postUpdate();
 }

@@ -101,7 +101,7 @@ private Q_SLOTS:
         };
         const QStringList panel = names();
         for (const QString &expected :
-             {u"push button|Pen"_qs, u"push button|Pen: Set Shortcut"_qs,
+             {u"push button|Pen"_qs, u"push button|Set Shortcut"_qs,
               u"push button|Clear shortcut: Timer"_qs, u"push button|Show Tools on Desktop"_qs,
               u"push button|Red"_qs, u"push button|Pink"_qs, u"push button|Color Picker"_qs,
               u"push button|Preferences…"_qs})
