@@ -269,9 +269,9 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     refreshShortcutRows();
 }
 
-MenuViewController::~MenuViewController() {
-    pauseHotKeys(false);
-}
+// Nothing to resume here: the panel goes with the application controller, whose hotkeys are
+// gone by then.
+MenuViewController::~MenuViewController() = default;
 
 void MenuViewController::postUpdate() {
     m_notifications.post(updateShortcutKeysNotification);
