@@ -44,10 +44,6 @@ void revealFile(const QString &path) {
                      });
 }
 
-bool openUrl(const QUrl &url) {
-    return QDesktopServices::openUrl(url);
-}
-
 namespace {
 // A sound server or a sound card to play on. Without either, canberra would only try each of
 // its back ends in turn (and ALSA print its complaints to the terminal).
