@@ -1,20 +1,10 @@
 #include "palette/LayerButton.h"
 
 #include "platform/ImageView.h"
+#include "platform/RoundedRect.h"
 
 #include <QPainter>
 #include <QPainterPath>
-
-#include <algorithm>
-
-namespace {
-QPainterPath roundedRect(const QRectF &rect, qreal radius) {
-    QPainterPath path;
-    radius = std::clamp(radius, 0.0, std::min(rect.width(), rect.height()) / 2);
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-} // namespace
 
 LayerButton::LayerButton(QWidget *parent)
     : QAbstractButton(parent) {
@@ -81,17 +71,10 @@ void LayerButton::paintEvent(QPaintEvent *) {
         // Logical coordinates throughout: the painter scales to the device, so edges stay
         // sharp at any pixel ratio.
         const QRectF bounds(rect());
-        const QPainterPath outer = roundedRect(bounds, m_cornerRadius);
-        painter.fillPath(outer, m_backgroundColor);
-        if (m_borderWidth > 0) {
-            const qreal width =
-                std::min(m_borderWidth, std::min(bounds.width(), bounds.height()) / 2);
-            QPainterPath ring = outer;
-            ring.addPath(
-                roundedRect(bounds.adjusted(width, width, -width, -width), m_cornerRadius - width));
-            ring.setFillRule(Qt::OddEvenFill);
-            painter.fillPath(ring, m_borderColor);
-        }
+        painter.fillPath(RoundedRect::outline(bounds, m_cornerRadius), m_backgroundColor);
+        if (m_borderWidth > 0)
+            painter.fillPath(RoundedRect::border(bounds, m_cornerRadius, m_borderWidth),
+                             m_borderColor);
     }
 
     if (!text().isEmpty()) {

@@ -1,5 +1,7 @@
 #include "widgets/FlatButton.h"
 
+#include "platform/RoundedRect.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,13 +14,6 @@
 #include <cmath>
 
 namespace {
-QPainterPath roundedRect(const QRectF &rect, qreal radius) {
-    QPainterPath path;
-    radius = std::clamp(radius, 0.0, std::min(rect.width(), rect.height()) / 2);
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
 bool sameColor(const QColor &a, const QColor &b) {
     return a.isValid() == b.isValid() && (!a.isValid() || a.rgba64() == b.rgba64());
 }
@@ -248,7 +243,7 @@ QSize FlatButton::sizeHint() const {
 void FlatButton::paintLayers(QPainter &painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds(rect());
-    const QPainterPath outline = roundedRect(bounds, m_cornerRadius);
+    const QPainterPath outline = RoundedRect::outline(bounds, m_cornerRadius);
     // What the button carries is clipped to its rounded bounds.
     painter.setClipPath(outline);
     if (backgroundColor().isValid())
@@ -277,14 +272,8 @@ void FlatButton::paintLayers(QPainter &painter) const {
     }
 
     // The border lies inside the bounds, over everything the button carries.
-    if (m_borderWidth > 0 && borderColor().isValid()) {
-        const qreal inset = std::min(m_borderWidth, std::min(bounds.width(), bounds.height()) / 2);
-        QPainterPath ring = outline;
-        ring.addPath(
-            roundedRect(bounds.adjusted(inset, inset, -inset, -inset), m_cornerRadius - inset));
-        ring.setFillRule(Qt::OddEvenFill);
-        painter.fillPath(ring, borderColor());
-    }
+    if (m_borderWidth > 0 && borderColor().isValid())
+        painter.fillPath(RoundedRect::border(bounds, m_cornerRadius, m_borderWidth), borderColor());
 }
 
 void FlatButton::paintEvent(QPaintEvent *) {
