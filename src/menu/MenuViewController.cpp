@@ -98,20 +98,6 @@ bool reserved(Key key, ModifierFlags flags) {
     return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
 }
 
-// The stored codes in their order: Control 12, Option 13, Shift 14, Command 11.
-QList<qint64> modifierCodes(ModifierFlags flags) {
-    QList<qint64> codes;
-    if (flags & ModifierControl)
-        codes << qint64(ShortcutModifierCode::control);
-    if (flags & ModifierOption)
-        codes << qint64(ShortcutModifierCode::option);
-    if (flags & ModifierShift)
-        codes << qint64(ShortcutModifierCode::shift);
-    if (flags & ModifierCommand)
-        codes << qint64(ShortcutModifierCode::command);
-    return codes;
-}
-
 // How the desktop writes the modifiers held so far: "Ctrl+Alt+".
 QString modifiersText(ModifierFlags flags) {
     return KeyCombo(Key::a, flags).nativeText().chopped(1);
@@ -423,39 +409,33 @@ void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags)
     const std::optional<Row> row = recordingRow();
     if (!row)
         return;
+    const QString text = comboText(*key, flags);
     for (int i = 0; i < rowCount; ++i) {
-        if (i == *row)
-            continue;
         const auto &keys = Preferences::shortcuts[i];
-        const std::optional<QString> storedKey = keys.key.stored(m_preferences);
-        const QList<qint64> storedCodes = keys.flags.value(m_preferences);
-        QList<qint64> held = modifierCodes(flags), theirs = storedCodes;
-        std::sort(held.begin(), held.end());
-        std::sort(theirs.begin(), theirs.end());
-        theirs.erase(std::unique(theirs.begin(), theirs.end()), theirs.end());
-        if (storedKey == keyString && theirs == held) {
-            StoredShortcut::shortcutKey().clear();
-            StoredShortcut::shortcutModifiers() = 0;
-            rows[*row].shortcut->clear();
-            postUpdate();
-            QLOG("Refused", comboText(*key, flags), "for row", int(*row), "- row", i, "has it");
-            QMessageBox alert(QMessageBox::Information, QStringLiteral("Quillory"),
-                              QStringLiteral("Please use a different key combination."),
-                              QMessageBox::Ok, window());
-            alert.setWindowFlag(Qt::WindowStaysOnTopHint);
-            alert.exec();
-            // Back to the panel, where the row keeps recording.
-            window()->activateWindow();
-            rows[*row].box->setFocus();
-            return;
-        }
+        if (i == *row || keys.key.stored(m_preferences) != keyString ||
+            modifierFlagsFromCodes(keys.flags.value(m_preferences)) != flags)
+            continue;
+        StoredShortcut::shortcutKey().clear();
+        StoredShortcut::shortcutModifiers() = 0;
+        rows[*row].shortcut->clear();
+        postUpdate();
+        QLOG("Refused", text, "for row", int(*row), "- row", i, "has it");
+        QMessageBox alert(QMessageBox::Information, QStringLiteral("Quillory"),
+                          QStringLiteral("Please use a different key combination."),
+                          QMessageBox::Ok, window());
+        alert.setWindowFlag(Qt::WindowStaysOnTopHint);
+        alert.exec();
+        // Back to the panel, where the row keeps recording.
+        window()->activateWindow();
+        rows[*row].box->setFocus();
+        return;
     }
     StoredShortcut::shortcutModifiers() = flags;
     Preferences::shortcuts[*row].key.set(m_preferences, keyString);
-    Preferences::shortcuts[*row].flags.set(m_preferences, modifierCodes(flags));
+    Preferences::shortcuts[*row].flags.set(m_preferences, modifierCodesFromFlags(flags));
     m_appDelegate.registerRow(*row);
-    showShortcut(*row, comboText(*key, flags), true);
-    QLOG("Recorded", comboText(*key, flags), "for row", int(*row), "- key", keyString);
+    showShortcut(*row, text, true);
+    QLOG("Recorded", text, "for row", int(*row), "- key", keyString);
     postUpdate();
     finishRecording();
 }

@@ -27,13 +27,29 @@ ModifierFlags modifierFlagForCode(qint64 code) {
 }
 } // namespace
 
+ModifierFlags modifierFlagsFromCodes(const QList<qint64> &codes) {
+    ModifierFlags flags = 0;
+    for (qint64 code : codes)
+        flags |= modifierFlagForCode(code);
+    return flags;
+}
+
+QList<qint64> modifierCodesFromFlags(ModifierFlags flags) {
+    QList<qint64> codes;
+    for (const ShortcutModifierCode code :
+         {ShortcutModifierCode::control, ShortcutModifierCode::option, ShortcutModifierCode::shift,
+          ShortcutModifierCode::command}) {
+        if (flags & modifierFlagForCode(qint64(code)))
+            codes << qint64(code);
+    }
+    return codes;
+}
+
 void loadStoredShortcut(const QString &keyKey, const QString &flagKey, PreferenceStore &store) {
     StoredShortcut::shortcutModifiers() = 0;
     StoredShortcut::shortcutKey() = QString();
     if (std::optional<QString> key = store.string(keyKey))
         StoredShortcut::shortcutKey() = *key;
-    if (std::optional<QList<qint64>> codes = store.integerArray(flagKey)) {
-        for (qint64 code : *codes)
-            StoredShortcut::shortcutModifiers() |= modifierFlagForCode(code);
-    }
+    if (std::optional<QList<qint64>> codes = store.integerArray(flagKey))
+        StoredShortcut::shortcutModifiers() = modifierFlagsFromCodes(*codes);
 }

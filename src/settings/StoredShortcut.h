@@ -21,6 +21,11 @@ QString &shortcutKey();
 ModifierFlags &shortcutModifiers();
 } // namespace StoredShortcut
 
+// The modifiers stored codes stand for; unknown codes add nothing and repeats count once.
+ModifierFlags modifierFlagsFromCodes(const QList<qint64> &codes);
+// The codes to store for the modifiers, in the order Super 12, Alt 13, Shift 14, Ctrl 11.
+QList<qint64> modifierCodesFromFlags(ModifierFlags flags);
+
 // Sets shortcutKey() and shortcutModifiers() from one stored shortcut: its key name under
 // keyKey (a string) and its modifier codes under flagKey (an array of integers). A value of
 // another type counts as absent; unknown codes add nothing and repeats count once.
