@@ -30,6 +30,7 @@
 #include <QShortcut>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -196,10 +197,17 @@ int main(int argc, char *argv[]) {
     QObject::connect(&compositor, &CompositorWatcher::runningChanged, infoView,
                      [infoView](bool running) { infoView->setOpaque(!running); });
 
-    PreferencesWindowController preferencesWindow(
-        preferences,
-        {[&screenshotter] { return screenshotter.screenshotLocation(); },
-         [&screenshotter] { return screenshotter.pickLocation(); }, &Screenshotter::displayPath});
+    // The preferences window is made when it is first asked for.
+    std::unique_ptr<PreferencesWindowController> preferencesWindow;
+    const auto showPreferences = [&preferencesWindow, &preferences, &screenshotter] {
+        if (!preferencesWindow)
+            preferencesWindow = std::make_unique<PreferencesWindowController>(
+                preferences, GeneralPreferencesVC::Folder{
+                                 [&screenshotter] { return screenshotter.screenshotLocation(); },
+                                 [&screenshotter] { return screenshotter.pickLocation(); },
+                                 &Screenshotter::displayPath});
+        preferencesWindow->showWindow();
+    };
     delegate.setLaunchAtStartup = [](bool enabled) {
         LaunchOnStartup::setLaunchAtStartup(enabled);
     };
@@ -236,8 +244,7 @@ int main(int argc, char *argv[]) {
 
     delegate.applicationDidFinishLaunching();
     delegate.popoverMenu()->setContent(
-        new MenuViewController({preferences, delegate, notifications,
-                                [&preferencesWindow] { preferencesWindow.showWindow(); }}));
+        new MenuViewController({preferences, delegate, notifications, showPreferences}));
     QLOG("Quillory started");
     return app.exec();
 }
