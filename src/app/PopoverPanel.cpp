@@ -18,8 +18,8 @@ PopoverPanel::PopoverPanel(QWidget *parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(&m_clicks, &ClickWatcher::pressed, this, [this] {
-        if (!frameGeometry().contains(QCursor::pos()) && !QApplication::activeModalWidget())
-            closePopover();
+        if (!frameGeometry().contains(QCursor::pos()))
+            closeFromOutside();
     });
 }
 
@@ -48,6 +48,13 @@ void PopoverPanel::showRelativeTo(const QRect &anchor) {
     QLOG("Popover shown at", geometry());
 }
 
+// An alert the panel shows (modal) takes the focus and the clicks without taking the panel
+// away; anything else outside it closes it.
+void PopoverPanel::closeFromOutside() {
+    if (!QApplication::activeModalWidget())
+        closePopover();
+}
+
 void PopoverPanel::setContent(QWidget *content) {
     layout()->addWidget(content);
 }
@@ -71,10 +78,8 @@ void PopoverPanel::hideEvent(QHideEvent *event) {
 
 bool PopoverPanel::event(QEvent *event) {
     // With a window manager, a click anywhere else takes the focus away.
-    // An alert the panel shows (modal) takes the focus without taking the panel away.
-    if (event->type() == QEvent::WindowDeactivate && isVisible() &&
-        !QApplication::activeModalWidget())
-        closePopover();
+    if (event->type() == QEvent::WindowDeactivate && isVisible())
+        closeFromOutside();
     return QWidget::event(event);
 }
 
@@ -82,8 +87,8 @@ bool PopoverPanel::eventFilter(QObject *watched, QEvent *event) {
     // A press on another window of ours; the press itself goes on to that window.
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
         auto *widget = static_cast<QWidget *>(watched);
-        if (widget->window() != this && !QApplication::activeModalWidget())
-            closePopover();
+        if (widget->window() != this)
+            closeFromOutside();
     }
     return false;
 }

@@ -33,6 +33,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void closeFromOutside();
     // Clicks on other programs' windows reach no window of ours; this sees them.
     ClickWatcher m_clicks;
 };
