@@ -216,6 +216,11 @@ QString E2ESession::preferencesText() const {
     return readText(preferencesPath());
 }
 
+bool E2ESession::stores(const QString &key, const QString &value) const {
+    const QString text = preferencesText().simplified().remove(u' ');
+    return text.contains(u"<key>"_qs + key + u"</key>"_qs + value);
+}
+
 QString E2ESession::log() const {
     return readText(logPath());
 }

@@ -53,6 +53,8 @@ public:
     QString busAddress() const { return m_busAddress; }
     QString home() const { return m_home.path(); }
     QString preferencesText() const;
+    // Whether the stored preferences hold `value` (its XML, e.g. "<true/>") under `key`.
+    bool stores(const QString &key, const QString &value) const;
 
     // Input. Points are in root window coordinates.
     void moveTo(QPoint point);
