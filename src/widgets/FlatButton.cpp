@@ -277,23 +277,28 @@ void FlatButton::paintLayers(QPainter &painter) const {
 }
 
 void FlatButton::paintEvent(QPaintEvent *) {
-    // A disabled button fades as one piece: painted whole, then drawn at half opacity, so the
-    // background does not show through the title.
-    const qreal ratio = devicePixelRatioF();
-    QImage layers(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    layers.setDevicePixelRatio(ratio);
-    layers.fill(Qt::transparent);
-    QPainter layerPainter(&layers);
-    paintLayers(layerPainter);
-    layerPainter.end();
-
     QStylePainter painter(this);
-    painter.setOpacity(isEnabled() ? 1.0 : 0.5);
-    painter.drawImage(QPointF(), layers);
+    if (isEnabled()) {
+        painter.save(); // the layers clip to the rounded bounds; the focus frame does not
+        paintLayers(painter);
+        painter.restore();
+    } else {
+        // A disabled button fades as one piece: painted whole, then drawn at half opacity, so
+        // the background does not show through the title.
+        const qreal ratio = devicePixelRatioF();
+        QImage layers(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        layers.setDevicePixelRatio(ratio);
+        layers.fill(Qt::transparent);
+        QPainter layerPainter(&layers);
+        paintLayers(layerPainter);
+        layerPainter.end();
+        painter.setOpacity(0.5);
+        painter.drawImage(QPointF(), layers);
+        painter.setOpacity(1.0);
+    }
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        painter.setOpacity(1.0);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }
 }
