@@ -24,6 +24,7 @@
 #include "screens/ScreenDaemon.h"
 #include "screenshots/Screenshotter.h"
 #include "settings/PreferenceStore.h"
+#include "timer/TimerWindowController.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -208,6 +209,10 @@ int main(int argc, char *argv[]) {
                                  &Screenshotter::displayPath});
         preferencesWindow->showWindow();
     };
+    // The countdown closes the overlay while it shows and brings it back when it ends.
+    TimerWindowController timerWindow(
+        {preferences, activation, [&overlay] { overlay.showWindow(); }});
+    delegate.showTimer = [&timerWindow] { timerWindow.showWindow(); };
     delegate.setLaunchAtStartup = [](bool enabled) {
         LaunchOnStartup::setLaunchAtStartup(enabled);
     };

@@ -253,5 +253,65 @@ R C</translation>
         <source>Pink</source>
         <translation>Pink</translation>
     </message>
+    <message id="timer.time.accessible">
+        <source>Time left</source>
+        <translation>Time left</translation>
+    </message>
+    <message id="timer.message.default">
+        <source>Presentation begins in</source>
+        <translation>Presentation begins in</translation>
+    </message>
+    <message id="timer.settings.title">
+        <source>Timer Settings</source>
+        <translation>Timer Settings</translation>
+    </message>
+    <message id="timer.settings.minutes">
+        <source>Minutes:</source>
+        <translation>Minutes:</translation>
+    </message>
+    <message id="timer.settings.message">
+        <source>Message:</source>
+        <translation>Message:</translation>
+    </message>
+    <message id="timer.settings.color">
+        <source>Colour:</source>
+        <translation>Colour:</translation>
+    </message>
+    <message id="timer.settings.save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="timer.settings.minutes.accessible">
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message id="timer.settings.message.accessible">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="timer.settings.color.accessible">
+        <source>Text colour</source>
+        <translation>Text colour</translation>
+    </message>
+    <message id="timer.message.accessible">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="timer.reset">
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="timer.pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="timer.play">
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message id="timer.window.title">
+        <source>Presentation Timer</source>
+        <translation>Presentation Timer</translation>
+    </message>
 </context>
 </TS>

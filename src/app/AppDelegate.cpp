@@ -219,12 +219,9 @@ void AppDelegate::performHotKeyAction(Row row) {
         break;
     case Timer:
         closePopover();
-        if (showTimer) {
-            m_overlay.close();
+        m_overlay.close();
+        if (showTimer)
             showTimer();
-        } else {
-            QLOG("The timer is not available yet");
-        }
         break;
     default:
         if (DrawingViewController *controller = DrawingViewController::current)

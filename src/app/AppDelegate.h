@@ -110,7 +110,7 @@ public:
     void btnNoCLicked();
     QPointer<QMessageBox> AlertRateus;
 
-    // Shows the countdown; empty until the timer exists.
+    // Shows the countdown.
     std::function<void()> showTimer;
     // Brings the login item into line with the stored wish.
     std::function<void(bool)> setLaunchAtStartup;

@@ -25,23 +25,34 @@ PopoverPanel::PopoverPanel(QWidget *parent)
 
 PopoverPanel::~PopoverPanel() = default;
 
-QPoint PopoverPanel::placement(const QSize &size, const QRect &anchor, const QRect &available) {
-    QPoint at(anchor.center().x() - size.width() / 2, anchor.bottom() + 6);
-    if (anchor.center().y() > available.center().y())
-        at.setY(anchor.top() - 6 - size.height());
+QPoint PopoverPanel::placement(const QSize &size, const QRect &anchor, const QRect &available,
+                               Edge edge) {
+    constexpr int gap = 6;
+    QPoint at;
+    if (edge == Edge::right) {
+        at = {anchor.right() + 1 + gap, anchor.center().y() - size.height() / 2};
+        if (at.x() + size.width() - 1 > available.right())
+            at.setX(anchor.left() - gap - size.width());
+    } else {
+        at = {anchor.center().x() - size.width() / 2, anchor.bottom() + gap};
+        if (anchor.center().y() > available.center().y())
+            at.setY(anchor.top() - gap - size.height());
+    }
     at.setX(std::clamp(at.x(), available.left(), available.right() - size.width() + 1));
     at.setY(std::clamp(at.y(), available.top(), available.bottom() - size.height() + 1));
     return at;
 }
 
-void PopoverPanel::showRelativeTo(const QRect &anchor) {
+void PopoverPanel::showRelativeTo(const QRect &anchor, Edge edge) {
     const QRect target = anchor.isEmpty() ? QRect(QCursor::pos(), QSize(1, 1)) : anchor;
     QScreen *screen = QGuiApplication::screenAt(target.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    move(placement(size(), target, screen->availableGeometry()));
+    // A panel shown for the first time has no size until its layout has run.
+    adjustSize();
+    move(placement(size(), target, screen->availableGeometry(), edge));
     show();
     raise();
     activateWindow();

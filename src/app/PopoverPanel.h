@@ -14,16 +14,21 @@ public:
     explicit PopoverPanel(QWidget *parent = nullptr);
     ~PopoverPanel() override;
 
-    // Shows the panel next to `anchor` (the tray icon; empty when the tray does not say where
-    // its icon is, then the pointer), kept inside the available area of that screen.
-    void showRelativeTo(const QRect &anchor);
+    // Which side of its anchor the panel prefers: below or above (a tray icon), or to the
+    // right (a button), going to the other side when there is no room.
+    enum class Edge { vertical, right };
+
+    // Shows the panel next to `anchor` (global coordinates; empty when the tray does not say
+    // where its icon is, then the pointer), kept inside the available area of that screen.
+    void showRelativeTo(const QRect &anchor, Edge edge = Edge::vertical);
     void closePopover();
     // What the panel shows; it takes the widget over.
     void setContent(QWidget *content);
 
-    // Where the panel goes: below an anchor at the top of the screen, above one at the bottom,
-    // always inside `available`.
-    static QPoint placement(const QSize &size, const QRect &anchor, const QRect &available);
+    // Where the panel goes: below an anchor at the top of the screen, above one at the bottom
+    // (or right of it, else left), always inside `available`.
+    static QPoint placement(const QSize &size, const QRect &anchor, const QRect &available,
+                            Edge edge = Edge::vertical);
 
 protected:
     bool event(QEvent *event) override;

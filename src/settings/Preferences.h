@@ -39,6 +39,13 @@ template <>
 inline bool Preference<QString>::set(PreferenceStore &store, const QString &value) const {
     return store.setString(key(), value);
 }
+template <> inline std::optional<qint64> Preference<qint64>::stored(PreferenceStore &store) const {
+    return store.integer(key());
+}
+template <>
+inline bool Preference<qint64>::set(PreferenceStore &store, const qint64 &value) const {
+    return store.setInteger(key(), value);
+}
 template <>
 inline std::optional<QList<qint64>>
 Preference<QList<qint64>>::stored(PreferenceStore &store) const {
@@ -84,6 +91,13 @@ inline const Preference<QDateTime> lastRateAlertShowDate{"lastRateAlertShowDate"
 inline const Preference<bool> rateDone{"rateDone", true};
 // Start Quillory at login.
 inline const Preference<bool> loginStartStatus{"LoginStartStatus", false};
+
+// The countdown: its length in minutes, the message above the time (its default is a
+// translated text, so the reader supplies it) and the text colour (TimerColor data; undecodable
+// data reads as system red).
+inline const Preference<qint64> timerMinutes{"TimerMinutes", 3};
+inline const Preference<QString> timerMessage{"TimerMessage", {}};
+inline const Preference<QByteArray> timerColor{"TimerColor", {}};
 
 // One global shortcut: its key name and its modifier codes (11 Ctrl, 12 Super, 13 Alt,
 // 14 Shift). Without codes the shortcut is off.

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class AppActivation;
+class PreferenceStore;
+class QScreen;
+class QWidget;
+class TimerViewController;
+
+// Owns the countdown's window: borderless, over the whole primary screen (full screen where a
+// window manager runs) and above other windows. The window is made when first shown and kept.
+class TimerWindowController : public QObject {
+    Q_OBJECT
+public:
+    struct Collaborators {
+        PreferenceStore &preferences;
+        AppActivation &activation;
+        // Brings the drawing overlay back when the countdown closes.
+        std::function<void()> showOverlay;
+    };
+
+    explicit TimerWindowController(Collaborators collaborators, QObject *parent = nullptr);
+    ~TimerWindowController() override;
+
+    // Shows the countdown, started afresh.
+    void showWindow(QObject *sender = nullptr);
+    QWidget *window() const { return m_window.get(); }
+    TimerViewController *contentViewController() const { return m_content; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void loadWindow();
+    // Over the primary screen, where it is now.
+    void place();
+
+    Collaborators m_collaborators;
+    std::unique_ptr<QWidget> m_window;
+    TimerViewController *m_content = nullptr;
+};
