@@ -10,6 +10,7 @@
 #include "ui_TimerViewController.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
@@ -90,14 +91,10 @@ void TimerViewController::viewWillAppear() {
 }
 
 void TimerViewController::setupTimer() {
-    const QColor color = TimerSettings::storedTimerColor(m_preferences);
-    QPalette text = lblMessage->palette();
-    text.setColor(QPalette::WindowText, color);
-    lblMessage->setPalette(text);
+    m_textColor = TimerSettings::storedTimerColor(m_preferences);
     lblMessage->setText(TimerSettings::storedTimerMessage(m_preferences));
-    lblTime->setPalette(text);
     lblTime->setReading(TimerSettings::secondsIn(TimerSettings::storedTimerMinutes(m_preferences)));
-    bgImage->setTextColor(color);
+    bgImage->setTextColor(m_textColor);
     restyle();
     //% "Pause"
     btnPause->setText(qtTrId("timer.pause"));
@@ -210,22 +207,32 @@ void TimerViewController::restyle() {
     const bool dark = bgImage->isDark();
     const QColor ink = dark ? QColor(255, 255, 255, 235) : QColor(0, 0, 0, 215);
     const int buttonPx = std::max(13, h * 22 / 1000);
-    const QString fill =
-        dark ? QStringLiteral("rgba(255,255,255,26)") : QStringLiteral("rgba(0,0,0,18)");
-    const QString hover =
-        dark ? QStringLiteral("rgba(255,255,255,48)") : QStringLiteral("rgba(0,0,0,36)");
+    const int padding = buttonPx / 2 + 4;
+    QFont buttonFont = font();
+    buttonFont.setPixelSize(buttonPx);
+    for (QPushButton *button : {btnSetting, btnReset, btnPause})
+        button->setFont(buttonFont);
+    // Pause and Play take the same room, so that the buttons stand still when it changes.
+    const QFontMetrics metrics(buttonFont);
+    btnPause->setMinimumWidth(std::max(metrics.horizontalAdvance(qtTrId("timer.pause")),
+                                       metrics.horizontalAdvance(qtTrId("timer.play"))) +
+                              4 * padding);
+    const auto rgba = [dark](int alpha) {
+        return dark ? QStringLiteral("rgba(255,255,255,%1)").arg(alpha)
+                    : QStringLiteral("rgba(0,0,0,%1)").arg(alpha * 7 / 10);
+    };
     bgImage->setStyleSheet(
-        QStringLiteral("QPushButton { color: %1; background: %2; border: 1px solid %3;"
-                       " border-radius: %4px; padding: %5px %6px; font-size: %7px; }"
+        QStringLiteral("QLabel { color: %8; }"
+                       " QPushButton { color: %1; background: %2; border: 1px solid %3;"
+                       " border-radius: %4px; padding: %5px %6px; }"
                        " QPushButton:hover { background: %3; }"
-                       " QPushButton:pressed { background: %8; }"
+                       " QPushButton:pressed { background: %7; }"
                        " QPushButton:focus { border: 2px solid %1; }")
-            .arg(ink.name(QColor::HexArgb), fill, hover)
-            .arg(buttonPx / 2 + 4)
+            .arg(ink.name(QColor::HexArgb), rgba(26), rgba(48))
+            .arg(padding)
             .arg(buttonPx / 2)
             .arg(buttonPx)
-            .arg(buttonPx)
-            .arg(dark ? QStringLiteral("rgba(255,255,255,70)") : QStringLiteral("rgba(0,0,0,54)")));
+            .arg(rgba(70), m_textColor.name(QColor::HexArgb)));
     m_ui->controls->setSpacing(buttonPx);
     m_ui->panel->setContentsMargins(buttonPx * 2, buttonPx * 2, buttonPx * 2, buttonPx * 2);
     const int iconPx = buttonPx * 5 / 4;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
@@ -84,6 +85,8 @@ private:
     std::unique_ptr<Ui::TimerViewController> m_ui;
     PreferenceStore &m_preferences;
     std::function<void()> m_showOverlay;
+    // The stored text colour, read when the countdown starts.
+    QColor m_textColor;
     QElapsedTimer m_started;
     qint64 m_ticks = 0;
     bool m_ticking = false;
