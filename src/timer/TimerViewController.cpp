@@ -46,14 +46,14 @@ TimerViewController::TimerViewController(const Collaborators &collaborators, QWi
     if (!bgImage || !lblMessage || !lblTime || !btnSetting || !btnReset || !btnPause)
         QUILLORY_FATAL(QStringLiteral("the countdown's outlets are not connected"));
 
-    //% "Message"
-    lblMessage->setAccessibleName(qtTrId("timer.message.accessible"));
     btnSetting->setToolTip(
         //% "Timer Settings"
         qtTrId("timer.settings.title"));
     btnSetting->setAccessibleName(btnSetting->toolTip());
     //% "Reset"
     btnReset->setText(qtTrId("timer.reset"));
+    // The settings keep to the corner, Reset and Pause to the middle.
+    m_ui->controls->setAlignment(btnSetting, Qt::AlignLeft);
     for (QPushButton *button : {btnSetting, btnReset, btnPause}) {
         button->setCursor(Qt::PointingHandCursor);
         button->setAutoDefault(false);
@@ -233,7 +233,7 @@ void TimerViewController::restyle() {
             .arg(buttonPx / 2)
             .arg(buttonPx)
             .arg(rgba(70), m_textColor.name(QColor::HexArgb)));
-    m_ui->controls->setSpacing(buttonPx);
+    m_ui->controls->setHorizontalSpacing(buttonPx);
     m_ui->panel->setContentsMargins(buttonPx * 2, buttonPx * 2, buttonPx * 2, buttonPx * 2);
     const int iconPx = buttonPx * 5 / 4;
     btnSetting->setIcon(
