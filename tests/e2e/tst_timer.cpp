@@ -34,10 +34,14 @@ Reading read(E2ESession &session) {
     return reading;
 }
 
-bool hasButton(const Reading &reading, const QString &name) {
-    const QString prefix = u"push button|"_qs + name + u'|';
+// Whether a screen reader finds an object starting so ("role|name|").
+bool has(const Reading &reading, const QString &prefix) {
     return std::any_of(reading.lines.begin(), reading.lines.end(),
                        [&](const QString &line) { return line.startsWith(prefix); });
+}
+
+bool hasButton(const Reading &reading, const QString &name) {
+    return has(reading, u"push button|"_qs + name + u'|');
 }
 
 } // namespace
@@ -104,6 +108,10 @@ private Q_SLOTS:
         session.key(u"shift+Tab space"_qs);
         QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(u"^Timer Settings$"_qs); },
                                       5000));
+        const Reading settings = read(session);
+        for (const QString &field : {u"spin button|Minutes|"_qs, u"text|Message|"_qs,
+                                     u"push button|Text colour|"_qs, u"push button|Save|"_qs})
+            QVERIFY2(has(settings, field), qPrintable(field));
         session.key(u"ctrl+a 5 Tab ctrl+a"_qs);
         session.run(u"xdotool"_qs, {u"type"_qs, u"Welcome"_qs});
         session.key(u"Return"_qs);
