@@ -253,5 +253,9 @@ R C</translation>
         <source>Pink</source>
         <translation>Pink</translation>
     </message>
+    <message id="preferences.highlightCursor">
+        <source>Highlight the pointer</source>
+        <translation>Highlight the pointer</translation>
+    </message>
 </context>
 </TS>

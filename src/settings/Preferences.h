@@ -84,6 +84,8 @@ inline const Preference<QDateTime> lastRateAlertShowDate{"lastRateAlertShowDate"
 inline const Preference<bool> rateDone{"rateDone", true};
 // Start Quillory at login.
 inline const Preference<bool> loginStartStatus{"LoginStartStatus", false};
+// The cursor highlight, a red disc under the pointer, is shown.
+inline const Preference<bool> cursorHighlight{"CursorHighlight", false};
 
 // One global shortcut: its key name and its modifier codes (11 Ctrl, 12 Super, 13 Alt,
 // 14 Shift). Without codes the shortcut is off.
