@@ -25,9 +25,15 @@ cpu_ms() { # pid: user + system time so far (fields 14 and 15; the name holds no
 }
 
 # One xdotool call paced to `rate` moves a second, to and fro across the screen's middle.
+# Relative moves, as a mouse makes them: xdotool's absolute move is a warp, which the X server
+# reports to no one watching the pointer's device.
 moves=()
 for ((i = 0; i < seconds * rate; i++)); do
-    moves+=(mousemove $((300 + (i % 200) * 3)) $((300 + (i % 50) * 4)) sleep 0.004)
+    if ((i % 200 < 100)); then
+        moves+=(mousemove_relative 3 1 sleep 0.004)
+    else
+        moves+=(mousemove_relative -- -3 -1 sleep 0.004)
+    fi
 done
 
 run_case() { # compositor (none|picom), highlight (true|false)
@@ -43,7 +49,7 @@ run_case() { # compositor (none|picom), highlight (true|false)
         pids+=($!)
         sleep 0.5
     fi
-    dbus-daemon --session --nofork --print-address=1 >"$home/bus" &
+    dbus-daemon --session --nofork --print-address=1 >"$home/bus" 2>/dev/null &
     pids+=($!)
     while [ ! -s "$home/bus" ]; do sleep 0.1; done
     mkdir -p "$home/.config/quillory"
@@ -57,9 +63,9 @@ PLIST
         "$quillory" >"$home/log" 2>&1 &
     local app=$!
     pids+=($app)
-    until grep -q "Quillory started" "$home/log"; do sleep 0.1; done
+    until grep -qs "Quillory started" "$home/log"; do sleep 0.1; done
     # The overlay follows the pointer too: put it away, so only the highlight is measured.
-    xdotool mousemove 100 100 && sleep 0.3 && xdotool key Escape && sleep 0.3 && xdotool key Escape
+    xdotool mousemove 600 400 && sleep 0.3 && xdotool key Escape && sleep 0.3 && xdotool key Escape
     sleep 2
 
     local before after start end
@@ -74,7 +80,7 @@ PLIST
     after=$(cpu_ms "$app")
     printf '| %s | %s | %d ms | %d ms in %.1f s (%.0f moves/s) |\n' "$1" \
         "$([ "$2" = true ] && echo on || echo off)" "$rest" $((after - before)) \
-        "$(echo "$end - $start" | bc)" "$(echo "${#moves[@]} / 4 / ($end - $start)" | bc -l)"
+        "$(echo "$end - $start" | bc)" "$(echo "$seconds * $rate / ($end - $start)" | bc -l)"
     stop_all
     rm -rf "$home"
 }
