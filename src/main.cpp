@@ -4,6 +4,7 @@
 #include "app/PopoverPanel.h"
 #include "app/RequestChannels.h"
 #include "core/Tool.h"
+#include "cursor/CursorWindowController.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/DrawingView.h"
 #include "drawing/MainWindowController.h"
@@ -17,6 +18,7 @@
 #include "platform/InstanceChannel.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
+#include "platform/PointerWatcher.h"
 #include "platform/UserNotifications.h"
 #include "platform/X11HotKeyBackend.h"
 #include "preferences/LaunchOnStartup.h"
@@ -24,6 +26,7 @@
 #include "screens/ScreenDaemon.h"
 #include "screenshots/Screenshotter.h"
 #include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 #include "timer/TimerWindowController.h"
 
 #include <QApplication>
@@ -42,7 +45,7 @@ const QStringList kActions = [] {
     for (const Tool &row : tools())
         actions << QLatin1String(row.actionName);
     actions << QStringLiteral("timer") << QStringLiteral("save") << QStringLiteral("copy")
-            << QStringLiteral("quit");
+            << QStringLiteral("highlight") << QStringLiteral("quit");
     return actions;
 }();
 
@@ -198,15 +201,33 @@ int main(int argc, char *argv[]) {
     QObject::connect(&compositor, &CompositorWatcher::runningChanged, infoView,
                      [infoView](bool running) { infoView->setOpaque(!running); });
 
+    // The cursor highlight stays when Quillory hides and when the overlay closes: it is
+    // switched on and off only by its preference.
+    PointerWatcher pointer;
+    CursorWindowController cursorHighlight(pointer, compositor);
+    activation.keepShown(cursorHighlight.window());
+
     // The preferences window is made when it is first asked for.
     std::unique_ptr<PreferencesWindowController> preferencesWindow;
-    const auto showPreferences = [&preferencesWindow, &preferences, &screenshotter] {
-        if (!preferencesWindow)
+    const auto setCursorHighlight = [&cursorHighlight, &preferences, &preferencesWindow](bool on) {
+        Preferences::cursorHighlight.set(preferences, on);
+        if (on)
+            cursorHighlight.showWindow();
+        else
+            cursorHighlight.close();
+        if (preferencesWindow)
+            preferencesWindow->general()->showCursorHighlight(on);
+    };
+    const auto showPreferences = [&preferencesWindow, &preferences, &screenshotter,
+                                  &setCursorHighlight] {
+        if (!preferencesWindow) {
             preferencesWindow = std::make_unique<PreferencesWindowController>(
                 preferences, GeneralPreferencesVC::Folder{
                                  [&screenshotter] { return screenshotter.screenshotLocation(); },
                                  [&screenshotter] { return screenshotter.pickLocation(); },
                                  &Screenshotter::displayPath});
+            preferencesWindow->general()->setCursorHighlight = setCursorHighlight;
+        }
         preferencesWindow->showWindow();
     };
     // The countdown closes the overlay while it shows and brings it back when it ends.
@@ -227,7 +248,7 @@ int main(int argc, char *argv[]) {
     QObject::connect(&help, &QShortcut::activated, &delegate,
                      [&delegate] { delegate.helpPressed(); });
 
-    perform = [&delegate](const QString &action) {
+    perform = [&delegate, &preferences, &setCursorHighlight](const QString &action) {
         if (action == QStringLiteral("activate"))
             delegate.performHotKeyAction(AppDelegate::AppActivate);
         else if (action == QStringLiteral("toggle-tools"))
@@ -240,6 +261,8 @@ int main(int argc, char *argv[]) {
             delegate.saveButtonPressed();
         else if (action == QStringLiteral("copy"))
             delegate.copyButtonPressed();
+        else if (action == QStringLiteral("highlight"))
+            setCursorHighlight(!Preferences::cursorHighlight.value(preferences));
         else if (action == QStringLiteral("quit"))
             QCoreApplication::quit();
         else
@@ -250,6 +273,9 @@ int main(int argc, char *argv[]) {
     delegate.applicationDidFinishLaunching();
     delegate.popoverMenu()->setContent(
         new MenuViewController({preferences, delegate, notifications, showPreferences}));
+    // Over the overlay, which the launch may have shown.
+    if (Preferences::cursorHighlight.value(preferences))
+        cursorHighlight.showWindow();
     QLOG("Quillory started");
     return app.exec();
 }

@@ -293,10 +293,6 @@ R C</translation>
         <source>Text colour</source>
         <translation>Text colour</translation>
     </message>
-    <message id="timer.message.accessible">
-        <source>Message</source>
-        <translation>Message</translation>
-    </message>
     <message id="timer.reset">
         <source>Reset</source>
         <translation>Reset</translation>
@@ -312,6 +308,10 @@ R C</translation>
     <message id="timer.window.title">
         <source>Presentation Timer</source>
         <translation>Presentation Timer</translation>
+    </message>
+    <message id="preferences.highlightCursor">
+        <source>Highlight the pointer</source>
+        <translation>Highlight the pointer</translation>
     </message>
 </context>
 </TS>

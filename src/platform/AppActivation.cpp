@@ -55,7 +55,8 @@ void AppActivation::activate(QWidget *front) {
 void AppActivation::hide() {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         // The tray icon is a window of ours too on X11 (an embedded one); it stays.
-        if (window->isVisible() && !window->inherits("QSystemTrayIconSys"))
+        if (window->isVisible() && !window->inherits("QSystemTrayIconSys") &&
+            !m_keptShown.contains(window))
             window->hide();
     }
     setActive(false);

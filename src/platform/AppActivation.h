@@ -19,8 +19,12 @@ public:
     // Makes Quillory the active application: raises and focuses `front`, or when none is
     // given the shown window that last had the focus.
     void activate(QWidget *front = nullptr);
-    // Hides every application window (the tray icon stays) and deactivates.
+    // Hides every application window (the tray icon and the windows kept shown stay) and
+    // deactivates.
     void hide();
+    // A window that hiding the application leaves on the screen: one that is not part of what
+    // the user puts away, such as the cursor highlight.
+    void keepShown(QWidget *window) { m_keptShown.append(window); }
 
 Q_SIGNALS:
     void didBecomeActive();
@@ -32,4 +36,5 @@ private:
 
     bool m_active = false;
     QPointer<QWidget> m_lastFocused;
+    QList<QPointer<QWidget>> m_keptShown;
 };

@@ -1,11 +1,15 @@
 #include "platform/DiagnosticLog.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMutex>
 
 #include <cstdio>
 
 namespace {
+// Debug off, as Qt's own categories are: a logging rule turns it on.
+Q_LOGGING_CATEGORY(quilloryLog, "quillory", QtInfoMsg)
+
 QMutex sinkMutex;
 DiagnosticLog::Sink &currentSink() {
     static DiagnosticLog::Sink sink;
@@ -37,7 +41,18 @@ QString DiagnosticLog::format(Marker m, const char *file, const QStringList &ite
 }
 
 void DiagnosticLog::write(Marker m, const char *file, const QStringList &items) {
-    const QString text = format(m, file, items);
+    writeLine(format(m, file, items));
+}
+
+bool DiagnosticLog::debugEnabled() {
+    return quilloryLog().isDebugEnabled();
+}
+
+void DiagnosticLog::writeDebug(const QStringList &items) {
+    writeLine(items.join(QLatin1Char(' ')));
+}
+
+void DiagnosticLog::writeLine(const QString &text) {
     QMutexLocker lock(&sinkMutex);
     if (currentSink()) {
         currentSink()(text);

@@ -17,17 +17,23 @@ GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder 
     m_ui->setupUi(this);
     btnChooseSaveDestination = m_ui->btnChooseSaveDestination;
     btnLaunchAutomatically = m_ui->btnLaunchAutomatically;
-    if (!btnChooseSaveDestination || !btnLaunchAutomatically)
+    btnHighlightCursor = m_ui->btnHighlightCursor;
+    if (!btnChooseSaveDestination || !btnLaunchAutomatically || !btnHighlightCursor)
         QUILLORY_FATAL(QStringLiteral("the general pane's outlets are not connected"));
     //% "Save screenshots in:"
     m_ui->saveDestinationLabel->setText(qtTrId("preferences.folder.label"));
     //% "Start Quillory at login"
     btnLaunchAutomatically->setText(qtTrId("preferences.startAtLogin"));
+    //% "Highlight the pointer"
+    btnHighlightCursor->setText(qtTrId("preferences.highlightCursor"));
+    btnHighlightCursor->setAccessibleName(btnHighlightCursor->text());
     btnChooseSaveDestination->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
     connect(btnChooseSaveDestination, &QPushButton::clicked, this,
             [this] { clickedChooseSaveDestination(btnChooseSaveDestination); });
     connect(btnLaunchAutomatically, &QCheckBox::clicked, this,
             [this] { clickedLaunchAutomatically(btnLaunchAutomatically); });
+    connect(btnHighlightCursor, &QCheckBox::clicked, this,
+            [this] { clickedHighlightCursor(btnHighlightCursor); });
 }
 
 GeneralPreferencesVC::~GeneralPreferencesVC() = default;
@@ -49,6 +55,7 @@ void GeneralPreferencesVC::viewWillAppear() {
     const bool present = LaunchOnStartup::setLaunchAtStartup(wanted);
     const QSignalBlocker quiet(btnLaunchAutomatically);
     btnLaunchAutomatically->setChecked(present);
+    showCursorHighlight(Preferences::cursorHighlight.value(m_preferences));
 }
 
 void GeneralPreferencesVC::clickedLaunchAutomatically(QObject *) {
@@ -66,4 +73,13 @@ void GeneralPreferencesVC::clickedChooseSaveDestination(QObject *) {
     if (chosen.isEmpty())
         return; // cancelled: nothing changes
     showFolder(saveDestination());
+}
+
+void GeneralPreferencesVC::clickedHighlightCursor(QObject *) {
+    if (setCursorHighlight)
+        setCursorHighlight(btnHighlightCursor->isChecked());
+}
+
+void GeneralPreferencesVC::showCursorHighlight(bool on) {
+    btnHighlightCursor->setChecked(on); // no `clicked`: nothing is switched again
 }

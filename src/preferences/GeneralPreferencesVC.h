@@ -13,7 +13,8 @@ namespace Ui {
 class GeneralPreferencesVC;
 }
 
-// The general pane: the screenshot folder, and whether Quillory starts at login.
+// The general pane: the screenshot folder, whether Quillory starts at login, and whether the
+// pointer is highlighted.
 class GeneralPreferencesVC : public QWidget {
     Q_OBJECT
 public:
@@ -30,12 +31,18 @@ public:
 
     QPushButton *btnChooseSaveDestination;
     QCheckBox *btnLaunchAutomatically;
+    QCheckBox *btnHighlightCursor;
+    // Shows or hides the cursor highlight, and stores the choice.
+    std::function<void(bool)> setCursorHighlight;
 
     QUrl saveDestination() const { return m_folder.saveDestination(); }
     // Fills the pane from what is stored, bringing the login item into line on the way.
     void viewWillAppear();
     void clickedLaunchAutomatically(QObject *sender = nullptr);
     void clickedChooseSaveDestination(QObject *sender = nullptr);
+    void clickedHighlightCursor(QObject *sender = nullptr);
+    // Ticks the highlight's box as the highlight was switched from elsewhere.
+    void showCursorHighlight(bool on);
 
 private:
     void showFolder(const QUrl &folder);

@@ -91,6 +91,8 @@ inline const Preference<QDateTime> lastRateAlertShowDate{"lastRateAlertShowDate"
 inline const Preference<bool> rateDone{"rateDone", true};
 // Start Quillory at login.
 inline const Preference<bool> loginStartStatus{"LoginStartStatus", false};
+// The cursor highlight, a red disc under the pointer, is shown.
+inline const Preference<bool> cursorHighlight{"CursorHighlight", false};
 
 // The countdown: its length in minutes, the message above the time (its default is a
 // translated text, so the reader supplies it) and the text colour (TimerColor data; undecodable

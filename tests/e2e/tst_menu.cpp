@@ -104,8 +104,9 @@ private Q_SLOTS:
         QVERIFY(E2ESession::waitUntil(
             [&] { return session.windowShown(u"Quillory Preferences"_qs); }, 8000));
         const QStringList preferences = names();
-        for (const QString &expected : {u"push button|Screenshot folder: Choose a folder…"_qs,
-                                        u"check box|Start Quillory at login"_qs})
+        for (const QString &expected :
+             {u"push button|Screenshot folder: Choose a folder…"_qs,
+              u"check box|Start Quillory at login"_qs, u"check box|Highlight the pointer"_qs})
             QVERIFY2(preferences.contains(expected),
                      qPrintable(expected + u"\n"_qs + preferences.join(u'\n')));
     }

@@ -7,8 +7,9 @@
 class TestPreferences : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Start at login writes exactly one valid autostart entry and takes it away again; a
-    // folder chosen here is where the next Ctrl+S saves, without asking.
+    // Start at login writes exactly one valid autostart entry and takes it away again; the
+    // highlight's box follows the highlight; a folder chosen here is where the next Ctrl+S
+    // saves, without asking.
     void startAtLoginAndTheScreenshotFolder() {
         E2ESession::Options options;
         options.firstRun = true; // the panel opens by itself
@@ -40,9 +41,21 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(entry), 5000);
         QVERIFY(session.stores(u"LoginStartStatus"_qs, u"<false/>"_qs));
 
+        // The highlight's box switches it at once; switched off from outside, the box follows,
+        // so the next press switches it on again.
+        const QString highlight = u"Quillory Cursor Highlight"_qs;
+        session.key(u"Tab space"_qs);
+        QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(highlight); }, 3000));
+        QVERIFY(session.stores(u"CursorHighlight"_qs, u"<true/>"_qs));
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
+        QVERIFY(E2ESession::waitUntil([&] { return !session.windowShown(highlight); }, 3000));
+        session.key(u"space"_qs);
+        QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(highlight); }, 3000));
+        QVERIFY(session.stores(u"CursorHighlight"_qs, u"<true/>"_qs));
+
         const QString folder = session.home() + u"/Slides"_qs;
         QVERIFY(QDir().mkpath(folder));
-        session.key(u"shift+Tab space"_qs); // the folder button
+        session.key(u"shift+Tab shift+Tab space"_qs); // the folder button
         QVERIFY(E2ESession::waitUntil(
             [&] { return session.windowShown(u"Choose a Folder for Screenshots"_qs); }, 8000));
         E2ESession::settle(300);

@@ -1,0 +1,57 @@
+#include "cursor/CursorTransparentWindow.h"
+
+#include "platform/DiagnosticLog.h"
+#include "platform/WindowHints.h"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+const QColor CursorTransparentWindow::backgroundColor = QColor::fromRgbF(1, 1, 1, 0.3f);
+
+CursorTransparentWindow::CursorTransparentWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
+                          Qt::NoDropShadowWindowHint) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setWindowTitle(QStringLiteral("Quillory Cursor Highlight"));
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this,
+            &CursorTransparentWindow::fitToMainScreen);
+    fitToMainScreen();
+}
+
+void CursorTransparentWindow::fitToMainScreen() {
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    disconnect(m_screenGeometry);
+    m_screenGeometry =
+        connect(screen, &QScreen::geometryChanged, this, &CursorTransparentWindow::fitToMainScreen);
+    if (screen == this->screen() && geometry() == screen->geometry())
+        return;
+    setScreen(screen);
+    setGeometry(screen->geometry());
+    QLOG("Cursor highlight covers", screen->name(), screen->geometry());
+}
+
+void CursorTransparentWindow::setContentView(QWidget *view) {
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+}
+
+void CursorTransparentWindow::paintEvent(QPaintEvent *event) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(event->rect(), backgroundColor);
+}
+
+void CursorTransparentWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    WindowHints::joinAllDesktops(winId());
+}

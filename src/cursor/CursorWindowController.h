@@ -1,0 +1,39 @@
+#pragma once
+
+#include "cursor/CursorTransparentWindow.h"
+#include "cursor/CursorViewController.h"
+
+#include <QObject>
+
+#include <memory>
+
+class CompositorWatcher;
+class PointerWatcher;
+
+// Owns the cursor highlight's window and its content controller, and shows and hides it.
+// While hidden it watches nothing.
+class CursorWindowController : public QObject {
+    Q_OBJECT
+public:
+    CursorWindowController(PointerWatcher &pointer, CompositorWatcher &compositor,
+                           QObject *parent = nullptr);
+    ~CursorWindowController() override;
+
+    CursorTransparentWindow *window() const { return m_window.get(); }
+    CursorViewController &contentViewController() { return m_content; }
+    bool isShown() const { return m_window->isVisible(); }
+
+    // Shows the highlight with the disc under the pointer, without taking the focus.
+    void showWindow(QObject *sender = nullptr);
+    void close();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void windowDidLoad();
+
+    PointerWatcher &m_pointer;
+    std::unique_ptr<CursorTransparentWindow> m_window;
+    CursorViewController m_content;
+};

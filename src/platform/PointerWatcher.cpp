@@ -1,0 +1,44 @@
+#include "platform/PointerWatcher.h"
+
+#include <QCursor>
+
+#include <utility>
+
+#include <xcb/xinput.h>
+
+PointerWatcher::PointerWatcher(QObject *parent)
+    : RawInputWatcher(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION |
+                          XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS |
+                          XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_RELEASE,
+                      parent) {}
+
+void PointerWatcher::rawEvent(uint16_t type) {
+    switch (type) {
+    case XCB_INPUT_RAW_MOTION:
+        // A raw event carries the device's motion, not the pointer's position: ask for that
+        // once the events at hand are through, so a burst of moves costs one query.
+        if (!std::exchange(m_readPending, true))
+            QMetaObject::invokeMethod(this, &PointerWatcher::readPosition, Qt::QueuedConnection);
+        break;
+    case XCB_INPUT_RAW_BUTTON_PRESS:
+        readPosition(); // a move before the press is reported before it
+        Q_EMIT pressed();
+        break;
+    case XCB_INPUT_RAW_BUTTON_RELEASE:
+        readPosition();
+        Q_EMIT released();
+        break;
+    default:
+        break;
+    }
+}
+
+void PointerWatcher::readPosition() {
+    if (!std::exchange(m_readPending, false) || !isWatching())
+        return;
+    const QPoint position = QCursor::pos();
+    if (position == m_last)
+        return;
+    m_last = position;
+    Q_EMIT moved(position);
+}
