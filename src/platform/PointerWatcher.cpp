@@ -10,7 +10,20 @@ PointerWatcher::PointerWatcher(QObject *parent)
     : RawInputWatcher(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION |
                           XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS |
                           XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_RELEASE,
-                      parent) {}
+                      parent) {
+    m_warps.setInterval(200);
+    connect(&m_warps, &QTimer::timeout, this, [this] {
+        m_readPending = true;
+        readPosition();
+    });
+}
+
+void PointerWatcher::watchingChanged(bool watching) {
+    if (watching)
+        m_warps.start();
+    else
+        m_warps.stop();
+}
 
 void PointerWatcher::rawEvent(uint16_t type) {
     switch (type) {

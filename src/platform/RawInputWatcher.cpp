@@ -59,6 +59,7 @@ void RawInputWatcher::start() {
     started().append(this);
     QCoreApplication::instance()->installNativeEventFilter(this);
     selectWatched();
+    watchingChanged(true);
 }
 
 void RawInputWatcher::stop() {
@@ -69,6 +70,7 @@ void RawInputWatcher::stop() {
     selectWatched();
     if (QCoreApplication::instance())
         QCoreApplication::instance()->removeNativeEventFilter(this);
+    watchingChanged(false);
 }
 
 bool RawInputWatcher::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {

@@ -23,6 +23,8 @@ protected:
     RawInputWatcher(uint32_t events, QObject *parent);
     // One raw event of a watched kind (XCB_INPUT_RAW_*).
     virtual void rawEvent(uint16_t type) = 0;
+    // After start() began watching and after stop() ended it.
+    virtual void watchingChanged(bool) {}
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) final;
 
 private:

@@ -7,14 +7,6 @@ namespace {
 const QColor kDisc(255, 0, 0), kDesktop(0x33, 0x66, 0x99), kOther(0, 160, 0);
 const QString kWindow = u"^Quillory Cursor Highlight$"_qs;
 
-// xdotool's absolute move is a warp, which moves no device: the highlight sees it at the next
-// move of the mouse, here a nudge to and fro.
-void pointTo(E2ESession &session, QPoint point) {
-    session.moveTo(point);
-    session.run(u"xdotool"_qs, {u"mousemove_relative"_qs, u"1"_qs, u"0"_qs});
-    session.run(u"xdotool"_qs, {u"mousemove_relative"_qs, u"--"_qs, u"-1"_qs, u"0"_qs});
-}
-
 // The disc, 50 pixels across, centred on `centre`: red just inside its rim, not just outside.
 bool discAt(E2ESession &session, QPoint centre) {
     return E2ESession::waitUntil(
@@ -46,7 +38,7 @@ private Q_SLOTS:
         session.key(u"Escape"_qs);
         session.key(u"Escape"_qs);
         QVERIFY(session.waitForOverlay(false));
-        pointTo(session, {300, 200});
+        session.moveTo({300, 200}); // a warp, as xdotool makes it: no device moves
         QVERIFY(discAt(session, {300, 200}));
         const QColor tinted = session.screenshot().pixelColor(700, 600);
 
@@ -67,14 +59,14 @@ private Q_SLOTS:
         other.showWindow({500, 300, 200, 200}, kOther.rgb());
         QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
         QVERIFY(session.stores(u"CursorHighlight"_qs, u"<true/>"_qs));
-        pointTo(session, {600, 400});
+        session.moveTo({600, 400}); // a warp onto the other window
         QVERIFY(discAt(session, {600, 400}));
         session.click({600, 400});
         QVERIFY(E2ESession::waitUntil([&] { return other.clicks() == 1; }, 3000));
 
         // Without a compositor only the disc shows: no sheet, white or black, over the screen.
         session.stopCompositor();
-        pointTo(session, {450, 250});
+        session.run(u"xdotool"_qs, {u"mousemove_relative"_qs, u"--"_qs, u"-150"_qs, u"-150"_qs});
         QVERIFY(discAt(session, {450, 250}));
         const QImage screen = session.screenshot();
         QVERIFY(E2ESession::near(screen.pixelColor(700, 600), kDesktop, 2));
