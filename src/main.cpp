@@ -206,6 +206,9 @@ int main(int argc, char *argv[]) {
     PointerWatcher pointer;
     CursorWindowController cursorHighlight(pointer, compositor);
     activation.keepShown(cursorHighlight.window());
+    screenshotter.configureForScreenshotHandler.watch(
+        &cursorHighlight,
+        [&cursorHighlight](const bool &capturing) { cursorHighlight.stepAside(capturing); });
 
     // The preferences window is made when it is first asked for.
     std::unique_ptr<PreferencesWindowController> preferencesWindow;

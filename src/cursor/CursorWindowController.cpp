@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QScreen>
 
+#include <utility>
+
 CursorWindowController::CursorWindowController(PointerWatcher &pointer,
                                                CompositorWatcher &compositor, QObject *parent)
     : QObject(parent)
@@ -42,6 +44,7 @@ bool CursorWindowController::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void CursorWindowController::showWindow(QObject *) {
+    m_steppedAside = false;
     if (m_window->isVisible())
         return;
     m_content.placeBrush(QCursor::pos());
@@ -54,9 +57,20 @@ void CursorWindowController::showWindow(QObject *) {
 }
 
 void CursorWindowController::close() {
+    m_steppedAside = false;
     if (!m_window->isVisible())
         return;
     m_pointer.stop();
     m_window->hide();
     QLOG("Cursor highlight hidden");
+}
+
+void CursorWindowController::stepAside(bool aside) {
+    if (aside && m_window->isVisible()) {
+        m_window->hide();
+        m_steppedAside = true;
+    } else if (!aside && std::exchange(m_steppedAside, false)) {
+        m_window->show();
+        m_window->raise();
+    }
 }

@@ -26,6 +26,9 @@ public:
     // Shows the highlight with the disc under the pointer, without taking the focus.
     void showWindow(QObject *sender = nullptr);
     void close();
+    // Off the screen while a screenshot is taken, which shows the screen without the pointer;
+    // back afterwards if it was shown.
+    void stepAside(bool aside);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -34,6 +37,7 @@ private:
     void windowDidLoad();
 
     PointerWatcher &m_pointer;
+    bool m_steppedAside = false;
     std::unique_ptr<CursorTransparentWindow> m_window;
     CursorViewController m_content;
 };
