@@ -2,6 +2,7 @@
 
 #include "platform/RawInputWatcher.h"
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QTimer>
 
@@ -12,7 +13,7 @@
 // mouse is followed at once. A warp (a program putting the pointer somewhere, as
 // `xdotool mousemove` or a window manager centring it do) moves no device and sends no raw
 // event: a look at the position five times a second catches it, for about 1 ms of CPU a
-// second. Moves that queue up while the application is busy come out as one.
+// second. Moves come out at most once a display frame.
 class PointerWatcher : public RawInputWatcher {
     Q_OBJECT
 public:
@@ -31,6 +32,9 @@ protected:
 private:
     void readPosition();
 
+    static constexpr qint64 framePeriodMs = 16;
+    QTimer m_nextFrame;
+    QElapsedTimer m_sinceRead;
     QTimer m_warps;
     bool m_readPending = false;
     std::optional<QPoint> m_last;

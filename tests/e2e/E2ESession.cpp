@@ -262,6 +262,15 @@ QImage E2ESession::screenshot() {
     return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
+QImage E2ESession::clipboardImage() {
+    QByteArray png;
+    run(u"xclip"_qs,
+        {u"-display"_qs, m_display, u"-selection"_qs, u"clipboard"_qs, u"-t"_qs, u"image/png"_qs,
+         u"-o"_qs},
+        &png);
+    return QImage::fromData(png, "png");
+}
+
 bool E2ESession::windowShown(const QString &name) {
     QByteArray ids;
     run(u"xdotool"_qs, {u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, name}, &ids);

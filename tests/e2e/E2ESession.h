@@ -69,6 +69,8 @@ public:
     void keyUp(const QString &key) { xdotool({u"keyup"_qs, key}, 40); }
 
     QImage screenshot();
+    // The PNG image on the clipboard; null when there is none.
+    QImage clipboardImage();
     // Whether a window with this name (a regular expression) is mapped.
     bool windowShown(const QString &name);
     bool overlayVisible() { return windowShown(u"^Quillory$"_qs); }

@@ -77,12 +77,7 @@ private Q_SLOTS:
         // A screenshot shows the screen without the highlight, which comes back after it.
         QCOMPARE(session.runQuillory({u"--action"_qs, u"copy"_qs}), 0);
         QVERIFY(session.waitForLog(u"Screenshot copied"_qs));
-        QByteArray png;
-        session.run(u"xclip"_qs,
-                    {u"-display"_qs, session.display(), u"-selection"_qs, u"clipboard"_qs, u"-t"_qs,
-                     u"image/png"_qs, u"-o"_qs},
-                    &png);
-        const QImage copied = QImage::fromData(png, "png");
+        const QImage copied = session.clipboardImage();
         QVERIFY(!copied.isNull());
         QVERIFY(!E2ESession::near(copied.pixelColor(450, 250), kDisc, 60));
         QVERIFY(E2ESession::near(copied.pixelColor(700, 600), desktop, 3));
