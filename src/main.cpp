@@ -105,7 +105,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quillory"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLORY_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
-    QApplication::setDesktopFileName(QStringLiteral("quillory"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
     if (wantsRemote(argc, argv))
         return runRemote(argc, argv);
 

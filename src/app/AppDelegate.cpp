@@ -7,6 +7,7 @@
 #include "drawing/MainWindowController.h"
 #include "hotkeys/KeyCombo.h"
 #include "platform/AppActivation.h"
+#include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
@@ -63,7 +64,7 @@ AppDelegate::~AppDelegate() = default;
 void AppDelegate::applicationDidFinishLaunching() {
     m_overlay.showWindow(this);
 
-    m_statusItem->setIcon(QIcon(QStringLiteral(":/icons/statusbar-icon.svg")));
+    m_statusItem->setIcon(ApplicationIcon::trayIcon());
     m_statusItem->setToolTip(QStringLiteral("Quillory"));
     connect(m_statusItem.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {

@@ -8,7 +8,10 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 namespace ApplicationIcon {
 
@@ -18,6 +21,23 @@ const QString source = QStringLiteral(":/icons/quillory.svg");
 
 QIcon icon() {
     return QIcon(source);
+}
+
+bool prefersSymbolicIcons(const QString &currentDesktop) {
+    static const QStringList symbolic{QStringLiteral("GNOME"), QStringLiteral("Unity"),
+                                      QStringLiteral("Pantheon"), QStringLiteral("Budgie")};
+    const QStringList names = currentDesktop.split(u':', Qt::SkipEmptyParts);
+    return std::any_of(names.begin(), names.end(), [](const QString &name) {
+        return symbolic.contains(name, Qt::CaseInsensitive);
+    });
+}
+
+QIcon trayIcon() {
+    const QString symbolicName = QStringLiteral("org.quillory.Quillory-symbolic");
+    if (prefersSymbolicIcons(qEnvironmentVariable("XDG_CURRENT_DESKTOP")) &&
+        QIcon::hasThemeIcon(symbolicName))
+        return QIcon::fromTheme(symbolicName);
+    return QIcon(QStringLiteral(":/icons/statusbar-icon.svg"));
 }
 
 QString file() {

@@ -78,8 +78,8 @@ void UserNotifications::send(const Notification &notification) {
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     const QString icon = ApplicationIcon::file();
     call << QStringLiteral("Quillory") << uint(0)
-         << (icon.isEmpty() ? QStringLiteral("quillory") : icon) << notification.title << body
-         << actions << hints << int(-1);
+         << (icon.isEmpty() ? QGuiApplication::desktopFileName() : icon) << notification.title
+         << body << actions << hints << int(-1);
     const quint64 generation = m_generation;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,

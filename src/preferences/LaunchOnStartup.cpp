@@ -32,7 +32,7 @@ QString LaunchOnStartup::entryText(const QString &binary) {
                           "Name=Quillory\n"
                           "Comment=Draw on the screen while you present\n"
                           "Exec=\"%1\"\n"
-                          "Icon=quillory\n"
+                          "Icon=org.quillory.Quillory\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
         .arg(quoted);

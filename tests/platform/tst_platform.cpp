@@ -1,3 +1,4 @@
+#include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
 #include "platform/KeyEvent.h"
@@ -37,6 +38,16 @@ private Q_SLOTS:
     }
 
     // An auto-repeated Super+Alt+C on the keypad: Super is Control, Alt is Option.
+    // GNOME and its relatives tint one-colour tray icons; the others get the coloured pen.
+    void symbolicTrayIconWhereTheDesktopWantsIt() {
+        QVERIFY(ApplicationIcon::prefersSymbolicIcons(u"ubuntu:GNOME"_qs));
+        QVERIFY(ApplicationIcon::prefersSymbolicIcons(u"Budgie:GNOME"_qs));
+        QVERIFY(!ApplicationIcon::prefersSymbolicIcons(u"KDE"_qs));
+        QVERIFY(!ApplicationIcon::prefersSymbolicIcons(u"X-Cinnamon"_qs));
+        QVERIFY(!ApplicationIcon::prefersSymbolicIcons(QString()));
+        QVERIFY(!ApplicationIcon::trayIcon().isNull());
+    }
+
     void keyEventFromQt() {
         const KeyEvent key = KeyEvent::fromQt(QKeyEvent(
             QEvent::KeyPress, Qt::Key_C, Qt::MetaModifier | Qt::AltModifier | Qt::KeypadModifier,

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +23,8 @@ private Q_SLOTS:
         QVERIFY(LaunchOnStartup::setLaunchAtStartup(true));
         QVERIFY(LaunchOnStartup::setLaunchAtStartup(true));
         QCOMPARE(QDir(m_config.path() + u"/autostart"_qs).entryList(QDir::Files).size(), 1);
+        if (!QStandardPaths::findExecutable(u"desktop-file-validate"_qs).isEmpty())
+            QCOMPARE(QProcess::execute(u"desktop-file-validate"_qs, {u"--no-hints"_qs, entry}), 0);
         QCOMPARE(LaunchOnStartup::itemReferencesInLoginItems(), entry);
         QVERIFY(!LaunchOnStartup::setLaunchAtStartup(false));
         QVERIFY(!QFile::exists(entry));
