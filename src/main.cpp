@@ -38,24 +38,39 @@
 
 namespace {
 
-// The actions a second launch or `quillory --action NAME` may ask for; the tools' names come
-// from the tool table.
-const QStringList kActions = [] {
-    QStringList actions{QStringLiteral("activate"), QStringLiteral("toggle-tools")};
+// The actions a second launch or `quillory --action NAME` may ask for, each with its line in
+// --help; the tools' names come from the tool table.
+const QList<std::pair<QString, QString>> kActionHelp = [] {
+    QList<std::pair<QString, QString>> actions{
+        {u"activate"_qs, u"show the overlay on the screen under the pointer"_qs},
+        {u"toggle-tools"_qs, u"show or hide the tool palette"_qs}};
     for (const Tool &row : tools())
-        actions << QLatin1String(row.actionName);
-    actions << QStringLiteral("timer") << QStringLiteral("save") << QStringLiteral("copy")
-            << QStringLiteral("highlight") << QStringLiteral("quit");
+        actions.append(
+            {QLatin1String(row.actionName),
+             u"pick the %1 tool and show the overlay"_qs.arg(QLatin1String(row.actionName))});
+    actions.append({{u"timer"_qs, u"start the full-screen presentation countdown"_qs},
+                    {u"save"_qs, u"save a screenshot of the annotated screen as a PNG file"_qs},
+                    {u"copy"_qs, u"copy a screenshot of the annotated screen to the clipboard"_qs},
+                    {u"highlight"_qs, u"switch the cursor highlight on or off"_qs},
+                    {u"quit"_qs, u"end Quillory"_qs}});
     return actions;
 }();
 
+const QStringList kActions = [] {
+    QStringList names;
+    for (const auto &[name, help] : kActionHelp)
+        names << name;
+    return names;
+}();
+
 void describe(QCommandLineParser &parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Draw on the screen while you present.\n\n"
-                       "With --action, sends one action to the running Quillory and exits:\n  ") +
-        kActions.join(QStringLiteral(", ")) +
-        QStringLiteral("\nBind these to your desktop's own shortcuts where X11 key grabs do not "
-                       "reach (Wayland sessions)."));
+    QString text = u"Draw on the screen while you present.\n\n"
+                   "With --action NAME, sends one action to the running Quillory and exits:\n"_qs;
+    for (const auto &[name, help] : kActionHelp)
+        text += u"  %1  %2\n"_qs.arg(name, -12).arg(help);
+    text += u"Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
+            "(Wayland sessions)."_qs;
+    parser.setApplicationDescription(text);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("action"),

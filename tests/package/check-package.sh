@@ -31,7 +31,9 @@ binary=$scratch/root/usr/bin/quillory
 version=$("$binary" --version)
 [[ "$version" == "Quillory $(dpkg-deb -f "$deb" Version)" ]] || fail "--version says: $version"
 help=$("$binary" --help)
-[[ "$help" == *"--action <name>"* && "$help" == *highlight* ]] || fail "--help says: $help"
+# One line for every action of the remote control.
+actions='activate|toggle-tools|pen|line|arrow|rect|circle|timer|save|copy|highlight|quit'
+[ "$(grep -cE "^  ($actions) +[a-z]" <<<"$help")" = 12 ] || fail "--help says: $help"
 zcat "$scratch/root/usr/share/man/man1/quillory.1.gz" | grep -q '^\.SH ACTIONS' ||
     fail "the manual page has no actions"
 
