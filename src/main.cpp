@@ -19,6 +19,7 @@
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PointerWatcher.h"
+#include "platform/QuitSignals.h"
 #include "platform/UserNotifications.h"
 #include "platform/X11HotKeyBackend.h"
 #include "preferences/LaunchOnStartup.h"
@@ -147,6 +148,8 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
+    // Logging out (SIGTERM) ends Quillory through the event loop, as quitting does.
+    QuitSignals quitSignals;
     Localization::install();
     QApplication::setWindowIcon(ApplicationIcon::icon());
     PreferenceStore preferences(PreferenceStore::standardFilePath());

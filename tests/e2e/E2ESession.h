@@ -47,6 +47,11 @@ public:
     bool startCompositor();
     void stopCompositor();
     void stopApplication() { stop(m_app); }
+    // SIGTERM, as a session that logs out sends it.
+    void terminateApplication() {
+        if (m_app)
+            m_app->terminate();
+    }
     QString errorString;
 
     QString display() const { return m_display; }

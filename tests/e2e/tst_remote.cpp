@@ -55,6 +55,18 @@ private Q_SLOTS:
         QCOMPARE(session.runQuillory({u"--action"_qs, u"pen"_qs}, &output), 1);
         QVERIFY2(output.contains("not running"), output.constData());
     }
+
+    // Logging out sends SIGTERM: Quillory ends cleanly, its last preference write whole.
+    void terminationEndsCleanly() {
+        E2ESession session(options());
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
+        session.terminateApplication();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
+        QCOMPARE(session.applicationExitCode(), 0);
+        QVERIFY(session.log().contains(u"Quitting on signal 15"_qs));
+        QVERIFY(session.stores(u"CursorHighlight"_qs, u"<true/>"_qs));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRemote)
