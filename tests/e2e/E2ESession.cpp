@@ -171,6 +171,7 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     }
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
     env.remove(u"WAYLAND_DISPLAY"_qs);
+    env.insert(m_options.environment);
     return env;
 }
 

@@ -34,6 +34,8 @@ public:
         bool accessibility = false;
         // Off: start() prepares everything but the application, for startApplication().
         bool launch = true;
+        // Variables the application starts with, on top of the session's.
+        QProcessEnvironment environment = {};
     };
 
     explicit E2ESession(Options options);

@@ -1,0 +1,62 @@
+#include "E2ESession.h"
+
+#include <QFile>
+#include <QTest>
+
+// A screen at twice the density, set the two ways users set it: Qt's own scale factor, and
+// the X resource Xft.dpi that desktops write.
+class TestHiDpi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void strokesLandUnderThePointer_data() {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("resources");
+        QTest::newRow("QT_SCALE_FACTOR=2") << u"QT_SCALE_FACTOR"_qs << QString();
+        QTest::newRow("Xft.dpi: 192") << QString() << u"Xft.dpi: 192\n"_qs;
+    }
+
+    void strokesLandUnderThePointer() {
+        QFETCH(QString, variable);
+        QFETCH(QString, resources);
+        E2ESession::Options options;
+        options.compositor = false;
+        options.launch = false;
+        if (!variable.isEmpty())
+            options.environment.insert(variable, u"2"_qs);
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        if (!resources.isEmpty()) {
+            QFile file(session.home() + u"/Xresources"_qs);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(resources.toUtf8());
+            file.close();
+            QCOMPARE(session.run(u"xrdb"_qs, {u"-display"_qs, session.display(), u"-merge"_qs,
+                                              file.fileName()}),
+                     0);
+        }
+        QVERIFY2(session.startApplication(), qPrintable(session.errorString));
+        QVERIFY(session.waitForLog(u"Overlay moved to screen QRect(0,0 640x400)"_qs));
+
+        // The stroke runs exactly where the pointer went, in device pixels, at twice its
+        // width (3 points: 6 pixels).
+        session.drag(E2ESession::line({300, 300}, {600, 300}, 10));
+        QVERIFY(session.waitForColor({450, 300}, E2ESession::systemRed));
+        const QImage screen = session.screenshot();
+        for (const int y : {297, 302})
+            QVERIFY(E2ESession::near(screen.pixelColor(450, y), E2ESession::systemRed));
+        for (const int y : {295, 304})
+            QVERIFY(!E2ESession::near(screen.pixelColor(450, y), E2ESession::systemRed));
+        QVERIFY(E2ESession::near(screen.pixelColor(304, 300), E2ESession::systemRed));
+        QVERIFY(!E2ESession::near(screen.pixelColor(290, 300), E2ESession::systemRed));
+
+        // The screenshot has every device pixel of the screen.
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"copy"_qs}), 0);
+        QVERIFY(session.waitForLog(u"Screenshot copied"_qs));
+        const QImage copied = session.clipboardImage();
+        QCOMPARE(copied.size(), QSize(1280, 800));
+        QVERIFY(E2ESession::near(copied.pixelColor(450, 300), E2ESession::systemRed));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHiDpi)
+#include "tst_hidpi.moc"
