@@ -50,17 +50,17 @@ const QStringList kActions = [] {
 }();
 
 void describe(QCommandLineParser &parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Draw on the screen while you present.\n\n"
-                       "With --action, sends one action to the running Quillory and exits:\n  ") +
-        kActions.join(QStringLiteral(", ")) +
-        QStringLiteral("\nBind these to your desktop's own shortcuts where X11 key grabs do not "
-                       "reach (Wayland sessions)."));
+    //% "Draw on the screen while you present.\n\n"
+    //% "With --action, sends one action to the running Quillory and exits:\n  %1\n"
+    //% "Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
+    //% "(Wayland sessions)."
+    parser.setApplicationDescription(qtTrId("cli.description").arg(kActions.join(u", ")));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({QStringLiteral("action"),
-                      QStringLiteral("Send an action to the running Quillory."),
-                      QStringLiteral("name")});
+    //% "Send an action to the running Quillory."
+    parser.addOption({QStringLiteral("action"), qtTrId("cli.option.action"),
+                      //% "name"
+                      qtTrId("cli.option.action.value")});
 }
 
 bool wantsRemote(int argc, char *argv[]) {
@@ -80,13 +80,14 @@ void printError(const QString &text) {
 // `quillory --action NAME` (and --help): no display needed.
 int runRemote(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    Localization::install();
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
     const QString action = parser.value(QStringLiteral("action"));
     if (!kActions.contains(action)) {
-        printError(QStringLiteral("unknown action \"%1\"; the actions are: %2")
-                       .arg(action, kActions.join(QStringLiteral(", "))));
+        //% "unknown action \"%1\"; the actions are: %2"
+        printError(qtTrId("cli.unknownAction").arg(action, kActions.join(u", ")));
         return 2;
     }
     QString message;
@@ -112,6 +113,7 @@ int main(int argc, char *argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     RequestChannels requests;
     CustomApplication app(argc, argv, requests.copyScreenshotRequest);
+    Localization::install();
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
@@ -132,7 +134,6 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    Localization::install();
     QApplication::setWindowIcon(ApplicationIcon::icon());
     PreferenceStore preferences(PreferenceStore::standardFilePath());
     AppActivation activation;

@@ -313,5 +313,69 @@ R C</translation>
         <source>Highlight the pointer</source>
         <translation>Highlight the pointer</translation>
     </message>
+    <message id="rateus.message">
+        <source>Enjoying Quillory? Spread the word and share with others. Rate us on the app store.</source>
+        <translation>Enjoying Quillory? Spread the word and share with others. Rate us on the app store.</translation>
+    </message>
+    <message id="rateus.rate">
+        <source>Rate Now</source>
+        <translation>Rate Now</translation>
+    </message>
+    <message id="rateus.decline">
+        <source>No, thanks!</source>
+        <translation>No, thanks!</translation>
+    </message>
+    <message id="cli.description">
+        <source>Draw on the screen while you present.
+
+With --action, sends one action to the running Quillory and exits:
+  %1
+Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
+        <translation>Draw on the screen while you present.
+
+With --action, sends one action to the running Quillory and exits:
+  %1
+Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</translation>
+    </message>
+    <message id="cli.option.action">
+        <source>Send an action to the running Quillory.</source>
+        <translation>Send an action to the running Quillory.</translation>
+    </message>
+    <message id="cli.option.action.value">
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message id="cli.unknownAction">
+        <source>unknown action &quot;%1&quot;; the actions are: %2</source>
+        <translation>unknown action &quot;%1&quot;; the actions are: %2</translation>
+    </message>
+    <message id="menu.shortcut.taken">
+        <source>Please use a different key combination.</source>
+        <translation>Please use a different key combination.</translation>
+    </message>
+    <message id="remote.noBus">
+        <source>no session D-Bus to reach Quillory through (%1)</source>
+        <translation>no session D-Bus to reach Quillory through (%1)</translation>
+    </message>
+    <message id="remote.notRunning">
+        <source>Quillory is not running</source>
+        <translation>Quillory is not running</translation>
+    </message>
+    <message id="remote.noAnswer">
+        <source>Quillory did not answer: %1</source>
+        <translation>Quillory did not answer: %1</translation>
+    </message>
+    <message id="remote.refused">
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>unknown action &quot;%1&quot;</translation>
+    </message>
+    <message id="notification.action.show">
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message id="screenshot.locationPicker.accept">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
 </context>
 </TS>
