@@ -171,7 +171,16 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     }
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
     env.remove(u"WAYLAND_DISPLAY"_qs);
+    for (const QString &entry : m_options.environment)
+        env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     return env;
+}
+
+QStringList E2ESession::accessibleNames(bool details) {
+    QByteArray output;
+    run(QStringLiteral(QUILLORY_SOURCE_DIR "/tests/e2e/accessible-names.py"),
+        QStringList{u"Quillory"_qs} << (details ? u"--details"_qs : QString()), &output);
+    return QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts);
 }
 
 int E2ESession::runQuillory(const QStringList &arguments, QByteArray *output,

@@ -34,6 +34,8 @@ public:
         bool accessibility = false;
         // Off: start() prepares everything but the application, for startApplication().
         bool launch = true;
+        // The application's own environment entries ("LANG=de_DE.UTF-8").
+        QStringList environment;
     };
 
     explicit E2ESession(Options options);
@@ -79,6 +81,10 @@ public:
     bool waitForColor(QPoint point, const QColor &color, bool shown = true, int timeoutMs = 5000);
     bool waitForOverlay(bool visible, int timeoutMs = 5000);
     static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
+
+    // "role|name" of every named accessible object of the application, as a screen reader
+    // finds them; with `details` also "|description|value". Needs `accessibility`.
+    QStringList accessibleNames(bool details = false);
 
     QString log() const;
     bool waitForLog(const QString &text, int timeoutMs = 10000);
