@@ -39,44 +39,57 @@
 
 namespace {
 
-// The actions a second launch or `quillory --action NAME` may ask for, each with its line in
-// --help; the tools' names come from the tool table.
-const QList<std::pair<QString, QString>> kActionHelp = [] {
-    QList<std::pair<QString, QString>> actions{
-        {u"activate"_qs, u"show the overlay on the screen under the pointer"_qs},
-        {u"toggle-tools"_qs, u"show or hide the tool palette"_qs}};
+// The actions a second launch or `quillory --action NAME` may ask for, each with the id of
+// its line in --help (which may name it: %1); the tools' names come from the tool table.
+const QList<std::pair<QString, const char *>> kActionHelp = [] {
+    QList<std::pair<QString, const char *>> actions{
+        {u"activate"_qs, //% "show the overlay on the screen under the pointer"
+         QT_TRID_NOOP("cli.action.activate")},
+        {u"toggle-tools"_qs, //% "show or hide the tool palette"
+         QT_TRID_NOOP("cli.action.toggleTools")}};
     for (const Tool &row : tools())
-        actions.append(
-            {QLatin1String(row.actionName),
-             u"pick the %1 tool and show the overlay"_qs.arg(QLatin1String(row.actionName))});
-    actions.append({{u"timer"_qs, u"start the full-screen presentation countdown"_qs},
-                    {u"save"_qs, u"save a screenshot of the annotated screen as a PNG file"_qs},
-                    {u"copy"_qs, u"copy a screenshot of the annotated screen to the clipboard"_qs},
-                    {u"highlight"_qs, u"switch the cursor highlight on or off"_qs},
-                    {u"quit"_qs, u"end Quillory"_qs}});
+        actions.append({QLatin1String(row.actionName), //% "pick the %1 tool and show the overlay"
+                        QT_TRID_NOOP("cli.action.tool")});
+    actions.append({{u"timer"_qs, //% "start the full-screen presentation countdown"
+                     QT_TRID_NOOP("cli.action.timer")},
+                    {u"save"_qs, //% "save a screenshot of the annotated screen as a PNG file"
+                     QT_TRID_NOOP("cli.action.save")},
+                    {u"copy"_qs, //% "copy a screenshot of the annotated screen to the clipboard"
+                     QT_TRID_NOOP("cli.action.copy")},
+                    {u"highlight"_qs, //% "switch the cursor highlight on or off"
+                     QT_TRID_NOOP("cli.action.highlight")},
+                    {u"quit"_qs, //% "end Quillory"
+                     QT_TRID_NOOP("cli.action.quit")}});
     return actions;
 }();
 
 const QStringList kActions = [] {
     QStringList names;
-    for (const auto &[name, help] : kActionHelp)
+    for (const auto &[name, helpId] : kActionHelp)
         names << name;
     return names;
 }();
 
 void describe(QCommandLineParser &parser) {
-    QString text = u"Draw on the screen while you present.\n\n"
-                   "With --action NAME, sends one action to the running Quillory and exits:\n"_qs;
-    for (const auto &[name, help] : kActionHelp)
+    //% "Draw on the screen while you present.\n\n"
+    //% "With --action NAME, sends one action to the running Quillory and exits:"
+    QString text = qtTrId("cli.description.head") + u'\n';
+    for (const auto &[name, helpId] : kActionHelp) {
+        QString help = qtTrId(helpId);
+        if (help.contains(u"%1"))
+            help = help.arg(name);
         text += u"  %1  %2\n"_qs.arg(name, -12).arg(help);
-    text += u"Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
-            "(Wayland sessions)."_qs;
+    }
+    //% "Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
+    //% "(Wayland sessions)."
+    text += qtTrId("cli.description.tail");
     parser.setApplicationDescription(text);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({QStringLiteral("action"),
-                      QStringLiteral("Send an action to the running Quillory."),
-                      QStringLiteral("name")});
+    //% "Send an action to the running Quillory."
+    parser.addOption({QStringLiteral("action"), qtTrId("cli.option.action"),
+                      //% "name"
+                      qtTrId("cli.option.action.value")});
 }
 
 bool wantsRemote(int argc, char *argv[]) {
@@ -96,13 +109,14 @@ void printError(const QString &text) {
 // `quillory --action NAME` (and --help): no display needed.
 int runRemote(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    Localization::install();
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
     const QString action = parser.value(QStringLiteral("action"));
     if (!kActions.contains(action)) {
-        printError(QStringLiteral("unknown action \"%1\"; the actions are: %2")
-                       .arg(action, kActions.join(QStringLiteral(", "))));
+        //% "unknown action \"%1\"; the actions are: %2"
+        printError(qtTrId("cli.unknownAction").arg(action, kActions.join(u", ")));
         return 2;
     }
     QString message;
@@ -128,6 +142,7 @@ int main(int argc, char *argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     RequestChannels requests;
     CustomApplication app(argc, argv, requests.copyScreenshotRequest);
+    Localization::install();
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
@@ -150,7 +165,6 @@ int main(int argc, char *argv[]) {
 
     // Logging out (SIGTERM) ends Quillory through the event loop, as quitting does.
     QuitSignals quitSignals;
-    Localization::install();
     QApplication::setWindowIcon(ApplicationIcon::icon());
     PreferenceStore preferences(PreferenceStore::standardFilePath());
     AppActivation activation;

@@ -313,5 +313,101 @@ R C</translation>
         <source>Highlight the pointer</source>
         <translation>Highlight the pointer</translation>
     </message>
+    <message id="rateus.message">
+        <source>Enjoying Quillory? Spread the word and share with others. Rate us on the app store.</source>
+        <translation>Enjoying Quillory? Spread the word and share with others. Rate us on the app store.</translation>
+    </message>
+    <message id="rateus.rate">
+        <source>Rate Now</source>
+        <translation>Rate Now</translation>
+    </message>
+    <message id="rateus.decline">
+        <source>No, thanks!</source>
+        <translation>No, thanks!</translation>
+    </message>
+    <message id="cli.option.action">
+        <source>Send an action to the running Quillory.</source>
+        <translation>Send an action to the running Quillory.</translation>
+    </message>
+    <message id="cli.option.action.value">
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message id="cli.unknownAction">
+        <source>unknown action &quot;%1&quot;; the actions are: %2</source>
+        <translation>unknown action &quot;%1&quot;; the actions are: %2</translation>
+    </message>
+    <message id="menu.shortcut.taken">
+        <source>Please use a different key combination.</source>
+        <translation>Please use a different key combination.</translation>
+    </message>
+    <message id="remote.noBus">
+        <source>no session D-Bus to reach Quillory through (%1)</source>
+        <translation>no session D-Bus to reach Quillory through (%1)</translation>
+    </message>
+    <message id="remote.notRunning">
+        <source>Quillory is not running</source>
+        <translation>Quillory is not running</translation>
+    </message>
+    <message id="remote.noAnswer">
+        <source>Quillory did not answer: %1</source>
+        <translation>Quillory did not answer: %1</translation>
+    </message>
+    <message id="remote.refused">
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>unknown action &quot;%1&quot;</translation>
+    </message>
+    <message id="notification.action.show">
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message id="screenshot.locationPicker.accept">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="cli.action.activate">
+        <source>show the overlay on the screen under the pointer</source>
+        <translation>show the overlay on the screen under the pointer</translation>
+    </message>
+    <message id="cli.action.toggleTools">
+        <source>show or hide the tool palette</source>
+        <translation>show or hide the tool palette</translation>
+    </message>
+    <message id="cli.action.tool">
+        <source>pick the %1 tool and show the overlay</source>
+        <translation>pick the %1 tool and show the overlay</translation>
+    </message>
+    <message id="cli.action.timer">
+        <source>start the full-screen presentation countdown</source>
+        <translation>start the full-screen presentation countdown</translation>
+    </message>
+    <message id="cli.action.save">
+        <source>save a screenshot of the annotated screen as a PNG file</source>
+        <translation>save a screenshot of the annotated screen as a PNG file</translation>
+    </message>
+    <message id="cli.action.copy">
+        <source>copy a screenshot of the annotated screen to the clipboard</source>
+        <translation>copy a screenshot of the annotated screen to the clipboard</translation>
+    </message>
+    <message id="cli.action.highlight">
+        <source>switch the cursor highlight on or off</source>
+        <translation>switch the cursor highlight on or off</translation>
+    </message>
+    <message id="cli.action.quit">
+        <source>end Quillory</source>
+        <translation>end Quillory</translation>
+    </message>
+    <message id="cli.description.head">
+        <source>Draw on the screen while you present.
+
+With --action NAME, sends one action to the running Quillory and exits:</source>
+        <translation>Draw on the screen while you present.
+
+With --action NAME, sends one action to the running Quillory and exits:</translation>
+    </message>
+    <message id="cli.description.tail">
+        <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
+        <translation>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</translation>
+    </message>
 </context>
 </TS>

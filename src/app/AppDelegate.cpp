@@ -115,14 +115,16 @@ bool AppDelegate::rateSchedule(const QDateTime &now) {
 
 void AppDelegate::showRateusAlert() {
     // Above the overlay, which stays on top of other windows.
-    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quillory"),
-                                  QStringLiteral("Enjoying Quillory? Spread the word and share "
-                                                 "with others. Rate us on the app store."),
-                                  QMessageBox::NoButton, m_overlay.window());
+    auto *alert = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Quillory"),
+        //% "Enjoying Quillory? Spread the word and share with others. Rate us on the app store."
+        qtTrId("rateus.message"), QMessageBox::NoButton, m_overlay.window());
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowFlag(Qt::WindowStaysOnTopHint);
-    QPushButton *rate = alert->addButton(QStringLiteral("Rate Now"), QMessageBox::AcceptRole);
-    QPushButton *no = alert->addButton(QStringLiteral("No, thanks!"), QMessageBox::RejectRole);
+    //% "Rate Now"
+    QPushButton *rate = alert->addButton(qtTrId("rateus.rate"), QMessageBox::AcceptRole);
+    //% "No, thanks!"
+    QPushButton *no = alert->addButton(qtTrId("rateus.decline"), QMessageBox::RejectRole);
     alert->setEscapeButton(no);
     connect(rate, &QPushButton::clicked, this, &AppDelegate::btnYesRate);
     connect(no, &QPushButton::clicked, this, &AppDelegate::btnNoCLicked);

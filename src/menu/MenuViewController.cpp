@@ -420,9 +420,9 @@ void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags)
         rows[*row].shortcut->clear();
         postUpdate();
         QLOG("Refused", text, "for row", int(*row), "- row", i, "has it");
+        //% "Please use a different key combination."
         QMessageBox alert(QMessageBox::Information, QStringLiteral("Quillory"),
-                          QStringLiteral("Please use a different key combination."),
-                          QMessageBox::Ok, window());
+                          qtTrId("menu.shortcut.taken"), QMessageBox::Ok, window());
         alert.setWindowFlag(Qt::WindowStaysOnTopHint);
         alert.exec();
         // Back to the panel, where the row keeps recording.

@@ -44,18 +44,20 @@ InstanceChannel::Result InstanceChannel::send(const QString &action, QString *me
     };
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return fail(Result::noBus, QStringLiteral("no session D-Bus to reach Quillory through (%1)")
-                                       .arg(bus.lastError().message()));
+        //% "no session D-Bus to reach Quillory through (%1)"
+        return fail(Result::noBus, qtTrId("remote.noBus").arg(bus.lastError().message()));
     if (!bus.interface()->isServiceRegistered(serviceName))
-        return fail(Result::nothingRunning, QStringLiteral("Quillory is not running"));
+        //% "Quillory is not running"
+        return fail(Result::nothingRunning, qtTrId("remote.notRunning"));
     QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, serviceName,
                                                        QStringLiteral("Action"));
     call << action;
     const QDBusReply<bool> reply = bus.call(call, QDBus::Block, 5000);
     if (!reply.isValid())
-        return fail(Result::nothingRunning,
-                    QStringLiteral("Quillory did not answer: %1").arg(reply.error().message()));
+        //% "Quillory did not answer: %1"
+        return fail(Result::nothingRunning, qtTrId("remote.noAnswer").arg(reply.error().message()));
     if (!reply.value())
-        return fail(Result::unknownAction, QStringLiteral("unknown action \"%1\"").arg(action));
+        //% "unknown action \"%1\""
+        return fail(Result::unknownAction, qtTrId("remote.refused").arg(action));
     return Result::done;
 }

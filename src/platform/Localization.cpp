@@ -3,22 +3,82 @@
 #include "platform/DiagnosticLog.h"
 
 #include <QCoreApplication>
-#include <QLocale>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
-bool Localization::install() {
-    static QTranslator *translator = nullptr;
-    if (translator)
-        return true;
-    auto *candidate = new QTranslator(QCoreApplication::instance());
-    if (!candidate->load(QLocale(), QStringLiteral("Copy"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")) &&
-        !candidate->load(QStringLiteral(":/i18n/Copy_en.qm"))) {
-        QLOG_ERROR("Could not load the string table Copy");
-        delete candidate;
+#include <algorithm>
+
+namespace {
+// Owned by the application object, so they go with it.
+struct Installed {
+    QPointer<QTranslator> copy;
+    QPointer<QTranslator> qt;
+};
+
+Installed &installed() {
+    static Installed tables;
+    return tables;
+}
+
+// "de_DE.UTF-8@euro" → {"de_DE", "de"}: the names a table may carry, most specific first.
+QStringList tableNames(const QString &language) {
+    const QString name = language.section(u'.', 0, 0).section(u'@', 0, 0);
+    const QString base = name.section(u'_', 0, 0);
+    return name == base ? QStringList{name} : QStringList{name, base};
+}
+} // namespace
+
+QStringList Localization::languages(const QProcessEnvironment &environment) {
+    QString messages;
+    for (const QString &variable :
+         {QStringLiteral("LC_ALL"), QStringLiteral("LC_MESSAGES"), QStringLiteral("LANG")}) {
+        messages = environment.value(variable);
+        if (!messages.isEmpty())
+            break;
+    }
+    const QString name = tableNames(messages).constFirst();
+    if (name.isEmpty() || name == u"C" || name == u"POSIX")
+        return {};
+    return environment.value(QStringLiteral("LANGUAGE")).split(u':', Qt::SkipEmptyParts)
+           << messages;
+}
+
+bool Localization::install(const QStringList &languages) {
+    QString language = QStringLiteral("en");
+    for (const QString &wanted : languages) {
+        const QStringList names = tableNames(wanted);
+        const auto found = std::find_if(names.begin(), names.end(), [](const QString &name) {
+            return QFile::exists(QStringLiteral(":/i18n/Copy_") + name + QStringLiteral(".qm"));
+        });
+        if (found != names.end()) {
+            language = *found;
+            break;
+        }
+    }
+    auto *copy = new QTranslator(QCoreApplication::instance());
+    if (!copy->load(QStringLiteral(":/i18n/Copy_") + language + QStringLiteral(".qm"))) {
+        QLOG_ERROR("Could not load the string table Copy for", language);
+        delete copy;
         return false;
     }
-    QCoreApplication::installTranslator(candidate);
-    translator = candidate;
+    // Qt's own table, for the file and colour dialogs, message box buttons and key names.
+    QTranslator *qt = nullptr;
+    if (language != u"en") {
+        qt = new QTranslator(QCoreApplication::instance());
+        if (!qt->load(QStringLiteral("qtbase_") + language,
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete qt;
+            qt = nullptr;
+        }
+    }
+    Installed &tables = installed();
+    delete tables.copy; // which also uninstalls it
+    delete tables.qt;
+    tables = {copy, qt};
+    QCoreApplication::installTranslator(copy);
+    if (qt)
+        QCoreApplication::installTranslator(qt);
     return true;
 }

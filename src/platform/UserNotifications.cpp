@@ -70,7 +70,8 @@ void UserNotifications::send(const Notification &notification) {
         *m_bodyMarkup ? notification.informativeText.toHtmlEscaped() : notification.informativeText;
     QStringList actions;
     if (!notification.identifier.isEmpty())
-        actions << defaultAction << QStringLiteral("Show");
+        //% "Show"
+        actions << defaultAction << qtTrId("notification.action.show");
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName()},
     };

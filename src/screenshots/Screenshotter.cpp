@@ -92,7 +92,8 @@ QUrl Screenshotter::pickLocation() {
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Save"));
+    //% "Save"
+    dialog.setLabelText(QFileDialog::Accept, qtTrId("screenshot.locationPicker.accept"));
     dialog.setWindowModality(Qt::ApplicationModal);
     // Above the overlay, which stays on top of everything else.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -175,6 +175,13 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     return env;
 }
 
+QStringList E2ESession::accessibleNames(bool details) {
+    QByteArray output;
+    run(QStringLiteral(QUILLORY_SOURCE_DIR "/tests/e2e/accessible-names.py"),
+        QStringList{u"Quillory"_qs} << (details ? u"--details"_qs : QString()), &output);
+    return QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts);
+}
+
 int E2ESession::runQuillory(const QStringList &arguments, QByteArray *output,
                             const QProcessEnvironment &environment) {
     std::unique_ptr<QProcess> child = process(QStringLiteral(QUILLORY_BINARY), arguments);

@@ -87,6 +87,10 @@ public:
     bool waitForOverlay(bool visible, int timeoutMs = 5000);
     static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 
+    // "role|name" of every named accessible object of the application, as a screen reader
+    // finds them; with `details` also "|description|value". Needs `accessibility`.
+    QStringList accessibleNames(bool details = false);
+
     QString log() const;
     bool waitForLog(const QString &text, int timeoutMs = 10000);
     // Lets the application and the compositor catch up with the input.

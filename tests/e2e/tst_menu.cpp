@@ -78,37 +78,49 @@ private Q_SLOTS:
         QVERIFY(!session.log().contains(u"Hotkey Arrow"_qs));
     }
 
-    // A screen reader can name every control of the panel and of the preferences window.
+    // A screen reader can name every control of the panel and of the preferences window, in
+    // English and, under a German locale, in German.
+    void everyControlHasAName_data() {
+        // Environment entries split at spaces; the names expected, at semicolons.
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("preferences");
+        QTest::newRow("English") << QString()
+                                 << u"Pen;Set Shortcut;Clear shortcut: Timer;Show Tools on Desktop;"
+                                    "Red;Pink;Color Picker;Preferences…"_qs
+                                 << u"push button|Screenshot folder: Choose a folder…;"
+                                    "check box|Start Quillory at login;"
+                                    "check box|Highlight the pointer"_qs;
+        QTest::newRow("German") << u"LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8"_qs
+                                << u"Stift;Tastenkürzel festlegen;Tastenkürzel entfernen: Timer;"
+                                   "Rot;Einstellungen …"_qs
+                                << u"push button|Ordner für Bildschirmfotos: Ordner auswählen …;"
+                                   "check box|Mauszeiger hervorheben"_qs;
+    }
     void everyControlHasAName() {
+        QFETCH(QString, environment);
+        QFETCH(QString, panel);
+        QFETCH(QString, preferences);
         E2ESession::Options options = panelAtStart();
         options.accessibility = true;
+        for (const QString &entry : environment.split(u' ', Qt::SkipEmptyParts))
+            options.environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
-        const auto names = [&] {
-            QByteArray output;
-            session.run(QStringLiteral(QUILLORY_SOURCE_DIR "/tests/e2e/accessible-names.py"),
-                        {u"Quillory"_qs}, &output);
-            return QString::fromUtf8(output).split(u'\n');
-        };
-        const QStringList panel = names();
-        for (const QString &expected :
-             {u"push button|Pen"_qs, u"push button|Set Shortcut"_qs,
-              u"push button|Clear shortcut: Timer"_qs, u"push button|Show Tools on Desktop"_qs,
-              u"push button|Red"_qs, u"push button|Pink"_qs, u"push button|Color Picker"_qs,
-              u"push button|Preferences…"_qs})
-            QVERIFY2(panel.contains(expected), qPrintable(expected + u"\n"_qs + panel.join(u'\n')));
+        QStringList names = session.accessibleNames();
+        for (const QString &expected : panel.split(u';'))
+            QVERIFY2(names.contains(u"push button|"_qs + expected),
+                     qPrintable(expected + u"\n"_qs + names.join(u'\n')));
 
         session.key(u"shift+Tab space"_qs);
         QVERIFY(E2ESession::waitUntil(
-            [&] { return session.windowShown(u"Quillory Preferences"_qs); }, 8000));
-        const QStringList preferences = names();
-        for (const QString &expected :
-             {u"push button|Screenshot folder: Choose a folder…"_qs,
-              u"check box|Start Quillory at login"_qs, u"check box|Highlight the pointer"_qs})
-            QVERIFY2(preferences.contains(expected),
-                     qPrintable(expected + u"\n"_qs + preferences.join(u'\n')));
+            [&] { return session.windowShown(u"Quillory[ -](Preferences|Einstellungen)"_qs); },
+            8000));
+        names = session.accessibleNames();
+        for (const QString &expected : preferences.split(u';'))
+            QVERIFY2(names.contains(expected), qPrintable(expected + u"\n"_qs + names.join(u'\n')));
     }
 
     // A colour button sets the colour of the next stroke and closes the panel.

@@ -19,11 +19,8 @@ struct Reading {
 };
 
 Reading read(E2ESession &session) {
-    QByteArray output;
-    session.run(QStringLiteral(QUILLORY_SOURCE_DIR "/tests/e2e/accessible-names.py"),
-                {u"Quillory"_qs, u"--details"_qs}, &output);
     Reading reading;
-    reading.lines = QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts);
+    reading.lines = session.accessibleNames(true);
     for (const QString &line : reading.lines) {
         const QStringList fields = line.split(u'|');
         if (fields.size() == 4 && fields[1] == u"Time left") {

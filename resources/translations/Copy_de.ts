@@ -1,0 +1,413 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name></name>
+    <message id="rateus.message">
+        <source>Enjoying Quillory? Spread the word and share with others. Rate us on the app store.</source>
+        <translation>Gefällt Ihnen Quillory? Erzählen Sie es weiter und bewerten Sie uns im App-Store.</translation>
+    </message>
+    <message id="rateus.rate">
+        <source>Rate Now</source>
+        <translation>Jetzt bewerten</translation>
+    </message>
+    <message id="rateus.decline">
+        <source>No, thanks!</source>
+        <translation>Nein, danke!</translation>
+    </message>
+    <message id="renderable.type.line">
+        <source>Pen Stroke</source>
+        <translation>Stiftstrich</translation>
+    </message>
+    <message id="renderable.type.straightLine">
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message id="renderable.type.arrow">
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message id="renderable.type.rectangle">
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message id="renderable.type.circle">
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message id="drawing.undo.drawAction">
+        <source>Draw %1 on %2</source>
+        <translation>%1 auf %2 zeichnen</translation>
+    </message>
+    <message id="drawing.undo.clearAction">
+        <source>Clear Drawings on %1</source>
+        <translation>Zeichnungen auf %1 löschen</translation>
+    </message>
+    <message id="error.unknownScreenName">
+        <source>Unknown Screen</source>
+        <translation>Unbekannter Bildschirm</translation>
+    </message>
+    <message id="info.footnote.1">
+        <source>Draw with the mouse; this card steps aside while you draw. </source>
+        <translation>Mit der Maus zeichnen; diese Karte weicht beim Zeichnen aus. </translation>
+    </message>
+    <message id="info.title">
+        <source>Drawing on the screen</source>
+        <translation>Auf dem Bildschirm zeichnen</translation>
+    </message>
+    <message id="info.shortcut.numbers">
+        <source>1–9</source>
+        <translation>1–9</translation>
+    </message>
+    <message id="info.shortcut.numbers.info">
+        <source>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</source>
+        <translation>Farbe wählen: Rot, Gelb, Grün, Blau, Lila, Braun, Türkis, Grau, Rosa</translation>
+    </message>
+    <message id="info.shortcut.letters">
+        <source>P L A
+R C</source>
+        <translation>P L A
+R C</translation>
+    </message>
+    <message id="info.shortcut.letters.info">
+        <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
+        <translation>Werkzeug wählen: Stift, Linie, Pfeil, Rechteck, Ellipse. Umschalt gedrückt halten, um einen Stift- oder Pfeilstrich gerade zu ziehen</translation>
+    </message>
+    <message id="info.shortcut.slash">
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message id="info.shortcut.slash.info">
+        <source>Show or hide this card</source>
+        <translation>Diese Karte ein- oder ausblenden</translation>
+    </message>
+    <message id="info.shortcut.hide">
+        <source>Esc Esc</source>
+        <translation>Esc Esc</translation>
+    </message>
+    <message id="info.shortcut.hide.info">
+        <source>Hide Quillory until a shortcut or the tray icon brings it back (Esc once on an empty screen)</source>
+        <translation>Quillory ausblenden, bis ein Tastenkürzel oder das Symbol im Benachrichtigungsfeld es zurückholt (einmal Esc bei leerem Bildschirm)</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard">
+        <source>Ctrl+C</source>
+        <translation>Strg+C</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard.info">
+        <source>Copy the screen with its drawings to the clipboard</source>
+        <translation>Den Bildschirm samt Zeichnungen in die Zwischenablage kopieren</translation>
+    </message>
+    <message id="info.shortcut.screenshot">
+        <source>Ctrl+S</source>
+        <translation>Strg+S</translation>
+    </message>
+    <message id="info.shortcut.esc">
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message id="info.shortcut.esc.info">
+        <source>Clear the screen (Ctrl+Z brings the drawings back)</source>
+        <translation>Den Bildschirm leeren (Strg+Z holt die Zeichnungen zurück)</translation>
+    </message>
+    <message id="info.footnote.2">
+        <source>Quillory on the web</source>
+        <translation>Quillory im Web</translation>
+    </message>
+    <message id="info.shortcut.screenshot.info.select">
+        <source>a folder of your choice</source>
+        <translation>einem Ordner Ihrer Wahl</translation>
+    </message>
+    <message id="info.shortcut.screenshot.info">
+        <source>Save the screen with its drawings as a PNG file in </source>
+        <translation>Den Bildschirm samt Zeichnungen als PNG-Datei speichern in </translation>
+    </message>
+    <message id="cli.option.action">
+        <source>Send an action to the running Quillory.</source>
+        <translation>Eine Aktion an das laufende Quillory senden.</translation>
+    </message>
+    <message id="cli.option.action.value">
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="cli.unknownAction">
+        <source>unknown action &quot;%1&quot;; the actions are: %2</source>
+        <translation>unbekannte Aktion „%1“; die Aktionen sind: %2</translation>
+    </message>
+    <message id="menu.row.activate">
+        <source>Show Quillory</source>
+        <translation>Quillory anzeigen</translation>
+    </message>
+    <message id="menu.row.showTools">
+        <source>Show Tools on Desktop</source>
+        <translation>Werkzeuge auf dem Schreibtisch anzeigen</translation>
+    </message>
+    <message id="menu.row.pen">
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message id="menu.row.arrow">
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message id="menu.row.rectangle">
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message id="menu.row.ellipse">
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message id="menu.row.timer">
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message id="menu.row.line">
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>Türkis</translation>
+    </message>
+    <message id="color.gray">
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message id="menu.row.do">
+        <source>Do it now</source>
+        <translation>Jetzt ausführen</translation>
+    </message>
+    <message id="menu.clear.accessible">
+        <source>Clear shortcut: %1</source>
+        <translation>Tastenkürzel entfernen: %1</translation>
+    </message>
+    <message id="menu.colorPicker">
+        <source>Color Picker</source>
+        <translation>Farbauswahl</translation>
+    </message>
+    <message id="menu.selectedColor">
+        <source>Current colour</source>
+        <translation>Aktuelle Farbe</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message id="menu.setShortcut">
+        <source>Set Shortcut</source>
+        <translation>Tastenkürzel festlegen</translation>
+    </message>
+    <message id="menu.row.hideTools">
+        <source>Hide Tools on Desktop</source>
+        <translation>Werkzeuge auf dem Schreibtisch ausblenden</translation>
+    </message>
+    <message id="menu.recording">
+        <source>Recording: press the new shortcut</source>
+        <translation>Aufnahme: Drücken Sie das neue Tastenkürzel</translation>
+    </message>
+    <message id="menu.shortcut.taken">
+        <source>Please use a different key combination.</source>
+        <translation>Bitte verwenden Sie eine andere Tastenkombination.</translation>
+    </message>
+    <message id="remote.noBus">
+        <source>no session D-Bus to reach Quillory through (%1)</source>
+        <translation>kein Sitzungs-D-Bus, über den Quillory erreichbar wäre (%1)</translation>
+    </message>
+    <message id="remote.notRunning">
+        <source>Quillory is not running</source>
+        <translation>Quillory läuft nicht</translation>
+    </message>
+    <message id="remote.noAnswer">
+        <source>Quillory did not answer: %1</source>
+        <translation>Quillory hat nicht geantwortet: %1</translation>
+    </message>
+    <message id="remote.refused">
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>unbekannte Aktion „%1“</translation>
+    </message>
+    <message id="notification.action.show">
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message id="preferences.folder.label">
+        <source>Save screenshots in:</source>
+        <translation>Bildschirmfotos speichern in:</translation>
+    </message>
+    <message id="preferences.startAtLogin">
+        <source>Start Quillory at login</source>
+        <translation>Quillory bei der Anmeldung starten</translation>
+    </message>
+    <message id="preferences.highlightCursor">
+        <source>Highlight the pointer</source>
+        <translation>Mauszeiger hervorheben</translation>
+    </message>
+    <message id="preferences.folder.none">
+        <source>Choose a folder…</source>
+        <translation>Ordner auswählen …</translation>
+    </message>
+    <message id="preferences.folder.accessible">
+        <source>Screenshot folder: %1</source>
+        <translation>Ordner für Bildschirmfotos: %1</translation>
+    </message>
+    <message id="preferences.title">
+        <source>Quillory Preferences</source>
+        <translation>Quillory-Einstellungen</translation>
+    </message>
+    <message id="screenshot.locationPicker.title">
+        <source>Choose a Folder for Screenshots</source>
+        <translation>Ordner für Bildschirmfotos auswählen</translation>
+    </message>
+    <message id="screenshot.locationPicker.accept">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="screenshot.notification.title">
+        <source>Quillory</source>
+        <translation>Quillory</translation>
+    </message>
+    <message id="screenshot.notification.error">
+        <source>The screenshot could not be taken or saved</source>
+        <translation>Das Bildschirmfoto konnte nicht aufgenommen oder gespeichert werden</translation>
+    </message>
+    <message id="screenshot.notification.success">
+        <source>Screenshot saved to %1</source>
+        <translation>Bildschirmfoto in %1 gespeichert</translation>
+    </message>
+    <message id="screenshot.notification.success.clipboard">
+        <source>Screenshot copied to the clipboard</source>
+        <translation>Bildschirmfoto in die Zwischenablage kopiert</translation>
+    </message>
+    <message id="timer.time.accessible">
+        <source>Time left</source>
+        <translation>Verbleibende Zeit</translation>
+    </message>
+    <message id="timer.message.default">
+        <source>Presentation begins in</source>
+        <translation>Die Präsentation beginnt in</translation>
+    </message>
+    <message id="timer.settings.title">
+        <source>Timer Settings</source>
+        <translation>Timer-Einstellungen</translation>
+    </message>
+    <message id="timer.settings.minutes">
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message id="timer.settings.message">
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message id="timer.settings.color">
+        <source>Colour:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message id="timer.settings.save">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="timer.settings.minutes.accessible">
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message id="timer.settings.message.accessible">
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message id="timer.settings.color.accessible">
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message id="timer.reset">
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message id="timer.pause">
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message id="timer.play">
+        <source>Play</source>
+        <translation>Starten</translation>
+    </message>
+    <message id="timer.window.title">
+        <source>Presentation Timer</source>
+        <translation>Präsentations-Timer</translation>
+    </message>
+    <message id="cli.action.activate">
+        <source>show the overlay on the screen under the pointer</source>
+        <translation>die Zeichenebene auf dem Bildschirm unter dem Mauszeiger zeigen</translation>
+    </message>
+    <message id="cli.action.toggleTools">
+        <source>show or hide the tool palette</source>
+        <translation>die Werkzeugleiste zeigen oder ausblenden</translation>
+    </message>
+    <message id="cli.action.tool">
+        <source>pick the %1 tool and show the overlay</source>
+        <translation>das Werkzeug %1 wählen und die Zeichenebene zeigen</translation>
+    </message>
+    <message id="cli.action.timer">
+        <source>start the full-screen presentation countdown</source>
+        <translation>den bildschirmfüllenden Präsentations-Countdown starten</translation>
+    </message>
+    <message id="cli.action.save">
+        <source>save a screenshot of the annotated screen as a PNG file</source>
+        <translation>ein Bildschirmfoto mit den Zeichnungen als PNG-Datei sichern</translation>
+    </message>
+    <message id="cli.action.copy">
+        <source>copy a screenshot of the annotated screen to the clipboard</source>
+        <translation>ein Bildschirmfoto mit den Zeichnungen in die Zwischenablage kopieren</translation>
+    </message>
+    <message id="cli.action.highlight">
+        <source>switch the cursor highlight on or off</source>
+        <translation>die Zeigerhervorhebung ein- oder ausschalten</translation>
+    </message>
+    <message id="cli.action.quit">
+        <source>end Quillory</source>
+        <translation>Quillory beenden</translation>
+    </message>
+    <message id="cli.description.head">
+        <source>Draw on the screen while you present.
+
+With --action NAME, sends one action to the running Quillory and exits:</source>
+        <translation>Auf dem Bildschirm zeichnen, während Sie präsentieren.
+
+Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Programm beendet:</translation>
+    </message>
+    <message id="cli.description.tail">
+        <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
+        <translation>Binden Sie diese an Tastenkürzel Ihrer Arbeitsumgebung, wo X11-Tastenbelegungen nicht hinreichen (Wayland-Sitzungen).</translation>
+    </message>
+</context>
+</TS>
