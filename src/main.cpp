@@ -135,7 +135,8 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quillory"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLORY_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
-    QApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
+    // The application id: the desktop entry, the icon and the name on the session bus.
+    QApplication::setDesktopFileName(InstanceChannel::serviceName);
     if (wantsRemote(argc, argv))
         return runRemote(argc, argv);
 

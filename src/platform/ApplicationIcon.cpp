@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
@@ -33,7 +34,7 @@ bool prefersSymbolicIcons(const QString &currentDesktop) {
 }
 
 QIcon trayIcon() {
-    const QString symbolicName = QStringLiteral("org.quillory.Quillory-symbolic");
+    const QString symbolicName = QGuiApplication::desktopFileName() + QStringLiteral("-symbolic");
     if (prefersSymbolicIcons(qEnvironmentVariable("XDG_CURRENT_DESKTOP")) &&
         QIcon::hasThemeIcon(symbolicName))
         return QIcon::fromTheme(symbolicName);

@@ -32,10 +32,10 @@ QString LaunchOnStartup::entryText(const QString &binary) {
                           "Name=Quillory\n"
                           "Comment=Draw on the screen while you present\n"
                           "Exec=\"%1\"\n"
-                          "Icon=org.quillory.Quillory\n"
+                          "Icon=%2\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(quoted);
+        .arg(quoted, InstanceChannel::serviceName);
 }
 
 std::optional<QString> LaunchOnStartup::itemReferencesInLoginItems() {
