@@ -20,7 +20,7 @@ CursorTransparentWindow::CursorTransparentWindow(QWidget *parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setWindowTitle(QStringLiteral("Quillory Cursor Highlight"));
-    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this,
+    connect(&m_primary, &PrimaryScreenWatcher::changed, this,
             &CursorTransparentWindow::fitToMainScreen);
     fitToMainScreen();
 }
@@ -29,9 +29,6 @@ void CursorTransparentWindow::fitToMainScreen() {
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    disconnect(m_screenGeometry);
-    m_screenGeometry =
-        connect(screen, &QScreen::geometryChanged, this, &CursorTransparentWindow::fitToMainScreen);
     if (screen == this->screen() && geometry() == screen->geometry())
         return;
     setScreen(screen);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/PrimaryScreenWatcher.h"
+
 #include <QColor>
-#include <QMetaObject>
 #include <QWidget>
 
 // The cursor highlight's window: frameless, over the main screen, above normal windows, on
@@ -25,5 +26,5 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QMetaObject::Connection m_screenGeometry;
+    PrimaryScreenWatcher m_primary;
 };

@@ -30,17 +30,10 @@ void TimerWindowController::loadWindow() {
     layout->addWidget(m_content);
     m_window->installEventFilter(this);
 
-    const auto follow = [this] {
+    connect(&m_primary, &PrimaryScreenWatcher::changed, this, [this] {
         if (m_window->isVisible())
             place();
-    };
-    connect(qApp, &QGuiApplication::primaryScreenChanged, this, follow);
-    const auto followGeometry = [this, follow](QScreen *screen) {
-        connect(screen, &QScreen::geometryChanged, this, follow);
-    };
-    for (QScreen *screen : QGuiApplication::screens())
-        followGeometry(screen);
-    connect(qApp, &QGuiApplication::screenAdded, this, followGeometry);
+    });
 }
 
 void TimerWindowController::place() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PrimaryScreenWatcher.h"
+
 #include <QObject>
 
 #include <functional>
@@ -7,7 +9,6 @@
 
 class AppActivation;
 class PreferenceStore;
-class QScreen;
 class QWidget;
 class TimerViewController;
 
@@ -40,6 +41,7 @@ private:
     void place();
 
     Collaborators m_collaborators;
+    PrimaryScreenWatcher m_primary;
     std::unique_ptr<QWidget> m_window;
     TimerViewController *m_content = nullptr;
 };
