@@ -20,6 +20,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/PointerWatcher.h"
 #include "platform/QuitSignals.h"
+#include "platform/Session.h"
 #include "platform/UserNotifications.h"
 #include "platform/X11HotKeyBackend.h"
 #include "preferences/LaunchOnStartup.h"
@@ -140,6 +141,7 @@ int main(int argc, char *argv[]) {
     if (wantsRemote(argc, argv))
         return runRemote(argc, argv);
 
+    const QString platformChoice = Session::choosePlatform();
     QApplication::setQuitOnLastWindowClosed(false);
     RequestChannels requests;
     CustomApplication app(argc, argv, requests.copyScreenshotRequest);
@@ -147,6 +149,7 @@ int main(int argc, char *argv[]) {
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
+    QLOG(platformChoice);
 
     // One Quillory per session: a second launch hands over before it makes a window, a grab
     // or a file. Actions arrive from the event loop, once everything below exists.
