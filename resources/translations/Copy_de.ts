@@ -63,19 +63,9 @@
         <source>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</source>
         <translation>Farbe wählen: Rot, Gelb, Grün, Blau, Lila, Braun, Türkis, Grau, Rosa</translation>
     </message>
-    <message id="info.shortcut.letters">
-        <source>P L A
-R C</source>
-        <translation>P L A
-R C</translation>
-    </message>
     <message id="info.shortcut.letters.info">
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>Werkzeug wählen: Stift, Linie, Pfeil, Rechteck, Ellipse. Umschalt gedrückt halten, um einen Stift- oder Pfeilstrich gerade zu ziehen</translation>
-    </message>
-    <message id="info.shortcut.slash">
-        <source>/</source>
-        <translation>/</translation>
     </message>
     <message id="info.shortcut.slash.info">
         <source>Show or hide this card</source>
@@ -141,29 +131,9 @@ R C</translation>
         <source>Show Tools on Desktop</source>
         <translation>Werkzeuge auf dem Schreibtisch anzeigen</translation>
     </message>
-    <message id="menu.row.pen">
-        <source>Pen</source>
-        <translation>Stift</translation>
-    </message>
-    <message id="menu.row.arrow">
-        <source>Arrow</source>
-        <translation>Pfeil</translation>
-    </message>
-    <message id="menu.row.rectangle">
-        <source>Rectangle</source>
-        <translation>Rechteck</translation>
-    </message>
-    <message id="menu.row.ellipse">
-        <source>Ellipse</source>
-        <translation>Ellipse</translation>
-    </message>
     <message id="menu.row.timer">
         <source>Timer</source>
         <translation>Timer</translation>
-    </message>
-    <message id="menu.row.line">
-        <source>Line</source>
-        <translation>Linie</translation>
     </message>
     <message id="color.red">
         <source>Red</source>
@@ -408,6 +378,34 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
     <message id="cli.description.tail">
         <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
         <translation>Binden Sie diese an Tastenkürzel Ihrer Arbeitsumgebung, wo X11-Tastenbelegungen nicht hinreichen (Wayland-Sitzungen).</translation>
+    </message>
+    <message id="tray.toolTip">
+        <source>Quillory: %1, %2</source>
+        <translation>Quillory: %1, %2</translation>
+    </message>
+    <message id="tool.pen">
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message id="tool.line">
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message id="tool.arrow">
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message id="tool.rectangle">
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message id="tool.ellipse">
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message id="palette.key">
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
     </message>
 </context>
 </TS>

@@ -67,19 +67,9 @@
         <source>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</source>
         <translation>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</translation>
     </message>
-    <message id="info.shortcut.letters">
-        <source>P L A
-R C</source>
-        <translation>P L A
-R C</translation>
-    </message>
     <message id="info.shortcut.letters.info">
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</translation>
-    </message>
-    <message id="info.shortcut.slash">
-        <source>/</source>
-        <translation>/</translation>
     </message>
     <message id="info.shortcut.slash.info">
         <source>Show or hide this card</source>
@@ -189,29 +179,9 @@ R C</translation>
         <source>Show Quillory</source>
         <translation>Show Quillory</translation>
     </message>
-    <message id="menu.row.pen">
-        <source>Pen</source>
-        <translation>Pen</translation>
-    </message>
-    <message id="menu.row.arrow">
-        <source>Arrow</source>
-        <translation>Arrow</translation>
-    </message>
-    <message id="menu.row.rectangle">
-        <source>Rectangle</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message id="menu.row.ellipse">
-        <source>Ellipse</source>
-        <translation>Ellipse</translation>
-    </message>
     <message id="menu.row.timer">
         <source>Timer</source>
         <translation>Timer</translation>
-    </message>
-    <message id="menu.row.line">
-        <source>Line</source>
-        <translation>Line</translation>
     </message>
     <message id="color.red">
         <source>Red</source>
@@ -408,6 +378,34 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
     <message id="cli.description.tail">
         <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
         <translation>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</translation>
+    </message>
+    <message id="tray.toolTip">
+        <source>Quillory: %1, %2</source>
+        <translation>Quillory: %1, %2</translation>
+    </message>
+    <message id="tool.pen">
+        <source>Pen</source>
+        <translation>Pen</translation>
+    </message>
+    <message id="tool.line">
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message id="tool.arrow">
+        <source>Arrow</source>
+        <translation>Arrow</translation>
+    </message>
+    <message id="tool.rectangle">
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message id="tool.ellipse">
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message id="palette.key">
+        <source>Key %1</source>
+        <translation>Key %1</translation>
     </message>
 </context>
 </TS>

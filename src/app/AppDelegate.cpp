@@ -2,6 +2,7 @@
 
 #include "app/PopoverPanel.h"
 #include "app/RequestChannels.h"
+#include "core/NamedColors.h"
 #include "core/Tool.h"
 #include "drawing/DrawingViewController.h"
 #include "drawing/MainWindowController.h"
@@ -61,11 +62,22 @@ AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
 
 AppDelegate::~AppDelegate() = default;
 
+void AppDelegate::updateToolTip() {
+    const DrawingViewModel &model = m_overlay.contentViewController().model;
+    //% "Quillory: %1, %2"
+    m_statusItem->setToolTip(
+        qtTrId("tray.toolTip")
+            .arg(qtTrId(tool(model.selectedShape()).nameId), colorName(model.selectedColor())));
+}
+
 void AppDelegate::applicationDidFinishLaunching() {
     m_overlay.showWindow(this);
 
     m_statusItem->setIcon(ApplicationIcon::trayIcon());
-    m_statusItem->setToolTip(QStringLiteral("Quillory"));
+    // The tooltip names what the next stroke draws with.
+    const DrawingViewModel &model = m_overlay.contentViewController().model;
+    connect(&model, &DrawingViewModel::selectionChanged, this, &AppDelegate::updateToolTip);
+    updateToolTip();
     connect(m_statusItem.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 statusButtonClicked(reason == QSystemTrayIcon::Context);

@@ -117,6 +117,7 @@ public:
 
 private:
     void activateNowAndAgainSoon();
+    void updateToolTip();
     void updatePassThrough();
     void applyStartAtLogin();
 

@@ -3,20 +3,31 @@
 namespace {
 // clang-format off
 const std::array<Tool, 5> kTools = {{
-    //% "Pen Stroke"
-    {Shape::pen, Key::p, "iconLine-1", "iconLine-1", QT_TRID_NOOP("renderable.type.line"), "pen"},
-    //% "Line"
+    {Shape::pen, Key::p, "iconLine-1", "iconLine-1",
+     //% "Pen"
+     QT_TRID_NOOP("tool.pen"),
+     //% "Pen Stroke"
+     QT_TRID_NOOP("renderable.type.line"), "pen"},
     {Shape::line, Key::l, "iconLineModified-1", "iconLineModified-1",
+     //% "Line"
+     QT_TRID_NOOP("tool.line"),
+     //% "Line"
      QT_TRID_NOOP("renderable.type.straightLine"), "line"},
-    //% "Arrow"
-    {Shape::arrow, Key::a, "iconArrow-1", "iconArrowModified-1", QT_TRID_NOOP("renderable.type.arrow"),
-     "arrow"},
-    //% "Rectangle"
+    {Shape::arrow, Key::a, "iconArrow-1", "iconArrowModified-1",
+     //% "Arrow"
+     QT_TRID_NOOP("tool.arrow"),
+     //% "Arrow"
+     QT_TRID_NOOP("renderable.type.arrow"), "arrow"},
     {Shape::rect, Key::r, "iconRectangle-1", "iconRectangle-1",
+     //% "Rectangle"
+     QT_TRID_NOOP("tool.rectangle"),
+     //% "Rectangle"
      QT_TRID_NOOP("renderable.type.rectangle"), "rect"},
-    //% "Ellipse"
-    {Shape::circle, Key::c, "iconCircle-1", "iconCircle-1", QT_TRID_NOOP("renderable.type.circle"),
-     "circle"},
+    {Shape::circle, Key::c, "iconCircle-1", "iconCircle-1",
+     //% "Ellipse"
+     QT_TRID_NOOP("tool.ellipse"),
+     //% "Ellipse"
+     QT_TRID_NOOP("renderable.type.circle"), "circle"},
 }};
 // clang-format on
 } // namespace

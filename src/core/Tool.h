@@ -26,7 +26,9 @@ struct Tool {
     // The palette icon, and the one shown while Shift is held.
     const char *icon;
     const char *modifiedIcon;
-    // The string-table id of the kind's name in undo texts ("Draw Arrow on …").
+    // The string-table ids of the tool's name ("Pen") and of its kind in undo texts
+    // ("Draw Pen Stroke on …").
+    const char *nameId;
     const char *undoName;
     // The name `quillory --action NAME` takes.
     const char *actionName;

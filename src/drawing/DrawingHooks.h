@@ -24,5 +24,4 @@ struct DrawingHooks {
     std::function<void(QScreen *)> copyScreenshot;
     std::function<void()> hideApplication;
     std::function<void()> closePopover;
-    std::function<void(const QColor &)> selectedColorDidChange;
 };

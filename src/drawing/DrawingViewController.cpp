@@ -53,7 +53,7 @@ void DrawingViewController::viewDidLoad() {
     view->colorsRadioGroup->selectedItem().watch(
         this, [this](const QColor &color) { model.setSelectedColor(color); });
     view->shapesRadioGroup->selectedItem().watch(
-        this, [this](const Shape &shape) { model.selectedShape = shape; });
+        this, [this](const Shape &shape) { model.setSelectedShape(shape); });
     view->keyEquivalentHandler.action =
         [self = QPointer(this)](KeyEvent event) -> std::optional<bool> {
         if (!self)

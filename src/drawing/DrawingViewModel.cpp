@@ -68,16 +68,20 @@ DrawingViewModel::DrawingViewModel(QUndoStack *undo, DrawingsCache initialCache,
 
 void DrawingViewModel::setSelectedColor(const QColor &color) {
     m_selectedColor = color;
-    if (m_hooks.selectedColorDidChange)
-        m_hooks.selectedColorDidChange(color);
+    Q_EMIT selectionChanged();
+}
+
+void DrawingViewModel::setSelectedShape(Shape shape) {
+    m_selectedShape = shape;
+    Q_EMIT selectionChanged();
 }
 
 std::shared_ptr<Renderable> DrawingViewModel::makeShape(const QPointF &point) const {
     std::shared_ptr<Renderable> shape;
-    switch (selectedShape) {
+    switch (m_selectedShape) {
     case Shape::arrow:
     case Shape::pen:
-        shape = std::make_shared<RenderableLine>(selectedShape == Shape::arrow, point);
+        shape = std::make_shared<RenderableLine>(m_selectedShape == Shape::arrow, point);
         shape->fillColor = m_selectedColor;
         break;
     case Shape::line:

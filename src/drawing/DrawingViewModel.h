@@ -42,13 +42,15 @@ public:
     Handler<Nothing> slashKeyboardKeyHandler;
     Watchable<bool> isTracking{false};
     Watchable<bool> enableModification{false};
-    Shape selectedShape = Shape::arrow;
     QPointer<QUndoStack> undoManager;
     DrawingsCache cache;
     QPointer<QWidget> view;
 
+    // The tool and colour the next shape is drawn with; each write emits selectionChanged().
     QColor selectedColor() const { return m_selectedColor; }
     void setSelectedColor(const QColor &color);
+    Shape selectedShape() const { return m_selectedShape; }
+    void setSelectedShape(Shape shape);
 
     // Pointer events, with points in view coordinates.
     void beginShape(const QPointF &point);
@@ -75,6 +77,9 @@ public:
     const std::shared_ptr<Renderable> &liveShape() const { return m_live; }
     const DrawingsEdit &lastEdit() const { return m_lastEdit; }
 
+Q_SIGNALS:
+    void selectionChanged();
+
 private:
     void screenChangeReported(const ScreenChange &change);
     void saveScreenshotRequested();
@@ -93,6 +98,7 @@ private:
 
     DrawingHooks &m_hooks;
     QColor m_selectedColor = Qt::white;
+    Shape m_selectedShape = Shape::arrow;
     std::shared_ptr<Renderable> m_live;
     DrawingsEdit m_lastEdit;
 };

@@ -1,9 +1,11 @@
 #include "help/InfoView.h"
 
+#include "core/Tool.h"
 #include "help/LinkyTextView.h"
 #include "help/Text.h"
 #include "help/TextComposition.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/KeyCodeTranslation.h"
 
 #include <QDesktopServices>
 #include <QFontDatabase>
@@ -65,12 +67,15 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
     addShortcut(qtTrId("info.shortcut.numbers"),
                 //% "Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink"
                 description(qtTrId("info.shortcut.numbers.info")));
-    //% "P L A\nR C"
-    addShortcut(qtTrId("info.shortcut.letters"),
+    // The tool keys and the slash as the keyboard in use labels them: the overlay reads key
+    // positions, so on a French keyboard the arrow's key reads "Q".
+    QStringList letters;
+    for (const Tool &row : tools())
+        letters << KeyCodeTranslation::keyLabel(row.key);
+    addShortcut(letters.mid(0, 3).join(u' ') + u'\n' + letters.mid(3).join(u' '),
                 //% "Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke"
                 description(qtTrId("info.shortcut.letters.info")));
-    //% "/"
-    addShortcut(qtTrId("info.shortcut.slash"),
+    addShortcut(KeyCodeTranslation::keyLabel(Key::slash),
                 //% "Show or hide this card"
                 description(qtTrId("info.shortcut.slash.info")));
     //% "Esc Esc"

@@ -1,5 +1,6 @@
 #include "menu/MenuViewController.h"
 
+#include "core/NamedColors.h"
 #include "core/SystemColors.h"
 #include "core/Tool.h"
 #include "drawing/DrawingView.h"
@@ -35,7 +36,7 @@ namespace {
 using Row = MenuViewController::Row;
 
 struct RowInfo {
-    const char *titleId; // string-table id
+    const char *titleId; // string-table id; null for the tool rows, named after their tool
     const char *icon;    // null for the tool rows, which show their tool's icon
     const char *name;    // for object names: lblTitle<name>, box<name>Shortcut, …
 };
@@ -45,47 +46,17 @@ const RowInfo kRows[MenuViewController::rowCount] = {
      QT_TRID_NOOP("menu.row.activate"), ":/icons/quillory.svg", "AppActivate"},
     {//% "Show Tools on Desktop"
      QT_TRID_NOOP("menu.row.showTools"), ":/icons/iconTools.svg", "ShowToolsOnDesktop"},
-    {//% "Pen"
-     QT_TRID_NOOP("menu.row.pen"), nullptr, "Line"},
-    {//% "Arrow"
-     QT_TRID_NOOP("menu.row.arrow"), nullptr, "Arrow"},
-    {//% "Rectangle"
-     QT_TRID_NOOP("menu.row.rectangle"), nullptr, "Rectangle"},
-    {//% "Ellipse"
-     QT_TRID_NOOP("menu.row.ellipse"), nullptr, "Circle"},
+    {nullptr, nullptr, "Line"},
+    {nullptr, nullptr, "Arrow"},
+    {nullptr, nullptr, "Rectangle"},
+    {nullptr, nullptr, "Circle"},
     {//% "Timer"
      QT_TRID_NOOP("menu.row.timer"), ":/icons/iconTimer.svg", "Timer"},
-    {//% "Line"
-     QT_TRID_NOOP("menu.row.line"), nullptr, "StrightLine"},
+    {nullptr, nullptr, "StrightLine"},
 };
 
-struct ColorInfo {
-    const char *nameId;
-    QColor (*color)();
-};
-// The eight palette colours (keys 1–8), then the two the palette has not.
-const ColorInfo kColors[] = {
-    {//% "Red"
-     QT_TRID_NOOP("color.red"), &SystemColors::systemRed},
-    {//% "Yellow"
-     QT_TRID_NOOP("color.yellow"), &SystemColors::systemYellow},
-    {//% "Green"
-     QT_TRID_NOOP("color.green"), &SystemColors::systemGreen},
-    {//% "Blue"
-     QT_TRID_NOOP("color.blue"), &SystemColors::systemBlue},
-    {//% "Purple"
-     QT_TRID_NOOP("color.purple"), &SystemColors::systemPurple},
-    {//% "Brown"
-     QT_TRID_NOOP("color.brown"), &SystemColors::systemBrown},
-    {//% "Teal"
-     QT_TRID_NOOP("color.teal"), &SystemColors::systemTeal},
-    {//% "Grey"
-     QT_TRID_NOOP("color.gray"), &SystemColors::systemGray},
-    {//% "Indigo"
-     QT_TRID_NOOP("color.indigo"), &SystemColors::systemIndigo},
-    {//% "Pink"
-     QT_TRID_NOOP("color.pink"), &SystemColors::systemPink},
-};
+// The panel's first eight colours pick the palette's buttons 1–8; the others only set the
+// colour.
 constexpr int kPaletteColors = 8;
 
 // Command combinations the recorder leaves to the application.
@@ -157,11 +128,17 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     std::array<QString, rowCount> icons;
-    for (int i = 0; i < rowCount; ++i)
+    std::array<QString, rowCount> titles;
+    for (int i = 0; i < rowCount; ++i) {
         icons[i] = QLatin1String(kRows[i].icon);
-    for (const Tool &tool : tools())
+        if (kRows[i].titleId)
+            titles[i] = qtTrId(kRows[i].titleId);
+    }
+    for (const Tool &tool : tools()) {
         icons[AppDelegate::rowForTool(tool.shape)] =
             u":/icons/"_qs + QLatin1String(tool.icon) + u".svg"_qs;
+        titles[AppDelegate::rowForTool(tool.shape)] = qtTrId(tool.nameId);
+    }
     for (int i = 0; i < rowCount; ++i) {
         const RowInfo &info = kRows[i];
         const QString name = QLatin1String(info.name);
@@ -169,7 +146,7 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         row.icon = new QLabel(this);
         row.icon->setPixmap(QIcon(icons[i]).pixmap(18, 18));
         row.icon->setObjectName(u"imgView"_qs + name);
-        row.title = new QLabel(qtTrId(info.titleId), this);
+        row.title = new QLabel(titles[i], this);
         row.title->setObjectName(u"lblTitle"_qs + name);
         row.button = flatButton(QStringLiteral("▶"), palette().color(QPalette::Button), this);
         row.button->setObjectName(u"btn"_qs + name);
@@ -207,12 +184,12 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
 
     auto *colors = new QHBoxLayout;
     colors->setSpacing(4);
-    for (int i = 0; i < int(std::size(kColors)); ++i) {
-        const QColor color = kColors[i].color();
+    for (int i = 0; i < int(namedColors().size()); ++i) {
+        const QColor color = namedColors()[std::size_t(i)].color();
         FlatButton *button = flatButton({}, color, this);
         button->setFixedSize(22, 22);
         button->setCornerRadius(11);
-        button->setAccessibleName(qtTrId(kColors[i].nameId));
+        button->setAccessibleName(qtTrId(namedColors()[std::size_t(i)].nameId));
         button->setToolTip(button->accessibleName());
         connect(button, &QAbstractButton::clicked, this, [this, i, color] {
             if (i < kPaletteColors)
@@ -239,6 +216,10 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     //% "Current colour"
     boxSelectedColor->setAccessibleName(qtTrId("menu.selectedColor"));
     colors->addWidget(boxSelectedColor);
+    // The swatch follows every change of the colour, wherever it comes from.
+    if (const DrawingViewController *controller = DrawingViewController::current)
+        connect(&controller->model, &DrawingViewModel::selectionChanged, this,
+                &MenuViewController::showSelectedColor);
     layout->addLayout(colors);
 
     //% "Preferences…"
@@ -300,15 +281,20 @@ void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
     rows[row].cancel->setVisible(set);
 }
 
-void MenuViewController::refreshShortcutRows() {
-    recordingFlags.fill(false);
-    pauseHotKeys(false);
+void MenuViewController::showSelectedColor() {
     const DrawingViewController *controller = DrawingViewController::current;
     const QColor selected = controller ? controller->model.selectedColor() : QColor(Qt::white);
     boxSelectedColor->setStyleSheet(
         QStringLiteral("QFrame { background: %1; border: 1px solid rgba(0,0,0,60); "
                        "border-radius: 4px; }")
             .arg(selected.name(QColor::HexArgb)));
+    boxSelectedColor->setToolTip(colorName(selected));
+}
+
+void MenuViewController::refreshShortcutRows() {
+    recordingFlags.fill(false);
+    pauseHotKeys(false);
+    showSelectedColor();
     for (int i = 0; i < rowCount; ++i) {
         setBoxRecording(Row(i), false);
         const auto &keys = Preferences::shortcuts[i];

@@ -80,6 +80,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void showSelectedColor();
     std::optional<Row> recordingRow() const;
     void setBoxRecording(Row row, bool recording);
     void showShortcut(Row row, const QString &text, bool set);

@@ -1,23 +1,30 @@
 #include "palette/Palette.h"
 
-#include "core/SystemColors.h"
+#include "core/NamedColors.h"
+#include "platform/KeyCodeTranslation.h"
 
 ColorRadioButtonGroup *Palette::makeColorGroup(QWidget *parent) {
-    const QList<QColor> colors = {
-        SystemColors::systemRed(),  SystemColors::systemYellow(), SystemColors::systemGreen(),
-        SystemColors::systemBlue(), SystemColors::systemPurple(), SystemColors::systemBrown(),
-        SystemColors::systemTeal(), SystemColors::systemGray(),   SystemColors::systemPink(),
-    };
     QList<ColorRadioButton *> buttons;
-    for (qsizetype i = 0; i < colors.size(); ++i)
-        buttons << new ColorRadioButton(colors[i], QString::number(i + 1));
+    for (const NamedColor &named : paletteColors()) {
+        auto *button = new ColorRadioButton(named.color(), QString::number(named.paletteKey));
+        // A screen reader says the colour; the key that picks it is on the button.
+        button->setAccessibleName(qtTrId(named.nameId));
+        //% "Key %1"
+        button->setAccessibleDescription(qtTrId("palette.key").arg(named.paletteKey));
+        buttons << button;
+    }
     return new ColorRadioButtonGroup(buttons, parent);
 }
 
 ShapeRadioButtonGroup *Palette::makeShapeGroup(QWidget *parent) {
     QList<ShapeRadioButton *> buttons;
-    for (const Tool &row : tools())
-        buttons << new ShapeRadioButton(row.shape);
+    for (const Tool &row : tools()) {
+        auto *button = new ShapeRadioButton(row.shape);
+        button->setAccessibleName(qtTrId(row.nameId));
+        button->setAccessibleDescription(
+            qtTrId("palette.key").arg(KeyCodeTranslation::keyLabel(row.key)));
+        buttons << button;
+    }
     return new ShapeRadioButtonGroup(buttons, parent);
 }
 

@@ -44,3 +44,8 @@ QString KeyCodeTranslation::layoutText(quint32 virtualKeyCode) {
                ? character.toUpper()
                : QString();
 }
+
+QString KeyCodeTranslation::keyLabel(Key key) {
+    const QString text = layoutText(carbonKeyCode(key));
+    return text.isEmpty() ? description(key) : text;
+}

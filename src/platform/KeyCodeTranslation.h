@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Key.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -16,4 +18,6 @@ public:
     // The character the keyboard layout in use puts on the key ("A" for the key of "q" on a
     // French layout), upper case; empty off X11 or for a key that writes nothing.
     static QString layoutText(quint32 virtualKeyCode);
+    // How the key reads on the keyboard in use: its layout character, else its usual label.
+    static QString keyLabel(Key key);
 };

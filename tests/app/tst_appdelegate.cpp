@@ -109,7 +109,11 @@ private Q_SLOTS:
 
         backend->pressCombination(kKeyA, CarbonCommand | CarbonOption);
         QVERIFY(shell.overlayShown());
-        QCOMPARE(shell.overlay->contentViewController().model.selectedShape, Shape::arrow);
+        QCOMPARE(shell.overlay->contentViewController().model.selectedShape(), Shape::arrow);
+        // The tray icon's tooltip follows the tool and colour, named or not.
+        QCOMPARE(shell.delegate->statusItem()->toolTip(), u"Quillory: Arrow, Red"_qs);
+        shell.overlay->contentViewController().model.setSelectedColor(QColor(58, 123, 213));
+        QCOMPARE(shell.delegate->statusItem()->toolTip(), u"Quillory: Arrow, #3A7BD5"_qs);
 
         // The timer row puts the timer up instead, and the activation that follows it a moment
         // later leaves the overlay closed.

@@ -94,7 +94,7 @@ private Q_SLOTS:
         Overlay overlay(true);
         DrawingView *view = overlay.view();
         QCOMPARE(overlay.model().selectedColor(), kRed); // the palette's first buttons
-        QCOMPARE(overlay.model().selectedShape, Shape::pen);
+        QCOMPARE(overlay.model().selectedShape(), Shape::pen);
         sendKey(view, Qt::Key_4, Key::four, Qt::ControlModifier);
         QCOMPARE(overlay.model().selectedColor(), kRed);
         sendKey(view, Qt::Key_4, Key::four);
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(view->brush->backgroundColor(), kBlue);
         QCOMPARE(view->shapesRadioGroup->buttons().at(0)->tintColor(), kBlue);
         sendKey(view, Qt::Key_L, Key::l); // the second tool button, though `line` is 2
-        QCOMPARE(overlay.model().selectedShape, Shape::line);
+        QCOMPARE(overlay.model().selectedShape(), Shape::line);
         QCOMPARE(view->shapesRadioGroup->buttons().at(1)->radioState(), RadioButtonState::selected);
         sendKey(view, Qt::Key_Exclam, Key::one, Qt::ShiftModifier); // Shift+1 is the key of "1"
         QCOMPARE(overlay.model().selectedColor(), kRed);

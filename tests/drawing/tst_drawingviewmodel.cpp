@@ -27,8 +27,10 @@ struct Fixture {
         hooks.screenChanged = &screenChanged;
         hooks.hideApplication = [this] { calls << QStringLiteral("hide"); };
         hooks.closePopover = [this] { calls << QStringLiteral("close popover"); };
-        hooks.selectedColorDidChange = [this](const QColor &c) { calls << c.name(); };
         model = std::make_unique<DrawingViewModel>(&undo, DrawingsCache{}, hooks);
+        QObject::connect(model.get(), &DrawingViewModel::selectionChanged, [this] {
+            calls << model->selectedColor().name() + u' ' + tool(model->selectedShape()).actionName;
+        });
         model->view = &window;
     }
 
@@ -59,10 +61,11 @@ private Q_SLOTS:
         Fixture f;
         const QColor blue(0, 122, 255);
         f.model->setSelectedColor(blue);
-        QCOMPARE(f.calls, QStringList{blue.name()});      // the menu's swatch follows every write
+        QCOMPARE(f.calls, QStringList{blue.name() + u" arrow"_qs}); // the swatch, the tray follow
         const int fillPercent[] = {100, 100, 100, 20, 0}; // arrow, pen, line, rect, circle
         for (Shape shape : {Shape::arrow, Shape::pen, Shape::line, Shape::rect, Shape::circle}) {
-            f.model->selectedShape = shape;
+            f.model->setSelectedShape(shape);
+            QCOMPARE(f.calls.takeLast(), blue.name() + u' ' + tool(shape).actionName);
             f.stroke({{10, 10}, {20, 30}, {40, 50}});
             const Renderable &drawn = *f.list().back();
             QCOMPARE(*drawn.strokeColor, blue);
@@ -79,7 +82,7 @@ private Q_SLOTS:
     // it); Shift held at the latest drag straightens a pen stroke.
     void dragsGrowTheNewestShapeAndShiftStraightens() {
         Fixture f;
-        f.model->selectedShape = Shape::pen;
+        f.model->setSelectedShape(Shape::pen);
         int deliveries = 0;
         QObject observer;
         f.model->drawings.watch(&observer, [&](const Drawings &) { ++deliveries; });

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void recordingShortcuts() {
         E2ESession::Options options = panelAtStart();
         options.launch = false;
+        options.accessibility = true;
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
         QCOMPARE(session.run(u"setxkbmap"_qs, {u"-display"_qs, session.display(), u"fr"_qs}), 0);
@@ -29,6 +30,10 @@ private Q_SLOTS:
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
         E2ESession::settle(300);
+        // The help card names the overlay's keys as this keyboard labels them.
+        const QStringList names = session.accessibleNames();
+        QVERIFY2(names.contains(u"label|P L Q"_qs) && names.contains(u"label|!"_qs),
+                 qPrintable(names.join(u'\n')));
 
         // Rows in Tab order: the first row's button has the focus; the Pen row's box is five on.
         session.key(u"Tab Tab Tab Tab Tab space"_qs);

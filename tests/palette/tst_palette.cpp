@@ -2,6 +2,7 @@
 #include "palette/Palette.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/ImageView.h"
+#include "platform/Localization.h"
 
 #include <QTest>
 
@@ -68,6 +69,7 @@ class TestPalette : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         DiagnosticLog::setSink([](const QString &) {});
+        QVERIFY(Localization::install());
     }
 
     // The overlay places both columns by their size before it shows them.
@@ -79,6 +81,11 @@ private Q_SLOTS:
         QCOMPARE(statesOf(*colors), only(9, 0));
         QCOMPARE(colors->selectedItem().value(), SystemColors::systemRed());
         QCOMPARE(tools->selectedItem().value(), Shape::pen);
+        // A screen reader names each button and the key that picks it.
+        QCOMPARE(colors->buttons()[8]->accessibleName(), u"Pink"_qs);
+        QCOMPARE(colors->buttons()[8]->accessibleDescription(), u"Key 9"_qs);
+        QCOMPARE(tools->buttons()[2]->accessibleName(), u"Arrow"_qs);
+        QCOMPARE(tools->buttons()[2]->accessibleDescription(), u"Key A"_qs);
 
         // 50 apart: a 3-pixel ring in the colour around white (filled when selected), the
         // digit in black, nothing outside the disc.
