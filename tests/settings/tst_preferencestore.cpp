@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -205,6 +206,37 @@ private Q_SLOTS:
 
         PreferenceStore blocked(path + u"/quillory/preferences.plist"_qs); // a file in the way
         QVERIFY(!blocked.setInteger(u"k"_qs, 10) && blocked.integer(u"k"_qs) == 10);
+    }
+
+    // A writer ended by a signal in the middle of its writes (a session ending) leaves the old
+    // file or the new one, whole, at whatever moment the signal comes: nothing is moved aside
+    // as damaged.
+    void aWriterEndedBySignalLeavesAWholeFile() {
+        const QString path = freshPath();
+        QVERIFY(PreferenceStore(path).setString(u"TimerMessage"_qs, u"start"_qs));
+        // The writers end at once, without the test runner's crash report.
+        struct sigaction plain = {}, runners = {};
+        plain.sa_handler = SIG_DFL;
+        ::sigaction(SIGTERM, &plain, &runners);
+        for (int round = 0; round < 24; ++round) {
+            const pid_t writer = ::fork();
+            if (writer == 0) {
+                PreferenceStore store(path);
+                for (int i = 0;; ++i)
+                    store.setString(u"TimerMessage"_qs, QString(50'000, QChar(u'a' + i % 26)));
+            }
+            QVERIFY(writer > 0);
+            ::usleep(useconds_t(1000 + round * 1700));
+            ::kill(writer, round % 2 ? SIGKILL : SIGTERM);
+            int status = 0;
+            QCOMPARE(::waitpid(writer, &status, 0), writer);
+            QVERIFY(WIFSIGNALED(status));
+            const std::optional<QString> read = PreferenceStore(path).string(u"TimerMessage"_qs);
+            QVERIFY(read == u"start"_qs || (read && read->size() == 50'000));
+            QCOMPARE(entries(path, u"preferences.plist*"_qs), QStringList{"preferences.plist"});
+        }
+        ::sigaction(SIGTERM, &runners, nullptr);
+        QVERIFY(m_errors.isEmpty());
     }
 };
 
