@@ -13,6 +13,7 @@
 #include "menu/MenuViewController.h"
 #include "platform/AppActivation.h"
 #include "platform/ApplicationIcon.h"
+#include "platform/ColorScheme.h"
 #include "platform/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
@@ -170,6 +171,8 @@ int main(int argc, char *argv[]) {
     // Logging out (SIGTERM) ends Quillory through the event loop, as quitting does.
     QuitSignals quitSignals;
     QApplication::setWindowIcon(ApplicationIcon::icon());
+    // The panel and dialogs follow the desktop's light or dark preference.
+    ColorScheme colorScheme;
     PreferenceStore preferences(PreferenceStore::standardFilePath());
     AppActivation activation;
     ScreenDaemon screens([&activation] { return activation.isActive(); });

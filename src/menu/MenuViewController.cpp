@@ -85,8 +85,15 @@ QString comboText(Key key, ModifierFlags flags) {
     return text;
 }
 
-QString boxStyle(bool recording) {
-    const QColor border = recording ? QColor(Qt::blue) : SystemColors::tertiaryLabel();
+// A thin line in the text colour, faint: it shows on a light and on a dark panel.
+QColor tertiaryLabel(const QPalette &palette) {
+    QColor color = palette.color(QPalette::WindowText);
+    color.setAlphaF(0.26f);
+    return color;
+}
+
+QString boxStyle(bool recording, const QPalette &palette) {
+    const QColor border = recording ? QColor(Qt::blue) : tertiaryLabel(palette);
     return QStringLiteral(
                "QPushButton { border: 1px solid %1; border-radius: 4px; padding: 3px 8px;"
                " text-align: left; }")
@@ -95,22 +102,27 @@ QString boxStyle(bool recording) {
 
 // The panel's buttons: flat, with a thin border that turns blue and a background that darkens
 // while pressed.
+void paintFlatButton(FlatButton *button, const QColor &background, const QPalette &palette) {
+    button->setBorderNormalColor(tertiaryLabel(palette));
+    button->setNormalColor(background);
+    button->setBackgroundNormalColor(background);
+    button->setBackgroundHighlightColor(background.darker(125));
+    const QColor text = palette.color(QPalette::ButtonText);
+    button->setTitleNormalColor(text);
+    button->setTitleHighlightColor(text);
+    button->setState(button->state());
+}
+
 FlatButton *flatButton(const QString &title, const QColor &background, QWidget *parent) {
     auto *button = new FlatButton(parent);
     button->setTitle(title);
     button->setImagePosition(FlatButton::NoImage);
     button->setCornerRadius(5);
     button->setBorderWidth(1);
-    button->setBorderNormalColor(SystemColors::tertiaryLabel());
     button->setBorderHighlightColor(SystemColors::systemBlue());
-    button->setNormalColor(background);
-    button->setBackgroundNormalColor(background);
-    button->setBackgroundHighlightColor(background.darker(125));
-    const QColor text = parent->palette().color(QPalette::ButtonText);
-    button->setTitleNormalColor(text);
-    button->setTitleHighlightColor(text);
     button->setOnAnimateDuration(0.1);
     button->setOffAnimateDuration(0.25);
+    paintFlatButton(button, background, parent->palette());
     return button;
 }
 
@@ -268,7 +280,7 @@ void MenuViewController::pauseHotKeys(bool paused) {
 }
 
 void MenuViewController::setBoxRecording(Row row, bool recording) {
-    rows[row].box->setStyleSheet(boxStyle(recording));
+    rows[row].box->setStyleSheet(boxStyle(recording, palette()));
 }
 
 void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
@@ -424,6 +436,18 @@ void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags)
     QLOG("Recorded", text, "for row", int(*row), "- key", keyString);
     postUpdate();
     finishRecording();
+}
+
+void MenuViewController::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    const QColor button = palette().color(QPalette::Button);
+    for (int i = 0; i < rowCount; ++i) {
+        paintFlatButton(static_cast<FlatButton *>(rows[i].button), button, palette());
+        setBoxRecording(Row(i), recordingFlags[i]);
+    }
+    paintFlatButton(static_cast<FlatButton *>(btnPreferences), button, palette());
 }
 
 bool MenuViewController::eventFilter(QObject *watched, QEvent *event) {

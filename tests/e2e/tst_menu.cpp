@@ -1,6 +1,29 @@
 #include "E2ESession.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
+
+// The desktop's settings portal, as far as the colour scheme goes: 1 dark, 2 light.
+class FakeSettingsPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+public:
+    std::atomic<uint> scheme = 1;
+public Q_SLOTS:
+    QDBusVariant Read(const QString &group, const QString &key) {
+        const uint value = group == u"org.freedesktop.appearance"_qs && key == u"color-scheme"_qs
+                               ? scheme.load()
+                               : 0;
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(value))); // wrapped twice, as ours
+    }
+};
 
 namespace {
 const QString kCtrlAlt = u"<array><integer>13</integer><integer>11</integer></array>"_qs;
@@ -141,6 +164,57 @@ private Q_SLOTS:
             E2ESession::waitUntil([&] { return !session.windowShown(u"Quillory Menu"_qs); }, 3000));
         session.drag(E2ESession::line({200, 600}, {500, 600}, 8));
         QVERIFY(session.waitForColor({350, 600}, QColor(255, 45, 85)));
+    }
+
+    // The panel is dark when the desktop prefers dark, and turns light when the user switches.
+    void followsTheDesktopsColourScheme() {
+        E2ESession::Options options = panelAtStart();
+        options.launch = false;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        // It answers from a thread of its own: the test's thread sleeps while it waits.
+        FakeSettingsPortal portal;
+        QThread thread;
+        portal.moveToThread(&thread);
+        thread.start();
+        const auto stop = qScopeGuard([&thread] {
+            thread.quit();
+            thread.wait();
+        });
+        const QString path = u"/org/freedesktop/portal/desktop"_qs;
+        QDBusConnection bus = QDBusConnection::connectToBus(session.busAddress(), u"portal"_qs);
+        QVERIFY(bus.registerObject(path, &portal, QDBusConnection::ExportAllSlots) &&
+                bus.registerService(u"org.freedesktop.portal.Desktop"_qs));
+        QVERIFY2(session.startApplication(), qPrintable(session.errorString));
+        QVERIFY(
+            E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
+        QVERIFY(session.waitForLog(u"Colour scheme: dark"_qs));
+        QByteArray geometry;
+        session.run(u"xdotool"_qs,
+                    {u"search"_qs, u"--name"_qs, u"Quillory Menu"_qs, u"getwindowgeometry"_qs,
+                     u"--shell"_qs},
+                    &geometry);
+        const auto value = [&](const char *name) {
+            return QRegularExpression(QLatin1String(name) + u"=(\\d+)"_qs)
+                .match(QString::fromLatin1(geometry))
+                .captured(1)
+                .toInt();
+        };
+        // The panel's margin, beside its first row.
+        const QPoint margin(value("X") + 3, value("Y") + value("HEIGHT") / 4);
+        E2ESession::settle(300);
+        QVERIFY2(session.screenshot().pixelColor(margin).lightness() < 90, geometry.constData());
+
+        portal.scheme = 2;
+        QDBusMessage changed = QDBusMessage::createSignal(
+            path, u"org.freedesktop.portal.Settings"_qs, u"SettingChanged"_qs);
+        changed << u"org.freedesktop.appearance"_qs << u"color-scheme"_qs
+                << QVariant::fromValue(QDBusVariant(2u));
+        QVERIFY(bus.send(changed));
+        QVERIFY(session.waitForLog(u"Colour scheme: light"_qs));
+        E2ESession::settle(300);
+        QVERIFY(session.screenshot().pixelColor(margin).lightness() > 180);
+        QDBusConnection::disconnectFromBus(u"portal"_qs);
     }
 };
 
