@@ -55,6 +55,31 @@ const RowInfo kRows[MenuViewController::rowCount] = {
     {nullptr, nullptr, "StrightLine"},
 };
 
+// A row's icon at the label's pixel density. The icons draw in dark grey; on a dark panel
+// their grey turns to the text colour, and their coloured parts stay.
+void showRowIcon(QLabel *label, const QPalette &palette) {
+    const qreal ratio = label->devicePixelRatioF();
+    QImage image = QIcon(label->property("iconPath").toString())
+                       .pixmap(QSize(18, 18), ratio)
+                       .toImage()
+                       .convertToFormat(QImage::Format_ARGB32);
+    const QColor text = palette.color(QPalette::WindowText);
+    if (text.lightness() >= 128 &&
+        !label->property("iconPath").toString().endsWith(u"quillory.svg"_qs)) {
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = QColor::fromRgba(line[x]);
+                if (pixel.alpha() > 0 && pixel.hsvSaturation() < 40 && pixel.value() < 110)
+                    line[x] = qRgba(text.red(), text.green(), text.blue(), pixel.alpha());
+            }
+        }
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    label->setPixmap(pixmap);
+}
+
 // The panel's first eight colours pick the palette's buttons 1–8; the others only set the
 // colour.
 constexpr int kPaletteColors = 8;
@@ -156,7 +181,8 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         const QString name = QLatin1String(info.name);
         RowViews &row = rows[i];
         row.icon = new QLabel(this);
-        row.icon->setPixmap(QIcon(icons[i]).pixmap(18, 18));
+        row.icon->setProperty("iconPath", icons[i]);
+        showRowIcon(row.icon, palette());
         row.icon->setObjectName(u"imgView"_qs + name);
         row.title = new QLabel(titles[i], this);
         row.title->setObjectName(u"lblTitle"_qs + name);
@@ -445,6 +471,7 @@ void MenuViewController::changeEvent(QEvent *event) {
     const QColor button = palette().color(QPalette::Button);
     for (int i = 0; i < rowCount; ++i) {
         paintFlatButton(static_cast<FlatButton *>(rows[i].button), button, palette());
+        showRowIcon(rows[i].icon, palette()); // the panel's: it changes first
         setBoxRecording(Row(i), recordingFlags[i]);
     }
     paintFlatButton(static_cast<FlatButton *>(btnPreferences), button, palette());
