@@ -4,6 +4,7 @@
 #include "core/Tool.h"
 #include "drawing/DrawingView.h"
 #include "drawing/DrawingViewController.h"
+#include "hotkeys/HotKeysController.h"
 #include "hotkeys/KeyCombo.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/KeyCodeTranslation.h"
@@ -16,6 +17,7 @@
 #include "widgets/buttoncursor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -24,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,29 +37,21 @@ namespace {
 
 using Row = MenuViewController::Row;
 
+// Each row's icon (null for the tool rows, which show their tool's icon) and its name for
+// object names: lblTitle<name>, box<name>Shortcut, …; in the order of AppDelegate::Row.
 struct RowInfo {
-    const char *titleId; // string-table id
-    const char *icon;    // null for the tool rows, which show their tool's icon
-    const char *name;    // for object names: lblTitle<name>, box<name>Shortcut, …
+    const char *icon;
+    const char *name;
 };
-// In the order of AppDelegate::Row.
 const RowInfo kRows[MenuViewController::rowCount] = {
-    {//% "Show Quillory"
-     QT_TRID_NOOP("menu.row.activate"), ":/icons/quillory.svg", "AppActivate"},
-    {//% "Show Tools on Desktop"
-     QT_TRID_NOOP("menu.row.showTools"), ":/icons/iconTools.svg", "ShowToolsOnDesktop"},
-    {//% "Pen"
-     QT_TRID_NOOP("menu.row.pen"), nullptr, "Line"},
-    {//% "Arrow"
-     QT_TRID_NOOP("menu.row.arrow"), nullptr, "Arrow"},
-    {//% "Rectangle"
-     QT_TRID_NOOP("menu.row.rectangle"), nullptr, "Rectangle"},
-    {//% "Ellipse"
-     QT_TRID_NOOP("menu.row.ellipse"), nullptr, "Circle"},
-    {//% "Timer"
-     QT_TRID_NOOP("menu.row.timer"), ":/icons/iconTimer.svg", "Timer"},
-    {//% "Line"
-     QT_TRID_NOOP("menu.row.line"), nullptr, "StrightLine"},
+    {":/icons/quillory.svg", "AppActivate"},
+    {":/icons/iconTools.svg", "ShowToolsOnDesktop"},
+    {nullptr, "Line"},
+    {nullptr, "Arrow"},
+    {nullptr, "Rectangle"},
+    {nullptr, "Circle"},
+    {":/icons/iconTimer.svg", "Timer"},
+    {nullptr, "StrightLine"},
 };
 
 struct ColorInfo {
@@ -96,6 +91,11 @@ bool reserved(Key key, ModifierFlags flags) {
                                Key::h,       Key::q, Key::n,     Key::a,         Key::x,
                                Key::return_, Key::m, Key::minus, Key::keypadPlus};
     return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+}
+
+// The command that does a row's action, for the desktop's own shortcut settings.
+QString commandLine(Row row) {
+    return u"quillory --action "_qs + AppDelegate::actionName(row);
 }
 
 // How the desktop writes the modifiers held so far: "Ctrl+Alt+".
@@ -169,7 +169,7 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         row.icon = new QLabel(this);
         row.icon->setPixmap(QIcon(icons[i]).pixmap(18, 18));
         row.icon->setObjectName(u"imgView"_qs + name);
-        row.title = new QLabel(qtTrId(info.titleId), this);
+        row.title = new QLabel(AppDelegate::title(Row(i)), this);
         row.title->setObjectName(u"lblTitle"_qs + name);
         row.button = flatButton(QStringLiteral("▶"), palette().color(QPalette::Button), this);
         row.button->setObjectName(u"btn"_qs + name);
@@ -193,12 +193,26 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         row.cancel->setFixedWidth(24);
         //% "Clear shortcut: %1"
         row.cancel->setAccessibleName(qtTrId("menu.clear.accessible").arg(row.title->text()));
-        grid->addWidget(row.icon, i, 0);
-        grid->addWidget(row.title, i, 1);
-        grid->addWidget(row.button, i, 2);
-        grid->addWidget(row.box, i, 3);
-        grid->addWidget(row.cancel, i, 4);
+        row.notice = new QLabel(this);
+        row.notice->setObjectName(u"lblNotice"_qs + name);
+        row.notice->setWordWrap(true);
+        row.notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        row.notice->hide();
+        row.copyCommand = new buttoncursor(this);
+        //% "Copy"
+        row.copyCommand->setText(qtTrId("menu.copyCommand"));
+        row.copyCommand->setObjectName(u"btnCopyCommand"_qs + name);
+        row.copyCommand->hide();
+        grid->addWidget(row.icon, 2 * i, 0);
+        grid->addWidget(row.title, 2 * i, 1);
+        grid->addWidget(row.button, 2 * i, 2);
+        grid->addWidget(row.box, 2 * i, 3);
+        grid->addWidget(row.cancel, 2 * i, 4);
+        grid->addWidget(row.notice, 2 * i + 1, 1, 1, 3);
+        grid->addWidget(row.copyCommand, 2 * i + 1, 4);
         const Row r = Row(i);
+        connect(row.copyCommand, &QPushButton::clicked, this,
+                [r] { QGuiApplication::clipboard()->setText(commandLine(r)); });
         connect(row.button, &QAbstractButton::clicked, this, [this, r] { clickedRow(r); });
         connect(row.box, &QPushButton::clicked, this, [this, r] { startRecording(r); });
         connect(row.cancel, &QPushButton::clicked, this, [this, r] { clearShortcut(r); });
@@ -252,12 +266,61 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
 
     // The key monitor: sees every key of the application and never swallows one.
     qApp->installEventFilter(this);
+    // A service that answers later (the portal) may refuse a shortcut at any time.
+    HotKeysController::setStatusObserver([self = QPointer(this)] {
+        if (self)
+            self->updateRowStatus();
+    });
     refreshShortcutRows();
 }
 
 // Nothing to resume here: the panel goes with the application controller, whose hotkeys are
 // gone by then.
-MenuViewController::~MenuViewController() = default;
+MenuViewController::~MenuViewController() {
+    HotKeysController::setStatusObserver({});
+}
+
+void MenuViewController::updateRowStatus() {
+    const bool service = HotKeysController::backend() != nullptr;
+    for (int i = 0; i < rowCount; ++i) {
+        const std::shared_ptr<HotKey> &hotKey = m_appDelegate.hotKey(Row(i));
+        const HotKeysController::HotKeyBox *box =
+            hotKey ? HotKeysController::box(*hotKey) : nullptr;
+        const QString command = commandLine(Row(i));
+        QString text;
+        if (!service) {
+            //% "Global shortcuts do not reach Quillory here. Bind this command to a shortcut in "
+            //% "your desktop's keyboard settings: %1"
+            text = qtTrId("menu.shortcut.noService").arg(command);
+        } else if (box && box->status == hotKeyPending) {
+            //% "Not active yet: waiting for the desktop to accept it."
+            text = qtTrId("menu.shortcut.pending");
+        } else if (box && box->status != noErr) {
+            // The log has the service's own words; the row says what it means for the user.
+            QString why;
+            if (box->status == eventHotKeyExistsErr)
+                //% "Not active: the desktop did not accept this combination; another program or "
+                //% "shortcut may have it."
+                why = qtTrId("menu.shortcut.refusedTaken");
+            else if (box->status == eventHotKeyInvalidErr)
+                //% "Not active: the desktop cannot use this key."
+                why = qtTrId("menu.shortcut.refusedKey");
+            else
+                //% "Not active: the desktop's shortcut service failed."
+                why = qtTrId("menu.shortcut.failed");
+            //% "%1 You can bind this command in your desktop's keyboard settings instead: %2"
+            text = qtTrId("menu.shortcut.instead").arg(why, command);
+        }
+        RowViews &row = rows[i];
+        row.notice->setText(text);
+        row.notice->setVisible(!text.isEmpty());
+        row.copyCommand->setVisible(!text.isEmpty() && !(box && box->status == hotKeyPending));
+        //% "Copy the command %1"
+        row.copyCommand->setAccessibleName(qtTrId("menu.copyCommand.accessible").arg(command));
+        row.box->setAccessibleDescription(text.isEmpty() ? row.title->text()
+                                                         : row.title->text() + u". "_qs + text);
+    }
+}
 
 void MenuViewController::postUpdate() {
     m_notifications.post(updateShortcutKeysNotification);
@@ -296,8 +359,8 @@ void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
     rows[row].shortcut->setText(shown);
     // Named by what it shows; the row it belongs to is its description.
     rows[row].box->setAccessibleName(shown);
-    rows[row].box->setAccessibleDescription(rows[row].title->text());
     rows[row].cancel->setVisible(set);
+    updateRowStatus();
 }
 
 void MenuViewController::refreshShortcutRows() {
@@ -325,7 +388,8 @@ void MenuViewController::refreshShortcutRows() {
     }
     if (const std::optional<bool> shown = Preferences::updateToolsOnScreen.stored(m_preferences)) {
         //% "Hide Tools on Desktop"
-        const QString title = *shown ? qtTrId("menu.row.hideTools") : qtTrId("menu.row.showTools");
+        const QString title =
+            *shown ? qtTrId("menu.row.hideTools") : AppDelegate::title(Row::DesktopTools);
         rows[Row::DesktopTools].title->setText(title);
         rows[Row::DesktopTools].button->setAccessibleName(title);
     }

@@ -49,6 +49,10 @@ public:
         QLabel *shortcut;
         QPushButton *box;
         QPushButton *cancel;
+        // Below the row while its shortcut is not active: why, or how to bind the row's
+        // `quillory --action` command in the desktop instead, with a button that copies it.
+        QLabel *notice;
+        QPushButton *copyCommand;
     };
     std::array<RowViews, rowCount> rows{};
     QFrame *boxSelectedColor = nullptr;
@@ -58,6 +62,8 @@ public:
 
     // Fills the rows from what is stored; run each time the panel is about to appear.
     void refreshShortcutRows();
+    // Shows below each row whether its shortcut works, as the hotkey service last said.
+    void updateRowStatus();
     void viewWillDisappear();
     void startRecording(Row row);
     void clearShortcut(Row row);

@@ -16,4 +16,8 @@ public:
     // The character the keyboard layout in use puts on the key ("A" for the key of "q" on a
     // French layout), upper case; empty off X11 or for a key that writes nothing.
     static QString layoutText(quint32 virtualKeyCode);
+    // The XKB keysym name of the key's first level in the layout in use ("a", "F5", "Return",
+    // "KP_Add"), as desktop shortcut services name keys; the US layout's when Qt is not on X11.
+    // Empty for a code no key has.
+    static QString keysymName(quint32 virtualKeyCode);
 };
