@@ -9,6 +9,7 @@
 
 namespace {
 
+// The status the registry gives itself when there is no service to ask.
 constexpr int kNoBackend = HotKeysController::noServiceErr;
 
 struct Registry {
@@ -60,7 +61,7 @@ void setStatus(HotKeysController::HotKeyBox &box, int status, const QString &rea
 void statusReported(void *reference, int status, const QString &reason) {
     for (auto &[id, box] : registry().hotKeys) {
         if (box.carbonEventHotKey == reference && reference)
-            setStatus(box, status, reason.isEmpty() ? refusal(status) : reason);
+            setStatus(box, status, status == noErr || !reason.isEmpty() ? reason : refusal(status));
     }
 }
 
