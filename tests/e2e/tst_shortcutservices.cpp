@@ -27,8 +27,17 @@ E2ESession::Options waylandSession() {
     return options;
 }
 
+QDBusMessage call(const E2ESession &session, const QString &service, const QString &path,
+                  const QString &interface, const QString &method,
+                  const QVariantList &arguments = {}) {
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return QDBusConnection::connectToBus(session.busAddress(), session.busAddress()).call(message);
+}
+
 bool waitForService(const E2ESession &session, const QString &name) {
-    const QDBusConnection bus = QDBusConnection::connectToBus(session.busAddress(), name);
+    const QDBusConnection bus =
+        QDBusConnection::connectToBus(session.busAddress(), session.busAddress());
     return E2ESession::waitUntil([&] { return bus.interface()->isServiceRegistered(name).value(); },
                                  10000);
 }
@@ -50,7 +59,8 @@ void showAndPickArrow(E2ESession &session, const std::function<void(const QStrin
 class TestShortcutServices : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // KDE's own daemon grabs the stored combinations on the X server and signals the presses.
+    // KDE's own daemon grabs the stored combinations on the X server and signals the presses;
+    // it lists the actions by name, and refuses a combination another action holds.
     void kdeGlobalShortcutService() {
         E2ESession session(waylandSession());
         QVERIFY2(session.start(), qPrintable(session.errorString));
@@ -58,8 +68,23 @@ private Q_SLOTS:
                                           u"XDG_CONFIG_HOME="_qs + session.home() + u"/.config"_qs,
                                           u"kglobalaccel5"_qs}));
         QVERIFY(waitForService(session, u"org.kde.kglobalaccel"_qs));
+        const auto kglobalaccel = [&](const QString &method, const QVariantList &arguments) {
+            return call(session, u"org.kde.kglobalaccel"_qs, u"/kglobalaccel"_qs,
+                        u"org.kde.KGlobalAccel"_qs, method, arguments);
+        };
+        const QStringList other{u"other"_qs, u"timer"_qs, u"Other"_qs, u"Timer"_qs};
+        kglobalaccel(u"doRegister"_qs, {other});
+        const QList<int> ctrlShiftT{(Qt::CTRL | Qt::SHIFT | Qt::Key_T).toCombined()};
+        kglobalaccel(u"setShortcut"_qs, {other, QVariant::fromValue(ctrlShiftT), 6u});
+
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         QVERIFY(session.log().contains(u"Global shortcuts: KDE global shortcut service"_qs));
+        QVERIFY(session.waitForLog(u"Could not register the hotkey Ctrl+Shift+T"_qs));
+        const QDBusReply<QStringList> names =
+            call(session, u"org.kde.kglobalaccel"_qs, u"/component/org_quillory_Quillory"_qs,
+                 u"org.kde.kglobalaccel.Component"_qs, u"shortcutNames"_qs);
+        QVERIFY2(names.value().contains(u"activate"_qs) && names.value().contains(u"arrow"_qs),
+                 qPrintable(names.value().join(u' ')));
         const QHash<QString, QString> keys{{u"activate"_qs, u"ctrl+shift+d"_qs},
                                            {u"arrow"_qs, u"ctrl+alt+w"_qs}};
         showAndPickArrow(session, [&](const QString &action) { session.key(keys[action]); });
@@ -80,13 +105,10 @@ private Q_SLOTS:
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         QVERIFY(session.log().contains(u"Global shortcuts: GlobalShortcuts portal"_qs));
 
-        QDBusConnection bus = QDBusConnection::connectToBus(session.busAddress(), u"test"_qs);
         const auto control = [&](const QString &method, const QVariantList &arguments = {}) {
-            QDBusMessage call = QDBusMessage::createMethodCall(
-                u"org.freedesktop.portal.Desktop"_qs, u"/org/freedesktop/portal/desktop"_qs,
-                u"org.quillory.FakePortal"_qs, method);
-            call.setArguments(arguments);
-            return bus.call(call);
+            return call(session, u"org.freedesktop.portal.Desktop"_qs,
+                        u"/org/freedesktop/portal/desktop"_qs, u"org.quillory.FakePortal"_qs,
+                        method, arguments);
         };
         QVERIFY(session.waitForLog(u"Could not register the hotkey Ctrl+Shift+T"_qs));
         const QDBusReply<QVariantMap> triggers = control(u"Triggers"_qs);
