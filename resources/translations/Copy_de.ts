@@ -414,8 +414,8 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <translation>Kopieren</translation>
     </message>
     <message id="menu.shortcut.noService">
-        <source>Global shortcuts do not reach Quillory here. Bind this command to a shortcut in your desktop&apos;s keyboard settings: %1</source>
-        <translation>Globale Tastenkürzel erreichen Quillory hier nicht. Legen Sie diesen Befehl in den Tastatureinstellungen Ihrer Arbeitsumgebung auf ein Tastenkürzel: %1</translation>
+        <source>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Globale Tastenkürzel erreichen Quillory hier nicht. Legen Sie stattdessen diese Befehle in den Tastatureinstellungen Ihrer Arbeitsumgebung auf Tastenkürzel.</translation>
     </message>
     <message id="menu.shortcut.pending">
         <source>Not active yet: waiting for the desktop to accept it.</source>

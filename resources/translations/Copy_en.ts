@@ -414,8 +414,8 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <translation>Copy</translation>
     </message>
     <message id="menu.shortcut.noService">
-        <source>Global shortcuts do not reach Quillory here. Bind this command to a shortcut in your desktop&apos;s keyboard settings: %1</source>
-        <translation>Global shortcuts do not reach Quillory here. Bind this command to a shortcut in your desktop&apos;s keyboard settings: %1</translation>
+        <source>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</translation>
     </message>
     <message id="menu.shortcut.pending">
         <source>Not active yet: waiting for the desktop to accept it.</source>

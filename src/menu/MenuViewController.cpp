@@ -153,6 +153,12 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     , m_showPreferences(collaborators.showPreferences) {
     setObjectName(QStringLiteral("MenuViewController"));
     auto *layout = new QVBoxLayout(this);
+    //% "Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your "
+    //% "desktop's keyboard settings instead."
+    noServiceNotice = new QLabel(qtTrId("menu.shortcut.noService"), this);
+    noServiceNotice->setObjectName(QStringLiteral("lblNoShortcutService"));
+    noServiceNotice->setWordWrap(true);
+    layout->addWidget(noServiceNotice);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
@@ -282,6 +288,7 @@ MenuViewController::~MenuViewController() {
 
 void MenuViewController::updateRowStatus() {
     const bool service = HotKeysController::backend() != nullptr;
+    noServiceNotice->setVisible(!service);
     for (int i = 0; i < rowCount; ++i) {
         const std::shared_ptr<HotKey> &hotKey = m_appDelegate.hotKey(Row(i));
         const HotKeysController::HotKeyBox *box =
@@ -289,9 +296,7 @@ void MenuViewController::updateRowStatus() {
         const QString command = commandLine(Row(i));
         QString text;
         if (!service) {
-            //% "Global shortcuts do not reach Quillory here. Bind this command to a shortcut in "
-            //% "your desktop's keyboard settings: %1"
-            text = qtTrId("menu.shortcut.noService").arg(command);
+            text = command;
         } else if (box && box->status == hotKeyPending) {
             //% "Not active yet: waiting for the desktop to accept it."
             text = qtTrId("menu.shortcut.pending");

@@ -55,6 +55,8 @@ public:
         QPushButton *copyCommand;
     };
     std::array<RowViews, rowCount> rows{};
+    // Above the rows where no hotkey service exists: how to bind the rows' commands instead.
+    QLabel *noServiceNotice = nullptr;
     QFrame *boxSelectedColor = nullptr;
     QPushButton *colorPicker = nullptr;
     QAbstractButton *btnPreferences = nullptr;

@@ -21,9 +21,14 @@ constexpr uint kSetPresent = 2, kNoAutoloading = 4;
 
 std::unique_ptr<KGlobalAccelHotKeyBackend>
 KGlobalAccelHotKeyBackend::create(const QDBusConnection &bus) {
+    // Installed KDE libraries make the service startable on any desktop, where its key grabs
+    // would only see XWayland's windows: it counts when it runs, or in a KDE session.
     const QDBusConnectionInterface *daemon = bus.interface();
+    const bool kde = qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+                         .split(u':')
+                         .contains(u"KDE"_qs, Qt::CaseInsensitive);
     if (!daemon || (!daemon->isServiceRegistered(kService).value() &&
-                    !daemon->activatableServiceNames().value().contains(kService)))
+                    !(kde && daemon->activatableServiceNames().value().contains(kService))))
         return nullptr;
     return std::unique_ptr<KGlobalAccelHotKeyBackend>(new KGlobalAccelHotKeyBackend(bus));
 }

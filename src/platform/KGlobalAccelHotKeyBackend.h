@@ -20,7 +20,7 @@
 class KGlobalAccelHotKeyBackend : public QObject, public HotKeyBackend {
     Q_OBJECT
 public:
-    // nullptr when the session bus has no such service.
+    // nullptr when the service neither runs on the session bus nor may be started there.
     static std::unique_ptr<KGlobalAccelHotKeyBackend>
     create(const QDBusConnection &bus = QDBusConnection::sessionBus());
     ~KGlobalAccelHotKeyBackend() override;
