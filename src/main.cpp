@@ -17,9 +17,11 @@
 #include "platform/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
+#include "platform/KGlobalAccelHotKeyBackend.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PointerWatcher.h"
+#include "platform/PortalHotKeyBackend.h"
 #include "platform/QuitSignals.h"
 #include "platform/Session.h"
 #include "platform/UserNotifications.h"
@@ -45,14 +47,16 @@ namespace {
 // its line in --help (which may name it: %1); the tools' names come from the tool table.
 const QList<std::pair<QString, const char *>> kActionHelp = [] {
     QList<std::pair<QString, const char *>> actions{
-        {u"activate"_qs, //% "show the overlay on the screen under the pointer"
+        {AppDelegate::actionName(AppDelegate::AppActivate),
+         //% "show the overlay on the screen under the pointer"
          QT_TRID_NOOP("cli.action.activate")},
-        {u"toggle-tools"_qs, //% "show or hide the tool palette"
+        {AppDelegate::actionName(AppDelegate::DesktopTools), //% "show or hide the tool palette"
          QT_TRID_NOOP("cli.action.toggleTools")}};
     for (const Tool &row : tools())
         actions.append({QLatin1String(row.actionName), //% "pick the %1 tool and show the overlay"
                         QT_TRID_NOOP("cli.action.tool")});
-    actions.append({{u"timer"_qs, //% "start the full-screen presentation countdown"
+    actions.append({{AppDelegate::actionName(AppDelegate::Timer),
+                     //% "start the full-screen presentation countdown"
                      QT_TRID_NOOP("cli.action.timer")},
                     {u"save"_qs, //% "save a screenshot of the annotated screen as a PNG file"
                      QT_TRID_NOOP("cli.action.save")},
@@ -92,6 +96,23 @@ void describe(QCommandLineParser &parser) {
     parser.addOption({QStringLiteral("action"), qtTrId("cli.option.action"),
                       //% "name"
                       qtTrId("cli.option.action.value")});
+}
+
+// X11 sessions grab keys; a Wayland session asks the desktop's shortcut service, where it has
+// one. Without any, the panel says how to bind `quillory --action NAME` instead.
+std::shared_ptr<HotKeyBackend> chooseHotKeyBackend() {
+    std::shared_ptr<HotKeyBackend> backend;
+    QString name;
+    if (!Session::isWayland()) {
+        backend = X11HotKeyBackend::create();
+        name = u"X11 key grabs"_qs;
+    } else if ((backend = PortalHotKeyBackend::create())) {
+        name = u"GlobalShortcuts portal"_qs;
+    } else if ((backend = KGlobalAccelHotKeyBackend::create())) {
+        name = u"KDE global shortcut service"_qs;
+    }
+    QLOG("Global shortcuts:", backend ? name : u"none"_qs);
+    return backend;
 }
 
 bool wantsRemote(int argc, char *argv[]) {
@@ -178,10 +199,7 @@ int main(int argc, char *argv[]) {
     ScreenDaemon screens([&activation] { return activation.isActive(); });
     CompositorWatcher compositor;
     NotificationCenter notifications;
-    if (std::shared_ptr<HotKeyBackend> backend = X11HotKeyBackend::create())
-        HotKeysController::setBackend(std::move(backend));
-    else
-        QLOG("No X11 connection: global shortcuts work through quillory --action only");
+    HotKeysController::setBackend(chooseHotKeyBackend());
     // The key grabs go while the X connection is still open: after the controllers that hold
     // hotkeys, before the application object.
     struct ReleaseHotKeyBackend {
@@ -291,14 +309,8 @@ int main(int argc, char *argv[]) {
                      [&delegate] { delegate.helpPressed(); });
 
     perform = [&delegate, &preferences, &setCursorHighlight](const QString &action) {
-        if (action == QStringLiteral("activate"))
-            delegate.performHotKeyAction(AppDelegate::AppActivate);
-        else if (action == QStringLiteral("toggle-tools"))
-            delegate.performHotKeyAction(AppDelegate::DesktopTools);
-        else if (const std::optional<Shape> shape = shapeForActionName(action))
-            delegate.performHotKeyAction(AppDelegate::rowForTool(*shape));
-        else if (action == QStringLiteral("timer"))
-            delegate.performHotKeyAction(AppDelegate::Timer);
+        if (const std::optional<AppDelegate::Row> row = AppDelegate::rowForActionName(action))
+            delegate.performHotKeyAction(*row);
         else if (action == QStringLiteral("save"))
             delegate.saveButtonPressed();
         else if (action == QStringLiteral("copy"))

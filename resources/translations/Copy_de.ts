@@ -379,6 +379,38 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
         <translation>Binden Sie diese an Tastenkürzel Ihrer Arbeitsumgebung, wo X11-Tastenbelegungen nicht hinreichen (Wayland-Sitzungen).</translation>
     </message>
+    <message id="menu.copyCommand">
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message id="menu.shortcut.noService">
+        <source>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Globale Tastenkürzel erreichen Quillory hier nicht. Legen Sie stattdessen diese Befehle in den Tastatureinstellungen Ihrer Arbeitsumgebung auf Tastenkürzel.</translation>
+    </message>
+    <message id="menu.shortcut.pending">
+        <source>Not active yet: waiting for the desktop to accept it.</source>
+        <translation>Noch nicht aktiv: Die Arbeitsumgebung hat es noch nicht angenommen.</translation>
+    </message>
+    <message id="menu.shortcut.refusedTaken">
+        <source>Not active: the desktop did not accept this combination; another program or shortcut may have it.</source>
+        <translation>Nicht aktiv: Die Arbeitsumgebung hat diese Tastenkombination nicht angenommen; ein anderes Programm oder Tastenkürzel verwendet sie vielleicht.</translation>
+    </message>
+    <message id="menu.shortcut.refusedKey">
+        <source>Not active: the desktop cannot use this key.</source>
+        <translation>Nicht aktiv: Die Arbeitsumgebung kann diese Taste nicht verwenden.</translation>
+    </message>
+    <message id="menu.shortcut.failed">
+        <source>Not active: the desktop&apos;s shortcut service failed.</source>
+        <translation>Nicht aktiv: Der Tastenkürzel-Dienst der Arbeitsumgebung ist fehlgeschlagen.</translation>
+    </message>
+    <message id="menu.shortcut.instead">
+        <source>%1 You can bind this command in your desktop&apos;s keyboard settings instead: %2</source>
+        <translation>%1 Sie können stattdessen diesen Befehl in den Tastatureinstellungen Ihrer Arbeitsumgebung belegen: %2</translation>
+    </message>
+    <message id="menu.copyCommand.accessible">
+        <source>Copy the command %1</source>
+        <translation>Befehl %1 kopieren</translation>
+    </message>
     <message id="tray.toolTip">
         <source>Quillory: %1, %2</source>
         <translation>Quillory: %1, %2</translation>

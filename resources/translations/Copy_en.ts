@@ -379,6 +379,38 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
         <translation>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</translation>
     </message>
+    <message id="menu.copyCommand">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="menu.shortcut.noService">
+        <source>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</translation>
+    </message>
+    <message id="menu.shortcut.pending">
+        <source>Not active yet: waiting for the desktop to accept it.</source>
+        <translation>Not active yet: waiting for the desktop to accept it.</translation>
+    </message>
+    <message id="menu.shortcut.refusedTaken">
+        <source>Not active: the desktop did not accept this combination; another program or shortcut may have it.</source>
+        <translation>Not active: the desktop did not accept this combination; another program or shortcut may have it.</translation>
+    </message>
+    <message id="menu.shortcut.refusedKey">
+        <source>Not active: the desktop cannot use this key.</source>
+        <translation>Not active: the desktop cannot use this key.</translation>
+    </message>
+    <message id="menu.shortcut.failed">
+        <source>Not active: the desktop&apos;s shortcut service failed.</source>
+        <translation>Not active: the desktop&apos;s shortcut service failed.</translation>
+    </message>
+    <message id="menu.shortcut.instead">
+        <source>%1 You can bind this command in your desktop&apos;s keyboard settings instead: %2</source>
+        <translation>%1 You can bind this command in your desktop&apos;s keyboard settings instead: %2</translation>
+    </message>
+    <message id="menu.copyCommand.accessible">
+        <source>Copy the command %1</source>
+        <translation>Copy the command %1</translation>
+    </message>
     <message id="tray.toolTip">
         <source>Quillory: %1, %2</source>
         <translation>Quillory: %1, %2</translation>

@@ -24,15 +24,33 @@
 #include <optional>
 
 namespace {
-// The shortcut rows: a name for the log and, for the tool rows, the tool they pick.
+// The shortcut rows: a name for the log, the title the panel and the desktop's shortcut
+// settings show, the name `quillory --action` takes (the tool rows' come from the tool table)
+// and, for the tool rows, the tool they pick.
 struct RowInfo {
     const char *name;
+    const char *titleId; // string-table id; null for the tool rows, named after their tool
+    const char *actionName;
     std::optional<Shape> tool;
 };
 const RowInfo kRows[AppDelegate::rowCount] = {
-    {"AppActivate", {}},     {"DesktopTools", {}},         {"Line", Shape::pen},
-    {"Arrow", Shape::arrow}, {"Rectangle", Shape::rect},   {"Circle", Shape::circle},
-    {"Timer", {}},           {"StrightLine", Shape::line},
+    {"AppActivate", //% "Show Quillory"
+     QT_TRID_NOOP("menu.row.activate"),
+     "activate",
+     {}},
+    {"DesktopTools", //% "Show Tools on Desktop"
+     QT_TRID_NOOP("menu.row.showTools"),
+     "toggle-tools",
+     {}},
+    {"Line", nullptr, nullptr, Shape::pen},
+    {"Arrow", nullptr, nullptr, Shape::arrow},
+    {"Rectangle", nullptr, nullptr, Shape::rect},
+    {"Circle", nullptr, nullptr, Shape::circle},
+    {"Timer", //% "Timer"
+     QT_TRID_NOOP("menu.row.timer"),
+     "timer",
+     {}},
+    {"StrightLine", nullptr, nullptr, Shape::line},
 };
 } // namespace
 
@@ -42,6 +60,24 @@ AppDelegate::Row AppDelegate::rowForTool(Shape shape) {
             return Row(i);
     }
     return Line; // every tool has a row
+}
+
+QString AppDelegate::title(Row row) {
+    const RowInfo &info = kRows[row];
+    return qtTrId(info.tool ? tool(*info.tool).nameId : info.titleId);
+}
+
+QString AppDelegate::actionName(Row row) {
+    const RowInfo &info = kRows[row];
+    return QLatin1String(info.tool ? tool(*info.tool).actionName : info.actionName);
+}
+
+std::optional<AppDelegate::Row> AppDelegate::rowForActionName(const QString &name) {
+    for (int i = 0; i < rowCount; ++i) {
+        if (actionName(Row(i)) == name)
+            return Row(i);
+    }
+    return std::nullopt;
 }
 
 AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
@@ -193,7 +229,7 @@ void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
 
 void AppDelegate::registerRow(Row row) {
     const KeyCombo combo(StoredShortcut::shortcutKey(), StoredShortcut::shortcutModifiers());
-    setHotKey(row, HotKey::create(combo));
+    setHotKey(row, HotKey::create(combo, {}, {}, {actionName(row), title(row)}));
 }
 
 void AppDelegate::unregisterRow(Row row) {

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppActivation;
 class MainWindowController;
@@ -32,6 +33,11 @@ public:
     static constexpr int rowCount = 8;
     // The row whose shortcut picks the tool.
     static Row rowForTool(Shape shape);
+    // The row's title, as the panel and the desktop's shortcut settings show it.
+    static QString title(Row row);
+    // The row's action for `quillory --action NAME`, also its shortcut's name on the desktop.
+    static QString actionName(Row row);
+    static std::optional<Row> rowForActionName(const QString &name);
 
     struct Collaborators {
         PreferenceStore &preferences;

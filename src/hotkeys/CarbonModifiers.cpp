@@ -2,33 +2,13 @@
 
 #include <utility>
 
-namespace {
-
-constexpr std::pair<ModifierFlag, CarbonModifier> kPairs[] = {
-    {ModifierCommand, CarbonCommand},
-    {ModifierShift, CarbonShift},
-    {ModifierOption, CarbonOption},
-    {ModifierControl, CarbonControl},
-};
-
-} // namespace
-
 quint32 carbonFlags(ModifierFlags flags) {
     quint32 mask = 0;
-    for (const auto &[flag, carbon] : kPairs) {
+    for (const auto &[flag, carbon] : kCarbonModifierPairs) {
         if (flags & flag)
             mask |= carbon;
     }
     return mask;
-}
-
-ModifierFlags modifierFlagsFromCarbon(quint32 carbonModifiers) {
-    ModifierFlags flags = 0;
-    for (const auto &[flag, carbon] : kPairs) {
-        if (carbonModifiers & carbon)
-            flags |= flag;
-    }
-    return flags;
 }
 
 QString modifierDescription(ModifierFlags flags) {

@@ -3,9 +3,9 @@
 #include "hotkeys/HotKeysController.h"
 
 std::shared_ptr<HotKey> HotKey::create(const KeyCombo &keyCombo, Handler keyDownHandler,
-                                       Handler keyUpHandler) {
+                                       Handler keyUpHandler, HotKeyLabel label) {
     auto hotKey = std::make_shared<HotKey>(Private{}, keyCombo, std::move(keyDownHandler),
-                                           std::move(keyUpHandler));
+                                           std::move(keyUpHandler), std::move(label));
     HotKeysController::registerHotKey(hotKey);
     return hotKey;
 }
@@ -21,9 +21,11 @@ std::shared_ptr<HotKey> HotKey::create(Key key, ModifierFlags modifiers, Handler
     return create(KeyCombo(key, modifiers), std::move(keyDownHandler), std::move(keyUpHandler));
 }
 
-HotKey::HotKey(Private, const KeyCombo &keyCombo, Handler keyDownHandler, Handler keyUpHandler)
+HotKey::HotKey(Private, const KeyCombo &keyCombo, Handler keyDownHandler, Handler keyUpHandler,
+               HotKeyLabel label)
     : m_identifier(QUuid::createUuid())
     , m_keyCombo(keyCombo)
+    , m_label(std::move(label))
     , m_keyDownHandler(std::move(keyDownHandler))
     , m_keyUpHandler(std::move(keyUpHandler)) {}
 

@@ -10,13 +10,14 @@
 namespace {
 
 // The status the registry gives itself when there is no service to ask.
-constexpr int kNoBackend = -1;
+constexpr int kNoBackend = HotKeysController::noServiceErr;
 
 struct Registry {
     std::shared_ptr<HotKeyBackend> backend;
     std::map<quint32, HotKeysController::HotKeyBox> hotKeys;
     quint32 hotKeysCount = 0;
     void *eventHandler = nullptr;
+    std::function<void()> statusObserver;
 };
 
 QString refusal(int status) {
@@ -39,12 +40,51 @@ Registry &registry() {
     return *instance;
 }
 
+// Records what the service said about an entry; a refusal is logged, as the user only notices
+// that a shortcut does nothing.
+void setStatus(HotKeysController::HotKeyBox &box, int status, const QString &reason) {
+    if (box.status == status && box.reason == reason)
+        return;
+    box.status = status;
+    box.reason = reason;
+    if (status != noErr && status != hotKeyPending) {
+        const std::shared_ptr<HotKey> hotKey = box.hotKey.lock();
+        const KeyCombo combo = hotKey ? hotKey->keyCombo() : KeyCombo(0, 0);
+        QLOG_ERROR("Could not register the hotkey", combo.nativeText(),
+                   "(" + combo.description() + "):", reason + ". It will not respond.");
+    }
+    if (const std::function<void()> observer = registry().statusObserver)
+        observer();
+}
+
+// A later word of the service on one of its registrations.
+void statusReported(void *reference, int status, const QString &reason) {
+    for (auto &[id, box] : registry().hotKeys) {
+        if (box.carbonEventHotKey == reference && reference)
+            setStatus(box, status, status == noErr || !reason.isEmpty() ? reason : refusal(status));
+    }
+}
+
 } // namespace
 
 void HotKeysController::setBackend(std::shared_ptr<HotKeyBackend> backend) {
     registry().backend = std::move(backend);
+    if (registry().backend)
+        registry().backend->setStatusHandler(&statusReported);
     // The handler belongs to the service it was installed with.
     registry().eventHandler = nullptr;
+}
+
+const HotKeysController::HotKeyBox *HotKeysController::box(const HotKey &hotKey) {
+    for (const auto &[id, box] : registry().hotKeys) {
+        if (box.identifier == hotKey.identifier())
+            return &box;
+    }
+    return nullptr;
+}
+
+void HotKeysController::setStatusObserver(std::function<void()> observer) {
+    registry().statusObserver = std::move(observer);
 }
 
 HotKeyBackend *HotKeysController::backend() {
@@ -62,22 +102,24 @@ void HotKeysController::registerHotKey(const std::shared_ptr<HotKey> &hotKey) {
     const quint32 id = ++state.hotKeysCount;
     // The entry goes in before the service is asked, and stays when it refuses: the hotkey
     // then simply never fires.
-    HotKeyBox &box = state.hotKeys[id] = HotKeyBox{hotKey->identifier(), hotKey, id, nullptr};
+    HotKeyBox &box = state.hotKeys[id] =
+        HotKeyBox{hotKey->identifier(), hotKey, id, nullptr, hotKeyPending, {}};
 
     const KeyCombo &combo = hotKey->keyCombo();
     void *reference = nullptr;
-    const int status =
-        state.backend ? state.backend->registerHotKey(combo.carbonKeyCode, combo.carbonModifiers,
-                                                      signature(), id, &reference)
-                      : kNoBackend;
-    if (status != noErr || !reference) {
-        // The user only notices that a shortcut does nothing, so say which one and why.
-        QLOG_ERROR("Could not register the hotkey", combo.nativeText(),
-                   "(" + combo.description() + "):", refusal(status) + ". It will not respond.");
-        return;
-    }
+    if (state.backend && !hotKey->label().name.isEmpty())
+        state.backend->setLabel({signature(), id}, hotKey->label());
+    int status = state.backend
+                     ? state.backend->registerHotKey(combo.carbonKeyCode, combo.carbonModifiers,
+                                                     signature(), id, &reference)
+                     : kNoBackend;
+    if (!reference && (status == noErr || status == hotKeyPending))
+        status = eventInternalErr;
     box.carbonEventHotKey = reference;
-    updateEventHandler();
+    setStatus(box, status,
+              status == noErr || status == hotKeyPending ? QString() : refusal(status));
+    if (reference)
+        updateEventHandler();
 }
 
 void HotKeysController::unregisterHotKey(const HotKey &hotKey) {

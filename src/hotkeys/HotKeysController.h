@@ -2,9 +2,11 @@
 
 #include "platform/HotKeyBackend.h"
 
+#include <QString>
 #include <QUuid>
 #include <QtGlobal>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -16,13 +18,19 @@ class HotKey;
 class HotKeysController {
 public:
     // One registry entry. The hotkey is held weakly; the platform reference stays null
-    // while the registration has not succeeded.
+    // while the registration has not succeeded. `status` is the service's last word on it:
+    // noErr while it is active, hotKeyPending until the service answers, otherwise why it is
+    // not active, with the reason as the log gave it.
     struct HotKeyBox {
         QUuid identifier;
         std::weak_ptr<HotKey> hotKey;
         quint32 carbonHotKeyID = 0;
         void *carbonEventHotKey = nullptr;
+        int status = hotKeyPending;
+        QString reason;
     };
+    // The status the registry gives itself when there is no service to ask.
+    static constexpr int noServiceErr = -1;
 
     HotKeysController() = delete;
 
@@ -32,6 +40,10 @@ public:
     static HotKeyBackend *backend();
 
     static void registerHotKey(const std::shared_ptr<HotKey> &hotKey);
+    // The entry of a registered hotkey (not of a paused one): its status and reason.
+    static const HotKeyBox *box(const HotKey &hotKey);
+    // Called whenever an entry's status changes, also later, when the service answers.
+    static void setStatusObserver(std::function<void()> observer);
     static void unregisterHotKey(const HotKey &hotKey);
     // The live hotkey registered under the id; an entry whose hotkey is gone is dropped.
     static std::shared_ptr<HotKey> hotKey(quint32 carbonHotKeyID);

@@ -5,6 +5,7 @@
 #include "core/Tool.h"
 #include "drawing/DrawingView.h"
 #include "drawing/DrawingViewController.h"
+#include "hotkeys/HotKeysController.h"
 #include "hotkeys/KeyCombo.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/KeyCodeTranslation.h"
@@ -17,6 +18,7 @@
 #include "widgets/buttoncursor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -25,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -35,24 +38,21 @@ namespace {
 
 using Row = MenuViewController::Row;
 
+// Each row's icon (null for the tool rows, which show their tool's icon) and its name for
+// object names: lblTitle<name>, box<name>Shortcut, …; in the order of AppDelegate::Row.
 struct RowInfo {
-    const char *titleId; // string-table id; null for the tool rows, named after their tool
-    const char *icon;    // null for the tool rows, which show their tool's icon
-    const char *name;    // for object names: lblTitle<name>, box<name>Shortcut, …
+    const char *icon;
+    const char *name;
 };
-// In the order of AppDelegate::Row.
 const RowInfo kRows[MenuViewController::rowCount] = {
-    {//% "Show Quillory"
-     QT_TRID_NOOP("menu.row.activate"), ":/icons/quillory.svg", "AppActivate"},
-    {//% "Show Tools on Desktop"
-     QT_TRID_NOOP("menu.row.showTools"), ":/icons/iconTools.svg", "ShowToolsOnDesktop"},
-    {nullptr, nullptr, "Line"},
-    {nullptr, nullptr, "Arrow"},
-    {nullptr, nullptr, "Rectangle"},
-    {nullptr, nullptr, "Circle"},
-    {//% "Timer"
-     QT_TRID_NOOP("menu.row.timer"), ":/icons/iconTimer.svg", "Timer"},
-    {nullptr, nullptr, "StrightLine"},
+    {":/icons/quillory.svg", "AppActivate"},
+    {":/icons/iconTools.svg", "ShowToolsOnDesktop"},
+    {nullptr, "Line"},
+    {nullptr, "Arrow"},
+    {nullptr, "Rectangle"},
+    {nullptr, "Circle"},
+    {":/icons/iconTimer.svg", "Timer"},
+    {nullptr, "StrightLine"},
 };
 
 // A row's icon at the label's pixel density. The icons draw in dark grey; on a dark panel
@@ -92,6 +92,11 @@ bool reserved(Key key, ModifierFlags flags) {
                                Key::h,       Key::q, Key::n,     Key::a,         Key::x,
                                Key::return_, Key::m, Key::minus, Key::keypadPlus};
     return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+}
+
+// The command that does a row's action, for the desktop's own shortcut settings.
+QString commandLine(Row row) {
+    return u"quillory --action "_qs + AppDelegate::actionName(row);
 }
 
 // How the desktop writes the modifiers held so far: "Ctrl+Alt+".
@@ -161,21 +166,21 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     , m_showPreferences(collaborators.showPreferences) {
     setObjectName(QStringLiteral("MenuViewController"));
     auto *layout = new QVBoxLayout(this);
+    //% "Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your "
+    //% "desktop's keyboard settings instead."
+    noServiceNotice = new QLabel(qtTrId("menu.shortcut.noService"), this);
+    noServiceNotice->setObjectName(QStringLiteral("lblNoShortcutService"));
+    noServiceNotice->setWordWrap(true);
+    layout->addWidget(noServiceNotice);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     std::array<QString, rowCount> icons;
-    std::array<QString, rowCount> titles;
-    for (int i = 0; i < rowCount; ++i) {
+    for (int i = 0; i < rowCount; ++i)
         icons[i] = QLatin1String(kRows[i].icon);
-        if (kRows[i].titleId)
-            titles[i] = qtTrId(kRows[i].titleId);
-    }
-    for (const Tool &tool : tools()) {
+    for (const Tool &tool : tools())
         icons[AppDelegate::rowForTool(tool.shape)] =
             u":/icons/"_qs + QLatin1String(tool.icon) + u".svg"_qs;
-        titles[AppDelegate::rowForTool(tool.shape)] = qtTrId(tool.nameId);
-    }
     for (int i = 0; i < rowCount; ++i) {
         const RowInfo &info = kRows[i];
         const QString name = QLatin1String(info.name);
@@ -184,7 +189,7 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         row.icon->setProperty("iconPath", icons[i]);
         showRowIcon(row.icon, palette());
         row.icon->setObjectName(u"imgView"_qs + name);
-        row.title = new QLabel(titles[i], this);
+        row.title = new QLabel(AppDelegate::title(Row(i)), this);
         row.title->setObjectName(u"lblTitle"_qs + name);
         row.button = flatButton(QStringLiteral("▶"), palette().color(QPalette::Button), this);
         row.button->setObjectName(u"btn"_qs + name);
@@ -208,12 +213,26 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         row.cancel->setFixedWidth(24);
         //% "Clear shortcut: %1"
         row.cancel->setAccessibleName(qtTrId("menu.clear.accessible").arg(row.title->text()));
-        grid->addWidget(row.icon, i, 0);
-        grid->addWidget(row.title, i, 1);
-        grid->addWidget(row.button, i, 2);
-        grid->addWidget(row.box, i, 3);
-        grid->addWidget(row.cancel, i, 4);
+        row.notice = new QLabel(this);
+        row.notice->setObjectName(u"lblNotice"_qs + name);
+        row.notice->setWordWrap(true);
+        row.notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        row.notice->hide();
+        row.copyCommand = new buttoncursor(this);
+        //% "Copy"
+        row.copyCommand->setText(qtTrId("menu.copyCommand"));
+        row.copyCommand->setObjectName(u"btnCopyCommand"_qs + name);
+        row.copyCommand->hide();
+        grid->addWidget(row.icon, 2 * i, 0);
+        grid->addWidget(row.title, 2 * i, 1);
+        grid->addWidget(row.button, 2 * i, 2);
+        grid->addWidget(row.box, 2 * i, 3);
+        grid->addWidget(row.cancel, 2 * i, 4);
+        grid->addWidget(row.notice, 2 * i + 1, 1, 1, 3);
+        grid->addWidget(row.copyCommand, 2 * i + 1, 4);
         const Row r = Row(i);
+        connect(row.copyCommand, &QPushButton::clicked, this,
+                [r] { QGuiApplication::clipboard()->setText(commandLine(r)); });
         connect(row.button, &QAbstractButton::clicked, this, [this, r] { clickedRow(r); });
         connect(row.box, &QPushButton::clicked, this, [this, r] { startRecording(r); });
         connect(row.cancel, &QPushButton::clicked, this, [this, r] { clearShortcut(r); });
@@ -271,12 +290,60 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
 
     // The key monitor: sees every key of the application and never swallows one.
     qApp->installEventFilter(this);
+    // A service that answers later (the portal) may refuse a shortcut at any time.
+    HotKeysController::setStatusObserver([self = QPointer(this)] {
+        if (self)
+            self->updateRowStatus();
+    });
     refreshShortcutRows();
 }
 
 // Nothing to resume here: the panel goes with the application controller, whose hotkeys are
 // gone by then.
-MenuViewController::~MenuViewController() = default;
+MenuViewController::~MenuViewController() {
+    HotKeysController::setStatusObserver({});
+}
+
+void MenuViewController::updateRowStatus() {
+    const bool service = HotKeysController::backend() != nullptr;
+    noServiceNotice->setVisible(!service);
+    for (int i = 0; i < rowCount; ++i) {
+        const std::shared_ptr<HotKey> &hotKey = m_appDelegate.hotKey(Row(i));
+        const HotKeysController::HotKeyBox *box =
+            hotKey ? HotKeysController::box(*hotKey) : nullptr;
+        const QString command = commandLine(Row(i));
+        QString text;
+        if (!service) {
+            text = command;
+        } else if (box && box->status == hotKeyPending) {
+            //% "Not active yet: waiting for the desktop to accept it."
+            text = qtTrId("menu.shortcut.pending");
+        } else if (box && box->status != noErr) {
+            // The log has the service's own words; the row says what it means for the user.
+            QString why;
+            if (box->status == eventHotKeyExistsErr)
+                //% "Not active: the desktop did not accept this combination; another program or "
+                //% "shortcut may have it."
+                why = qtTrId("menu.shortcut.refusedTaken");
+            else if (box->status == eventHotKeyInvalidErr)
+                //% "Not active: the desktop cannot use this key."
+                why = qtTrId("menu.shortcut.refusedKey");
+            else
+                //% "Not active: the desktop's shortcut service failed."
+                why = qtTrId("menu.shortcut.failed");
+            //% "%1 You can bind this command in your desktop's keyboard settings instead: %2"
+            text = qtTrId("menu.shortcut.instead").arg(why, command);
+        }
+        RowViews &row = rows[i];
+        row.notice->setText(text);
+        row.notice->setVisible(!text.isEmpty());
+        row.copyCommand->setVisible(!text.isEmpty() && !(box && box->status == hotKeyPending));
+        //% "Copy the command %1"
+        row.copyCommand->setAccessibleName(qtTrId("menu.copyCommand.accessible").arg(command));
+        row.box->setAccessibleDescription(text.isEmpty() ? row.title->text()
+                                                         : row.title->text() + u". "_qs + text);
+    }
+}
 
 void MenuViewController::postUpdate() {
     m_notifications.post(updateShortcutKeysNotification);
@@ -315,8 +382,8 @@ void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
     rows[row].shortcut->setText(shown);
     // Named by what it shows; the row it belongs to is its description.
     rows[row].box->setAccessibleName(shown);
-    rows[row].box->setAccessibleDescription(rows[row].title->text());
     rows[row].cancel->setVisible(set);
+    updateRowStatus();
 }
 
 void MenuViewController::showSelectedColor() {
@@ -349,7 +416,8 @@ void MenuViewController::refreshShortcutRows() {
     }
     if (const std::optional<bool> shown = Preferences::updateToolsOnScreen.stored(m_preferences)) {
         //% "Hide Tools on Desktop"
-        const QString title = *shown ? qtTrId("menu.row.hideTools") : qtTrId("menu.row.showTools");
+        const QString title =
+            *shown ? qtTrId("menu.row.hideTools") : AppDelegate::title(Row::DesktopTools);
         rows[Row::DesktopTools].title->setText(title);
         rows[Row::DesktopTools].button->setAccessibleName(title);
     }

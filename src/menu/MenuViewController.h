@@ -49,8 +49,14 @@ public:
         QLabel *shortcut;
         QPushButton *box;
         QPushButton *cancel;
+        // Below the row while its shortcut is not active: why, or how to bind the row's
+        // `quillory --action` command in the desktop instead, with a button that copies it.
+        QLabel *notice;
+        QPushButton *copyCommand;
     };
     std::array<RowViews, rowCount> rows{};
+    // Above the rows where no hotkey service exists: how to bind the rows' commands instead.
+    QLabel *noServiceNotice = nullptr;
     QFrame *boxSelectedColor = nullptr;
     QPushButton *colorPicker = nullptr;
     QAbstractButton *btnPreferences = nullptr;
@@ -58,6 +64,8 @@ public:
 
     // Fills the rows from what is stored; run each time the panel is about to appear.
     void refreshShortcutRows();
+    // Shows below each row whether its shortcut works, as the hotkey service last said.
+    void updateRowStatus();
     void viewWillDisappear();
     void startRecording(Row row);
     void clearShortcut(Row row);

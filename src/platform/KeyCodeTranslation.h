@@ -20,4 +20,8 @@ public:
     static QString layoutText(quint32 virtualKeyCode);
     // How the key reads on the keyboard in use: its layout character, else its usual label.
     static QString keyLabel(Key key);
+    // The XKB keysym name of the key's first level in the layout in use ("a", "F5", "Return",
+    // "KP_Add"), as desktop shortcut services name keys; the US layout's when Qt is not on X11.
+    // Empty for a code no key has.
+    static QString keysymName(quint32 virtualKeyCode);
 };

@@ -25,3 +25,12 @@ Qt::KeyboardModifiers qtModifiersFromFlags(ModifierFlags flags) {
         modifiers |= Qt::AltModifier;
     return modifiers;
 }
+
+ModifierFlags modifierFlagsFromCarbon(quint32 carbonModifiers) {
+    ModifierFlags flags = 0;
+    for (const auto &[flag, carbon] : kCarbonModifierPairs) {
+        if (carbonModifiers & carbon)
+            flags |= flag;
+    }
+    return flags;
+}

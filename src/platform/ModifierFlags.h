@@ -3,6 +3,8 @@
 #include <Qt>
 #include <QtGlobal>
 
+#include <utility>
+
 // The modifier flags of a key event, in the macOS bit values. Physical keys map
 // the desktop way: Ctrl is Command, Super (Meta) is Control, Alt is Option.
 enum ModifierFlag : quint64 {
@@ -24,6 +26,17 @@ enum CarbonModifier : quint32 {
     CarbonOption = 0x800,
     CarbonControl = 0x1000,
 };
+
+// Each modifier flag with its Carbon bit.
+inline constexpr std::pair<ModifierFlag, CarbonModifier> kCarbonModifierPairs[] = {
+    {ModifierCommand, CarbonCommand},
+    {ModifierShift, CarbonShift},
+    {ModifierOption, CarbonOption},
+    {ModifierControl, CarbonControl},
+};
+
+// The modifier flags of a Carbon mask; other bits are ignored.
+ModifierFlags modifierFlagsFromCarbon(quint32 carbonModifiers);
 
 ModifierFlags modifierFlagsFromQt(Qt::KeyboardModifiers modifiers);
 Qt::KeyboardModifiers qtModifiersFromFlags(ModifierFlags flags);

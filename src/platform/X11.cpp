@@ -6,7 +6,9 @@
 #include <cstring>
 
 xcb_connection_t *X11::connection() {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    // Not qGuiApp: a command-line tool or test may run a plain QCoreApplication.
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    auto *x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
 }
 

@@ -5,13 +5,17 @@
 #include "menu/MenuViewController.h"
 #include "platform/AppActivation.h"
 #include "platform/CompositorWatcher.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/InMemoryHotKeyBackend.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,10 +50,12 @@ struct Panel {
 
 class TestMenuViewController : public QObject {
     Q_OBJECT
+    std::shared_ptr<InMemoryHotKeyBackend> m_backend = std::make_shared<InMemoryHotKeyBackend>();
+
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(Localization::install());
-        HotKeysController::setBackend(std::make_shared<InMemoryHotKeyBackend>());
+        HotKeysController::setBackend(m_backend);
     }
 
     // What a key press records: the position's name ("comma" for Shift+Ctrl+comma, "f5"), the
@@ -105,6 +111,38 @@ private Q_SLOTS:
         panel.menu.refreshShortcutRows();
         QCOMPARE(panel.menu.rows[Row::DesktopTools].title->text(), u"Hide Tools on Desktop"_qs);
         QVERIFY(!panel.menu.recordingFlags[Row::Arrow]);
+    }
+
+    // A row says while its shortcut is not active, also when the service answers later, and
+    // offers the command to bind instead; with no service at all, every row does.
+    void rowsSayWhenTheirShortcutIsNotActive() {
+        Panel panel;
+        QStringList log;
+        DiagnosticLog::setSink([&log](const QString &line) { log << line; });
+        const MenuViewController::RowViews &pen = panel.menu.rows[Row::Line];
+        m_backend->answersLater = true;
+        panel.menu.startRecording(Row::Line);
+        panel.menu.recordShortcutKey(kA, kCtrl | kOpt);
+        QVERIFY(pen.notice->text().startsWith(u"Not active yet"_qs) && pen.copyCommand->isHidden());
+
+        void *reference = m_backend->registrations.last().reference;
+        m_backend->statusHandler(reference, eventHotKeyExistsErr, u"declined"_qs);
+        QVERIFY(!pen.notice->isHidden() && pen.notice->text().startsWith(u"Not active: "_qs));
+        QVERIFY(log.last().contains(u"Meta+Alt+A (\u2303\u2325A): declined. It will"_qs));
+        pen.copyCommand->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"quillory --action pen"_qs);
+        m_backend->statusHandler(reference, noErr, {});
+        QVERIFY(pen.notice->isHidden() && pen.copyCommand->isHidden());
+        m_backend->answersLater = false;
+
+        HotKeysController::setBackend(nullptr);
+        panel.menu.refreshShortcutRows();
+        HotKeysController::setBackend(m_backend);
+        for (const MenuViewController::RowViews &row : panel.menu.rows)
+            QVERIFY(!row.notice->isHidden() && !row.copyCommand->isHidden());
+        QCOMPARE(panel.menu.rows[Row::Timer].notice->text(), u"quillory --action timer"_qs);
+        QVERIFY(!panel.menu.noServiceNotice->isHidden());
+        DiagnosticLog::setSink({});
     }
 };
 

@@ -8,6 +8,8 @@
 
 // A hotkey service without a window system, for tests: it records registrations, refuses
 // the combinations in `refused` as another client's grab would, and delivers on request.
+// With `answersLater` it registers pending, as the portal does, and the test answers through
+// `statusHandler`.
 class InMemoryHotKeyBackend : public HotKeyBackend {
 public:
     struct Registration {
@@ -18,6 +20,8 @@ public:
     QList<std::pair<quint32, quint32>> refused; // (key code, Carbon modifiers)
     QList<Registration> registrations;          // oldest first
     int installedHandlers = 0;
+    bool answersLater = false;
+    StatusHandler statusHandler;
 
     int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature, quint32 id,
                        void **reference) override {
@@ -25,12 +29,13 @@ public:
             return eventHotKeyExistsErr;
         *reference = reinterpret_cast<void *>(++m_lastReference);
         registrations.append({keyCode, carbonModifiers, {signature, id}, *reference});
-        return noErr;
+        return answersLater ? hotKeyPending : noErr;
     }
     int unregisterHotKey(void *reference) override {
         const auto ends = [&](const Registration &entry) { return entry.reference == reference; };
         return registrations.removeIf(ends) ? noErr : eventHotKeyInvalidErr;
     }
+    void setStatusHandler(StatusHandler handler) override { statusHandler = std::move(handler); }
     int installEventHandler(EventHandler handler, void **reference) override {
         m_handler = std::move(handler);
         *reference = reinterpret_cast<void *>(++m_lastReference);

@@ -1,9 +1,12 @@
+#include "core/Key.h"
 #include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
+#include "platform/KGlobalAccelHotKeyBackend.h"
 #include "platform/KeyEvent.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
+#include "platform/PortalHotKeyBackend.h"
 
 #include <QDirIterator>
 #include <QKeyEvent>
@@ -25,6 +28,21 @@ private Q_SLOTS:
                      error.contains("Fatal error: tst_platform.cpp:main:") &&
                      error.endsWith(": outlet\n"),
                  error.constData());
+    }
+
+    // The shortcut services' forms of a combination, from the key table; off X11 the portal's
+    // key names come from the US layout.
+    void shortcutServiceKeyNames() {
+        QCOMPARE(PortalHotKeyBackend::trigger(carbonKeyCode(Key::a), CarbonCommand | CarbonShift),
+                 u"CTRL+SHIFT+a"_qs);
+        QCOMPARE(PortalHotKeyBackend::trigger(carbonKeyCode(Key::keypadPlus),
+                                              CarbonControl | CarbonOption),
+                 u"ALT+LOGO+KP_Add"_qs);
+        QCOMPARE(PortalHotKeyBackend::trigger(carbonKeyCode(Key::f5), 0), u"F5"_qs);
+        QCOMPARE(
+            KGlobalAccelHotKeyBackend::qtKeyCode(carbonKeyCode(Key::keypadPlus), CarbonControl),
+            (Qt::MetaModifier | Qt::KeypadModifier | Qt::Key_Plus).toCombined());
+        QVERIFY(!KGlobalAccelHotKeyBackend::qtKeyCode(carbonKeyCode(Key::function), CarbonShift));
     }
 
     void notificationsReachLiveObservers() {

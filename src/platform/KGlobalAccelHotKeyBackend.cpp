@@ -1,0 +1,166 @@
+#include "platform/KGlobalAccelHotKeyBackend.h"
+
+#include "core/Key.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/ModifierFlags.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QGuiApplication>
+
+namespace {
+const QString kService = QStringLiteral("org.kde.kglobalaccel");
+const QString kPath = QStringLiteral("/kglobalaccel");
+const QString kInterface = QStringLiteral("org.kde.KGlobalAccel");
+const QString kComponentInterface = QStringLiteral("org.kde.kglobalaccel.Component");
+// setShortcut's flags: make the action present (grabbed), and set the keys given rather than
+// the ones the service remembers.
+constexpr uint kSetPresent = 2, kNoAutoloading = 4;
+} // namespace
+
+std::unique_ptr<KGlobalAccelHotKeyBackend>
+KGlobalAccelHotKeyBackend::create(const QDBusConnection &bus) {
+    // Installed KDE libraries make the service startable on any desktop, where its key grabs
+    // would only see XWayland's windows: it counts when it runs, or in a KDE session.
+    const QDBusConnectionInterface *daemon = bus.interface();
+    const bool kde = qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+                         .split(u':')
+                         .contains(u"KDE"_qs, Qt::CaseInsensitive);
+    if (!daemon || (!daemon->isServiceRegistered(kService).value() &&
+                    !(kde && daemon->activatableServiceNames().value().contains(kService))))
+        return nullptr;
+    return std::unique_ptr<KGlobalAccelHotKeyBackend>(new KGlobalAccelHotKeyBackend(bus));
+}
+
+KGlobalAccelHotKeyBackend::KGlobalAccelHotKeyBackend(const QDBusConnection &bus)
+    : m_bus(bus)
+    , m_component(QGuiApplication::desktopFileName().isEmpty()
+                      ? QCoreApplication::applicationName()
+                      : QGuiApplication::desktopFileName()) {}
+
+KGlobalAccelHotKeyBackend::~KGlobalAccelHotKeyBackend() {
+    // Let the keys go; the actions stay listed with them, for the next start.
+    for (const Registration &registration : std::as_const(m_registrations))
+        call(QStringLiteral("setInactive"), {actionId(registration.label)});
+}
+
+std::optional<int> KGlobalAccelHotKeyBackend::qtKeyCode(quint32 keyCode, quint32 carbonModifiers) {
+    const std::optional<Key> key = keyFromCarbonKeyCode(keyCode);
+    if (!key || qtKey(*key).key() == Qt::Key_unknown)
+        return std::nullopt;
+    return qtKey(*key).toCombined() |
+           int(qtModifiersFromFlags(modifierFlagsFromCarbon(carbonModifiers)).toInt());
+}
+
+// [component, action, component's friendly name, action's friendly name].
+QStringList KGlobalAccelHotKeyBackend::actionId(const HotKeyLabel &label) const {
+    return {m_component, label.name, QCoreApplication::applicationName(), label.description};
+}
+
+bool KGlobalAccelHotKeyBackend::call(const QString &method, const QVariantList &arguments,
+                                     QVariant *result) {
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+    message.setArguments(arguments);
+    const QDBusMessage reply = m_bus.call(message, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        QLOG_ERROR("KDE's global shortcut service failed on", method + ":", reply.errorMessage());
+        return false;
+    }
+    if (result)
+        *result = reply.arguments().value(0);
+    return true;
+}
+
+void KGlobalAccelHotKeyBackend::setLabel(const EventHotKeyID &hotKeyID, const HotKeyLabel &label) {
+    m_labels.insert(quint64(hotKeyID.signature) << 32 | hotKeyID.id, label);
+}
+
+int KGlobalAccelHotKeyBackend::registerHotKey(quint32 keyCode, quint32 carbonModifiers,
+                                              quint32 signature, quint32 id, void **reference) {
+    HotKeyLabel label = m_labels.take(quint64(signature) << 32 | id);
+    if (label.name.isEmpty())
+        label = {QStringLiteral("hotkey-%1").arg(id), QStringLiteral("Quillory")};
+    const std::optional<int> key = qtKeyCode(keyCode, carbonModifiers);
+    if (!key)
+        return eventHotKeyInvalidErr;
+    const QStringList action = actionId(label);
+    if (!call(QStringLiteral("doRegister"), {action}))
+        return eventInternalErr;
+    if (!m_listening) {
+        QVariant path;
+        if (!call(QStringLiteral("getComponent"), {m_component}, &path))
+            return eventInternalErr;
+        const QString component = path.value<QDBusObjectPath>().path();
+        m_listening = m_bus.connect(kService, component, kComponentInterface,
+                                    QStringLiteral("globalShortcutPressed"), this,
+                                    SLOT(pressed(QString, QString, qlonglong))) &&
+                      m_bus.connect(kService, component, kComponentInterface,
+                                    QStringLiteral("globalShortcutReleased"), this,
+                                    SLOT(released(QString, QString, qlonglong)));
+        if (!m_listening) {
+            QLOG_ERROR("Cannot hear KDE's global shortcut service at", component);
+            return eventInternalErr;
+        }
+    }
+    // The keys the action got: none (or 0) when another action holds the combination.
+    QVariant assigned;
+    if (!call(QStringLiteral("setShortcut"),
+              {action, QVariant::fromValue(QList<int>{*key}), kSetPresent | kNoAutoloading},
+              &assigned))
+        return eventInternalErr;
+    if (qdbus_cast<QList<int>>(assigned) != QList<int>{*key}) {
+        QLOG("KDE's global shortcut service gave", label.name, "no key: another action has it");
+        return eventHotKeyExistsErr;
+    }
+    m_registrations.append({++m_lastReference, {signature, id}, label});
+    *reference = reinterpret_cast<void *>(m_lastReference);
+    return noErr;
+}
+
+int KGlobalAccelHotKeyBackend::unregisterHotKey(void *reference) {
+    const auto key = reinterpret_cast<quintptr>(reference);
+    const auto found =
+        std::find_if(m_registrations.cbegin(), m_registrations.cend(),
+                     [key](const Registration &entry) { return entry.reference == key; });
+    if (found == m_registrations.cend())
+        return eventHotKeyInvalidErr;
+    const HotKeyLabel label = found->label;
+    m_registrations.erase(found);
+    // A shortcut recorded again has registered its action anew already.
+    const bool stillHeld =
+        std::any_of(m_registrations.cbegin(), m_registrations.cend(),
+                    [&label](const Registration &entry) { return entry.label.name == label.name; });
+    if (!stillHeld)
+        call(QStringLiteral("setInactive"), {actionId(label)});
+    return noErr;
+}
+
+int KGlobalAccelHotKeyBackend::installEventHandler(EventHandler handler, void **reference) {
+    m_handler = std::move(handler);
+    *reference = this;
+    return noErr;
+}
+
+void KGlobalAccelHotKeyBackend::deliver(quint32 kind, const QString &action) {
+    for (auto entry = m_registrations.crbegin(); entry != m_registrations.crend(); ++entry) {
+        if (entry->label.name != action)
+            continue;
+        const HotKeyEvent event{kind, entry->hotKeyID, noErr};
+        if (m_handler)
+            m_handler(&event);
+        return;
+    }
+}
+
+void KGlobalAccelHotKeyBackend::pressed(const QString &component, const QString &action,
+                                        qlonglong) {
+    if (component == m_component)
+        deliver(kEventHotKeyPressed, action);
+}
+
+void KGlobalAccelHotKeyBackend::released(const QString &component, const QString &action,
+                                         qlonglong) {
+    if (component == m_component)
+        deliver(kEventHotKeyReleased, action);
+}
