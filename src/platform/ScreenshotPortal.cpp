@@ -34,6 +34,8 @@ void ScreenshotPortal::take(Done done) {
     m_waiting.push_back(std::move(done));
     if (m_waiting.size() > 1)
         return;
+    if (!m_bus.isConnected()) // still answered from the event loop, as every other failure
+        return QTimer::singleShot(0, this, [this] { fail(QStringLiteral("no session bus")); });
     // The request object's path is known before the call (":1.42" asking with token T gets
     // .../request/1_42/T): listening first, no answer can come before we hear it.
     const QString token = QStringLiteral("quillory%1").arg(++m_serial);

@@ -79,7 +79,6 @@ std::unique_ptr<QProcess> E2ESession::process(const QString &program,
     if (m_runtime) {
         env.insert(u"XDG_RUNTIME_DIR"_qs, m_runtime->path());
         env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
-        env.insert(u"SWAYSOCK"_qs, m_swaySocket);
         env.insert(u"XDG_CURRENT_DESKTOP"_qs, u"sway"_qs);
         env.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
     }
@@ -190,13 +189,6 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     env.insert(u"XDG_CONFIG_HOME"_qs, m_home.path() + u"/.config"_qs);
     env.insert(u"XDG_RUNTIME_DIR"_qs, m_home.path());
     env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
-    if (m_options.wayland) {
-        // As a Wayland session starts programs: Quillory picks its platform itself.
-        env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
-        env.insert(u"XDG_RUNTIME_DIR"_qs, m_runtime->path());
-        env.insert(u"XDG_CURRENT_DESKTOP"_qs, u"sway"_qs);
-        env.remove(u"QT_QPA_PLATFORM"_qs);
-    }
     if (m_options.accessibility) {
         env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_qs, u"1"_qs);
     } else {
@@ -204,8 +196,11 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
         env.insert(u"NO_AT_BRIDGE"_qs, u"1"_qs);
     }
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
-    if (!m_options.wayland)
-        env.remove(u"WAYLAND_DISPLAY"_qs);
+    env.remove(u"WAYLAND_DISPLAY"_qs);
+    if (m_options.wayland) { // as a Wayland session starts it: Quillory picks its platform
+        env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
+        env.remove(u"QT_QPA_PLATFORM"_qs);
+    }
     env.insert(m_options.environment);
     return env;
 }
@@ -389,8 +384,6 @@ bool E2ESession::startWayland() {
          {u"WLR_BACKENDS=headless"_qs, u"WLR_RENDERER=pixman"_qs, u"WLR_LIBINPUT_NO_DEVICES=1"_qs,
           u"XDG_RUNTIME_DIR="_qs + dir.path(), u"HOME="_qs + dir.path()})
         env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
-    for (const QString &unset : {u"SWAYSOCK"_qs, u"WAYLAND_DISPLAY"_qs, u"DISPLAY"_qs})
-        env.remove(unset); // sway's own, not yet known
     m_sway->setProcessEnvironment(env);
     m_sway->setChildProcessModifier([root] {
         if (root && (::setgroups(0, nullptr) || ::setgid(kNobody) || ::setuid(kNobody)))
@@ -406,7 +399,6 @@ bool E2ESession::startWayland() {
     }
     m_display = readText(dir.filePath(u"display"_qs)).trimmed();
     m_waylandDisplay = dir.entryList({u"wayland-?"_qs}, QDir::System).value(0);
-    m_swaySocket = dir.filePath(dir.entryList({u"sway-ipc.*"_qs}, QDir::System).value(0));
 
     // The Screenshot portal: the wlroots back end takes the pictures (with grim; it will not run
     // without PipeWire), and the front end offers screenshots only with an Access back end,

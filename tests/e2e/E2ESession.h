@@ -38,7 +38,7 @@ public:
         QProcessEnvironment environment = {};
         // A Wayland session instead of Xvfb: headless sway with XWayland, the Screenshot
         // portal (xdg-desktop-portal with its wlroots back end) and a native Wayland window,
-        // foot, filling the output with `footColor`. Input goes through sway's seat.
+        // foot, filling the output with `footColor`.
         bool wayland = false;
     };
     static inline const QColor footColor{46, 139, 87};
@@ -143,7 +143,6 @@ private:
     std::unique_ptr<QProcess> m_app;
     std::unique_ptr<QTemporaryDir> m_runtime; // the Wayland session's XDG_RUNTIME_DIR
     QString m_waylandDisplay;
-    QString m_swaySocket;
     std::unique_ptr<QProcess> m_sway;
     std::unique_ptr<QProcess> m_portalBackend;
     std::vector<std::unique_ptr<QProcess>> m_others;
