@@ -6,7 +6,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
 #include "platform/PointerGrab.h"
-#include "platform/Session.h"
+#include "platform/WindowHints.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 #include "settings/Weakly.h"
@@ -117,12 +117,7 @@ void DrawingViewController::moveToScreen(QScreen *screen) {
     if (!screen || !m_window)
         return;
     m_window->setScreen(screen);
-    // A tiling Wayland compositor (sway) would tile the overlay beside the other windows; it
-    // floats a window of fixed size, above them. So there the overlay takes its screen's size
-    // and no other.
-    if (Session::isWayland())
-        m_window->setFixedSize(screen->geometry().size());
-    m_window->setGeometry(screen->geometry());
+    WindowHints::coverScreen(m_window, screen->geometry());
     QLOG("Overlay moved to", screen->name(), screen->geometry());
     if (m_window->isVisible())
         m_window->update();

@@ -12,6 +12,9 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+// How long a request may take before it counts as failed: long enough for a portal that asks
+// the user for permission first.
+constexpr int kTimeoutMs = 20000;
 } // namespace
 
 ScreenshotPortal::ScreenshotPortal(const QDBusConnection &bus, QObject *parent)
@@ -22,7 +25,7 @@ ScreenshotPortal::ScreenshotPortal(const QDBusConnection &bus, QObject *parent)
         // Tell the portal we stopped waiting, so a dialog it may show goes away.
         m_bus.asyncCall(
             QDBusMessage::createMethodCall(kService, m_request, kRequest, QStringLiteral("Close")));
-        fail(QStringLiteral("no answer within %1 ms").arg(timeoutMs));
+        fail(QStringLiteral("no answer within %1 ms").arg(kTimeoutMs));
     });
 }
 
@@ -42,15 +45,15 @@ void ScreenshotPortal::take(Done done) {
     QString sender = m_bus.baseService().mid(1);
     sender.replace(u'.', u'_');
     listen(kPath + QStringLiteral("/request/") + sender + u'/' + token);
-    m_timeout.start(timeoutMs);
+    m_timeout.start(kTimeoutMs);
 
     QDBusMessage call = QDBusMessage::createMethodCall(
         kService, kPath, QStringLiteral("org.freedesktop.portal.Screenshot"),
         QStringLiteral("Screenshot"));
-    call << QString() // no parent window: the overlay is an X11 window the portal cannot name
+    call << QString() // no parent window: the picture is taken without a dialog
          << QVariantMap{{QStringLiteral("handle_token"), token},
                         {QStringLiteral("interactive"), false}};
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, timeoutMs), this);
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kTimeoutMs), this);
     const quint64 serial = m_serial;
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, serial] {
         watcher->deleteLater();

@@ -28,9 +28,6 @@ public:
     // for the screen as it is now.
     void take(Done done);
 
-    // How long a request may take before it counts as failed.
-    int timeoutMs = 20000;
-
 private Q_SLOTS:
     void response(uint code, const QVariantMap &results);
 
