@@ -3,10 +3,21 @@
 // display (bench/screenshot.sh makes Xvfb screens of 1920x1080 and 3840x2160). The screen
 // shows text, columns of the project's sources, the kind of screen a presenter saves. The rows for
 // other zlib levels are what the writer's level was chosen by.
+//
+// The portal row is what a screenshot costs in a Wayland session: from asking the Screenshot
+// portal to holding the screen's part of its picture (request, the portal's grab and PNG file,
+// reading that file, the crop), then the same write. It asks the real portal when one is on
+// the session bus (a sway session with xdg-desktop-portal-wlr), else a stand-in in this process
+// that grabs the X screen and writes it as a PNG file at zlib's default level, as grim does.
+#include "platform/ScreenshotPortal.h"
 #include "screenshots/Screenshotter.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -17,6 +28,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,6 +42,85 @@ constexpr int runs = 5;
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// The portal's side, as xdg-desktop-portal-wlr does it: a grab of the whole desktop, written
+// to a PNG file, whose URI the Response signal of the request object carries.
+class StandInPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+public:
+    StandInPortal(QDBusConnection bus, QString file)
+        : m_bus(std::move(bus))
+        , m_file(std::move(file)) {}
+
+public Q_SLOTS:
+    QDBusObjectPath Screenshot(const QString &, const QVariantMap &options,
+                               const QDBusMessage &call) {
+        QString sender = call.service().mid(1);
+        sender.replace(u'.', u'_');
+        const QString handle = QStringLiteral("/org/freedesktop/portal/desktop/request/") + sender +
+                               u'/' + options.value(QStringLiteral("handle_token")).toString();
+        QTimer::singleShot(0, this, [this, handle] {
+            QGuiApplication::primaryScreen()->grabWindow(0).save(m_file, "png");
+            QDBusMessage response =
+                QDBusMessage::createSignal(handle, QStringLiteral("org.freedesktop.portal.Request"),
+                                           QStringLiteral("Response"));
+            response << 0u
+                     << QVariantMap{
+                            {QStringLiteral("uri"), QUrl::fromLocalFile(m_file).toString()}};
+            m_bus.send(response);
+        });
+        return QDBusObjectPath(handle);
+    }
+
+private:
+    QDBusConnection m_bus;
+    QString m_file;
+};
+
+// The portal row: from the request to the screen's part of the picture, then the write.
+void portalRow(QScreen *screen, const QString &path, const QString &standInFile) {
+    const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::printf("no session bus: no portal row\n");
+        return;
+    }
+    const bool real = bus.interface()->isServiceRegistered(service).value();
+    QDBusConnection standInBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                                               QStringLiteral("stand-in portal"));
+    StandInPortal standIn(standInBus, standInFile);
+    if (!real && !(standInBus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                             &standIn, QDBusConnection::ExportAllSlots) &&
+                   standInBus.registerService(service))) {
+        std::printf("cannot stand in for the portal: no portal row\n");
+        return;
+    }
+    ScreenshotPortal portal;
+    std::vector<double> take, write;
+    QImage image;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QEventLoop loop;
+        portal.take([&](const QImage &desktop) {
+            image =
+                Screenshotter::screenPart(desktop, screen->virtualGeometry(), screen->geometry());
+            loop.quit();
+        });
+        loop.exec();
+        take.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        if (image.isNull() || !Screenshotter::writePng(image, path)) {
+            std::printf("the portal gave no picture\n");
+            return;
+        }
+        write.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("%-28s %9.0f %9.0f %9.0f %10.0f\n",
+                real ? "portal (running portal)" : "portal (stand-in, X grab)", median(take),
+                median(write), median(take) + median(write), QFileInfo(path).size() / 1024.0);
 }
 
 } // namespace
@@ -82,6 +174,7 @@ int main(int argc, char *argv[]) {
     std::printf("%-28s %9s %9s %9s %10s\n", "", "grab ms", "write ms", "total ms", "size KiB");
     std::printf("%-28s %9.0f %9.0f %9.0f %10.0f\n", "Quillory (worker thread)", median(grab),
                 median(write), median(grab) + median(write), QFileInfo(path).size() / 1024.0);
+    portalRow(screen, path, dir.filePath(QStringLiteral("portal.png")));
 
     for (const int quality : {-1, 50, 80, 89}) {
         std::vector<double> times;
@@ -121,3 +214,5 @@ int main(int argc, char *argv[]) {
                 QFileInfo(scrotFile).size() / 1024.0);
     return 0;
 }
+
+#include "bench_screenshot.moc"

@@ -23,6 +23,7 @@
 #include "platform/PointerWatcher.h"
 #include "platform/PortalHotKeyBackend.h"
 #include "platform/QuitSignals.h"
+#include "platform/ScreenshotPortal.h"
 #include "platform/Session.h"
 #include "platform/UserNotifications.h"
 #include "platform/X11HotKeyBackend.h"
@@ -209,8 +210,14 @@ int main(int argc, char *argv[]) {
     UserNotifications userNotifications;
     NotificationDelegate notificationDelegate(userNotifications,
                                               requests.screenshotNotificationActivated);
+    // An X screen grab sees only X windows, which in a Wayland session are XWayland's few: there
+    // the desktop's picture comes from the Screenshot portal.
+    std::unique_ptr<ScreenshotPortal> portal;
+    if (Session::isWayland())
+        portal = std::make_unique<ScreenshotPortal>();
+    QLOG(portal ? "Screenshots: Screenshot portal" : "Screenshots: X11 screen grab");
     Screenshotter screenshotter(
-        {preferences, userNotifications, requests.screenshotNotificationActivated});
+        {preferences, userNotifications, requests.screenshotNotificationActivated, portal.get()});
     Screenshotter::setShared(&screenshotter);
 
     DrawingHooks hooks;

@@ -32,7 +32,7 @@ void CursorTransparentWindow::fitToMainScreen() {
     if (screen == this->screen() && geometry() == screen->geometry())
         return;
     setScreen(screen);
-    setGeometry(screen->geometry());
+    WindowHints::coverScreen(this, screen->geometry());
     QLOG("Cursor highlight covers", screen->name(), screen->geometry());
 }
 

@@ -6,6 +6,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
 #include "platform/PointerGrab.h"
+#include "platform/WindowHints.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 #include "settings/Weakly.h"
@@ -116,7 +117,7 @@ void DrawingViewController::moveToScreen(QScreen *screen) {
     if (!screen || !m_window)
         return;
     m_window->setScreen(screen);
-    m_window->setGeometry(screen->geometry());
+    WindowHints::coverScreen(m_window, screen->geometry());
     QLOG("Overlay moved to", screen->name(), screen->geometry());
     if (m_window->isVisible())
         m_window->update();

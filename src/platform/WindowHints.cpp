@@ -1,6 +1,9 @@
 #include "platform/WindowHints.h"
 
+#include "platform/Session.h"
 #include "platform/X11.h"
+
+#include <QWidget>
 
 namespace {
 // A request to the window manager about `window` (EWMH client message on the root window).
@@ -37,4 +40,10 @@ void WindowHints::joinAllDesktops(WId id) {
          {"_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
         askWindowManager(conn, window, state, add, X11::atom(name));
     xcb_flush(conn);
+}
+
+void WindowHints::coverScreen(QWidget *window, const QRect &geometry) {
+    if (Session::isWayland())
+        window->setFixedSize(geometry.size());
+    window->setGeometry(geometry);
 }

@@ -2,9 +2,16 @@
 
 #include <QtGui/qwindowdefs.h>
 
+class QRect;
+class QWidget;
+
 // Requests to the X11 window manager about one of our windows. Off X11 they do nothing.
 class WindowHints {
 public:
     // Sticky on every virtual desktop, and kept out of task bars and pagers.
     static void joinAllDesktops(WId window);
+    // Gives a window a whole screen's geometry, over the other windows. A tiling Wayland
+    // compositor (sway) would tile it beside them, and floats only a window of fixed size: so in
+    // a Wayland session the window takes the screen's size and no other.
+    static void coverScreen(QWidget *window, const QRect &geometry);
 };

@@ -3,6 +3,7 @@
 #include "app/RequestChannels.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FolderBookmark.h"
+#include "platform/ScreenshotPortal.h"
 #include "platform/UserNotifications.h"
 #include "platform/Workspace.h"
 #include "settings/Preferences.h"
@@ -33,7 +34,8 @@ constexpr int pngQuality = 89;
 Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent)
     : QObject(parent)
     , m_preferences(collaborators.preferences)
-    , m_notifications(collaborators.notifications) {
+    , m_notifications(collaborators.notifications)
+    , m_portal(collaborators.portal) {
     collaborators.screenshotNotificationActivated.watch(
         this, weakly(this, &Screenshotter::revealLastScreenshot));
 }
@@ -150,24 +152,26 @@ void Screenshotter::saveScreenshot(QScreen *screen) {
 
 void Screenshotter::writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name) {
     const QString path = QDir(folder.toLocalFile()).filePath(name + QStringLiteral(".png"));
-    const QImage image = displayImage(screen);
-    // The picture is taken: the tools come back while it is encoded.
-    configureForScreenshotHandler.notify(false);
-    if (image.isNull()) {
-        QLOG_ERROR("No image of the screen to save");
-        return deliverFailure();
-    }
-    auto error = std::make_shared<QString>();
-    auto ok = std::make_shared<bool>(false);
-    QThread *writer =
-        QThread::create([image, path, error, ok] { *ok = writePng(image, path, error.get()); });
-    m_writers.push_back(writer);
-    connect(writer, &QThread::finished, this, [this, writer, path, error, ok] {
-        m_writers.erase(std::remove(m_writers.begin(), m_writers.end(), writer), m_writers.end());
-        writer->deleteLater();
-        saved(path, *ok, *error);
+    captureDisplay(screen, [this, path](const QImage &image) {
+        // The picture is taken: the tools come back while it is encoded.
+        configureForScreenshotHandler.notify(false);
+        if (image.isNull()) {
+            QLOG_ERROR("No image of the screen to save");
+            return deliverFailure();
+        }
+        auto error = std::make_shared<QString>();
+        auto ok = std::make_shared<bool>(false);
+        QThread *writer =
+            QThread::create([image, path, error, ok] { *ok = writePng(image, path, error.get()); });
+        m_writers.push_back(writer);
+        connect(writer, &QThread::finished, this, [this, writer, path, error, ok] {
+            m_writers.erase(std::remove(m_writers.begin(), m_writers.end(), writer),
+                            m_writers.end());
+            writer->deleteLater();
+            saved(path, *ok, *error);
+        });
+        writer->start();
     });
-    writer->start();
 }
 
 void Screenshotter::saved(const QString &path, bool ok, const QString &error) {
@@ -202,32 +206,67 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
     configureForScreenshotHandler.notify(true);
     QPointer<QScreen> target(screen);
     QTimer::singleShot(100, this, [this, target] {
-        const QImage image = displayImage(target);
-        if (!image.isNull()) {
-            Workspace::playSound("camera-shutter");
-            // Qt offers the image as image/png (and other types) to whoever pastes it.
-            QGuiApplication::clipboard()->setImage(image);
-            QLOG("Screenshot copied to the clipboard");
-            m_notifications.deliver({qtTrId("screenshot.notification.title"),
-                                     //% "Screenshot copied to the clipboard"
-                                     qtTrId("screenshot.notification.success.clipboard"),
-                                     NotificationIdentifiers::copiedScreenshot});
-        } else {
-            // Said, not just logged: a Ctrl+C that silently gives nothing leaves one guessing.
-            QLOG_ERROR("No image of the screen to copy");
-            deliverFailure();
-        }
-        configureForScreenshotHandler.notify(false);
+        captureDisplay(target, [this](const QImage &image) {
+            if (!image.isNull()) {
+                Workspace::playSound("camera-shutter");
+                // Qt offers the image as image/png (and other types) to whoever pastes it.
+                QGuiApplication::clipboard()->setImage(image);
+                QLOG("Screenshot copied to the clipboard");
+                m_notifications.deliver({qtTrId("screenshot.notification.title"),
+                                         //% "Screenshot copied to the clipboard"
+                                         qtTrId("screenshot.notification.success.clipboard"),
+                                         NotificationIdentifiers::copiedScreenshot});
+            } else {
+                // Said, not just logged: a Ctrl+C that silently gives nothing leaves one
+                // guessing.
+                QLOG_ERROR("No image of the screen to copy");
+                deliverFailure();
+            }
+            configureForScreenshotHandler.notify(false);
+        });
     });
 }
 
-QImage Screenshotter::displayImage(QScreen *screen) {
+void Screenshotter::captureDisplay(QScreen *screen, std::function<void(const QImage &)> done) {
     if (!screen)
+        return done({});
+    if (!m_portal) {
+        QImage image = screen->grabWindow(0).toImage();
+        if (image.isNull())
+            return done({});
+        image.setDevicePixelRatio(1.0);
+        return done(withOverlay(screen, std::move(image)));
+    }
+    m_portal->take([self = QPointer<Screenshotter>(this), target = QPointer<QScreen>(screen),
+                    done = std::move(done)](const QImage &desktop) {
+        if (!self)
+            return;
+        const QImage image =
+            target ? screenPart(desktop, target->virtualGeometry(), target->geometry()) : QImage();
+        done(image.isNull() ? image : self->withOverlay(target, image));
+    });
+}
+
+QImage Screenshotter::screenPart(const QImage &desktop, const QRect &virtualGeometry,
+                                 const QRect &screen) {
+    if (desktop.isNull() || virtualGeometry.isEmpty())
         return {};
-    QImage image = screen->grabWindow(0).toImage();
-    if (image.isNull())
+    // Edge by edge, so that screens side by side share their border exactly.
+    const double sx = double(desktop.width()) / virtualGeometry.width();
+    const double sy = double(desktop.height()) / virtualGeometry.height();
+    const QPoint origin = screen.topLeft() - virtualGeometry.topLeft();
+    const QRect part = QRect(QPoint(qRound(origin.x() * sx), qRound(origin.y() * sy)),
+                             QPoint(qRound((origin.x() + screen.width()) * sx) - 1,
+                                    qRound((origin.y() + screen.height()) * sy) - 1)) &
+                       desktop.rect();
+    if (part.isEmpty())
         return {};
+    QImage image = desktop.copy(part);
     image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+QImage Screenshotter::withOverlay(QScreen *screen, QImage image) {
     // Without a compositor the overlay is a shaped window of opaque pixels, hidden for the
     // grab: its own picture goes over the desktop, translucent fills and smooth edges included.
     if (overlayImage) {

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QUrl>
 
 #include <functional>
@@ -17,6 +18,7 @@ class QScreen;
 class QFileDialog;
 class QThread;
 class QWidget;
+class ScreenshotPortal;
 class UserNotifications;
 
 // Takes pictures of the screen under the overlay, drawings included, with the overlay's tools
@@ -31,6 +33,8 @@ public:
         UserNotifications &notifications;
         // Fired when the user clicks the saved-file notification.
         Handler<Nothing> &screenshotNotificationActivated;
+        // Where pictures come from in a Wayland session; none: a grab of the X screen.
+        ScreenshotPortal *portal = nullptr;
     };
 
     explicit Screenshotter(const Collaborators &collaborators, QObject *parent = nullptr);
@@ -63,8 +67,15 @@ public:
     static QString displayPath(const QUrl &url);
     // "Quillory 2024-03-07 at 02.05.09 PM", the name of a file saved at `time`.
     static QString fileName(const QDateTime &time, const QLocale &locale = QLocale());
-    // The whole screen at its device pixels, every window included.
-    QImage displayImage(QScreen *screen);
+    // The whole screen at its device pixels, every window included: the X screen's own
+    // pixels, or the part of the portal's picture of the desktop that the screen covers.
+    // `done` gets a null image when there is no picture; it is called from the event loop
+    // when the picture comes from the portal.
+    void captureDisplay(QScreen *screen, std::function<void(const QImage &)> done);
+    // The part of a picture of the whole virtual desktop that `screen` covers, at the
+    // picture's own resolution (a portal shows HiDPI outputs at their device pixels).
+    static QImage screenPart(const QImage &desktop, const QRect &virtualGeometry,
+                             const QRect &screen);
     // Writes `image` as a PNG file, atomically: on failure nothing is left at `path`.
     static bool writePng(const QImage &image, const QString &path, QString *error = nullptr);
 
@@ -72,10 +83,12 @@ private:
     void writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name);
     void saved(const QString &path, bool ok, const QString &error);
     void deliverFailure();
+    QImage withOverlay(QScreen *screen, QImage image);
 
     static inline Screenshotter *s_shared = nullptr;
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;
+    ScreenshotPortal *m_portal;
     std::vector<QThread *> m_writers;
     QPointer<QFileDialog> m_picker; // files being encoded and written
 };

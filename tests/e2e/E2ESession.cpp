@@ -1,18 +1,26 @@
 #include "E2ESession.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QThread>
 
 #include <csignal>
+#include <grp.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
 void dieWithParent() {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
 }
+
+// sway refuses to run as root (it insists it cannot regain root once dropped): as root, the
+// Wayland session runs as nobody.
+constexpr uid_t kNobody = 65534;
 
 QString readText(const QString &path) {
     QFile file(path);
@@ -51,7 +59,9 @@ E2ESession::~E2ESession() {
     for (std::unique_ptr<QProcess> &other : m_others)
         stop(other);
     stop(m_compositor);
+    stop(m_portalBackend);
     stop(m_bus);
+    stop(m_sway);
     stop(m_xvfb);
 }
 
@@ -66,6 +76,12 @@ std::unique_ptr<QProcess> E2ESession::process(const QString &program,
         env.insert(u"DISPLAY"_qs, m_display);
     if (!m_busAddress.isEmpty())
         env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
+    if (m_runtime) {
+        env.insert(u"XDG_RUNTIME_DIR"_qs, m_runtime->path());
+        env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
+        env.insert(u"XDG_CURRENT_DESKTOP"_qs, u"sway"_qs);
+        env.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
+    }
     child->setProcessEnvironment(env);
     return child;
 }
@@ -81,7 +97,7 @@ void E2ESession::stop(std::unique_ptr<QProcess> &child) {
     child.reset();
 }
 
-bool E2ESession::start() {
+bool E2ESession::startX() {
     const QSize size = m_options.monitorSize;
     const int width = size.width() * (m_options.twoMonitors ? 2 : 1);
     // -displayfd picks a free display and tells us its number.
@@ -107,16 +123,26 @@ bool E2ESession::start() {
     // border between them: start on the first monitor instead, near its bottom-right corner,
     // where the brush dot stays out of the tests' way.
     moveTo({size.width() - 40, size.height() - 40});
-    if (m_options.compositor && !startCompositor())
+    return !m_options.compositor || startCompositor();
+}
+
+bool E2ESession::start() {
+    if (!m_options.wayland && !startX())
         return false;
-    // A private session bus: the single-instance name and --action go through it.
-    m_bus = process(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
+    // A private session bus: the single-instance name and --action go through it. In the
+    // Wayland session one without activation, so that every portal service is one started here.
+    m_bus = process(u"dbus-daemon"_qs, {m_options.wayland ? u"--config-file=" QUILLORY_SOURCE_DIR
+                                                            "/tests/e2e/wayland-bus.conf"_qs
+                                                          : u"--session"_qs,
+                                        u"--nofork"_qs, u"--print-address=1"_qs});
     m_bus->start();
     m_busAddress = QString::fromUtf8(firstLine(*m_bus));
     if (m_busAddress.isEmpty()) {
         errorString = u"dbus-daemon gave no address"_qs;
         return false;
     }
+    if (m_options.wayland && !startWayland())
+        return false;
     // The accessibility bus, which screen readers and the tests' AT-SPI client talk over.
     if (m_options.accessibility &&
         !spawn(u"/usr/libexec/at-spi-bus-launcher"_qs, {u"--launch-immediately"_qs})) {
@@ -171,6 +197,10 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     }
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
     env.remove(u"WAYLAND_DISPLAY"_qs);
+    if (m_options.wayland) { // as a Wayland session starts it: Quillory picks its platform
+        env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
+        env.remove(u"QT_QPA_PLATFORM"_qs);
+    }
     env.insert(m_options.environment);
     return env;
 }
@@ -266,7 +296,10 @@ void E2ESession::drag(const QList<QPoint> &points) {
 
 QImage E2ESession::screenshot() {
     QByteArray png;
-    run(u"import"_qs, {u"-window"_qs, u"root"_qs, u"png:-"_qs}, &png);
+    if (m_options.wayland)
+        run(u"grim"_qs, {u"-"_qs}, &png);
+    else
+        run(u"import"_qs, {u"-window"_qs, u"root"_qs, u"png:-"_qs}, &png);
     return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
@@ -325,4 +358,74 @@ QList<QPoint> E2ESession::line(QPoint from, QPoint to, int steps) {
     for (int i = 0; i <= steps; ++i)
         points << from + (to - from) * i / steps;
     return points;
+}
+
+bool E2ESession::startWayland() {
+    // sway's runtime directory, its user's own. XWayland lets root's clients in too, then tells
+    // its display through a file.
+    m_runtime = std::make_unique<QTemporaryDir>(QDir::tempPath() + u"/quillory-sway-XXXXXX"_qs);
+    const QDir dir(m_runtime->path());
+    const bool root = ::getuid() == 0;
+    QFile config(dir.filePath(u"sway.conf"_qs));
+    const QSize size = m_options.monitorSize;
+    if (!m_runtime->isValid() || (root && ::chown(qPrintable(dir.path()), kNobody, kNobody)) ||
+        !config.open(QIODevice::WriteOnly) ||
+        config.write(
+            u"xwayland enable\ndefault_border none\noutput HEADLESS-1 resolution %1x%2\n"
+            "exec sh -c 'xhost +si:localuser:root; echo $DISPLAY > $XDG_RUNTIME_DIR/display'\n"_qs
+                .arg(size.width())
+                .arg(size.height())
+                .toUtf8()) < 0)
+        return false;
+    config.close();
+    m_sway = process(u"sway"_qs, {u"-c"_qs, config.fileName()});
+    QProcessEnvironment env = m_sway->processEnvironment();
+    for (const QString &pair :
+         {u"WLR_BACKENDS=headless"_qs, u"WLR_RENDERER=pixman"_qs, u"WLR_LIBINPUT_NO_DEVICES=1"_qs,
+          u"XDG_RUNTIME_DIR="_qs + dir.path(), u"HOME="_qs + dir.path()})
+        env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    m_sway->setProcessEnvironment(env);
+    m_sway->setChildProcessModifier([root] {
+        if (root && (::setgroups(0, nullptr) || ::setgid(kNobody) || ::setuid(kNobody)))
+            ::_exit(127);
+        dieWithParent(); // after the change of user, which clears it
+    });
+    m_sway->setProcessChannelMode(QProcess::MergedChannels);
+    m_sway->setStandardOutputFile(m_home.path() + u"/sway.log"_qs);
+    m_sway->start();
+    if (!waitUntil([&] { return !readText(dir.filePath(u"display"_qs)).isEmpty(); }, 10000)) {
+        errorString = u"sway did not start:\n"_qs + readText(m_home.path() + u"/sway.log"_qs);
+        return false;
+    }
+    m_display = readText(dir.filePath(u"display"_qs)).trimmed();
+    m_waylandDisplay = dir.entryList({u"wayland-?"_qs}, QDir::System).value(0);
+
+    // The Screenshot portal: the wlroots back end takes the pictures (with grim; it will not run
+    // without PipeWire), and the front end offers screenshots only with an Access back end,
+    // which the GTK one provides. Then the native window the pictures have to show.
+    QDBusConnection bus = QDBusConnection::connectToBus(m_busAddress, u"e2e-probe"_qs);
+    const auto serves = [&bus](const QString &name) {
+        return waitUntil([&] { return bus.interface()->isServiceRegistered(name).value(); }, 10000);
+    };
+    const QString portal = u"/usr/libexec/xdg-desktop-portal"_qs;
+    m_portalBackend = process(portal + u"-wlr"_qs, {});
+    const auto up = [this](const QString &what, bool ok) {
+        errorString = what + u" did not come up"_qs;
+        return ok;
+    };
+    const bool ok =
+        up(u"PipeWire"_qs, spawn(u"pipewire"_qs, {}) &&
+                               waitUntil([&] { return dir.exists(u"pipewire-0"_qs); }, 5000)) &&
+        up(u"xdg-desktop-portal-wlr"_qs,
+           (m_portalBackend->start(), serves(u"org.freedesktop.impl.portal.desktop.wlr"_qs))) &&
+        up(u"xdg-desktop-portal-gtk"_qs,
+           spawn(portal + u"-gtk"_qs, {}) &&
+               serves(u"org.freedesktop.impl.portal.desktop.gtk"_qs)) &&
+        up(u"xdg-desktop-portal"_qs,
+           spawn(portal, {}) && serves(u"org.freedesktop.portal.Desktop"_qs)) &&
+        up(u"foot"_qs,
+           spawn(u"foot"_qs, {u"-o"_qs, u"colors.background="_qs + footColor.name().mid(1)}) &&
+               waitForColor({20, 20}, footColor, true, 10000));
+    QDBusConnection::disconnectFromBus(u"e2e-probe"_qs);
+    return ok;
 }

@@ -36,7 +36,12 @@ public:
         bool launch = true;
         // Variables the application starts with, on top of the session's.
         QProcessEnvironment environment = {};
+        // A Wayland session instead of Xvfb: headless sway with XWayland, the Screenshot
+        // portal (xdg-desktop-portal with its wlroots back end) and a native Wayland window,
+        // foot, filling the output with `footColor`.
+        bool wayland = false;
     };
+    static inline const QColor footColor{46, 139, 87};
 
     explicit E2ESession(Options options);
     ~E2ESession();
@@ -49,6 +54,8 @@ public:
     bool startCompositor();
     void stopCompositor();
     void stopApplication() { stop(m_app); }
+    // Ends the wlroots portal back end: the portal then refuses every screenshot.
+    void stopPortalBackend() { stop(m_portalBackend); }
     // SIGTERM, as a session that logs out sends it.
     void terminateApplication() {
         if (m_app)
@@ -115,6 +122,8 @@ public:
     static inline const QColor systemRed{255, 59, 48};
 
 private:
+    bool startX();
+    bool startWayland();
     void xdotool(const QStringList &arguments, int pauseMs);
     std::unique_ptr<QProcess> process(const QString &program, const QStringList &arguments);
     static void stop(std::unique_ptr<QProcess> &process);
@@ -132,5 +141,9 @@ private:
     std::unique_ptr<QProcess> m_bus;
     std::unique_ptr<QProcess> m_compositor;
     std::unique_ptr<QProcess> m_app;
+    std::unique_ptr<QTemporaryDir> m_runtime; // the Wayland session's XDG_RUNTIME_DIR
+    QString m_waylandDisplay;
+    std::unique_ptr<QProcess> m_sway;
+    std::unique_ptr<QProcess> m_portalBackend;
     std::vector<std::unique_ptr<QProcess>> m_others;
 };

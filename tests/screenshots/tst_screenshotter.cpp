@@ -2,6 +2,7 @@
 #include "screenshots/Screenshotter.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +35,24 @@ private Q_SLOTS:
         // A folder whose name merely starts like the home folder's is not in it.
         QCOMPARE(Screenshotter::displayPath(QUrl::fromLocalFile(home + u"-old/x"_qs)),
                  home + u"-old/x"_qs);
+    }
+
+    // The portal's picture shows the whole desktop, at its outputs' device pixels: each screen
+    // gets its own part of it, whole, wherever the desktop's origin lies.
+    void screenPartOfThePortalsPicture() {
+        QImage desktop(2 * 3000, 2 * 1000, QImage::Format_RGB32);
+        desktop.fill(Qt::blue);
+        QPainter(&desktop).fillRect(2 * 1000, 0, 2 * 2000, 2 * 1000, Qt::red);
+        const QRect virtualGeometry(-1000, 0, 3000, 1000);
+        const QImage left =
+            Screenshotter::screenPart(desktop, virtualGeometry, {-1000, 0, 1000, 800});
+        QCOMPARE(left.size(), QSize(2000, 1600));
+        QCOMPARE(left.pixelColor(1999, 1599), QColor(Qt::blue));
+        const QImage right =
+            Screenshotter::screenPart(desktop, virtualGeometry, {0, 0, 2000, 1000});
+        QCOMPARE(right.size(), QSize(4000, 2000));
+        QCOMPARE(right.pixelColor(0, 0), QColor(Qt::red));
+        QVERIFY(Screenshotter::screenPart({}, virtualGeometry, {0, 0, 2000, 1000}).isNull());
     }
 
     // Resolves while the same folder stands at the path; stale once another one does; not at

@@ -1,0 +1,113 @@
+#include "platform/ScreenshotPortal.h"
+
+#include "platform/DiagnosticLog.h"
+
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QUrl>
+
+namespace {
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+// How long a request may take before it counts as failed: long enough for a portal that asks
+// the user for permission first.
+constexpr int kTimeoutMs = 20000;
+} // namespace
+
+ScreenshotPortal::ScreenshotPortal(const QDBusConnection &bus, QObject *parent)
+    : QObject(parent)
+    , m_bus(bus) {
+    m_timeout.setSingleShot(true);
+    connect(&m_timeout, &QTimer::timeout, this, [this] {
+        // Tell the portal we stopped waiting, so a dialog it may show goes away.
+        m_bus.asyncCall(
+            QDBusMessage::createMethodCall(kService, m_request, kRequest, QStringLiteral("Close")));
+        fail(QStringLiteral("no answer within %1 ms").arg(kTimeoutMs));
+    });
+}
+
+ScreenshotPortal::~ScreenshotPortal() {
+    stopListening();
+}
+
+void ScreenshotPortal::take(Done done) {
+    m_waiting.push_back(std::move(done));
+    if (m_waiting.size() > 1)
+        return;
+    if (!m_bus.isConnected()) // still answered from the event loop, as every other failure
+        return QTimer::singleShot(0, this, [this] { fail(QStringLiteral("no session bus")); });
+    // The request object's path is known before the call (":1.42" asking with token T gets
+    // .../request/1_42/T): listening first, no answer can come before we hear it.
+    const QString token = QStringLiteral("quillory%1").arg(++m_serial);
+    QString sender = m_bus.baseService().mid(1);
+    sender.replace(u'.', u'_');
+    listen(kPath + QStringLiteral("/request/") + sender + u'/' + token);
+    m_timeout.start(kTimeoutMs);
+
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.portal.Screenshot"),
+        QStringLiteral("Screenshot"));
+    call << QString() // no parent window: the picture is taken without a dialog
+         << QVariantMap{{QStringLiteral("handle_token"), token},
+                        {QStringLiteral("interactive"), false}};
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kTimeoutMs), this);
+    const quint64 serial = m_serial;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, serial] {
+        watcher->deleteLater();
+        if (serial != m_serial || m_waiting.empty())
+            return; // timed out meanwhile
+        const QDBusPendingReply<QDBusObjectPath> reply = *watcher;
+        if (reply.isError())
+            return fail(reply.error().name() + u' ' + reply.error().message());
+        // Portals older than the handle_token scheme make up their own path.
+        if (const QString path = reply.value().path(); path != m_request)
+            listen(path);
+    });
+}
+
+void ScreenshotPortal::listen(const QString &requestPath) {
+    stopListening();
+    m_request = requestPath;
+    m_bus.connect(kService, m_request, kRequest, QStringLiteral("Response"), this,
+                  SLOT(response(uint, QVariantMap)));
+}
+
+void ScreenshotPortal::stopListening() {
+    if (m_request.isEmpty())
+        return;
+    m_bus.disconnect(kService, m_request, kRequest, QStringLiteral("Response"), this,
+                     SLOT(response(uint, QVariantMap)));
+    m_request.clear();
+}
+
+void ScreenshotPortal::response(uint code, const QVariantMap &results) {
+    if (m_waiting.empty())
+        return;
+    // 1: the user cancelled, 2: refused or failed otherwise.
+    if (code != 0)
+        return fail(QStringLiteral("response %1").arg(code));
+    const QUrl uri(results.value(QStringLiteral("uri")).toString());
+    if (!uri.isLocalFile())
+        return fail(QStringLiteral("no local file in the answer: ") + uri.toString());
+    const QImage desktop(uri.toLocalFile());
+    if (desktop.isNull())
+        return fail(QStringLiteral("cannot read ") + uri.toLocalFile());
+    finish(desktop);
+}
+
+void ScreenshotPortal::fail(const QString &why) {
+    QLOG_ERROR("The Screenshot portal gave no picture:", why);
+    finish({});
+}
+
+void ScreenshotPortal::finish(const QImage &desktop) {
+    m_timeout.stop();
+    stopListening();
+    std::vector<Done> waiting;
+    waiting.swap(m_waiting);
+    for (const Done &done : waiting)
+        done(desktop);
+}

@@ -1,0 +1,85 @@
+#include "E2ESession.h"
+#include "FakeDesktop.h"
+#include "platform/FolderBookmark.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+const QSize kOutput(1280, 800);
+// Where the palette's colour column stands (30 from the left, above the tools).
+const QRect kPalette(30, kOutput.height() - 420, 40, 300);
+
+QStringList pictures(const QString &folder) {
+    return QDir(folder).entryList({u"*.png"_qs}, QDir::Files);
+}
+
+// The pixels in `area` that do not show foot's background.
+int covered(const QImage &image, const QRect &area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += !E2ESession::near(image.pixelColor(x, y), E2ESession::footColor, 20);
+    return count;
+}
+
+} // namespace
+
+class TestWayland : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // In a sway session Quillory runs on XWayland, and its screenshots come from the
+    // Screenshot portal: the native Wayland window shows under the drawing, the palette does
+    // not. A portal that refuses gives the failure notification and no file.
+    void screenshotsComeFromThePortal() {
+        QTemporaryDir shots;
+        const std::optional<QByteArray> bookmark = FolderBookmark::create(shots.path());
+        QVERIFY(bookmark);
+        E2ESession::Options options;
+        options.wayland = true;
+        options.monitorSize = kOutput;
+        options.launch = false;
+        options.preferences = u"<key>pz.screenshotBookmark</key><data>"_qs +
+                              QString::fromLatin1(bookmark->toBase64()) + u"</data>"_qs;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        FakeDesktop desktop(session.busAddress());
+        QVERIFY(desktop.isReady());
+        QVERIFY2(session.startApplication(), qPrintable(session.errorString));
+        QVERIFY(session.log().contains(u"Qt platform xcb (XWayland)"_qs));
+        QVERIFY(session.log().contains(u"Screenshots: Screenshot portal"_qs));
+
+        // The overlay lies above foot: its palette covers foot's colour.
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
+        QVERIFY(E2ESession::waitUntil([&] { return covered(session.screenshot(), kPalette) > 500; },
+                                      5000));
+        session.drag(E2ESession::line({300, 300}, {700, 300}, 10));
+        QVERIFY(session.waitForColor({500, 300}, E2ESession::systemRed));
+
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"save"_qs}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(pictures(shots.path()).size(), 1, 10000);
+        const QImage saved(shots.filePath(pictures(shots.path()).constFirst()));
+        QCOMPARE(saved.size(), kOutput);
+        QVERIFY(E2ESession::near(saved.pixelColor(500, 300), E2ESession::systemRed));
+        QVERIFY(E2ESession::near(saved.pixelColor(500, 500), E2ESession::footColor, 20));
+        QCOMPARE(covered(saved, kPalette), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 1, 5000);
+        QVERIFY(
+            desktop.notifications.shown().constFirst().body.startsWith(u"Screenshot saved to "_qs));
+
+        session.stopPortalBackend();
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"save"_qs}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 2, 10000);
+        QCOMPARE(desktop.notifications.shown().constLast().body,
+                 u"The screenshot could not be taken or saved"_qs);
+        QCOMPARE(pictures(shots.path()).size(), 1);
+        // The palette is back once the portal has answered.
+        QVERIFY(E2ESession::waitUntil([&] { return covered(session.screenshot(), kPalette) > 500; },
+                                      5000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWayland)
+#include "moc_FakeDesktop.cpp"
+#include "tst_wayland.moc"
