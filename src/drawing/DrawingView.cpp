@@ -188,21 +188,38 @@ void DrawingView::paintEvent(QPaintEvent *event) {
         if (brush->isVisible())
             brush->render(&offscreen, brush->pos(), {}, {});
     };
-    const QWidget *parts[] = {colorsRadioGroup, shapesRadioGroup, infoView};
-    for (const QRect &rect : event->region()) {
-        m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
-        for (const QWidget *part : parts) {
-            const QRect covered = part->isVisible() ? part->geometry() & rect : QRect();
-            const QRect pixels =
-                QRectF(QPointF(covered.topLeft()) * ratio, QSizeF(covered.size()) * ratio)
-                    .toAlignedRect() &
-                device;
-            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-                uchar *line = m_coverage.scanLine(y);
-                for (int x = pixels.left(); x <= pixels.right(); ++x)
+    // The help card shows whole; each palette button as its disc, without the column's
+    // corners, and without the outermost half pixel, which would blend into black.
+    const auto cover = [&](const QRect &part, const QRect &rect, bool round) {
+        const QRect covered = part & rect;
+        const QRect pixels =
+            QRectF(QPointF(covered.topLeft()) * ratio, QSizeF(covered.size()) * ratio)
+                .toAlignedRect() &
+            device;
+        const QPointF centre = QRectF(part).center() * ratio;
+        const qreal radius = part.width() * ratio / 2 - 0.5;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            uchar *line = m_coverage.scanLine(y);
+            const qreal dy = y + 0.5 - centre.y();
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                const qreal dx = x + 0.5 - centre.x();
+                if (!round || dx * dx + dy * dy <= radius * radius)
                     line[x] |= 1;
             }
         }
+    };
+    for (const QRect &rect : event->region()) {
+        m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
+        if (infoView->isVisible())
+            cover(infoView->geometry(), rect, false);
+        const auto coverButtons = [&](const QWidget *group, const auto &buttons) {
+            if (!group->isVisible() || !group->geometry().intersects(rect))
+                return;
+            for (const QWidget *button : buttons)
+                cover(QRect(button->mapTo(this, QPoint()), button->size()), rect, true);
+        };
+        coverButtons(colorsRadioGroup, colorsRadioGroup->buttons());
+        coverButtons(shapesRadioGroup, shapesRadioGroup->buttons());
         m_unsent +=
             QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect() &
             device;

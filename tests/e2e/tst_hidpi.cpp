@@ -21,6 +21,8 @@ private Q_SLOTS:
         E2ESession::Options options;
         options.compositor = false;
         options.launch = false;
+        options.monitorSize = {2560, 1600};
+        options.helpCard = true;
         if (!variable.isEmpty())
             options.environment.insert(variable, u"2"_qs);
         E2ESession session(options);
@@ -35,7 +37,37 @@ private Q_SLOTS:
                      0);
         }
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
-        QVERIFY(session.waitForLog(u"Overlay moved to screen QRect(0,0 640x400)"_qs));
+        QVERIFY(session.waitForLog(u"Overlay moved to screen QRect(0,0 1280x800)"_qs));
+
+        // Palette and help card at their point sizes, drawn at device resolution: the second
+        // colour a 70-pixel disc whose ring is 6 pixels with a sharp inner edge, the card 1000
+        // pixels wide. Without a compositor, the palette shows its discs and nothing around.
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
+        E2ESession::settle(800);
+        const QImage start = session.screenshot();
+        const QColor desktop = start.pixelColor(200, 10), yellow(255, 204, 0);
+        // How wide what is not the desktop is, from the first such pixel on the row to the last
+        // in [from, to).
+        const auto extent = [&](int y, int from, int to) {
+            int first = -1, last = -1;
+            for (int x = from; x < to; ++x) {
+                if (start.pixelColor(x, y) != desktop) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+            }
+            return first < 0 ? 0 : last - first + 1;
+        };
+        const int disc = extent(155, 0, 200);
+        QVERIFY2(disc >= 66 && disc <= 70, qPrintable(QString::number(disc)));
+        QVERIFY(start.pixelColor(61, 20) == desktop); // the column's corner
+        int ring = 0;
+        while (start.pixelColor(ring, 155) == desktop)
+            ++ring;
+        QVERIFY(E2ESession::near(start.pixelColor(ring + 4, 155), yellow, 20));
+        QVERIFY(E2ESession::near(start.pixelColor(ring + 6, 155), Qt::white, 20));
+        QCOMPARE(extent(800, 200, start.width()), 1000);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
 
         // The stroke runs exactly where the pointer went, in device pixels, at twice its
         // width (3 points: 6 pixels).
@@ -53,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(session.runQuillory({u"--action"_qs, u"copy"_qs}), 0);
         QVERIFY(session.waitForLog(u"Screenshot copied"_qs));
         const QImage copied = session.clipboardImage();
-        QCOMPARE(copied.size(), QSize(1280, 800));
+        QCOMPARE(copied.size(), QSize(2560, 1600));
         QVERIFY(E2ESession::near(copied.pixelColor(450, 300), E2ESession::systemRed));
     }
 };

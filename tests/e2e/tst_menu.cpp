@@ -65,7 +65,9 @@ private Q_SLOTS:
         QVERIFY(session.stores(u"ud_LineKey"_qs, u"<string>q</string>"_qs));
         QVERIFY(session.stores(u"ud_LineFlag"_qs, kCtrlAlt));
         // Recording the combination the row had once more keeps it.
-        session.key(u"space ctrl+alt+a"_qs);
+        session.key(u"space"_qs);
+        E2ESession::settle(300);
+        session.key(u"ctrl+alt+a"_qs);
         QTRY_COMPARE_WITH_TIMEOUT(session.log().count(u"Recorded Ctrl+Alt+A for row 2 - key q"_qs),
                                   2, 3000);
 
