@@ -318,6 +318,19 @@ bool E2ESession::windowShown(const QString &name) {
     return !ids.trimmed().isEmpty();
 }
 
+QRect E2ESession::windowGeometry(const QStringList &search) {
+    QByteArray shell;
+    run(u"xdotool"_qs,
+        QStringList{u"search"_qs} + search +
+            QStringList{u"getwindowgeometry"_qs, u"--shell"_qs, u"%@"_qs},
+        &shell);
+    QMap<QString, int> field;
+    for (const QString &line : QString::fromLatin1(shell).split(u'\n'))
+        field[line.section(u'=', 0, 0)] = line.section(u'=', 1).toInt();
+    return QRect(field.value(u"X"_qs), field.value(u"Y"_qs), field.value(u"WIDTH"_qs),
+                 field.value(u"HEIGHT"_qs));
+}
+
 bool E2ESession::waitUntil(const std::function<bool()> &condition, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {

@@ -88,6 +88,9 @@ public:
     // Whether a window with this name (a regular expression) is mapped.
     bool windowShown(const QString &name);
     bool overlayVisible() { return windowShown(u"^Quillory$"_qs); }
+    // Where the last window found by xdotool's arguments ("--name", "Quillory Menu") is, in
+    // device pixels; null when there is none.
+    QRect windowGeometry(const QStringList &search);
     // Wait until the screen shows (or, with `shown` false, no longer shows) the colour at the
     // point, or until the overlay is mapped or unmapped.
     bool waitForColor(QPoint point, const QColor &color, bool shown = true, int timeoutMs = 5000);

@@ -8,14 +8,14 @@
 class TestHiDpi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void strokesLandUnderThePointer_data() {
+    void doubleDensity_data() {
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("resources");
         QTest::newRow("QT_SCALE_FACTOR=2") << u"QT_SCALE_FACTOR"_qs << QString();
         QTest::newRow("Xft.dpi: 192") << QString() << u"Xft.dpi: 192\n"_qs;
     }
 
-    void strokesLandUnderThePointer() {
+    void doubleDensity() {
         QFETCH(QString, variable);
         QFETCH(QString, resources);
         E2ESession::Options options;
@@ -23,6 +23,7 @@ private Q_SLOTS:
         options.launch = false;
         options.monitorSize = {2560, 1600};
         options.helpCard = true;
+        options.firstRun = true; // the panel opens by itself
         if (!variable.isEmpty())
             options.environment.insert(variable, u"2"_qs);
         E2ESession session(options);
@@ -38,6 +39,15 @@ private Q_SLOTS:
         }
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         QVERIFY(session.waitForLog(u"Overlay moved to screen QRect(0,0 1280x800)"_qs));
+
+        // The panel at its point size: 380 points wide, as at a scale of one.
+        QVERIFY(
+            E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
+        const int width = session.windowGeometry({u"--name"_qs, u"Quillory Menu"_qs}).width();
+        QVERIFY2(qAbs(width - 760) <= 12, qPrintable(QString::number(width)));
+        session.key(u"Escape"_qs);
+        QVERIFY(
+            E2ESession::waitUntil([&] { return !session.windowShown(u"Quillory Menu"_qs); }, 3000));
 
         // Palette and help card at their point sizes, drawn at device resolution: the second
         // colour a 70-pixel disc whose ring is 6 pixels with a sharp inner edge, the card 1000
@@ -87,6 +97,13 @@ private Q_SLOTS:
         const QImage copied = session.clipboardImage();
         QCOMPARE(copied.size(), QSize(2560, 1600));
         QVERIFY(E2ESession::near(copied.pixelColor(450, 300), E2ESession::systemRed));
+
+        // The countdown covers every device pixel.
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"timer"_qs}), 0);
+        QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(u"Presentation Timer"_qs); },
+                                      5000));
+        QCOMPARE(session.windowGeometry({u"--name"_qs, u"Presentation Timer"_qs}),
+                 QRect(0, 0, 2560, 1600));
     }
 };
 

@@ -3,7 +3,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -191,21 +190,11 @@ private Q_SLOTS:
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
         QVERIFY(session.waitForLog(u"Colour scheme: dark"_qs));
-        QByteArray geometry;
-        session.run(u"xdotool"_qs,
-                    {u"search"_qs, u"--name"_qs, u"Quillory Menu"_qs, u"getwindowgeometry"_qs,
-                     u"--shell"_qs},
-                    &geometry);
-        const auto value = [&](const char *name) {
-            return QRegularExpression(QLatin1String(name) + u"=(\\d+)"_qs)
-                .match(QString::fromLatin1(geometry))
-                .captured(1)
-                .toInt();
-        };
         // The panel's margin, beside its first row.
-        const QPoint margin(value("X") + 3, value("Y") + value("HEIGHT") / 4);
+        const QRect panel = session.windowGeometry({u"--name"_qs, u"Quillory Menu"_qs});
+        const QPoint margin(panel.left() + 3, panel.top() + panel.height() / 4);
         E2ESession::settle(300);
-        QVERIFY2(session.screenshot().pixelColor(margin).lightness() < 90, geometry.constData());
+        QVERIFY(session.screenshot().pixelColor(margin).lightness() < 90);
 
         portal.scheme = 2;
         QDBusMessage changed = QDBusMessage::createSignal(

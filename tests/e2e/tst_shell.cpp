@@ -114,16 +114,9 @@ private Q_SLOTS:
         QPoint icon;
         QVERIFY(E2ESession::waitUntil(
             [&] {
-                QByteArray shell;
-                session.run(u"xdotool"_qs,
-                            {u"search"_qs, u"--class"_qs, u"trayer"_qs, u"getwindowgeometry"_qs,
-                             u"--shell"_qs, u"%@"_qs},
-                            &shell);
-                QMap<QString, int> field;
-                for (const QString &line : QString::fromLatin1(shell).split(u'\n'))
-                    field[line.section(u'=', 0, 0)] = line.section(u'=', 1).toInt();
-                if (field.value(u"HEIGHT"_qs) == 24 && field.value(u"WIDTH"_qs) >= 20)
-                    icon = QPoint(field[u"X"_qs] + field[u"WIDTH"_qs] - 12, field[u"Y"_qs] + 12);
+                const QRect tray = session.windowGeometry({u"--class"_qs, u"trayer"_qs});
+                if (tray.height() == 24 && tray.width() >= 20)
+                    icon = QPoint(tray.right() - 11, tray.top() + 12);
                 return !icon.isNull();
             },
             4000));
