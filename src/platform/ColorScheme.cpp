@@ -1,6 +1,7 @@
 #include "platform/ColorScheme.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/Portal.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -11,8 +12,6 @@
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kGroup = QStringLiteral("org.freedesktop.appearance");
 const QString kKey = QStringLiteral("color-scheme");
@@ -42,8 +41,8 @@ ColorScheme::ColorScheme(QObject *parent)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    if (!bus.connect(kService, kPath, kInterface, QStringLiteral("SettingChanged"), this,
-                     SLOT(settingChanged(QDBusMessage))))
+    if (!bus.connect(Portal::service, Portal::path, kInterface, QStringLiteral("SettingChanged"),
+                     this, SLOT(settingChanged(QDBusMessage))))
         QLOG("Cannot follow the desktop's colour scheme:", bus.lastError().message());
     read();
 }
@@ -53,8 +52,8 @@ bool ColorScheme::isDark() const {
 }
 
 void ColorScheme::read() {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Read"));
+    QDBusMessage call = QDBusMessage::createMethodCall(Portal::service, Portal::path, kInterface,
+                                                       QStringLiteral("Read"));
     call << kGroup << kKey;
     // Asked without waiting: a portal that starts slowly must not hold up the tray icon.
     auto *watcher =

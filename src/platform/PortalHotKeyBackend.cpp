@@ -3,6 +3,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/KeyCodeTranslation.h"
 #include "platform/ModifierFlags.h"
+#include "platform/Portal.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>
@@ -11,8 +12,6 @@
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString kSessionInterface = QStringLiteral("org.freedesktop.portal.Session");
@@ -43,7 +42,8 @@ Q_DECLARE_METATYPE(PortalShortcut)
 
 std::unique_ptr<PortalHotKeyBackend> PortalHotKeyBackend::create(const QDBusConnection &bus) {
     QDBusMessage get = QDBusMessage::createMethodCall(
-        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        Portal::service, Portal::path, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
     get.setArguments({kInterface, QStringLiteral("version")});
     const QDBusMessage reply = bus.call(get, QDBus::Block, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage)
@@ -60,17 +60,17 @@ PortalHotKeyBackend::PortalHotKeyBackend(const QDBusConnection &bus)
     m_rebind.setSingleShot(true);
     m_rebind.setInterval(0);
     connect(&m_rebind, &QTimer::timeout, this, &PortalHotKeyBackend::rebind);
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
+    m_bus.connect(Portal::service, Portal::path, kInterface, QStringLiteral("Activated"), this,
                   SLOT(activated(QDBusMessage)));
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("Deactivated"), this,
+    m_bus.connect(Portal::service, Portal::path, kInterface, QStringLiteral("Deactivated"), this,
                   SLOT(deactivated(QDBusMessage)));
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("ShortcutsChanged"), this,
-                  SLOT(shortcutsChanged(QDBusMessage)));
+    m_bus.connect(Portal::service, Portal::path, kInterface, QStringLiteral("ShortcutsChanged"),
+                  this, SLOT(shortcutsChanged(QDBusMessage)));
 }
 
 PortalHotKeyBackend::~PortalHotKeyBackend() {
     if (!m_session.isEmpty())
-        m_bus.call(QDBusMessage::createMethodCall(kService, m_session, kSessionInterface,
+        m_bus.call(QDBusMessage::createMethodCall(Portal::service, m_session, kSessionInterface,
                                                   QStringLiteral("Close")),
                    QDBus::NoBlock);
 }
@@ -135,7 +135,7 @@ void PortalHotKeyBackend::rebind() {
         return;
     }
     if (!m_session.isEmpty()) {
-        m_bus.call(QDBusMessage::createMethodCall(kService, m_session, kSessionInterface,
+        m_bus.call(QDBusMessage::createMethodCall(Portal::service, m_session, kSessionInterface,
                                                   QStringLiteral("Close")),
                    QDBus::NoBlock);
         m_session.clear();
@@ -157,15 +157,16 @@ bool PortalHotKeyBackend::request(const QString &method, QVariantList arguments,
     options.insert(QStringLiteral("handle_token"), token);
     arguments.last() = options;
     const QString sender = m_bus.baseService().mid(1).replace(u'.', u'_');
-    const QString expected = kPath + u"/request/"_qs + sender + u'/' + token;
-    m_bus.connect(kService, expected, kRequestInterface, QStringLiteral("Response"), this,
+    const QString expected = Portal::path + u"/request/"_qs + sender + u'/' + token;
+    m_bus.connect(Portal::service, expected, kRequestInterface, QStringLiteral("Response"), this,
                   SLOT(response(QDBusMessage)));
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(Portal::service, Portal::path, kInterface, method);
     call.setArguments(arguments);
     const QDBusMessage reply = m_bus.call(call, QDBus::Block, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        m_bus.disconnect(kService, expected, kRequestInterface, QStringLiteral("Response"), this,
-                         SLOT(response(QDBusMessage)));
+        m_bus.disconnect(Portal::service, expected, kRequestInterface, QStringLiteral("Response"),
+                         this, SLOT(response(QDBusMessage)));
         QLOG_ERROR("The GlobalShortcuts portal failed on", method + ":", reply.errorMessage());
         for (const Registration &registration : std::as_const(m_registrations))
             report(registration.label.name, eventInternalErr,
@@ -175,16 +176,16 @@ bool PortalHotKeyBackend::request(const QString &method, QVariantList arguments,
     m_pendingRequest = reply.arguments().value(0).value<QDBusObjectPath>().path();
     m_pendingPurpose = purpose;
     if (m_pendingRequest != expected)
-        m_bus.connect(kService, m_pendingRequest, kRequestInterface, QStringLiteral("Response"),
-                      this, SLOT(response(QDBusMessage)));
+        m_bus.connect(Portal::service, m_pendingRequest, kRequestInterface,
+                      QStringLiteral("Response"), this, SLOT(response(QDBusMessage)));
     return true;
 }
 
 void PortalHotKeyBackend::response(const QDBusMessage &message) {
     if (message.path() != m_pendingRequest)
         return;
-    m_bus.disconnect(kService, m_pendingRequest, kRequestInterface, QStringLiteral("Response"),
-                     this, SLOT(response(QDBusMessage)));
+    m_bus.disconnect(Portal::service, m_pendingRequest, kRequestInterface,
+                     QStringLiteral("Response"), this, SLOT(response(QDBusMessage)));
     m_pendingRequest.clear();
     const uint code = message.arguments().value(0).toUInt();
     const QVariantMap results = qdbus_cast<QVariantMap>(message.arguments().value(1));

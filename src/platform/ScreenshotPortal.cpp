@@ -1,6 +1,7 @@
 #include "platform/ScreenshotPortal.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/Portal.h"
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -9,8 +10,6 @@
 #include <QUrl>
 
 namespace {
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 // How long a request may take before it counts as failed: long enough for a portal that asks
 // the user for permission first.
@@ -23,8 +22,8 @@ ScreenshotPortal::ScreenshotPortal(const QDBusConnection &bus, QObject *parent)
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
         // Tell the portal we stopped waiting, so a dialog it may show goes away.
-        m_bus.asyncCall(
-            QDBusMessage::createMethodCall(kService, m_request, kRequest, QStringLiteral("Close")));
+        m_bus.asyncCall(QDBusMessage::createMethodCall(Portal::service, m_request, kRequest,
+                                                       QStringLiteral("Close")));
         fail(QStringLiteral("no answer within %1 ms").arg(kTimeoutMs));
     });
 }
@@ -44,11 +43,11 @@ void ScreenshotPortal::take(Done done) {
     const QString token = QStringLiteral("quillory%1").arg(++m_serial);
     QString sender = m_bus.baseService().mid(1);
     sender.replace(u'.', u'_');
-    listen(kPath + QStringLiteral("/request/") + sender + u'/' + token);
+    listen(Portal::path + QStringLiteral("/request/") + sender + u'/' + token);
     m_timeout.start(kTimeoutMs);
 
     QDBusMessage call = QDBusMessage::createMethodCall(
-        kService, kPath, QStringLiteral("org.freedesktop.portal.Screenshot"),
+        Portal::service, Portal::path, QStringLiteral("org.freedesktop.portal.Screenshot"),
         QStringLiteral("Screenshot"));
     call << QString() // no parent window: the picture is taken without a dialog
          << QVariantMap{{QStringLiteral("handle_token"), token},
@@ -71,14 +70,14 @@ void ScreenshotPortal::take(Done done) {
 void ScreenshotPortal::listen(const QString &requestPath) {
     stopListening();
     m_request = requestPath;
-    m_bus.connect(kService, m_request, kRequest, QStringLiteral("Response"), this,
+    m_bus.connect(Portal::service, m_request, kRequest, QStringLiteral("Response"), this,
                   SLOT(response(uint, QVariantMap)));
 }
 
 void ScreenshotPortal::stopListening() {
     if (m_request.isEmpty())
         return;
-    m_bus.disconnect(kService, m_request, kRequest, QStringLiteral("Response"), this,
+    m_bus.disconnect(Portal::service, m_request, kRequest, QStringLiteral("Response"), this,
                      SLOT(response(uint, QVariantMap)));
     m_request.clear();
 }
