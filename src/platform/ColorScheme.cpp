@@ -47,10 +47,6 @@ ColorScheme::ColorScheme(QObject *parent)
     read();
 }
 
-bool ColorScheme::isDark() const {
-    return darkWindow(QApplication::palette());
-}
-
 void ColorScheme::read() {
     QDBusMessage call = QDBusMessage::createMethodCall(Portal::service, Portal::path, kInterface,
                                                        QStringLiteral("Read"));
@@ -78,17 +74,14 @@ void ColorScheme::settingChanged(const QDBusMessage &message) {
 }
 
 void ColorScheme::apply(Preference preference) {
-    m_preference = preference;
-    const bool wantDark = preference == Preference::dark ||
-                          (preference == Preference::none && darkWindow(m_startPalette));
-    // A palette that is dark already (the desktop's own Qt theme) stays.
+    // The palette Qt started with, unless dark is asked for and it is light; a palette that
+    // is dark already (the desktop's own Qt theme) stays.
     QPalette target = m_startPalette;
-    if (wantDark && !darkWindow(target))
+    if (preference == Preference::dark && !darkWindow(target))
         target = darkPalette();
     if (target != QApplication::palette())
         QApplication::setPalette(target);
-    QLOG("Colour scheme:", isDark() ? "dark" : "light");
-    Q_EMIT changed();
+    QLOG("Colour scheme:", darkWindow(QApplication::palette()) ? "dark" : "light");
 }
 
 QPalette ColorScheme::darkPalette() {

@@ -16,16 +16,11 @@ public:
 
     explicit ColorScheme(QObject *parent = nullptr);
 
-    Preference preference() const { return m_preference; }
-    bool isDark() const;
     // Applies a preference as if the desktop had reported it.
     void apply(Preference preference);
 
-    // The palette for dark mode: Qt's standard roles in dark greys, with the desktop's accent.
+    // The palette for dark mode: Qt's standard roles in dark greys, with a blue accent.
     static QPalette darkPalette();
-
-Q_SIGNALS:
-    void changed();
 
 public Q_SLOTS:
     // The portal's change signal (D-Bus delivers only to public slots).
@@ -35,5 +30,4 @@ private:
     void read();
 
     QPalette m_startPalette;
-    Preference m_preference = Preference::none;
 };
