@@ -72,15 +72,9 @@ bool KGlobalAccelHotKeyBackend::call(const QString &method, const QVariantList &
     return true;
 }
 
-void KGlobalAccelHotKeyBackend::setLabel(const EventHotKeyID &hotKeyID, const HotKeyLabel &label) {
-    m_labels.insert(quint64(hotKeyID.signature) << 32 | hotKeyID.id, label);
-}
-
 int KGlobalAccelHotKeyBackend::registerHotKey(quint32 keyCode, quint32 carbonModifiers,
                                               quint32 signature, quint32 id, void **reference) {
-    HotKeyLabel label = m_labels.take(quint64(signature) << 32 | id);
-    if (label.name.isEmpty())
-        label = {QStringLiteral("hotkey-%1").arg(id), QStringLiteral("Quillory")};
+    const HotKeyLabel label = takeLabel(signature, id);
     const std::optional<int> key = qtKeyCode(keyCode, carbonModifiers);
     if (!key)
         return eventHotKeyInvalidErr;
@@ -113,44 +107,22 @@ int KGlobalAccelHotKeyBackend::registerHotKey(quint32 keyCode, quint32 carbonMod
         QLOG("KDE's global shortcut service gave", label.name, "no key: another action has it");
         return eventHotKeyExistsErr;
     }
-    m_registrations.append({++m_lastReference, {signature, id}, label});
-    *reference = reinterpret_cast<void *>(m_lastReference);
+    *reference = add({signature, id}, label);
     return noErr;
 }
 
 int KGlobalAccelHotKeyBackend::unregisterHotKey(void *reference) {
-    const auto key = reinterpret_cast<quintptr>(reference);
-    const auto found =
-        std::find_if(m_registrations.cbegin(), m_registrations.cend(),
-                     [key](const Registration &entry) { return entry.reference == key; });
-    if (found == m_registrations.cend())
+    const std::optional<Registration> removed = remove(reference);
+    if (!removed)
         return eventHotKeyInvalidErr;
-    const HotKeyLabel label = found->label;
-    m_registrations.erase(found);
     // A shortcut recorded again has registered its action anew already.
+    const QString &name = removed->label.name;
     const bool stillHeld =
         std::any_of(m_registrations.cbegin(), m_registrations.cend(),
-                    [&label](const Registration &entry) { return entry.label.name == label.name; });
+                    [&name](const Registration &entry) { return entry.label.name == name; });
     if (!stillHeld)
-        call(QStringLiteral("setInactive"), {actionId(label)});
+        call(QStringLiteral("setInactive"), {actionId(removed->label)});
     return noErr;
-}
-
-int KGlobalAccelHotKeyBackend::installEventHandler(EventHandler handler, void **reference) {
-    m_handler = std::move(handler);
-    *reference = this;
-    return noErr;
-}
-
-void KGlobalAccelHotKeyBackend::deliver(quint32 kind, const QString &action) {
-    for (auto entry = m_registrations.crbegin(); entry != m_registrations.crend(); ++entry) {
-        if (entry->label.name != action)
-            continue;
-        const HotKeyEvent event{kind, entry->hotKeyID, noErr};
-        if (m_handler)
-            m_handler(&event);
-        return;
-    }
 }
 
 void KGlobalAccelHotKeyBackend::pressed(const QString &component, const QString &action,

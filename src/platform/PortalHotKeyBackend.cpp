@@ -91,38 +91,23 @@ QString PortalHotKeyBackend::trigger(quint32 keyCode, quint32 carbonModifiers) {
     return text + key;
 }
 
-void PortalHotKeyBackend::setLabel(const EventHotKeyID &hotKeyID, const HotKeyLabel &label) {
-    m_labels.insert(quint64(hotKeyID.signature) << 32 | hotKeyID.id, label);
-}
-
 void PortalHotKeyBackend::setStatusHandler(StatusHandler handler) {
     m_statusHandler = std::move(handler);
 }
 
-int PortalHotKeyBackend::installEventHandler(EventHandler handler, void **reference) {
-    m_handler = std::move(handler);
-    *reference = this;
-    return noErr;
-}
-
 int PortalHotKeyBackend::registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature,
                                         quint32 id, void **reference) {
-    HotKeyLabel label = m_labels.take(quint64(signature) << 32 | id);
-    if (label.name.isEmpty())
-        label = {QStringLiteral("hotkey-%1").arg(id), QStringLiteral("Quillory")};
+    const HotKeyLabel label = takeLabel(signature, id);
     const QString wanted = trigger(keyCode, carbonModifiers);
     if (wanted.isEmpty())
         return eventHotKeyInvalidErr;
-    m_registrations.append({++m_lastReference, {signature, id}, label, wanted});
-    *reference = reinterpret_cast<void *>(m_lastReference);
+    *reference = add({signature, id}, label, wanted);
     m_rebind.start();
     return hotKeyPending;
 }
 
 int PortalHotKeyBackend::unregisterHotKey(void *reference) {
-    const auto key = reinterpret_cast<quintptr>(reference);
-    if (!m_registrations.removeIf(
-            [key](const Registration &entry) { return entry.reference == key; }))
+    if (!remove(reference))
         return eventHotKeyInvalidErr;
     m_rebind.start();
     return noErr;
@@ -270,23 +255,18 @@ void PortalHotKeyBackend::report(const QString &name, int status, const QString 
     }
 }
 
-void PortalHotKeyBackend::deliver(quint32 kind, const QDBusMessage &message) {
-    if (message.arguments().value(0).value<QDBusObjectPath>().path() != m_session || !m_handler)
-        return;
-    const QString name = message.arguments().value(1).toString();
-    for (auto entry = m_registrations.crbegin(); entry != m_registrations.crend(); ++entry) {
-        if (entry->label.name == name) {
-            const HotKeyEvent event{kind, entry->hotKeyID, noErr};
-            m_handler(&event);
-            return;
-        }
-    }
+std::optional<QString> PortalHotKeyBackend::shortcutOfSession(const QDBusMessage &message) const {
+    if (message.arguments().value(0).value<QDBusObjectPath>().path() != m_session)
+        return std::nullopt;
+    return message.arguments().value(1).toString();
 }
 
 void PortalHotKeyBackend::activated(const QDBusMessage &message) {
-    deliver(kEventHotKeyPressed, message);
+    if (const std::optional<QString> name = shortcutOfSession(message))
+        deliver(kEventHotKeyPressed, *name);
 }
 
 void PortalHotKeyBackend::deactivated(const QDBusMessage &message) {
-    deliver(kEventHotKeyReleased, message);
+    if (const std::optional<QString> name = shortcutOfSession(message))
+        deliver(kEventHotKeyReleased, *name);
 }

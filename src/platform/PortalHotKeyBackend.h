@@ -1,12 +1,9 @@
 #pragma once
 
-#include "platform/HotKeyBackend.h"
+#include "platform/ShortcutServiceBackend.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QHash>
-#include <QList>
-#include <QObject>
 #include <QTimer>
 #include <QVariantMap>
 
@@ -19,7 +16,7 @@
 // preferred trigger. The desktop may give a shortcut another trigger or none; which ones it
 // bound comes back through the status handler. Presses arrive as Activated, releases as
 // Deactivated, by the label's name.
-class PortalHotKeyBackend : public QObject, public HotKeyBackend {
+class PortalHotKeyBackend : public ShortcutServiceBackend {
     Q_OBJECT
 public:
     // nullptr when the session's portal has no GlobalShortcuts interface.
@@ -30,9 +27,7 @@ public:
     int registerHotKey(quint32 keyCode, quint32 carbonModifiers, quint32 signature, quint32 id,
                        void **reference) override;
     int unregisterHotKey(void *reference) override;
-    int installEventHandler(EventHandler handler, void **reference) override;
     void setStatusHandler(StatusHandler handler) override;
-    void setLabel(const EventHotKeyID &hotKeyID, const HotKeyLabel &label) override;
 
     // The portal's form of a combination, e.g. "CTRL+SHIFT+a": its modifier names and the key's
     // keysym name. Empty for a code no key has.
@@ -53,14 +48,10 @@ private:
     // The shortcuts the portal says are bound (an a(sa{sv}) list), for the names asked about.
     void bindingsChanged(const QVariant &shortcuts, const QList<QString> &asked);
     void report(const QString &name, int status, const QString &reason);
-    void deliver(quint32 kind, const QDBusMessage &message);
+    // The name of the shortcut an Activated or Deactivated signal is about, if it is about
+    // this session.
+    std::optional<QString> shortcutOfSession(const QDBusMessage &message) const;
 
-    struct Registration {
-        quintptr reference;
-        EventHotKeyID hotKeyID;
-        HotKeyLabel label;
-        QString trigger;
-    };
     QDBusConnection m_bus;
     QTimer m_rebind;
     QString m_session;        // the session's object path, once made
@@ -69,9 +60,5 @@ private:
     QList<QString> m_asked;   // the names the last BindShortcuts asked for
     bool m_wanted = false;    // the set changed while a request was pending
     quint32 m_lastToken = 0;
-    QList<Registration> m_registrations;  // oldest first
-    QHash<quint64, HotKeyLabel> m_labels; // by signature << 32 | id, until registered
-    EventHandler m_handler;
     StatusHandler m_statusHandler;
-    quintptr m_lastReference = 0;
 };
