@@ -305,44 +305,46 @@ MenuViewController::~MenuViewController() {
 }
 
 void MenuViewController::updateRowStatus() {
+    for (int i = 0; i < rowCount; ++i)
+        showRowStatus(Row(i));
+}
+
+void MenuViewController::showRowStatus(Row r) {
+    const std::shared_ptr<HotKey> &hotKey = m_appDelegate.hotKey(r);
+    const HotKeysController::HotKeyBox *box = hotKey ? HotKeysController::box(*hotKey) : nullptr;
+    const QString command = commandLine(r);
+    QString text;
     const bool service = HotKeysController::backend() != nullptr;
     noServiceNotice->setVisible(!service);
-    for (int i = 0; i < rowCount; ++i) {
-        const std::shared_ptr<HotKey> &hotKey = m_appDelegate.hotKey(Row(i));
-        const HotKeysController::HotKeyBox *box =
-            hotKey ? HotKeysController::box(*hotKey) : nullptr;
-        const QString command = commandLine(Row(i));
-        QString text;
-        if (!service) {
-            text = command;
-        } else if (box && box->status == hotKeyPending) {
-            //% "Not active yet: waiting for the desktop to accept it."
-            text = qtTrId("menu.shortcut.pending");
-        } else if (box && box->status != noErr) {
-            // The log has the service's own words; the row says what it means for the user.
-            QString why;
-            if (box->status == eventHotKeyExistsErr)
-                //% "Not active: the desktop did not accept this combination; another program or "
-                //% "shortcut may have it."
-                why = qtTrId("menu.shortcut.refusedTaken");
-            else if (box->status == eventHotKeyInvalidErr)
-                //% "Not active: the desktop cannot use this key."
-                why = qtTrId("menu.shortcut.refusedKey");
-            else
-                //% "Not active: the desktop's shortcut service failed."
-                why = qtTrId("menu.shortcut.failed");
-            //% "%1 You can bind this command in your desktop's keyboard settings instead: %2"
-            text = qtTrId("menu.shortcut.instead").arg(why, command);
-        }
-        RowViews &row = rows[i];
-        row.notice->setText(text);
-        row.notice->setVisible(!text.isEmpty());
-        row.copyCommand->setVisible(!text.isEmpty() && !(box && box->status == hotKeyPending));
-        //% "Copy the command %1"
-        row.copyCommand->setAccessibleName(qtTrId("menu.copyCommand.accessible").arg(command));
-        row.box->setAccessibleDescription(text.isEmpty() ? row.title->text()
-                                                         : row.title->text() + u". "_qs + text);
+    if (!service) {
+        text = command;
+    } else if (box && box->status == hotKeyPending) {
+        //% "Not active yet: waiting for the desktop to accept it."
+        text = qtTrId("menu.shortcut.pending");
+    } else if (box && box->status != noErr) {
+        // The log has the service's own words; the row says what it means for the user.
+        QString why;
+        if (box->status == eventHotKeyExistsErr)
+            //% "Not active: the desktop did not accept this combination; another program or "
+            //% "shortcut may have it."
+            why = qtTrId("menu.shortcut.refusedTaken");
+        else if (box->status == eventHotKeyInvalidErr)
+            //% "Not active: the desktop cannot use this key."
+            why = qtTrId("menu.shortcut.refusedKey");
+        else
+            //% "Not active: the desktop's shortcut service failed."
+            why = qtTrId("menu.shortcut.failed");
+        //% "%1 You can bind this command in your desktop's keyboard settings instead: %2"
+        text = qtTrId("menu.shortcut.instead").arg(why, command);
     }
+    RowViews &row = rows[r];
+    row.notice->setText(text);
+    row.notice->setVisible(!text.isEmpty());
+    row.copyCommand->setVisible(!text.isEmpty() && !(box && box->status == hotKeyPending));
+    //% "Copy the command %1"
+    row.copyCommand->setAccessibleName(qtTrId("menu.copyCommand.accessible").arg(command));
+    row.box->setAccessibleDescription(text.isEmpty() ? row.title->text()
+                                                     : row.title->text() + u". "_qs + text);
 }
 
 void MenuViewController::postUpdate() {
@@ -383,7 +385,7 @@ void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
     // Named by what it shows; the row it belongs to is its description.
     rows[row].box->setAccessibleName(shown);
     rows[row].cancel->setVisible(set);
-    updateRowStatus();
+    showRowStatus(row);
 }
 
 void MenuViewController::showSelectedColor() {

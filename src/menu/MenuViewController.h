@@ -66,6 +66,7 @@ public:
     void refreshShortcutRows();
     // Shows below each row whether its shortcut works, as the hotkey service last said.
     void updateRowStatus();
+    void showRowStatus(Row row);
     void viewWillDisappear();
     void startRecording(Row row);
     void clearShortcut(Row row);
