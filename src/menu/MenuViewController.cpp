@@ -59,13 +59,12 @@ const RowInfo kRows[MenuViewController::rowCount] = {
 // their grey turns to the text colour, and their coloured parts stay.
 void showRowIcon(QLabel *label, const QPalette &palette) {
     const qreal ratio = label->devicePixelRatioF();
-    QImage image = QIcon(label->property("iconPath").toString())
-                       .pixmap(QSize(18, 18), ratio)
-                       .toImage()
-                       .convertToFormat(QImage::Format_ARGB32);
+    const QString path = label->property("iconPath").toString();
+    QImage image =
+        QIcon(path).pixmap(QSize(18, 18), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
     const QColor text = palette.color(QPalette::WindowText);
-    if (text.lightness() >= 128 &&
-        !label->property("iconPath").toString().endsWith(u"quillory.svg"_qs)) {
+    // The application's own icon keeps its colours on any panel.
+    if (text.lightness() >= 128 && !path.endsWith(u"quillory.svg"_qs)) {
         for (int y = 0; y < image.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
@@ -242,11 +241,12 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     auto *colors = new QHBoxLayout;
     colors->setSpacing(4);
     for (int i = 0; i < int(namedColors().size()); ++i) {
-        const QColor color = namedColors()[std::size_t(i)].color();
+        const NamedColor &named = namedColors()[std::size_t(i)];
+        const QColor color = named.color();
         FlatButton *button = flatButton({}, color, this);
         button->setFixedSize(22, 22);
         button->setCornerRadius(11);
-        button->setAccessibleName(qtTrId(namedColors()[std::size_t(i)].nameId));
+        button->setAccessibleName(qtTrId(named.nameId));
         button->setToolTip(button->accessibleName());
         connect(button, &QAbstractButton::clicked, this, [this, i, color] {
             if (i < kPaletteColors)
