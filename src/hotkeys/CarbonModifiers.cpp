@@ -2,15 +2,6 @@
 
 #include <utility>
 
-quint32 carbonFlags(ModifierFlags flags) {
-    quint32 mask = 0;
-    for (const auto &[flag, carbon] : kCarbonModifierPairs) {
-        if (flags & flag)
-            mask |= carbon;
-    }
-    return mask;
-}
-
 QString modifierDescription(ModifierFlags flags) {
     static constexpr std::pair<ModifierFlag, char16_t> glyphs[] = {
         {ModifierControl, u'\u2303'},

@@ -1,5 +1,7 @@
 #include "platform/ModifierFlags.h"
 
+#include <utility>
+
 ModifierFlags modifierFlagsFromQt(Qt::KeyboardModifiers modifiers) {
     ModifierFlags flags = 0;
     if (modifiers & Qt::ShiftModifier)
@@ -24,6 +26,25 @@ Qt::KeyboardModifiers qtModifiersFromFlags(ModifierFlags flags) {
     if (flags & ModifierOption)
         modifiers |= Qt::AltModifier;
     return modifiers;
+}
+
+namespace {
+// Each modifier flag with its Carbon bit.
+constexpr std::pair<ModifierFlag, CarbonModifier> kCarbonModifierPairs[] = {
+    {ModifierCommand, CarbonCommand},
+    {ModifierShift, CarbonShift},
+    {ModifierOption, CarbonOption},
+    {ModifierControl, CarbonControl},
+};
+} // namespace
+
+quint32 carbonFlags(ModifierFlags flags) {
+    quint32 mask = 0;
+    for (const auto &[flag, carbon] : kCarbonModifierPairs) {
+        if (flags & flag)
+            mask |= carbon;
+    }
+    return mask;
 }
 
 ModifierFlags modifierFlagsFromCarbon(quint32 carbonModifiers) {

@@ -3,8 +3,6 @@
 #include <Qt>
 #include <QtGlobal>
 
-#include <utility>
-
 // The modifier flags of a key event, in the macOS bit values. Physical keys map
 // the desktop way: Ctrl is Command, Super (Meta) is Control, Alt is Option.
 enum ModifierFlag : quint64 {
@@ -27,14 +25,9 @@ enum CarbonModifier : quint32 {
     CarbonControl = 0x1000,
 };
 
-// Each modifier flag with its Carbon bit.
-inline constexpr std::pair<ModifierFlag, CarbonModifier> kCarbonModifierPairs[] = {
-    {ModifierCommand, CarbonCommand},
-    {ModifierShift, CarbonShift},
-    {ModifierOption, CarbonOption},
-    {ModifierControl, CarbonControl},
-};
-
+// The Carbon mask of the four modifiers present; every other flag (Caps Lock, Function,
+// device-dependent bits) is ignored.
+quint32 carbonFlags(ModifierFlags flags);
 // The modifier flags of a Carbon mask; other bits are ignored.
 ModifierFlags modifierFlagsFromCarbon(quint32 carbonModifiers);
 
