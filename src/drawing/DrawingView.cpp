@@ -29,6 +29,7 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     infoView->setHidden(Preferences::infoMessageHidden.value(m_preferences));
     keyEquivalentHandler.action = [](KeyEvent) -> std::optional<bool> { return false; };
     m_frame.setTimerType(Qt::PreciseTimer);
+    m_frame.setSingleShot(true);
     connect(&m_frame, &QTimer::timeout, this, &DrawingView::nextFrame);
     setupPalette();
     notifications.addObserver(
@@ -124,40 +125,48 @@ void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
 void DrawingView::moveBrush(const QPointF &point) {
     const int width = brush->width();
     m_brushAt = QPoint(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
-    if (m_frame.isActive())
-        return; // like a stroke, the dot moves at most once a frame
-    brush->move(m_brushAt);
-    startFrames();
+    scheduleFrame(); // like a stroke, the dot moves at most once a frame
 }
 
 void DrawingView::invalidate(const QRegion &area) {
     if (area.isEmpty())
         return;
     m_pending += area;
-    if (m_frame.isActive())
-        return; // the next frame paints it
-    // The first change after a pause shows at once; the ones that follow wait for the frame.
-    update(std::exchange(m_pending, {}));
-    startFrames();
+    scheduleFrame();
 }
 
-void DrawingView::startFrames() {
-    if (m_frame.isActive())
-        return;
+int DrawingView::frameInterval() const {
     const QScreen *screen = this->screen();
     const qreal rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
-    m_frame.start(std::max(1, int(std::lround(1000.0 / rate))));
+    return std::max(1, int(std::lround(1000.0 / rate)));
+}
+
+// The first change after a pause shows at once. Later ones wait until a frame has passed since
+// the last paint, and the event that finds it due paints them: a moving pointer sends events
+// more often than frames, so no timer has to wake the process while it moves. The timer only
+// paints what is left once the pointer rests, half a frame late to leave that to an event.
+void DrawingView::scheduleFrame() {
+    const int interval = frameInterval();
+    const qint64 since = m_lastFrame.isValid() ? m_lastFrame.elapsed() : interval;
+    if (since >= interval) {
+        nextFrame();
+        return;
+    }
+    if (!m_frame.isActive())
+        m_frame.start(int(interval - since) + interval / 2);
 }
 
 void DrawingView::nextFrame() {
+    m_frame.stop();
     sendShape();
     const bool brushMoves = brush->pos() != m_brushAt;
+    if (!brushMoves && m_pending.isEmpty())
+        return;
     if (brushMoves)
         brush->move(m_brushAt);
     if (!m_pending.isEmpty())
         update(std::exchange(m_pending, {}));
-    else if (m_unsent.isEmpty() && !brushMoves)
-        m_frame.stop();
+    m_lastFrame.start();
 }
 
 void DrawingView::paintEvent(QPaintEvent *event) {
@@ -272,7 +281,8 @@ void DrawingView::sendShape() {
     if (m_unsent.isEmpty() || m_capturing)
         return;
     if (m_shape.busy()) {
-        startFrames(); // to try again
+        if (!m_frame.isActive())
+            m_frame.start(frameInterval()); // to try again
         return;
     }
     WindowShape::Rects shown, hidden;

@@ -7,6 +7,7 @@
 #include "platform/WindowShape.h"
 #include "settings/Delegate.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -74,8 +75,9 @@ private:
     void layoutInfoView();
     // Collects the areas that changed and repaints them at most once a frame.
     void invalidate(const QRegion &area);
-    void startFrames();
+    void scheduleFrame();
     void nextFrame();
+    int frameInterval() const;
     // Shaped: sends what changed in the window's shape, unless the server is still busy.
     void sendShape();
     void forgetShape();
@@ -85,6 +87,7 @@ private:
     QRegion m_pending;
     QPoint m_brushAt; // where the next frame puts the brush dot
     QTimer m_frame;
+    QElapsedTimer m_lastFrame;
     bool m_shaped = false;
     bool m_capturing = false;
     // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent

@@ -140,6 +140,35 @@ private Q_SLOTS:
         sendKey(view, Qt::Key_Z, Key::z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(overlay.list().size(), std::size_t(1));
     }
+
+    // Moves that come faster than frames wait for the next one: the end of the stroke shows
+    // once the pointer rests, with no further input.
+    void theEndOfAFastStrokeShowsOnceThePointerRests() {
+        Overlay overlay(false);
+        DrawingView *view = overlay.view();
+        struct PaintLog : QObject {
+            QList<QRegion> regions;
+            bool eventFilter(QObject *, QEvent *event) override {
+                if (event->type() == QEvent::Paint)
+                    regions << static_cast<QPaintEvent *>(event)->region();
+                return false;
+            }
+        } log;
+        view->installEventFilter(&log);
+        sendMouse(view, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseMove, {110, 100}, Qt::LeftButton);
+        QTRY_VERIFY(!log.regions.isEmpty()); // the first change shows at once
+        log.regions.clear();
+        for (int x = 120; x <= 400; x += 20)
+            sendMouse(view, QEvent::MouseMove, {qreal(x), 100}, Qt::LeftButton);
+        const auto endShown = [&] {
+            return std::any_of(log.regions.cbegin(), log.regions.cend(), [](const QRegion &region) {
+                return region.contains(QPoint(400, 100));
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(endShown(), 500);
+        sendMouse(view, QEvent::MouseButtonRelease, {400, 100}, Qt::NoButton);
+    }
 };
 
 QTEST_MAIN(TestDrawingOverlay)
