@@ -167,7 +167,9 @@ int main(int argc, char *argv[]) {
     const QString platformChoice = Session::choosePlatform();
     QApplication::setQuitOnLastWindowClosed(false);
     RequestChannels requests;
+    Session::SocketPaints socketPaints;
     CustomApplication app(argc, argv, requests.copyScreenshotRequest);
+    socketPaints.undo();
     Localization::install();
     QCommandLineParser parser;
     describe(parser);

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <utility>
+
 namespace {
 bool s_read = false;
 bool s_wayland = false;
@@ -26,4 +28,20 @@ QString Session::choosePlatform() {
             .arg(chosen);
     qputenv("QT_QPA_PLATFORM", "xcb");
     return QStringLiteral("Wayland session: Qt platform xcb (XWayland)");
+}
+
+namespace {
+constexpr char kNoSharedMemory[] = "QT_XCB_NO_MITSHM";
+} // namespace
+
+Session::SocketPaints::SocketPaints() {
+    if (qEnvironmentVariableIsSet(kNoSharedMemory))
+        return;
+    qputenv(kNoSharedMemory, "1");
+    m_set = true;
+}
+
+void Session::SocketPaints::undo() {
+    if (std::exchange(m_set, false))
+        qunsetenv(kNoSharedMemory);
 }

@@ -15,4 +15,20 @@ public:
     // windows and read the pointer, which a plain Wayland client cannot. Call before the
     // application object is made. Returns the line to log about the choice.
     static QString choosePlatform();
+
+    // Qt's X11 windows hand their pixels to the server through shared memory, and a paint
+    // that overlaps the previous one first waits for a round trip to the server. The overlay
+    // repaints a few neighbouring spots every frame while a stroke is drawn, so Quillory sends
+    // them over the connection instead, which needs no answer. A whole-screen repaint (undo,
+    // clear) costs more that way, but it is rare, and a stroke paints every frame. Made before
+    // the application object, and undone (undo()) once it exists, so that programs Quillory
+    // starts do not inherit the setting; the user's own QT_XCB_NO_MITSHM stays as it is.
+    class SocketPaints {
+    public:
+        SocketPaints();
+        void undo();
+
+    private:
+        bool m_set = false;
+    };
 };

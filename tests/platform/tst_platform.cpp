@@ -7,6 +7,7 @@
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PortalHotKeyBackend.h"
+#include "platform/Session.h"
 
 #include <QDirIterator>
 #include <QKeyEvent>
@@ -56,7 +57,6 @@ private Q_SLOTS:
         QCOMPARE(heard, QStringList{"n"});
     }
 
-    // An auto-repeated Super+Alt+C on the keypad: Super is Control, Alt is Option.
     // GNOME and its relatives tint one-colour tray icons; the others get the coloured pen.
     void symbolicTrayIconWhereTheDesktopWantsIt() {
         QVERIFY(ApplicationIcon::prefersSymbolicIcons(u"ubuntu:GNOME"_qs));
@@ -67,6 +67,23 @@ private Q_SLOTS:
         QVERIFY(!ApplicationIcon::trayIcon().isNull());
     }
 
+    // How Quillory's pixels reach the X server is its own choice: the user's setting stays,
+    // and programs it starts afterwards do not inherit it.
+    void socketPaintsStayWithQuillory() {
+        constexpr char name[] = "QT_XCB_NO_MITSHM";
+        qunsetenv(name);
+        Session::SocketPaints ours;
+        QVERIFY(qEnvironmentVariableIsSet(name));
+        ours.undo();
+        QVERIFY(!qEnvironmentVariableIsSet(name));
+        qputenv(name, "0");
+        Session::SocketPaints users;
+        users.undo();
+        QCOMPARE(qgetenv(name), "0");
+        qunsetenv(name);
+    }
+
+    // An auto-repeated Super+Alt+C on the keypad: Super is Control, Alt is Option.
     void keyEventFromQt() {
         const KeyEvent key = KeyEvent::fromQt(QKeyEvent(
             QEvent::KeyPress, Qt::Key_C, Qt::MetaModifier | Qt::AltModifier | Qt::KeypadModifier,
