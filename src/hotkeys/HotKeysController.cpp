@@ -9,9 +9,6 @@
 
 namespace {
 
-// The status the registry gives itself when there is no service to ask.
-constexpr int kNoBackend = HotKeysController::noServiceErr;
-
 struct Registry {
     std::shared_ptr<HotKeyBackend> backend;
     std::map<quint32, HotKeysController::HotKeyBox> hotKeys;
@@ -22,7 +19,7 @@ struct Registry {
 
 QString refusal(int status) {
     switch (status) {
-    case kNoBackend:
+    case HotKeysController::noServiceErr:
         return QStringLiteral("there is no hotkey service");
     case eventHotKeyExistsErr:
         return QStringLiteral("another program holds the combination");
@@ -40,14 +37,18 @@ Registry &registry() {
     return *instance;
 }
 
-// Records what the service said about an entry; a refusal is logged, as the user only notices
-// that a shortcut does nothing.
-void setStatus(HotKeysController::HotKeyBox &box, int status, const QString &reason) {
+// Records what the service said about an entry; a refusal without the service's own reason
+// gets the status's. A refusal is logged, as the user only notices that a shortcut does
+// nothing.
+void setStatus(HotKeysController::HotKeyBox &box, int status, QString reason) {
+    const bool refused = status != noErr && status != hotKeyPending;
+    if (refused && reason.isEmpty())
+        reason = refusal(status);
     if (box.status == status && box.reason == reason)
         return;
     box.status = status;
     box.reason = reason;
-    if (status != noErr && status != hotKeyPending) {
+    if (refused) {
         const std::shared_ptr<HotKey> hotKey = box.hotKey.lock();
         const KeyCombo combo = hotKey ? hotKey->keyCombo() : KeyCombo(0, 0);
         QLOG_ERROR("Could not register the hotkey", combo.nativeText(),
@@ -61,7 +62,7 @@ void setStatus(HotKeysController::HotKeyBox &box, int status, const QString &rea
 void statusReported(void *reference, int status, const QString &reason) {
     for (auto &[id, box] : registry().hotKeys) {
         if (box.carbonEventHotKey == reference && reference)
-            setStatus(box, status, status == noErr || !reason.isEmpty() ? reason : refusal(status));
+            setStatus(box, status, reason);
     }
 }
 
@@ -112,12 +113,11 @@ void HotKeysController::registerHotKey(const std::shared_ptr<HotKey> &hotKey) {
     int status = state.backend
                      ? state.backend->registerHotKey(combo.carbonKeyCode, combo.carbonModifiers,
                                                      signature(), id, &reference)
-                     : kNoBackend;
+                     : noServiceErr;
     if (!reference && (status == noErr || status == hotKeyPending))
         status = eventInternalErr;
     box.carbonEventHotKey = reference;
-    setStatus(box, status,
-              status == noErr || status == hotKeyPending ? QString() : refusal(status));
+    setStatus(box, status, {});
     if (reference)
         updateEventHandler();
 }
