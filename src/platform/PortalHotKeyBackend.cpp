@@ -69,10 +69,16 @@ PortalHotKeyBackend::PortalHotKeyBackend(const QDBusConnection &bus)
 }
 
 PortalHotKeyBackend::~PortalHotKeyBackend() {
-    if (!m_session.isEmpty())
-        m_bus.call(QDBusMessage::createMethodCall(Portal::service, m_session, kSessionInterface,
-                                                  QStringLiteral("Close")),
-                   QDBus::NoBlock);
+    closeSession();
+}
+
+void PortalHotKeyBackend::closeSession() {
+    if (m_session.isEmpty())
+        return;
+    m_bus.call(QDBusMessage::createMethodCall(Portal::service, m_session, kSessionInterface,
+                                              QStringLiteral("Close")),
+               QDBus::NoBlock);
+    m_session.clear();
 }
 
 QString PortalHotKeyBackend::trigger(quint32 keyCode, quint32 carbonModifiers) {
@@ -119,12 +125,7 @@ void PortalHotKeyBackend::rebind() {
         m_wanted = true; // response() comes back here when the portal has answered
         return;
     }
-    if (!m_session.isEmpty()) {
-        m_bus.call(QDBusMessage::createMethodCall(Portal::service, m_session, kSessionInterface,
-                                                  QStringLiteral("Close")),
-                   QDBus::NoBlock);
-        m_session.clear();
-    }
+    closeSession();
     if (m_registrations.isEmpty())
         return;
     request(QStringLiteral("CreateSession"),
@@ -135,14 +136,12 @@ void PortalHotKeyBackend::rebind() {
 
 bool PortalHotKeyBackend::request(const QString &method, QVariantList arguments,
                                   const QString &purpose) {
-    // The Request's path follows from the token: listen there before asking, so that a quick
-    // answer is not missed.
+    // Listen where the Response will come before asking.
     const QString token = QStringLiteral("quillory%1").arg(++m_lastToken);
     QVariantMap options = arguments.last().toMap();
     options.insert(QStringLiteral("handle_token"), token);
     arguments.last() = options;
-    const QString sender = m_bus.baseService().mid(1).replace(u'.', u'_');
-    const QString expected = Portal::path + u"/request/"_qs + sender + u'/' + token;
+    const QString expected = Portal::requestPath(m_bus, token);
     m_bus.connect(Portal::service, expected, kRequestInterface, QStringLiteral("Response"), this,
                   SLOT(response(QDBusMessage)));
     QDBusMessage call =

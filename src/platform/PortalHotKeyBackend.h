@@ -42,6 +42,7 @@ private Q_SLOTS:
 private:
     explicit PortalHotKeyBackend(const QDBusConnection &bus);
     void rebind();
+    void closeSession();
     // Calls a portal method that answers with a Request; its Response goes to response().
     bool request(const QString &method, QVariantList arguments, const QString &purpose);
     void bindShortcuts();

@@ -38,12 +38,9 @@ void ScreenshotPortal::take(Done done) {
         return;
     if (!m_bus.isConnected()) // still answered from the event loop, as every other failure
         return QTimer::singleShot(0, this, [this] { fail(QStringLiteral("no session bus")); });
-    // The request object's path is known before the call (":1.42" asking with token T gets
-    // .../request/1_42/T): listening first, no answer can come before we hear it.
+    // Listening first, no answer can come before we hear it.
     const QString token = QStringLiteral("quillory%1").arg(++m_serial);
-    QString sender = m_bus.baseService().mid(1);
-    sender.replace(u'.', u'_');
-    listen(Portal::path + QStringLiteral("/request/") + sender + u'/' + token);
+    listen(Portal::requestPath(m_bus, token));
     m_timeout.start(kTimeoutMs);
 
     QDBusMessage call = QDBusMessage::createMethodCall(
