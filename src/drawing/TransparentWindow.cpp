@@ -47,9 +47,9 @@ void TransparentWindow::setPassThrough(const QRegion &globalArea) {
 void TransparentWindow::applyPassThrough() {
     if (!testAttribute(Qt::WA_WState_Created))
         return;
-    // The input shape: the whole window but the pass-through areas.
+    // The input shape: the whole window but the pass-through areas, in the window's pixels.
     const QRegion input = QRegion(rect()) - m_passThrough.translated(-geometry().topLeft());
-    WindowShape::setInput(winId(), WindowShape::Rects(input.begin(), input.end()));
+    WindowShape::setInput(winId(), WindowShape::toDevice(input, devicePixelRatioF()));
 }
 
 void TransparentWindow::paintEvent(QPaintEvent *event) {

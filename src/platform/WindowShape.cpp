@@ -93,3 +93,14 @@ void WindowShape::setInput(WId window, const Rects &rects) {
         xcb_flush(conn);
     }
 }
+
+QRect WindowShape::toDevice(const QRect &rect, qreal ratio) {
+    return QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect();
+}
+
+WindowShape::Rects WindowShape::toDevice(const QRegion &region, qreal ratio) {
+    Rects rects;
+    for (const QRect &rect : region)
+        rects.push_back(toDevice(rect, ratio));
+    return rects;
+}

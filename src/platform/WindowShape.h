@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRegion>
 #include <QtGui/qwindowdefs.h>
 
 #include <chrono>
@@ -30,6 +31,11 @@ public:
 
     // Lets only `rects` of `window` take the pointer.
     static void setInput(WId window, const Rects &rects);
+
+    // Window pixels from device-independent ones at `ratio`, rounded outwards: a widget's
+    // edge pixels stay with the widget.
+    static QRect toDevice(const QRect &rect, qreal ratio);
+    static Rects toDevice(const QRegion &region, qreal ratio);
 
 private:
     void sent();
