@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notifications,
                          QWidget *parent)
@@ -42,6 +43,7 @@ void DrawingView::setupPalette() {
          {static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup)}) {
         for (QWidget *child : group->findChildren<QWidget *>())
             child->setFocusPolicy(Qt::NoFocus);
+        group->installEventFilter(this);
     }
     colorsRadioGroup->selectedItem().watch(this, [this](const QColor &color) {
         brush->setBackgroundColor(color);
@@ -97,6 +99,7 @@ void DrawingView::setInfoView(QWidget *panel) {
     panel->setHidden(hidden);
     panel->installEventFilter(this);
     layoutInfoView();
+    Q_EMIT pointerTakersChanged();
 }
 
 void DrawingView::layoutInfoView() {
@@ -107,7 +110,28 @@ bool DrawingView::eventFilter(QObject *watched, QEvent *event) {
     // The panel grows or shrinks with its text.
     if (watched == infoView && event->type() == QEvent::Resize)
         layoutInfoView();
+    switch (event->type()) {
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+    case QEvent::Move:
+    case QEvent::Resize:
+        Q_EMIT pointerTakersChanged();
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+QRegion DrawingView::pointerTakers() const {
+    QRegion region;
+    for (const QWidget *part :
+         {static_cast<const QWidget *>(colorsRadioGroup),
+          static_cast<const QWidget *>(shapesRadioGroup), static_cast<const QWidget *>(infoView)}) {
+        if (!part->isHidden())
+            region += part->geometry();
+    }
+    return region;
 }
 
 void DrawingView::resizeEvent(QResizeEvent *event) {
@@ -146,14 +170,25 @@ int DrawingView::frameInterval() const {
 // more often than frames, so no timer has to wake the process while it moves. The timer only
 // paints what is left once the pointer rests, half a frame late to leave that to an event.
 void DrawingView::scheduleFrame() {
+    if (m_framesHeld) {
+        m_frameWaits = true;
+        return;
+    }
     const int interval = frameInterval();
     const qint64 since = m_lastFrame.isValid() ? m_lastFrame.elapsed() : interval;
-    if (since >= interval) {
+    // A millisecond's grace: events paced at a frame arrive a hair early as often as late.
+    if (since + 1 >= interval) {
         nextFrame();
         return;
     }
     if (!m_frame.isActive())
         m_frame.start(int(interval - since) + interval / 2);
+}
+
+void DrawingView::holdFrames(bool hold) {
+    m_framesHeld = hold;
+    if (!hold && std::exchange(m_frameWaits, false))
+        scheduleFrame();
 }
 
 void DrawingView::nextFrame() {
@@ -201,10 +236,7 @@ void DrawingView::paintEvent(QPaintEvent *event) {
     // corners, and without the outermost half pixel, which would blend into black.
     const auto cover = [&](const QRect &part, const QRect &rect, bool round) {
         const QRect covered = part & rect;
-        const QRect pixels =
-            QRectF(QPointF(covered.topLeft()) * ratio, QSizeF(covered.size()) * ratio)
-                .toAlignedRect() &
-            device;
+        const QRect pixels = WindowShape::toDevice(covered, ratio) & device;
         const QPointF centre = QRectF(part).center() * ratio;
         const qreal radius = part.width() * ratio / 2 - 0.5;
         for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
@@ -229,9 +261,7 @@ void DrawingView::paintEvent(QPaintEvent *event) {
         };
         coverButtons(colorsRadioGroup, colorsRadioGroup->buttons());
         coverButtons(shapesRadioGroup, shapesRadioGroup->buttons());
-        m_unsent +=
-            QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect() &
-            device;
+        m_unsent += WindowShape::toDevice(rect, ratio) & device;
     }
     sendShape();
 }

@@ -36,6 +36,14 @@ public:
                      const std::shared_ptr<Renderable> &live);
     // Centres the brush dot on the pointer.
     void moveBrush(const QPointF &point);
+    // The parts of the view whose widgets take the pointer themselves: the palette and the help
+    // panel, where not hidden.
+    QRegion pointerTakers() const;
+    // While a batch of pointer events is handed over, frames wait for its end, so that the
+    // frame shows all of it.
+    void holdFrames(bool hold);
+    int frameInterval() const;
+
     // Puts the help panel in the place of the empty one, hidden or shown as that was. The
     // panel sizes itself; the view keeps it centred, above the drawings.
     void setInfoView(QWidget *panel);
@@ -63,6 +71,9 @@ public:
     static constexpr int paletteLeft = 30;
     static constexpr int paletteBottom = 110;
 
+Q_SIGNALS:
+    void pointerTakersChanged();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -77,7 +88,6 @@ private:
     void invalidate(const QRegion &area);
     void scheduleFrame();
     void nextFrame();
-    int frameInterval() const;
     // Shaped: sends what changed in the window's shape, unless the server is still busy.
     void sendShape();
     void forgetShape();
@@ -88,6 +98,8 @@ private:
     QPoint m_brushAt; // where the next frame puts the brush dot
     QTimer m_frame;
     QElapsedTimer m_lastFrame;
+    bool m_framesHeld = false;
+    bool m_frameWaits = false;
     bool m_shaped = false;
     bool m_capturing = false;
     // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent

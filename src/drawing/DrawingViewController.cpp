@@ -30,7 +30,8 @@ DrawingViewController::DrawingViewController(const OverlayServices &services, QO
     , m_compositor(services.compositor)
     , m_notifications(services.notifications)
     , m_hooks(services.hooks)
-    , m_grab(new PointerGrab(this)) {}
+    , m_grab(new PointerGrab(this))
+    , m_stream(new PointerStream(this)) {}
 
 DrawingViewController::~DrawingViewController() = default;
 
@@ -41,6 +42,21 @@ void DrawingViewController::loadView(TransparentWindow *window) {
     m_view->installEventFilter(this);
     window->installEventFilter(this);
     viewDidLoad();
+    // The pointer over the drawing area comes from a stream of its own, a frame's worth at a
+    // time; over the palette and the help panel it comes through Qt, as it does everywhere
+    // while the pointer is grabbed (no compositor).
+    connect(m_view, &DrawingView::pointerTakersChanged, this,
+            &DrawingViewController::passPointerThrough);
+    passPointerThrough();
+    m_stream->setFrameInterval(m_view->frameInterval());
+    m_stream->attach(
+        window, [this](const QList<PointerStream::Sample> &samples) { pointerSamples(samples); });
+}
+
+void DrawingViewController::passPointerThrough() {
+    if (m_view && m_window)
+        m_stream->setPassThrough(
+            m_view->pointerTakers().translated(m_view->mapTo(m_window, QPoint())));
 }
 
 void DrawingViewController::viewDidLoad() {
@@ -121,6 +137,8 @@ void DrawingViewController::moveToScreen(QScreen *screen) {
     QLOG("Overlay moved to", screen->name(), screen->geometry());
     if (m_window->isVisible())
         m_window->update();
+    m_stream->setFrameInterval(m_view->frameInterval());
+    passPointerThrough();
 }
 
 bool DrawingViewController::performKeyEquivalent(const KeyEvent &event) const {
@@ -154,29 +172,20 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
     if (watched != m_view && watched != m_window)
         return false;
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            flagsChanged(mouse->modifiers() & Qt::ShiftModifier);
-            mouseDown(mouse->position());
-        }
-        return true;
-    }
-    case QEvent::MouseMove: {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
         // A pointer event carries the whole keyboard's modifier state: Shift pressed or
         // released while another window had the focus counts too.
         auto *mouse = static_cast<QMouseEvent *>(event);
-        flagsChanged(mouse->modifiers() & Qt::ShiftModifier);
-        if (mouse->buttons() & Qt::LeftButton)
-            mouseDragged(mouse->position());
-        else
-            mouseMoved(mouse->position());
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            mouseUp();
+        const bool left = mouse->buttons() & Qt::LeftButton;
+        const bool shift = mouse->modifiers() & Qt::ShiftModifier;
+        if (event->type() == QEvent::MouseMove)
+            pointerEvent(PointerStream::Kind::Move, mouse->position(), left, shift);
+        else if (mouse->button() == Qt::LeftButton)
+            pointerEvent(event->type() == QEvent::MouseButtonPress ? PointerStream::Kind::Press
+                                                                   : PointerStream::Kind::Release,
+                         mouse->position(), left, shift);
         return true;
     }
     case QEvent::KeyPress:
@@ -198,6 +207,36 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
     default:
         return false;
     }
+}
+
+void DrawingViewController::pointerEvent(PointerStream::Kind kind, const QPointF &point,
+                                         bool leftButton, bool shift) {
+    switch (kind) {
+    case PointerStream::Kind::Press:
+        flagsChanged(shift);
+        mouseDown(point);
+        break;
+    case PointerStream::Kind::Move:
+        flagsChanged(shift);
+        if (leftButton)
+            mouseDragged(point);
+        else
+            mouseMoved(point);
+        break;
+    case PointerStream::Kind::Release:
+        mouseUp();
+        break;
+    }
+}
+
+void DrawingViewController::pointerSamples(const QList<PointerStream::Sample> &samples) {
+    if (!m_view || !m_window)
+        return;
+    const qreal ratio = m_window->devicePixelRatioF();
+    m_view->holdFrames(true);
+    for (const PointerStream::Sample &sample : samples)
+        pointerEvent(sample.kind, sample.position / ratio, sample.leftButton, sample.shift);
+    m_view->holdFrames(false);
 }
 
 void DrawingViewController::mouseDown(const QPointF &point) {

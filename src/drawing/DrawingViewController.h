@@ -2,6 +2,7 @@
 
 #include "drawing/DrawingView.h"
 #include "drawing/DrawingViewModel.h"
+#include "platform/PointerStream.h"
 
 #include <QObject>
 #include <QPointer>
@@ -49,6 +50,11 @@ protected:
 
 private:
     void viewDidLoad();
+    // One pointer event, from Qt or from the stream: where, whether the left button is held once
+    // it is through, and whether Shift is.
+    void pointerEvent(PointerStream::Kind kind, const QPointF &point, bool leftButton, bool shift);
+    void pointerSamples(const QList<PointerStream::Sample> &samples);
+    void passPointerThrough();
     void mouseDown(const QPointF &point);
     void mouseDragged(const QPointF &point);
     void mouseMoved(const QPointF &point);
@@ -66,4 +72,5 @@ private:
     QPointer<TransparentWindow> m_window;
     QPointer<DrawingView> m_view;
     class PointerGrab *m_grab = nullptr;
+    PointerStream *m_stream = nullptr;
 };

@@ -149,6 +149,38 @@ private Q_SLOTS:
         QVERIFY(palette() == modified);
         shown.keyUp(u"Shift_R"_qs);
         QTRY_VERIFY(palette() == plain);
+
+        // The palette takes its own clicks; around it the pointer draws.
+        shown.click({47 - 10, 190 + 2 * 50 + 17});
+        QVERIFY(shown.waitForColor({47 - 10, 190 + 2 * 50 + 17}, kGreen));
+        shown.drag(E2ESession::line({300, 600}, {500, 600}, 6));
+        QVERIFY(shown.waitForColor({400, 600}, kGreen));
+    }
+
+    // The dot follows the pointer, and a burst of moves faster than frames keeps every corner,
+    // at twice the density too, also in the bottom right quarter of the screen.
+    void aBurstOfMovesKeepsEveryCorner() {
+        E2ESession::Options twice = options();
+        twice.environment.insert(u"QT_SCALE_FACTOR"_qs, u"2"_qs);
+        E2ESession session(twice);
+        START(session);
+        QVERIFY(session.waitForLog(u"Pointer read on a connection of its own"_qs));
+        const QColor background = session.screenshot().pixelColor(1000, 700);
+        session.moveTo({1000, 700});
+        QVERIFY(session.waitForColor({1000, 700}, kRed));
+        const auto corner = [](int k) { return QPoint(100 + 16 * k, 500 - k % 2 * 60); };
+        QStringList moves{u"mousemove"_qs, u"100"_qs, u"500"_qs, u"mousedown"_qs, u"1"_qs};
+        for (int k = 1; k <= 40; ++k)
+            moves << u"mousemove"_qs << QString::number(corner(k).x())
+                  << QString::number(corner(k).y());
+        session.run(u"xdotool"_qs, moves << u"mouseup"_qs << u"1"_qs);
+        // Each segment's middle: a lost corner would join its neighbours on the row above or
+        // below instead.
+        QVERIFY(session.waitForColor((corner(39) + corner(40)) / 2, kRed));
+        const QImage shot = session.screenshot();
+        for (int k = 1; k <= 40; ++k)
+            EXPECT_COLOR(shot, (corner(k - 1) + corner(k)) / 2, kRed);
+        EXPECT_COLOR(shot, QPoint(230, 235), background); // where half the position would be
     }
 
     // Each monitor keeps its own drawings; a removed monitor takes none with it and gets its

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointF>
+#include <QRegion>
+#include <QThread>
+
+#include <functional>
+
+class PointerReader;
+class QWidget;
+
+// Reads the pointer over a window on an X connection and a thread of its own, and hands what
+// gathered to the main thread at most once a display frame; presses and releases at once.
+// Through Qt, every report of the mouse (250 or 1000 a second) wakes two of our threads: Qt's
+// reader and then the main thread. Here it wakes one, and the main thread about once a frame.
+// Every position is kept.
+//
+// It reads through an input-only window laid over the whole window. The parts where the
+// window's own widgets take the pointer (setPassThrough) are cut out of it, so they get their
+// clicks and hovering through Qt as usual. Where this cannot be set up (no X11, no XInput 2) it
+// stays inactive and the whole window gets its pointer through Qt.
+class PointerStream : public QObject {
+    Q_OBJECT
+public:
+    enum class Kind : quint8 { Press, Move, Release };
+    struct Sample {
+        Kind kind = Kind::Move;
+        QPointF position;        // in the window, at device pixels
+        bool leftButton = false; // held once this event is through
+        bool shift = false;
+    };
+    using Receiver = std::function<void(const QList<Sample> &)>;
+
+    explicit PointerStream(QObject *parent = nullptr);
+    ~PointerStream() override;
+
+    // Reads the pointer over `window` (a top level) from now on; `receiver` gets the samples,
+    // on the main thread. Follows the window should Qt make its X window again.
+    void attach(QWidget *window, Receiver receiver);
+    // In the window's coordinates (device-independent pixels); again after the window moved to
+    // a screen of another pixel ratio.
+    void setPassThrough(const QRegion &region);
+    void setFrameInterval(int milliseconds);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void open();
+    void sendPassThrough();
+
+    QThread m_thread;
+    PointerReader *m_reader = nullptr;
+    QWidget *m_window = nullptr;
+    Receiver m_receiver;
+    QRegion m_passThrough;
+};
