@@ -3,13 +3,14 @@
 #include <QList>
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <QRegion>
 #include <QThread>
+#include <QWidget>
 
 #include <functional>
 
 class PointerReader;
-class QWidget;
 
 // Reads the pointer over a window on an X connection and a thread of its own, and hands what
 // gathered to the main thread at most once a display frame; presses and releases at once.
@@ -53,7 +54,7 @@ private:
 
     QThread m_thread;
     PointerReader *m_reader = nullptr;
-    QWidget *m_window = nullptr;
+    QPointer<QWidget> m_window;
     Receiver m_receiver;
     QRegion m_passThrough;
 };
