@@ -52,6 +52,7 @@ public:
             return fail("no XInput 2");
         learnDevices();
 
+        m_parent = parent;
         m_input = xcb_generate_id(m_conn);
         const xcb_void_cookie_t created = xcb_create_window_checked(
             m_conn, 0, m_input, parent, 0, 0, kReach, kReach, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
@@ -177,6 +178,12 @@ private:
                               ? PointerStream::Kind::Press
                               : PointerStream::Kind::Release;
             sample.leftButton = sample.kind == PointerStream::Kind::Press;
+            if (sample.leftButton) {
+                // A click gives the window the keyboard, with the click's own time, as Qt does
+                // for the clicks it gets.
+                xcb_set_input_focus(m_conn, XCB_INPUT_FOCUS_PARENT, m_parent, event->time);
+                xcb_flush(m_conn);
+            }
             m_batch.append(sample);
             break;
         default:
@@ -212,7 +219,7 @@ private:
 
     Deliver m_deliver;
     xcb_connection_t *m_conn = nullptr;
-    xcb_window_t m_input = 0;
+    xcb_window_t m_parent = 0, m_input = 0;
     uint8_t m_opcode = 0;
     QSocketNotifier *m_notifier = nullptr;
     QTimer *m_due = nullptr;

@@ -31,13 +31,18 @@ public:
     // A window filled with `rgb`, mapped above all others (there is no window manager).
     void showWindow(QRect area, uint32_t rgb) {
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
-        const xcb_window_t window = xcb_generate_id(m_c);
+        const xcb_window_t window = m_window = xcb_generate_id(m_c);
         const uint32_t values[] = {rgb, XCB_EVENT_MASK_BUTTON_PRESS};
         xcb_create_window(m_c, XCB_COPY_FROM_PARENT, window, screen->root, int16_t(area.x()),
                           int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
                           XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK, values);
         xcb_map_window(m_c, window);
+        xcb_flush(m_c);
+    }
+    // Takes the keyboard to the window.
+    void takeFocus() {
+        xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_POINTER_ROOT, m_window, XCB_CURRENT_TIME);
         xcb_flush(m_c);
     }
     // The button presses the window got since the last call.
@@ -52,4 +57,5 @@ public:
 
 private:
     xcb_connection_t *const m_c;
+    xcb_window_t m_window = XCB_WINDOW_NONE;
 };

@@ -1,4 +1,5 @@
 #include "E2ESession.h"
+#include "OtherXClient.h"
 
 #include <QTest>
 
@@ -79,6 +80,10 @@ private Q_SLOTS:
 
         E2ESession second(options());
         START(second);
+        // Another program took the keyboard; pressing on the overlay takes it back.
+        OtherXClient other(second.display());
+        other.showWindow({1100, 700, 100, 80}, 0x000000);
+        other.takeFocus();
         second.drag(E2ESession::line({300, 300}, {500, 300}, 6));
         second.key(u"ctrl+z"_qs);
         QVERIFY(second.waitForColor({400, 300}, background));
