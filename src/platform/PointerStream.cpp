@@ -259,6 +259,7 @@ void PointerStream::attach(QWidget *window, Receiver receiver) {
             },
             Qt::QueuedConnection);
     });
+    m_reader->setFrameInterval(m_frameInterval);
     m_reader->moveToThread(&m_thread);
     m_thread.start();
     window->installEventFilter(this);
@@ -294,6 +295,7 @@ void PointerStream::sendPassThrough() {
 }
 
 void PointerStream::setFrameInterval(int milliseconds) {
+    m_frameInterval = milliseconds;
     if (m_reader)
         QMetaObject::invokeMethod(m_reader, [reader = m_reader, milliseconds] {
             reader->setFrameInterval(milliseconds);

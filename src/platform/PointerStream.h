@@ -43,6 +43,7 @@ public:
     // In the window's coordinates (device-independent pixels); again after the window moved to
     // a screen of another pixel ratio.
     void setPassThrough(const QRegion &region);
+    // Remembered, like the pass-through, for the reader attach() makes.
     void setFrameInterval(int milliseconds);
 
 protected:
@@ -57,4 +58,5 @@ private:
     QPointer<QWidget> m_window;
     Receiver m_receiver;
     QRegion m_passThrough;
+    int m_frameInterval = 16;
 };
