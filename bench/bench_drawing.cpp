@@ -2,19 +2,12 @@
 // controller as in the app, offscreen, 1920x1080) with 0 to 5000 finished shapes on the screen,
 // with and without the shaped window used when no compositor runs. Each event is followed by
 // its repaint; CPU time is the thread's own.
-#include "drawing/MainWindowController.h"
-#include "platform/AppActivation.h"
-#include "platform/CompositorWatcher.h"
+#include "BenchOverlay.h"
+
 #include "platform/DiagnosticLog.h"
 #include "platform/Localization.h"
-#include "platform/NotificationCenter.h"
-#include "screens/ScreenDaemon.h"
-#include "settings/PreferenceStore.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -67,24 +60,11 @@ Drawings finishedShapes(int count, QSize size) {
     return list;
 }
 
-struct Overlay {
-    QTemporaryDir dir;
-    PreferenceStore preferences{dir.path() + QStringLiteral("/preferences.plist")};
-    AppActivation activation;
-    ScreenDaemon screens{[] { return false; }};
-    CompositorWatcher compositor;
-    NotificationCenter notifications;
-    DrawingHooks hooks;
-    MainWindowController controller{
-        OverlayServices{preferences, screens, compositor, notifications, hooks}, activation};
-
-    DrawingView *view() { return controller.contentViewController().view(); }
-
+struct Overlay : BenchOverlay {
     // Sends one pointer event and lets the overlay repaint what it changed.
     double send(QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
         const double start = cpuMicroseconds();
-        QMouseEvent event(type, at, view()->mapToGlobal(at), Qt::LeftButton, buttons, {});
-        QApplication::sendEvent(view(), &event);
+        mouse(type, at, buttons);
         QTest::qWait(20); // longer than a frame: every event gets its own repaint
         return cpuMicroseconds() - start;
     }

@@ -38,6 +38,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QShortcut>
+#include <QWindow>
 
 #include <cstdio>
 #include <memory>
@@ -240,6 +241,9 @@ int main(int argc, char *argv[]) {
     AppDelegate delegate({preferences, activation, screens, notifications, requests, overlay,
                           QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE))});
     screenshotter.dialogParent = [&overlay] { return overlay.window(); };
+    app.copyWindow = [&overlay]() -> const QWindow * {
+        return overlay.window() ? overlay.window()->windowHandle() : nullptr;
+    };
     // Without a compositor the grab shows the desktop without the overlay; its own picture
     // goes over it.
     screenshotter.overlayImage = [&overlay](QScreen *screen) {
@@ -327,7 +331,7 @@ int main(int argc, char *argv[]) {
         else if (action == QStringLiteral("highlight"))
             setCursorHighlight(!Preferences::cursorHighlight.value(preferences));
         else if (action == QStringLiteral("quit"))
-            QCoreApplication::quit();
+            QCoreApplication::exit(0); // as the quit signals do: no window may hold it up
         else
             return false;
         return true;

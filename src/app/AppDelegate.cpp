@@ -228,7 +228,15 @@ void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
 }
 
 void AppDelegate::registerRow(Row row) {
-    const KeyCombo combo(StoredShortcut::shortcutKey(), StoredShortcut::shortcutModifiers());
+    // A name no key has (a damaged or hand-edited file) registers nothing: taken as the A key
+    // it would grab Ctrl+A from every program.
+    const std::optional<Key> key = keyFromName(StoredShortcut::shortcutKey());
+    if (!key) {
+        QLOG_ERROR("The shortcut for", actionName(row), "is not registered: no key is named",
+                   u'"' + StoredShortcut::shortcutKey() + u'"');
+        return setHotKey(row, nullptr);
+    }
+    const KeyCombo combo(*key, StoredShortcut::shortcutModifiers());
     setHotKey(row, HotKey::create(combo, {}, {}, {actionName(row), title(row)}));
 }
 

@@ -3,6 +3,7 @@
 #include "platform/KeyEvent.h"
 
 #include <QKeyEvent>
+#include <QWindow>
 
 CustomApplication::CustomApplication(int &argc, char **argv,
                                      Handler<Nothing> &copyScreenshotRequest)
@@ -13,14 +14,15 @@ bool CustomApplication::isCopyCommand(const QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     const KeyEvent key = KeyEvent::fromQt(*static_cast<const QKeyEvent *>(event));
-    return (key.modifierFlags & ModifierCommand) &&
+    return (key.modifierFlags & ModifierCommand) && !key.isARepeat &&
            key.charactersIgnoringModifiers == QStringLiteral("c");
 }
 
 bool CustomApplication::notify(QObject *receiver, QEvent *event) {
     // A key event reaches its window first and then travels through the widgets; look at it
     // once, at the window.
-    if (receiver->isWindowType() && isCopyCommand(event))
+    if (receiver->isWindowType() && copyWindow && receiver == copyWindow() &&
+        isCopyCommand(event))
         m_copyScreenshotRequest.notify();
     return QApplication::notify(receiver, event);
 }

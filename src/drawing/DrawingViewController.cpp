@@ -20,7 +20,15 @@ QPointer<DrawingViewController> DrawingViewController::current;
 
 namespace {
 constexpr quint32 kKeyZ = carbonKeyCode(Key::z);
+
+// Undo is the key the layout labels Z (on AZERTY the position of W); a layout without Latin
+// letters (Cyrillic, Greek) keeps the position of Z, where its programs undo too.
+bool isKeyZ(const KeyEvent &key) {
+    const QString text = key.charactersIgnoringModifiers.toLower();
+    const bool latinLetter = text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z';
+    return latinLetter ? text == u"z" : key.keyCode == kKeyZ;
 }
+} // namespace
 
 DrawingViewController::DrawingViewController(const OverlayServices &services, QObject *parent)
     : QObject(parent)
@@ -31,7 +39,9 @@ DrawingViewController::DrawingViewController(const OverlayServices &services, QO
     , m_notifications(services.notifications)
     , m_hooks(services.hooks)
     , m_grab(new PointerGrab(this))
-    , m_stream(new PointerStream(this)) {}
+    , m_stream(new PointerStream(this)) {
+    undoManager.setUndoLimit(undoLimit);
+}
 
 DrawingViewController::~DrawingViewController() = default;
 
@@ -277,16 +287,17 @@ bool DrawingViewController::keyDown(QKeyEvent *event) {
     if (key.modifierFlags & ModifierCommand) {
         // A key equivalent: the overlay's own keys are swallowed whatever the modifiers;
         // Ctrl+Z and Ctrl+Shift+Z are undo and redo.
-        if (m_view->keyEquivalentHandler.call(key))
-            return true;
-        if (key.keyCode == kKeyZ && !key.isARepeat) {
+        // Z first: on Dvorak it sits where the slash key of the help card does.
+        if (isKeyZ(key)) {
+            if (key.isARepeat)
+                return true;
             if (key.modifierFlags & ModifierShift)
                 undoManager.redo();
             else
                 undoManager.undo();
             return true;
         }
-        return false;
+        return m_view->keyEquivalentHandler.call(key);
     }
     model.keyDown(key);
     return true;

@@ -34,6 +34,9 @@ public:
     // The last controller whose view was loaded.
     static QPointer<DrawingViewController> current;
 
+    // How many drawing steps can be undone: a long talk keeps the newest, not every stroke it
+    // ever drew (a clear holds the shapes it cleared).
+    static constexpr int undoLimit = 500;
     QUndoStack undoManager;
     DrawingViewModel model;
 

@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSpacing = 10;
@@ -110,7 +112,23 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
             updateScreenshotDescription();
             fitSize();
         });
+    fitKeyColumn();
     fitSize();
+}
+
+void InfoView::fitKeyColumn() {
+    // Wide enough for the longest key in any language ("Esc Esc", "Strg+C"), with a gap before
+    // its description; the description keeps at least 240 of the row.
+    int column = keyWidth;
+    for (const auto &[label, description] : m_shortcutRows) {
+        for (const QString &line : label->text().split(u'\n'))
+            column = std::max(column, label->fontMetrics().horizontalAdvance(line) + keyGutter);
+    }
+    column = std::min(column, rowWidth - 240);
+    for (const auto &[label, description] : m_shortcutRows) {
+        label->setFixedWidth(column);
+        description->setFixedWidth(rowWidth - column);
+    }
 }
 
 LinkyTextView *InfoView::addText(const AttributedStringGenerator &text, int gapAfter) {
@@ -127,20 +145,18 @@ LinkyTextView *InfoView::addText(const AttributedStringGenerator &text, int gapA
 LinkyTextView *InfoView::addShortcut(const QString &key,
                                      const AttributedStringGenerator &description, int gapAfter) {
     auto *row = new QWidget(this);
-    row->setFixedWidth(keyWidth + descriptionWidth);
+    row->setFixedWidth(rowWidth);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto *label = new QLabel(key, row);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     label->setFont(keyFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, lightText);
     label->setPalette(palette);
-    label->setFixedWidth(keyWidth);
     auto *view = new LinkyTextView(description, row);
-    view->setFixedWidth(descriptionWidth);
+    m_shortcutRows.emplace_back(label, view);
     view->linkHandler.watch(this, [this](const QUrl &url) { linkClicked(url); });
     layout->addWidget(label, 0, Qt::AlignTop);
     layout->addWidget(view, 0, Qt::AlignTop);

@@ -9,9 +9,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class AttributedStringGenerator;
 class LinkyTextView;
+class QLabel;
 class QVBoxLayout;
 
 // What the help card shows and does besides its fixed texts.
@@ -37,8 +40,11 @@ public:
     static inline const QColor lightText{255, 255, 255, 230};
     static constexpr int cardWidth = 500;
     static constexpr int margin = 20;
+    // A row: the key column, at least keyWidth and as wide as its longest key needs, and the
+    // description beside it.
+    static constexpr int rowWidth = 390;
     static constexpr int keyWidth = 70;
-    static constexpr int descriptionWidth = 320;
+    static constexpr int keyGutter = 12;
     static constexpr int cornerRadius = 20;
 
     QVBoxLayout *mainStack;
@@ -60,9 +66,11 @@ private:
                                int gapAfter = -1);
     void updateScreenshotDescription();
     void linkClicked(const QUrl &url);
+    void fitKeyColumn();
     void fitSize();
 
     InfoViewSources m_sources;
+    std::vector<std::pair<QLabel *, LinkyTextView *>> m_shortcutRows;
     LinkyTextView *m_screenshotDescription = nullptr;
     bool m_opaque = false;
 };

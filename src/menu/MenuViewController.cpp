@@ -83,14 +83,15 @@ void showRowIcon(QLabel *label, const QPalette &palette) {
 // colour.
 constexpr int kPaletteColors = 8;
 
-// Command combinations the recorder leaves to the application.
-bool reserved(Key key, ModifierFlags flags) {
+// Ctrl combinations the recorder leaves to the application, by the character the layout
+// gives the key: on AZERTY the key labelled Z is the one every program undoes with.
+bool reserved(const QString &characters, ModifierFlags flags) {
     if ((flags & kDeviceIndependentModifiers) != ModifierCommand)
         return false;
-    static const Key keys[] = {Key::c,       Key::v, Key::z,     Key::f,         Key::comma,
-                               Key::h,       Key::q, Key::n,     Key::a,         Key::x,
-                               Key::return_, Key::m, Key::minus, Key::keypadPlus};
-    return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+    static const QStringList reservedCharacters = {
+        u"c"_qs, u"v"_qs, u"z"_qs, u"f"_qs,     u","_qs, u"h"_qs, u"q"_qs,
+        u"n"_qs, u"a"_qs, u"x"_qs, u"\r"_qs, u"m"_qs, u"-"_qs, u"+"_qs};
+    return reservedCharacters.contains(characters.toLower());
 }
 
 // The command that does a row's action, for the desktop's own shortcut settings.
@@ -112,6 +113,14 @@ QString comboText(Key key, ModifierFlags flags) {
     if (!label.isEmpty() && label != u"+"_qs)
         text = text.left(plus + 1) + label;
     return text;
+}
+
+// A shortcut box fits "Set Shortcut" in the language in use ("Tastenkürzel festlegen") and the
+// longest combination, inside its margins (8 each side) and border.
+int boxWidth(const QFontMetrics &metrics) {
+    const ModifierFlags all = ModifierCommand | ModifierOption | ModifierShift | ModifierControl;
+    return std::max({140, metrics.horizontalAdvance(qtTrId("menu.setShortcut")) + 18,
+                     metrics.horizontalAdvance(KeyCombo(Key::f12, all).nativeText()) + 18});
 }
 
 // A thin line in the text colour, faint: it shows on a light and on a dark panel.
@@ -198,8 +207,8 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
         row.button->setToolTip(qtTrId("menu.row.do"));
         row.box = new QPushButton(this);
         row.box->setObjectName(u"box"_qs + name + u"Shortcut"_qs);
-        row.box->setMinimumWidth(140);
         row.shortcut = new QLabel(row.box);
+        row.box->setMinimumWidth(boxWidth(row.shortcut->fontMetrics()));
         row.shortcut->setObjectName(u"lblShortcut"_qs + name);
         row.shortcut->setAttribute(Qt::WA_TransparentForMouseEvents);
         auto *boxLayout = new QHBoxLayout(row.box);
@@ -407,12 +416,10 @@ void MenuViewController::refreshShortcutRows() {
         const auto &keys = Preferences::shortcuts[i];
         loadStoredShortcut(keys.key.key(), keys.flags.key(), m_preferences);
         const ModifierFlags modifiers = StoredShortcut::shortcutModifiers();
-        if (modifiers != 0)
-            showShortcut(
-                Row(i),
-                comboText(KeyCombo(StoredShortcut::shortcutKey(), 0).key().value_or(Key::a),
-                          modifiers),
-                true);
+        // A name no key has is registered as nothing, and shown so.
+        const std::optional<Key> key = keyFromName(StoredShortcut::shortcutKey());
+        if (modifiers != 0 && key)
+            showShortcut(Row(i), comboText(*key, modifiers), true);
         else
             showShortcut(Row(i), {}, false);
     }
@@ -436,8 +443,7 @@ void MenuViewController::startRecording(Row row) {
     rows[row].cancel->hide();
     setBoxRecording(row, true);
     m_appDelegate.unregisterRow(row);
-    m_preferences.remove(Preferences::shortcuts[row].key.key());
-    m_preferences.remove(Preferences::shortcuts[row].flags.key());
+    removeStoredShortcut(row);
     StoredShortcut::shortcutModifiers() = 0;
     StoredShortcut::shortcutKey().clear();
     for (int i = 0; i < rowCount; ++i) {
@@ -451,13 +457,18 @@ void MenuViewController::startRecording(Row row) {
     postUpdate();
 }
 
+void MenuViewController::removeStoredShortcut(Row row) {
+    // One write: a crash between two would leave a key without its modifiers, or the reverse.
+    m_preferences.remove(
+        QStringList{Preferences::shortcuts[row].key.key(), Preferences::shortcuts[row].flags.key()});
+}
+
 void MenuViewController::clearShortcut(Row row) {
     recordingFlags[row] = false;
     StoredShortcut::shortcutModifiers() = 0;
     StoredShortcut::shortcutKey().clear();
     m_appDelegate.unregisterRow(row);
-    m_preferences.remove(Preferences::shortcuts[row].key.key());
-    m_preferences.remove(Preferences::shortcuts[row].flags.key());
+    removeStoredShortcut(row);
     showShortcut(row, {}, false);
     setBoxRecording(row, false);
     if (!recordingRow())
@@ -486,7 +497,8 @@ void MenuViewController::flagsChanged(ModifierFlags flags) {
         clearShortcut(*row);
 }
 
-void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags) {
+void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags,
+                                           const QString &characters) {
     flags &= kDeviceIndependentModifiers;
     if (!flags)
         return;
@@ -498,7 +510,8 @@ void MenuViewController::recordShortcutKey(quint32 keyCode, ModifierFlags flags)
     if (keyString.isEmpty())
         return;
     StoredShortcut::shortcutKey() = keyString;
-    if (reserved(*key, flags))
+    const bool isReturn = *key == Key::return_ || *key == Key::keypadEnter;
+    if (reserved(isReturn ? u"\r"_qs : characters.isEmpty() ? keyString : characters, flags))
         return;
     const std::optional<Row> row = recordingRow();
     if (!row)
@@ -550,23 +563,29 @@ void MenuViewController::changeEvent(QEvent *event) {
 bool MenuViewController::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
-    // Every widget on the way sees the same key event: take it once, at its window.
-    if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+    // A key reaches its window before any widget (which may take it: the focused box takes
+    // Space and the arrows, focus moves on Tab): look at it there, once.
+    if (!watched->isWindowType() || !recordingRow())
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
-    if (key->isAutoRepeat() || !recordingRow())
-        return false;
     const KeyEvent keyEvent = KeyEvent::fromQt(*key);
     const std::optional<Key> pressed =
         keyEvent.keyCode ? keyFromCarbonKeyCode(*keyEvent.keyCode) : std::nullopt;
     const bool modifierKey = pressed && *pressed >= Key::command && *pressed <= Key::rightShift;
     if (modifierKey) {
         // The server's state, which the event itself does not show yet.
-        flagsChanged(modifierFlagsFromQt(QGuiApplication::queryKeyboardModifiers()));
-    } else if (event->type() == QEvent::KeyPress && keyEvent.keyCode) {
-        recordShortcutKey(*keyEvent.keyCode, keyEvent.modifierFlags);
+        if (!key->isAutoRepeat())
+            flagsChanged(modifierFlagsFromQt(QGuiApplication::queryKeyboardModifiers()));
+        return false;
     }
-    return false; // never swallowed
+    if (!(keyEvent.modifierFlags & kDeviceIndependentModifiers))
+        return false;
+    // A combination being recorded is the recorder's alone: Ctrl+Space must not also press
+    // the box, nor Super+Tab move the focus away from it.
+    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() && keyEvent.keyCode)
+        recordShortcutKey(*keyEvent.keyCode, keyEvent.modifierFlags,
+                          keyEvent.charactersIgnoringModifiers);
+    return true;
 }
 
 void MenuViewController::showEvent(QShowEvent *event) {

@@ -73,7 +73,9 @@ public:
     void finishRecording();
     // The recorder's view of a key press or release, from the application-wide key monitor.
     void flagsChanged(ModifierFlags flags);
-    void recordShortcutKey(quint32 keyCode, ModifierFlags flags);
+    // `characters`: what the layout in use writes on the key without modifiers; empty: the
+    // key position's own name.
+    void recordShortcutKey(quint32 keyCode, ModifierFlags flags, const QString &characters = {});
     void clickedRow(Row row);
     void clickedColor(int paletteIndex);
     void setSelectedColor(const QColor &color);
@@ -91,6 +93,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void removeStoredShortcut(Row row);
     void showSelectedColor();
     std::optional<Row> recordingRow() const;
     void setBoxRecording(Row row, bool recording);

@@ -24,7 +24,9 @@ QuitSignals::QuitSignals(QObject *parent)
         char signal = 0;
         if (::read(s_fds[1], &signal, 1) == 1)
             QLOG("Quitting on signal", int(signal));
-        QCoreApplication::quit();
+        // exit, not quit: Qt's quit asks every window to close first and gives up when one
+        // refuses, as the countdown does (its close brings the overlay back).
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = &QuitSignals::handle;

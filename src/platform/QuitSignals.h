@@ -6,7 +6,7 @@ class QSocketNotifier;
 
 // Ends the event loop on SIGTERM, SIGINT and SIGHUP (a session logging out, Ctrl+C in a
 // terminal, a closed terminal), so that Quillory quits the ordinary way: its shortcuts
-// released, its windows closed. The handler only writes a byte to a socket; the quitting
+// released, its windows gone. The handler only writes a byte to a socket; the quitting
 // happens in the event loop.
 class QuitSignals : public QObject {
     Q_OBJECT

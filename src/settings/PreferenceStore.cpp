@@ -476,11 +476,19 @@ bool PreferenceStore::setIntegerArray(const QString &key, const QList<qint64> &v
 }
 
 bool PreferenceStore::remove(const QString &key) {
+    return remove(QStringList{key});
+}
+
+bool PreferenceStore::remove(const QStringList &keys) {
     QMutexLocker lock(&m_mutex);
     refreshLocked();
-    const QByteArray name = keyBytes(key);
-    if (!plist_dict_get_item(m_root, name.constData()))
-        return true;
-    plist_dict_remove_item(m_root, name.constData());
-    return writeLocked();
+    bool changed = false;
+    for (const QString &key : keys) {
+        const QByteArray name = keyBytes(key);
+        if (plist_dict_get_item(m_root, name.constData())) {
+            plist_dict_remove_item(m_root, name.constData());
+            changed = true;
+        }
+    }
+    return !changed || writeLocked();
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMutex>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -51,6 +52,8 @@ public:
     bool setData(const QString &key, const QByteArray &value);
     bool setIntegerArray(const QString &key, const QList<qint64> &value);
     bool remove(const QString &key);
+    // Several keys in one write, so that no reader sees some of them gone and others not.
+    bool remove(const QStringList &keys);
 
 private:
     // What stat() says about the file; a difference means someone else changed it.

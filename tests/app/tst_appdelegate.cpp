@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "app/CustomApplication.h"
 #include "app/PopoverPanel.h"
 #include "app/RequestChannels.h"
 #include "drawing/MainWindowController.h"
@@ -12,6 +13,7 @@
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
 
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,14 +67,20 @@ private Q_SLOTS:
     }
 
     // Stored shortcuts become hotkeys in row order; one without modifiers stays off, and codes
-    // beside the four modifiers' (as 64-bit numbers) add none. Registering a row again replaces
-    // its hotkey, also with the same combination, and releases the old one.
+    // beside the four modifiers' (as 64-bit numbers) add none, nor does a key name that is
+    // misspelt, missing or not a string (it once became the A key). Registering a row again
+    // replaces its hotkey, also with the same combination, and releases the old one.
     void storedShortcutsRegisterOncePerRow() {
         Shell shell;
         shell.store(AppDelegate::Arrow, QStringLiteral("a"), {11, 13});
         shell.store(AppDelegate::AppActivate, QStringLiteral("D"),
                     {14, 11, 10, 15, -13, 12 + (qint64(1) << 32)});
         shell.store(AppDelegate::Line, QStringLiteral("l"), {});
+        shell.store(AppDelegate::Rectangle, QStringLiteral("bogus"), {11});
+        shell.store(AppDelegate::Circle, {}, {11});
+        shell.preferences.remove(Preferences::shortcuts[AppDelegate::Circle].key.key());
+        shell.store(AppDelegate::Timer, {}, {11});
+        shell.preferences.setInteger(Preferences::shortcuts[AppDelegate::Timer].key.key(), 0);
         shell.launch();
         const auto activate = backend->registration(kKeyD, CarbonCommand | CarbonShift);
         const auto arrow = backend->registration(kKeyA, CarbonCommand | CarbonOption);
@@ -92,6 +100,18 @@ private Q_SLOTS:
         QVERIFY(backend->registration(kKeyT, CarbonCommand | CarbonShift));
         shell.delegate->unRegister_AppActivate();
         QCOMPARE(backend->registrations.size(), 1);
+    }
+
+    // Ctrl+C is the copy command once a press: a held key's repeats would copy again and
+    // again; Ctrl+Shift+C is none.
+    void copyCommandIsOnePress() {
+        const auto command = [](Qt::KeyboardModifiers modifiers, bool repeated) {
+            const QKeyEvent event(QEvent::KeyPress, Qt::Key_C, modifiers, QString(), repeated);
+            return CustomApplication::isCopyCommand(&event);
+        };
+        QVERIFY(command(Qt::ControlModifier, false));
+        QVERIFY(!command(Qt::ControlModifier, true));
+        QVERIFY(!command(Qt::ControlModifier | Qt::ShiftModifier, false));
     }
 
     // Activating makes Quillory the active application and shows no window by itself (it once

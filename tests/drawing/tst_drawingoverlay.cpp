@@ -122,7 +122,7 @@ private Q_SLOTS:
     }
 
     // The brush follows the pointer and hides while drawing; Ctrl+Z and Ctrl+Shift+Z undo and
-    // redo the stroke.
+    // redo the stroke, Z being the key the layout labels so.
     void drawingHidesTheBrushAndCtrlZUndoes() {
         Overlay overlay(true);
         DrawingView *view = overlay.view();
@@ -135,10 +135,16 @@ private Q_SLOTS:
         QVERIFY(!view->brush->isHidden());
         QTRY_COMPARE(view->brush->pos(), QPoint(197, 147));
         QCOMPARE(overlay.list().size(), std::size_t(1));
-        sendKey(view, Qt::Key_Z, Key::z, Qt::ControlModifier);
-        QVERIFY(overlay.list().empty());
-        sendKey(view, Qt::Key_Z, Key::z, Qt::ControlModifier | Qt::ShiftModifier);
+        // On AZERTY: the key labelled W (the position of Z) does nothing, the one labelled Z
+        // undoes; a Cyrillic layout undoes at the position of Z.
+        sendKey(view, Qt::Key_W, Key::z, Qt::ControlModifier);
         QCOMPARE(overlay.list().size(), std::size_t(1));
+        sendKey(view, Qt::Key_Z, Key::w, Qt::ControlModifier);
+        QVERIFY(overlay.list().empty());
+        sendKey(view, Qt::Key_Z, Key::w, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(overlay.list().size(), std::size_t(1));
+        sendKey(view, 0x42f, Key::z, Qt::ControlModifier); // Я
+        QVERIFY(overlay.list().empty());
     }
 
     // Moves that come faster than frames wait for the next one: the end of the stroke shows

@@ -111,6 +111,14 @@ private Q_SLOTS:
             QVERIFY2(has(settings, field), qPrintable(field));
         session.key(u"ctrl+a 5 Tab ctrl+a"_qs);
         session.run(u"xdotool"_qs, {u"type"_qs, u"Welcome"_qs});
+        // Ctrl+C in a text field copies its text; only the overlay's copies the screen.
+        session.key(u"ctrl+a ctrl+c"_qs);
+        E2ESession::settle(500);
+        QByteArray copied;
+        session.run(u"xclip"_qs, {u"-display"_qs, session.display(), u"-selection"_qs,
+                                  u"clipboard"_qs, u"-o"_qs},
+                    &copied);
+        QCOMPARE(copied, QByteArray("Welcome"));
         session.key(u"Return"_qs);
         QVERIFY(session.stores(u"TimerMinutes"_qs, u"<integer>5</integer>"_qs));
         QVERIFY(session.stores(u"TimerMessage"_qs, u"<string>Welcome</string>"_qs));
@@ -146,6 +154,28 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() > 900 && clock.elapsed() < 3000,
                  qPrintable(QString::number(clock.elapsed())));
         QVERIFY(session.log().contains(u"Countdown closed"_qs));
+    }
+
+    // Quitting while the countdown shows quits, asked remotely or by logging out: the
+    // countdown's own close (which brings the overlay back) does not hold it up.
+    void quittingDuringTheCountdownQuits() {
+        for (const bool bySignal : {false, true}) {
+            E2ESession session({});
+            QVERIFY2(session.start(), qPrintable(session.errorString));
+            QCOMPARE(session.runQuillory({u"--action"_qs, u"timer"_qs}), 0);
+            QVERIFY(E2ESession::waitUntil(
+                [&] { return session.windowShown(u"^Presentation Timer$"_qs); }, 5000));
+            QElapsedTimer clock;
+            clock.start();
+            if (bySignal)
+                session.terminateApplication();
+            else
+                QCOMPARE(session.runQuillory({u"--action"_qs, u"quit"_qs}), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 3000);
+            QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE(session.applicationExitCode(), 0);
+            QVERIFY(session.stores(u"FirstTimeMenu"_qs, u"<true/>"_qs));
+        }
     }
 };
 

@@ -11,6 +11,7 @@
 #include "screens/ScreenDaemon.h"
 #include "settings/PreferenceStore.h"
 
+#include <QLabel>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,20 +68,33 @@ private Q_SLOTS:
         QTRY_COMPARE(picks, 1);
     }
 
-    // 500 wide; title and footer span the 460 inside the margins, rows are 70 + 320, and the
-    // title stands 30 above the first row.
+    // 500 wide; title and footer span the 460 inside the margins, rows are 390, and the title
+    // stands 30 above the first row. In each language every key stands clear of its
+    // description ("Esc Esc" and "Strg+C" once touched it).
     void cardMeasures() {
-        InfoView card({});
-        card.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&card));
-        QCOMPARE(card.width(), 500);
-        const QWidget *title = card.mainStack->itemAt(0)->widget();
-        const QWidget *row = card.screenshotDescription()->parentWidget();
-        QCOMPARE(title->width(), 460);
-        QCOMPARE(card.mainStack->itemAt(card.mainStack->count() - 1)->widget()->width(), 460);
-        QCOMPARE(row->width(), 390);
-        const QWidget *firstRow = card.mainStack->itemAt(2)->widget();
-        QCOMPARE(firstRow->y() - title->geometry().bottom() - 1, 30);
+        for (const QString &language : {u"en"_qs, u"de"_qs}) {
+            QVERIFY(Localization::install({language}));
+            InfoView card({});
+            card.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&card));
+            QCOMPARE(card.width(), 500);
+            const QWidget *title = card.mainStack->itemAt(0)->widget();
+            const QWidget *row = card.screenshotDescription()->parentWidget();
+            QCOMPARE(title->width(), 460);
+            QCOMPARE(card.mainStack->itemAt(card.mainStack->count() - 1)->widget()->width(), 460);
+            QCOMPARE(row->width(), 390);
+            const QWidget *firstRow = card.mainStack->itemAt(2)->widget();
+            QCOMPARE(firstRow->y() - title->geometry().bottom() - 1, 30);
+            for (const QLabel *key : card.findChildren<QLabel *>()) {
+                const QWidget *description = key->parentWidget()->findChild<LinkyTextView *>();
+                for (const QString &line : key->text().split(u'\n'))
+                    QVERIFY2(!description || key->x() + key->fontMetrics().horizontalAdvance(line) +
+                                                     8 <=
+                                                 description->x(),
+                             qPrintable(line));
+            }
+        }
+        QVERIFY(Localization::install());
     }
 
     // A press on the card's text neither draws nor hides it; one on its margin draws, like one

@@ -12,7 +12,9 @@
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +24,7 @@
 namespace {
 
 using Row = AppDelegate::Row;
-constexpr quint32 kComma = 43, kF5 = 96, kQ = 12, kA = 0;
+constexpr quint32 kComma = 43, kF5 = 96, kQ = 12, kA = 0, kW = 13, kZ = 6;
 constexpr ModifierFlags kCmd = ModifierCommand, kShift = ModifierShift, kOpt = ModifierOption,
                         kCtrl = ModifierControl;
 
@@ -82,6 +84,50 @@ private Q_SLOTS:
         QVERIFY(panel.menu.recordingFlags[Row::Circle]);
         panel.menu.recordShortcutKey(kQ, kShift | kCmd);
         QCOMPARE(panel.key(Row::Circle), u"q"_qs);
+
+        // Reserved by what the layout writes: on AZERTY Ctrl with the key labelled Z (the
+        // position of W) stays the application's undo, the key labelled W records.
+        panel.menu.startRecording(Row::Rectangle);
+        panel.menu.recordShortcutKey(kW, kCmd, u"z"_qs);
+        QVERIFY(panel.menu.recordingFlags[Row::Rectangle]);
+        panel.menu.recordShortcutKey(kZ, kCmd, u"w"_qs);
+        QCOMPARE(panel.key(Row::Rectangle), u"z"_qs);
+
+        // Keys the focused box or the focus chain would take reach the recorder: Ctrl+Space,
+        // Super+Tab. A stored name no key has shows the row as not set.
+        panel.menu.show();
+        const auto press = [&](int qtKey, quint32 x11Keycode, Qt::KeyboardModifiers modifiers) {
+            QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, x11Keycode, 0, 0);
+            QApplication::sendEvent(panel.menu.windowHandle(), &event);
+        };
+        for (const auto &[row, qtKey, keycode, name] :
+             {std::tuple{Row::Timer, Qt::Key_Space, 65u, u"space"_qs},
+              std::tuple{Row::StrightLine, Qt::Key_Tab, 23u, u"tab"_qs}}) {
+            panel.menu.startRecording(row);
+            panel.menu.rows[row].box->setFocus();
+            press(qtKey, keycode, row == Row::Timer ? Qt::ControlModifier : Qt::MetaModifier);
+            QCOMPARE(panel.key(row), name);
+            QVERIFY(!panel.menu.recordingFlags[row]);
+        }
+        Preferences::shortcuts[Row::Timer].key.set(panel.preferences, u"bogus"_qs);
+        panel.menu.refreshShortcutRows();
+        QCOMPARE(panel.label(Row::Timer), u"Set Shortcut"_qs);
+    }
+
+    // In each language every text of the panel shows whole ("Tastenkürzel festlegen" once lost
+    // its last letter in the shortcut boxes).
+    void textsFitInEachLanguage() {
+        for (const QString &language : {u"en"_qs, u"de"_qs}) {
+            QVERIFY(Localization::install({language}));
+            Panel panel;
+            panel.menu.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&panel.menu));
+            for (const QLabel *label : panel.menu.findChildren<QLabel *>())
+                QVERIFY2(!label->isVisible() || label->wordWrap() ||
+                             label->sizeHint().width() <= label->width(),
+                         qPrintable(language + u": "_qs + label->text()));
+        }
+        QVERIFY(Localization::install());
     }
 
     // Releasing every modifier before a key, or starting another row, leaves the row empty and
