@@ -72,6 +72,7 @@ private Q_SLOTS:
     // stands 30 above the first row. In each language every key stands clear of its
     // description ("Esc Esc" and "Strg+C" once touched it).
     void cardMeasures() {
+        const auto restore = qScopeGuard([] { Localization::install(); });
         for (const QString &language : {u"en"_qs, u"de"_qs}) {
             QVERIFY(Localization::install({language}));
             InfoView card({});
@@ -94,7 +95,6 @@ private Q_SLOTS:
                              qPrintable(line));
             }
         }
-        QVERIFY(Localization::install());
     }
 
     // A press on the card's text neither draws nor hides it; one on its margin draws, like one
