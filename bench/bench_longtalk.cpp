@@ -83,7 +83,8 @@ int main(int argc, char *argv[]) {
             std::printf("%8d %10.2f %10.1f\n", stroke, heap.back(), residentMiB());
     }
     const std::size_t quarter = heap.size() / 4;
-    const double second = mean(heap, quarter, 2 * quarter), last = mean(heap, 3 * quarter, heap.size());
+    const double second = mean(heap, quarter, 2 * quarter),
+                 last = mean(heap, 3 * quarter, heap.size());
     const double change = (last - second) / second * 100.0;
     std::printf("heap: second quarter %.2f MiB, last quarter %.2f MiB (%+.1f %%): %s\n", second,
                 last, change, change <= 10.0 ? "levels off" : "GROWS");

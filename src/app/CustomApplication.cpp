@@ -21,8 +21,7 @@ bool CustomApplication::isCopyCommand(const QEvent *event) {
 bool CustomApplication::notify(QObject *receiver, QEvent *event) {
     // A key event reaches its window first and then travels through the widgets; look at it
     // once, at the window.
-    if (receiver->isWindowType() && copyWindow && receiver == copyWindow() &&
-        isCopyCommand(event))
+    if (receiver->isWindowType() && copyWindow && receiver == copyWindow() && isCopyCommand(event))
         m_copyScreenshotRequest.notify();
     return QApplication::notify(receiver, event);
 }

@@ -88,9 +88,9 @@ constexpr int kPaletteColors = 8;
 bool reserved(const QString &characters, ModifierFlags flags) {
     if ((flags & kDeviceIndependentModifiers) != ModifierCommand)
         return false;
-    static const QStringList reservedCharacters = {
-        u"c"_qs, u"v"_qs, u"z"_qs, u"f"_qs,     u","_qs, u"h"_qs, u"q"_qs,
-        u"n"_qs, u"a"_qs, u"x"_qs, u"\r"_qs, u"m"_qs, u"-"_qs, u"+"_qs};
+    static const QStringList reservedCharacters = {u"c"_qs,  u"v"_qs, u"z"_qs, u"f"_qs, u","_qs,
+                                                   u"h"_qs,  u"q"_qs, u"n"_qs, u"a"_qs, u"x"_qs,
+                                                   u"\r"_qs, u"m"_qs, u"-"_qs, u"+"_qs};
     return reservedCharacters.contains(characters.toLower());
 }
 
@@ -459,8 +459,8 @@ void MenuViewController::startRecording(Row row) {
 
 void MenuViewController::removeStoredShortcut(Row row) {
     // One write: a crash between two would leave a key without its modifiers, or the reverse.
-    m_preferences.remove(
-        QStringList{Preferences::shortcuts[row].key.key(), Preferences::shortcuts[row].flags.key()});
+    m_preferences.remove(QStringList{Preferences::shortcuts[row].key.key(),
+                                     Preferences::shortcuts[row].flags.key()});
 }
 
 void MenuViewController::clearShortcut(Row row) {

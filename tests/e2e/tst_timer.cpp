@@ -115,9 +115,10 @@ private Q_SLOTS:
         session.key(u"ctrl+a ctrl+c"_qs);
         E2ESession::settle(500);
         QByteArray copied;
-        session.run(u"xclip"_qs, {u"-display"_qs, session.display(), u"-selection"_qs,
-                                  u"clipboard"_qs, u"-o"_qs},
-                    &copied);
+        session.run(
+            u"xclip"_qs,
+            {u"-display"_qs, session.display(), u"-selection"_qs, u"clipboard"_qs, u"-o"_qs},
+            &copied);
         QCOMPARE(copied, QByteArray("Welcome"));
         session.key(u"Return"_qs);
         QVERIFY(session.stores(u"TimerMinutes"_qs, u"<integer>5</integer>"_qs));

@@ -89,9 +89,9 @@ private Q_SLOTS:
             for (const QLabel *key : card.findChildren<QLabel *>()) {
                 const QWidget *description = key->parentWidget()->findChild<LinkyTextView *>();
                 for (const QString &line : key->text().split(u'\n'))
-                    QVERIFY2(!description || key->x() + key->fontMetrics().horizontalAdvance(line) +
-                                                     8 <=
-                                                 description->x(),
+                    QVERIFY2(!description ||
+                                 key->x() + key->fontMetrics().horizontalAdvance(line) + 8 <=
+                                     description->x(),
                              qPrintable(line));
             }
         }
