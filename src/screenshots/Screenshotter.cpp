@@ -44,8 +44,6 @@ Screenshotter::~Screenshotter() {
     // A file being written is finished, not left behind half done.
     for (QThread *writer : m_writers)
         writer->wait();
-    if (s_shared == this)
-        s_shared = nullptr;
 }
 
 QString Screenshotter::fileName(const QDateTime &time, const QLocale &locale) {

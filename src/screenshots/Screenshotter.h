@@ -40,10 +40,6 @@ public:
     explicit Screenshotter(const Collaborators &collaborators, QObject *parent = nullptr);
     ~Screenshotter() override;
 
-    // The process's screenshotter, set by the composition root.
-    static Screenshotter *shared() { return s_shared; }
-    static void setShared(Screenshotter *screenshotter) { s_shared = screenshotter; }
-
     // What the overlay provides: the window the folder picker belongs to, and the overlay's own
     // picture to put over a grab of the desktop beneath it (null where a compositor blends it
     // into the grab already).
@@ -85,7 +81,6 @@ private:
     void deliverFailure();
     QImage withOverlay(QScreen *screen, QImage image);
 
-    static inline Screenshotter *s_shared = nullptr;
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;
     ScreenshotPortal *m_portal;
