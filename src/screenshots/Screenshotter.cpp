@@ -47,9 +47,12 @@ Screenshotter::~Screenshotter() {
 }
 
 QString Screenshotter::fileName(const QDateTime &time, const QLocale &locale) {
-    // "Ap": the locale's own AM/PM marker, as it writes it; with it "hh" is the 12-hour clock.
-    return QStringLiteral("Quillory ") +
-           locale.toString(time, QStringLiteral("yyyy-MM-dd 'at' hh.mm.ss Ap"));
+    // The C locale for the numbers: Arabic or Marathi ones would write their own digits. "AP"
+    // makes "hh" the 12-hour clock; the marker itself is the user's locale's.
+    const QString clock =
+        QLocale::c().toString(time, QStringLiteral("yyyy-MM-dd 'at' hh.mm.ss AP")).chopped(2);
+    return QStringLiteral("Quillory ") + clock +
+           (time.time().hour() < 12 ? locale.amText() : locale.pmText());
 }
 
 QString Screenshotter::displayPath(const QUrl &url) {

@@ -61,7 +61,8 @@ public:
     void revealLastScreenshot();
 
     static QString displayPath(const QUrl &url);
-    // "Quillory 2024-03-07 at 02.05.09 PM", the name of a file saved at `time`.
+    // "Quillory 2024-03-07 at 02.05.09 PM", the name of a file saved at `time`: the locale's
+    // AM/PM marker, ASCII digits whatever the locale writes.
     static QString fileName(const QDateTime &time, const QLocale &locale = QLocale());
     // The whole screen at its device pixels, every window included: the X screen's own
     // pixels, or the part of the portal's picture of the desktop that the screen covers.

@@ -21,6 +21,12 @@ private Q_SLOTS:
         const QLocale spanish(u"es_ES"_qs); // "a. m." with a no-break space
         QCOMPARE(Screenshotter::fileName(QDateTime(day, QTime(9, 0, 0)), spanish),
                  u"Quillory 2024-03-07 at 09.00.00 "_qs + spanish.amText());
+        // Locales with digits of their own still give ASCII ones.
+        for (const QLocale &locale : {QLocale(u"ar_EG"_qs), QLocale(u"mr_IN"_qs)}) {
+            QVERIFY(locale.toString(5) != u"5"_qs);
+            QCOMPARE(Screenshotter::fileName(QDateTime(day, QTime(14, 5, 9)), locale),
+                     u"Quillory 2024-03-07 at 02.05.09 "_qs + locale.pmText());
+        }
     }
 
     void displayPathShortensTheHomeFolderOnly() {
