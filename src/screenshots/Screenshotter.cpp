@@ -13,12 +13,14 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -65,20 +67,24 @@ QString Screenshotter::displayPath(const QUrl &url) {
     return path;
 }
 
-QUrl Screenshotter::screenshotLocation() {
+QString Screenshotter::storedFolder(QString *problem) {
     const std::optional<QByteArray> data = Preferences::screenshotBookmark.stored(m_preferences);
     if (!data)
         return {};
     const FolderBookmark::Resolved folder = FolderBookmark::resolve(*data);
-    if (folder.path.isEmpty()) {
-        QLOG_ERROR("The screenshot folder cannot be found:", folder.error);
-        return {};
-    }
-    if (folder.stale) {
-        QLOG_ERROR("Bookmark is stale!");
-        return {};
-    }
-    return QUrl::fromLocalFile(folder.path);
+    if (problem && folder.path.isEmpty())
+        *problem = QStringLiteral("The screenshot folder cannot be found: ") + folder.error;
+    else if (problem && folder.stale)
+        *problem = QStringLiteral("Bookmark is stale!");
+    return folder.stale ? QString() : folder.path;
+}
+
+QUrl Screenshotter::screenshotLocation() {
+    QString problem;
+    const QString folder = storedFolder(&problem);
+    if (!problem.isEmpty())
+        QLOG_ERROR(problem);
+    return folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder);
 }
 
 QUrl Screenshotter::pickLocation() {
@@ -100,6 +106,13 @@ QUrl Screenshotter::pickLocation() {
     dialog.setWindowModality(Qt::ApplicationModal);
     // Above the overlay, which stays on top of everything else.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Never the folder Quillory happened to be started in.
+    QString start = storedFolder();
+    if (start.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        start = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    }
+    dialog.setDirectory(start);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The keys go back where they were before the picker took them (the overlay, or the
     // preferences window).

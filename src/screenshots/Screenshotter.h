@@ -56,7 +56,8 @@ public:
     void copyScreenshot(QScreen *screen);
     // The stored folder, or empty when none is stored or it cannot be resolved.
     QUrl screenshotLocation();
-    // Asks for a folder; stores and announces it when the user picks one.
+    // Asks for a folder; stores and announces it when the user picks one. The picker starts in
+    // the current folder, else the desktop's Pictures folder, else home.
     QUrl pickLocation();
     void revealLastScreenshot();
 
@@ -81,6 +82,8 @@ private:
     void saved(const QString &path, bool ok, const QString &error);
     void deliverFailure();
     QImage withOverlay(QScreen *screen, QImage image);
+    // The stored folder; empty, with the reason in `problem`, when it cannot be used.
+    QString storedFolder(QString *problem = nullptr);
 
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;

@@ -1,10 +1,31 @@
 #include "platform/FolderBookmark.h"
+#include "platform/UserNotifications.h"
 #include "screenshots/Screenshotter.h"
+#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+// A screenshotter with its preferences in `dir`, saving into `folder`; notifications go nowhere.
+struct Saving {
+    explicit Saving(const QString &dir, const QString &folder = {})
+        : preferences(dir + u"/preferences.plist"_qs) {
+        if (!folder.isEmpty())
+            Preferences::screenshotBookmark.set(preferences, *FolderBookmark::create(folder));
+    }
+    PreferenceStore preferences;
+    UserNotifications notifications{QDBusConnection(u"none"_qs)};
+    Handler<Nothing> activated;
+    Screenshotter screenshotter{{preferences, notifications, activated}};
+};
+} // namespace
 
 class TestScreenshotter : public QObject {
     Q_OBJECT
@@ -27,6 +48,31 @@ private Q_SLOTS:
             QCOMPARE(Screenshotter::fileName(QDateTime(day, QTime(14, 5, 9)), locale),
                      u"Quillory 2024-03-07 at 02.05.09 "_qs + locale.pmText());
         }
+    }
+
+    // The folder picker starts in the screenshot folder, else in Pictures, else at home.
+    void pickerStartsInAFolderOfTheUsers() {
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_qs).toLocal8Bit());
+        const auto startsIn = [](Saving &saving) {
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                auto *picker = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                if (picker) {
+                    shown = picker->directory().absolutePath();
+                    picker->reject();
+                }
+            });
+            saving.screenshotter.pickLocation();
+            return shown;
+        };
+        Saving nothingStored(home.path());
+        QCOMPARE(startsIn(nothingStored), home.path());
+        QVERIFY(QDir(home.path()).mkpath(u"Pictures/Shots"_qs));
+        QCOMPARE(startsIn(nothingStored), home.path() + u"/Pictures"_qs);
+        Saving stored(home.path(), home.path() + u"/Pictures/Shots"_qs);
+        QCOMPARE(startsIn(stored), home.path() + u"/Pictures/Shots"_qs);
     }
 
     void displayPathShortensTheHomeFolderOnly() {
