@@ -22,7 +22,7 @@ struct Saving {
     }
     PreferenceStore preferences;
     UserNotifications notifications{QDBusConnection(u"none"_qs)};
-    Handler<Nothing> activated;
+    Handler<QUrl> activated;
     Screenshotter screenshotter{{preferences, notifications, activated}};
 };
 } // namespace
@@ -47,6 +47,37 @@ private Q_SLOTS:
             QVERIFY(locale.toString(5) != u"5"_qs);
             QCOMPARE(Screenshotter::fileName(QDateTime(day, QTime(14, 5, 9)), locale),
                      u"Quillory 2024-03-07 at 02.05.09 "_qs + locale.pmText());
+        }
+    }
+
+    // Two saves and a copy under way at once: no save replaces a file, another capture's or one
+    // that was there before.
+    void capturesInFlightKeepEveryPicture() {
+        QTemporaryDir dir;
+        Saving saving(dir.path(), dir.path());
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s = 0; s < 3; ++s) {
+            QFile taken(dir.filePath(Screenshotter::fileName(now.addSecs(s)) + u".png"_qs));
+            QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("taken") == 5);
+        }
+        QScreen *screen = QGuiApplication::primaryScreen();
+        saving.screenshotter.saveScreenshot(screen);
+        saving.screenshotter.copyScreenshot(screen);
+        saving.screenshotter.saveScreenshot(screen);
+        QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 5);
+        // A name the filesystem refuses: nothing is left behind.
+        QString error;
+        QVERIFY(Screenshotter::writePng(QImage(8, 8, QImage::Format_RGB32), dir.path(),
+                                        QString(300, u'x'), &error)
+                    .isEmpty());
+        QVERIFY2(!error.isEmpty(), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+        for (const QFileInfo &file : QDir(dir.path()).entryInfoList({u"*.png"_qs})) {
+            if (file.fileName().endsWith(u" (2).png"_qs) ||
+                file.fileName().endsWith(u" (3).png"_qs))
+                QVERIFY(!QImage(file.filePath()).isNull());
+            else
+                QCOMPARE(file.size(), 5);
         }
     }
 
