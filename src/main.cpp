@@ -221,7 +221,6 @@ int main(int argc, char *argv[]) {
     QLOG(portal ? "Screenshots: Screenshot portal" : "Screenshots: X11 screen grab");
     Screenshotter screenshotter(
         {preferences, userNotifications, requests.screenshotNotificationActivated, portal.get()});
-    Screenshotter::setShared(&screenshotter);
 
     DrawingHooks hooks;
     hooks.screenChanged = &screens.screenChanged;

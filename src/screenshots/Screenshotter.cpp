@@ -3,6 +3,7 @@
 #include "app/RequestChannels.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FolderBookmark.h"
+#include "platform/NewFile.h"
 #include "platform/ScreenshotPortal.h"
 #include "platform/UserNotifications.h"
 #include "platform/Workspace.h"
@@ -10,15 +11,17 @@
 #include "settings/Weakly.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -37,21 +40,22 @@ Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent
     , m_notifications(collaborators.notifications)
     , m_portal(collaborators.portal) {
     collaborators.screenshotNotificationActivated.watch(
-        this, weakly(this, &Screenshotter::revealLastScreenshot));
+        this, weakly(this, &Screenshotter::revealScreenshot));
 }
 
 Screenshotter::~Screenshotter() {
     // A file being written is finished, not left behind half done.
     for (QThread *writer : m_writers)
         writer->wait();
-    if (s_shared == this)
-        s_shared = nullptr;
 }
 
 QString Screenshotter::fileName(const QDateTime &time, const QLocale &locale) {
-    // "Ap": the locale's own AM/PM marker, as it writes it; with it "hh" is the 12-hour clock.
-    return QStringLiteral("Quillory ") +
-           locale.toString(time, QStringLiteral("yyyy-MM-dd 'at' hh.mm.ss Ap"));
+    // The C locale for the numbers: Arabic or Marathi ones would write their own digits. "AP"
+    // makes "hh" the 12-hour clock; the marker itself is the user's locale's.
+    const QString clock =
+        QLocale::c().toString(time, QStringLiteral("yyyy-MM-dd 'at' hh.mm.ss AP")).chopped(2);
+    return QStringLiteral("Quillory ") + clock +
+           (time.time().hour() < 12 ? locale.amText() : locale.pmText());
 }
 
 QString Screenshotter::displayPath(const QUrl &url) {
@@ -64,20 +68,24 @@ QString Screenshotter::displayPath(const QUrl &url) {
     return path;
 }
 
-QUrl Screenshotter::screenshotLocation() {
+QString Screenshotter::storedFolder(QString *problem) {
     const std::optional<QByteArray> data = Preferences::screenshotBookmark.stored(m_preferences);
     if (!data)
         return {};
     const FolderBookmark::Resolved folder = FolderBookmark::resolve(*data);
-    if (folder.path.isEmpty()) {
-        QLOG_ERROR("The screenshot folder cannot be found:", folder.error);
-        return {};
-    }
-    if (folder.stale) {
-        QLOG_ERROR("Bookmark is stale!");
-        return {};
-    }
-    return QUrl::fromLocalFile(folder.path);
+    if (problem && folder.path.isEmpty())
+        *problem = QStringLiteral("The screenshot folder cannot be found: ") + folder.error;
+    else if (problem && folder.stale)
+        *problem = QStringLiteral("Bookmark is stale!");
+    return folder.stale ? QString() : folder.path;
+}
+
+QUrl Screenshotter::screenshotLocation() {
+    QString problem;
+    const QString folder = storedFolder(&problem);
+    if (!problem.isEmpty())
+        QLOG_ERROR(problem);
+    return folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder);
 }
 
 QUrl Screenshotter::pickLocation() {
@@ -99,6 +107,13 @@ QUrl Screenshotter::pickLocation() {
     dialog.setWindowModality(Qt::ApplicationModal);
     // Above the overlay, which stays on top of everything else.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Never the folder Quillory happened to be started in.
+    QString start = storedFolder();
+    if (start.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        start = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    }
+    dialog.setDirectory(start);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The keys go back where they were before the picker took them (the overlay, or the
     // preferences window).
@@ -126,6 +141,7 @@ void Screenshotter::deliverFailure() {
         {qtTrId("screenshot.notification.title"),
          //% "The screenshot could not be taken or saved"
          qtTrId("screenshot.notification.error"),
+         {},
          {}});
 }
 
@@ -144,66 +160,69 @@ void Screenshotter::saveScreenshot(QScreen *screen) {
     }
     if (folder.isEmpty())
         return deliverFailure();
-    configureForScreenshotHandler.notify(true);
+    captureStarts();
     QPointer<QScreen> target(screen);
     QTimer::singleShot(delay, this,
                        [this, target, folder, name] { writeScreenshot(target, folder, name); });
 }
 
 void Screenshotter::writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name) {
-    const QString path = QDir(folder.toLocalFile()).filePath(name + QStringLiteral(".png"));
-    captureDisplay(screen, [this, path](const QImage &image) {
+    captureDisplay(screen, [this, folder = folder.toLocalFile(), name](const QImage &image) {
         // The picture is taken: the tools come back while it is encoded.
-        configureForScreenshotHandler.notify(false);
+        captureEnds();
         if (image.isNull()) {
             QLOG_ERROR("No image of the screen to save");
             return deliverFailure();
         }
+        auto path = std::make_shared<QString>();
         auto error = std::make_shared<QString>();
-        auto ok = std::make_shared<bool>(false);
-        QThread *writer =
-            QThread::create([image, path, error, ok] { *ok = writePng(image, path, error.get()); });
+        QThread *writer = QThread::create([image, folder, name, path, error] {
+            *path = writePng(image, folder, name, error.get());
+        });
         m_writers.push_back(writer);
-        connect(writer, &QThread::finished, this, [this, writer, path, error, ok] {
+        connect(writer, &QThread::finished, this, [this, writer, path, error] {
             m_writers.erase(std::remove(m_writers.begin(), m_writers.end(), writer),
                             m_writers.end());
             writer->deleteLater();
-            saved(path, *ok, *error);
+            saved(*path, *error);
         });
         writer->start();
     });
 }
 
-void Screenshotter::saved(const QString &path, bool ok, const QString &error) {
-    if (!ok) {
+void Screenshotter::saved(const QString &path, const QString &error) {
+    if (path.isEmpty()) {
         QLOG_ERROR("The screenshot could not be saved:", error);
         return deliverFailure();
     }
-    lastScreenshotLocation = QUrl::fromLocalFile(path);
     QLOG("Screenshot saved to", path);
     Workspace::playSound("camera-shutter");
-    m_notifications.deliver(
-        {qtTrId("screenshot.notification.title"),
-         //% "Screenshot saved to %1"
-         qtTrId("screenshot.notification.success").arg(displayPath(lastScreenshotLocation)),
-         NotificationIdentifiers::savedScreenshot});
+    const QUrl file = QUrl::fromLocalFile(path);
+    // The file goes with the notification: a click on it shows this one, not the latest.
+    m_notifications.deliver({qtTrId("screenshot.notification.title"),
+                             //% "Screenshot saved to %1"
+                             qtTrId("screenshot.notification.success").arg(displayPath(file)),
+                             NotificationIdentifiers::savedScreenshot, file});
 }
 
-bool Screenshotter::writePng(const QImage &image, const QString &path, QString *error) {
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
+QString Screenshotter::writePng(const QImage &image, const QString &folder, const QString &name,
+                                QString *error) {
+    // Encoded in memory: the file is written in one go.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QImageWriter writer(&buffer, "png");
     writer.setQuality(pngQuality);
-    const bool ok = file.open(QIODevice::WriteOnly) && writer.write(image) && file.commit();
-    if (!ok && error)
-        *error = QStringLiteral("%1: %2").arg(path, writer.error() != QImageWriter::UnknownError
-                                                        ? writer.errorString()
-                                                        : file.errorString());
-    return ok;
+    if (!buffer.open(QIODevice::WriteOnly) || !writer.write(image)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(name, writer.errorString());
+        return {};
+    }
+    return NewFile::write(folder, name, QStringLiteral(".png"), png, error);
 }
 
 void Screenshotter::copyScreenshot(QScreen *screen) {
     m_notifications.removeAllDeliveredNotifications();
-    configureForScreenshotHandler.notify(true);
+    captureStarts();
     QPointer<QScreen> target(screen);
     QTimer::singleShot(100, this, [this, target] {
         captureDisplay(target, [this](const QImage &image) {
@@ -215,14 +234,15 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
                 m_notifications.deliver({qtTrId("screenshot.notification.title"),
                                          //% "Screenshot copied to the clipboard"
                                          qtTrId("screenshot.notification.success.clipboard"),
-                                         NotificationIdentifiers::copiedScreenshot});
+                                         NotificationIdentifiers::copiedScreenshot,
+                                         {}});
             } else {
                 // Said, not just logged: a Ctrl+C that silently gives nothing leaves one
                 // guessing.
                 QLOG_ERROR("No image of the screen to copy");
                 deliverFailure();
             }
-            configureForScreenshotHandler.notify(false);
+            captureEnds();
         });
     });
 }
@@ -281,7 +301,17 @@ QImage Screenshotter::withOverlay(QScreen *screen, QImage image) {
     return image;
 }
 
-void Screenshotter::revealLastScreenshot() {
-    if (!lastScreenshotLocation.isEmpty())
-        Workspace::revealFile(lastScreenshotLocation.toLocalFile());
+void Screenshotter::captureStarts() {
+    if (m_capturing++ == 0)
+        configureForScreenshotHandler.notify(true);
+}
+
+void Screenshotter::captureEnds() {
+    if (--m_capturing == 0)
+        configureForScreenshotHandler.notify(false);
+}
+
+void Screenshotter::revealScreenshot(const QUrl &file) {
+    if (file.isLocalFile())
+        Workspace::revealFile(file.toLocalFile());
 }

@@ -31,8 +31,8 @@ public:
     struct Collaborators {
         PreferenceStore &preferences;
         UserNotifications &notifications;
-        // Fired when the user clicks the saved-file notification.
-        Handler<Nothing> &screenshotNotificationActivated;
+        // Fired with its file when the user clicks a saved-file notification.
+        Handler<QUrl> &screenshotNotificationActivated;
         // Where pictures come from in a Wayland session; none: a grab of the X screen.
         ScreenshotPortal *portal = nullptr;
     };
@@ -40,18 +40,14 @@ public:
     explicit Screenshotter(const Collaborators &collaborators, QObject *parent = nullptr);
     ~Screenshotter() override;
 
-    // The process's screenshotter, set by the composition root.
-    static Screenshotter *shared() { return s_shared; }
-    static void setShared(Screenshotter *screenshotter) { s_shared = screenshotter; }
-
     // What the overlay provides: the window the folder picker belongs to, and the overlay's own
     // picture to put over a grab of the desktop beneath it (null where a compositor blends it
     // into the grab already).
     std::function<QWidget *()> dialogParent;
     std::function<QImage(QScreen *)> overlayImage;
 
-    QUrl lastScreenshotLocation;
-    // True just before a capture (the overlay hides its tools), false right after it.
+    // True just before a capture (the overlay hides its tools), false once no capture is under
+    // way any more: two captures close together both leave the tools out.
     Handler<bool> configureForScreenshotHandler;
     // The user picked another folder.
     Handler<Nothing> screenshotLocationChangedHandler;
@@ -60,12 +56,15 @@ public:
     void copyScreenshot(QScreen *screen);
     // The stored folder, or empty when none is stored or it cannot be resolved.
     QUrl screenshotLocation();
-    // Asks for a folder; stores and announces it when the user picks one.
+    // Asks for a folder; stores and announces it when the user picks one. The picker starts in
+    // the current folder, else the desktop's Pictures folder, else home.
     QUrl pickLocation();
-    void revealLastScreenshot();
+    // Shows a saved file in the file manager.
+    void revealScreenshot(const QUrl &file);
 
     static QString displayPath(const QUrl &url);
-    // "Quillory 2024-03-07 at 02.05.09 PM", the name of a file saved at `time`.
+    // "Quillory 2024-03-07 at 02.05.09 PM", the name of a file saved at `time`: the locale's
+    // AM/PM marker, ASCII digits whatever the locale writes.
     static QString fileName(const QDateTime &time, const QLocale &locale = QLocale());
     // The whole screen at its device pixels, every window included: the X screen's own
     // pixels, or the part of the portal's picture of the desktop that the screen covers.
@@ -76,19 +75,28 @@ public:
     // picture's own resolution (a portal shows HiDPI outputs at their device pixels).
     static QImage screenPart(const QImage &desktop, const QRect &virtualGeometry,
                              const QRect &screen);
-    // Writes `image` as a PNG file, atomically: on failure nothing is left at `path`.
-    static bool writePng(const QImage &image, const QString &path, QString *error = nullptr);
+    // Writes `image` into `folder` as the PNG file `name`.png, or `name` (2).png, (3) … when that
+    // is taken (NewFile): never over another file. Returns the file's path; empty (and `error`
+    // set) on failure.
+    static QString writePng(const QImage &image, const QString &folder, const QString &name,
+                            QString *error = nullptr);
 
 private:
     void writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name);
-    void saved(const QString &path, bool ok, const QString &error);
+    void saved(const QString &path, const QString &error);
     void deliverFailure();
     QImage withOverlay(QScreen *screen, QImage image);
+    // The stored folder; empty, with the reason in `problem`, when it cannot be used.
+    QString storedFolder(QString *problem = nullptr);
+    // Around each capture: the tools hide for the first one under way and come back after the
+    // last.
+    void captureStarts();
+    void captureEnds();
 
-    static inline Screenshotter *s_shared = nullptr;
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;
     ScreenshotPortal *m_portal;
-    std::vector<QThread *> m_writers;
-    QPointer<QFileDialog> m_picker; // files being encoded and written
+    std::vector<QThread *> m_writers; // files being encoded and written
+    QPointer<QFileDialog> m_picker;
+    int m_capturing = 0;
 };

@@ -1,10 +1,34 @@
 #include "platform/FolderBookmark.h"
+#include "platform/UserNotifications.h"
 #include "screenshots/Screenshotter.h"
+#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+// A screenshotter with its preferences in `dir`, saving into `folder`; notifications go nowhere.
+struct Saving {
+    explicit Saving(const QString &dir, const QString &folder = {})
+        : preferences(dir + u"/preferences.plist"_qs) {
+        if (!folder.isEmpty())
+            Preferences::screenshotBookmark.set(preferences, *FolderBookmark::create(folder));
+    }
+    PreferenceStore preferences;
+    UserNotifications notifications{QDBusConnection(u"none"_qs)};
+    Handler<QUrl> activated;
+    Screenshotter screenshotter{{preferences, notifications, activated}};
+};
+} // namespace
 
 class TestScreenshotter : public QObject {
     Q_OBJECT
@@ -21,6 +45,77 @@ private Q_SLOTS:
         const QLocale spanish(u"es_ES"_qs); // "a. m." with a no-break space
         QCOMPARE(Screenshotter::fileName(QDateTime(day, QTime(9, 0, 0)), spanish),
                  u"Quillory 2024-03-07 at 09.00.00 "_qs + spanish.amText());
+        // Locales with digits of their own still give ASCII ones.
+        for (const QLocale &locale : {QLocale(u"ar_EG"_qs), QLocale(u"mr_IN"_qs)}) {
+            QVERIFY(locale.toString(5) != u"5"_qs);
+            QCOMPARE(Screenshotter::fileName(QDateTime(day, QTime(14, 5, 9)), locale),
+                     u"Quillory 2024-03-07 at 02.05.09 "_qs + locale.pmText());
+        }
+    }
+
+    // Two saves and a copy under way at once: the tools stay hidden until the last picture is
+    // taken, and no save replaces a file, another capture's or one that was there before.
+    void capturesInFlightKeepEveryPicture() {
+        QTemporaryDir dir;
+        Saving saving(dir.path(), dir.path());
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s = 0; s < 3; ++s) {
+            QFile taken(dir.filePath(Screenshotter::fileName(now.addSecs(s)) + u".png"_qs));
+            QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("taken") == 5);
+        }
+        QList<bool> hidden;
+        bool copiedWhileHidden = false;
+        QGuiApplication::clipboard()->clear();
+        saving.screenshotter.configureForScreenshotHandler.watch(this, [&](const bool &on) {
+            hidden << on;
+            copiedWhileHidden = !QGuiApplication::clipboard()->image().isNull();
+        });
+        QScreen *screen = QGuiApplication::primaryScreen();
+        saving.screenshotter.saveScreenshot(screen);
+        saving.screenshotter.copyScreenshot(screen);
+        saving.screenshotter.saveScreenshot(screen);
+        QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 5);
+        QCOMPARE(hidden, (QList<bool>{true, false}));
+        QVERIFY(copiedWhileHidden);
+        // A name the filesystem refuses: nothing is left behind.
+        QString error;
+        QVERIFY(Screenshotter::writePng(QImage(8, 8, QImage::Format_RGB32), dir.path(),
+                                        QString(300, u'x'), &error)
+                    .isEmpty());
+        QVERIFY2(!error.isEmpty(), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+        for (const QFileInfo &file : QDir(dir.path()).entryInfoList({u"*.png"_qs})) {
+            if (file.fileName().endsWith(u" (2).png"_qs) ||
+                file.fileName().endsWith(u" (3).png"_qs))
+                QVERIFY(!QImage(file.filePath()).isNull());
+            else
+                QCOMPARE(file.size(), 5);
+        }
+    }
+
+    // The folder picker starts in the screenshot folder, else in Pictures, else at home.
+    void pickerStartsInAFolderOfTheUsers() {
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_qs).toLocal8Bit());
+        const auto startsIn = [](Saving &saving) {
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                auto *picker = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                if (picker) {
+                    shown = picker->directory().absolutePath();
+                    picker->reject();
+                }
+            });
+            saving.screenshotter.pickLocation();
+            return shown;
+        };
+        Saving nothingStored(home.path());
+        QCOMPARE(startsIn(nothingStored), home.path());
+        QVERIFY(QDir(home.path()).mkpath(u"Pictures/Shots"_qs));
+        QCOMPARE(startsIn(nothingStored), home.path() + u"/Pictures"_qs);
+        Saving stored(home.path(), home.path() + u"/Pictures/Shots"_qs);
+        QCOMPARE(startsIn(stored), home.path() + u"/Pictures/Shots"_qs);
     }
 
     void displayPathShortensTheHomeFolderOnly() {
@@ -68,6 +163,18 @@ private Q_SLOTS:
         FolderBookmark::Resolved resolved = FolderBookmark::resolve(*data);
         QCOMPARE(resolved.path, folder);
         QVERIFY(!resolved.stale);
+
+        // The same disk mounted again under another device number holds the same folder; a
+        // bookmark without the filesystem id, as older versions wrote it, goes by the device.
+        QJsonObject object = QJsonDocument::fromJson(*data).object();
+        const auto staleWith = [&object](const QString &key, int change) {
+            QJsonObject changed = object;
+            changed[key] = QString::number(object[key].toString().toULongLong() + change);
+            return FolderBookmark::resolve(QJsonDocument(changed).toJson()).stale;
+        };
+        QVERIFY(!staleWith(u"device"_qs, 1) && staleWith(u"inode"_qs, 1));
+        object.remove(u"filesystem"_qs);
+        QVERIFY(!staleWith(u"device"_qs, 0) && staleWith(u"device"_qs, 1));
 
         QVERIFY(QDir().rename(folder, folder + u"-old"_qs) && QDir().mkpath(folder));
         resolved = FolderBookmark::resolve(*data);
