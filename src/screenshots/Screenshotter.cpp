@@ -29,6 +29,8 @@ namespace {
 // zlib level 1: by measurement (bench_screenshot) a screen's PNG is written in about a third of
 // the default level's time, and is little bigger.
 constexpr int pngQuality = 89;
+const QString shutterSound = QStringLiteral("camera-shutter");
+const QString shutterDescription = QStringLiteral("Screenshot taken");
 } // namespace
 
 Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent)
@@ -181,7 +183,7 @@ void Screenshotter::saved(const QString &path, bool ok, const QString &error) {
     }
     lastScreenshotLocation = QUrl::fromLocalFile(path);
     QLOG("Screenshot saved to", path);
-    Workspace::playSound("camera-shutter");
+    Workspace::playSound(shutterSound, shutterDescription);
     m_notifications.deliver(
         {qtTrId("screenshot.notification.title"),
          //% "Screenshot saved to %1"
@@ -208,7 +210,7 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
     QTimer::singleShot(100, this, [this, target] {
         captureDisplay(target, [this](const QImage &image) {
             if (!image.isNull()) {
-                Workspace::playSound("camera-shutter");
+                Workspace::playSound(shutterSound, shutterDescription);
                 // Qt offers the image as image/png (and other types) to whoever pastes it.
                 QGuiApplication::clipboard()->setImage(image);
                 QLOG("Screenshot copied to the clipboard");
