@@ -106,7 +106,7 @@ public:
     QString sound() const { return m_sound; }
     void setSound(const QString &sound) { m_sound = sound; }
 
-    // Kept for the forms; they do not change what the button draws.
+    // Stored only: they change nothing the button draws or does.
     QColor hoverColor() const { return m_hoverColor; }
     void setHoverColor(const QColor &color) { storeColor(m_hoverColor, color); }
     bool isHideHover() const { return m_isHideHover; }
