@@ -76,6 +76,15 @@ bool writeAll(int fd, const char *data, size_t length) {
     return true;
 }
 
+QString notARegularFile(mode_t mode) {
+    const char *kind = S_ISDIR(mode)                    ? "a folder"
+                       : S_ISFIFO(mode)                 ? "a FIFO"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "something else";
+    return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
+}
+
 // libplist takes the strings of a binary file as they are, UTF-8 or not. Written out as XML,
 // text that is not UTF-8 would make the next read of our own file fail, so such a file counts
 // as damaged. Why the tree's XML form would not read back, or an empty string.
@@ -156,8 +165,17 @@ void PreferenceStore::loadLocked() {
     plist_free(m_root);
     m_root = plist_new_dict();
 
+    // Only a regular file is opened: a FIFO would hold up the start until someone writes to
+    // it, and a device may act on being opened.
     const QByteArray path = QFile::encodeName(m_filePath);
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (::stat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        m_stamp = stampOf(st);
+        moveDamagedFileAsideLocked(m_stamp, notARegularFile(st.st_mode));
+        return;
+    }
+    // Non-blocking all the same, for a FIFO put there since.
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
@@ -169,12 +187,10 @@ void PreferenceStore::loadLocked() {
         return;
     }
 
-    struct stat st;
     QString problem;
     QByteArray bytes;
-    const bool statted = ::fstat(fd, &st) == 0;
-    if (!statted || !S_ISREG(st.st_mode)) {
-        const int error = !statted ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
         ::close(fd);
         m_stamp = statPath(m_filePath).value_or(FileStamp{});
         m_unreadable = m_stamp.exists;
@@ -184,6 +200,11 @@ void PreferenceStore::loadLocked() {
     }
     const FileStamp readStamp = stampOf(st);
     m_stamp = readStamp;
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        moveDamagedFileAsideLocked(readStamp, notARegularFile(st.st_mode));
+        return;
+    }
 
     if (st.st_size > PropertyListGuard::maxFileSize) {
         problem = QStringLiteral("the file is too large (%1 bytes)").arg(st.st_size);

@@ -14,9 +14,9 @@ struct stat;
 // property-list types; a reader that finds another type than it expects treats the key as
 // absent. The whole file stays in memory, so keys and types this program does not know
 // survive a rewrite. Every write goes to disk at once, atomically (temporary file, fsync,
-// rename). A file changed by someone else is reloaded before the next access. A damaged file
-// is moved aside to "<name>.damaged-<date>-<time>" and the store starts empty.
-// All members are safe to call from any thread.
+// rename). A file changed by someone else is reloaded before the next access. A damaged file,
+// or anything but a regular file at the path, is moved aside to "<name>.damaged-<date>-<time>"
+// and the store starts empty. All members are safe to call from any thread.
 class PreferenceStore {
 public:
     // Where the user's store lives: $XDG_CONFIG_HOME/quillory/preferences.plist.
