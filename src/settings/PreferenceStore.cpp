@@ -294,11 +294,11 @@ void PreferenceStore::moveDamagedFileAsideLocked(const FileStamp &readStamp,
                "could not find a free name to move it aside - preferences will not be saved");
 }
 
-bool PreferenceStore::writeLocked() {
+QString PreferenceStore::writeLocked() {
     const auto fail = [this](const QString &reason) {
         QLOG_ERROR("Could not write preferences file", m_filePath + QLatin1Char(':'), reason,
                    "- the previous file is left as it was");
-        return false;
+        return reason;
     };
     if (m_unreadable)
         return fail(QStringLiteral("the existing file could not be read and is not replaced"));
@@ -361,7 +361,16 @@ bool PreferenceStore::writeLocked() {
     } else {
         m_stamp = stampOf(st);
     }
-    return true;
+    return {};
+}
+
+bool PreferenceStore::writeAndUnlock(QMutexLocker<QMutex> &lock) {
+    const QString failure = writeLocked();
+    lock.unlock();
+    if (failure.isEmpty())
+        return true;
+    writeFailedHandler.notify({m_filePath, failure});
+    return false;
 }
 
 void *PreferenceStore::nodeLocked(const QString &key) {
@@ -369,10 +378,11 @@ void *PreferenceStore::nodeLocked(const QString &key) {
     return plist_dict_get_item(m_root, keyBytes(key).constData());
 }
 
-bool PreferenceStore::setNodeLocked(const QString &key, void *node) {
+bool PreferenceStore::setNode(const QString &key, void *node) {
+    QMutexLocker lock(&m_mutex);
     refreshLocked();
     plist_dict_set_item(m_root, keyBytes(key).constData(), node);
-    return writeLocked();
+    return writeAndUnlock(lock);
 }
 
 bool PreferenceStore::contains(const QString &key) {
@@ -452,18 +462,15 @@ std::optional<QList<qint64>> PreferenceStore::integerArray(const QString &key) {
 }
 
 bool PreferenceStore::setString(const QString &key, const QString &value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_string(value.toUtf8().constData()));
+    return setNode(key, plist_new_string(value.toUtf8().constData()));
 }
 
 bool PreferenceStore::setInteger(const QString &key, qint64 value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_uint(uint64_t(value)));
+    return setNode(key, plist_new_uint(uint64_t(value)));
 }
 
 bool PreferenceStore::setBool(const QString &key, bool value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_bool(value ? 1 : 0));
+    return setNode(key, plist_new_bool(value ? 1 : 0));
 }
 
 bool PreferenceStore::setDate(const QString &key, const QDateTime &value) {
@@ -479,21 +486,18 @@ bool PreferenceStore::setDate(const QString &key, const QDateTime &value) {
         QLOG_ERROR("Not storing preference", key, "- the date is out of range:", value);
         return false;
     }
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_date(int32_t(seconds), 0));
+    return setNode(key, plist_new_date(int32_t(seconds), 0));
 }
 
 bool PreferenceStore::setData(const QString &key, const QByteArray &value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_data(value.constData(), uint64_t(value.size())));
+    return setNode(key, plist_new_data(value.constData(), uint64_t(value.size())));
 }
 
 bool PreferenceStore::setIntegerArray(const QString &key, const QList<qint64> &value) {
     plist_t array = plist_new_array();
     for (qint64 element : value)
         plist_array_append_item(array, plist_new_uint(uint64_t(element)));
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, array);
+    return setNode(key, array);
 }
 
 bool PreferenceStore::remove(const QString &key) {
@@ -503,5 +507,5 @@ bool PreferenceStore::remove(const QString &key) {
     if (!plist_dict_get_item(m_root, name.constData()))
         return true;
     plist_dict_remove_item(m_root, name.constData());
-    return writeLocked();
+    return writeAndUnlock(lock);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Handler.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -28,6 +30,14 @@ public:
     PreferenceStore &operator=(const PreferenceStore &) = delete;
 
     QString filePath() const { return m_filePath; }
+
+    // A write that did not reach the file: which file, and why.
+    struct WriteFailure {
+        QString filePath;
+        QString reason;
+    };
+    // Told of every failed write, after the store's lock is released, so a handler may read it.
+    Handler<WriteFailure> writeFailedHandler;
 
     bool contains(const QString &key);
     std::optional<QString> string(const QString &key);
@@ -72,8 +82,11 @@ private:
     void removeStaleTemporariesLocked();
     void moveDamagedFileAsideLocked(const FileStamp &readStamp, const QString &reason);
     void *nodeLocked(const QString &key);
-    bool setNodeLocked(const QString &key, void *node);
-    bool writeLocked();
+    bool setNode(const QString &key, void *node);
+    // Writes the file and lets go of the lock; a failure goes to writeFailedHandler.
+    bool writeAndUnlock(QMutexLocker<QMutex> &lock);
+    // Why the file could not be written, or an empty string when it was.
+    QString writeLocked();
 
     const QString m_filePath;
     QMutex m_mutex;

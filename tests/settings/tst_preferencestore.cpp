@@ -209,7 +209,12 @@ private Q_SLOTS:
         QCOMPARE(PreferenceStore(path).data(u"TimerColor"_qs), big);
 
         PreferenceStore blocked(path + u"/quillory/preferences.plist"_qs); // a file in the way
+        QStringList told;
+        blocked.writeFailedHandler.watch(
+            this, [&](const PreferenceStore::WriteFailure &f) { told << f.filePath << f.reason; });
         QVERIFY(!blocked.setInteger(u"k"_qs, 10) && blocked.integer(u"k"_qs) == 10);
+        QVERIFY(told.size() == 2 && told[0] == blocked.filePath() &&
+                told[1].endsWith(qt_error_string(ENOTDIR)));
     }
 
     // A FIFO is set aside unopened (a writer comes by, so that opening it fails, not hangs).
