@@ -319,9 +319,7 @@ int main(int argc, char *argv[]) {
     TimerWindowController timerWindow(
         {preferences, activation, [&overlay] { overlay.showWindow(); }});
     delegate.showTimer = [&timerWindow] { timerWindow.showWindow(); };
-    delegate.setLaunchAtStartup = [](bool enabled) {
-        LaunchOnStartup::setLaunchAtStartup(enabled);
-    };
+    delegate.followLoginItem = [&preferences] { LaunchOnStartup::followEntry(preferences); };
 
     // The commands an application menu would carry, as keys while Quillory is active.
     QShortcut save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window());
