@@ -42,6 +42,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -213,6 +214,21 @@ int main(int argc, char *argv[]) {
     UserNotifications userNotifications;
     NotificationDelegate notificationDelegate(userNotifications,
                                               requests.screenshotNotificationActivated);
+    // Settings that cannot be saved would be gone at the next start: the user hears of it once,
+    // and Quillory goes on with them in memory.
+    bool toldUnsavedPreferences = false;
+    preferences.writeFailedHandler.watch(&app, [&userNotifications, &toldUnsavedPreferences](
+                                                   const PreferenceStore::WriteFailure &failure) {
+        if (std::exchange(toldUnsavedPreferences, true))
+            return;
+        //% "Settings are not saved"
+        userNotifications.deliver(
+            {qtTrId("preferences.notSaved.title"),
+             //% "Quillory could not write %1: %2. Your changes last "
+             //% "until Quillory ends."
+             qtTrId("preferences.notSaved.text").arg(failure.filePath, failure.reason),
+             {}});
+    });
     // An X screen grab sees only X windows, which in a Wayland session are XWayland's few: there
     // the desktop's picture comes from the Screenshot portal.
     std::unique_ptr<ScreenshotPortal> portal;
@@ -306,9 +322,7 @@ int main(int argc, char *argv[]) {
     TimerWindowController timerWindow(
         {preferences, activation, [&overlay] { overlay.showWindow(); }});
     delegate.showTimer = [&timerWindow] { timerWindow.showWindow(); };
-    delegate.setLaunchAtStartup = [](bool enabled) {
-        LaunchOnStartup::setLaunchAtStartup(enabled);
-    };
+    delegate.followLoginItem = [&preferences] { LaunchOnStartup::followEntry(preferences); };
 
     // The commands an application menu would carry, as keys while Quillory is active.
     QShortcut save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window());

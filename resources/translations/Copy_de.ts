@@ -255,6 +255,14 @@
         <source>Quillory Preferences</source>
         <translation>Quillory-Einstellungen</translation>
     </message>
+    <message id="preferences.notSaved.title">
+        <source>Settings are not saved</source>
+        <translation>Einstellungen werden nicht gespeichert</translation>
+    </message>
+    <message id="preferences.notSaved.text">
+        <source>Quillory could not write %1: %2. Your changes last until Quillory ends.</source>
+        <translation>Quillory konnte %1 nicht schreiben: %2. Ihre Änderungen gelten, bis Quillory beendet wird.</translation>
+    </message>
     <message id="screenshot.locationPicker.title">
         <source>Choose a Folder for Screenshots</source>
         <translation>Ordner für Bildschirmfotos auswählen</translation>

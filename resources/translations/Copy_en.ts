@@ -123,6 +123,14 @@
         <source>Quillory Preferences</source>
         <translation>Quillory Preferences</translation>
     </message>
+    <message id="preferences.notSaved.title">
+        <source>Settings are not saved</source>
+        <translation>Settings are not saved</translation>
+    </message>
+    <message id="preferences.notSaved.text">
+        <source>Quillory could not write %1: %2. Your changes last until Quillory ends.</source>
+        <translation>Quillory could not write %1: %2. Your changes last until Quillory ends.</translation>
+    </message>
     <message id="preferences.folder.label">
         <source>Save screenshots in:</source>
         <translation>Save screenshots in:</translation>

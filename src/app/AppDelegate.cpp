@@ -210,8 +210,8 @@ void AppDelegate::updatePassThrough() {
 }
 
 void AppDelegate::applyStartAtLogin() {
-    if (setLaunchAtStartup)
-        setLaunchAtStartup(Preferences::loginStartStatus.value(m_preferences));
+    if (followLoginItem)
+        followLoginItem();
 }
 
 void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {

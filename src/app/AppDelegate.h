@@ -118,8 +118,8 @@ public:
 
     // Shows the countdown.
     std::function<void()> showTimer;
-    // Brings the login item into line with the stored wish.
-    std::function<void(bool)> setLaunchAtStartup;
+    // Makes the stored start-at-login switch follow the login item, as the desktop has it.
+    std::function<void()> followLoginItem;
 
 private:
     void activateNowAndAgainSoon();

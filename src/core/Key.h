@@ -9,9 +9,8 @@
 #include <cstddef>
 #include <optional>
 
-// A key as a physical position, named after the ANSI key positions of a Mac keyboard. The case
-// order is fixed: it is the case index. `return` and `delete` are C++ keywords and so carry a
-// trailing underscore.
+// A key as a physical position, named after the ANSI key positions. The case order is fixed: it
+// is the case index. `return` and `delete` are C++ keywords and so carry a trailing underscore.
 enum class Key : quint8 {
     // clang-format off
     a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q, r, s, t, u, v, w, x, y, z,
@@ -35,7 +34,7 @@ static_assert(kKeyCount == 113);
 // Everything Quillory knows about one key position.
 struct KeyPosition {
     Key key;
-    // The macOS virtual key code (Carbon's kVK_ values) of the position.
+    // The virtual key code of the position: the ANSI key positions' codes (kVK_ values).
     quint8 carbonKeyCode;
     // The Linux input event code of the same position; X11 reports evdev + 8.
     quint16 evdevCode;
@@ -49,9 +48,9 @@ struct KeyPosition {
     QKeyCombination qtKey;
 };
 
-// One row per key, in case order. Function keys show the macOS private-use prefix (U+F860 for
-// one digit, U+F861 for two) and accept that description as a name too. Modifier keys follow
-// the desktop convention: Ctrl plays Command, Super plays Control, Alt plays Option.
+// One row per key, in case order. Function keys show a private-use prefix (U+F860 for one
+// digit, U+F861 for two) and accept that description as a name too. Modifier keys follow the
+// desktop convention: Ctrl plays Command, Super plays Control, Alt plays Option.
 // {key, virtual key code, evdev code, description, accepted names, Qt key}
 inline constexpr KeyPosition kKeyPositions[] = {
     {Key::a, 0, 30, u"A", {u"a"}, Qt::Key_A},
@@ -184,7 +183,7 @@ constexpr const KeyPosition &keyPosition(Key key) {
     return kKeyPositions[std::size_t(key)];
 }
 
-// The macOS virtual key code of the key.
+// The virtual key code of the key's position.
 constexpr quint32 carbonKeyCode(Key key) {
     return keyPosition(key).carbonKeyCode;
 }

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-// The macOS system colours by name, fixed to their light-appearance values.
+// The named system colours (systemRed and its siblings), fixed to their light-appearance values.
 class SystemColors {
 public:
     static QColor systemRed() { return QColor(255, 59, 48); }

@@ -33,9 +33,8 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     m_frame.setSingleShot(true);
     connect(&m_frame, &QTimer::timeout, this, &DrawingView::nextFrame);
     setupPalette();
-    notifications.addObserver(
-        this, updateToolsOnScreenNotification,
-        [this](const NotificationCenter::Notification &) { setupNotification(); });
+    notifications.addObserver(this, updateToolsOnScreenNotification,
+                              [this] { setupNotification(); });
 }
 
 void DrawingView::setupPalette() {

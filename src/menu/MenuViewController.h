@@ -82,6 +82,8 @@ public:
     void clickedColorSelector();
     void clickedPreferences();
 
+    // Posted after every change to a row, for observers outside the panel; Quillory itself
+    // has none, as the rows show their own state.
     static inline const QString updateShortcutKeysNotification =
         QStringLiteral("updateShortcutKeys");
 

@@ -5,11 +5,12 @@
 
 #include <functional>
 
-// The system-wide hotkey service, in the shape of the macOS Carbon hotkey calls so that the
-// registry above it keeps their behaviour. On X11 a registration is a key grab on the root
-// window; another client's grab (BadAccess) is a non-zero status. In a Wayland session it is
-// the desktop's shortcut service (the GlobalShortcuts portal, KDE's kglobalaccel), which may
-// answer later: see hotKeyPending and setStatusHandler.
+// The system-wide hotkey service, in the shape of the Carbon hotkey calls (register,
+// unregister, one installed handler) so that the registry above it keeps their behaviour. On
+// X11 a registration is a key grab on the root window; another client's grab (BadAccess) is a
+// non-zero status. In a Wayland session it is the desktop's shortcut service (the
+// GlobalShortcuts portal, KDE's kglobalaccel), which may answer later: see hotKeyPending and
+// setStatusHandler.
 //
 // Everything happens on the main thread: events are delivered from the main event loop.
 

@@ -7,10 +7,10 @@
 
 #include <optional>
 
-// Keys are physical positions. The key table names them by the ANSI virtual key codes of a Mac
-// keyboard; X11 reports the position as a keycode (evdev code + 8). This translates between
-// the two through the table, so it works on any layout: Shift+1 on a German or French keyboard
-// still arrives as the key of "1".
+// Keys are physical positions. The key table names them by the virtual key codes of the ANSI
+// key positions; X11 reports the position as a keycode (evdev code + 8). This translates
+// between the two through the table, so it works on any layout: Shift+1 on a German or French
+// keyboard still arrives as the key of "1".
 class KeyCodeTranslation {
 public:
     static std::optional<quint32> virtualKeyCode(quint32 x11Keycode);

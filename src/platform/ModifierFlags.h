@@ -3,8 +3,8 @@
 #include <Qt>
 #include <QtGlobal>
 
-// The modifier flags of a key event, in the macOS bit values. Physical keys map
-// the desktop way: Ctrl is Command, Super (Meta) is Control, Alt is Option.
+// The modifier flags of a key event, one bit per modifier. Physical keys map the desktop way:
+// Ctrl is Command, Super (Meta) is Control, Alt is Option.
 enum ModifierFlag : quint64 {
     ModifierShift = 0x20000,
     ModifierControl = 0x40000,

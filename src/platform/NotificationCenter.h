@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QVariantMap>
 
 #include <functional>
 #include <vector>
@@ -13,26 +12,14 @@
 class NotificationCenter : public QObject {
     Q_OBJECT
 public:
-    struct Notification {
-        QString name;
-        QPointer<QObject> sender;
-        QVariantMap userInfo;
-    };
-    using Callback = std::function<void(const Notification &)>;
-
-    // sender == nullptr observes the name from any sender.
-    void addObserver(QObject *observer, const QString &name, Callback callback,
-                     QObject *sender = nullptr);
-    void removeObserver(QObject *observer);
-    void post(const QString &name, QObject *sender = nullptr, const QVariantMap &userInfo = {});
+    void addObserver(QObject *observer, const QString &name, std::function<void()> callback);
+    void post(const QString &name);
 
 private:
     struct Entry {
         QPointer<QObject> observer;
         QString name;
-        QPointer<QObject> sender;
-        bool anySender;
-        Callback callback;
+        std::function<void()> callback;
     };
     std::vector<Entry> m_entries;
 };

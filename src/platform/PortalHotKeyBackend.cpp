@@ -159,9 +159,13 @@ bool PortalHotKeyBackend::request(const QString &method, QVariantList arguments,
     }
     m_pendingRequest = reply.arguments().value(0).value<QDBusObjectPath>().path();
     m_pendingPurpose = purpose;
-    if (m_pendingRequest != expected)
+    if (m_pendingRequest != expected) {
+        // A portal that names its requests itself answers there, and never where we listen.
+        m_bus.disconnect(Portal::service, expected, kRequestInterface, QStringLiteral("Response"),
+                         this, SLOT(response(QDBusMessage)));
         m_bus.connect(Portal::service, m_pendingRequest, kRequestInterface,
                       QStringLiteral("Response"), this, SLOT(response(QDBusMessage)));
+    }
     return true;
 }
 

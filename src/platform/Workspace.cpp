@@ -57,9 +57,20 @@ bool hasSoundOutput() {
                 .entryList({QStringLiteral("pcmC*")}, QDir::System)
                 .isEmpty();
 }
+
+std::function<void(const QString &)> &soundListener() {
+    static std::function<void(const QString &)> listener;
+    return listener;
+}
 } // namespace
 
-void playSound(const char *eventId) {
+void setSoundListener(std::function<void(const QString &eventId)> listener) {
+    soundListener() = std::move(listener);
+}
+
+void playSound(const QString &eventId, const QString &description) {
+    if (soundListener())
+        return soundListener()(eventId);
     static const bool output = hasSoundOutput();
     if (!output) {
         static bool logged = false;
@@ -67,7 +78,7 @@ void playSound(const char *eventId) {
             QLOG("No sound output: no", eventId, "sound");
         return;
     }
-    QThreadPool::globalInstance()->start([eventId] {
+    QThreadPool::globalInstance()->start([id = eventId.toUtf8(), text = description.toUtf8()] {
         // One context for the process, opened on first use; canberra contexts are not
         // thread-safe, so plays take turns.
         static QMutex mutex;
@@ -86,11 +97,14 @@ void playSound(const char *eventId) {
             context.reset(made);
             ca_context_change_props(made, CA_PROP_APPLICATION_NAME, "Quillory", nullptr);
         }
-        const int result = ca_context_play(context.get(), 0, CA_PROP_EVENT_ID, eventId,
-                                           CA_PROP_EVENT_DESCRIPTION, "Screenshot taken", nullptr);
+        const int result =
+            text.isEmpty()
+                ? ca_context_play(context.get(), 0, CA_PROP_EVENT_ID, id.constData(), nullptr)
+                : ca_context_play(context.get(), 0, CA_PROP_EVENT_ID, id.constData(),
+                                  CA_PROP_EVENT_DESCRIPTION, text.constData(), nullptr);
         static bool logged = false;
         if (result != CA_SUCCESS && !std::exchange(logged, true))
-            QLOG("No sound for", eventId, "-", ca_strerror(result));
+            QLOG("No sound for", id, "-", ca_strerror(result));
     });
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 // The desktop's own services: the file manager and the event sounds.
 namespace Workspace {
 
@@ -10,7 +12,10 @@ namespace Workspace {
 // manager offers that, opens its folder with the desktop's default opener. Asynchronous.
 void revealFile(const QString &path);
 // Plays an event sound of the freedesktop sound theme ("camera-shutter") on a worker thread:
-// never blocks, and does nothing where there is no sound.
-void playSound(const char *eventId);
+// never blocks, and does nothing where there is no sound. The description is for those who
+// cannot hear it.
+void playSound(const QString &eventId, const QString &description = {});
+// While set, sounds go to the listener instead of the speakers (tests hear them there).
+void setSoundListener(std::function<void(const QString &eventId)> listener);
 
 } // namespace Workspace

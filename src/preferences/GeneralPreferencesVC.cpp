@@ -50,21 +50,21 @@ void GeneralPreferencesVC::showFolder(const QUrl &folder) {
 
 void GeneralPreferencesVC::viewWillAppear() {
     showFolder(saveDestination());
-    const bool wanted = Preferences::loginStartStatus.value(m_preferences);
-    // What is on disk, which an unwritable autostart folder may keep from the stored wish.
-    const bool present = LaunchOnStartup::setLaunchAtStartup(wanted);
+    // The desktop's own autostart settings may have changed the entry since.
+    const bool on = LaunchOnStartup::followEntry(m_preferences);
     const QSignalBlocker quiet(btnLaunchAutomatically);
-    btnLaunchAutomatically->setChecked(present);
+    btnLaunchAutomatically->setChecked(on);
     showCursorHighlight(Preferences::cursorHighlight.value(m_preferences));
 }
 
 void GeneralPreferencesVC::clickedLaunchAutomatically(QObject *) {
-    const bool on = btnLaunchAutomatically->isChecked();
+    const bool wanted = btnLaunchAutomatically->isChecked();
+    // What is on disk, which an unwritable autostart folder may keep from the click.
+    const bool on = LaunchOnStartup::setLaunchAtStartup(wanted);
     Preferences::loginStartStatus.set(m_preferences, on);
-    const bool present = LaunchOnStartup::setLaunchAtStartup(on);
-    if (present != on) {
+    if (on != wanted) {
         const QSignalBlocker quiet(btnLaunchAutomatically);
-        btnLaunchAutomatically->setChecked(present);
+        btnLaunchAutomatically->setChecked(on);
     }
 }
 

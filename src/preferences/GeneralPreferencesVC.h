@@ -36,7 +36,7 @@ public:
     std::function<void(bool)> setCursorHighlight;
 
     QUrl saveDestination() const { return m_folder.saveDestination(); }
-    // Fills the pane from what is stored, bringing the login item into line on the way.
+    // Fills the pane from what is stored and, for start at login, from the autostart entry.
     void viewWillAppear();
     void clickedLaunchAutomatically(QObject *sender = nullptr);
     void clickedChooseSaveDestination(QObject *sender = nullptr);

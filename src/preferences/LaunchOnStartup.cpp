@@ -2,6 +2,7 @@
 
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
+#include "settings/Preferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,23 +46,52 @@ std::optional<QString> LaunchOnStartup::itemReferencesInLoginItems() {
     return std::nullopt;
 }
 
-bool LaunchOnStartup::setLaunchAtStartup(bool enabled) {
+bool LaunchOnStartup::isOn() {
     const std::optional<QString> existing = itemReferencesInLoginItems();
-    if (!enabled) {
-        if (existing)
-            LoginItemsBridge::itemRefInLoginItems();
-        return itemReferencesInLoginItems().has_value();
+    if (!existing)
+        return false;
+    QFile file(*existing);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // there; whether it is switched off cannot be told
+    bool inEntry = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith('['))
+            inEntry = line == "[Desktop Entry]";
+        const qsizetype equals = line.indexOf('=');
+        if (!inEntry || equals < 0)
+            continue;
+        const QByteArray key = line.left(equals).trimmed(), value = line.mid(equals + 1).trimmed();
+        if ((key == "Hidden" && value == "true") ||
+            (key == "X-GNOME-Autostart-enabled" && value == "false"))
+            return false;
     }
+    return true;
+}
+
+bool LaunchOnStartup::followEntry(PreferenceStore &preferences) {
+    const bool on = isOn();
+    if (Preferences::loginStartStatus.value(preferences) != on)
+        Preferences::loginStartStatus.set(preferences, on);
+    return on;
+}
+
+bool LaunchOnStartup::setLaunchAtStartup(bool enabled) {
+    if (!enabled) {
+        if (itemReferencesInLoginItems())
+            LoginItemsBridge::itemRefInLoginItems();
+        return isOn();
+    }
+    if (isOn())
+        return true;
+    // Absent or switched off: ours replaces it.
     const QString path = entryPath();
     const QByteArray text = entryText(QCoreApplication::applicationFilePath()).toUtf8();
-    QFile current(path);
-    if (existing && current.open(QIODevice::ReadOnly) && current.readAll() == text)
-        return true; // there, and for this binary
     QSaveFile file(path);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
         file.write(text) != text.size() || !file.commit())
         QLOG_ERROR("Cannot write the autostart entry", path, "-", file.errorString());
-    return itemReferencesInLoginItems().has_value();
+    return isOn();
 }
 
 std::optional<QString> LoginItemsBridge::itemRefInLoginItems() {

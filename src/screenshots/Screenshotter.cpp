@@ -32,6 +32,8 @@ namespace {
 // zlib level 1: by measurement (bench_screenshot) a screen's PNG is written in about a third of
 // the default level's time, and is little bigger.
 constexpr int pngQuality = 89;
+const QString shutterSound = QStringLiteral("camera-shutter");
+const QString shutterDescription = QStringLiteral("Screenshot taken");
 } // namespace
 
 Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent)
@@ -196,7 +198,7 @@ void Screenshotter::saved(const QString &path, const QString &error) {
         return deliverFailure();
     }
     QLOG("Screenshot saved to", path);
-    Workspace::playSound("camera-shutter");
+    Workspace::playSound(shutterSound, shutterDescription);
     const QUrl file = QUrl::fromLocalFile(path);
     // The file goes with the notification: a click on it shows this one, not the latest.
     m_notifications.deliver({qtTrId("screenshot.notification.title"),
@@ -227,7 +229,7 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
     QTimer::singleShot(100, this, [this, target] {
         captureDisplay(target, [this](const QImage &image) {
             if (!image.isNull()) {
-                Workspace::playSound("camera-shutter");
+                Workspace::playSound(shutterSound, shutterDescription);
                 // Qt offers the image as image/png (and other types) to whoever pastes it.
                 QGuiApplication::clipboard()->setImage(image);
                 QLOG("Screenshot copied to the clipboard");

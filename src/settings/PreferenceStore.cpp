@@ -76,6 +76,15 @@ bool writeAll(int fd, const char *data, size_t length) {
     return true;
 }
 
+QString notARegularFile(mode_t mode) {
+    const char *kind = S_ISDIR(mode)                    ? "a folder"
+                       : S_ISFIFO(mode)                 ? "a FIFO"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "something else";
+    return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
+}
+
 // libplist takes the strings of a binary file as they are, UTF-8 or not. Written out as XML,
 // text that is not UTF-8 would make the next read of our own file fail, so such a file counts
 // as damaged. Why the tree's XML form would not read back, or an empty string.
@@ -156,8 +165,17 @@ void PreferenceStore::loadLocked() {
     plist_free(m_root);
     m_root = plist_new_dict();
 
+    // Only a regular file is opened: a FIFO would hold up the start until someone writes to
+    // it, and a device may act on being opened.
     const QByteArray path = QFile::encodeName(m_filePath);
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (::stat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        m_stamp = stampOf(st);
+        moveDamagedFileAsideLocked(m_stamp, notARegularFile(st.st_mode));
+        return;
+    }
+    // Non-blocking all the same, for a FIFO put there since.
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
@@ -169,12 +187,10 @@ void PreferenceStore::loadLocked() {
         return;
     }
 
-    struct stat st;
     QString problem;
     QByteArray bytes;
-    const bool statted = ::fstat(fd, &st) == 0;
-    if (!statted || !S_ISREG(st.st_mode)) {
-        const int error = !statted ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
         ::close(fd);
         m_stamp = statPath(m_filePath).value_or(FileStamp{});
         m_unreadable = m_stamp.exists;
@@ -184,6 +200,11 @@ void PreferenceStore::loadLocked() {
     }
     const FileStamp readStamp = stampOf(st);
     m_stamp = readStamp;
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        moveDamagedFileAsideLocked(readStamp, notARegularFile(st.st_mode));
+        return;
+    }
 
     if (st.st_size > PropertyListGuard::maxFileSize) {
         problem = QStringLiteral("the file is too large (%1 bytes)").arg(st.st_size);
@@ -273,11 +294,11 @@ void PreferenceStore::moveDamagedFileAsideLocked(const FileStamp &readStamp,
                "could not find a free name to move it aside - preferences will not be saved");
 }
 
-bool PreferenceStore::writeLocked() {
+QString PreferenceStore::writeLocked() {
     const auto fail = [this](const QString &reason) {
         QLOG_ERROR("Could not write preferences file", m_filePath + QLatin1Char(':'), reason,
                    "- the previous file is left as it was");
-        return false;
+        return reason;
     };
     if (m_unreadable)
         return fail(QStringLiteral("the existing file could not be read and is not replaced"));
@@ -340,7 +361,16 @@ bool PreferenceStore::writeLocked() {
     } else {
         m_stamp = stampOf(st);
     }
-    return true;
+    return {};
+}
+
+bool PreferenceStore::writeAndUnlock(QMutexLocker<QMutex> &lock) {
+    const QString failure = writeLocked();
+    lock.unlock();
+    if (failure.isEmpty())
+        return true;
+    writeFailedHandler.notify({m_filePath, failure});
+    return false;
 }
 
 void *PreferenceStore::nodeLocked(const QString &key) {
@@ -348,10 +378,11 @@ void *PreferenceStore::nodeLocked(const QString &key) {
     return plist_dict_get_item(m_root, keyBytes(key).constData());
 }
 
-bool PreferenceStore::setNodeLocked(const QString &key, void *node) {
+bool PreferenceStore::setNode(const QString &key, void *node) {
+    QMutexLocker lock(&m_mutex);
     refreshLocked();
     plist_dict_set_item(m_root, keyBytes(key).constData(), node);
-    return writeLocked();
+    return writeAndUnlock(lock);
 }
 
 bool PreferenceStore::contains(const QString &key) {
@@ -431,18 +462,15 @@ std::optional<QList<qint64>> PreferenceStore::integerArray(const QString &key) {
 }
 
 bool PreferenceStore::setString(const QString &key, const QString &value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_string(value.toUtf8().constData()));
+    return setNode(key, plist_new_string(value.toUtf8().constData()));
 }
 
 bool PreferenceStore::setInteger(const QString &key, qint64 value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_uint(uint64_t(value)));
+    return setNode(key, plist_new_uint(uint64_t(value)));
 }
 
 bool PreferenceStore::setBool(const QString &key, bool value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_bool(value ? 1 : 0));
+    return setNode(key, plist_new_bool(value ? 1 : 0));
 }
 
 bool PreferenceStore::setDate(const QString &key, const QDateTime &value) {
@@ -458,21 +486,18 @@ bool PreferenceStore::setDate(const QString &key, const QDateTime &value) {
         QLOG_ERROR("Not storing preference", key, "- the date is out of range:", value);
         return false;
     }
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_date(int32_t(seconds), 0));
+    return setNode(key, plist_new_date(int32_t(seconds), 0));
 }
 
 bool PreferenceStore::setData(const QString &key, const QByteArray &value) {
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, plist_new_data(value.constData(), uint64_t(value.size())));
+    return setNode(key, plist_new_data(value.constData(), uint64_t(value.size())));
 }
 
 bool PreferenceStore::setIntegerArray(const QString &key, const QList<qint64> &value) {
     plist_t array = plist_new_array();
     for (qint64 element : value)
         plist_array_append_item(array, plist_new_uint(uint64_t(element)));
-    QMutexLocker lock(&m_mutex);
-    return setNodeLocked(key, array);
+    return setNode(key, array);
 }
 
 bool PreferenceStore::remove(const QString &key) {
@@ -490,5 +515,5 @@ bool PreferenceStore::remove(const QStringList &keys) {
             changed = true;
         }
     }
-    return !changed || writeLocked();
+    return !changed || writeAndUnlock(lock);
 }

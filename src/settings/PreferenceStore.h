@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Handler.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -15,9 +17,9 @@ struct stat;
 // property-list types; a reader that finds another type than it expects treats the key as
 // absent. The whole file stays in memory, so keys and types this program does not know
 // survive a rewrite. Every write goes to disk at once, atomically (temporary file, fsync,
-// rename). A file changed by someone else is reloaded before the next access. A damaged file
-// is moved aside to "<name>.damaged-<date>-<time>" and the store starts empty.
-// All members are safe to call from any thread.
+// rename). A file changed by someone else is reloaded before the next access. A damaged file,
+// or anything but a regular file at the path, is moved aside to "<name>.damaged-<date>-<time>"
+// and the store starts empty. All members are safe to call from any thread.
 class PreferenceStore {
 public:
     // Where the user's store lives: $XDG_CONFIG_HOME/quillory/preferences.plist.
@@ -29,6 +31,14 @@ public:
     PreferenceStore &operator=(const PreferenceStore &) = delete;
 
     QString filePath() const { return m_filePath; }
+
+    // A write that did not reach the file: which file, and why.
+    struct WriteFailure {
+        QString filePath;
+        QString reason;
+    };
+    // Told of every failed write, after the store's lock is released, so a handler may read it.
+    Handler<WriteFailure> writeFailedHandler;
 
     bool contains(const QString &key);
     std::optional<QString> string(const QString &key);
@@ -75,8 +85,11 @@ private:
     void removeStaleTemporariesLocked();
     void moveDamagedFileAsideLocked(const FileStamp &readStamp, const QString &reason);
     void *nodeLocked(const QString &key);
-    bool setNodeLocked(const QString &key, void *node);
-    bool writeLocked();
+    bool setNode(const QString &key, void *node);
+    // Writes the file and lets go of the lock; a failure goes to writeFailedHandler.
+    bool writeAndUnlock(QMutexLocker<QMutex> &lock);
+    // Why the file could not be written, or an empty string when it was.
+    QString writeLocked();
 
     const QString m_filePath;
     QMutex m_mutex;

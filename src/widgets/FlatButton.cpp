@@ -1,6 +1,7 @@
 #include "widgets/FlatButton.h"
 
 #include "platform/RoundedRect.h"
+#include "platform/Workspace.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -310,6 +311,8 @@ void FlatButton::mousePressEvent(QMouseEvent *event) {
         return;
     }
     m_mouseDown = true;
+    if (!m_sound.isEmpty())
+        Workspace::playSound(m_sound);
     // The background shows the highlight while the button is held, and keeps it should the
     // press leave the button.
     setBackgroundNormalColor(m_backgroundHighlightColor);

@@ -42,6 +42,7 @@ class FlatButton : public QAbstractButton {
     Q_PROPERTY(int row READ row WRITE setRow)
     Q_PROPERTY(ImagePosition imagePosition READ imagePosition WRITE setImagePosition)
     Q_PROPERTY(bool imageHugsTitle READ imageHugsTitle WRITE setImageHugsTitle)
+    Q_PROPERTY(QString sound READ sound WRITE setSound)
 
 public:
     // Where the image stands against the title, by the usual image-position codes 0–8.
@@ -100,7 +101,12 @@ public:
     QColor normalColor() const { return m_normalColor; }
     void setNormalColor(const QColor &color) { storeColor(m_normalColor, color); }
 
-    // Kept for the forms; they do not change what the button draws.
+    // The sound-theme event played when the button is pressed ("button-pressed"); none when
+    // empty.
+    QString sound() const { return m_sound; }
+    void setSound(const QString &sound) { m_sound = sound; }
+
+    // Stored only: they change nothing the button draws or does.
     QColor hoverColor() const { return m_hoverColor; }
     void setHoverColor(const QColor &color) { storeColor(m_hoverColor, color); }
     bool isHideHover() const { return m_isHideHover; }
@@ -196,6 +202,7 @@ private:
     QColor m_titleHighlightColor;
     int m_section = 0;
     int m_row = 0;
+    QString m_sound;
     std::array<Fade, fadeCount> m_fades;
     State m_state = Off;
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # A GlobalShortcuts portal for the tests, on the session bus as org.freedesktop.portal.Desktop
 # (Debian's xdg-desktop-portal has no such interface yet). It answers CreateSession and
-# BindShortcuts through Request objects as the real portal does, binds every shortcut with its
-# preferred trigger except those named in argv, and offers the tests a control interface:
+# BindShortcuts through Request objects as the real portal does (CreateSession on a path of its
+# own, as older portals did), binds every shortcut with its preferred trigger except those named
+# in argv, and offers the tests a control interface:
 # Triggers() (each id with the preferred trigger of the last bind) and Press(id) (Activated, Deactivated).
 import sys
 
@@ -36,8 +37,9 @@ class Portal(dbus.service.Object):
         self.session = ""
         self.triggers = {}
 
-    def answer(self, sender, options, results):
-        path = f"{PATH}/request/{sender[1:].replace('.', '_')}/{options['handle_token']}"
+    def answer(self, sender, options, results, own_path=False):
+        token = "portal" if own_path else options['handle_token']
+        path = f"{PATH}/request/{sender[1:].replace('.', '_')}/{token}"
         request = Request(self.bus, path)
 
         def respond():
@@ -59,7 +61,7 @@ class Portal(dbus.service.Object):
     def CreateSession(self, options, sender):
         session = f"{PATH}/session/{sender[1:].replace('.', '_')}/{options['session_handle_token']}"
         Session(self.bus, session)
-        return self.answer(sender, options, {"session_handle": dbus.ObjectPath(session)})
+        return self.answer(sender, options, {"session_handle": dbus.ObjectPath(session)}, True)
 
     @dbus.service.method(PORTAL, in_signature="oa(sa{sv})sa{sv}", out_signature="o",
                          sender_keyword="sender")

@@ -1,4 +1,5 @@
 #include "E2ESession.h"
+#include "FakeDesktop.h"
 
 #include <QDir>
 #include <QTest>
@@ -68,7 +69,29 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(QDir(folder).entryList(QDir::Files).size(), 1, 8000);
         QVERIFY(!session.windowShown(u"Choose a Folder for Screenshots"_qs));
     }
+
+    // Preferences that cannot be written (a file stands where their folder would be) are
+    // announced once, with the file and the reason, however many writes fail.
+    void unsavedPreferencesAreAnnouncedOnce() {
+        E2ESession::Options options;
+        options.launch = false;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        FakeDesktop desktop(session.busAddress());
+        QVERIFY(desktop.isReady());
+        const QString folder = session.home() + u"/.config/quillory"_qs;
+        QVERIFY(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
+        QVERIFY2(session.startApplication(), qPrintable(session.errorString));
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 1, 8000);
+        const QString body = desktop.notifications.shown()[0].body;
+        QVERIFY2(body.contains(folder + u"/preferences.plist"_qs) &&
+                     body.contains(qt_error_string(ENOTDIR)),
+                 qPrintable(body));
+        E2ESession::settle(1000); // the start wrote several keys
+        QCOMPARE(desktop.notifications.shown().size(), 1);
+    }
 };
 
 QTEST_MAIN(TestPreferences)
+#include "moc_FakeDesktop.cpp"
 #include "tst_preferences.moc"

@@ -1,5 +1,6 @@
 #include "E2ESession.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -111,6 +112,18 @@ private Q_SLOTS:
                         method, arguments);
         };
         QVERIFY(session.waitForLog(u"Could not register the hotkey Ctrl+Shift+T"_qs));
+        // No Response is listened for once it came, also where the portal chose the path.
+        const auto requestRules = [&] {
+            QStringList rules;
+            for (const QStringList &ones : qdbus_cast<QMap<QString, QStringList>>(
+                     call(session, u"org.freedesktop.DBus"_qs, u"/org/freedesktop/DBus"_qs,
+                          u"org.freedesktop.DBus.Debug.Stats"_qs, u"GetAllMatchRules"_qs)
+                         .arguments()
+                         .value(0)))
+                rules += ones.filter(u"/request/"_qs);
+            return rules.join(u' ');
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(requestRules().isEmpty(), qPrintable(requestRules()), 3000);
         const QDBusReply<QVariantMap> triggers = control(u"Triggers"_qs);
         QCOMPARE(triggers.value(), (QVariantMap{{u"activate"_qs, u"CTRL+SHIFT+d"_qs},
                                                 {u"arrow"_qs, u"CTRL+ALT+w"_qs},

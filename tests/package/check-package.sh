@@ -37,9 +37,16 @@ actions='activate|toggle-tools|pen|line|arrow|rect|circle|timer|save|copy|highli
 zcat "$scratch/root/usr/share/man/man1/quillory.1.gz" | grep -q '^\.SH ACTIONS' ||
     fail "the manual page has no actions"
 
+# GPL-3.0-or-later where the licence is stated; a homepage only when the build names one.
+metainfo=$scratch/root/usr/share/metainfo/org.quillory.Quillory.metainfo.xml
+grep -q '^License: GPL-3+$' "$scratch/root/usr/share/doc/quillory/copyright" &&
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the licence is not stated as GPL-3.0-or-later"
+page=$(sed -n 's/^QUILLORY_PROJECT_PAGE:STRING=//p' "$build/CMakeCache.txt")
+[ "$(dpkg-deb -f "$deb" Homepage)" = "$page" ] || fail "the homepage is not \"$page\""
+
 desktop-file-validate --no-hints "$scratch/root/usr/share/applications/org.quillory.Quillory.desktop"
-appstreamcli validate --no-net --no-color \
-    "$scratch/root/usr/share/metainfo/org.quillory.Quillory.metainfo.xml" >/dev/null ||
+appstreamcli validate --no-net --no-color "$metainfo" >/dev/null ||
     fail "the AppStream data does not validate"
 if ! verdict=$(lintian --fail-on error "$deb" 2>&1); then
     fail "lintian reports errors:"$'\n'"$verdict"

@@ -1,5 +1,8 @@
+#include "preferences/GeneralPreferencesVC.h"
 #include "preferences/LaunchOnStartup.h"
+#include "settings/Preferences.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -30,6 +33,32 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(entry));
         QVERIFY(!LaunchOnStartup::setLaunchAtStartup(false));
         QCOMPARE(LoginItemsBridge::itemRefInLoginItems(), std::nullopt);
+    }
+
+    // The pane takes the entry's state, whoever wrote it and whether the desktop switched it off,
+    // and leaves the file alone; only the box changes it: ours replaces a switched-off one.
+    void theStoredSwitchFollowsTheEntry() {
+        QTemporaryDir store;
+        PreferenceStore preferences(store.filePath(u"preferences.plist"_qs));
+        GeneralPreferencesVC pane(preferences, {[] { return QUrl(); }, [] { return QUrl(); },
+                                                [](const QUrl &) { return QString(); }});
+        const QString entry = LaunchOnStartup::entryPath();
+        QVERIFY(QDir().mkpath(QFileInfo(entry).absolutePath()));
+        const QByteArray other = "[Desktop Entry]\nType=Application\nName=Q\nExec=q\n";
+        for (const auto &[text, on] : {std::pair(other, true),
+                                       {other + "Hidden=true\n", false},
+                                       {other + "X-GNOME-Autostart-enabled=false\n", false}}) {
+            Preferences::loginStartStatus.set(preferences, !on);
+            QFile file(entry);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+            file.close();
+            pane.viewWillAppear();
+            QCOMPARE(pane.btnLaunchAutomatically->isChecked(), on);
+            QCOMPARE(Preferences::loginStartStatus.value(preferences), on);
+            QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == text);
+        }
+        pane.btnLaunchAutomatically->click();
+        QVERIFY(LaunchOnStartup::isOn() && Preferences::loginStartStatus.value(preferences));
     }
 
     // A folder that cannot be made: logged, and the answer is what is on disk.

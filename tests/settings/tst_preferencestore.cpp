@@ -8,9 +8,13 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <atomic>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -205,7 +209,30 @@ private Q_SLOTS:
         QCOMPARE(PreferenceStore(path).data(u"TimerColor"_qs), big);
 
         PreferenceStore blocked(path + u"/quillory/preferences.plist"_qs); // a file in the way
+        QStringList told;
+        blocked.writeFailedHandler.watch(
+            this, [&](const PreferenceStore::WriteFailure &f) { told << f.filePath << f.reason; });
         QVERIFY(!blocked.setInteger(u"k"_qs, 10) && blocked.integer(u"k"_qs) == 10);
+        QVERIFY(told.size() == 2 && told[0] == blocked.filePath() &&
+                told[1].endsWith(qt_error_string(ENOTDIR)));
+    }
+
+    // A FIFO is set aside unopened (a writer comes by, so that opening it fails, not hangs).
+    void aFifoIsSetAsideUnopened() {
+        const QString path = freshPath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) && ::mkfifo(qPrintable(path), 0600) == 0);
+        std::atomic<bool> done = false;
+        std::thread writer([&] {
+            for (; !done; ::usleep(20'000))
+                ::close(::open(qPrintable(path), O_WRONLY | O_NONBLOCK));
+        });
+        PreferenceStore store(path);
+        const bool written = !store.contains(u"a"_qs) && store.setBool(u"a"_qs, true);
+        done = true;
+        writer.join();
+        QVERIFY(written && QFileInfo(path).isFile());
+        QCOMPARE(QFileInfo(path).dir().entryList({u"*.damaged-*"_qs}, QDir::System).size(), 1);
+        QVERIFY(m_errors.size() == 1 && m_errors[0].contains(u"it is a FIFO"_qs));
     }
 
     // A writer ended by a signal in the middle of its writes (a session ending) leaves the old

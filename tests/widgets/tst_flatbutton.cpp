@@ -1,3 +1,4 @@
+#include "platform/Workspace.h"
 #include "widgets/FlatButton.h"
 
 #include <QSignalSpy>
@@ -67,10 +68,10 @@ private Q_SLOTS:
         QCOMPARE(fade->state(), QAbstractAnimation::Stopped);
     }
 
-    // A release on the button clicks it and keeps the state; a press dragged out sends nothing,
-    // also when it comes back, and leaves the background highlighted. Return clicks too. A
-    // disabled button takes no clicks and shows at half alpha. The image shows only as its shape,
-    // filled with the image colour.
+    // A press plays the button's sound, when it has one. A release on the button clicks it and
+    // keeps the state; a press dragged out sends nothing, also when it comes back, and leaves
+    // the background highlighted. Return clicks too. A disabled button takes no clicks and shows
+    // at half alpha. The image shows only as its shape, filled with the image colour.
     void clicksDragOutAndDisabled() {
         FlatButton button;
         button.resize(100, 40);
@@ -81,13 +82,17 @@ private Q_SLOTS:
         button.setNormalColor(Qt::white);
         button.setState(FlatButton::On);
         QSignalSpy clicked(&button, &QAbstractButton::clicked);
+        QStringList sounds;
+        Workspace::setSoundListener([&sounds](const QString &id) { sounds << id; });
         const QPoint centre(50, 20), outside(150, 20);
         QTest::mouseClick(&button, Qt::LeftButton, {}, centre);
         QCOMPARE(clicked.size(), 1);
         QCOMPARE(button.state(), FlatButton::On);
         QCOMPARE(button.backgroundNormalColor(), QColor(Qt::white));
 
+        button.setSound(u"button-pressed"_qs);
         QTest::mousePress(&button, Qt::LeftButton, {}, centre);
+        QCOMPARE(sounds, QStringList{u"button-pressed"_qs}); // none before it was set
         QTest::mouseMove(&button, outside);
         QTest::mouseMove(&button, centre);
         QTest::mouseRelease(&button, Qt::LeftButton, {}, centre);
@@ -101,7 +106,8 @@ private Q_SLOTS:
         QCOMPARE(shown.pixelColor(50, 20), QColor(Qt::blue));
         button.setEnabled(false);
         QTest::mouseClick(&button, Qt::LeftButton, {}, centre);
-        QCOMPARE(clicked.size(), 2);
+        QVERIFY(clicked.size() == 2 && sounds.size() == 1);
+        Workspace::setSoundListener({});
         QImage image(button.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         button.render(&image, QPoint(), QRegion(), QWidget::DrawChildren); // no window background
