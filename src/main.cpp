@@ -227,6 +227,7 @@ int main(int argc, char *argv[]) {
              //% "Quillory could not write %1: %2. Your changes last "
              //% "until Quillory ends."
              qtTrId("preferences.notSaved.text").arg(failure.filePath, failure.reason),
+             {},
              {}});
     });
     // An X screen grab sees only X windows, which in a Wayland session are XWayland's few: there
