@@ -44,6 +44,14 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// One save as Quillory makes it, into a file of its own; the file's size, or -1 on failure.
+qint64 writeOnce(const QImage &image, const QString &folder) {
+    const QString written = Screenshotter::writePng(image, folder, QStringLiteral("shot"));
+    const qint64 size = written.isEmpty() ? -1 : QFileInfo(written).size();
+    QFile::remove(written);
+    return size;
+}
+
 // The portal's side, as xdg-desktop-portal-wlr does it: a grab of the whole desktop, written
 // to a PNG file, whose URI the Response signal of the request object carries.
 class StandInPortal : public QObject {
@@ -80,7 +88,7 @@ private:
 };
 
 // The portal row: from the request to the screen's part of the picture, then the write.
-void portalRow(QScreen *screen, const QString &path, const QString &standInFile) {
+void portalRow(QScreen *screen, const QString &folder, const QString &standInFile) {
     const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
@@ -100,6 +108,7 @@ void portalRow(QScreen *screen, const QString &path, const QString &standInFile)
     ScreenshotPortal portal;
     std::vector<double> take, write;
     QImage image;
+    qint64 size = -1;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
@@ -112,7 +121,7 @@ void portalRow(QScreen *screen, const QString &path, const QString &standInFile)
         loop.exec();
         take.push_back(timer.nsecsElapsed() / 1e6);
         timer.restart();
-        if (image.isNull() || !Screenshotter::writePng(image, path)) {
+        if (image.isNull() || (size = writeOnce(image, folder)) < 0) {
             std::printf("the portal gave no picture\n");
             return;
         }
@@ -120,7 +129,7 @@ void portalRow(QScreen *screen, const QString &path, const QString &standInFile)
     }
     std::printf("%-28s %9.0f %9.0f %9.0f %10.0f\n",
                 real ? "portal (running portal)" : "portal (stand-in, X grab)", median(take),
-                median(write), median(take) + median(write), QFileInfo(path).size() / 1024.0);
+                median(write), median(take) + median(write), size / 1024.0);
 }
 
 } // namespace
@@ -156,25 +165,24 @@ int main(int argc, char *argv[]) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("shot.png"));
-
     std::vector<double> grab, write;
     QImage image;
+    qint64 size = -1;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
         image = screen->grabWindow(0).toImage();
         grab.push_back(timer.nsecsElapsed() / 1e6);
         timer.restart();
-        if (!Screenshotter::writePng(image, path))
+        if ((size = writeOnce(image, dir.path())) < 0)
             return 1;
         write.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::printf("screen %dx%d, median of %d runs\n", image.width(), image.height(), runs);
     std::printf("%-28s %9s %9s %9s %10s\n", "", "grab ms", "write ms", "total ms", "size KiB");
     std::printf("%-28s %9.0f %9.0f %9.0f %10.0f\n", "Quillory (worker thread)", median(grab),
-                median(write), median(grab) + median(write), QFileInfo(path).size() / 1024.0);
-    portalRow(screen, path, dir.filePath(QStringLiteral("portal.png")));
+                median(write), median(grab) + median(write), size / 1024.0);
+    portalRow(screen, dir.path(), dir.filePath(QStringLiteral("portal.png")));
 
     for (const int quality : {-1, 50, 80, 89}) {
         std::vector<double> times;

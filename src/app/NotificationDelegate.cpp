@@ -4,7 +4,7 @@
 #include "platform/UserNotifications.h"
 
 NotificationDelegate::NotificationDelegate(UserNotifications &center,
-                                           Handler<Nothing> &screenshotNotificationActivated,
+                                           Handler<QUrl> &screenshotNotificationActivated,
                                            QObject *parent)
     : QObject(parent)
     , m_screenshotNotificationActivated(screenshotNotificationActivated) {
@@ -12,7 +12,8 @@ NotificationDelegate::NotificationDelegate(UserNotifications &center,
             &NotificationDelegate::didActivateNotification);
 }
 
-void NotificationDelegate::didActivateNotification(const QString &identifier) {
+void NotificationDelegate::didActivateNotification(const QString &identifier,
+                                                   const QVariant &userInfo) {
     if (identifier == NotificationIdentifiers::savedScreenshot)
-        m_screenshotNotificationActivated.notify();
+        m_screenshotNotificationActivated.notify(userInfo.toUrl());
 }

@@ -4,20 +4,21 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
+#include <QVariant>
 
 class UserNotifications;
 
-// Answers clicks on the application's notifications: the one for a saved screenshot asks the
-// screenshot code to show the file; the clipboard one does nothing.
+// Answers clicks on the application's notifications: one for a saved screenshot asks the
+// screenshot code to show its file; the clipboard one does nothing.
 class NotificationDelegate : public QObject {
     Q_OBJECT
 public:
-    NotificationDelegate(UserNotifications &center,
-                         Handler<Nothing> &screenshotNotificationActivated,
+    NotificationDelegate(UserNotifications &center, Handler<QUrl> &screenshotNotificationActivated,
                          QObject *parent = nullptr);
 
-    void didActivateNotification(const QString &identifier);
+    void didActivateNotification(const QString &identifier, const QVariant &userInfo);
 
 private:
-    Handler<Nothing> &m_screenshotNotificationActivated;
+    Handler<QUrl> &m_screenshotNotificationActivated;
 };

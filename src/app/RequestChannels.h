@@ -3,14 +3,15 @@
 #include "settings/Handler.h"
 
 #include <QString>
+#include <QUrl>
 
 // The application's request channels: the save and copy commands (and Ctrl+C anywhere in the
-// application) ask for a screenshot, and a clicked screenshot notification asks to reveal it.
-// One set per process, made by main.
+// application) ask for a screenshot, and a clicked screenshot notification asks to reveal the
+// file it names. One set per process, made by main.
 struct RequestChannels {
     Handler<Nothing> saveScreenshotRequest;
     Handler<Nothing> copyScreenshotRequest;
-    Handler<Nothing> screenshotNotificationActivated;
+    Handler<QUrl> screenshotNotificationActivated;
 };
 
 // The identifiers of the screenshot notifications, which tell their clicks apart.

@@ -84,12 +84,12 @@ void UserNotifications::send(const Notification &notification) {
     const quint64 generation = m_generation;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation, identifier = notification.identifier](QDBusPendingCallWatcher *w) {
+            [this, generation, notification](QDBusPendingCallWatcher *w) {
                 w->deleteLater();
                 const QDBusPendingReply<uint> reply = *w;
                 if (reply.isError())
                     return reportFailure(QStringLiteral("Notify"), reply.error().message());
-                m_shown.insert(reply.value(), identifier);
+                m_shown.insert(reply.value(), notification);
                 if (generation != m_generation) // removed while on its way
                     removeAllDeliveredNotifications();
             });
@@ -108,9 +108,9 @@ void UserNotifications::removeAllDeliveredNotifications() {
 
 void UserNotifications::actionInvoked(uint id, const QString &action) {
     const auto it = m_shown.constFind(id);
-    if (it == m_shown.cend() || action != defaultAction || it->isEmpty())
+    if (it == m_shown.cend() || action != defaultAction || it->identifier.isEmpty())
         return;
-    Q_EMIT activated(*it);
+    Q_EMIT activated(it->identifier, it->userInfo);
 }
 
 void UserNotifications::notificationClosed(uint id, uint) {

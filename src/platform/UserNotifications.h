@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 #include <optional>
@@ -19,6 +20,8 @@ public:
         QString informativeText;
         // Set for notifications whose click the application answers; empty for none.
         QString identifier;
+        // What the notification is about (a saved file), handed back with its click.
+        QVariant userInfo;
     };
 
     explicit UserNotifications(QDBusConnection bus = QDBusConnection::sessionBus(),
@@ -30,7 +33,7 @@ public:
 
 Q_SIGNALS:
     // The user clicked a notification that has an identifier.
-    void activated(const QString &identifier);
+    void activated(const QString &identifier, const QVariant &userInfo);
 
 private Q_SLOTS:
     void actionInvoked(uint id, const QString &action);
@@ -44,7 +47,7 @@ private:
     QDBusConnection m_bus;
     std::optional<bool> m_bodyMarkup; // known once the server answered
     std::vector<std::function<void()>> m_waiting;
-    QHash<uint, QString> m_shown; // server id → identifier
-    quint64 m_generation = 0;     // counts "remove all"; a late reply of an older one is closed
+    QHash<uint, Notification> m_shown; // by server id
+    quint64 m_generation = 0; // counts "remove all"; a late reply of an older one is closed
     bool m_failureLogged = false;
 };

@@ -3,6 +3,7 @@
 #include "app/RequestChannels.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FolderBookmark.h"
+#include "platform/NewFile.h"
 #include "platform/ScreenshotPortal.h"
 #include "platform/UserNotifications.h"
 #include "platform/Workspace.h"
@@ -10,6 +11,7 @@
 #include "settings/Weakly.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -18,7 +20,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
@@ -39,7 +40,7 @@ Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent
     , m_notifications(collaborators.notifications)
     , m_portal(collaborators.portal) {
     collaborators.screenshotNotificationActivated.watch(
-        this, weakly(this, &Screenshotter::revealLastScreenshot));
+        this, weakly(this, &Screenshotter::revealScreenshot));
 }
 
 Screenshotter::~Screenshotter() {
@@ -140,6 +141,7 @@ void Screenshotter::deliverFailure() {
         {qtTrId("screenshot.notification.title"),
          //% "The screenshot could not be taken or saved"
          qtTrId("screenshot.notification.error"),
+         {},
          {}});
 }
 
@@ -165,54 +167,57 @@ void Screenshotter::saveScreenshot(QScreen *screen) {
 }
 
 void Screenshotter::writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name) {
-    const QString path = QDir(folder.toLocalFile()).filePath(name + QStringLiteral(".png"));
-    captureDisplay(screen, [this, path](const QImage &image) {
+    captureDisplay(screen, [this, folder = folder.toLocalFile(), name](const QImage &image) {
         // The picture is taken: the tools come back while it is encoded.
         configureForScreenshotHandler.notify(false);
         if (image.isNull()) {
             QLOG_ERROR("No image of the screen to save");
             return deliverFailure();
         }
+        auto path = std::make_shared<QString>();
         auto error = std::make_shared<QString>();
-        auto ok = std::make_shared<bool>(false);
-        QThread *writer =
-            QThread::create([image, path, error, ok] { *ok = writePng(image, path, error.get()); });
+        QThread *writer = QThread::create([image, folder, name, path, error] {
+            *path = writePng(image, folder, name, error.get());
+        });
         m_writers.push_back(writer);
-        connect(writer, &QThread::finished, this, [this, writer, path, error, ok] {
+        connect(writer, &QThread::finished, this, [this, writer, path, error] {
             m_writers.erase(std::remove(m_writers.begin(), m_writers.end(), writer),
                             m_writers.end());
             writer->deleteLater();
-            saved(path, *ok, *error);
+            saved(*path, *error);
         });
         writer->start();
     });
 }
 
-void Screenshotter::saved(const QString &path, bool ok, const QString &error) {
-    if (!ok) {
+void Screenshotter::saved(const QString &path, const QString &error) {
+    if (path.isEmpty()) {
         QLOG_ERROR("The screenshot could not be saved:", error);
         return deliverFailure();
     }
-    lastScreenshotLocation = QUrl::fromLocalFile(path);
     QLOG("Screenshot saved to", path);
     Workspace::playSound("camera-shutter");
-    m_notifications.deliver(
-        {qtTrId("screenshot.notification.title"),
-         //% "Screenshot saved to %1"
-         qtTrId("screenshot.notification.success").arg(displayPath(lastScreenshotLocation)),
-         NotificationIdentifiers::savedScreenshot});
+    const QUrl file = QUrl::fromLocalFile(path);
+    // The file goes with the notification: a click on it shows this one, not the latest.
+    m_notifications.deliver({qtTrId("screenshot.notification.title"),
+                             //% "Screenshot saved to %1"
+                             qtTrId("screenshot.notification.success").arg(displayPath(file)),
+                             NotificationIdentifiers::savedScreenshot, file});
 }
 
-bool Screenshotter::writePng(const QImage &image, const QString &path, QString *error) {
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
+QString Screenshotter::writePng(const QImage &image, const QString &folder, const QString &name,
+                                QString *error) {
+    // Encoded in memory: the file is written in one go.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QImageWriter writer(&buffer, "png");
     writer.setQuality(pngQuality);
-    const bool ok = file.open(QIODevice::WriteOnly) && writer.write(image) && file.commit();
-    if (!ok && error)
-        *error = QStringLiteral("%1: %2").arg(path, writer.error() != QImageWriter::UnknownError
-                                                        ? writer.errorString()
-                                                        : file.errorString());
-    return ok;
+    if (!buffer.open(QIODevice::WriteOnly) || !writer.write(image)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(name, writer.errorString());
+        return {};
+    }
+    return NewFile::write(folder, name, QStringLiteral(".png"), png, error);
 }
 
 void Screenshotter::copyScreenshot(QScreen *screen) {
@@ -229,7 +234,8 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
                 m_notifications.deliver({qtTrId("screenshot.notification.title"),
                                          //% "Screenshot copied to the clipboard"
                                          qtTrId("screenshot.notification.success.clipboard"),
-                                         NotificationIdentifiers::copiedScreenshot});
+                                         NotificationIdentifiers::copiedScreenshot,
+                                         {}});
             } else {
                 // Said, not just logged: a Ctrl+C that silently gives nothing leaves one
                 // guessing.
@@ -295,7 +301,7 @@ QImage Screenshotter::withOverlay(QScreen *screen, QImage image) {
     return image;
 }
 
-void Screenshotter::revealLastScreenshot() {
-    if (!lastScreenshotLocation.isEmpty())
-        Workspace::revealFile(lastScreenshotLocation.toLocalFile());
+void Screenshotter::revealScreenshot(const QUrl &file) {
+    if (file.isLocalFile())
+        Workspace::revealFile(file.toLocalFile());
 }

@@ -31,8 +31,8 @@ public:
     struct Collaborators {
         PreferenceStore &preferences;
         UserNotifications &notifications;
-        // Fired when the user clicks the saved-file notification.
-        Handler<Nothing> &screenshotNotificationActivated;
+        // Fired with its file when the user clicks a saved-file notification.
+        Handler<QUrl> &screenshotNotificationActivated;
         // Where pictures come from in a Wayland session; none: a grab of the X screen.
         ScreenshotPortal *portal = nullptr;
     };
@@ -46,7 +46,6 @@ public:
     std::function<QWidget *()> dialogParent;
     std::function<QImage(QScreen *)> overlayImage;
 
-    QUrl lastScreenshotLocation;
     // True just before a capture (the overlay hides its tools), false right after it.
     Handler<bool> configureForScreenshotHandler;
     // The user picked another folder.
@@ -59,7 +58,8 @@ public:
     // Asks for a folder; stores and announces it when the user picks one. The picker starts in
     // the current folder, else the desktop's Pictures folder, else home.
     QUrl pickLocation();
-    void revealLastScreenshot();
+    // Shows a saved file in the file manager.
+    void revealScreenshot(const QUrl &file);
 
     static QString displayPath(const QUrl &url);
     // "Quillory 2024-03-07 at 02.05.09 PM", the name of a file saved at `time`: the locale's
@@ -74,12 +74,15 @@ public:
     // picture's own resolution (a portal shows HiDPI outputs at their device pixels).
     static QImage screenPart(const QImage &desktop, const QRect &virtualGeometry,
                              const QRect &screen);
-    // Writes `image` as a PNG file, atomically: on failure nothing is left at `path`.
-    static bool writePng(const QImage &image, const QString &path, QString *error = nullptr);
+    // Writes `image` into `folder` as the PNG file `name`.png, or `name` (2).png, (3) … when that
+    // is taken (NewFile): never over another file. Returns the file's path; empty (and `error`
+    // set) on failure.
+    static QString writePng(const QImage &image, const QString &folder, const QString &name,
+                            QString *error = nullptr);
 
 private:
     void writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name);
-    void saved(const QString &path, bool ok, const QString &error);
+    void saved(const QString &path, const QString &error);
     void deliverFailure();
     QImage withOverlay(QScreen *screen, QImage image);
     // The stored folder; empty, with the reason in `problem`, when it cannot be used.
@@ -88,6 +91,6 @@ private:
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;
     ScreenshotPortal *m_portal;
-    std::vector<QThread *> m_writers;
-    QPointer<QFileDialog> m_picker; // files being encoded and written
+    std::vector<QThread *> m_writers; // files being encoded and written
+    QPointer<QFileDialog> m_picker;
 };

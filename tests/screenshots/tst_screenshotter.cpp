@@ -22,7 +22,7 @@ struct Saving {
     }
     PreferenceStore preferences;
     UserNotifications notifications{QDBusConnection(u"none"_qs)};
-    Handler<Nothing> activated;
+    Handler<QUrl> activated;
     Screenshotter screenshotter{{preferences, notifications, activated}};
 };
 } // namespace
@@ -48,6 +48,32 @@ private Q_SLOTS:
             QCOMPARE(Screenshotter::fileName(QDateTime(day, QTime(14, 5, 9)), locale),
                      u"Quillory 2024-03-07 at 02.05.09 "_qs + locale.pmText());
         }
+    }
+
+    // Two saves and a copy under way at once: no save replaces a file, another capture's or one
+    // that was there before.
+    void capturesInFlightKeepEveryPicture() {
+        QTemporaryDir dir;
+        Saving saving(dir.path(), dir.path());
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s = 0; s < 3; ++s) {
+            QFile taken(dir.filePath(Screenshotter::fileName(now.addSecs(s)) + u".png"_qs));
+            QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("taken") == 5);
+        }
+        QScreen *screen = QGuiApplication::primaryScreen();
+        saving.screenshotter.saveScreenshot(screen);
+        saving.screenshotter.copyScreenshot(screen);
+        saving.screenshotter.saveScreenshot(screen);
+        QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 5);
+        // A name the filesystem refuses: nothing is left behind.
+        QString error;
+        QVERIFY(Screenshotter::writePng(QImage(8, 8, QImage::Format_RGB32), dir.path(),
+                                        QString(300, u'x'), &error)
+                    .isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+        // The files that were there are as they were; the pictures are "… (2).png", "… (3).png".
+        for (const QFileInfo &file : QDir(dir.path()).entryInfoList({u"*.png"_qs}))
+            QCOMPARE(QImage(file.filePath()).isNull(), !file.fileName().endsWith(u").png"_qs));
     }
 
     // The folder picker starts in the screenshot folder, else in Pictures, else at home.
