@@ -160,7 +160,7 @@ void Screenshotter::saveScreenshot(QScreen *screen) {
     }
     if (folder.isEmpty())
         return deliverFailure();
-    configureForScreenshotHandler.notify(true);
+    captureStarts();
     QPointer<QScreen> target(screen);
     QTimer::singleShot(delay, this,
                        [this, target, folder, name] { writeScreenshot(target, folder, name); });
@@ -169,7 +169,7 @@ void Screenshotter::saveScreenshot(QScreen *screen) {
 void Screenshotter::writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name) {
     captureDisplay(screen, [this, folder = folder.toLocalFile(), name](const QImage &image) {
         // The picture is taken: the tools come back while it is encoded.
-        configureForScreenshotHandler.notify(false);
+        captureEnds();
         if (image.isNull()) {
             QLOG_ERROR("No image of the screen to save");
             return deliverFailure();
@@ -222,7 +222,7 @@ QString Screenshotter::writePng(const QImage &image, const QString &folder, cons
 
 void Screenshotter::copyScreenshot(QScreen *screen) {
     m_notifications.removeAllDeliveredNotifications();
-    configureForScreenshotHandler.notify(true);
+    captureStarts();
     QPointer<QScreen> target(screen);
     QTimer::singleShot(100, this, [this, target] {
         captureDisplay(target, [this](const QImage &image) {
@@ -242,7 +242,7 @@ void Screenshotter::copyScreenshot(QScreen *screen) {
                 QLOG_ERROR("No image of the screen to copy");
                 deliverFailure();
             }
-            configureForScreenshotHandler.notify(false);
+            captureEnds();
         });
     });
 }
@@ -299,6 +299,16 @@ QImage Screenshotter::withOverlay(QScreen *screen, QImage image) {
         }
     }
     return image;
+}
+
+void Screenshotter::captureStarts() {
+    if (m_capturing++ == 0)
+        configureForScreenshotHandler.notify(true);
+}
+
+void Screenshotter::captureEnds() {
+    if (--m_capturing == 0)
+        configureForScreenshotHandler.notify(false);
 }
 
 void Screenshotter::revealScreenshot(const QUrl &file) {

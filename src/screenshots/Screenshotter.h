@@ -46,7 +46,8 @@ public:
     std::function<QWidget *()> dialogParent;
     std::function<QImage(QScreen *)> overlayImage;
 
-    // True just before a capture (the overlay hides its tools), false right after it.
+    // True just before a capture (the overlay hides its tools), false once no capture is under
+    // way any more: two captures close together both leave the tools out.
     Handler<bool> configureForScreenshotHandler;
     // The user picked another folder.
     Handler<Nothing> screenshotLocationChangedHandler;
@@ -87,10 +88,15 @@ private:
     QImage withOverlay(QScreen *screen, QImage image);
     // The stored folder; empty, with the reason in `problem`, when it cannot be used.
     QString storedFolder(QString *problem = nullptr);
+    // Around each capture: the tools hide for the first one under way and come back after the
+    // last.
+    void captureStarts();
+    void captureEnds();
 
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;
     ScreenshotPortal *m_portal;
     std::vector<QThread *> m_writers; // files being encoded and written
     QPointer<QFileDialog> m_picker;
+    int m_capturing = 0;
 };

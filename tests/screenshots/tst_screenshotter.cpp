@@ -5,6 +5,7 @@
 #include "settings/Preferences.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QPainter>
@@ -50,8 +51,8 @@ private Q_SLOTS:
         }
     }
 
-    // Two saves and a copy under way at once: no save replaces a file, another capture's or one
-    // that was there before.
+    // Two saves and a copy under way at once: the tools stay hidden until the last picture is
+    // taken, and no save replaces a file, another capture's or one that was there before.
     void capturesInFlightKeepEveryPicture() {
         QTemporaryDir dir;
         Saving saving(dir.path(), dir.path());
@@ -60,11 +61,20 @@ private Q_SLOTS:
             QFile taken(dir.filePath(Screenshotter::fileName(now.addSecs(s)) + u".png"_qs));
             QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("taken") == 5);
         }
+        QList<bool> hidden;
+        bool copied = false;
+        QGuiApplication::clipboard()->clear();
+        saving.screenshotter.configureForScreenshotHandler.watch(this, [&](const bool &on) {
+            hidden << on;
+            copied = !QGuiApplication::clipboard()->image().isNull();
+        });
         QScreen *screen = QGuiApplication::primaryScreen();
         saving.screenshotter.saveScreenshot(screen);
         saving.screenshotter.copyScreenshot(screen);
         saving.screenshotter.saveScreenshot(screen);
         QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 5);
+        QCOMPARE(hidden, (QList<bool>{true, false}));
+        QVERIFY(copied); // before the tools came back
         // A name the filesystem refuses: nothing is left behind.
         QString error;
         QVERIFY(Screenshotter::writePng(QImage(8, 8, QImage::Format_RGB32), dir.path(),
