@@ -6,6 +6,7 @@
 #include <QJsonObject>
 
 #include <sys/stat.h>
+#include <sys/statfs.h>
 
 #include <cerrno>
 #include <cstring>
@@ -14,6 +15,7 @@ namespace {
 
 struct Identity {
     quint64 device = 0;
+    quint64 filesystem = 0; // statfs's id, which survives mounting the disk again
     quint64 inode = 0;
 };
 
@@ -30,7 +32,17 @@ std::optional<Identity> folderIdentity(const QString &path, QString *error) {
             *error = QStringLiteral("%1: not a folder").arg(path);
         return std::nullopt;
     }
-    return Identity{quint64(st.st_dev), quint64(st.st_ino)};
+    struct statfs fs {};
+    if (::statfs(QFile::encodeName(path).constData(), &fs) != 0) {
+        if (error)
+            *error =
+                QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return std::nullopt;
+    }
+    quint32 fsid[2];
+    static_assert(sizeof fsid == sizeof fs.f_fsid);
+    std::memcpy(fsid, &fs.f_fsid, sizeof fsid);
+    return Identity{quint64(st.st_dev), quint64(fsid[0]) << 32 | fsid[1], quint64(st.st_ino)};
 }
 
 } // namespace
@@ -38,7 +50,8 @@ std::optional<Identity> folderIdentity(const QString &path, QString *error) {
 namespace FolderBookmark {
 
 // The data is a small JSON object; the numbers are kept as strings, since JSON numbers are
-// doubles and an inode may not fit into one.
+// doubles and an inode may not fit into one. The device number is written for older versions,
+// which read only that; bookmarks they wrote have no "filesystem".
 std::optional<QByteArray> create(const QString &folder, QString *error) {
     const QString path = QDir(folder).absolutePath();
     const std::optional<Identity> identity = folderIdentity(path, error);
@@ -46,6 +59,7 @@ std::optional<QByteArray> create(const QString &folder, QString *error) {
         return std::nullopt;
     const QJsonObject object{{QStringLiteral("path"), path},
                              {QStringLiteral("device"), QString::number(identity->device)},
+                             {QStringLiteral("filesystem"), QString::number(identity->filesystem)},
                              {QStringLiteral("inode"), QString::number(identity->inode)}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
@@ -58,7 +72,12 @@ Resolved resolve(const QByteArray &data) {
     bool deviceOk = false, inodeOk = false;
     const quint64 device = object.value(QStringLiteral("device")).toString().toULongLong(&deviceOk);
     const quint64 inode = object.value(QStringLiteral("inode")).toString().toULongLong(&inodeOk);
-    if (!QDir::isAbsolutePath(path) || !deviceOk || !inodeOk) {
+    // Bookmarks of older versions carry no filesystem id.
+    const QJsonValue filesystemValue = object.value(QStringLiteral("filesystem"));
+    const bool old = filesystemValue.isUndefined();
+    bool filesystemOk = old;
+    const quint64 filesystem = old ? 0 : filesystemValue.toString().toULongLong(&filesystemOk);
+    if (!QDir::isAbsolutePath(path) || !deviceOk || !inodeOk || !filesystemOk) {
         result.error = QStringLiteral("The folder bookmark is damaged");
         return result;
     }
@@ -66,7 +85,11 @@ Resolved resolve(const QByteArray &data) {
     if (!now)
         return result;
     result.path = path;
-    result.stale = now->device != device || now->inode != inode;
+    // A disk mounted again, or after another one, may get another device number but keeps its
+    // filesystem id. Some filesystems (FUSE ones) have no id: 0; for those the device counts.
+    const bool byDevice = old || filesystem == 0;
+    result.stale =
+        (byDevice ? now->device != device : now->filesystem != filesystem) || now->inode != inode;
     return result;
 }
 

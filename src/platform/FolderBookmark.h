@@ -5,9 +5,10 @@
 
 #include <optional>
 
-// Remembers a folder across runs: its path and its identity (device and inode). A bookmark
+// Remembers a folder across runs: its path and its identity (filesystem and inode). A bookmark
 // cannot be resolved when nothing stands at the path any more; it is stale when another folder
-// stands there now (one removed and made again, a different disk mounted).
+// stands there now (one removed and made again, a different disk mounted), not when the same
+// disk comes back under another device number.
 namespace FolderBookmark {
 
 // The bookmark data of an existing folder; nothing (and `error` set) when it is not one.

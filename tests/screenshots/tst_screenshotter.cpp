@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -156,6 +158,18 @@ private Q_SLOTS:
         FolderBookmark::Resolved resolved = FolderBookmark::resolve(*data);
         QCOMPARE(resolved.path, folder);
         QVERIFY(!resolved.stale);
+
+        // The same disk mounted again under another device number holds the same folder; a
+        // bookmark without the filesystem id, as older versions wrote it, goes by the device.
+        QJsonObject object = QJsonDocument::fromJson(*data).object();
+        const auto staleWith = [&object](const QString &key, int change) {
+            QJsonObject changed = object;
+            changed[key] = QString::number(object[key].toString().toULongLong() + change);
+            return FolderBookmark::resolve(QJsonDocument(changed).toJson()).stale;
+        };
+        QVERIFY(!staleWith(u"device"_qs, 1) && staleWith(u"inode"_qs, 1));
+        object.remove(u"filesystem"_qs);
+        QVERIFY(!staleWith(u"device"_qs, 0) && staleWith(u"device"_qs, 1));
 
         QVERIFY(QDir().rename(folder, folder + u"-old"_qs) && QDir().mkpath(folder));
         resolved = FolderBookmark::resolve(*data);
