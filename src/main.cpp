@@ -164,12 +164,14 @@ int main(int argc, char *argv[]) {
     if (wantsRemote(argc, argv))
         return runRemote(argc, argv);
 
-    const QString platformChoice = Session::choosePlatform();
+    Session::StartupVariable platform;
+    const QString platformChoice = Session::choosePlatform(platform);
     QApplication::setQuitOnLastWindowClosed(false);
     RequestChannels requests;
     Session::SocketPaints socketPaints;
     CustomApplication app(argc, argv, requests.copyScreenshotRequest);
     socketPaints.undo();
+    platform.undo();
     Localization::install();
     QCommandLineParser parser;
     describe(parser);
