@@ -2,12 +2,27 @@
 
 #include <QtGlobal>
 
-#include <utility>
-
 namespace {
 bool s_read = false;
 bool s_wayland = false;
 } // namespace
+
+void Session::StartupVariable::set(const char *name, const QByteArray &value) {
+    m_name = name;
+    if (qEnvironmentVariableIsSet(name))
+        m_before = qgetenv(name);
+    qputenv(name, value);
+}
+
+void Session::StartupVariable::undo() {
+    if (!m_name)
+        return;
+    if (m_before)
+        qputenv(m_name, *m_before);
+    else
+        qunsetenv(m_name);
+    m_name = nullptr;
+}
 
 bool Session::isWayland() {
     if (!s_read) {
@@ -17,7 +32,7 @@ bool Session::isWayland() {
     return s_wayland;
 }
 
-QString Session::choosePlatform() {
+QString Session::choosePlatform(StartupVariable &platform) {
     const QString chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
     if (!isWayland())
         return chosen.isEmpty()
@@ -26,7 +41,7 @@ QString Session::choosePlatform() {
     if (!chosen.isEmpty())
         return QStringLiteral("Wayland session: Qt platform %1, as QT_QPA_PLATFORM asks")
             .arg(chosen);
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    platform.set("QT_QPA_PLATFORM", "xcb");
     return QStringLiteral("Wayland session: Qt platform xcb (XWayland)");
 }
 
@@ -35,13 +50,6 @@ constexpr char kNoSharedMemory[] = "QT_XCB_NO_MITSHM";
 } // namespace
 
 Session::SocketPaints::SocketPaints() {
-    if (qEnvironmentVariableIsSet(kNoSharedMemory))
-        return;
-    qputenv(kNoSharedMemory, "1");
-    m_set = true;
-}
-
-void Session::SocketPaints::undo() {
-    if (std::exchange(m_set, false))
-        qunsetenv(kNoSharedMemory);
+    if (!qEnvironmentVariableIsSet(kNoSharedMemory))
+        m_variable.set(kNoSharedMemory, "1");
 }

@@ -67,9 +67,10 @@ private Q_SLOTS:
         QVERIFY(!ApplicationIcon::trayIcon().isNull());
     }
 
-    // How Quillory's pixels reach the X server is its own choice: the user's setting stays,
-    // and programs it starts afterwards do not inherit it.
-    void socketPaintsStayWithQuillory() {
+    // How Quillory's pixels reach the X server, and in a Wayland session that it runs on
+    // XWayland, are its own choices: the user's settings stay, and programs it starts afterwards
+    // get the environment as it was.
+    void startupVariablesStayWithQuillory() {
         constexpr char name[] = "QT_XCB_NO_MITSHM";
         qunsetenv(name);
         Session::SocketPaints ours;
@@ -81,6 +82,21 @@ private Q_SLOTS:
         users.undo();
         QCOMPARE(qgetenv(name), "0");
         qunsetenv(name);
+
+        qputenv("WAYLAND_DISPLAY", "wayland-1");
+        for (const auto &before : {std::optional<QByteArray>(), std::optional<QByteArray>("")}) {
+            if (before)
+                qputenv("QT_QPA_PLATFORM", *before);
+            else
+                qunsetenv("QT_QPA_PLATFORM");
+            Session::StartupVariable platform;
+            QVERIFY(Session::choosePlatform(platform).endsWith(u"xcb (XWayland)"_qs));
+            QCOMPARE(qgetenv("QT_QPA_PLATFORM"), "xcb");
+            platform.undo();
+            QCOMPARE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), bool(before));
+            QCOMPARE(qgetenv("QT_QPA_PLATFORM"), before.value_or(QByteArray()));
+        }
+        qunsetenv("WAYLAND_DISPLAY");
     }
 
     // An auto-repeated Super+Alt+C on the keypad: Super is Control, Alt is Option.
