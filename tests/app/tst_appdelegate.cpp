@@ -105,13 +105,12 @@ private Q_SLOTS:
     // Ctrl+C is the copy command once a press: a held key's repeats would copy again and
     // again; Ctrl+Shift+C is none.
     void copyCommandIsOnePress() {
-        const auto command = [](Qt::KeyboardModifiers modifiers, bool repeated) {
-            const QKeyEvent event(QEvent::KeyPress, Qt::Key_C, modifiers, QString(), repeated);
-            return CustomApplication::isCopyCommand(&event);
-        };
-        QVERIFY(command(Qt::ControlModifier, false));
-        QVERIFY(!command(Qt::ControlModifier, true));
-        QVERIFY(!command(Qt::ControlModifier | Qt::ShiftModifier, false));
+        const QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QString()),
+            repeat(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QString(), true),
+            shifted(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(CustomApplication::isCopyCommand(&press) &&
+                !CustomApplication::isCopyCommand(&repeat) &&
+                !CustomApplication::isCopyCommand(&shifted));
     }
 
     // Activating makes Quillory the active application and shows no window by itself (it once

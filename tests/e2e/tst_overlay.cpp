@@ -162,32 +162,6 @@ private Q_SLOTS:
         QVERIFY(shown.waitForColor({400, 600}, kGreen));
     }
 
-    // The first stroke of a first start (the panel open, the help card shown), begun beside the
-    // card and drawn fast across it, keeps every point it passed over the card, with a
-    // compositor and without.
-    void aStrokeAcrossTheHelpCardKeepsItsPoints() {
-        for (const bool compositor : {true, false}) {
-            E2ESession::Options first = options(compositor);
-            first.helpCard = true;
-            first.firstRun = true;
-            E2ESession session(first);
-            START(session);
-            QVERIFY(session.waitForOverlay(true));
-            QVERIFY(E2ESession::waitUntil(
-                [&] { return session.windowShown(u"^Quillory Menu$"_qs); }, 5000));
-            E2ESession::settle(500);
-            QStringList moves{u"mousemove"_qs, u"450"_qs, u"420"_qs, u"mousedown"_qs, u"1"_qs};
-            for (const QPoint &point : E2ESession::line({450, 420}, {1150, 580}, 35))
-                moves << u"mousemove"_qs << QString::number(point.x())
-                      << QString::number(point.y());
-            session.run(u"xdotool"_qs, moves << u"mouseup"_qs << u"1"_qs);
-            QVERIFY(session.waitForColor({1150 - 20, 580 - 5}, kRed));
-            const QImage shot = session.screenshot();
-            for (int x = 500; x <= 1100; x += 50)
-                EXPECT_COLOR(shot, QPoint(x, 420 + (x - 450) * 160 / 700), kRed);
-        }
-    }
-
     // The dot follows the pointer, and a burst of moves faster than frames keeps every corner,
     // at twice the density too, also in the bottom right quarter of the screen.
     void aBurstOfMovesKeepsEveryCorner() {

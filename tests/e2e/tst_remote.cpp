@@ -56,20 +56,27 @@ private Q_SLOTS:
         session.key(u"Escape"_qs);
         QVERIFY(session.waitUntil([&] { return !session.windowShown(picker); }, 5000));
 
+        // Quitting quits within a second, the countdown shown too (its close would bring the
+        // overlay back).
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"timer"_qs}), 0);
+        QVERIFY(session.waitForOverlay(false));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"quit"_qs}), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 3000);
         QCOMPARE(session.applicationExitCode(), 0); // a clean end, no crash on the way out
         QCOMPARE(session.runQuillory({u"--action"_qs, u"pen"_qs}, &output), 1);
         QVERIFY2(output.contains("not running"), output.constData());
     }
 
-    // Logging out sends SIGTERM: Quillory ends cleanly, its last preference write whole.
+    // Logging out sends SIGTERM: Quillory ends cleanly within a second, the countdown shown,
+    // its last preference write whole.
     void terminationEndsCleanly() {
         E2ESession session(options());
         QVERIFY2(session.start(), qPrintable(session.errorString));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"timer"_qs}), 0);
+        QVERIFY(session.waitForOverlay(false));
         session.terminateApplication();
-        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 3000);
         QCOMPARE(session.applicationExitCode(), 0);
         QVERIFY(session.log().contains(u"Quitting on signal 15"_qs));
         QVERIFY(session.stores(u"CursorHighlight"_qs, u"<true/>"_qs));

@@ -83,23 +83,13 @@ private Q_SLOTS:
                  qPrintable(first.time + u" then "_qs + later.time));
         QCOMPARE(later.time, u"0:%1:%2"_qs.arg(later.seconds / 60).arg(later.seconds % 60));
 
-        // Space on the focused Pause holds the time; again, it goes on.
+        // The buttons from the keyboard (what they do is the countdown's unit test): Space on
+        // the focused Pause, then again, and Shift+Tab to Reset: the full length, paused.
         session.key(u"space"_qs);
-        const Reading paused = read(session);
-        QVERIFY(hasButton(paused, u"Play"_qs));
-        QTest::qWait(2000);
-        QCOMPARE(read(session).seconds, paused.seconds);
-        session.key(u"space"_qs);
-        QTest::qWait(2000);
-        QVERIFY(read(session).seconds < paused.seconds);
-
-        // Reset: the full length, standing still until Play.
-        session.key(u"shift+Tab space"_qs);
+        QVERIFY(hasButton(read(session), u"Play"_qs));
+        session.key(u"space shift+Tab space"_qs);
         const Reading reset = read(session);
-        QCOMPARE(reset.time, u"0:3:0"_qs);
-        QVERIFY(hasButton(reset, u"Play"_qs));
-        QTest::qWait(1500);
-        QCOMPARE(read(session).time, u"0:3:0"_qs);
+        QVERIFY2(reset.time == u"0:3:0"_qs && hasButton(reset, u"Play"_qs), qPrintable(reset.time));
 
         // The settings: typed minutes and a new message, saved with Return, restart it.
         session.key(u"shift+Tab space"_qs);
@@ -155,28 +145,6 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() > 900 && clock.elapsed() < 3000,
                  qPrintable(QString::number(clock.elapsed())));
         QVERIFY(session.log().contains(u"Countdown closed"_qs));
-    }
-
-    // Quitting while the countdown shows quits, asked remotely or by logging out: the
-    // countdown's own close (which brings the overlay back) does not hold it up.
-    void quittingDuringTheCountdownQuits() {
-        for (const bool bySignal : {false, true}) {
-            E2ESession session({});
-            QVERIFY2(session.start(), qPrintable(session.errorString));
-            QCOMPARE(session.runQuillory({u"--action"_qs, u"timer"_qs}), 0);
-            QVERIFY(E2ESession::waitUntil(
-                [&] { return session.windowShown(u"^Presentation Timer$"_qs); }, 5000));
-            QElapsedTimer clock;
-            clock.start();
-            if (bySignal)
-                session.terminateApplication();
-            else
-                QCOMPARE(session.runQuillory({u"--action"_qs, u"quit"_qs}), 0);
-            QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 3000);
-            QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
-            QCOMPARE(session.applicationExitCode(), 0);
-            QVERIFY(session.stores(u"FirstTimeMenu"_qs, u"<true/>"_qs));
-        }
     }
 };
 
