@@ -180,10 +180,11 @@ int main(int argc, char *argv[]) {
 
     // One Quillory per session: a second launch hands over before it makes a window, a grab
     // or a file. Actions arrive from the event loop, once everything below exists.
-    std::function<bool(const QString &)> perform;
+    InstanceChannel::Lookup perform;
     InstanceChannel channel;
-    if (channel.listen([&perform](const QString &action) { return perform && perform(action); }) ==
-        InstanceChannel::Listen::alreadyRunning) {
+    if (channel.listen([&perform](const QString &action) {
+            return perform ? perform(action) : nullptr;
+        }) == InstanceChannel::Listen::alreadyRunning) {
         QString message;
         if (InstanceChannel::send(QStringLiteral("activate"), &message) ==
             InstanceChannel::Result::done) {
@@ -318,20 +319,21 @@ int main(int argc, char *argv[]) {
     QObject::connect(&help, &QShortcut::activated, &delegate,
                      [&delegate] { delegate.helpPressed(); });
 
-    perform = [&delegate, &preferences, &setCursorHighlight](const QString &action) {
+    perform = [&delegate, &preferences,
+               &setCursorHighlight](const QString &action) -> std::function<void()> {
         if (const std::optional<AppDelegate::Row> row = AppDelegate::rowForActionName(action))
-            delegate.performHotKeyAction(*row);
-        else if (action == QStringLiteral("save"))
-            delegate.saveButtonPressed();
-        else if (action == QStringLiteral("copy"))
-            delegate.copyButtonPressed();
-        else if (action == QStringLiteral("highlight"))
-            setCursorHighlight(!Preferences::cursorHighlight.value(preferences));
-        else if (action == QStringLiteral("quit"))
-            QCoreApplication::quit();
-        else
-            return false;
-        return true;
+            return [&delegate, row = *row] { delegate.performHotKeyAction(row); };
+        if (action == QStringLiteral("save"))
+            return [&delegate] { delegate.saveButtonPressed(); };
+        if (action == QStringLiteral("copy"))
+            return [&delegate] { delegate.copyButtonPressed(); };
+        if (action == QStringLiteral("highlight"))
+            return [&preferences, &setCursorHighlight] {
+                setCursorHighlight(!Preferences::cursorHighlight.value(preferences));
+            };
+        if (action == QStringLiteral("quit"))
+            return [] { QCoreApplication::quit(); };
+        return {};
     };
 
     delegate.applicationDidFinishLaunching();

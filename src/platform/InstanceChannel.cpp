@@ -13,14 +13,14 @@ const QString InstanceChannel::objectPath = QStringLiteral("/org/quillory/Quillo
 InstanceChannel::InstanceChannel(QObject *parent)
     : QObject(parent) {}
 
-InstanceChannel::Listen InstanceChannel::listen(std::function<bool(const QString &)> handler) {
+InstanceChannel::Listen InstanceChannel::listen(Lookup lookup) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         QLOG_ERROR("No session bus:", bus.lastError().message(),
                    "- a second launch cannot find this one, --action will not reach it");
         return Listen::noBus;
     }
-    m_handler = std::move(handler);
+    m_lookup = std::move(lookup);
     if (!bus.registerService(serviceName)) {
         if (bus.interface()->isServiceRegistered(serviceName))
             return Listen::alreadyRunning;
@@ -33,7 +33,12 @@ InstanceChannel::Listen InstanceChannel::listen(std::function<bool(const QString
 
 bool InstanceChannel::Action(const QString &name) {
     QLOG("Remote action", name);
-    return m_handler && m_handler(name);
+    std::function<void()> action = m_lookup ? m_lookup(name) : nullptr;
+    if (!action)
+        return false;
+    // From the event loop, once this call has returned and its answer is on its way.
+    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+    return true;
 }
 
 InstanceChannel::Result InstanceChannel::send(const QString &action, QString *message) {

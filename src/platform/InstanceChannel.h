@@ -19,11 +19,15 @@ public:
     enum class Listen { listening, alreadyRunning, noBus };
     enum class Result { done, nothingRunning, unknownAction, noBus };
 
+    // The action a name stands for; none for a name it does not know.
+    using Lookup = std::function<std::function<void()>(const QString &)>;
+
     explicit InstanceChannel(QObject *parent = nullptr);
 
-    // Owns the name and serves actions through `handler`, which answers false for a name it
-    // does not know.
-    Listen listen(std::function<bool(const QString &)> handler);
+    // Owns the name and serves the actions `lookup` finds. The sender is answered as soon as
+    // the action is known and the action runs after that, so that one that opens a dialog (a
+    // save that asks for a folder) does not keep it waiting.
+    Listen listen(Lookup lookup);
 
     // Sends one action to the running instance.
     static Result send(const QString &action, QString *message = nullptr);
@@ -32,5 +36,5 @@ public Q_SLOTS:
     bool Action(const QString &name);
 
 private:
-    std::function<bool(const QString &)> m_handler;
+    Lookup m_lookup;
 };

@@ -58,7 +58,9 @@ private Q_SLOTS:
         OtherXClient other(session.display());
         other.showWindow({500, 300, 200, 200}, kOther.rgb());
         QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
-        QVERIFY(session.stores(u"CursorHighlight"_qs, u"<true/>"_qs));
+        // The answer comes before the action runs.
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return session.stores(u"CursorHighlight"_qs, u"<true/>"_qs); }, 3000));
         session.moveTo({600, 400}); // a warp onto the other window
         QVERIFY(discAt(session, {600, 400}));
         session.click({600, 400});

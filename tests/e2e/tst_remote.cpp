@@ -49,6 +49,13 @@ private Q_SLOTS:
         QVERIFY(session.applicationRunning());
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 300), background));
 
+        // A save with no folder yet asks for one; the sender has its answer at once all the same.
+        const QString picker = u"Choose a Folder for Screenshots"_qs;
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"save"_qs}), 0);
+        QVERIFY(session.waitUntil([&] { return session.windowShown(picker); }, 8000));
+        session.key(u"Escape"_qs);
+        QVERIFY(session.waitUntil([&] { return !session.windowShown(picker); }, 5000));
+
         QCOMPARE(session.runQuillory({u"--action"_qs, u"quit"_qs}), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
         QCOMPARE(session.applicationExitCode(), 0); // a clean end, no crash on the way out
