@@ -7,7 +7,11 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFile>
+#include <QThread>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
@@ -30,6 +34,9 @@ ScreenshotPortal::ScreenshotPortal(const QDBusConnection &bus, QObject *parent)
 
 ScreenshotPortal::~ScreenshotPortal() {
     stopListening();
+    // A file being read is read to the end and removed.
+    for (QThread *reader : findChildren<QThread *>())
+        reader->wait();
 }
 
 void ScreenshotPortal::take(Done done) {
@@ -88,10 +95,25 @@ void ScreenshotPortal::response(uint code, const QVariantMap &results) {
     const QUrl uri(results.value(QStringLiteral("uri")).toString());
     if (!uri.isLocalFile())
         return fail(QStringLiteral("no local file in the answer: ") + uri.toString());
-    const QImage desktop(uri.toLocalFile());
-    if (desktop.isNull())
-        return fail(QStringLiteral("cannot read ") + uri.toLocalFile());
-    finish(desktop);
+    m_timeout.stop();
+    stopListening();
+    // A whole desktop's PNG takes a while to decode: not on the main thread. The file was made
+    // for this request alone, so it goes once read; else every capture would leave one behind.
+    const QString path = uri.toLocalFile();
+    QLOG("The Screenshot portal's picture:", path);
+    auto desktop = std::make_shared<QImage>();
+    QThread *reader = QThread::create([path, desktop] {
+        *desktop = QImage(path);
+        QFile::remove(path);
+    });
+    reader->setParent(this);
+    connect(reader, &QThread::finished, this, [this, reader, path, desktop] {
+        reader->deleteLater();
+        if (desktop->isNull())
+            return fail(QStringLiteral("cannot read ") + path);
+        finish(*desktop);
+    });
+    reader->start();
 }
 
 void ScreenshotPortal::fail(const QString &why) {

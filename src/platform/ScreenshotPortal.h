@@ -13,7 +13,8 @@
 // A picture of the whole desktop from the freedesktop Screenshot portal
 // (org.freedesktop.portal.Screenshot), the one way a Wayland session hands out what other
 // clients show. Asked for without a dialog; the answer comes later as the Response signal of
-// a request object. Nothing here waits: the picture, or a null image when the portal refused,
+// a request object, which names a file with the picture; it is read on a thread of its own and
+// then removed. Nothing here waits: the picture, or a null image when the portal refused,
 // failed, is missing or took too long, goes to the callback from the event loop.
 class ScreenshotPortal : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "platform/FolderBookmark.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -67,6 +68,11 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 1, 5000);
         QVERIFY(
             desktop.notifications.shown().constFirst().body.startsWith(u"Screenshot saved to "_qs));
+        // The file the portal put the picture into goes once read.
+        const QRegularExpressionMatch transfer =
+            QRegularExpression(u"portal's picture: (.+)"_qs).match(session.log());
+        QVERIFY2(transfer.hasMatch() && !QFileInfo::exists(transfer.captured(1)),
+                 qPrintable(transfer.captured(1)));
 
         session.stopPortalBackend();
         QCOMPARE(session.runQuillory({u"--action"_qs, u"save"_qs}), 0);
