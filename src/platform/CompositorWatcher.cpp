@@ -7,8 +7,6 @@
 
 #include <xcb/xfixes.h>
 
-#include <cstdlib>
-
 CompositorWatcher::CompositorWatcher(QObject *parent)
     : QObject(parent) {
     m_connection = X11::connection();
@@ -21,7 +19,7 @@ CompositorWatcher::CompositorWatcher(QObject *parent)
     const xcb_query_extension_reply_t *xfixes =
         xcb_get_extension_data(m_connection, &xcb_xfixes_id);
     if (xfixes && xfixes->present) {
-        std::free(xcb_xfixes_query_version_reply(
+        XcbReply<xcb_xfixes_query_version_reply_t>(xcb_xfixes_query_version_reply(
             m_connection, xcb_xfixes_query_version(m_connection, 5, 0), nullptr));
         m_xfixesEvent = xfixes->first_event + XCB_XFIXES_SELECTION_NOTIFY;
         xcb_xfixes_select_selection_input(
@@ -44,11 +42,9 @@ CompositorWatcher::~CompositorWatcher() {
 }
 
 bool CompositorWatcher::queryOwner() const {
-    xcb_get_selection_owner_reply_t *reply = xcb_get_selection_owner_reply(
-        m_connection, xcb_get_selection_owner(m_connection, m_selection), nullptr);
-    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
-    std::free(reply);
-    return owned;
+    const XcbReply<xcb_get_selection_owner_reply_t> reply(xcb_get_selection_owner_reply(
+        m_connection, xcb_get_selection_owner(m_connection, m_selection), nullptr));
+    return reply && reply->owner != XCB_WINDOW_NONE;
 }
 
 bool CompositorWatcher::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {

@@ -5,8 +5,6 @@
 
 #include <QApplication>
 
-#include <cstdlib>
-
 PointerGrab::PointerGrab(QObject *parent)
     : QObject(parent) {
     m_renew.setInterval(250);
@@ -32,13 +30,12 @@ bool PointerGrab::tryGrab() {
                                XCB_EVENT_MASK_LEAVE_WINDOW);
     // owner_events: over our own windows events arrive as usual (so the palette gets its
     // clicks); everywhere else they are reported to the overlay.
-    xcb_grab_pointer_reply_t *reply = xcb_grab_pointer_reply(
+    const XcbReply<xcb_grab_pointer_reply_t> reply(xcb_grab_pointer_reply(
         conn,
         xcb_grab_pointer(conn, 1, xcb_window_t(m_window->winId()), mask, XCB_GRAB_MODE_ASYNC,
                          XCB_GRAB_MODE_ASYNC, XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
-        nullptr);
+        nullptr));
     const bool ok = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-    std::free(reply);
     if (ok != m_held) {
         m_held = ok;
         if (ok)

@@ -2,6 +2,7 @@
 
 #include "platform/DiagnosticLog.h"
 #include "platform/WindowShape.h"
+#include "platform/X11.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -11,7 +12,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
 #include <utility>
 
 #include <xcb/shape.h>
@@ -44,11 +44,9 @@ public:
             return fail("no XInput 2 or no shape extension");
         m_opcode = input->major_opcode;
         // XInput 2 answers only clients that said which version they speak.
-        xcb_input_xi_query_version_reply_t *version = xcb_input_xi_query_version_reply(
-            m_conn, xcb_input_xi_query_version(m_conn, 2, 0), nullptr);
-        const bool xi2 = version && version->major_version >= 2;
-        std::free(version);
-        if (!xi2)
+        const XcbReply<xcb_input_xi_query_version_reply_t> version(xcb_input_xi_query_version_reply(
+            m_conn, xcb_input_xi_query_version(m_conn, 2, 0), nullptr));
+        if (!version || version->major_version < 2)
             return fail("no XInput 2");
         learnDevices();
 
@@ -70,12 +68,9 @@ public:
         applyPassThrough();
         xcb_map_window(m_conn, m_input);
         for (const xcb_void_cookie_t cookie : {created, selected}) {
-            if (xcb_generic_error_t *error = xcb_request_check(m_conn, cookie)) {
-                const int code = error->error_code;
-                std::free(error);
-                return fail(
-                    QStringLiteral("the X server refused the input window (error %1)").arg(code));
-            }
+            if (const XcbReply<xcb_generic_error_t> error{xcb_request_check(m_conn, cookie)})
+                return fail(QStringLiteral("the X server refused the input window (error %1)")
+                                .arg(error->error_code));
         }
         m_notifier =
             new QSocketNotifier(xcb_get_file_descriptor(m_conn), QSocketNotifier::Read, this);
@@ -135,10 +130,9 @@ private:
     }
 
     void read() {
-        while (xcb_generic_event_t *event = xcb_poll_for_event(m_conn)) {
+        while (const XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(m_conn)}) {
             if ((event->response_type & 0x7f) == XCB_GE_GENERIC)
-                take(reinterpret_cast<const xcb_input_button_press_event_t *>(event));
-            std::free(event);
+                take(reinterpret_cast<const xcb_input_button_press_event_t *>(event.get()));
         }
         if (xcb_connection_has_error(m_conn)) {
             QLOG_ERROR("The pointer's X connection broke; the pointer goes through Qt");
@@ -195,17 +189,16 @@ private:
     void learnDevices() {
         m_devices.clear();
         m_masters.clear();
-        xcb_input_xi_query_device_reply_t *reply = xcb_input_xi_query_device_reply(
-            m_conn, xcb_input_xi_query_device(m_conn, XCB_INPUT_DEVICE_ALL), nullptr);
+        const XcbReply<xcb_input_xi_query_device_reply_t> reply(xcb_input_xi_query_device_reply(
+            m_conn, xcb_input_xi_query_device(m_conn, XCB_INPUT_DEVICE_ALL), nullptr));
         if (!reply)
             return;
-        for (auto it = xcb_input_xi_query_device_infos_iterator(reply); it.rem;
+        for (auto it = xcb_input_xi_query_device_infos_iterator(reply.get()); it.rem;
              xcb_input_xi_device_info_next(&it)) {
             m_devices.insert(it.data->deviceid);
             if (it.data->type == XCB_INPUT_DEVICE_TYPE_MASTER_POINTER)
                 m_masters.insert(it.data->deviceid);
         }
-        std::free(reply);
     }
 
     void deliver() {

@@ -5,7 +5,6 @@
 #include <xcb/shape.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -78,7 +77,8 @@ void WindowShape::sent() {
     // Waits for the server to apply the change, to learn what it costs.
     xcb_connection_t *conn = X11::connection();
     const Clock::time_point start = Clock::now();
-    std::free(xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
+    XcbReply<xcb_get_input_focus_reply_t>(
+        xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
     const Clock::time_point done = Clock::now();
     m_restUntil = done + 2 * (done - start);
 }

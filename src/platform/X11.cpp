@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 
-#include <cstdlib>
 #include <cstring>
 
 xcb_connection_t *X11::connection() {
@@ -25,23 +24,19 @@ xcb_atom_t X11::atom(const char *name) {
     xcb_connection_t *conn = connection();
     if (!conn)
         return XCB_ATOM_NONE;
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        conn, xcb_intern_atom(conn, 0, uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return result;
+    const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        conn, xcb_intern_atom(conn, 0, uint16_t(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 bool X11::windowManagerRunning() {
     xcb_connection_t *conn = connection();
     if (!conn)
         return false;
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
         conn,
         xcb_get_property(conn, 0, rootWindow(), atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW,
                          0, 1),
-        nullptr);
-    const bool running = reply && xcb_get_property_value_length(reply) == 4;
-    std::free(reply);
-    return running;
+        nullptr));
+    return reply && xcb_get_property_value_length(reply.get()) == 4;
 }

@@ -9,8 +9,6 @@
 
 #include <xcb/xcb_keysyms.h>
 
-#include <cstdlib>
-
 namespace {
 constexpr uint16_t kRelevant =
     XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
@@ -20,25 +18,23 @@ constexpr uint32_t kNumLockKeysym = 0xff7f;
 // The modifier bit Num Lock sets: the modifier whose keys include the Num Lock key.
 uint16_t numLockMask(xcb_connection_t *conn) {
     xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(conn);
-    xcb_keycode_t *numLockCodes =
-        symbols ? xcb_key_symbols_get_keycode(symbols, kNumLockKeysym) : nullptr;
+    const XcbReply<xcb_keycode_t> numLockCodes(
+        symbols ? xcb_key_symbols_get_keycode(symbols, kNumLockKeysym) : nullptr);
     uint16_t mask = 0;
-    xcb_get_modifier_mapping_reply_t *mapping =
-        xcb_get_modifier_mapping_reply(conn, xcb_get_modifier_mapping(conn), nullptr);
+    const XcbReply<xcb_get_modifier_mapping_reply_t> mapping(
+        xcb_get_modifier_mapping_reply(conn, xcb_get_modifier_mapping(conn), nullptr));
     if (mapping && numLockCodes) {
-        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(mapping);
+        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(mapping.get());
         const int perModifier = mapping->keycodes_per_modifier;
         for (int modifier = 0; modifier < 8 && !mask; ++modifier) {
             for (int i = 0; i < perModifier && !mask; ++i) {
                 const xcb_keycode_t code = codes[modifier * perModifier + i];
-                for (xcb_keycode_t *n = numLockCodes; code && *n; ++n)
+                for (const xcb_keycode_t *n = numLockCodes.get(); code && *n; ++n)
                     if (*n == code)
                         mask = uint16_t(1u << modifier);
             }
         }
     }
-    std::free(mapping);
-    std::free(numLockCodes);
     if (symbols)
         xcb_key_symbols_free(symbols);
     return mask;
@@ -95,7 +91,7 @@ int X11HotKeyBackend::grab(xcb_keycode_t keycode, uint16_t modifiers) {
         const xcb_void_cookie_t cookie =
             xcb_grab_key_checked(m_connection, 0, m_root, uint16_t(modifiers | variant), keycode,
                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
+        if (const XcbReply<xcb_generic_error_t> error{xcb_request_check(m_connection, cookie)}) {
             if (error->error_code == kBadAccess) {
                 status = eventHotKeyExistsErr;
             } else {
@@ -103,7 +99,6 @@ int X11HotKeyBackend::grab(xcb_keycode_t keycode, uint16_t modifiers) {
                 if (status == noErr)
                     status = eventInternalErr;
             }
-            std::free(error);
         } else {
             grabbed << variant;
         }
