@@ -9,7 +9,7 @@
 // reading that file, the crop), then the same write. It asks the real portal when one is on
 // the session bus (a sway session with xdg-desktop-portal-wlr), else a stand-in in this process
 // that grabs the X screen and writes it as a PNG file at zlib's default level, as grim does.
-#include "platform/ScreenshotPortal.h"
+#include "platform/dbus/ScreenshotPortal.h"
 #include "screenshots/Screenshotter.h"
 
 #include <QApplication>

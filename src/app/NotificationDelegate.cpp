@@ -1,7 +1,7 @@
 #include "app/NotificationDelegate.h"
 
 #include "app/RequestChannels.h"
-#include "platform/UserNotifications.h"
+#include "platform/dbus/UserNotifications.h"
 
 NotificationDelegate::NotificationDelegate(UserNotifications &center,
                                            Handler<QUrl> &screenshotNotificationActivated,

@@ -1,7 +1,7 @@
 #include "cursor/CursorTransparentWindow.h"
 
 #include "platform/DiagnosticLog.h"
-#include "platform/WindowHints.h"
+#include "platform/x11/WindowHints.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>

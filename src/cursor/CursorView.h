@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing/InteractionDisabledView.h"
-#include "platform/WindowShape.h"
+#include "overlay/InteractionDisabledView.h"
+#include "platform/x11/WindowShape.h"
 
 #include <QPointF>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "cursor/CursorViewController.h"
 
-#include "platform/CompositorWatcher.h"
+#include "platform/x11/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/PointerWatcher.h"
+#include "platform/x11/PointerWatcher.h"
 
 CursorViewController::CursorViewController(PointerWatcher &pointer, CompositorWatcher &compositor,
                                            QObject *parent)

@@ -1,7 +1,7 @@
 #include "cursor/CursorWindowController.h"
 
 #include "platform/DiagnosticLog.h"
-#include "platform/PointerWatcher.h"
+#include "platform/x11/PointerWatcher.h"
 
 #include <QCursor>
 #include <QEvent>

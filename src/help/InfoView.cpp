@@ -5,7 +5,7 @@
 #include "help/Text.h"
 #include "help/TextComposition.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/KeyCodeTranslation.h"
+#include "platform/x11/KeyCodeTranslation.h"
 
 #include <QDesktopServices>
 #include <QFontDatabase>

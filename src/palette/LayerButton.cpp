@@ -1,7 +1,7 @@
 #include "palette/LayerButton.h"
 
-#include "platform/ImageView.h"
-#include "platform/RoundedRect.h"
+#include "widgets/ImageView.h"
+#include "widgets/RoundedRect.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #include "palette/Palette.h"
 
 #include "core/NamedColors.h"
-#include "platform/KeyCodeTranslation.h"
+#include "platform/x11/KeyCodeTranslation.h"
 
 ColorRadioButtonGroup *Palette::makeColorGroup(QWidget *parent) {
     QList<ColorRadioButton *> buttons;

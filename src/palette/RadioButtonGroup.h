@@ -2,7 +2,7 @@
 
 #include "palette/RadioButton.h"
 #include "platform/FatalError.h"
-#include "platform/LayoutExtension.h"
+#include "widgets/LayoutExtension.h"
 #include "settings/Watchable.h"
 
 #include <QButtonGroup>

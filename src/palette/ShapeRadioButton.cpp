@@ -1,7 +1,7 @@
 #include "palette/ShapeRadioButton.h"
 
-#include "platform/ImageView.h"
-#include "platform/LayoutExtension.h"
+#include "widgets/ImageView.h"
+#include "widgets/LayoutExtension.h"
 
 ShapeRadioButton::ShapeRadioButton(Shape shape, const QString &title, QWidget *parent)
     : BaseRadioButton(shape, title, parent)

@@ -1,6 +1,6 @@
 #include "platform/KeyEvent.h"
 
-#include "platform/KeyCodeTranslation.h"
+#include "platform/x11/KeyCodeTranslation.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "preferences/LaunchOnStartup.h"
 
 #include "platform/DiagnosticLog.h"
-#include "platform/InstanceChannel.h"
+#include "platform/dbus/InstanceChannel.h"
 #include "settings/Preferences.h"
 
 #include <QCoreApplication>

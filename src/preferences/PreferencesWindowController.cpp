@@ -1,6 +1,6 @@
 #include "preferences/PreferencesWindowController.h"
 
-#include "platform/WindowHints.h"
+#include "platform/x11/WindowHints.h"
 
 #include <QVBoxLayout>
 

@@ -4,9 +4,9 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/FolderBookmark.h"
 #include "platform/NewFile.h"
-#include "platform/ScreenshotPortal.h"
-#include "platform/UserNotifications.h"
-#include "platform/Workspace.h"
+#include "platform/dbus/ScreenshotPortal.h"
+#include "platform/dbus/UserNotifications.h"
+#include "platform/dbus/Workspace.h"
 #include "settings/Preferences.h"
 #include "settings/Weakly.h"
 

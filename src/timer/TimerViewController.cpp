@@ -1,6 +1,6 @@
 #include "timer/TimerViewController.h"
 
-#include "app/PopoverPanel.h"
+#include "widgets/PopoverPanel.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
 #include "timer/TimeLabel.h"

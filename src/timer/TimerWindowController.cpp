@@ -1,6 +1,6 @@
 #include "timer/TimerWindowController.h"
 
-#include "platform/AppActivation.h"
+#include "platform/x11/AppActivation.h"
 #include "platform/DiagnosticLog.h"
 #include "timer/TimerViewController.h"
 

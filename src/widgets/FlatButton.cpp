@@ -1,7 +1,7 @@
 #include "widgets/FlatButton.h"
 
-#include "platform/RoundedRect.h"
-#include "platform/Workspace.h"
+#include "widgets/RoundedRect.h"
+#include "platform/dbus/Workspace.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SvgImage.h"
+#include "widgets/SvgImage.h"
 
 #include <QAbstractButton>
 #include <QColor>

@@ -1,9 +1,9 @@
 #include "TwoScreens.h"
 #include "cursor/CursorWindowController.h"
-#include "platform/AppActivation.h"
-#include "platform/CompositorWatcher.h"
+#include "platform/x11/AppActivation.h"
+#include "platform/x11/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/PointerWatcher.h"
+#include "platform/x11/PointerWatcher.h"
 
 #include <QLoggingCategory>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "OtherXClient.h"
 #include "hotkeys/HotKey.h"
 #include "hotkeys/HotKeysController.h"
-#include "platform/X11HotKeyBackend.h"
+#include "platform/x11/X11HotKeyBackend.h"
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "core/SystemColors.h"
 #include "palette/Palette.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/ImageView.h"
+#include "widgets/ImageView.h"
 #include "platform/Localization.h"
 
 #include <QTest>

@@ -2,11 +2,11 @@
 #include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
-#include "platform/KGlobalAccelHotKeyBackend.h"
+#include "platform/dbus/KGlobalAccelHotKeyBackend.h"
 #include "platform/KeyEvent.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
-#include "platform/PortalHotKeyBackend.h"
+#include "platform/dbus/PortalHotKeyBackend.h"
 #include "platform/Session.h"
 
 #include <QDirIterator>

@@ -1,5 +1,5 @@
 #include "platform/FolderBookmark.h"
-#include "platform/UserNotifications.h"
+#include "platform/dbus/UserNotifications.h"
 #include "screenshots/Screenshotter.h"
 #include "settings/PreferenceStore.h"
 #include "settings/Preferences.h"

@@ -1,6 +1,6 @@
-#include "app/PopoverPanel.h"
+#include "widgets/PopoverPanel.h"
 #include "core/SystemColors.h"
-#include "platform/AppActivation.h"
+#include "platform/x11/AppActivation.h"
 #include "platform/Localization.h"
 #include "settings/Preferences.h"
 #include "timer/TimeLabel.h"

@@ -1,4 +1,4 @@
-#include "platform/Workspace.h"
+#include "platform/dbus/Workspace.h"
 #include "widgets/FlatButton.h"
 
 #include <QSignalSpy>

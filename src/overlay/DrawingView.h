@@ -1,0 +1,110 @@
+#pragma once
+
+#include "drawing/DrawingCanvas.h"
+#include "overlay/InteractionDisabledView.h"
+#include "palette/Palette.h"
+#include "platform/KeyEvent.h"
+#include "platform/x11/WindowShape.h"
+#include "settings/Delegate.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+class NotificationCenter;
+class PreferenceStore;
+
+// The overlay's content: paints the shapes and hosts the tool palette (colour column above
+// the tool column), the brush dot under the pointer and the help panel.
+class DrawingView : public QWidget {
+    Q_OBJECT
+public:
+    DrawingView(PreferenceStore &preferences, NotificationCenter &notifications,
+                QWidget *parent = nullptr);
+
+    // Answers whether a key equivalent (a key with Ctrl) was handled.
+    Delegate<KeyEvent, bool> keyEquivalentHandler{false};
+    ColorRadioButtonGroup *colorsRadioGroup;
+    ShapeRadioButtonGroup *shapesRadioGroup;
+    const double bottomSpacing;
+    InteractionDisabledView *brush;
+    QWidget *infoView;
+
+    // Follows the model: the list after its latest write `edit`, and the shape being drawn (or
+    // null). What changed is repainted at the next frame.
+    void setDrawings(const Drawings &list, const DrawingsEdit &edit,
+                     const std::shared_ptr<Renderable> &live);
+    // Centres the brush dot on the pointer.
+    void moveBrush(const QPointF &point);
+    // The parts of the view whose widgets take the pointer themselves: the palette and the help
+    // panel, where not hidden.
+    QRegion pointerTakers() const;
+    // While a batch of pointer events is handed over, frames wait for its end, so that the
+    // frame shows all of it.
+    void holdFrames(bool hold);
+    int frameInterval() const;
+
+    // Puts the help panel in the place of the empty one, hidden or shown as that was. The
+    // panel sizes itself; the view keeps it centred, above the drawings.
+    void setInfoView(QWidget *panel);
+
+    // The notification that shows or hides the palette (it shares its name with the stored
+    // choice).
+    static inline const QString updateToolsOnScreenNotification =
+        QStringLiteral("UpdateToolsOnScreen");
+    void setupNotification();
+    void setToolsVisible(bool visible);
+    bool toolsVisible() const;
+
+    // Without a compositor the window shows only what the view paints opaque and the visible
+    // palette and help panel; see paintEvent().
+    void setShaped(bool shaped);
+    bool isShaped() const { return m_shaped; }
+    // While a screenshot is taken of a shaped window, the window shows nothing, so that the grab
+    // sees the desktop beneath it; overlayImage() gives what goes over it.
+    void setCapturing(bool capturing);
+    // What the overlay shows, as a compositor shows it (translucent fills, smooth edges), at
+    // device pixels.
+    QImage overlayImage();
+
+    static constexpr double paletteTopInset = 30.0;
+    static constexpr int paletteLeft = 30;
+    static constexpr int paletteBottom = 110;
+
+Q_SIGNALS:
+    void pointerTakersChanged();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setupPalette();
+    void layoutPalette();
+    void layoutInfoView();
+    // Collects the areas that changed and repaints them at most once a frame.
+    void invalidate(const QRegion &area);
+    void scheduleFrame();
+    void nextFrame();
+    // Shaped: sends what changed in the window's shape, unless the server is still busy.
+    void sendShape();
+    void forgetShape();
+
+    PreferenceStore &m_preferences;
+    DrawingCanvas m_canvas;
+    QRegion m_pending;
+    QPoint m_brushAt; // where the next frame puts the brush dot
+    QTimer m_frame;
+    QElapsedTimer m_lastFrame;
+    bool m_framesHeld = false;
+    bool m_frameWaits = false;
+    bool m_shaped = false;
+    bool m_capturing = false;
+    // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
+    // shows it; and where the two may differ.
+    QImage m_coverage;
+    QRegion m_unsent;
+    WindowShape m_shape;
+};

@@ -1,0 +1,304 @@
+#include "overlay/DrawingViewController.h"
+
+#include "core/Key.h"
+#include "overlay/TransparentWindow.h"
+#include "platform/x11/CompositorWatcher.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/FatalError.h"
+#include "platform/x11/PointerGrab.h"
+#include "platform/x11/WindowHints.h"
+#include "screens/ScreenDaemon.h"
+#include "settings/Preferences.h"
+#include "settings/Weakly.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+QPointer<DrawingViewController> DrawingViewController::current;
+
+namespace {
+constexpr quint32 kKeyZ = carbonKeyCode(Key::z);
+
+// Undo is the key the layout labels Z (on AZERTY the position of W); a layout without Latin
+// letters (Cyrillic, Greek) keeps the position of Z, where its programs undo too.
+bool isKeyZ(const KeyEvent &key) {
+    const QString text = key.charactersIgnoringModifiers.toLower();
+    const bool latinLetter = text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z';
+    return latinLetter ? text == u"z" : key.keyCode == kKeyZ;
+}
+} // namespace
+
+DrawingViewController::DrawingViewController(const OverlayServices &services, QObject *parent)
+    : QObject(parent)
+    , model(&undoManager, DrawingsCache{}, services.hooks)
+    , m_preferences(services.preferences)
+    , m_screens(services.screens)
+    , m_compositor(services.compositor)
+    , m_notifications(services.notifications)
+    , m_hooks(services.hooks)
+    , m_grab(new PointerGrab(this))
+    , m_stream(new PointerStream(this)) {
+    undoManager.setUndoLimit(undoLimit);
+}
+
+DrawingViewController::~DrawingViewController() = default;
+
+void DrawingViewController::loadView(TransparentWindow *window) {
+    m_window = window;
+    m_view = new DrawingView(m_preferences, m_notifications);
+    window->setContentView(m_view);
+    m_view->installEventFilter(this);
+    window->installEventFilter(this);
+    viewDidLoad();
+    // The pointer over the drawing area comes from a stream of its own, a frame's worth at a
+    // time; over the palette and the help panel it comes through Qt, as it does everywhere
+    // while the pointer is grabbed (no compositor).
+    connect(m_view, &DrawingView::pointerTakersChanged, this,
+            &DrawingViewController::passPointerThrough);
+    passPointerThrough();
+    m_stream->setFrameInterval(m_view->frameInterval());
+    m_stream->attach(
+        window, [this](const QList<PointerStream::Sample> &samples) { pointerSamples(samples); });
+}
+
+void DrawingViewController::passPointerThrough() {
+    if (m_view && m_window)
+        m_stream->setPassThrough(
+            m_view->pointerTakers().translated(m_view->mapTo(m_window, QPoint())));
+}
+
+void DrawingViewController::viewDidLoad() {
+    current = this;
+    DrawingView *view = m_view;
+
+    m_screens.currentScreen.watch(this, [self = QPointer(this)](const QPointer<QScreen> &screen) {
+        if (self)
+            self->moveToScreen(screen);
+    });
+    view->colorsRadioGroup->selectedItem().watch(
+        this, [this](const QColor &color) { model.setSelectedColor(color); });
+    view->shapesRadioGroup->selectedItem().watch(
+        this, [this](const Shape &shape) { model.setSelectedShape(shape); });
+    view->keyEquivalentHandler.action =
+        [self = QPointer(this)](KeyEvent event) -> std::optional<bool> {
+        if (!self)
+            throw WatcherError(WatcherError::nilSelf);
+        return self->performKeyEquivalent(event);
+    };
+    model.drawings.watch(this, [this](const Drawings &list) {
+        m_view->setDrawings(list, model.lastEdit(), model.liveShape());
+    });
+    model.colorKeyboardKeyHandler.watch(
+        this, [this](const int &index) { m_view->colorsRadioGroup->pressed(index); });
+    model.shapeKeyboardKeyHandler.watch(
+        this, [this](const int &index) { m_view->shapesRadioGroup->pressed(index); });
+    model.slashKeyboardKeyHandler.watch(this, [this] {
+        const bool hidden = !m_view->infoView->isHidden();
+        m_view->infoView->setHidden(hidden);
+        Preferences::infoMessageHidden.set(m_preferences, hidden);
+    });
+    model.enableModification.watch(this, [this](const bool &modified) {
+        Palette::setModified(*m_view->shapesRadioGroup, modified);
+    });
+    model.isTracking.watch(this, [this](const bool &tracking) {
+        m_view->brush->setHidden(tracking);
+        // A drag that ends leaves its shape finished.
+        m_view->setDrawings(model.drawings.value(), model.lastEdit(), model.liveShape());
+        if (tracking && m_view->infoView->isVisible())
+            m_view->infoView->hide();
+    });
+    if (Handler<bool> *configure = m_hooks.configureForScreenshotHandler)
+        configure->watch(this, [this](const bool &hide) {
+            m_view->colorsRadioGroup->setHidden(hide);
+            m_view->shapesRadioGroup->setHidden(hide);
+            m_view->brush->setHidden(hide);
+            m_view->setCapturing(hide);
+        });
+    model.view = view;
+
+    // Without a compositor the window is shaped to what it shows and the pointer grabbed.
+    connect(&m_compositor, &CompositorWatcher::runningChanged, this,
+            &DrawingViewController::followCompositor);
+    followCompositor(m_compositor.isRunning());
+}
+
+void DrawingViewController::viewDidAppear() {
+    if (!model.undoManager)
+        QUILLORY_FATAL(QStringLiteral("no undo manager"));
+}
+
+void DrawingViewController::followCompositor(bool running) {
+    if (!m_view || !m_window)
+        return;
+    m_view->setShaped(!running);
+    if (running)
+        m_grab->release();
+    else if (m_window->isVisible())
+        m_grab->grab(m_window);
+}
+
+void DrawingViewController::moveToScreen(QScreen *screen) {
+    if (!screen || !m_window)
+        return;
+    m_window->setScreen(screen);
+    WindowHints::coverScreen(m_window, screen->geometry());
+    QLOG("Overlay moved to", screen->name(), screen->geometry());
+    if (m_window->isVisible())
+        m_window->update();
+    m_stream->setFrameInterval(m_view->frameInterval());
+    passPointerThrough();
+}
+
+bool DrawingViewController::performKeyEquivalent(const KeyEvent &event) const {
+    return event.keyCode && DrawingViewModel::isDrawingKey(*event.keyCode);
+}
+
+// --- events ---
+
+bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_window) {
+        switch (event->type()) {
+        case QEvent::Show:
+            viewDidAppear();
+            // Drawing put the help panel aside for the while; the stored choice holds again.
+            m_view->infoView->setHidden(Preferences::infoMessageHidden.value(m_preferences));
+            QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
+            moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+            if (!m_compositor.isRunning())
+                m_grab->grab(m_window);
+            break;
+        case QEvent::Hide:
+            m_grab->release();
+            QLOG("Overlay hidden");
+            break;
+        default:
+            break;
+        }
+    }
+    // Pointer events reach the window itself where its shape leaves the view out (no
+    // compositor); the view fills the window, so positions agree.
+    if (watched != m_view && watched != m_window)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        // A pointer event carries the whole keyboard's modifier state: Shift pressed or
+        // released while another window had the focus counts too.
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const bool left = mouse->buttons() & Qt::LeftButton;
+        const bool shift = mouse->modifiers() & Qt::ShiftModifier;
+        if (event->type() == QEvent::MouseMove)
+            pointerEvent(PointerStream::Kind::Move, mouse->position(), left, shift);
+        else if (mouse->button() == Qt::LeftButton)
+            pointerEvent(event->type() == QEvent::MouseButtonPress ? PointerStream::Kind::Press
+                                                                   : PointerStream::Kind::Release,
+                         mouse->position(), left, shift);
+        return true;
+    }
+    case QEvent::KeyPress:
+        return keyDown(static_cast<QKeyEvent *>(event));
+    case QEvent::KeyRelease:
+        // Releasing one of two Shift keys leaves Shift held: ask the keyboard, not the key.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Shift)
+            flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+        return false;
+    case QEvent::ShortcutOverride: {
+        // Keys of the overlay's table are ours, with any modifier: no shortcut may take them.
+        const KeyEvent key = KeyEvent::fromQt(*static_cast<QKeyEvent *>(event));
+        if (key.keyCode && DrawingViewModel::isDrawingKey(*key.keyCode)) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void DrawingViewController::pointerEvent(PointerStream::Kind kind, const QPointF &point,
+                                         bool leftButton, bool shift) {
+    switch (kind) {
+    case PointerStream::Kind::Press:
+        flagsChanged(shift);
+        mouseDown(point);
+        break;
+    case PointerStream::Kind::Move:
+        flagsChanged(shift);
+        if (leftButton)
+            mouseDragged(point);
+        else
+            mouseMoved(point);
+        break;
+    case PointerStream::Kind::Release:
+        mouseUp();
+        break;
+    }
+}
+
+void DrawingViewController::pointerSamples(const QList<PointerStream::Sample> &samples) {
+    if (!m_view || !m_window)
+        return;
+    const qreal ratio = m_window->devicePixelRatioF();
+    m_view->holdFrames(true);
+    for (const PointerStream::Sample &sample : samples)
+        pointerEvent(sample.kind, sample.position / ratio, sample.leftButton, sample.shift);
+    m_view->holdFrames(false);
+}
+
+void DrawingViewController::mouseDown(const QPointF &point) {
+    if (!model.view)
+        return;
+    model.isTracking.setValue(true);
+    model.beginShape(point);
+}
+
+void DrawingViewController::mouseDragged(const QPointF &point) {
+    model.mouseDragged(point);
+    moveBrush(point);
+}
+
+void DrawingViewController::mouseMoved(const QPointF &point) {
+    moveBrush(point);
+}
+
+void DrawingViewController::mouseUp() {
+    model.mouseUp();
+}
+
+void DrawingViewController::moveBrush(const QPointF &point) {
+    m_view->moveBrush(point);
+}
+
+void DrawingViewController::flagsChanged(bool shift) {
+    if (model.enableModification.value() != shift)
+        model.enableModification.setValue(shift);
+}
+
+bool DrawingViewController::keyDown(QKeyEvent *event) {
+    const KeyEvent key = KeyEvent::fromQt(*event);
+    if (event->key() == Qt::Key_Shift) {
+        flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+        return true;
+    }
+    if (key.modifierFlags & ModifierCommand) {
+        // A key equivalent: the overlay's own keys are swallowed whatever the modifiers;
+        // Ctrl+Z and Ctrl+Shift+Z are undo and redo.
+        // Z first: on Dvorak it sits where the slash key of the help card does.
+        if (isKeyZ(key)) {
+            if (key.isARepeat)
+                return true;
+            if (key.modifierFlags & ModifierShift)
+                undoManager.redo();
+            else
+                undoManager.undo();
+            return true;
+        }
+        return m_view->keyEquivalentHandler.call(key);
+    }
+    model.keyDown(key);
+    return true;
+}

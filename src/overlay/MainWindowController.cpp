@@ -1,0 +1,28 @@
+#include "overlay/MainWindowController.h"
+
+#include "platform/x11/AppActivation.h"
+#include "screens/ScreenDaemon.h"
+
+MainWindowController::MainWindowController(const OverlayServices &services,
+                                           AppActivation &activation, QObject *parent)
+    : QObject(parent)
+    , m_screens(services.screens)
+    , m_activation(activation)
+    , m_window(std::make_unique<TransparentWindow>())
+    , m_content(services) {
+    m_content.loadView(m_window.get());
+}
+
+MainWindowController::~MainWindowController() = default;
+
+void MainWindowController::showWindow(QObject *) {
+    // Appear on the screen under the pointer rather than jump there after the first poll.
+    if (!m_window->isVisible())
+        m_content.moveToScreen(m_screens.screenUnderMouse());
+    m_window->show();
+    m_activation.activate(m_window.get());
+}
+
+void MainWindowController::close() {
+    m_window->hide();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "overlay/DrawingViewController.h"
+#include "overlay/TransparentWindow.h"
+
+#include <QObject>
+#include <memory>
+
+class AppActivation;
+
+// Owns the overlay window and its content controller, and shows and closes the overlay.
+class MainWindowController : public QObject {
+    Q_OBJECT
+public:
+    MainWindowController(const OverlayServices &services, AppActivation &activation,
+                         QObject *parent = nullptr);
+    ~MainWindowController() override;
+
+    TransparentWindow *window() const { return m_window.get(); }
+    DrawingViewController &contentViewController() { return m_content; }
+
+    // Shows the overlay on the screen under the pointer, in front and focused.
+    void showWindow(QObject *sender = nullptr);
+    // Takes the overlay off the screen; its drawings stay.
+    void close();
+
+private:
+    ScreenDaemon &m_screens;
+    AppActivation &m_activation;
+    std::unique_ptr<TransparentWindow> m_window;
+    DrawingViewController m_content;
+};

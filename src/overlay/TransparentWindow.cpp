@@ -1,0 +1,70 @@
+#include "overlay/TransparentWindow.h"
+
+#include "platform/x11/WindowHints.h"
+#include "platform/x11/WindowShape.h"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+const QColor TransparentWindow::backgroundColor = QColor::fromRgbF(1, 1, 1, 0.01f);
+
+TransparentWindow::TransparentWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::NoDropShadowWindowHint) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setWindowTitle(QStringLiteral("Quillory"));
+    // Pointer moves over parts the window's shape leaves out arrive at the window itself.
+    setMouseTracking(true);
+    // Every pointer move is a point of the stroke: Qt must not merge moves that queue up.
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+}
+
+void TransparentWindow::setContentView(QWidget *view) {
+    m_content = view;
+    view->setParent(this);
+    view->setGeometry(rect());
+}
+
+void TransparentWindow::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    if (m_content)
+        m_content->setGeometry(rect());
+    applyPassThrough();
+}
+
+void TransparentWindow::setPassThrough(const QRegion &globalArea) {
+    if (globalArea == m_passThrough)
+        return;
+    m_passThrough = globalArea;
+    applyPassThrough();
+}
+
+void TransparentWindow::applyPassThrough() {
+    if (!testAttribute(Qt::WA_WState_Created))
+        return;
+    // The input shape: the whole window but the pass-through areas, in the window's pixels.
+    const QRegion input = QRegion(rect()) - m_passThrough.translated(-geometry().topLeft());
+    WindowShape::setInput(winId(), WindowShape::toDevice(input, devicePixelRatioF()));
+}
+
+void TransparentWindow::paintEvent(QPaintEvent *event) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect &rect : event->region())
+        painter.fillRect(rect, backgroundColor);
+}
+
+void TransparentWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    joinAllDesktops();
+    applyPassThrough();
+}
+
+void TransparentWindow::joinAllDesktops() {
+    WindowHints::joinAllDesktops(winId());
+}

@@ -1,0 +1,68 @@
+#include "platform/dbus/InstanceChannel.h"
+
+#include "platform/DiagnosticLog.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+
+const QString InstanceChannel::serviceName = QStringLiteral("org.quillory.Quillory");
+const QString InstanceChannel::objectPath = QStringLiteral("/org/quillory/Quillory");
+
+InstanceChannel::InstanceChannel(QObject *parent)
+    : QObject(parent) {}
+
+InstanceChannel::Listen InstanceChannel::listen(Lookup lookup) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        QLOG_ERROR("No session bus:", bus.lastError().message(),
+                   "- a second launch cannot find this one, --action will not reach it");
+        return Listen::noBus;
+    }
+    m_lookup = std::move(lookup);
+    if (!bus.registerService(serviceName)) {
+        if (bus.interface()->isServiceRegistered(serviceName))
+            return Listen::alreadyRunning;
+        QLOG_ERROR("Could not take the bus name", serviceName, bus.lastError().message());
+        return Listen::noBus;
+    }
+    bus.registerObject(objectPath, this, QDBusConnection::ExportAllSlots);
+    return Listen::listening;
+}
+
+bool InstanceChannel::Action(const QString &name) {
+    QLOG("Remote action", name);
+    std::function<void()> action = m_lookup ? m_lookup(name) : nullptr;
+    if (!action)
+        return false;
+    // From the event loop, once this call has returned and its answer is on its way.
+    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+    return true;
+}
+
+InstanceChannel::Result InstanceChannel::send(const QString &action, QString *message) {
+    const auto fail = [message](Result result, const QString &text) {
+        if (message)
+            *message = text;
+        return result;
+    };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        //% "no session D-Bus to reach Quillory through (%1)"
+        return fail(Result::noBus, qtTrId("remote.noBus").arg(bus.lastError().message()));
+    if (!bus.interface()->isServiceRegistered(serviceName))
+        //% "Quillory is not running"
+        return fail(Result::nothingRunning, qtTrId("remote.notRunning"));
+    QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, serviceName,
+                                                       QStringLiteral("Action"));
+    call << action;
+    const QDBusReply<bool> reply = bus.call(call, QDBus::Block, 5000);
+    if (!reply.isValid())
+        //% "Quillory did not answer: %1"
+        return fail(Result::nothingRunning, qtTrId("remote.noAnswer").arg(reply.error().message()));
+    if (!reply.value())
+        //% "unknown action \"%1\""
+        return fail(Result::unknownAction, qtTrId("remote.refused").arg(action));
+    return Result::done;
+}

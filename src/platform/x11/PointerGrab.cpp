@@ -1,0 +1,57 @@
+#include "platform/x11/PointerGrab.h"
+
+#include "platform/DiagnosticLog.h"
+#include "platform/x11/X11.h"
+
+#include <QApplication>
+
+PointerGrab::PointerGrab(QObject *parent)
+    : QObject(parent) {
+    m_renew.setInterval(250);
+    connect(&m_renew, &QTimer::timeout, this, &PointerGrab::tryGrab);
+}
+
+PointerGrab::~PointerGrab() {
+    release();
+}
+
+void PointerGrab::grab(QWidget *window) {
+    m_window = window;
+    tryGrab();
+    m_renew.start();
+}
+
+bool PointerGrab::tryGrab() {
+    xcb_connection_t *conn = X11::connection();
+    if (!conn || !m_window || !m_window->isVisible() || QApplication::activePopupWidget())
+        return false;
+    const auto mask = uint16_t(XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                               XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
+                               XCB_EVENT_MASK_LEAVE_WINDOW);
+    // owner_events: over our own windows events arrive as usual (so the palette gets its
+    // clicks); everywhere else they are reported to the overlay.
+    const XcbReply<xcb_grab_pointer_reply_t> reply(xcb_grab_pointer_reply(
+        conn,
+        xcb_grab_pointer(conn, 1, xcb_window_t(m_window->winId()), mask, XCB_GRAB_MODE_ASYNC,
+                         XCB_GRAB_MODE_ASYNC, XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
+        nullptr));
+    const bool ok = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    if (ok != m_held) {
+        m_held = ok;
+        if (ok)
+            QLOG("Pointer grabbed for the overlay");
+    }
+    return ok;
+}
+
+void PointerGrab::release() {
+    m_renew.stop();
+    if (!m_held)
+        return;
+    m_held = false;
+    if (xcb_connection_t *conn = X11::connection()) {
+        xcb_ungrab_pointer(conn, XCB_CURRENT_TIME);
+        xcb_flush(conn);
+    }
+    QLOG("Pointer released");
+}

@@ -1,0 +1,296 @@
+#include "platform/x11/PointerStream.h"
+
+#include "platform/DiagnosticLog.h"
+#include "platform/x11/WindowShape.h"
+#include "platform/x11/X11.h"
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QSet>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
+
+#include <utility>
+
+#include <xcb/shape.h>
+#include <xcb/xinput.h>
+
+namespace {
+// The input window reaches this far right and down from the window's corner; the X server
+// clips it to the window, whatever size that takes.
+constexpr uint16_t kReach = 32767;
+} // namespace
+
+// Lives on the stream's thread, with an X connection of its own.
+class PointerReader : public QObject {
+public:
+    using Sample = PointerStream::Sample;
+    using Deliver = std::function<void(QList<Sample>)>;
+
+    explicit PointerReader(Deliver deliver)
+        : m_deliver(std::move(deliver)) {}
+    ~PointerReader() override { close(); }
+
+    bool open(xcb_window_t parent) {
+        close();
+        m_conn = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_conn))
+            return fail("no X connection of its own");
+        const xcb_query_extension_reply_t *input = xcb_get_extension_data(m_conn, &xcb_input_id);
+        const xcb_query_extension_reply_t *shape = xcb_get_extension_data(m_conn, &xcb_shape_id);
+        if (!input || !input->present || !shape || !shape->present)
+            return fail("no XInput 2 or no shape extension");
+        m_opcode = input->major_opcode;
+        // XInput 2 answers only clients that said which version they speak.
+        const XcbReply<xcb_input_xi_query_version_reply_t> version(xcb_input_xi_query_version_reply(
+            m_conn, xcb_input_xi_query_version(m_conn, 2, 0), nullptr));
+        if (!version || version->major_version < 2)
+            return fail("no XInput 2");
+        learnDevices();
+
+        m_parent = parent;
+        m_input = xcb_generate_id(m_conn);
+        const xcb_void_cookie_t created = xcb_create_window_checked(
+            m_conn, 0, m_input, parent, 0, 0, kReach, kReach, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+            XCB_COPY_FROM_PARENT, 0, nullptr);
+        // All devices, not only the master pointer: the events a physical device sends of its
+        // own would otherwise go on to the window below, and wake Qt's reader after all.
+        struct {
+            xcb_input_event_mask_t header;
+            uint32_t mask;
+        } mask{{XCB_INPUT_DEVICE_ALL, 1},
+               XCB_INPUT_XI_EVENT_MASK_BUTTON_PRESS | XCB_INPUT_XI_EVENT_MASK_BUTTON_RELEASE |
+                   XCB_INPUT_XI_EVENT_MASK_MOTION};
+        const xcb_void_cookie_t selected =
+            xcb_input_xi_select_events_checked(m_conn, m_input, 1, &mask.header);
+        applyPassThrough();
+        xcb_map_window(m_conn, m_input);
+        for (const xcb_void_cookie_t cookie : {created, selected}) {
+            if (const XcbReply<xcb_generic_error_t> error{xcb_request_check(m_conn, cookie)})
+                return fail(QStringLiteral("the X server refused the input window (error %1)")
+                                .arg(error->error_code));
+        }
+        m_notifier =
+            new QSocketNotifier(xcb_get_file_descriptor(m_conn), QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &PointerReader::read);
+        m_due = new QTimer(this);
+        m_due->setSingleShot(true);
+        m_due->setTimerType(Qt::PreciseTimer);
+        connect(m_due, &QTimer::timeout, this, &PointerReader::deliver);
+        read(); // what arrived while the replies above were awaited
+        QLOG("Pointer read on a connection of its own");
+        return true;
+    }
+
+    void close() {
+        // Not at once: close() may run inside the notifier's own signal.
+        if (QSocketNotifier *notifier = std::exchange(m_notifier, nullptr)) {
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+        }
+        delete std::exchange(m_due, nullptr);
+        if (m_conn) {
+            if (m_input && !xcb_connection_has_error(m_conn))
+                xcb_destroy_window(m_conn, m_input);
+            xcb_disconnect(std::exchange(m_conn, nullptr));
+        }
+        m_input = 0;
+        m_batch.clear();
+    }
+
+    void setPassThrough(const WindowShape::Rects &rects) {
+        m_passThrough = rects;
+        if (m_conn)
+            applyPassThrough();
+    }
+
+    void setFrameInterval(int milliseconds) { m_interval = milliseconds; }
+
+private:
+    bool fail(const QString &why) {
+        QLOG("Pointer read through Qt:", why);
+        close();
+        return false;
+    }
+
+    void applyPassThrough() {
+        QRegion region(0, 0, kReach, kReach);
+        for (const QRect &rect : m_passThrough)
+            region -= rect;
+        QList<xcb_rectangle_t> rects;
+        for (const QRect &rect : region)
+            rects.append({int16_t(rect.x()), int16_t(rect.y()), uint16_t(rect.width()),
+                          uint16_t(rect.height())});
+        xcb_shape_rectangles(m_conn, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT,
+                             XCB_CLIP_ORDERING_YX_BANDED, m_input, 0, 0, uint32_t(rects.size()),
+                             rects.constData());
+        xcb_flush(m_conn);
+    }
+
+    void read() {
+        while (const XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(m_conn)}) {
+            if ((event->response_type & 0x7f) == XCB_GE_GENERIC)
+                take(reinterpret_cast<const xcb_input_button_press_event_t *>(event.get()));
+        }
+        if (xcb_connection_has_error(m_conn)) {
+            QLOG_ERROR("The pointer's X connection broke; the pointer goes through Qt");
+            close();
+        }
+    }
+
+    // Press, release and motion events share one layout.
+    void take(const xcb_input_button_press_event_t *event) {
+        if (event->extension != m_opcode)
+            return;
+        if (!m_devices.contains(event->deviceid))
+            learnDevices(); // one plugged in since
+        // A physical device's own copy of what its master pointer reports as well.
+        if (!m_masters.contains(event->deviceid))
+            return;
+        const uint32_t *buttons = xcb_input_button_press_button_mask(event);
+        const bool left = event->buttons_len > 0 && (buttons[0] & (1u << 1));
+        Sample sample{PointerStream::Kind::Move,
+                      QPointF(event->event_x / 65536.0, event->event_y / 65536.0), left,
+                      bool(event->mods.effective & XCB_MOD_MASK_SHIFT)};
+        switch (event->event_type) {
+        case XCB_INPUT_MOTION:
+            m_batch.append(sample);
+            if (m_sinceBatch.isValid() && m_sinceBatch.elapsed() < m_interval) {
+                if (!m_due->isActive())
+                    m_due->start(int(m_interval - m_sinceBatch.elapsed()));
+                return;
+            }
+            break;
+        case XCB_INPUT_BUTTON_PRESS:
+        case XCB_INPUT_BUTTON_RELEASE:
+            if (event->detail != 1)
+                return;
+            // The button mask tells the state before the event.
+            sample.kind = event->event_type == XCB_INPUT_BUTTON_PRESS
+                              ? PointerStream::Kind::Press
+                              : PointerStream::Kind::Release;
+            sample.leftButton = sample.kind == PointerStream::Kind::Press;
+            if (sample.leftButton) {
+                // A click gives the window the keyboard, with the click's own time, as Qt does
+                // for the clicks it gets.
+                xcb_set_input_focus(m_conn, XCB_INPUT_FOCUS_PARENT, m_parent, event->time);
+                xcb_flush(m_conn);
+            }
+            m_batch.append(sample);
+            break;
+        default:
+            return;
+        }
+        deliver();
+    }
+
+    void learnDevices() {
+        m_devices.clear();
+        m_masters.clear();
+        const XcbReply<xcb_input_xi_query_device_reply_t> reply(xcb_input_xi_query_device_reply(
+            m_conn, xcb_input_xi_query_device(m_conn, XCB_INPUT_DEVICE_ALL), nullptr));
+        if (!reply)
+            return;
+        for (auto it = xcb_input_xi_query_device_infos_iterator(reply.get()); it.rem;
+             xcb_input_xi_device_info_next(&it)) {
+            m_devices.insert(it.data->deviceid);
+            if (it.data->type == XCB_INPUT_DEVICE_TYPE_MASTER_POINTER)
+                m_masters.insert(it.data->deviceid);
+        }
+    }
+
+    void deliver() {
+        if (m_due)
+            m_due->stop();
+        if (m_batch.isEmpty())
+            return;
+        m_sinceBatch.start();
+        m_deliver(std::exchange(m_batch, {}));
+    }
+
+    Deliver m_deliver;
+    xcb_connection_t *m_conn = nullptr;
+    xcb_window_t m_parent = 0, m_input = 0;
+    uint8_t m_opcode = 0;
+    QSocketNotifier *m_notifier = nullptr;
+    QTimer *m_due = nullptr;
+    QElapsedTimer m_sinceBatch;
+    int m_interval = 16;
+    WindowShape::Rects m_passThrough;
+    QList<Sample> m_batch;
+    QSet<xcb_input_device_id_t> m_devices, m_masters;
+};
+
+PointerStream::PointerStream(QObject *parent)
+    : QObject(parent) {
+    m_thread.setObjectName(QStringLiteral("PointerStream"));
+}
+
+PointerStream::~PointerStream() {
+    if (!m_reader)
+        return;
+    // The reader closes its connection on its own thread, and nothing is delivered after.
+    QMetaObject::invokeMethod(
+        m_reader, [reader = m_reader] { delete reader; }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void PointerStream::attach(QWidget *window, Receiver receiver) {
+    if (m_reader || !window || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    m_window = window;
+    m_receiver = std::move(receiver);
+    m_reader = new PointerReader([this](QList<Sample> batch) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, batch = std::move(batch)] {
+                if (m_receiver)
+                    m_receiver(batch);
+            },
+            Qt::QueuedConnection);
+    });
+    m_reader->setFrameInterval(m_frameInterval);
+    m_reader->moveToThread(&m_thread);
+    m_thread.start();
+    window->installEventFilter(this);
+    if (window->internalWinId())
+        open();
+}
+
+bool PointerStream::eventFilter(QObject *watched, QEvent *event) {
+    // Qt made the window's X window anew: the input window went with the old one.
+    if (watched == m_window && event->type() == QEvent::WinIdChange && m_window->internalWinId())
+        open();
+    return false;
+}
+
+void PointerStream::open() {
+    sendPassThrough();
+    const auto parent = xcb_window_t(m_window->internalWinId());
+    QMetaObject::invokeMethod(m_reader, [reader = m_reader, parent] { reader->open(parent); });
+}
+
+void PointerStream::setPassThrough(const QRegion &region) {
+    m_passThrough = region;
+    sendPassThrough();
+}
+
+void PointerStream::sendPassThrough() {
+    if (!m_reader || !m_window)
+        return;
+    const WindowShape::Rects rects =
+        WindowShape::toDevice(m_passThrough, m_window->devicePixelRatioF());
+    QMetaObject::invokeMethod(m_reader,
+                              [reader = m_reader, rects] { reader->setPassThrough(rects); });
+}
+
+void PointerStream::setFrameInterval(int milliseconds) {
+    m_frameInterval = milliseconds;
+    if (m_reader)
+        QMetaObject::invokeMethod(m_reader, [reader = m_reader, milliseconds] {
+            reader->setFrameInterval(milliseconds);
+        });
+}
