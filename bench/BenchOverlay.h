@@ -3,9 +3,9 @@
 // The overlay as the application builds it (view, model and controller), offscreen, for the
 // benchmarks to drive with pointer and key events.
 #include "overlay/MainWindowController.h"
+#include "platform/NotificationCenter.h"
 #include "platform/x11/AppActivation.h"
 #include "platform/x11/CompositorWatcher.h"
-#include "platform/NotificationCenter.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/PreferenceStore.h"
 

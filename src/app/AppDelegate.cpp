@@ -1,19 +1,19 @@
 #include "app/AppDelegate.h"
 
-#include "widgets/PopoverPanel.h"
 #include "app/RequestChannels.h"
 #include "core/NamedColors.h"
 #include "core/Tool.h"
+#include "hotkeys/KeyCombo.h"
 #include "overlay/DrawingViewController.h"
 #include "overlay/MainWindowController.h"
-#include "hotkeys/KeyCombo.h"
-#include "platform/x11/AppActivation.h"
 #include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
+#include "platform/x11/AppActivation.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
+#include "widgets/PopoverPanel.h"
 
 #include <QDesktopServices>
 #include <QIcon>

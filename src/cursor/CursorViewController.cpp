@@ -1,7 +1,7 @@
 #include "cursor/CursorViewController.h"
 
-#include "platform/x11/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/PointerWatcher.h"
 
 CursorViewController::CursorViewController(PointerWatcher &pointer, CompositorWatcher &compositor,

@@ -2,9 +2,9 @@
 
 #include "core/Key.h"
 #include "overlay/TransparentWindow.h"
-#include "platform/x11/CompositorWatcher.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
+#include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/PointerGrab.h"
 #include "platform/x11/WindowHints.h"
 #include "screens/ScreenDaemon.h"

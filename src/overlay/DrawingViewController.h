@@ -1,7 +1,7 @@
 #pragma once
 
-#include "overlay/DrawingView.h"
 #include "drawing/DrawingViewModel.h"
+#include "overlay/DrawingView.h"
 #include "platform/x11/PointerStream.h"
 
 #include <QObject>

@@ -2,8 +2,8 @@
 
 #include "palette/RadioButton.h"
 #include "platform/FatalError.h"
-#include "widgets/LayoutExtension.h"
 #include "settings/Watchable.h"
+#include "widgets/LayoutExtension.h"
 
 #include <QButtonGroup>
 #include <QEvent>

@@ -1,6 +1,5 @@
 #include "timer/TimerViewController.h"
 
-#include "widgets/PopoverPanel.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
 #include "timer/TimeLabel.h"
@@ -8,6 +7,7 @@
 #include "timer/TimerSettings.h"
 #include "timer/TimerSettingsViewController.h"
 #include "ui_TimerViewController.h"
+#include "widgets/PopoverPanel.h"
 
 #include <QApplication>
 #include <QFontMetrics>

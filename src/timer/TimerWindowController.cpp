@@ -1,7 +1,7 @@
 #include "timer/TimerWindowController.h"
 
-#include "platform/x11/AppActivation.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/x11/AppActivation.h"
 #include "timer/TimerViewController.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "widgets/FlatButton.h"
 
-#include "widgets/RoundedRect.h"
 #include "platform/dbus/Workspace.h"
+#include "widgets/RoundedRect.h"
 
 #include <QKeyEvent>
 #include <QPainter>

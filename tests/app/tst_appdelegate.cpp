@@ -1,17 +1,17 @@
 #include "app/AppDelegate.h"
 #include "app/CustomApplication.h"
-#include "widgets/PopoverPanel.h"
 #include "app/RequestChannels.h"
-#include "overlay/MainWindowController.h"
 #include "hotkeys/HotKeysController.h"
-#include "platform/x11/AppActivation.h"
-#include "platform/x11/CompositorWatcher.h"
+#include "overlay/MainWindowController.h"
 #include "platform/InMemoryHotKeyBackend.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
+#include "platform/x11/AppActivation.h"
+#include "platform/x11/CompositorWatcher.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
+#include "widgets/PopoverPanel.h"
 
 #include <QKeyEvent>
 #include <QTemporaryDir>

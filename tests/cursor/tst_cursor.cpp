@@ -1,8 +1,8 @@
 #include "TwoScreens.h"
 #include "cursor/CursorWindowController.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/x11/AppActivation.h"
 #include "platform/x11/CompositorWatcher.h"
-#include "platform/DiagnosticLog.h"
 #include "platform/x11/PointerWatcher.h"
 
 #include <QLoggingCategory>

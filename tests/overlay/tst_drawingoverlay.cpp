@@ -1,9 +1,9 @@
 #include "overlay/DrawingViewController.h"
 #include "overlay/MainWindowController.h"
-#include "platform/x11/AppActivation.h"
-#include "platform/x11/CompositorWatcher.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
+#include "platform/x11/AppActivation.h"
+#include "platform/x11/CompositorWatcher.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 

@@ -1,8 +1,8 @@
 #include "core/SystemColors.h"
 #include "palette/Palette.h"
 #include "platform/DiagnosticLog.h"
-#include "widgets/ImageView.h"
 #include "platform/Localization.h"
+#include "widgets/ImageView.h"
 
 #include <QTest>
 

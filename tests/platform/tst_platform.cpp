@@ -2,12 +2,12 @@
 #include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
-#include "platform/dbus/KGlobalAccelHotKeyBackend.h"
 #include "platform/KeyEvent.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
-#include "platform/dbus/PortalHotKeyBackend.h"
 #include "platform/Session.h"
+#include "platform/dbus/KGlobalAccelHotKeyBackend.h"
+#include "platform/dbus/PortalHotKeyBackend.h"
 
 #include <QDirIterator>
 #include <QKeyEvent>

@@ -1,7 +1,6 @@
-#include "widgets/PopoverPanel.h"
 #include "core/SystemColors.h"
-#include "platform/x11/AppActivation.h"
 #include "platform/Localization.h"
+#include "platform/x11/AppActivation.h"
 #include "settings/Preferences.h"
 #include "timer/TimeLabel.h"
 #include "timer/TimerSettings.h"
@@ -9,6 +8,7 @@
 #include "timer/TimerViewController.h"
 #include "timer/TimerWindowController.h"
 #include "widgets/ColorWell.h"
+#include "widgets/PopoverPanel.h"
 
 #include <QLineEdit>
 #include <QPushButton>

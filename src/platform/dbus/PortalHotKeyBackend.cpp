@@ -1,9 +1,9 @@
 #include "platform/dbus/PortalHotKeyBackend.h"
 
 #include "platform/DiagnosticLog.h"
-#include "platform/x11/KeyCodeTranslation.h"
 #include "platform/ModifierFlags.h"
 #include "platform/dbus/Portal.h"
+#include "platform/x11/KeyCodeTranslation.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>

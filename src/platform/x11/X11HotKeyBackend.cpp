@@ -1,8 +1,8 @@
 #include "platform/x11/X11HotKeyBackend.h"
 
 #include "platform/DiagnosticLog.h"
-#include "platform/x11/KeyCodeTranslation.h"
 #include "platform/ModifierFlags.h"
+#include "platform/x11/KeyCodeTranslation.h"
 #include "platform/x11/X11.h"
 
 #include <QCoreApplication>
