@@ -4,6 +4,10 @@
 // its repaint; CPU time is the thread's own.
 #include "BenchOverlay.h"
 
+#include "drawing/tools/RenderableCircle.h"
+#include "drawing/tools/RenderableLine.h"
+#include "drawing/tools/RenderableRect.h"
+#include "drawing/tools/RenderableStrightLine.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/Localization.h"
 

@@ -1,5 +1,7 @@
 #include "drawing/DrawingCanvas.h"
 
+#include "drawing/tools/RenderableLine.h"
+
 #include <QPainter>
 
 #include <algorithm>

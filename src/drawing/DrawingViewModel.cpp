@@ -1,5 +1,6 @@
 #include "drawing/DrawingViewModel.h"
 
+#include "drawing/tools/ToolFactory.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/ScreenIdentity.h"
 #include "settings/Weakly.h"
@@ -76,40 +77,12 @@ void DrawingViewModel::setSelectedShape(Shape shape) {
     Q_EMIT selectionChanged();
 }
 
-std::shared_ptr<Renderable> DrawingViewModel::makeShape(const QPointF &point) const {
-    std::shared_ptr<Renderable> shape;
-    switch (m_selectedShape) {
-    case Shape::arrow:
-    case Shape::pen:
-        shape = std::make_shared<RenderableLine>(m_selectedShape == Shape::arrow, point);
-        shape->fillColor = m_selectedColor;
-        break;
-    case Shape::line:
-        shape = std::make_shared<RenderableStrightLine>(point);
-        shape->fillColor = m_selectedColor;
-        break;
-    case Shape::rect: {
-        shape = std::make_shared<RenderableRect>(point);
-        QColor fill = m_selectedColor;
-        fill.setAlphaF(0.2f);
-        shape->fillColor = fill;
-        break;
-    }
-    case Shape::circle:
-        shape = std::make_shared<RenderableCircle>(point);
-        shape->fillColor.reset();
-        break;
-    }
-    shape->strokeColor = m_selectedColor;
-    return shape;
-}
-
 void DrawingViewModel::beginShape(const QPointF &point) {
     if (!view)
         return;
     // Live before it is added, so that the list's observers see the new shape as the one
     // being drawn.
-    m_live = makeShape(point);
+    m_live = makeShape(m_selectedShape, point, m_selectedColor);
     add(m_live);
 }
 

@@ -85,7 +85,6 @@ private:
     void saveScreenshotRequested();
     void copyScreenshotRequested();
     QScreen *viewScreen() const;
-    std::shared_ptr<Renderable> makeShape(const QPointF &point) const;
     QString drawActionName(const Renderable &shape) const;
     QString clearActionName() const;
 

@@ -18,7 +18,8 @@ std::vector<QPointF> linePoints(const QPainterPath &path, std::optional<int> lim
 
 // A shape drawn on the overlay: a vector path in view coordinates with its colours and line
 // width. Shapes are compared by identity. A shape starts at the press point, grows with every
-// drag point through update(), and paints itself with render().
+// drag point through update(), and paints itself with render(). Each tool's kind lives in
+// drawing/tools/ and is made through drawing/tools/ToolFactory.
 class Renderable {
 public:
     virtual ~Renderable() = default;
@@ -35,6 +36,9 @@ public:
     // The localised name of the kind, for undo texts. Every concrete kind has one.
     virtual QString actionName() const;
     virtual bool fillsPath() const { return true; }
+    // Takes the palette's colour at creation: it strokes and fills, unless the kind says
+    // otherwise.
+    virtual void applyColor(const QColor &color);
     virtual void render(QPainter &painter);
     // Renders what falls into `area`, with the same pixels there as render(). Long freehand
     // strokes use it to repaint a small area without stroking their whole path.
@@ -55,73 +59,6 @@ protected:
     static QRectF strokedBounds(const QPainterPath &path, double width);
     // Fills and strokes `drawn` with this shape's colours and width.
     void drawPath(QPainter &painter, QPainterPath drawn);
-};
-
-// Pen and arrow: a freehand polyline through every drag point; the arrow carries a head at
-// its newest point. With isModified set it is drawn as one straight segment.
-class RenderableLine : public Renderable {
-public:
-    static constexpr double arrowHeadLength = 18.0;
-    static constexpr double arrowHeadLineWidth = 3.0;
-
-    RenderableLine(bool isArrow, const QPointF &point);
-
-    const bool isArrow;
-    QPainterPath arrowHead;
-
-    QString actionName() const override;
-    bool fillsPath() const override { return false; }
-    void render(QPainter &painter) override;
-    void render(QPainter &painter, const QRectF &area) override;
-    void update(const QPointF &to) override;
-    QPainterPath renderedPath() const override;
-    QRectF paintedBounds() const override;
-
-    // Freehand strokes grow at their end: the area the segments from element `from` on may
-    // paint (the segment before it included, as its join changes), and the area of the head.
-    QRectF segmentBounds(int from) const;
-    QRectF headBounds() const;
-
-private:
-    void updateArrowHead();
-    void renderPart(QPainter &painter, const QPainterPath &part);
-};
-
-// A straight segment from the press point to the current point.
-class RenderableStrightLine : public Renderable {
-public:
-    explicit RenderableStrightLine(const QPointF &origin);
-
-    bool isHighlight = true;
-    const QPointF origin;
-
-    QString actionName() const override;
-    void update(const QPointF &to) override;
-};
-
-// A rectangle with corners rounded by 2 points, spanned by the press point and the current
-// point in either drag direction.
-class RenderableRect : public Renderable {
-public:
-    explicit RenderableRect(const QPointF &origin);
-
-    bool isHighlight = true;
-    const QPointF origin;
-
-    QString actionName() const override;
-    void update(const QPointF &to) override;
-};
-
-// The ellipse inscribed in the rectangle with opposite corners `center` (the press point,
-// despite its name) and the current point.
-class RenderableCircle : public Renderable {
-public:
-    explicit RenderableCircle(const QPointF &center);
-
-    const QPointF center;
-
-    QString actionName() const override;
-    void update(const QPointF &to) override;
 };
 
 // The shapes of one screen, oldest first.

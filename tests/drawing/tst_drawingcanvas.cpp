@@ -1,4 +1,8 @@
 #include "drawing/DrawingCanvas.h"
+#include "drawing/tools/RenderableCircle.h"
+#include "drawing/tools/RenderableLine.h"
+#include "drawing/tools/RenderableRect.h"
+#include "drawing/tools/RenderableStrightLine.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "drawing/Renderable.h"
+
+// The ellipse inscribed in the rectangle with opposite corners `center` (the press point,
+// despite its name) and the current point.
+class RenderableCircle : public Renderable {
+public:
+    explicit RenderableCircle(const QPointF &center);
+
+    const QPointF center;
+
+    // Outlined only.
+    void applyColor(const QColor &color) override;
+    QString actionName() const override;
+    void update(const QPointF &to) override;
+};

@@ -1,0 +1,29 @@
+#include "drawing/tools/RenderableRect.h"
+
+#include "core/Tool.h"
+
+#include <algorithm>
+#include <cmath>
+
+RenderableRect::RenderableRect(const QPointF &point)
+    : Renderable(QPainterPath(), 1.0)
+    , origin(point) {}
+
+void RenderableRect::applyColor(const QColor &color) {
+    strokeColor = color;
+    fillColor = color;
+    fillColor->setAlphaF(0.2f);
+}
+
+QString RenderableRect::actionName() const {
+    return qtTrId(tool(Shape::rect).undoName);
+}
+
+void RenderableRect::update(const QPointF &to) {
+    didUpdateSinceLastRender = true;
+    const QRectF rect(std::min(to.x(), origin.x()), std::min(to.y(), origin.y()),
+                      std::abs(origin.x() - to.x()), std::abs(origin.y() - to.y()));
+    QPainterPath rounded;
+    rounded.addRoundedRect(rect, 2.0, 2.0);
+    path = rounded;
+}

@@ -1,0 +1,19 @@
+#include "drawing/tools/RenderableStrightLine.h"
+
+#include "core/Tool.h"
+
+RenderableStrightLine::RenderableStrightLine(const QPointF &point)
+    : Renderable(QPainterPath(), 2.0)
+    , origin(point) {}
+
+QString RenderableStrightLine::actionName() const {
+    return qtTrId(tool(Shape::line).undoName);
+}
+
+void RenderableStrightLine::update(const QPointF &to) {
+    didUpdateSinceLastRender = true;
+    QPainterPath segment(origin);
+    segment.lineTo(to);
+    segment.closeSubpath();
+    path = segment;
+}
