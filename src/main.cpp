@@ -1,8 +1,8 @@
 #include "app/AppDelegate.h"
+#include "app/CommandLine.h"
 #include "app/CustomApplication.h"
 #include "app/NotificationDelegate.h"
 #include "app/RequestChannels.h"
-#include "core/Tool.h"
 #include "cursor/CursorWindowController.h"
 #include "drawing/DrawingHooks.h"
 #include "help/InfoView.h"
@@ -11,6 +11,7 @@
 #include "overlay/DrawingView.h"
 #include "overlay/MainWindowController.h"
 #include "platform/ApplicationIcon.h"
+#include "platform/BackendLoader.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
@@ -18,14 +19,10 @@
 #include "platform/Session.h"
 #include "platform/dbus/ColorScheme.h"
 #include "platform/dbus/InstanceChannel.h"
-#include "platform/dbus/KGlobalAccelHotKeyBackend.h"
-#include "platform/dbus/PortalHotKeyBackend.h"
-#include "platform/dbus/ScreenshotPortal.h"
 #include "platform/dbus/UserNotifications.h"
 #include "platform/x11/AppActivation.h"
 #include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/PointerWatcher.h"
-#include "platform/x11/X11HotKeyBackend.h"
 #include "preferences/LaunchOnStartup.h"
 #include "preferences/PreferencesWindowController.h"
 #include "screens/ScreenDaemon.h"
@@ -40,120 +37,8 @@
 #include <QShortcut>
 #include <QWindow>
 
-#include <cstdio>
 #include <memory>
 #include <utility>
-
-namespace {
-
-// The actions a second launch or `quillory --action NAME` may ask for, each with the id of
-// its line in --help (which may name it: %1); the tools' names come from the tool table.
-const QList<std::pair<QString, const char *>> kActionHelp = [] {
-    QList<std::pair<QString, const char *>> actions{
-        {AppDelegate::actionName(AppDelegate::AppActivate),
-         //% "show the overlay on the screen under the pointer"
-         QT_TRID_NOOP("cli.action.activate")},
-        {AppDelegate::actionName(AppDelegate::DesktopTools), //% "show or hide the tool palette"
-         QT_TRID_NOOP("cli.action.toggleTools")}};
-    for (const Tool &row : tools())
-        actions.append({QLatin1String(row.actionName), //% "pick the %1 tool and show the overlay"
-                        QT_TRID_NOOP("cli.action.tool")});
-    actions.append({{AppDelegate::actionName(AppDelegate::Timer),
-                     //% "start the full-screen presentation countdown"
-                     QT_TRID_NOOP("cli.action.timer")},
-                    {u"save"_qs, //% "save a screenshot of the annotated screen as a PNG file"
-                     QT_TRID_NOOP("cli.action.save")},
-                    {u"copy"_qs, //% "copy a screenshot of the annotated screen to the clipboard"
-                     QT_TRID_NOOP("cli.action.copy")},
-                    {u"highlight"_qs, //% "switch the cursor highlight on or off"
-                     QT_TRID_NOOP("cli.action.highlight")},
-                    {u"quit"_qs, //% "end Quillory"
-                     QT_TRID_NOOP("cli.action.quit")}});
-    return actions;
-}();
-
-const QStringList kActions = [] {
-    QStringList names;
-    for (const auto &[name, helpId] : kActionHelp)
-        names << name;
-    return names;
-}();
-
-void describe(QCommandLineParser &parser) {
-    //% "Draw on the screen while you present.\n\n"
-    //% "With --action NAME, sends one action to the running Quillory and exits:"
-    QString text = qtTrId("cli.description.head") + u'\n';
-    for (const auto &[name, helpId] : kActionHelp) {
-        QString help = qtTrId(helpId);
-        if (help.contains(u"%1"))
-            help = help.arg(name);
-        text += u"  %1  %2\n"_qs.arg(name, -12).arg(help);
-    }
-    //% "Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
-    //% "(Wayland sessions)."
-    text += qtTrId("cli.description.tail");
-    parser.setApplicationDescription(text);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    //% "Send an action to the running Quillory."
-    parser.addOption({QStringLiteral("action"), qtTrId("cli.option.action"),
-                      //% "name"
-                      qtTrId("cli.option.action.value")});
-}
-
-// X11 sessions grab keys; a Wayland session asks the desktop's shortcut service, where it has
-// one. Without any, the panel says how to bind `quillory --action NAME` instead.
-std::shared_ptr<HotKeyBackend> chooseHotKeyBackend() {
-    std::shared_ptr<HotKeyBackend> backend;
-    QString name;
-    if (!Session::isWayland()) {
-        backend = X11HotKeyBackend::create();
-        name = u"X11 key grabs"_qs;
-    } else if ((backend = PortalHotKeyBackend::create())) {
-        name = u"GlobalShortcuts portal"_qs;
-    } else if ((backend = KGlobalAccelHotKeyBackend::create())) {
-        name = u"KDE global shortcut service"_qs;
-    }
-    QLOG("Global shortcuts:", backend ? name : u"none"_qs);
-    return backend;
-}
-
-bool wantsRemote(int argc, char *argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--action" || arg.startsWith("--action=") || arg == "-h" || arg == "--help" ||
-            arg == "--help-all" || arg == "-v" || arg == "--version")
-            return true;
-    }
-    return false;
-}
-
-void printError(const QString &text) {
-    std::fprintf(stderr, "quillory: %s\n", qPrintable(text));
-}
-
-// `quillory --action NAME` (and --help): no display needed.
-int runRemote(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
-    Localization::install();
-    QCommandLineParser parser;
-    describe(parser);
-    parser.process(app);
-    const QString action = parser.value(QStringLiteral("action"));
-    if (!kActions.contains(action)) {
-        //% "unknown action \"%1\"; the actions are: %2"
-        printError(qtTrId("cli.unknownAction").arg(action, kActions.join(u", ")));
-        return 2;
-    }
-    QString message;
-    if (InstanceChannel::send(action, &message) != InstanceChannel::Result::done) {
-        printError(message);
-        return 1;
-    }
-    return 0;
-}
-
-} // namespace
 
 // The composition root: creates the controllers of every layer, hands each what it works
 // with, and wires the channels that lower layers own to the code of the higher ones.
@@ -163,8 +48,8 @@ int main(int argc, char *argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
     // The application id: the desktop entry, the icon and the name on the session bus.
     QApplication::setDesktopFileName(InstanceChannel::serviceName);
-    if (wantsRemote(argc, argv))
-        return runRemote(argc, argv);
+    if (CommandLine::wantsRemote(argc, argv))
+        return CommandLine::runRemote(argc, argv);
 
     Session::StartupVariable platform;
     const QString platformChoice = Session::choosePlatform(platform);
@@ -176,7 +61,7 @@ int main(int argc, char *argv[]) {
     platform.undo();
     Localization::install();
     QCommandLineParser parser;
-    describe(parser);
+    CommandLine::describe(parser);
     parser.process(app);
     QLOG(platformChoice);
 
@@ -193,7 +78,7 @@ int main(int argc, char *argv[]) {
             QLOG("Quillory is already running; brought it to the front");
             return 0;
         }
-        printError(message);
+        CommandLine::printError(message);
         return 1;
     }
 
@@ -207,7 +92,7 @@ int main(int argc, char *argv[]) {
     ScreenDaemon screens([&activation] { return activation.isActive(); });
     CompositorWatcher compositor;
     NotificationCenter notifications;
-    HotKeysController::setBackend(chooseHotKeyBackend());
+    HotKeysController::setBackend(BackendLoader::hotKeyBackend());
     // The key grabs go while the X connection is still open: after the controllers that hold
     // hotkeys, before the application object.
     struct ReleaseHotKeyBackend {
@@ -233,12 +118,7 @@ int main(int argc, char *argv[]) {
              {},
              {}});
     });
-    // An X screen grab sees only X windows, which in a Wayland session are XWayland's few: there
-    // the desktop's picture comes from the Screenshot portal.
-    std::unique_ptr<ScreenshotPortal> portal;
-    if (Session::isWayland())
-        portal = std::make_unique<ScreenshotPortal>();
-    QLOG(portal ? "Screenshots: Screenshot portal" : "Screenshots: X11 screen grab");
+    const std::unique_ptr<ScreenshotPortal> portal = BackendLoader::screenshotBackend();
     Screenshotter screenshotter(
         {preferences, userNotifications, requests.screenshotNotificationActivated, portal.get()});
 
@@ -338,22 +218,9 @@ int main(int argc, char *argv[]) {
     QObject::connect(&help, &QShortcut::activated, &delegate,
                      [&delegate] { delegate.helpPressed(); });
 
-    perform = [&delegate, &preferences,
-               &setCursorHighlight](const QString &action) -> std::function<void()> {
-        if (const std::optional<AppDelegate::Row> row = AppDelegate::rowForActionName(action))
-            return [&delegate, row = *row] { delegate.performHotKeyAction(row); };
-        if (action == QStringLiteral("save"))
-            return [&delegate] { delegate.saveButtonPressed(); };
-        if (action == QStringLiteral("copy"))
-            return [&delegate] { delegate.copyButtonPressed(); };
-        if (action == QStringLiteral("highlight"))
-            return [&preferences, &setCursorHighlight] {
-                setCursorHighlight(!Preferences::cursorHighlight.value(preferences));
-            };
-        if (action == QStringLiteral("quit"))
-            return [] { QCoreApplication::exit(0); }; // as the quit signals do
-        return {};
-    };
+    perform = CommandLine::remoteActions(delegate, [&preferences, &setCursorHighlight] {
+        setCursorHighlight(!Preferences::cursorHighlight.value(preferences));
+    });
 
     delegate.applicationDidFinishLaunching();
     delegate.popoverMenu()->setContent(

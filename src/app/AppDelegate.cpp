@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/RequestChannels.h"
+#include "core/Action.h"
 #include "core/NamedColors.h"
 #include "core/Tool.h"
 #include "hotkeys/KeyCombo.h"
@@ -22,63 +23,6 @@
 #include <QTimer>
 
 #include <optional>
-
-namespace {
-// The shortcut rows: a name for the log, the title the panel and the desktop's shortcut
-// settings show, the name `quillory --action` takes (the tool rows' come from the tool table)
-// and, for the tool rows, the tool they pick.
-struct RowInfo {
-    const char *name;
-    const char *titleId; // string-table id; null for the tool rows, named after their tool
-    const char *actionName;
-    std::optional<Shape> tool;
-};
-const RowInfo kRows[AppDelegate::rowCount] = {
-    {"AppActivate", //% "Show Quillory"
-     QT_TRID_NOOP("menu.row.activate"),
-     "activate",
-     {}},
-    {"DesktopTools", //% "Show Tools on Desktop"
-     QT_TRID_NOOP("menu.row.showTools"),
-     "toggle-tools",
-     {}},
-    {"Line", nullptr, nullptr, Shape::pen},
-    {"Arrow", nullptr, nullptr, Shape::arrow},
-    {"Rectangle", nullptr, nullptr, Shape::rect},
-    {"Circle", nullptr, nullptr, Shape::circle},
-    {"Timer", //% "Timer"
-     QT_TRID_NOOP("menu.row.timer"),
-     "timer",
-     {}},
-    {"StrightLine", nullptr, nullptr, Shape::line},
-};
-} // namespace
-
-AppDelegate::Row AppDelegate::rowForTool(Shape shape) {
-    for (int i = 0; i < rowCount; ++i) {
-        if (kRows[i].tool == shape)
-            return Row(i);
-    }
-    return Line; // every tool has a row
-}
-
-QString AppDelegate::title(Row row) {
-    const RowInfo &info = kRows[row];
-    return qtTrId(info.tool ? tool(*info.tool).nameId : info.titleId);
-}
-
-QString AppDelegate::actionName(Row row) {
-    const RowInfo &info = kRows[row];
-    return QLatin1String(info.tool ? tool(*info.tool).actionName : info.actionName);
-}
-
-std::optional<AppDelegate::Row> AppDelegate::rowForActionName(const QString &name) {
-    for (int i = 0; i < rowCount; ++i) {
-        if (actionName(Row(i)) == name)
-            return Row(i);
-    }
-    return std::nullopt;
-}
 
 AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
     : QObject(parent)
@@ -232,12 +176,14 @@ void AppDelegate::registerRow(Row row) {
     // it would grab Ctrl+A from every program.
     const std::optional<Key> key = keyFromName(StoredShortcut::shortcutKey());
     if (!key) {
-        QLOG_ERROR("The shortcut for", actionName(row), "is not registered: no key is named",
+        QLOG_ERROR("The shortcut for", actionName(shortcutAction(row)),
+                   "is not registered: no key is named",
                    u'"' + StoredShortcut::shortcutKey() + u'"');
         return setHotKey(row, nullptr);
     }
     const KeyCombo combo(*key, StoredShortcut::shortcutModifiers());
-    setHotKey(row, HotKey::create(combo, {}, {}, {actionName(row), title(row)}));
+    const Action &action = shortcutAction(row);
+    setHotKey(row, HotKey::create(combo, {}, {}, {actionName(action), shortcutTitle(action)}));
 }
 
 void AppDelegate::unregisterRow(Row row) {
@@ -264,7 +210,8 @@ void AppDelegate::activateNowAndAgainSoon() {
 }
 
 void AppDelegate::performHotKeyAction(Row row) {
-    QLOG("Hotkey", kRows[row].name);
+    const Action &action = shortcutAction(row);
+    QLOG("Hotkey", action.shortcut->name);
     // Every shortcut but the timer's brings the overlay up.
     if (row != Timer)
         m_overlay.showWindow(this);
@@ -284,7 +231,7 @@ void AppDelegate::performHotKeyAction(Row row) {
         break;
     default:
         if (DrawingViewController *controller = DrawingViewController::current)
-            controller->model.shapeKeyboardKeyHandler.notify(paletteIndex(*kRows[row].tool));
+            controller->model.shapeKeyboardKeyHandler.notify(paletteIndex(*action.tool));
         closePopover();
         break;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Tool.h"
+#include "core/Action.h"
 #include "hotkeys/HotKey.h"
 
 #include <QDateTime>
@@ -13,7 +13,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class AppActivation;
 class MainWindowController;
@@ -28,16 +27,9 @@ struct RequestChannels;
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    // The shortcut rows, in their order (the stored keys follow the same order).
+    // The shortcut rows, in their order (the action table's rows follow the same order).
     enum Row { AppActivate, DesktopTools, Line, Arrow, Rectangle, Circle, Timer, StrightLine };
-    static constexpr int rowCount = 8;
-    // The row whose shortcut picks the tool.
-    static Row rowForTool(Shape shape);
-    // The row's title, as the panel and the desktop's shortcut settings show it.
-    static QString title(Row row);
-    // The row's action for `quillory --action NAME`, also its shortcut's name on the desktop.
-    static QString actionName(Row row);
-    static std::optional<Row> rowForActionName(const QString &name);
+    static constexpr int rowCount = shortcutRowCount;
 
     struct Collaborators {
         PreferenceStore &preferences;

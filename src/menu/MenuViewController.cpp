@@ -1,5 +1,6 @@
 #include "menu/MenuViewController.h"
 
+#include "core/Action.h"
 #include "core/NamedColors.h"
 #include "core/SystemColors.h"
 #include "core/Tool.h"
@@ -37,23 +38,6 @@
 namespace {
 
 using Row = MenuViewController::Row;
-
-// Each row's icon (null for the tool rows, which show their tool's icon) and its name for
-// object names: lblTitle<name>, box<name>Shortcut, …; in the order of AppDelegate::Row.
-struct RowInfo {
-    const char *icon;
-    const char *name;
-};
-const RowInfo kRows[MenuViewController::rowCount] = {
-    {":/icons/quillory.svg", "AppActivate"},
-    {":/icons/iconTools.svg", "ShowToolsOnDesktop"},
-    {nullptr, "Line"},
-    {nullptr, "Arrow"},
-    {nullptr, "Rectangle"},
-    {nullptr, "Circle"},
-    {":/icons/iconTimer.svg", "Timer"},
-    {nullptr, "StrightLine"},
-};
 
 // A row's icon at the label's pixel density. The icons draw in dark grey; on a dark panel
 // their grey turns to the text colour, and their coloured parts stay.
@@ -96,7 +80,7 @@ bool reserved(const QString &characters, ModifierFlags flags) {
 
 // The command that does a row's action, for the desktop's own shortcut settings.
 QString commandLine(Row row) {
-    return u"quillory --action "_qs + AppDelegate::actionName(row);
+    return u"quillory --action "_qs + actionName(shortcutAction(row));
 }
 
 // How the desktop writes the modifiers held so far: "Ctrl+Alt+".
@@ -183,21 +167,15 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
-    std::array<QString, rowCount> icons;
-    for (int i = 0; i < rowCount; ++i)
-        icons[i] = QLatin1String(kRows[i].icon);
-    for (const Tool &tool : tools())
-        icons[AppDelegate::rowForTool(tool.shape)] =
-            u":/icons/"_qs + QLatin1String(tool.icon) + u".svg"_qs;
     for (int i = 0; i < rowCount; ++i) {
-        const RowInfo &info = kRows[i];
-        const QString name = QLatin1String(info.name);
+        const Action &action = shortcutAction(i);
+        const QString name = QLatin1String(action.shortcut->panelName);
         RowViews &row = rows[i];
         row.icon = new QLabel(this);
-        row.icon->setProperty("iconPath", icons[i]);
+        row.icon->setProperty("iconPath", shortcutIcon(action));
         showRowIcon(row.icon, palette());
         row.icon->setObjectName(u"imgView"_qs + name);
-        row.title = new QLabel(AppDelegate::title(Row(i)), this);
+        row.title = new QLabel(shortcutTitle(action), this);
         row.title->setObjectName(u"lblTitle"_qs + name);
         row.button = flatButton(QStringLiteral("▶"), palette().color(QPalette::Button), this);
         row.button->setObjectName(u"btn"_qs + name);
@@ -425,8 +403,8 @@ void MenuViewController::refreshShortcutRows() {
     }
     if (const std::optional<bool> shown = Preferences::updateToolsOnScreen.stored(m_preferences)) {
         //% "Hide Tools on Desktop"
-        const QString title =
-            *shown ? qtTrId("menu.row.hideTools") : AppDelegate::title(Row::DesktopTools);
+        const QString title = *shown ? qtTrId("menu.row.hideTools")
+                                     : shortcutTitle(shortcutAction(Row::DesktopTools));
         rows[Row::DesktopTools].title->setText(title);
         rows[Row::DesktopTools].button->setAccessibleName(title);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Action.h"
 #include "settings/PreferenceStore.h"
 
 #include <QByteArray>
@@ -108,16 +109,14 @@ struct StoredShortcutKeys {
     Preference<QList<qint64>> flags;
 };
 
-// The eight shortcuts, in the order of the application's shortcut rows.
-inline const std::array<StoredShortcutKeys, 8> shortcuts = {{
-    {{"ud_AppActivateKey", {}}, {"ud_AppActivateFlag", {}}},
-    {{"ud_DesktopToolsKey", {}}, {"ud_DesktopToolsFlag", {}}},
-    {{"ud_LineKey", {}}, {"ud_LineFlag", {}}},
-    {{"ud_ArrowKey", {}}, {"ud_ArrowFlag", {}}},
-    {{"ud_RectangleKey", {}}, {"ud_RectangleFlag", {}}},
-    {{"ud_CircleKey", {}}, {"ud_CircleFlag", {}}},
-    {{"ud_TimerKey", {}}, {"ud_TimerFlag", {}}},
-    {{"ud_StrightLineKey", {}}, {"ud_StrightLineFlag", {}}},
-}};
+// The shortcuts' stored keys, in the order of their rows; the action table names them.
+inline const std::array<StoredShortcutKeys, shortcutRowCount> shortcuts = [] {
+    std::array<StoredShortcutKeys, shortcutRowCount> keys{};
+    for (int row = 0; row < shortcutRowCount; ++row) {
+        const ShortcutRow &shortcut = *shortcutAction(row).shortcut;
+        keys[std::size_t(row)] = {{shortcut.keyPreference, {}}, {shortcut.flagsPreference, {}}};
+    }
+    return keys;
+}();
 
 } // namespace Preferences

@@ -1,0 +1,92 @@
+#include "core/Action.h"
+
+#include <algorithm>
+
+namespace {
+using Kind = Action::Kind;
+// clang-format off
+// Constant, so that the preference table can read it while statics start.
+constexpr std::array<Action, 12> kActions = {{
+    //% "show the overlay on the screen under the pointer"
+    {Kind::shortcut, "activate", QT_TRID_NOOP("cli.action.activate"), {},
+     //% "Show Quillory"
+     ShortcutRow{0, "AppActivate", "AppActivate", QT_TRID_NOOP("menu.row.activate"),
+                 ":/icons/quillory.svg", "ud_AppActivateKey", "ud_AppActivateFlag"}},
+    //% "show or hide the tool palette"
+    {Kind::shortcut, "toggle-tools", QT_TRID_NOOP("cli.action.toggleTools"), {},
+     //% "Show Tools on Desktop"
+     ShortcutRow{1, "DesktopTools", "ShowToolsOnDesktop", QT_TRID_NOOP("menu.row.showTools"),
+                 ":/icons/iconTools.svg", "ud_DesktopToolsKey", "ud_DesktopToolsFlag"}},
+    //% "pick the %1 tool and show the overlay"
+    {Kind::shortcut, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::pen,
+     ShortcutRow{2, "Line", "Line", nullptr, nullptr, "ud_LineKey", "ud_LineFlag"}},
+    {Kind::shortcut, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::line,
+     ShortcutRow{7, "StrightLine", "StrightLine", nullptr, nullptr,
+                 "ud_StrightLineKey", "ud_StrightLineFlag"}},
+    {Kind::shortcut, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::arrow,
+     ShortcutRow{3, "Arrow", "Arrow", nullptr, nullptr, "ud_ArrowKey", "ud_ArrowFlag"}},
+    {Kind::shortcut, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::rect,
+     ShortcutRow{4, "Rectangle", "Rectangle", nullptr, nullptr,
+                 "ud_RectangleKey", "ud_RectangleFlag"}},
+    {Kind::shortcut, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::circle,
+     ShortcutRow{5, "Circle", "Circle", nullptr, nullptr, "ud_CircleKey", "ud_CircleFlag"}},
+    //% "start the full-screen presentation countdown"
+    {Kind::shortcut, "timer", QT_TRID_NOOP("cli.action.timer"), {},
+     //% "Timer"
+     ShortcutRow{6, "Timer", "Timer", QT_TRID_NOOP("menu.row.timer"),
+                 ":/icons/iconTimer.svg", "ud_TimerKey", "ud_TimerFlag"}},
+    //% "save a screenshot of the annotated screen as a PNG file"
+    {Kind::save, "save", QT_TRID_NOOP("cli.action.save"), {}, {}},
+    //% "copy a screenshot of the annotated screen to the clipboard"
+    {Kind::copy, "copy", QT_TRID_NOOP("cli.action.copy"), {}, {}},
+    //% "switch the cursor highlight on or off"
+    {Kind::highlight, "highlight", QT_TRID_NOOP("cli.action.highlight"), {}, {}},
+    //% "end Quillory"
+    {Kind::quit, "quit", QT_TRID_NOOP("cli.action.quit"), {}, {}},
+}};
+// clang-format on
+
+// Every row index from 0 up has exactly one action.
+constexpr bool rowsComplete() {
+    for (int row = 0; row < shortcutRowCount; ++row) {
+        if (std::count_if(kActions.begin(), kActions.end(), [row](const Action &action) {
+                return action.shortcut && action.shortcut->index == row;
+            }) != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsComplete());
+} // namespace
+
+const std::array<Action, 12> &actions() {
+    return kActions;
+}
+
+const Action &shortcutAction(int row) {
+    return *std::find_if(kActions.begin(), kActions.end(), [row](const Action &action) {
+        return action.shortcut && action.shortcut->index == row;
+    });
+}
+
+const Action *actionNamed(const QString &name) {
+    for (const Action &action : kActions) {
+        if (actionName(action) == name)
+            return &action;
+    }
+    return nullptr;
+}
+
+QString actionName(const Action &action) {
+    return QLatin1String(action.tool ? tool(*action.tool).actionName : action.name);
+}
+
+QString shortcutTitle(const Action &action) {
+    return qtTrId(action.tool ? tool(*action.tool).nameId : action.shortcut->titleId);
+}
+
+QString shortcutIcon(const Action &action) {
+    if (action.tool)
+        return u":/icons/"_qs + QLatin1String(tool(*action.tool).icon) + u".svg"_qs;
+    return QLatin1String(action.shortcut->icon);
+}

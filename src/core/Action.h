@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/Tool.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// One global-shortcut row of the panel. Its index orders the panel and the application's
+// hotkeys; the preference names are the file format.
+struct ShortcutRow {
+    int index;
+    // For the log ("Hotkey AppActivate") and the panel's object names (lblTitle<panelName>, …).
+    const char *name, *panelName;
+    // The title's string-table id and the icon; null for the tool rows, which show their tool's.
+    const char *titleId, *icon;
+    const char *keyPreference, *flagsPreference;
+};
+
+// Everything Quillory says about one action that a second launch or `quillory --action NAME`
+// may ask for. Most have a global-shortcut row; the others are carried out by their kind.
+struct Action {
+    enum class Kind : quint8 { shortcut, save, copy, highlight, quit };
+    Kind kind;
+    // The name `quillory --action NAME` takes, also the shortcut's name on the desktop; null for
+    // the tool actions, named in the tool table.
+    const char *name;
+    // The string-table id of the action's line in --help, which may name the action (%1).
+    const char *helpId;
+    std::optional<Shape> tool;
+    std::optional<ShortcutRow> shortcut;
+};
+
+inline constexpr int shortcutRowCount = 8;
+
+// The actions in the order --help lists them.
+const std::array<Action, 12> &actions();
+const Action &shortcutAction(int row);
+const Action *actionNamed(const QString &name);
+QString actionName(const Action &action);
+// A shortcut row's title, as the panel and the desktop's shortcut settings show it.
+QString shortcutTitle(const Action &action);
+// A shortcut row's icon, as a resource path.
+QString shortcutIcon(const Action &action);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+
+class HotKeyBackend;
+class ScreenshotPortal;
+
+// Picks the desktop's back ends for global shortcuts and screenshots, and logs the choice.
+// By default an X11 session grabs keys and the X screen; a Wayland session asks the
+// desktop's shortcut service (the GlobalShortcuts portal, else KDE's) and the Screenshot portal.
+// Tests may force a choice:
+//   QUILLORY_HOTKEY_BACKEND=x11|portal|kglobalaccel|none
+//   QUILLORY_SCREENSHOT_BACKEND=x11|portal
+// A forced service that cannot be reached leaves no shortcut back end.
+namespace BackendLoader {
+// Null when there is none: the panel then says how to bind `quillory --action NAME`.
+std::shared_ptr<HotKeyBackend> hotKeyBackend();
+// Null for the X11 screen grab.
+std::unique_ptr<ScreenshotPortal> screenshotBackend();
+} // namespace BackendLoader
