@@ -19,6 +19,7 @@
 #include "platform/Session.h"
 #include "platform/dbus/ColorScheme.h"
 #include "platform/dbus/InstanceChannel.h"
+#include "platform/dbus/ScreenshotPortal.h"
 #include "platform/dbus/UserNotifications.h"
 #include "platform/x11/AppActivation.h"
 #include "platform/x11/CompositorWatcher.h"
