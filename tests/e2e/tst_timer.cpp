@@ -62,9 +62,14 @@ private Q_SLOTS:
         QVERIFY(E2ESession::waitUntil(
             [&] { return session.windowShown(u"^Presentation Timer$"_qs); }, 5000));
         QVERIFY(session.waitForOverlay(false));
-        const QImage shown = session.screenshot();
-        for (const QPoint corner : {QPoint(0, 0), QPoint(1279, 799)})
-            QVERIFY(qGray(shown.pixel(corner)) < 40); // the backdrop, edge to edge
+        // The backdrop, edge to edge, once the window has painted (it maps before it paints).
+        QImage shown;
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                shown = session.screenshot();
+                return qGray(shown.pixel(0, 0)) < 40 && qGray(shown.pixel(1279, 799)) < 40;
+            },
+            5000));
         bool red = false;
         for (int x = 300; x < 1000 && !red; x += 2)
             red = E2ESession::near(shown.pixelColor(x, 400), E2ESession::systemRed, 30);
