@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/CustomApplication.h"
 #include "app/NotificationDelegate.h"
+#include "app/PreferencesWriteNotice.h"
 #include "app/RequestChannels.h"
 #include "cursor/CursorWindowController.h"
 #include "drawing/DrawingHooks.h"
@@ -103,22 +104,7 @@ int main(int argc, char *argv[]) {
     UserNotifications userNotifications;
     NotificationDelegate notificationDelegate(userNotifications,
                                               requests.screenshotNotificationActivated);
-    // Settings that cannot be saved would be gone at the next start: the user hears of it once,
-    // and Quillory goes on with them in memory.
-    bool toldUnsavedPreferences = false;
-    preferences.writeFailedHandler.watch(&app, [&userNotifications, &toldUnsavedPreferences](
-                                                   const PreferenceStore::WriteFailure &failure) {
-        if (std::exchange(toldUnsavedPreferences, true))
-            return;
-        //% "Settings are not saved"
-        userNotifications.deliver(
-            {qtTrId("preferences.notSaved.title"),
-             //% "Quillory could not write %1: %2. Your changes last "
-             //% "until Quillory ends."
-             qtTrId("preferences.notSaved.text").arg(failure.filePath, failure.reason),
-             {},
-             {}});
-    });
+    PreferencesWriteNotice preferencesWriteNotice(preferences, userNotifications);
     const std::unique_ptr<ScreenshotPortal> portal = BackendLoader::screenshotBackend();
     Screenshotter screenshotter(
         {preferences, userNotifications, requests.screenshotNotificationActivated, portal.get()});
@@ -138,8 +124,16 @@ int main(int argc, char *argv[]) {
 
     MainWindowController overlay({preferences, screens, compositor, notifications, hooks},
                                  activation);
+    // The countdown closes the overlay while it shows and brings it back when it ends.
+    TimerWindowController timerWindow(
+        {preferences, activation, [&overlay] { overlay.showWindow(); }});
     AppDelegate delegate({preferences, activation, screens, notifications, requests, overlay,
-                          QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE))});
+                          QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE)),
+                          [&timerWindow] { timerWindow.showWindow(); },
+                          [&preferences] { LaunchOnStartup::followEntry(preferences); }});
+    // Set here, not handed over when made: the screenshotter is made before the overlay, whose
+    // save and copy keys need it; the application object before any window; the overlay
+    // before the delegate that owns the panel it closes.
     screenshotter.dialogParent = [&overlay] { return overlay.window(); };
     app.copyWindow = [&overlay]() -> const QWindow * {
         return overlay.window() ? overlay.window()->windowHandle() : nullptr;
@@ -203,11 +197,6 @@ int main(int argc, char *argv[]) {
         }
         preferencesWindow->showWindow();
     };
-    // The countdown closes the overlay while it shows and brings it back when it ends.
-    TimerWindowController timerWindow(
-        {preferences, activation, [&overlay] { overlay.showWindow(); }});
-    delegate.showTimer = [&timerWindow] { timerWindow.showWindow(); };
-    delegate.followLoginItem = [&preferences] { LaunchOnStartup::followEntry(preferences); };
 
     // The commands an application menu would carry, as keys while Quillory is active.
     QShortcut save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window());

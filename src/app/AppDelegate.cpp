@@ -33,6 +33,8 @@ AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
     , m_requests(collaborators.requests)
     , m_overlay(collaborators.overlay)
     , m_reviewPage(collaborators.reviewPage)
+    , m_showTimer(collaborators.showTimer)
+    , m_followLoginItem(collaborators.followLoginItem)
     , m_statusItem(std::make_unique<QSystemTrayIcon>()) {
     connect(&m_activation, &AppActivation::didBecomeActive, this,
             &AppDelegate::applicationDidBecomeActive);
@@ -154,8 +156,8 @@ void AppDelegate::updatePassThrough() {
 }
 
 void AppDelegate::applyStartAtLogin() {
-    if (followLoginItem)
-        followLoginItem();
+    if (m_followLoginItem)
+        m_followLoginItem();
 }
 
 void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
@@ -226,15 +228,18 @@ void AppDelegate::performHotKeyAction(Row row) {
     case Timer:
         closePopover();
         m_overlay.close();
-        if (showTimer)
-            showTimer();
+        if (m_showTimer)
+            m_showTimer();
         break;
     default:
-        if (DrawingViewController *controller = DrawingViewController::current)
-            controller->model.shapeKeyboardKeyHandler.notify(paletteIndex(*action.tool));
+        drawingModel().shapeKeyboardKeyHandler.notify(paletteIndex(*action.tool));
         closePopover();
         break;
     }
+}
+
+DrawingViewModel &AppDelegate::drawingModel() {
+    return m_overlay.contentViewController().model;
 }
 
 void AppDelegate::statusButtonClicked(bool rightClick) {

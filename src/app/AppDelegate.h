@@ -15,6 +15,7 @@
 #include <memory>
 
 class AppActivation;
+class DrawingViewModel;
 class MainWindowController;
 class NotificationCenter;
 class PopoverPanel;
@@ -41,6 +42,10 @@ public:
         // The product's review page, which the rating prompt opens; while it is empty the
         // prompt's schedule keeps its dates but no prompt is shown.
         QUrl reviewPage = {};
+        // Shows the countdown.
+        std::function<void()> showTimer = {};
+        // Makes the stored start-at-login switch follow the login item, as the desktop has it.
+        std::function<void()> followLoginItem = {};
     };
 
     explicit AppDelegate(const Collaborators &collaborators, QObject *parent = nullptr);
@@ -108,10 +113,8 @@ public:
     void btnNoCLicked();
     QPointer<QMessageBox> AlertRateus;
 
-    // Shows the countdown.
-    std::function<void()> showTimer;
-    // Makes the stored start-at-login switch follow the login item, as the desktop has it.
-    std::function<void()> followLoginItem;
+    // The drawing model of the overlay this application shows.
+    DrawingViewModel &drawingModel();
 
 private:
     void activateNowAndAgainSoon();
@@ -126,6 +129,8 @@ private:
     RequestChannels &m_requests;
     MainWindowController &m_overlay;
     QUrl m_reviewPage;
+    std::function<void()> m_showTimer;
+    std::function<void()> m_followLoginItem;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
     std::unique_ptr<PopoverPanel> m_popoverMenu;
     std::array<std::shared_ptr<HotKey>, rowCount> m_hotKeys;

@@ -4,10 +4,9 @@
 #include "core/NamedColors.h"
 #include "core/SystemColors.h"
 #include "core/Tool.h"
+#include "drawing/DrawingViewModel.h"
 #include "hotkeys/HotKeysController.h"
 #include "hotkeys/KeyCombo.h"
-#include "overlay/DrawingView.h"
-#include "overlay/DrawingViewController.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/KeyEvent.h"
 #include "platform/NotificationCenter.h"
@@ -261,9 +260,8 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     boxSelectedColor->setAccessibleName(qtTrId("menu.selectedColor"));
     colors->addWidget(boxSelectedColor);
     // The swatch follows every change of the colour, wherever it comes from.
-    if (const DrawingViewController *controller = DrawingViewController::current)
-        connect(&controller->model, &DrawingViewModel::selectionChanged, this,
-                &MenuViewController::showSelectedColor);
+    connect(&m_appDelegate.drawingModel(), &DrawingViewModel::selectionChanged, this,
+            &MenuViewController::showSelectedColor);
     layout->addLayout(colors);
 
     //% "Preferences…"
@@ -376,8 +374,7 @@ void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
 }
 
 void MenuViewController::showSelectedColor() {
-    const DrawingViewController *controller = DrawingViewController::current;
-    const QColor selected = controller ? controller->model.selectedColor() : QColor(Qt::white);
+    const QColor selected = m_appDelegate.drawingModel().selectedColor();
     boxSelectedColor->setStyleSheet(
         QStringLiteral("QFrame { background: %1; border: 1px solid rgba(0,0,0,60); "
                        "border-radius: 4px; }")
@@ -582,13 +579,11 @@ void MenuViewController::clickedRow(Row row) {
 }
 
 void MenuViewController::clickedColor(int paletteIndex) {
-    if (DrawingViewController *controller = DrawingViewController::current)
-        controller->model.colorKeyboardKeyHandler.notify(paletteIndex);
+    m_appDelegate.drawingModel().colorKeyboardKeyHandler.notify(paletteIndex);
 }
 
 void MenuViewController::setSelectedColor(const QColor &color) {
-    if (DrawingViewController *controller = DrawingViewController::current)
-        controller->model.setSelectedColor(color);
+    m_appDelegate.drawingModel().setSelectedColor(color);
 }
 
 void MenuViewController::clickedColorSelector() {
@@ -602,8 +597,7 @@ void MenuViewController::clickedColorSelector() {
         connect(m_colorPanel.get(), &QColorDialog::currentColorChanged, this,
                 &MenuViewController::setSelectedColor);
     }
-    if (const DrawingViewController *controller = DrawingViewController::current)
-        m_colorPanel->setCurrentColor(controller->model.selectedColor());
+    m_colorPanel->setCurrentColor(m_appDelegate.drawingModel().selectedColor());
     m_colorPanel->show();
     m_colorPanel->raise();
     m_colorPanel->activateWindow();
