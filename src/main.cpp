@@ -104,7 +104,7 @@ int main(int argc, char *argv[]) {
     UserNotifications userNotifications;
     NotificationDelegate notificationDelegate(userNotifications,
                                               requests.screenshotNotificationActivated);
-    PreferencesWriteNotice preferencesWriteNotice(preferences, userNotifications);
+    announceFailedPreferenceWrites(preferences, userNotifications, &app);
     const std::unique_ptr<ScreenshotPortal> portal = BackendLoader::screenshotBackend();
     Screenshotter screenshotter(
         {preferences, userNotifications, requests.screenshotNotificationActivated, portal.get()});

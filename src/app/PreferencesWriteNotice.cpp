@@ -3,12 +3,15 @@
 #include "platform/dbus/UserNotifications.h"
 #include "settings/PreferenceStore.h"
 
-PreferencesWriteNotice::PreferencesWriteNotice(PreferenceStore &preferences,
-                                               UserNotifications &notifications, QObject *parent)
-    : QObject(parent) {
+#include <memory>
+#include <utility>
+
+void announceFailedPreferenceWrites(PreferenceStore &preferences, UserNotifications &notifications,
+                                    QObject *context) {
     preferences.writeFailedHandler.watch(
-        this, [this, &notifications](const PreferenceStore::WriteFailure &failure) {
-            if (std::exchange(m_told, true))
+        context, [&notifications, told = std::make_shared<bool>(false)](
+                     const PreferenceStore::WriteFailure &failure) {
+            if (std::exchange(*told, true))
                 return;
             //% "Settings are not saved"
             notifications.deliver(
