@@ -18,9 +18,9 @@ namespace {
 bool renameExclusive(const QByteArray &from, const QByteArray &to) {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
         return true;
-    if (errno != EINVAL)
+    if (errno != EINVAL && errno != ENOSYS)
         return false;
-    // A filesystem that cannot refuse a rename itself (some network and FUSE ones): an empty
+    // A filesystem (some network and FUSE ones) or a kernel that cannot refuse a rename: an empty
     // file claims the name first, and the written one replaces it.
     const int claim = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (claim < 0)
