@@ -176,15 +176,14 @@ void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
 void AppDelegate::registerRow(Row row) {
     // A name no key has (a damaged or hand-edited file) registers nothing: taken as the A key
     // it would grab Ctrl+A from every program.
+    const Action &action = shortcutAction(row);
     const std::optional<Key> key = keyFromName(StoredShortcut::shortcutKey());
     if (!key) {
-        QLOG_ERROR("The shortcut for", actionName(shortcutAction(row)),
-                   "is not registered: no key is named",
+        QLOG_ERROR("The shortcut for", actionName(action), "is not registered: no key is named",
                    u'"' + StoredShortcut::shortcutKey() + u'"');
         return setHotKey(row, nullptr);
     }
     const KeyCombo combo(*key, StoredShortcut::shortcutModifiers());
-    const Action &action = shortcutAction(row);
     setHotKey(row, HotKey::create(combo, {}, {}, {actionName(action), shortcutTitle(action)}));
 }
 

@@ -20,8 +20,8 @@ bool CustomApplication::isCopyCommand(const QEvent *event) {
 
 bool CustomApplication::notify(QObject *receiver, QEvent *event) {
     // A key event reaches its window first and then travels through the widgets; look at it
-    // once, at the window.
-    if (receiver->isWindowType() && copyWindow && receiver == copyWindow() && isCopyCommand(event))
+    // once, at the window. The key first: every event of every window passes here.
+    if (receiver->isWindowType() && isCopyCommand(event) && copyWindow && receiver == copyWindow())
         m_copyScreenshotRequest.notify();
     return QApplication::notify(receiver, event);
 }
