@@ -33,7 +33,7 @@ int main(int argc, char *argv[]) {
     QTemporaryDir dir;
     PreferenceStore preferences(dir.path() + QStringLiteral("/preferences.plist"));
     Preferences::timerMinutes.set(preferences, (seconds + 59) / 60 + 1);
-    TimerViewController countdown({preferences, {}});
+    TimerViewController countdown(preferences);
 
     std::atomic<bool> running{true};
     std::vector<std::thread> load;

@@ -33,8 +33,6 @@ AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
     , m_requests(collaborators.requests)
     , m_overlay(collaborators.overlay)
     , m_reviewPage(collaborators.reviewPage)
-    , m_showTimer(collaborators.showTimer)
-    , m_followLoginItem(collaborators.followLoginItem)
     , m_statusItem(std::make_unique<QSystemTrayIcon>()) {
     connect(&m_activation, &AppActivation::didBecomeActive, this,
             &AppDelegate::applicationDidBecomeActive);
@@ -74,7 +72,7 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     m_popoverMenu = std::make_unique<PopoverPanel>();
     registerStoredShortcuts();
-    applyStartAtLogin();
+    Q_EMIT startAtLoginCheckRequested();
 
     if (!Preferences::firstTimeMenu.isStored(m_preferences)) {
         Preferences::firstTimeMenu.set(m_preferences, true);
@@ -155,11 +153,6 @@ void AppDelegate::updatePassThrough() {
     m_overlay.window()->setPassThrough(icon.isValid() ? QRegion(icon) : QRegion());
 }
 
-void AppDelegate::applyStartAtLogin() {
-    if (m_followLoginItem)
-        m_followLoginItem();
-}
-
 void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
     if (hotKey) {
         QPointer<AppDelegate> self(this);
@@ -227,8 +220,7 @@ void AppDelegate::performHotKeyAction(Row row) {
     case Timer:
         closePopover();
         m_overlay.close();
-        if (m_showTimer)
-            m_showTimer();
+        Q_EMIT timerRequested();
         break;
     default:
         drawingModel().shapeKeyboardKeyHandler.notify(paletteIndex(*action.tool));

@@ -11,7 +11,6 @@
 #include <QUrl>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class AppActivation;
@@ -42,10 +41,6 @@ public:
         // The product's review page, which the rating prompt opens; while it is empty the
         // prompt's schedule keeps its dates but no prompt is shown.
         QUrl reviewPage = {};
-        // Shows the countdown.
-        std::function<void()> showTimer = {};
-        // Makes the stored start-at-login switch follow the login item, as the desktop has it.
-        std::function<void()> followLoginItem = {};
     };
 
     explicit AppDelegate(const Collaborators &collaborators, QObject *parent = nullptr);
@@ -116,11 +111,17 @@ public:
     // The drawing model of the overlay this application shows.
     DrawingViewModel &drawingModel();
 
+Q_SIGNALS:
+    // The timer row was pressed: the countdown is to show (the overlay has closed).
+    void timerRequested();
+    // At launch: the stored start-at-login switch is to follow the login item, as the desktop
+    // has it.
+    void startAtLoginCheckRequested();
+
 private:
     void activateNowAndAgainSoon();
     void updateToolTip();
     void updatePassThrough();
-    void applyStartAtLogin();
 
     PreferenceStore &m_preferences;
     AppActivation &m_activation;
@@ -129,8 +130,6 @@ private:
     RequestChannels &m_requests;
     MainWindowController &m_overlay;
     QUrl m_reviewPage;
-    std::function<void()> m_showTimer;
-    std::function<void()> m_followLoginItem;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
     std::unique_ptr<PopoverPanel> m_popoverMenu;
     std::array<std::shared_ptr<HotKey>, rowCount> m_hotKeys;

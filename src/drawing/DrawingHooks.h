@@ -4,15 +4,25 @@
 #include "settings/Handler.h"
 
 #include <QColor>
-
-#include <functional>
+#include <QMetaMethod>
+#include <QObject>
 
 class QScreen;
 
 // What the drawing model needs from the layers above it: the application's request channels,
-// the screen tracker's change reports, and a few actions. The composition root fills in the
-// set for the application; tests pass their own. An empty function means "not available".
-struct DrawingHooks {
+// the screen tracker's change reports, and signals for what it asks of the application. The
+// composition root fills in the channels and connects the signals; tests pass their own.
+class DrawingHooks : public QObject {
+    Q_OBJECT
+public:
+    DrawingHooks() = default;
+    DrawingHooks(Handler<Nothing> *saveRequest, Handler<Nothing> *copyRequest,
+                 Handler<ScreenChange> *screenChange, Handler<bool> *configureForScreenshot)
+        : saveScreenshotRequest(saveRequest)
+        , copyScreenshotRequest(copyRequest)
+        , screenChanged(screenChange)
+        , configureForScreenshotHandler(configureForScreenshot) {}
+
     Handler<Nothing> *saveScreenshotRequest = nullptr;
     Handler<Nothing> *copyScreenshotRequest = nullptr;
     Handler<ScreenChange> *screenChanged = nullptr;
@@ -20,8 +30,14 @@ struct DrawingHooks {
     // palette and brush), false afterwards.
     Handler<bool> *configureForScreenshotHandler = nullptr;
 
-    std::function<void(QScreen *)> saveScreenshot;
-    std::function<void(QScreen *)> copyScreenshot;
-    std::function<void()> hideApplication;
-    std::function<void()> closePopover;
+    // Whether anything takes the screenshots asked for below.
+    bool takesScreenshots() const {
+        return isSignalConnected(QMetaMethod::fromSignal(&DrawingHooks::saveScreenshot));
+    }
+
+Q_SIGNALS:
+    void saveScreenshot(QScreen *screen);
+    void copyScreenshot(QScreen *screen);
+    void hideApplication();
+    void closePopover();
 };

@@ -250,12 +250,10 @@ void DrawingViewModel::escape() {
         clear();
         return;
     }
-    if (m_hooks.hideApplication)
-        m_hooks.hideApplication();
+    Q_EMIT m_hooks.hideApplication();
     if (undoManager)
         undoManager->clear();
-    if (m_hooks.closePopover)
-        m_hooks.closePopover();
+    Q_EMIT m_hooks.closePopover();
 }
 
 QScreen *DrawingViewModel::viewScreen() const {
@@ -300,20 +298,20 @@ void DrawingViewModel::saveScreenshotRequested() {
     QScreen *screen = viewScreen();
     if (!screen)
         return;
-    if (!m_hooks.saveScreenshot) {
+    if (!m_hooks.takesScreenshots()) {
         QLOG("Save screenshot requested for", screen->name(), "- nothing takes screenshots here");
         return;
     }
-    m_hooks.saveScreenshot(screen);
+    Q_EMIT m_hooks.saveScreenshot(screen);
 }
 
 void DrawingViewModel::copyScreenshotRequested() {
     QScreen *screen = viewScreen();
     if (!screen)
         return;
-    if (!m_hooks.copyScreenshot) {
+    if (!m_hooks.takesScreenshots()) {
         QLOG("Copy screenshot requested for", screen->name(), "- nothing takes screenshots here");
         return;
     }
-    m_hooks.copyScreenshot(screen);
+    Q_EMIT m_hooks.copyScreenshot(screen);
 }

@@ -192,9 +192,8 @@ void InfoView::linkClicked(const QUrl &url) {
     switch (*link) {
     case InfoLink::saveLocation:
         // The picker is modal: it runs after the press that asked for it is done.
-        if (m_sources.pickLocation)
-            QMetaObject::invokeMethod(
-                this, [this] { m_sources.pickLocation(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT pickLocationRequested(); }, Qt::QueuedConnection);
         break;
     case InfoLink::projectPage:
         QDesktopServices::openUrl(m_sources.projectPage);

@@ -21,8 +21,6 @@ class QVBoxLayout;
 struct InfoViewSources {
     // The screenshot folder's path; empty when there is none or it cannot be resolved.
     std::function<QString()> screenshotLocation;
-    // Runs the folder picker; a pick fires screenshotLocationChangedHandler.
-    std::function<void()> pickLocation;
     // The short form of a path ("~/Shots").
     std::function<QString(const QString &)> displayPath;
     Handler<Nothing> *screenshotLocationChangedHandler = nullptr;
@@ -56,6 +54,11 @@ public:
     void setOpaque(bool opaque);
 
     QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // The folder link was clicked, after the click is done: the folder picker is to run (a
+    // pick fires screenshotLocationChangedHandler).
+    void pickLocationRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -14,7 +14,6 @@ struct Registry {
     std::map<quint32, HotKeysController::HotKeyBox> hotKeys;
     quint32 hotKeysCount = 0;
     void *eventHandler = nullptr;
-    std::function<void()> statusObserver;
 };
 
 QString refusal(int status) {
@@ -54,8 +53,7 @@ void setStatus(HotKeysController::HotKeyBox &box, int status, QString reason) {
         QLOG_ERROR("Could not register the hotkey", combo.nativeText(),
                    "(" + combo.description() + "):", reason + ". It will not respond.");
     }
-    if (const std::function<void()> observer = registry().statusObserver)
-        observer();
+    Q_EMIT HotKeysController::statusReporter().statusChanged();
 }
 
 // A later word of the service on one of its registrations.
@@ -84,8 +82,9 @@ const HotKeysController::HotKeyBox *HotKeysController::box(const HotKey &hotKey)
     return nullptr;
 }
 
-void HotKeysController::setStatusObserver(std::function<void()> observer) {
-    registry().statusObserver = std::move(observer);
+HotKeyStatusReporter &HotKeysController::statusReporter() {
+    static HotKeyStatusReporter reporter;
+    return reporter;
 }
 
 HotKeyBackend *HotKeysController::backend() {

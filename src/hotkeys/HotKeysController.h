@@ -2,15 +2,22 @@
 
 #include "platform/HotKeyBackend.h"
 
+#include <QObject>
 #include <QString>
 #include <QUuid>
 #include <QtGlobal>
 
-#include <functional>
 #include <map>
 #include <memory>
 
 class HotKey;
+
+// Reports that the service's word on a registration changed, also later, when it answers.
+class HotKeyStatusReporter : public QObject {
+    Q_OBJECT
+Q_SIGNALS:
+    void statusChanged();
+};
 
 // The process-wide registry of hotkeys: registers their combinations with the platform's
 // hotkey service under (signature, id), installs the one event handler and routes each event
@@ -42,8 +49,8 @@ public:
     static void registerHotKey(const std::shared_ptr<HotKey> &hotKey);
     // The entry of a registered hotkey (not of a paused one): its status and reason.
     static const HotKeyBox *box(const HotKey &hotKey);
-    // Called whenever an entry's status changes, also later, when the service answers.
-    static void setStatusObserver(std::function<void()> observer);
+    // Signals whenever an entry's status changes, also later, when the service answers.
+    static HotKeyStatusReporter &statusReporter();
     static void unregisterHotKey(const HotKey &hotKey);
     // The live hotkey registered under the id; an entry whose hotkey is gone is dropped.
     static std::shared_ptr<HotKey> hotKey(quint32 carbonHotKeyID);

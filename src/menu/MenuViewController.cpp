@@ -153,8 +153,7 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     : QWidget(parent)
     , m_preferences(collaborators.preferences)
     , m_appDelegate(collaborators.appDelegate)
-    , m_notifications(collaborators.notifications)
-    , m_showPreferences(collaborators.showPreferences) {
+    , m_notifications(collaborators.notifications) {
     setObjectName(QStringLiteral("MenuViewController"));
     auto *layout = new QVBoxLayout(this);
     //% "Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your "
@@ -276,18 +275,14 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     // The key monitor: sees every key of the application and never swallows one.
     qApp->installEventFilter(this);
     // A service that answers later (the portal) may refuse a shortcut at any time.
-    HotKeysController::setStatusObserver([self = QPointer(this)] {
-        if (self)
-            self->updateRowStatus();
-    });
+    connect(&HotKeysController::statusReporter(), &HotKeyStatusReporter::statusChanged, this,
+            &MenuViewController::updateRowStatus);
     refreshShortcutRows();
 }
 
 // Nothing to resume here: the panel goes with the application controller, whose hotkeys are
 // gone by then.
-MenuViewController::~MenuViewController() {
-    HotKeysController::setStatusObserver({});
-}
+MenuViewController::~MenuViewController() = default;
 
 void MenuViewController::updateRowStatus() {
     for (int i = 0; i < rowCount; ++i)
@@ -607,8 +602,7 @@ void MenuViewController::clickedColorSelector() {
 
 void MenuViewController::clickedPreferences() {
     closePopover();
-    if (m_showPreferences)
-        m_showPreferences();
+    Q_EMIT preferencesRequested();
     // Once more a moment later, when the panel's closing is done with the focus.
     QTimer::singleShot(100, &m_appDelegate, &AppDelegate::activateApp);
 }

@@ -36,7 +36,6 @@ public:
         PreferenceStore &preferences;
         AppDelegate &appDelegate;
         NotificationCenter &notifications;
-        std::function<void()> showPreferences;
     };
 
     explicit MenuViewController(const Collaborators &collaborators, QWidget *parent = nullptr);
@@ -87,6 +86,10 @@ public:
     static inline const QString updateShortcutKeysNotification =
         QStringLiteral("updateShortcutKeys");
 
+Q_SIGNALS:
+    // The Preferences button: the preferences window is to show.
+    void preferencesRequested();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The desktop switched between light and dark: the hand-drawn buttons follow.
@@ -107,7 +110,6 @@ private:
     PreferenceStore &m_preferences;
     AppDelegate &m_appDelegate;
     NotificationCenter &m_notifications;
-    std::function<void()> m_showPreferences;
     std::unique_ptr<QColorDialog> m_colorPanel;
     bool m_paused = false;
 };

@@ -76,8 +76,7 @@ void GeneralPreferencesVC::clickedChooseSaveDestination(QObject *) {
 }
 
 void GeneralPreferencesVC::clickedHighlightCursor(QObject *) {
-    if (setCursorHighlight)
-        setCursorHighlight(btnHighlightCursor->isChecked());
+    Q_EMIT cursorHighlightChosen(btnHighlightCursor->isChecked());
 }
 
 void GeneralPreferencesVC::showCursorHighlight(bool on) {

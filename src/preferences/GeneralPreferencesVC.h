@@ -32,8 +32,6 @@ public:
     QPushButton *btnChooseSaveDestination;
     QCheckBox *btnLaunchAutomatically;
     QCheckBox *btnHighlightCursor;
-    // Shows or hides the cursor highlight, and stores the choice.
-    std::function<void(bool)> setCursorHighlight;
 
     QUrl saveDestination() const { return m_folder.saveDestination(); }
     // Fills the pane from what is stored and, for start at login, from the autostart entry.
@@ -43,6 +41,11 @@ public:
     void clickedHighlightCursor(QObject *sender = nullptr);
     // Ticks the highlight's box as the highlight was switched from elsewhere.
     void showCursorHighlight(bool on);
+
+Q_SIGNALS:
+    // The highlight's box was clicked: the cursor highlight is to show or hide, and the choice
+    // to be stored.
+    void cursorHighlightChosen(bool on);
 
 private:
     void showFolder(const QUrl &folder);

@@ -40,7 +40,9 @@ Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent
     : QObject(parent)
     , m_preferences(collaborators.preferences)
     , m_notifications(collaborators.notifications)
-    , m_portal(collaborators.portal) {
+    , m_portal(collaborators.portal)
+    , m_dialogParent(collaborators.dialogParent)
+    , m_overlayImage(collaborators.overlayImage) {
     collaborators.screenshotNotificationActivated.watch(
         this, weakly(this, &Screenshotter::revealScreenshot));
 }
@@ -96,7 +98,7 @@ QUrl Screenshotter::pickLocation() {
         m_picker->activateWindow();
         return {};
     }
-    QWidget *parent = dialogParent ? dialogParent() : nullptr;
+    QWidget *parent = m_dialogParent ? m_dialogParent() : nullptr;
     const QPointer<QWidget> before = QApplication::activeWindow();
     //% "Choose a Folder for Screenshots"
     QFileDialog dialog(parent, qtTrId("screenshot.locationPicker.title"));
@@ -291,8 +293,8 @@ QImage Screenshotter::screenPart(const QImage &desktop, const QRect &virtualGeom
 QImage Screenshotter::withOverlay(QScreen *screen, QImage image) {
     // Without a compositor the overlay is a shaped window of opaque pixels, hidden for the
     // grab: its own picture goes over the desktop, translucent fills and smooth edges included.
-    if (overlayImage) {
-        const QImage over = overlayImage(screen);
+    if (m_overlayImage) {
+        const QImage over = m_overlayImage(screen);
         if (!over.isNull()) {
             image = image.convertToFormat(QImage::Format_RGB32);
             QPainter painter(&image);

@@ -35,16 +35,15 @@ public:
         Handler<QUrl> &screenshotNotificationActivated;
         // Where pictures come from in a Wayland session; none: a grab of the X screen.
         ScreenshotPortal *portal = nullptr;
+        // What the overlay provides: the window the folder picker belongs to, and the
+        // overlay's own picture to put over a grab of the desktop beneath it (null where a
+        // compositor blends it into the grab already).
+        std::function<QWidget *()> dialogParent = {};
+        std::function<QImage(QScreen *)> overlayImage = {};
     };
 
     explicit Screenshotter(const Collaborators &collaborators, QObject *parent = nullptr);
     ~Screenshotter() override;
-
-    // What the overlay provides: the window the folder picker belongs to, and the overlay's own
-    // picture to put over a grab of the desktop beneath it (null where a compositor blends it
-    // into the grab already).
-    std::function<QWidget *()> dialogParent;
-    std::function<QImage(QScreen *)> overlayImage;
 
     // True just before a capture (the overlay hides its tools), false once no capture is under
     // way any more: two captures close together both leave the tools out.
@@ -96,6 +95,8 @@ private:
     PreferenceStore &m_preferences;
     UserNotifications &m_notifications;
     ScreenshotPortal *m_portal;
+    std::function<QWidget *()> m_dialogParent;
+    std::function<QImage(QScreen *)> m_overlayImage;
     std::vector<QThread *> m_writers; // files being encoded and written
     QPointer<QFileDialog> m_picker;
     int m_capturing = 0;

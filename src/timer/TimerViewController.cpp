@@ -31,11 +31,10 @@ QIcon tintedIcon(const QString &file, const QColor &color, int size, qreal ratio
 
 } // namespace
 
-TimerViewController::TimerViewController(const Collaborators &collaborators, QWidget *parent)
+TimerViewController::TimerViewController(PreferenceStore &preferences, QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::TimerViewController>())
-    , m_preferences(collaborators.preferences)
-    , m_showOverlay(collaborators.showOverlay) {
+    , m_preferences(preferences) {
     m_ui->setupUi(this);
     bgImage = m_ui->bgImage;
     lblMessage = m_ui->lblMessage;
@@ -177,8 +176,7 @@ void TimerViewController::closeTimer() {
     popOverSettings->closePopover();
     window()->hide();
     QLOG("Countdown closed");
-    if (m_showOverlay)
-        m_showOverlay();
+    Q_EMIT closed();
 }
 
 void TimerViewController::hideEvent(QHideEvent *event) {

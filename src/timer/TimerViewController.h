@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class PopoverPanel;
@@ -27,13 +26,7 @@ class TimerViewController;
 class TimerViewController : public QWidget {
     Q_OBJECT
 public:
-    struct Collaborators {
-        PreferenceStore &preferences;
-        // Shows the drawing overlay again once the countdown has closed.
-        std::function<void()> showOverlay;
-    };
-
-    explicit TimerViewController(const Collaborators &collaborators, QWidget *parent = nullptr);
+    explicit TimerViewController(PreferenceStore &preferences, QWidget *parent = nullptr);
     ~TimerViewController() override;
 
     // The panel made last; the settings restart its countdown after Save.
@@ -71,6 +64,10 @@ public:
     // Stops counting, takes the countdown off the screen and shows the overlay.
     void closeTimer();
 
+Q_SIGNALS:
+    // The countdown has closed: the drawing overlay is to show again.
+    void closed();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -84,7 +81,6 @@ private:
 
     std::unique_ptr<Ui::TimerViewController> m_ui;
     PreferenceStore &m_preferences;
-    std::function<void()> m_showOverlay;
     // The stored text colour, read when the countdown starts.
     QColor m_textColor;
     QElapsedTimer m_started;

@@ -25,8 +25,8 @@ void TimerWindowController::loadWindow() {
     m_window->setWindowTitle(qtTrId("timer.window.title"));
     auto *layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    m_content = new TimerViewController({m_collaborators.preferences, m_collaborators.showOverlay},
-                                        m_window.get());
+    m_content = new TimerViewController(m_collaborators.preferences, m_window.get());
+    connect(m_content, &TimerViewController::closed, this, &TimerWindowController::closed);
     layout->addWidget(m_content);
     m_window->installEventFilter(this);
 

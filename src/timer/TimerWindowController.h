@@ -4,7 +4,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 class AppActivation;
@@ -20,8 +19,6 @@ public:
     struct Collaborators {
         PreferenceStore &preferences;
         AppActivation &activation;
-        // Brings the drawing overlay back when the countdown closes.
-        std::function<void()> showOverlay;
     };
 
     explicit TimerWindowController(Collaborators collaborators, QObject *parent = nullptr);
@@ -31,6 +28,10 @@ public:
     void showWindow(QObject *sender = nullptr);
     QWidget *window() const { return m_window.get(); }
     TimerViewController *contentViewController() const { return m_content; }
+
+Q_SIGNALS:
+    // The countdown has closed: the drawing overlay is to show again.
+    void closed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

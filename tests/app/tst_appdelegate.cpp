@@ -1,14 +1,10 @@
 #include "app/AppDelegate.h"
 #include "app/CustomApplication.h"
 #include "app/RequestChannels.h"
+#include "assembly/Assembly.h"
 #include "hotkeys/HotKeysController.h"
-#include "overlay/MainWindowController.h"
 #include "platform/InMemoryHotKeyBackend.h"
 #include "platform/Localization.h"
-#include "platform/NotificationCenter.h"
-#include "platform/x11/AppActivation.h"
-#include "platform/x11/CompositorWatcher.h"
-#include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
 #include "widgets/PopoverPanel.h"
@@ -27,15 +23,10 @@ std::shared_ptr<InMemoryHotKeyBackend> backend;
 struct Shell {
     QTemporaryDir dir;
     PreferenceStore preferences{dir.path() + QStringLiteral("/preferences.plist")};
-    AppActivation activation;
-    ScreenDaemon screens{[this] { return activation.isActive(); }};
-    CompositorWatcher compositor;
-    NotificationCenter notifications;
     RequestChannels requests;
-    DrawingHooks hooks;
-    std::unique_ptr<MainWindowController> overlay;
-    std::unique_ptr<AppDelegate> delegate;
-    int timersShown = 0;
+    std::unique_ptr<Assembly> assembly;
+    AppDelegate *delegate = nullptr;
+    MainWindowController *overlay = nullptr;
 
     Shell() { Preferences::firstTimeMenu.set(preferences, true); } // no first-run panel
     void store(AppDelegate::Row row, const QString &key, const QList<qint64> &codes) {
@@ -43,18 +34,18 @@ struct Shell {
         Preferences::shortcuts[row].flags.set(preferences, codes);
     }
     void make(const QUrl &reviewPage = {}) {
-        hooks.hideApplication = [this] { activation.hide(); };
-        overlay = std::make_unique<MainWindowController>(
-            OverlayServices{preferences, screens, compositor, notifications, hooks}, activation);
-        delegate = std::make_unique<AppDelegate>(
-            AppDelegate::Collaborators{preferences, activation, screens, notifications, requests,
-                                       *overlay, reviewPage, [this] { ++timersShown; }});
+        assembly = std::make_unique<Assembly>(preferences, requests, Assembly::Pages{{}, reviewPage});
+        delegate = &assembly->delegate;
+        overlay = &assembly->overlay;
     }
     void launch() {
         make();
-        delegate->applicationDidFinishLaunching();
+        assembly->launch();
     }
     bool overlayShown() const { return overlay->window()->isVisible(); }
+    bool timerShown() const {
+        return assembly->timerWindow.window() && assembly->timerWindow.window()->isVisible();
+    }
 };
 
 } // namespace
@@ -122,10 +113,10 @@ private Q_SLOTS:
         shell.store(AppDelegate::Arrow, QStringLiteral("a"), {11, 13});
         shell.launch();
         QVERIFY(shell.overlayShown());
-        shell.activation.hide();
-        QVERIFY(!shell.activation.isActive());
+        shell.assembly->activation.hide();
+        QVERIFY(!shell.assembly->activation.isActive());
         shell.delegate->activateApp();
-        QVERIFY(shell.activation.isActive());
+        QVERIFY(shell.assembly->activation.isActive());
         QVERIFY(!shell.overlayShown());
 
         backend->pressCombination(kKeyA, CarbonCommand | CarbonOption);
@@ -139,7 +130,7 @@ private Q_SLOTS:
         // The timer row puts the timer up instead, and the activation that follows it a moment
         // later leaves the overlay closed.
         shell.delegate->performHotKeyAction(AppDelegate::Timer);
-        QCOMPARE(shell.timersShown, 1);
+        QVERIFY(shell.timerShown());
         QVERIFY(!shell.overlayShown());
         QTest::qWait(250);
         QVERIFY(!shell.overlayShown());

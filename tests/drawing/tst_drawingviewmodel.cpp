@@ -25,8 +25,10 @@ struct Fixture {
 
     Fixture() {
         hooks.screenChanged = &screenChanged;
-        hooks.hideApplication = [this] { calls << QStringLiteral("hide"); };
-        hooks.closePopover = [this] { calls << QStringLiteral("close popover"); };
+        QObject::connect(&hooks, &DrawingHooks::hideApplication,
+                         [this] { calls << QStringLiteral("hide"); });
+        QObject::connect(&hooks, &DrawingHooks::closePopover,
+                         [this] { calls << QStringLiteral("close popover"); });
         model = std::make_unique<DrawingViewModel>(&undo, DrawingsCache{}, hooks);
         QObject::connect(model.get(), &DrawingViewModel::selectionChanged, [this] {
             calls << model->selectedColor().name() + u' ' + tool(model->selectedShape()).actionName;

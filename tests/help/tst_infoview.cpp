@@ -52,10 +52,10 @@ private Q_SLOTS:
         DiagnosticLog::setSink([&](const QString &line) { log << line; });
         const auto restore = qScopeGuard([] { DiagnosticLog::setSink({}); });
         InfoView card({[&] { return folder; },
-                       [&] { ++picks; },
                        [](const QString &path) { return QStringLiteral("~/") + path; },
                        &changed,
                        {}});
+        QObject::connect(&card, &InfoView::pickLocationRequested, [&] { ++picks; });
         QCOMPARE(card.screenshotDescription()->plainText(),
                  qtTrId("info.shortcut.screenshot.info") +
                      qtTrId("info.shortcut.screenshot.info.select"));

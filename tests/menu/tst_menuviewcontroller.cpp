@@ -42,7 +42,7 @@ struct Panel {
     MainWindowController overlay{{preferences, screens, compositor, notifications, hooks},
                                  activation};
     AppDelegate delegate{{preferences, activation, screens, notifications, requests, overlay}};
-    MenuViewController menu{{preferences, delegate, notifications, {}}};
+    MenuViewController menu{{preferences, delegate, notifications}};
 
     QString label(Row row) const { return menu.rows[row].shortcut->text(); }
     QString key(Row row) { return Preferences::shortcuts[row].key.value(preferences); }

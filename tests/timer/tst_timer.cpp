@@ -25,7 +25,11 @@ struct Countdown {
     PreferenceStore preferences{dir.path() + u"/preferences.plist"_qs};
     AppActivation activation;
     int overlayShown = 0;
-    TimerWindowController window{{preferences, activation, [this] { ++overlayShown; }}};
+    TimerWindowController window{{preferences, activation}};
+
+    Countdown() {
+        QObject::connect(&window, &TimerWindowController::closed, [this] { ++overlayShown; });
+    }
 
     TimerViewController &open() {
         window.showWindow();

@@ -1,0 +1,141 @@
+#include "assembly/Assembly.h"
+
+#include "app/CommandLine.h"
+#include "app/PreferencesWriteNotice.h"
+#include "app/RequestChannels.h"
+#include "help/InfoView.h"
+#include "menu/MenuViewController.h"
+#include "overlay/DrawingView.h"
+#include "overlay/TransparentWindow.h"
+#include "platform/BackendLoader.h"
+#include "preferences/GeneralPreferencesVC.h"
+#include "preferences/LaunchOnStartup.h"
+#include "preferences/PreferencesWindowController.h"
+#include "settings/PreferenceStore.h"
+#include "settings/Preferences.h"
+#include "widgets/PopoverPanel.h"
+
+#include <QWindow>
+
+Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, const Pages &pages)
+    : preferences(preferences)
+    , screens([this] { return activation.isActive(); })
+    , notificationDelegate(userNotifications, requests.screenshotNotificationActivated)
+    , portal(BackendLoader::screenshotBackend())
+    // The overlay is made after the screenshotter, whose captures it asks for: the
+    // screenshotter reaches it only when it runs.
+    , screenshotter({preferences, userNotifications, requests.screenshotNotificationActivated,
+                     portal.get(), [this] { return overlay.window(); },
+                     [this](QScreen *screen) {
+                         // Without a compositor the grab shows the desktop without the
+                         // overlay; its own picture goes over it.
+                         DrawingView *view = overlay.contentViewController().view();
+                         if (!view || !view->isShaped() || !view->isVisible() ||
+                             view->screen() != screen)
+                             return QImage();
+                         return view->overlayImage();
+                     }})
+    , hooks(&requests.saveScreenshotRequest, &requests.copyScreenshotRequest,
+            &screens.screenChanged, &screenshotter.configureForScreenshotHandler)
+    , overlay({preferences, screens, compositor, notifications, hooks}, activation)
+    , timerWindow({preferences, activation})
+    , delegate({preferences, activation, screens, notifications, requests, overlay, pages.review})
+    , cursorHighlight(pointer, compositor)
+    , m_save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window())
+    , m_help(QKeySequence(Qt::Key_F1), overlay.window()) {
+    announceFailedPreferenceWrites(preferences, userNotifications, &delegate);
+
+    QObject::connect(&hooks, &DrawingHooks::saveScreenshot, &screenshotter,
+                     &Screenshotter::saveScreenshot);
+    QObject::connect(&hooks, &DrawingHooks::copyScreenshot, &screenshotter,
+                     &Screenshotter::copyScreenshot);
+    QObject::connect(&hooks, &DrawingHooks::hideApplication, &activation, &AppActivation::hide);
+    QObject::connect(&hooks, &DrawingHooks::closePopover, &delegate, &AppDelegate::closePopover);
+
+    // The countdown closes the overlay while it shows and brings it back when it ends.
+    QObject::connect(&delegate, &AppDelegate::timerRequested, &timerWindow,
+                     [this] { timerWindow.showWindow(); });
+    QObject::connect(&timerWindow, &TimerWindowController::closed, &overlay,
+                     [this] { overlay.showWindow(); });
+    QObject::connect(&delegate, &AppDelegate::startAtLoginCheckRequested, &delegate,
+                     [&preferences] { LaunchOnStartup::followEntry(preferences); });
+
+    makeHelpCard(pages.project);
+
+    activation.keepShown(cursorHighlight.window());
+    screenshotter.configureForScreenshotHandler.watch(
+        &cursorHighlight, [this](const bool &capturing) { cursorHighlight.stepAside(capturing); });
+
+    for (QShortcut *key : {&m_save, &m_help})
+        key->setContext(Qt::ApplicationShortcut);
+    QObject::connect(&m_save, &QShortcut::activated, &delegate,
+                     [this] { delegate.saveButtonPressed(); });
+    QObject::connect(&m_help, &QShortcut::activated, &delegate,
+                     [this] { delegate.helpPressed(); });
+}
+
+Assembly::~Assembly() = default;
+
+// The help card shows where screenshots go and lets the user pick another folder.
+void Assembly::makeHelpCard(const QUrl &projectPage) {
+    InfoViewSources sources;
+    sources.screenshotLocation = [this] {
+        return screenshotter.screenshotLocation().toLocalFile();
+    };
+    sources.displayPath = [](const QString &path) {
+        return Screenshotter::displayPath(QUrl::fromLocalFile(path));
+    };
+    sources.screenshotLocationChangedHandler = &screenshotter.screenshotLocationChangedHandler;
+    sources.projectPage = projectPage;
+    auto *card = new InfoView(std::move(sources));
+    QObject::connect(card, &InfoView::pickLocationRequested, &screenshotter,
+                     [this] { screenshotter.pickLocation(); });
+    overlay.contentViewController().view()->setInfoView(card);
+    card->setOpaque(!compositor.isRunning());
+    QObject::connect(&compositor, &CompositorWatcher::runningChanged, card,
+                     [card](bool running) { card->setOpaque(!running); });
+}
+
+void Assembly::launch() {
+    delegate.applicationDidFinishLaunching();
+    auto *menu = new MenuViewController({preferences, delegate, notifications});
+    QObject::connect(menu, &MenuViewController::preferencesRequested, menu,
+                     [this] { showPreferences(); });
+    delegate.popoverMenu()->setContent(menu);
+    // Over the overlay, which the launch may have shown.
+    if (Preferences::cursorHighlight.value(preferences))
+        cursorHighlight.showWindow();
+}
+
+InstanceChannel::Lookup Assembly::remoteActions() {
+    return CommandLine::remoteActions(
+        delegate, [this] { setCursorHighlight(!Preferences::cursorHighlight.value(preferences)); });
+}
+
+const QWindow *Assembly::overlayWindow() const {
+    return overlay.window() ? overlay.window()->windowHandle() : nullptr;
+}
+
+void Assembly::setCursorHighlight(bool on) {
+    Preferences::cursorHighlight.set(preferences, on);
+    if (on)
+        cursorHighlight.showWindow();
+    else
+        cursorHighlight.close();
+    if (m_preferencesWindow)
+        m_preferencesWindow->general()->showCursorHighlight(on);
+}
+
+void Assembly::showPreferences() {
+    if (!m_preferencesWindow) {
+        m_preferencesWindow = std::make_unique<PreferencesWindowController>(
+            preferences,
+            GeneralPreferencesVC::Folder{[this] { return screenshotter.screenshotLocation(); },
+                                         [this] { return screenshotter.pickLocation(); },
+                                         &Screenshotter::displayPath});
+        QObject::connect(m_preferencesWindow->general(),
+                         &GeneralPreferencesVC::cursorHighlightChosen,
+                         m_preferencesWindow.get(), [this](bool on) { setCursorHighlight(on); });
+    }
+    m_preferencesWindow->showWindow();
+}
