@@ -59,8 +59,9 @@ void DrawingViewController::loadView(TransparentWindow *window) {
             &DrawingViewController::passPointerThrough);
     passPointerThrough();
     m_stream->setFrameInterval(m_view->frameInterval());
-    m_stream->attach(
-        window, [this](const QList<PointerStream::Sample> &samples) { pointerSamples(samples); });
+    connect(m_stream, &PointerStream::samplesRead, this, &DrawingViewController::pointerSamples,
+            Qt::UniqueConnection);
+    m_stream->attach(window);
 }
 
 void DrawingViewController::passPointerThrough() {

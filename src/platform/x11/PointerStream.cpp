@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <utility>
 
 #include <xcb/shape.h>
@@ -238,18 +239,14 @@ PointerStream::~PointerStream() {
     m_thread.wait();
 }
 
-void PointerStream::attach(QWidget *window, Receiver receiver) {
+void PointerStream::attach(QWidget *window) {
     if (m_reader || !window || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     m_window = window;
-    m_receiver = std::move(receiver);
     m_reader = new PointerReader([this](QList<Sample> batch) {
         QMetaObject::invokeMethod(
             this,
-            [this, batch = std::move(batch)] {
-                if (m_receiver)
-                    m_receiver(batch);
-            },
+            [this, batch = std::move(batch)] { Q_EMIT samplesRead(batch); },
             Qt::QueuedConnection);
     });
     m_reader->setFrameInterval(m_frameInterval);

@@ -8,7 +8,6 @@
 #include <QThread>
 #include <QWidget>
 
-#include <functional>
 
 class PointerReader;
 
@@ -32,19 +31,20 @@ public:
         bool leftButton = false; // held once this event is through
         bool shift = false;
     };
-    using Receiver = std::function<void(const QList<Sample> &)>;
-
     explicit PointerStream(QObject *parent = nullptr);
     ~PointerStream() override;
 
-    // Reads the pointer over `window` (a top level) from now on; `receiver` gets the samples,
-    // on the main thread. Follows the window should Qt make its X window again.
-    void attach(QWidget *window, Receiver receiver);
+    // Reads the pointer over `window` (a top level) from now on, reporting samplesRead() on
+    // the main thread. Follows the window should Qt make its X window again.
+    void attach(QWidget *window);
     // In the window's coordinates (device-independent pixels); again after the window moved to
     // a screen of another pixel ratio.
     void setPassThrough(const QRegion &region);
     // Remembered, like the pass-through, for the reader attach() makes.
     void setFrameInterval(int milliseconds);
+
+Q_SIGNALS:
+    void samplesRead(const QList<PointerStream::Sample> &samples);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,7 +56,6 @@ private:
     QThread m_thread;
     PointerReader *m_reader = nullptr;
     QPointer<QWidget> m_window;
-    Receiver m_receiver;
     QRegion m_passThrough;
     int m_frameInterval = 16;
 };
