@@ -64,14 +64,14 @@ public:
     // Stops counting, takes the countdown off the screen and shows the overlay.
     void closeTimer();
 
-Q_SIGNALS:
-    // The countdown has closed: the drawing overlay is to show again.
-    void closed();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+
+Q_SIGNALS:
+    // The countdown has closed: the drawing overlay is to show again.
+    void closed();
 
 private:
     void scheduleTick();
