@@ -4,10 +4,7 @@
 // its repaint; CPU time is the thread's own.
 #include "BenchOverlay.h"
 
-#include "drawing/tools/RenderableCircle.h"
-#include "drawing/tools/RenderableLine.h"
-#include "drawing/tools/RenderableRect.h"
-#include "drawing/tools/RenderableStrightLine.h"
+#include "drawing/tools/ToolFactory.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/Localization.h"
 
@@ -38,25 +35,10 @@ Drawings finishedShapes(int count, QSize size) {
     Drawings list;
     for (int i = 0; i < count; ++i) {
         const QPointF start(random.bounded(size.width() - 200), random.bounded(size.height() - 60));
-        std::shared_ptr<Renderable> shape;
-        switch (i % 5) {
-        case 0:
-            shape = std::make_shared<RenderableLine>(false, start);
-            break;
-        case 1:
-            shape = std::make_shared<RenderableLine>(true, start);
-            break;
-        case 2:
-            shape = std::make_shared<RenderableStrightLine>(start);
-            break;
-        case 3:
-            shape = std::make_shared<RenderableRect>(start);
-            break;
-        default:
-            shape = std::make_shared<RenderableCircle>(start);
-            break;
-        }
-        shape->strokeColor = QColor(255, 59, 48);
+        constexpr Shape kinds[] = {Shape::pen, Shape::arrow, Shape::line, Shape::rect,
+                                   Shape::circle};
+        const std::shared_ptr<Renderable> shape =
+            makeShape(kinds[i % 5], start, QColor(255, 59, 48));
         for (int step = 1; step <= 20; ++step)
             shape->update(start + QPointF(step * 8, step % 2 ? 24 : 0));
         list.push_back(shape);

@@ -447,5 +447,37 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>Key %1</source>
         <translation>Taste %1</translation>
     </message>
+    <message id="tool.highlighter">
+        <source>Highlighter</source>
+        <translation>Textmarker</translation>
+    </message>
+    <message id="renderable.type.highlighter">
+        <source>Highlighter Stroke</source>
+        <translation>Textmarkerstrich</translation>
+    </message>
+    <message id="tool.eraser">
+        <source>Eraser</source>
+        <translation>Radierer</translation>
+    </message>
+    <message id="tool.text">
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message id="renderable.type.text">
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message id="drawing.undo.eraseAction">
+        <source>Erase on %1</source>
+        <translation>Auf %1 radieren</translation>
+    </message>
+    <message id="info.shortcut.markers.info">
+        <source>Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)</source>
+        <translation>Textmarker, Radierer (Ziehen entfernt, was er berührt), Text (klicken, tippen, Esc)</translation>
+    </message>
+    <message id="info.shortcut.width.info">
+        <source>Thinner or thicker for the next shape; Ctrl+wheel too</source>
+        <translation>Dünner oder dicker für die nächste Form; auch Strg+Mausrad</translation>
+    </message>
 </context>
 </TS>

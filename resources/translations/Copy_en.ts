@@ -447,5 +447,37 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>Key %1</source>
         <translation>Key %1</translation>
     </message>
+    <message id="tool.highlighter">
+        <source>Highlighter</source>
+        <translation>Highlighter</translation>
+    </message>
+    <message id="renderable.type.highlighter">
+        <source>Highlighter Stroke</source>
+        <translation>Highlighter Stroke</translation>
+    </message>
+    <message id="tool.eraser">
+        <source>Eraser</source>
+        <translation>Eraser</translation>
+    </message>
+    <message id="tool.text">
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message id="renderable.type.text">
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message id="drawing.undo.eraseAction">
+        <source>Erase on %1</source>
+        <translation>Erase on %1</translation>
+    </message>
+    <message id="info.shortcut.markers.info">
+        <source>Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)</source>
+        <translation>Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)</translation>
+    </message>
+    <message id="info.shortcut.width.info">
+        <source>Thinner or thicker for the next shape; Ctrl+wheel too</source>
+        <translation>Thinner or thicker for the next shape; Ctrl+wheel too</translation>
+    </message>
 </context>
 </TS>

@@ -229,6 +229,14 @@ void AppDelegate::performHotKeyAction(Row row) {
     }
 }
 
+void AppDelegate::pickTool(Shape shape) {
+    QLOG("Tool", tool(shape).actionName);
+    m_overlay.showWindow(this);
+    activateNowAndAgainSoon();
+    drawingModel().shapeKeyboardKeyHandler.notify(paletteIndex(shape));
+    closePopover();
+}
+
 DrawingViewModel &AppDelegate::drawingModel() {
     return m_overlay.contentViewController().model;
 }

@@ -91,6 +91,8 @@ public:
 
     // What a row's hotkey does when pressed; the remote control runs the same actions.
     void performHotKeyAction(Row row);
+    // Shows the overlay with `shape`'s tool picked.
+    void pickTool(Shape shape);
     void activateApp();
     void statusButtonClicked(bool rightClick);
     void showQuillory(QObject * = nullptr);

@@ -84,6 +84,8 @@ InstanceChannel::Lookup remoteActions(AppDelegate &delegate,
             return [&delegate, row = AppDelegate::Row(action->shortcut->index)] {
                 delegate.performHotKeyAction(row);
             };
+        case Action::Kind::tool:
+            return [&delegate, shape = *action->tool] { delegate.pickTool(shape); };
         case Action::Kind::save:
             return [&delegate] { delegate.saveButtonPressed(); };
         case Action::Kind::copy:

@@ -6,7 +6,7 @@ namespace {
 using Kind = Action::Kind;
 // clang-format off
 // Constant, so that the preference table can read it while statics start.
-constexpr std::array<Action, 12> kActions = {{
+constexpr std::array<Action, actionCount> kActions = {{
     //% "show the overlay on the screen under the pointer"
     {Kind::shortcut, "activate", QT_TRID_NOOP("cli.action.activate"), {},
      //% "Show Quillory"
@@ -30,6 +30,9 @@ constexpr std::array<Action, 12> kActions = {{
                  "ud_RectangleKey", "ud_RectangleFlag"}},
     {Kind::shortcut, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::circle,
      ShortcutRow{5, "Circle", "Circle", nullptr, nullptr, "ud_CircleKey", "ud_CircleFlag"}},
+    {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::highlighter, {}},
+    {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::eraser, {}},
+    {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::text, {}},
     //% "start the full-screen presentation countdown"
     {Kind::shortcut, "timer", QT_TRID_NOOP("cli.action.timer"), {},
      //% "Timer"
@@ -59,7 +62,7 @@ constexpr bool rowsComplete() {
 static_assert(rowsComplete());
 } // namespace
 
-const std::array<Action, 12> &actions() {
+const std::array<Action, actionCount> &actions() {
     return kActions;
 }
 

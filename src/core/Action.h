@@ -21,7 +21,8 @@ struct ShortcutRow {
 // Everything Quillory says about one action that a second launch or `quillory --action NAME`
 // may ask for. Most have a global-shortcut row; the others are carried out by their kind.
 struct Action {
-    enum class Kind : quint8 { shortcut, save, copy, highlight, quit };
+    // `tool`: picks a tool that has no global-shortcut row.
+    enum class Kind : quint8 { shortcut, tool, save, copy, highlight, quit };
     Kind kind;
     // The name `quillory --action NAME` takes, also the shortcut's name on the desktop; null for
     // the tool actions, named in the tool table.
@@ -35,7 +36,8 @@ struct Action {
 inline constexpr int shortcutRowCount = 8;
 
 // The actions in the order --help lists them.
-const std::array<Action, 12> &actions();
+inline constexpr int actionCount = 15;
+const std::array<Action, actionCount> &actions();
 const Action &shortcutAction(int row);
 const Action *actionNamed(const QString &name);
 QString actionName(const Action &action);

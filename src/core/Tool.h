@@ -9,17 +9,24 @@
 #include <optional>
 
 // The drawing tool. The raw values are fixed; the palette shows the tools in another order
-// (pen, line, arrow, rect, circle), which is the order of the tool table below.
+// (pen, line, arrow, rect, circle, then the marking tools), which is the order of the tool
+// table below.
 enum class Shape : quint8 {
     arrow = 0,
     pen = 1,
     line = 2,
     rect = 3,
     circle = 4,
+    highlighter = 5,
+    eraser = 6,
+    text = 7,
 };
 
 // Everything Quillory says about one drawing tool.
 struct Tool {
+    // What a press and drag with the tool does: draw a shape, erase the shapes it touches, or
+    // place a text cursor to type at.
+    enum class Gesture : quint8 { draw, erase, write };
     Shape shape;
     // The overlay key that picks the tool.
     Key key;
@@ -27,15 +34,26 @@ struct Tool {
     const char *icon;
     const char *modifiedIcon;
     // The string-table ids of the tool's name ("Pen") and of its kind in undo texts
-    // ("Draw Pen Stroke on …").
+    // ("Draw Pen Stroke on …"; none for a tool that draws no shape).
     const char *nameId;
     const char *undoName;
     // The name `quillory --action NAME` takes.
     const char *actionName;
+    // The line width a shape starts with until the user picks another, in points: the pen's
+    // stroke, the eraser's reach across; the text's size follows it.
+    double width;
+    Gesture gesture = Gesture::draw;
 };
 
+inline constexpr int toolCount = 8;
+// The bounds of a line width the user picks, in points.
+inline constexpr double minLineWidth = 1.0;
+inline constexpr double maxLineWidth = 40.0;
+
 // The tools in palette order: a tool's index here is its palette index.
-const std::array<Tool, 5> &tools();
+const std::array<Tool, toolCount> &tools();
 const Tool &tool(Shape shape);
 int paletteIndex(Shape shape);
-std::optional<Shape> shapeForActionName(const QString &name);
+// The width `steps` steps thicker (or, negative, thinner) than `width`, within the bounds:
+// steps of one point up to 6, then growing with the width.
+double steppedLineWidth(double width, int steps);

@@ -2,6 +2,7 @@
 
 #include "drawing/tools/RenderableLine.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -34,7 +35,84 @@ void DrawingCanvas::bake(const std::shared_ptr<Renderable> &shape) {
         m_image.fill(Qt::transparent);
     }
     QPainter painter(&m_image);
+    shape->dithered = m_dithered;
     shape->render(painter);
+}
+
+void DrawingCanvas::setDithered(bool dithered) {
+    if (dithered == m_dithered)
+        return;
+    m_dithered = dithered;
+    const Drawings baked = std::exchange(m_baked, {});
+    rebuild(baked, baked.size());
+}
+
+// Paints the finished shapes again where some went or came back: only those that reach the
+// area, only into it.
+void DrawingCanvas::repaintArea(const QRectF &area) {
+    const QRect rect = area.toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(QPoint(0, 0), m_size);
+    if (rect.isEmpty())
+        return;
+    if (m_image.isNull()) {
+        m_image = QImage(m_size * m_ratio, QImage::Format_ARGB32_Premultiplied);
+        m_image.setDevicePixelRatio(m_ratio);
+        m_image.fill(Qt::transparent);
+    }
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillRect(rect, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setClipRect(rect);
+    for (const std::shared_ptr<Renderable> &shape : m_baked) {
+        if (shape->path.elementCount() >= 2 && shape->paintedBounds().intersects(rect)) {
+            shape->dithered = m_dithered;
+            shape->render(painter);
+        }
+    }
+}
+
+void DrawingCanvas::setTyped(const std::shared_ptr<RenderableText> &text, int caret) {
+    m_typed = text;
+    m_caret = caret;
+}
+
+void DrawingCanvas::setPreedit(const QString &preedit) {
+    m_preedit = preedit;
+}
+
+QRect DrawingCanvas::typedBounds() const {
+    if (!m_typed)
+        return {};
+    QRectF bounds = m_typed->paintedBounds() | m_typed->caretRect(m_caret);
+    if (!m_preedit.isEmpty()) {
+        const QRectF caret = m_typed->caretRect(m_caret);
+        bounds |= QRectF(caret.topLeft(), QSizeF(QFontMetricsF(m_typed->font())
+                                                         .horizontalAdvance(m_preedit) +
+                                                     caret.width(),
+                                                 caret.height()));
+    }
+    return bounds.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+void DrawingCanvas::paintTyped(QPainter &painter) {
+    m_typed->dithered = m_dithered;
+    m_typed->render(painter);
+    const QColor color = m_typed->strokeColor.value_or(Qt::white);
+    QRectF caret = m_typed->caretRect(m_caret);
+    if (!m_preedit.isEmpty()) {
+        // What is being composed stands at the caret, underlined, the caret after it.
+        painter.save();
+        painter.setFont(m_typed->font());
+        painter.setPen(color);
+        const QFontMetricsF metrics(m_typed->font());
+        const double width = metrics.horizontalAdvance(m_preedit);
+        painter.drawText(caret.topLeft() + QPointF(0, metrics.ascent()), m_preedit);
+        painter.fillRect(QRectF(caret.left(), caret.top() + metrics.ascent() + 2, width, 1.5),
+                         color);
+        painter.restore();
+        caret.translate(width, 0);
+    }
+    painter.fillRect(caret, color);
 }
 
 QRegion DrawingCanvas::sync(const Drawings &list, const DrawingsEdit &edit,
@@ -46,7 +124,13 @@ QRegion DrawingCanvas::sync(const Drawings &list, const DrawingsEdit &edit,
         const bool next = edit.revision == m_revision + 1;
         m_revision = edit.revision;
         bool kept = false;
-        if (next && edit.kind == DrawingsEdit::appended) {
+        if (next && edit.kind == DrawingsEdit::changedIn && !live) {
+            // Shapes went or came back (the eraser, its undo): only where they paint changes.
+            m_baked = list;
+            repaintArea(edit.area);
+            dirty += edit.area.toAlignedRect().adjusted(-1, -1, 1, 1);
+            kept = true;
+        } else if (next && edit.kind == DrawingsEdit::appended) {
             kept = m_baked.size() < list.size();
         } else if (next && edit.kind == DrawingsEdit::removedLast) {
             // The shape that went was not finished yet, or painted nothing: no other changes.
@@ -120,7 +204,14 @@ void DrawingCanvas::paint(QPainter &painter, const QRegion &exposed) {
         // Once for the whole area rather than once a rectangle: stroking costs more than filling.
         painter.save();
         painter.setClipRegion(exposed);
+        m_live->dithered = m_dithered;
         m_live->render(painter, exposed.boundingRect());
+        painter.restore();
+    }
+    if (m_typed) {
+        painter.save();
+        painter.setClipRegion(exposed);
+        paintTyped(painter);
         painter.restore();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "drawing/DrawingViewModel.h"
 #include "drawing/Renderable.h"
+#include "drawing/tools/RenderableText.h"
 
 #include <QImage>
 #include <QRegion>
@@ -36,6 +37,16 @@ public:
     void paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
                      const std::function<void(QPainter &)> &over = nullptr);
 
+    // For a window without translucency: shapes that are translucent by design paint a pattern
+    // of opaque pixels. Paints every shape again when it changes.
+    void setDithered(bool dithered);
+    // The text being typed, painted over everything with its caret, and what an input method
+    // composes at the caret.
+    void setTyped(const std::shared_ptr<RenderableText> &text, int caret);
+    void setPreedit(const QString &preedit);
+    // Where the typed text, its caret and the composed text paint (view coordinates).
+    QRect typedBounds() const;
+
     const QImage &finishedImage() const { return m_image; }
     // How many shapes were painted into the finished image so far, repaints included.
     quint64 bakes() const { return m_bakes; }
@@ -46,6 +57,8 @@ private:
     void paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
                           const std::function<void(QPainter &)> &over);
     QRegion liveDirtyArea(const std::shared_ptr<Renderable> &live);
+    void repaintArea(const QRectF &area);
+    void paintTyped(QPainter &painter);
 
     QSize m_size;
     qreal m_ratio = 1.0;
@@ -58,4 +71,8 @@ private:
     QRect m_liveHead;   // where a live arrow's head may paint
     bool m_liveFreehand = false;
     int m_livePainted = 0; // path elements of the live shape at the last sync
+    bool m_dithered = false;
+    std::shared_ptr<RenderableText> m_typed;
+    int m_caret = 0;
+    QString m_preedit;
 };

@@ -1,5 +1,7 @@
 #include "drawing/DrawingViewModel.h"
 
+#include "drawing/tools/Eraser.h"
+#include "drawing/tools/RenderableText.h"
 #include "drawing/tools/ToolFactory.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/ScreenIdentity.h"
@@ -27,6 +29,42 @@ private:
     std::function<void()> m_undo;
 };
 
+// One eraser drag: the shapes each move took away, with where they stood in the list. A drag's
+// moves merge into one step, so one undo brings back everything the drag removed.
+using ErasedShapes = std::vector<std::pair<std::size_t, std::shared_ptr<Renderable>>>;
+
+class EraseCommand : public QUndoCommand {
+public:
+    using Apply = std::function<void(const ErasedShapes &, bool erase)>;
+    EraseCommand(const QString &text, quint64 drag, ErasedShapes erased, Apply apply)
+        : QUndoCommand(text)
+        , m_drag(drag)
+        , m_apply(std::move(apply)) {
+        m_steps.push_back(std::move(erased));
+    }
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand *other) override {
+        const auto *next = static_cast<const EraseCommand *>(other);
+        if (next->m_drag != m_drag)
+            return false;
+        m_steps.insert(m_steps.end(), next->m_steps.begin(), next->m_steps.end());
+        return true;
+    }
+    void redo() override {
+        for (const ErasedShapes &step : m_steps)
+            m_apply(step, true);
+    }
+    void undo() override {
+        for (auto step = m_steps.rbegin(); step != m_steps.rend(); ++step)
+            m_apply(*step, false);
+    }
+
+private:
+    quint64 m_drag;
+    std::vector<ErasedShapes> m_steps;
+    Apply m_apply;
+};
+
 // The overlay's keys: the digits 1 to 9 pick the palette colours, each tool's key its tool
 // (palette order), slash toggles the help panel and Escape clears, then hides.
 constexpr quint32 kColorKeys[] = {
@@ -34,6 +72,8 @@ constexpr quint32 kColorKeys[] = {
     carbonKeyCode(Key::four),  carbonKeyCode(Key::five),  carbonKeyCode(Key::six),
     carbonKeyCode(Key::seven), carbonKeyCode(Key::eight), carbonKeyCode(Key::nine)};
 constexpr quint32 kKeySlash = carbonKeyCode(Key::slash);
+constexpr quint32 kKeyThinner = carbonKeyCode(Key::leftBracket);
+constexpr quint32 kKeyThicker = carbonKeyCode(Key::rightBracket);
 constexpr quint32 kKeyEscape = carbonKeyCode(Key::escape);
 
 int colorIndex(quint32 code) {
@@ -57,6 +97,8 @@ DrawingViewModel::DrawingViewModel(QUndoStack *undo, DrawingsCache initialCache,
     , undoManager(undo)
     , cache(std::move(initialCache))
     , m_hooks(hooks) {
+    for (std::size_t i = 0; i < tools().size(); ++i)
+        m_widths[i] = tools()[i].width;
     if (m_hooks.saveScreenshotRequest)
         m_hooks.saveScreenshotRequest->watch(
             this, weakly(this, &DrawingViewModel::saveScreenshotRequested));
@@ -73,21 +115,57 @@ void DrawingViewModel::setSelectedColor(const QColor &color) {
 }
 
 void DrawingViewModel::setSelectedShape(Shape shape) {
+    if (shape != Shape::text)
+        finishText();
     m_selectedShape = shape;
     Q_EMIT selectionChanged();
+}
+
+void DrawingViewModel::setLineWidth(Shape shape, double width) {
+    double &stored = m_widths[std::size_t(paletteIndex(shape))];
+    stored = std::clamp(width, minLineWidth, maxLineWidth);
+    if (shape == Shape::text && m_typed) {
+        // The text being typed follows; the shapes drawn keep theirs.
+        const QRectF before = typedArea();
+        m_typed->lineWidth = stored;
+        m_typed->setText(m_typed->text());
+        Q_EMIT typedTextChanged(before | typedArea());
+    }
+    Q_EMIT selectionChanged();
+}
+
+void DrawingViewModel::stepLineWidth(int steps) {
+    setLineWidth(m_selectedShape, steppedLineWidth(lineWidth(m_selectedShape), steps));
 }
 
 void DrawingViewModel::beginShape(const QPointF &point) {
     if (!view)
         return;
-    // Live before it is added, so that the list's observers see the new shape as the one
-    // being drawn.
-    m_live = makeShape(m_selectedShape, point, m_selectedColor);
-    add(m_live);
+    finishText(); // a click elsewhere ends the text being typed
+    switch (tool(m_selectedShape).gesture) {
+    case Tool::Gesture::draw:
+        // Live before it is added, so that the list's observers see the new shape as the one
+        // being drawn.
+        m_live = makeShape(m_selectedShape, point, m_selectedColor, lineWidth(m_selectedShape));
+        add(m_live);
+        break;
+    case Tool::Gesture::erase:
+        m_eraseFrom = point;
+        ++m_eraseDrag;
+        eraseAlong(point);
+        break;
+    case Tool::Gesture::write:
+        startText(point);
+        break;
+    }
 }
 
 void DrawingViewModel::mouseDragged(const QPointF &point) {
-    if (!view || !isTracking.value() || !m_live)
+    if (!view || !isTracking.value())
+        return;
+    if (m_eraseFrom)
+        return eraseAlong(point);
+    if (!m_live)
         return;
     m_live->update(point);
     m_live->isModified = enableModification.value();
@@ -97,6 +175,7 @@ void DrawingViewModel::mouseDragged(const QPointF &point) {
 
 void DrawingViewModel::mouseUp() {
     const std::shared_ptr<Renderable> live = std::exchange(m_live, nullptr);
+    m_eraseFrom.reset();
     isTracking.setValue(false);
     const Drawings &list = drawings.value();
     // A press without a drag leaves a shape with a lone move-to (or nothing): take it back.
@@ -108,7 +187,7 @@ void DrawingViewModel::mouseUp() {
 
 bool DrawingViewModel::isDrawingKey(quint32 keyCode) {
     return colorIndex(keyCode) >= 0 || toolIndex(keyCode) >= 0 || keyCode == kKeySlash ||
-           keyCode == kKeyEscape;
+           keyCode == kKeyEscape || keyCode == kKeyThinner || keyCode == kKeyThicker;
 }
 
 void DrawingViewModel::keyDown(const KeyEvent &event) {
@@ -121,6 +200,8 @@ void DrawingViewModel::keyDown(const KeyEvent &event) {
         shapeKeyboardKeyHandler.notify(index);
     else if (code == kKeySlash)
         slashKeyboardKeyHandler.notify();
+    else if (code == kKeyThinner || code == kKeyThicker)
+        stepLineWidth(code == kKeyThicker ? 1 : -1);
     else if (code == kKeyEscape)
         escape();
 }
@@ -130,15 +211,107 @@ void DrawingViewModel::keyDown(const KeyEvent &event) {
 // Every change of the list goes through these three. A change that is not the press of the
 // drag in progress ends that drag, so its later drag events cannot grow another shape.
 void DrawingViewModel::endDrag() {
-    if (!m_live)
+    if (!m_live && !m_eraseFrom)
         return;
     m_live.reset();
+    m_eraseFrom.reset();
     if (isTracking.value())
         isTracking.setValue(false);
 }
 
-void DrawingViewModel::edited(DrawingsEdit::Kind kind) {
-    m_lastEdit = {m_lastEdit.revision + 1, kind};
+void DrawingViewModel::edited(DrawingsEdit::Kind kind, const QRectF &area) {
+    m_lastEdit = {m_lastEdit.revision + 1, kind, area};
+}
+
+// --- the eraser ---
+
+void DrawingViewModel::eraseAlong(const QPointF &to) {
+    const QPointF from = std::exchange(*m_eraseFrom, to);
+    const Drawings &list = drawings.value();
+    ErasedShapes erased;
+    for (const std::size_t index : Eraser(lineWidth(Shape::eraser)).touchedBy(list, from, to))
+        erased.emplace_back(index, list[index]);
+    if (erased.empty())
+        return;
+    QPointer<DrawingViewModel> self(this);
+    const auto apply = [self](const ErasedShapes &step, bool erase) {
+        if (!self)
+            return;
+        QRectF area;
+        for (const auto &[index, shape] : step)
+            area |= shape->paintedBounds();
+        // Taking shapes away keeps the drag going; bringing them back (an undo) ends it.
+        if (!erase)
+            self->endDrag();
+        self->edited(DrawingsEdit::changedIn, area);
+        self->drawings.modify([&](Drawings &changed) {
+            if (erase) {
+                for (auto it = step.rbegin(); it != step.rend(); ++it)
+                    changed.erase(changed.begin() + qsizetype(it->first));
+            } else {
+                for (const auto &[index, shape] : step)
+                    changed.insert(changed.begin() + qsizetype(index), shape);
+            }
+        });
+    };
+    if (!undoManager)
+        return apply(erased, true);
+    //% "Erase on %1"
+    undoManager->push(new EraseCommand(qtTrId("drawing.undo.eraseAction").arg(screenName()),
+                                       m_eraseDrag, std::move(erased), apply));
+}
+
+// --- the text tool ---
+
+void DrawingViewModel::startText(const QPointF &point) {
+    m_typed = std::static_pointer_cast<RenderableText>(
+        makeShape(Shape::text, point, m_selectedColor, lineWidth(Shape::text)));
+    m_caret = 0;
+    Q_EMIT typedTextChanged(typedArea());
+}
+
+QRectF DrawingViewModel::typedArea() const {
+    if (!m_typed)
+        return {};
+    const QRectF caret = m_typed->caretRect(m_caret);
+    return (m_typed->paintedBounds() | caret).adjusted(-2, -2, 2, 2);
+}
+
+void DrawingViewModel::typeText(const QString &text) {
+    if (!m_typed || text.isEmpty())
+        return;
+    const QRectF before = typedArea();
+    QString typed = m_typed->text();
+    typed.insert(m_caret, text);
+    m_caret += int(text.size());
+    m_typed->setText(typed);
+    Q_EMIT typedTextChanged(before | typedArea());
+}
+
+void DrawingViewModel::typeBackspace() {
+    if (!m_typed || m_caret == 0)
+        return;
+    const QRectF before = typedArea();
+    QString typed = m_typed->text();
+    // A character outside the basic plane is two code units.
+    const int length = m_caret >= 2 && typed.at(m_caret - 1).isLowSurrogate() &&
+                               typed.at(m_caret - 2).isHighSurrogate()
+                           ? 2
+                           : 1;
+    m_caret -= length;
+    typed.remove(m_caret, length);
+    m_typed->setText(typed);
+    Q_EMIT typedTextChanged(before | typedArea());
+}
+
+void DrawingViewModel::finishText() {
+    if (!m_typed)
+        return;
+    const QRectF area = typedArea();
+    const std::shared_ptr<RenderableText> typed = std::exchange(m_typed, nullptr);
+    Q_EMIT typedTextChanged(area);
+    if (!typed->text().isEmpty())
+        add(typed); // an empty text leaves nothing
 }
 
 void DrawingViewModel::appendShape(const std::shared_ptr<Renderable> &shape) {

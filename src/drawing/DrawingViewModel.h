@@ -13,8 +13,12 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
+
+class RenderableText;
 
 // Shape lists by screen, keyed by the screen's display number.
 using DrawingsCache = Cache<quint32, Drawings>;
@@ -22,9 +26,11 @@ using DrawingsCache = Cache<quint32, Drawings>;
 // What the latest write of the shape list did, so a view can follow it without comparing
 // lists: `revision` counts every write.
 struct DrawingsEdit {
-    enum Kind { appended, removedLast, replaced };
+    // `changedIn`: shapes went or came back anywhere in the list, all of them within `area`.
+    enum Kind { appended, removedLast, replaced, changedIn };
     quint64 revision = 0;
     Kind kind = replaced;
+    QRectF area = {};
 };
 
 // The logic of the drawing overlay: the shapes on the screen, the selected tool and colour,
@@ -51,6 +57,21 @@ public:
     void setSelectedColor(const QColor &color);
     Shape selectedShape() const { return m_selectedShape; }
     void setSelectedShape(Shape shape);
+    // Each tool's line width for its next shape; each write emits selectionChanged().
+    double lineWidth(Shape shape) const { return m_widths[std::size_t(paletteIndex(shape))]; }
+    void setLineWidth(Shape shape, double width);
+    // Makes the selected tool's next shape `steps` steps thicker (negative: thinner).
+    void stepLineWidth(int steps);
+
+    // Typing with the text tool: the text being typed (not yet in the list) or null.
+    const std::shared_ptr<RenderableText> &typedText() const { return m_typed; }
+    int caretPosition() const { return m_caret; }
+    // Inserts at the caret what a key or the input method gives.
+    void typeText(const QString &text);
+    // Removes the character before the caret.
+    void typeBackspace();
+    // Ends the typing: a text with characters becomes one shape (one undo step).
+    void finishText();
 
     // Pointer events, with points in view coordinates.
     void beginShape(const QPointF &point);
@@ -79,6 +100,8 @@ public:
 
 Q_SIGNALS:
     void selectionChanged();
+    // The text being typed changed, started or ended; `area` needs painting again.
+    void typedTextChanged(const QRectF &area);
 
 private:
     void screenChangeReported(const ScreenChange &change);
@@ -92,12 +115,22 @@ private:
     void appendShape(const std::shared_ptr<Renderable> &shape);
     void removeShape(const std::shared_ptr<Renderable> &shape);
     void setList(Drawings list);
-    void edited(DrawingsEdit::Kind kind);
+    void edited(DrawingsEdit::Kind kind, const QRectF &area = {});
     void endDrag();
+    void eraseAlong(const QPointF &to);
+    void startText(const QPointF &point);
+    QRectF typedArea() const;
 
     DrawingHooks &m_hooks;
     QColor m_selectedColor = Qt::white;
     Shape m_selectedShape = Shape::arrow;
     std::shared_ptr<Renderable> m_live;
     DrawingsEdit m_lastEdit;
+    std::array<double, toolCount> m_widths;
+    // The eraser's drag in progress: where the pointer was, and which drag it is (one undo
+    // step each).
+    std::optional<QPointF> m_eraseFrom;
+    quint64 m_eraseDrag = 0;
+    std::shared_ptr<RenderableText> m_typed;
+    int m_caret = 0;
 };

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class QPen;
 
 // The end points of a path's line-to elements, newest first, at most `limit` of them. The
 // initial move-to and every other element kind are skipped.
@@ -32,6 +33,9 @@ public:
     double lineWidth;
     bool isModified = false;
     bool didUpdateSinceLastRender = false;
+    // Painted for a window that shows no translucency (no compositor): a kind whose paint is
+    // translucent by design paints a pattern of opaque pixels instead.
+    bool dithered = false;
 
     // The localised name of the kind, for undo texts. Every concrete kind has one.
     virtual QString actionName() const;
@@ -48,6 +52,9 @@ public:
 
     // The area render() may touch, in view coordinates, antialiasing and joins included.
     virtual QRectF paintedBounds() const;
+    // Whether a disc of `radius` moved from `from` to `to` touches what the shape paints: its
+    // stroke, and its inside where it is filled. The eraser removes what it touches.
+    virtual bool touches(const QPointF &from, const QPointF &to, double radius) const;
 
     // Joins are mitred up to this many line widths from the join point, then bevelled.
     static constexpr double miterLimit = 10.0;
@@ -57,8 +64,12 @@ public:
 protected:
     Renderable(QPainterPath initialPath, double width);
     static QRectF strokedBounds(const QPainterPath &path, double width);
-    // Fills and strokes `drawn` with this shape's colours and width.
+    // Fills and strokes `drawn` with this shape's colours and strokePen().
     void drawPath(QPainter &painter, QPainterPath drawn);
+    virtual QPen strokePen() const;
+    // Whether the outline of `path`, stroked `width` wide, comes within `radius` of the segment.
+    static bool strokeTouches(const QPainterPath &path, double width, const QPointF &from,
+                              const QPointF &to, double radius);
 };
 
 // The shapes of one screen, oldest first.

@@ -74,9 +74,16 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
     QStringList letters;
     for (const Tool &row : tools())
         letters << KeyCodeTranslation::keyLabel(row.key);
-    addShortcut(letters.mid(0, 3).join(u' ') + u'\n' + letters.mid(3).join(u' '),
+    addShortcut(letters.mid(0, 3).join(u' ') + u'\n' + letters.mid(3, 2).join(u' '),
                 //% "Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke"
                 description(qtTrId("info.shortcut.letters.info")));
+    addShortcut(letters.mid(5).join(u' '),
+                //% "Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)"
+                description(qtTrId("info.shortcut.markers.info")));
+    addShortcut(KeyCodeTranslation::keyLabel(Key::leftBracket) + u' ' +
+                    KeyCodeTranslation::keyLabel(Key::rightBracket),
+                //% "Thinner or thicker for the next shape; Ctrl+wheel too"
+                description(qtTrId("info.shortcut.width.info")));
     addShortcut(KeyCodeTranslation::keyLabel(Key::slash),
                 //% "Show or hide this card"
                 description(qtTrId("info.shortcut.slash.info")));

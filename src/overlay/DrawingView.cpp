@@ -79,11 +79,22 @@ void DrawingView::layoutPalette() {
     // The tool column stands 110 above the bottom edge, the colour column paletteTopInset
     // above the tool column; both 30 from the left edge. On a screen too low for that the
     // columns move down rather than lose their top buttons off the screen.
+    // On a screen too low for one column of both, the tools stand beside the colours.
     const QSize tools = shapesRadioGroup->sizeHint();
     const QSize colors = colorsRadioGroup->sizeHint();
     constexpr int topMargin = 10;
-    const int needed = colors.height() - int(bottomSpacing) + tools.height();
-    const int bottom = std::clamp(height() - topMargin - needed, topMargin, paletteBottom);
+    const int stacked = colors.height() - int(bottomSpacing) + tools.height();
+    if (stacked > height() - 2 * topMargin) {
+        const int tallest = std::max(colors.height(), tools.height());
+        const int bottom = std::clamp(height() - topMargin - tallest, topMargin, paletteBottom);
+        colorsRadioGroup->setGeometry(paletteLeft, height() - bottom - colors.height(),
+                                      colors.width(), colors.height());
+        shapesRadioGroup->setGeometry(paletteLeft + colors.width() + int(-bottomSpacing) / 2,
+                                      height() - bottom - tools.height(), tools.width(),
+                                      tools.height());
+        return;
+    }
+    const int bottom = std::clamp(height() - topMargin - stacked, topMargin, paletteBottom);
     const int toolsTop = height() - bottom - tools.height();
     shapesRadioGroup->setGeometry(paletteLeft, toolsTop, tools.width(), tools.height());
     const int colorsBottom = toolsTop + int(bottomSpacing);
@@ -145,7 +156,37 @@ void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
     invalidate(m_canvas.sync(list, edit, live));
 }
 
+void DrawingView::setBrush(double width, bool ring) {
+    const int across = std::max(6, int(std::ceil(width)));
+    brush->setRing(ring);
+    if (brush->width() != across) {
+        brush->resize(across, across);
+        moveBrush(m_brushCentre);
+    }
+}
+
+void DrawingView::setTypedText(const std::shared_ptr<RenderableText> &text, int caret,
+                               const QRectF &area) {
+    m_canvas.setTyped(text, caret);
+    if (!text)
+        m_canvas.setPreedit({});
+    invalidate(area.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void DrawingView::setPreedit(const QString &preedit) {
+    const QRect before = m_canvas.typedBounds();
+    m_canvas.setPreedit(preedit);
+    invalidate(QRegion(before) + m_canvas.typedBounds());
+}
+
+QVariant DrawingView::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImCursorRectangle)
+        return m_canvas.typedBounds();
+    return QWidget::inputMethodQuery(query);
+}
+
 void DrawingView::moveBrush(const QPointF &point) {
+    m_brushCentre = point;
     const int width = brush->width();
     m_brushAt = QPoint(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
     scheduleFrame(); // like a stroke, the dot moves at most once a frame
@@ -339,6 +380,7 @@ void DrawingView::setShaped(bool shaped) {
     if (shaped == m_shaped)
         return;
     m_shaped = shaped;
+    m_canvas.setDithered(shaped);
     if (shaped) {
         forgetShape();
     } else {

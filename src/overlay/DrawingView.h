@@ -36,6 +36,13 @@ public:
                      const std::shared_ptr<Renderable> &live);
     // Centres the brush dot on the pointer.
     void moveBrush(const QPointF &point);
+    // The dot shows the next shape's line width (at least 6 across), or as a ring the
+    // eraser's reach.
+    void setBrush(double width, bool ring);
+    // The text being typed (or null), with its caret before character `caret`; `area` changed.
+    void setTypedText(const std::shared_ptr<RenderableText> &text, int caret, const QRectF &area);
+    // What an input method composes at the caret, not yet typed.
+    void setPreedit(const QString &preedit);
     // The parts of the view whose widgets take the pointer themselves: the palette and the help
     // panel, where not hidden.
     QRegion pointerTakers() const;
@@ -79,6 +86,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
     void setupPalette();
@@ -96,6 +104,7 @@ private:
     DrawingCanvas m_canvas;
     QRegion m_pending;
     QPoint m_brushAt; // where the next frame puts the brush dot
+    QPointF m_brushCentre;
     QTimer m_frame;
     QElapsedTimer m_lastFrame;
     bool m_framesHeld = false;

@@ -13,8 +13,11 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 QPointer<DrawingViewController> DrawingViewController::current;
 
@@ -41,6 +44,10 @@ DrawingViewController::DrawingViewController(const OverlayServices &services, QO
     , m_grab(new PointerGrab(this))
     , m_stream(new PointerStream(this)) {
     undoManager.setUndoLimit(undoLimit);
+    connect(m_grab, &PointerGrab::wheelTurned, this, [this](int notches, bool control) {
+        if (control)
+            wheelTurned(notches * 120);
+    });
 }
 
 DrawingViewController::~DrawingViewController() = default;
@@ -88,6 +95,16 @@ void DrawingViewController::viewDidLoad() {
             throw WatcherError(WatcherError::nilSelf);
         return self->performKeyEquivalent(event);
     };
+    loadLineWidths();
+    connect(&model, &DrawingViewModel::selectionChanged, this,
+            &DrawingViewController::selectionChanged);
+    connect(&model, &DrawingViewModel::typedTextChanged, this, [this](const QRectF &area) {
+        m_view->setTypedText(model.typedText(), model.caretPosition(), area);
+        // Input methods (dead keys, composition) reach the view only while a text is typed.
+        m_view->setAttribute(Qt::WA_InputMethodEnabled, bool(model.typedText()));
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImCursorRectangle);
+    });
+    selectionChanged();
     model.drawings.watch(this, [this](const Drawings &list) {
         m_view->setDrawings(list, model.lastEdit(), model.liveShape());
     });
@@ -171,6 +188,7 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
                 m_grab->grab(m_window);
             break;
         case QEvent::Hide:
+            model.finishText();
             m_grab->release();
             QLOG("Overlay hidden");
             break;
@@ -201,6 +219,18 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
     }
     case QEvent::KeyPress:
         return keyDown(static_cast<QKeyEvent *>(event));
+    case QEvent::InputMethod:
+        inputMethod(static_cast<QInputMethodEvent *>(event));
+        return true;
+    case QEvent::Wheel: {
+        // Ctrl+wheel makes the next shape thinner or thicker.
+        // (While the pointer is grabbed the grab reports the wheel.)
+        auto *wheel = static_cast<QWheelEvent *>(event);
+        if (!(wheel->modifiers() & Qt::ControlModifier) || m_grab->isHeld())
+            return false;
+        wheelTurned(wheel->angleDelta().y());
+        return true;
+    }
     case QEvent::KeyRelease:
         // Releasing one of two Shift keys leaves Shift held: ask the keyboard, not the key.
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Shift)
@@ -209,7 +239,8 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::ShortcutOverride: {
         // Keys of the overlay's table are ours, with any modifier: no shortcut may take them.
         const KeyEvent key = KeyEvent::fromQt(*static_cast<QKeyEvent *>(event));
-        if (key.keyCode && DrawingViewModel::isDrawingKey(*key.keyCode)) {
+        const bool typing = model.typedText() && !(key.modifierFlags & ModifierCommand);
+        if (typing || (key.keyCode && DrawingViewModel::isDrawingKey(*key.keyCode))) {
             event->accept();
             return true;
         }
@@ -237,6 +268,8 @@ void DrawingViewController::pointerEvent(PointerStream::Kind kind, const QPointF
     case PointerStream::Kind::Release:
         mouseUp();
         break;
+    case PointerStream::Kind::Wheel:
+        break; // the stream's wheel notches are taken before
     }
 }
 
@@ -245,8 +278,14 @@ void DrawingViewController::pointerSamples(const QList<PointerStream::Sample> &s
         return;
     const qreal ratio = m_window->devicePixelRatioF();
     m_view->holdFrames(true);
-    for (const PointerStream::Sample &sample : samples)
+    for (const PointerStream::Sample &sample : samples) {
+        if (sample.kind == PointerStream::Kind::Wheel) {
+            if (sample.control)
+                wheelTurned(sample.wheel * 120);
+            continue;
+        }
         pointerEvent(sample.kind, sample.position / ratio, sample.leftButton, sample.shift);
+    }
     m_view->holdFrames(false);
 }
 
@@ -285,6 +324,8 @@ bool DrawingViewController::keyDown(QKeyEvent *event) {
         flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
         return true;
     }
+    if (model.typedText() && typingKey(event))
+        return true;
     if (key.modifierFlags & ModifierCommand) {
         // A key equivalent: the overlay's own keys are swallowed whatever the modifiers;
         // Ctrl+Z and Ctrl+Shift+Z are undo and redo.
@@ -302,4 +343,72 @@ bool DrawingViewController::keyDown(QKeyEvent *event) {
     }
     model.keyDown(key);
     return true;
+}
+
+// --- the text tool, line widths ---
+
+bool DrawingViewController::typingKey(QKeyEvent *event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        // A command ends the text first: Ctrl+Z then takes the whole text back.
+        model.finishText();
+        return false;
+    }
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        model.finishText();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        model.typeText(QStringLiteral("\n"));
+        break;
+    case Qt::Key_Backspace:
+        model.typeBackspace();
+        break;
+    default: {
+        const QString text = event->text();
+        if (!text.isEmpty() && text.at(0).isPrint())
+            model.typeText(text);
+        break;
+    }
+    }
+    return true;
+}
+
+void DrawingViewController::inputMethod(QInputMethodEvent *event) {
+    if (!model.typedText())
+        return;
+    model.typeText(event->commitString());
+    m_view->setPreedit(event->preeditString());
+}
+
+void DrawingViewController::wheelTurned(int angle) {
+    // A notch is 120; a touchpad sends less at a time.
+    m_wheelAngle += angle;
+    const int steps = m_wheelAngle / 120;
+    m_wheelAngle -= steps * 120;
+    if (steps != 0)
+        model.stepLineWidth(steps);
+}
+
+// The widths picked are kept in palette order; one missing or out of bounds is the tool's own.
+void DrawingViewController::loadLineWidths() {
+    const QList<qint64> stored = Preferences::lineWidths.value(m_preferences);
+    for (qsizetype i = 0; i < stored.size() && i < qsizetype(tools().size()); ++i) {
+        if (stored[i] >= minLineWidth && stored[i] <= maxLineWidth)
+            model.setLineWidth(tools()[std::size_t(i)].shape, double(stored[i]));
+    }
+}
+
+void DrawingViewController::selectionChanged() {
+    const Shape shape = model.selectedShape();
+    m_view->setBrush(model.lineWidth(shape), tool(shape).gesture == Tool::Gesture::erase);
+    QList<qint64> widths;
+    bool changed = false;
+    for (const Tool &row : tools()) {
+        widths << qRound64(model.lineWidth(row.shape));
+        changed = changed || model.lineWidth(row.shape) != row.width;
+    }
+    if (widths != Preferences::lineWidths.value(m_preferences) &&
+        (changed || Preferences::lineWidths.isStored(m_preferences)))
+        Preferences::lineWidths.set(m_preferences, widths);
 }

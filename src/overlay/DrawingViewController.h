@@ -9,6 +9,7 @@
 #include <QUndoStack>
 
 class CompositorWatcher;
+class QInputMethodEvent;
 class NotificationCenter;
 class PreferenceStore;
 class ScreenDaemon;
@@ -63,6 +64,12 @@ private:
     void mouseMoved(const QPointF &point);
     void mouseUp();
     bool keyDown(QKeyEvent *event);
+    // While a text is typed every key but a command goes to it.
+    bool typingKey(QKeyEvent *event);
+    void inputMethod(QInputMethodEvent *event);
+    void wheelTurned(int angle);
+    void loadLineWidths();
+    void selectionChanged();
     void flagsChanged(bool shift);
     void moveBrush(const QPointF &point);
     void followCompositor(bool running);
@@ -76,4 +83,5 @@ private:
     QPointer<DrawingView> m_view;
     class PointerGrab *m_grab = nullptr;
     PointerStream *m_stream = nullptr;
+    int m_wheelAngle = 0;
 };

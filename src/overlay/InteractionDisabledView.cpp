@@ -14,9 +14,21 @@ void InteractionDisabledView::setBackgroundColor(const QColor &color) {
     update();
 }
 
+void InteractionDisabledView::setRing(bool ring) {
+    if (ring != m_ring) {
+        m_ring = ring;
+        update();
+    }
+}
+
 void InteractionDisabledView::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (m_ring) {
+        painter.setPen(QPen(m_color, 2));
+        painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+        return;
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_color);
     // Corner radius of half the height: a disc.

@@ -94,6 +94,8 @@ inline const Preference<bool> rateDone{"rateDone", true};
 inline const Preference<bool> loginStartStatus{"LoginStartStatus", false};
 // The cursor highlight, a red disc under the pointer, is shown.
 inline const Preference<bool> cursorHighlight{"CursorHighlight", false};
+// The line width of each tool, in points, in palette order; absent: each tool's own.
+inline const Preference<QList<qint64>> lineWidths{"pz.lineWidths", {}};
 
 // The countdown: its length in minutes, the message above the time (its default is a
 // translated text, so the reader supplies it) and the text colour (TimerColor data; undecodable

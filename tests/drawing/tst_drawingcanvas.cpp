@@ -1,8 +1,5 @@
 #include "drawing/DrawingCanvas.h"
-#include "drawing/tools/RenderableCircle.h"
-#include "drawing/tools/RenderableLine.h"
-#include "drawing/tools/RenderableRect.h"
-#include "drawing/tools/RenderableStrightLine.h"
+#include "drawing/tools/ToolFactory.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -73,11 +70,8 @@ struct Screen {
 
 // Pen, arrow, line, rectangle or ellipse by `kind` % 5, coloured as the model colours them.
 std::shared_ptr<Renderable> make(int kind, QPointF at, const QColor &color) {
-    const std::shared_ptr<Renderable> shapes[] = {
-        std::make_shared<RenderableLine>(false, at), std::make_shared<RenderableLine>(true, at),
-        std::make_shared<RenderableStrightLine>(at), std::make_shared<RenderableRect>(at),
-        std::make_shared<RenderableCircle>(at)};
-    const std::shared_ptr<Renderable> &shape = shapes[kind % 5];
+    constexpr Shape kinds[] = {Shape::pen, Shape::arrow, Shape::line, Shape::rect, Shape::circle};
+    const std::shared_ptr<Renderable> shape = makeShape(kinds[kind % 5], at, color);
     shape->strokeColor = color;
     if (kind % 5 != 4)
         shape->fillColor =

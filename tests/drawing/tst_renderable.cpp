@@ -31,21 +31,21 @@ class TestRenderable : public QObject {
 private Q_SLOTS:
     // Each kind follows a drag its own way.
     void dragsShapeEachKind() {
-        RenderableStrightLine line({10, 10});
+        RenderableStrightLine line({10, 10}, 2.0);
         line.update({20, 30});
         line.update({40, 50});                 // replaced, not extended
         QCOMPARE(line.path.elementCount(), 3); // move, line, close back to the origin
         QCOMPARE(QPointF(line.path.elementAt(1)), QPointF(40, 50));
 
         // A rectangle is the same whichever way it is dragged, with corners rounded by 2.
-        RenderableRect forward({10, 20}), backward({60, 90});
+        RenderableRect forward({10, 20}, 1.0), backward({60, 90}, 1.0);
         forward.update({60, 90});
         backward.update({10, 20});
         QPainterPath expected;
         expected.addRoundedRect(QRectF(10, 20, 50, 70), 2, 2);
         QVERIFY(forward.path == expected && backward.path == expected);
 
-        RenderableCircle circle({50, 50});
+        RenderableCircle circle({50, 50}, 3.0);
         circle.update({10, 20}); // up and to the left: a signed rectangle
         QCOMPARE(circle.path.boundingRect().normalized(), QRectF(10, 20, 40, 30));
         const QImage ellipse = render(circle); // white, and not filled without a fill colour
@@ -53,7 +53,7 @@ private Q_SLOTS:
 
         // Straightened, a pen stroke is one segment from its first drag point to the newest;
         // the stored path keeps every point.
-        RenderableLine pen(false, {0, 0});
+        RenderableLine pen(false, {0, 0}, 3.0);
         drag(pen, {0, 0}, {10, 5}, 3);
         pen.update({40, 10});
         pen.isModified = true;
@@ -68,7 +68,7 @@ private Q_SLOTS:
     void arrowHeadsFollowTheTravel() {
         for (QPointF step : {QPointF(5, 0), QPointF(-5, 0), QPointF(-4, -3), QPointF(1, -7)}) {
             const QPointF start(150, 150), tip = start + step * 10;
-            RenderableLine arrow(true, start);
+            RenderableLine arrow(true, start, 3.0);
             drag(arrow, start, step, 4); // five elements: no head yet
             render(arrow, {300, 300});
             QVERIFY(arrow.arrowHead.isEmpty());
@@ -91,7 +91,7 @@ private Q_SLOTS:
     }
 
     void paintsItsColoursAndWidths() {
-        RenderableRect rect({10.5, 10.5});
+        RenderableRect rect({10.5, 10.5}, 1.0);
         rect.strokeColor = QColor(Qt::blue);
         rect.fillColor = QColor(255, 0, 0, 51);
         rect.update({50.5, 50.5});
@@ -100,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(filled.pixelColor(10, 30), QColor(Qt::blue));      // the 1-point edge
         QCOMPARE(filled.pixelColor(5, 30).alpha(), 0);
 
-        RenderableStrightLine line({10, 60.5});
+        RenderableStrightLine line({10, 60.5}, 2.0);
         line.strokeColor = QColor(Qt::green);
         line.update({110, 60.5});
         const QImage stroked = render(line);
@@ -110,7 +110,7 @@ private Q_SLOTS:
 
     // What the overlay repaints: a turn just short of a bevel mitres some 14 points past it.
     void paintedBoundsCoverEverythingRendered() {
-        RenderableLine arrow(true, {20, 100});
+        RenderableLine arrow(true, {20, 100}, 3.0);
         arrow.fillColor = QColor(Qt::red);
         drag(arrow, {20, 100}, {10, 0}, 8);
         arrow.update({20, 83});

@@ -70,6 +70,88 @@ private Q_SLOTS:
         QVERIFY(session.overlayVisible());
     }
 
+    // The marking tools: a highlighter loop is one shade where it crosses itself and darker
+    // under a second stroke; an eraser drag takes exactly the shapes it touches, and Ctrl+Z
+    // brings them back; typed text lands where clicked, tool letters and "é" included, and
+    // the text tool then draws nothing on a drag; Ctrl+wheel thickens the next stroke, and
+    // the width is there again after a restart. Without a compositor the marker is a pattern
+    // of opaque pixels, which a second stroke does not darken.
+    void markingTools_data() {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("none") << false;
+    }
+    void markingTools() {
+        QFETCH(const bool, compositor);
+        E2ESession session(options(compositor));
+        START(session);
+        const QColor background = session.screenshot().pixelColor(800, 500);
+        session.key(u"h 2"_qs);
+        session.drag({{100, 100}, {300, 100}, {300, 200}, {200, 200}, {200, 50}});
+        session.drag(E2ESession::line({100, 150}, {300, 150}, 6));
+        QVERIFY(session.waitForColor({150, 150}, background, false) ||
+                session.waitForColor({151, 150}, background, false));
+        QImage shot = session.screenshot();
+        const auto shade = [&shot](int x, int y) { // over 2x2 pixels, the pattern's period
+            int red = 0, green = 0, blue = 0;
+            for (const QPoint at : {QPoint(x, y), QPoint(x + 1, y), QPoint(x, y + 1),
+                                    QPoint(x + 1, y + 1)}) {
+                red += shot.pixelColor(at).red();
+                green += shot.pixelColor(at).green();
+                blue += shot.pixelColor(at).blue();
+            }
+            return QColor(red / 4, green / 4, blue / 4);
+        };
+        const QColor once = shade(150, 100), crossed = shade(200, 100);
+        QVERIFY2(E2ESession::near(once, crossed, 4), qPrintable(crossed.name()));
+        QVERIFY(!E2ESession::near(once, background, 8));
+        const QColor twice = shade(200, 150);
+        QVERIFY(!compositor || !E2ESession::near(twice, once, 8));
+
+        session.key(u"p 1"_qs);
+        session.drag(E2ESession::line({500, 100}, {700, 100}, 6));
+        session.drag(E2ESession::line({500, 200}, {700, 200}, 6));
+        session.key(u"e"_qs);
+        session.drag(E2ESession::line({600, 60}, {600, 140}, 4));
+        QVERIFY(session.waitForColor({550, 100}, background));
+        EXPECT_COLOR(session.screenshot(), QPoint(550, 200), kRed);
+        session.key(u"ctrl+z"_qs);
+        QVERIFY(session.waitForColor({550, 100}, kRed));
+
+        session.key(u"t 3"_qs);
+        session.click({300, 600});
+        session.run(u"xdotool"_qs, {u"type"_qs, u"--delay"_qs, u"40"_qs, u"PLARCé1/"_qs});
+        session.key(u"Return x Escape"_qs);
+        session.settle();
+        shot = session.screenshot();
+        int right = 0, bottom = 0;
+        for (int y = 590; y < 700; ++y)
+            for (int x = 290; x < 700; ++x)
+                if (E2ESession::near(shot.pixelColor(x, y), kGreen, 30)) {
+                    right = std::max(right, x);
+                    bottom = std::max(bottom, y);
+                }
+        // Eight characters at 24 pixels on the first line, a second line below it.
+        QVERIFY2(right > 400 && bottom > 640, qPrintable(u"%1,%2"_qs.arg(right).arg(bottom)));
+        session.drag(E2ESession::line({300, 800}, {500, 800}, 6));
+        session.settle();
+        EXPECT_COLOR(session.screenshot(), QPoint(400, 800), background);
+
+        session.key(u"Escape p"_qs); // ends the empty text the drag's press began
+        session.moveTo({800, 800});
+        for (int notch = 0; notch < 3; ++notch)
+            session.run(u"xdotool"_qs, {u"keydown"_qs, u"ctrl"_qs, u"click"_qs, u"4"_qs,
+                                        u"keyup"_qs, u"ctrl"_qs});
+        session.drag(E2ESession::line({800, 700}, {1000, 700}, 6));
+        QVERIFY(session.waitForColor({900, 702}, kGreen));
+        QVERIFY2(session.stores(u"pz.lineWidths"_qs, u"<array><integer>6</integer>"_qs),
+                 qPrintable(session.preferencesText()));
+        session.stopApplication();
+        QVERIFY(session.startApplication());
+        session.drag(E2ESession::line({800, 900}, {1000, 900}, 6));
+        QVERIFY(session.waitForColor({900, 902}, kRed));
+    }
+
     void clickUndoRedoAndEscape() {
         E2ESession session(options());
         START(session);
@@ -128,16 +210,18 @@ private Q_SLOTS:
                  qPrintable(first.preferencesText()));
         const QColor background = first.screenshot().pixelColor(800, 500);
         // Where the first colour button would be: nothing on the first start.
-        const QPoint redButton(47 - 10, 190 + 17);
+        // The colour column's top: 110 + 8 tools of 50 - 15 + 30 + 9 colours of 50 - 15 above
+        // the bottom of the 1000-high monitor.
+        const QPoint redButton(47 - 10, 40 + 17);
         EXPECT_COLOR(first.screenshot(), redButton, background);
 
         E2ESession shown(options(true, false, u"<key>UpdateToolsOnScreen</key><true/>"_qs));
         START(shown);
         const QImage shot = shown.screenshot();
         EXPECT_COLOR(shot, redButton, kRed); // selected: filled with its colour
-        EXPECT_COLOR(shot, QPoint(47 - 10, 190 + 50 + 17), QColor(Qt::white)); // yellow: a disc
+        EXPECT_COLOR(shot, QPoint(47 - 10, 40 + 50 + 17), QColor(Qt::white)); // yellow: a disc
         shown.key(u"2"_qs);
-        QVERIFY(shown.waitForColor({47 - 10, 190 + 50 + 17}, QColor(255, 204, 0)));
+        QVERIFY(shown.waitForColor({47 - 10, 40 + 50 + 17}, QColor(255, 204, 0)));
 
         // Either Shift key switches the arrow's icon; releasing one of two keeps it switched.
         const auto palette = [&shown] {
@@ -156,8 +240,8 @@ private Q_SLOTS:
         QTRY_VERIFY(palette() == plain);
 
         // The palette takes its own clicks; around it the pointer draws.
-        shown.click({47 - 10, 190 + 2 * 50 + 17});
-        QVERIFY(shown.waitForColor({47 - 10, 190 + 2 * 50 + 17}, kGreen));
+        shown.click({47 - 10, 40 + 2 * 50 + 17});
+        QVERIFY(shown.waitForColor({47 - 10, 40 + 2 * 50 + 17}, kGreen));
         shown.drag(E2ESession::line({300, 600}, {500, 600}, 6));
         QVERIFY(shown.waitForColor({400, 600}, kGreen));
     }

@@ -2,8 +2,8 @@
 
 #include "core/Tool.h"
 
-RenderableCircle::RenderableCircle(const QPointF &point)
-    : Renderable(QPainterPath(), 3.0)
+RenderableCircle::RenderableCircle(const QPointF &point, double width)
+    : Renderable(QPainterPath(), width)
     , center(point) {}
 
 void RenderableCircle::applyColor(const QColor &color) {

@@ -6,7 +6,7 @@
 // despite its name) and the current point.
 class RenderableCircle : public Renderable {
 public:
-    explicit RenderableCircle(const QPointF &center);
+    explicit RenderableCircle(const QPointF &center, double width);
 
     const QPointF center;
 

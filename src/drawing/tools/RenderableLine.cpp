@@ -8,8 +8,8 @@
 #include <cmath>
 #include <numbers>
 
-RenderableLine::RenderableLine(bool arrow, const QPointF &point)
-    : Renderable(QPainterPath(point), 3.0)
+RenderableLine::RenderableLine(bool arrow, const QPointF &point, double width)
+    : Renderable(QPainterPath(point), width)
     , isArrow(arrow) {}
 
 QString RenderableLine::actionName() const {
@@ -176,4 +176,9 @@ QRectF RenderableLine::paintedBounds() const {
     if (isArrow)
         bounds |= headBounds();
     return bounds;
+}
+
+bool RenderableLine::touches(const QPointF &from, const QPointF &to, double radius) const {
+    return Renderable::touches(from, to, radius) ||
+           (isArrow && strokeTouches(arrowHead, arrowHeadLineWidth, from, to, radius));
 }

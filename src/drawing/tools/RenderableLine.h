@@ -9,7 +9,7 @@ public:
     static constexpr double arrowHeadLength = 18.0;
     static constexpr double arrowHeadLineWidth = 3.0;
 
-    RenderableLine(bool isArrow, const QPointF &point);
+    RenderableLine(bool isArrow, const QPointF &point, double width);
 
     const bool isArrow;
     QPainterPath arrowHead;
@@ -21,6 +21,7 @@ public:
     void update(const QPointF &to) override;
     QPainterPath renderedPath() const override;
     QRectF paintedBounds() const override;
+    bool touches(const QPointF &from, const QPointF &to, double radius) const override;
 
     // Freehand strokes grow at their end: the area the segments from element `from` on may
     // paint (the segment before it included, as its join changes), and the area of the head.

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-RenderableRect::RenderableRect(const QPointF &point)
-    : Renderable(QPainterPath(), 1.0)
+RenderableRect::RenderableRect(const QPointF &point, double width)
+    : Renderable(QPainterPath(), width)
     , origin(point) {}
 
 void RenderableRect::applyColor(const QColor &color) {

@@ -6,7 +6,7 @@
 // point in either drag direction.
 class RenderableRect : public Renderable {
 public:
-    explicit RenderableRect(const QPointF &origin);
+    explicit RenderableRect(const QPointF &origin, double width);
 
     bool isHighlight = true;
     const QPointF origin;

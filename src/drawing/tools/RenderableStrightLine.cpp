@@ -2,8 +2,8 @@
 
 #include "core/Tool.h"
 
-RenderableStrightLine::RenderableStrightLine(const QPointF &point)
-    : Renderable(QPainterPath(), 2.0)
+RenderableStrightLine::RenderableStrightLine(const QPointF &point, double width)
+    : Renderable(QPainterPath(), width)
     , origin(point) {}
 
 QString RenderableStrightLine::actionName() const {

@@ -5,7 +5,7 @@
 // A straight segment from the press point to the current point.
 class RenderableStrightLine : public Renderable {
 public:
-    explicit RenderableStrightLine(const QPointF &origin);
+    explicit RenderableStrightLine(const QPointF &origin, double width);
 
     bool isHighlight = true;
     const QPointF origin;

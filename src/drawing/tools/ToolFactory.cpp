@@ -1,9 +1,11 @@
 #include "drawing/tools/ToolFactory.h"
 
 #include "drawing/tools/RenderableCircle.h"
+#include "drawing/tools/RenderableHighlighter.h"
 #include "drawing/tools/RenderableLine.h"
 #include "drawing/tools/RenderableRect.h"
 #include "drawing/tools/RenderableStrightLine.h"
+#include "drawing/tools/RenderableText.h"
 #include "platform/FatalError.h"
 
 #include <iterator>
@@ -13,17 +15,18 @@
 namespace {
 
 // Every kind is built from the press point (the line also from whether it is an arrow) and
-// then takes the selected colour.
+// the line width, and then takes the selected colour.
 template <class Kind, auto... args>
-std::shared_ptr<Renderable> make(const QPointF &point, const QColor &color) {
-    auto shape = std::make_shared<Kind>(args..., point);
+std::shared_ptr<Renderable> make(const QPointF &point, const QColor &color, double width) {
+    auto shape = std::make_shared<Kind>(args..., point, width);
     shape->applyColor(color);
     return shape;
 }
 
 struct ToolClass {
     Shape shape;
-    std::shared_ptr<Renderable> (*make)(const QPointF &point, const QColor &color);
+    // None for a tool that draws no shape (the eraser's class is Eraser).
+    std::shared_ptr<Renderable> (*make)(const QPointF &point, const QColor &color, double width);
 };
 
 // clang-format off
@@ -33,6 +36,9 @@ constexpr ToolClass kToolClasses[] = {
     {Shape::arrow, make<RenderableLine, true>},
     {Shape::rect, make<RenderableRect>},
     {Shape::circle, make<RenderableCircle>},
+    {Shape::highlighter, make<RenderableHighlighter>},
+    {Shape::eraser, nullptr},
+    {Shape::text, make<RenderableText>},
 };
 // clang-format on
 
@@ -53,10 +59,11 @@ static_assert(eachShapeOnce(), "a tool has two classes here");
 
 } // namespace
 
-std::shared_ptr<Renderable> makeShape(Shape shape, const QPointF &point, const QColor &color) {
+std::shared_ptr<Renderable> makeShape(Shape shape, const QPointF &point, const QColor &color,
+                                      std::optional<double> width) {
     for (const ToolClass &row : kToolClasses) {
-        if (row.shape == shape)
-            return row.make(point, color);
+        if (row.shape == shape && row.make)
+            return row.make(point, color, width.value_or(tool(shape).width));
     }
-    QUILLORY_FATAL("no class for the tool");
+    QUILLORY_FATAL("no shape class for the tool");
 }

@@ -9,6 +9,20 @@ PointerGrab::PointerGrab(QObject *parent)
     : QObject(parent) {
     m_renew.setInterval(250);
     connect(&m_renew, &QTimer::timeout, this, &PointerGrab::tryGrab);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+bool PointerGrab::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
+    if (!m_held || eventType != "xcb_generic_event_t")
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if ((event->response_type & 0x7f) != XCB_BUTTON_PRESS)
+        return false;
+    const auto *press = static_cast<const xcb_button_press_event_t *>(message);
+    if (press->detail != 4 && press->detail != 5)
+        return false;
+    Q_EMIT wheelTurned(press->detail == 4 ? 1 : -1, press->state & XCB_MOD_MASK_CONTROL);
+    return false;
 }
 
 PointerGrab::~PointerGrab() {

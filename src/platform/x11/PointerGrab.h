@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -10,7 +11,7 @@
 // so one that another client held at first, or that one of our popups took over and let go,
 // comes back. The keyboard is never grabbed: that would block every global hotkey, ours
 // included.
-class PointerGrab : public QObject {
+class PointerGrab : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
     explicit PointerGrab(QObject *parent = nullptr);
@@ -19,6 +20,14 @@ public:
     void grab(QWidget *window);
     void release();
     bool isHeld() const { return m_held; }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+Q_SIGNALS:
+    // A wheel notch while the grab holds (Qt, reading the wheel from XInput 2, drops the
+    // grab's plain button events): +1 away from the user, -1 towards, and whether Ctrl was
+    // held.
+    void wheelTurned(int notches, bool control);
 
 private:
     bool tryGrab();

@@ -166,6 +166,15 @@ private:
             break;
         case XCB_INPUT_BUTTON_PRESS:
         case XCB_INPUT_BUTTON_RELEASE:
+            // The wheel's notches are presses of buttons 4 (away) and 5 (towards).
+            if ((event->detail == 4 || event->detail == 5) &&
+                event->event_type == XCB_INPUT_BUTTON_PRESS) {
+                sample.kind = PointerStream::Kind::Wheel;
+                sample.wheel = event->detail == 4 ? 1 : -1;
+                sample.control = event->mods.effective & XCB_MOD_MASK_CONTROL;
+                m_batch.append(sample);
+                break;
+            }
             if (event->detail != 1)
                 return;
             // The button mask tells the state before the event.

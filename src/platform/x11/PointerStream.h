@@ -24,12 +24,15 @@ class PointerReader;
 class PointerStream : public QObject {
     Q_OBJECT
 public:
-    enum class Kind : quint8 { Press, Move, Release };
+    enum class Kind : quint8 { Press, Move, Release, Wheel };
     struct Sample {
         Kind kind = Kind::Move;
         QPointF position;        // in the window, at device pixels
         bool leftButton = false; // held once this event is through
         bool shift = false;
+        // A wheel notch: +1 away from the user, -1 towards; and whether Ctrl was held.
+        int wheel = 0;
+        bool control = false;
     };
     explicit PointerStream(QObject *parent = nullptr);
     ~PointerStream() override;
