@@ -472,12 +472,12 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <translation>Auf %1 radieren</translation>
     </message>
     <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)</source>
-        <translation>Textmarker, Radierer (Ziehen entfernt, was er berührt), Text (klicken, tippen, Esc)</translation>
+        <source>Highlighter, eraser, text</source>
+        <translation>Textmarker, Radierer, Text</translation>
     </message>
     <message id="info.shortcut.width.info">
-        <source>Thinner or thicker for the next shape; Ctrl+wheel too</source>
-        <translation>Dünner oder dicker für die nächste Form; auch Strg+Mausrad</translation>
+        <source>Thinner or thicker line (Ctrl+wheel too)</source>
+        <translation>Dünnere oder dickere Linie (auch Strg+Mausrad)</translation>
     </message>
 </context>
 </TS>

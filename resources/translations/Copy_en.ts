@@ -472,12 +472,12 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <translation>Erase on %1</translation>
     </message>
     <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)</source>
-        <translation>Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)</translation>
+        <source>Highlighter, eraser, text</source>
+        <translation>Highlighter, eraser, text</translation>
     </message>
     <message id="info.shortcut.width.info">
-        <source>Thinner or thicker for the next shape; Ctrl+wheel too</source>
-        <translation>Thinner or thicker for the next shape; Ctrl+wheel too</translation>
+        <source>Thinner or thicker line (Ctrl+wheel too)</source>
+        <translation>Thinner or thicker line (Ctrl+wheel too)</translation>
     </message>
 </context>
 </TS>

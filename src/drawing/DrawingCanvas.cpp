@@ -58,17 +58,26 @@ void DrawingCanvas::repaintArea(const QRectF &area) {
         m_image.setDevicePixelRatio(m_ratio);
         m_image.fill(Qt::transparent);
     }
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Clear);
-    painter.fillRect(rect, Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setClipRect(rect);
-    for (const std::shared_ptr<Renderable> &shape : m_baked) {
-        if (shape->path.elementCount() >= 2 && shape->paintedBounds().intersects(rect)) {
-            shape->dithered = m_dithered;
-            shape->render(painter);
+    // Into a picture of the area, then over the area: Qt's clip would round the edges of what
+    // it cuts a little differently from painting whole.
+    QImage part(rect.size() * m_ratio, QImage::Format_ARGB32_Premultiplied);
+    part.setDevicePixelRatio(m_ratio);
+    part.fill(Qt::transparent);
+    {
+        QPainter painter(&part);
+        painter.translate(-rect.topLeft());
+        // A shape's bounds leave out the faintest of its smoothed edge.
+        const QRectF near = QRectF(rect).adjusted(-2, -2, 2, 2);
+        for (const std::shared_ptr<Renderable> &shape : m_baked) {
+            if (shape->path.elementCount() >= 2 && shape->paintedBounds().intersects(near)) {
+                shape->dithered = m_dithered;
+                shape->render(painter);
+            }
         }
     }
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(rect.topLeft(), part);
 }
 
 void DrawingCanvas::setTyped(const std::shared_ptr<RenderableText> &text, int caret) {

@@ -78,11 +78,11 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
                 //% "Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke"
                 description(qtTrId("info.shortcut.letters.info")));
     addShortcut(letters.mid(5).join(u' '),
-                //% "Highlighter, eraser (a drag removes what it touches), text (click, type, Esc)"
+                //% "Highlighter, eraser, text"
                 description(qtTrId("info.shortcut.markers.info")));
     addShortcut(KeyCodeTranslation::keyLabel(Key::leftBracket) + u' ' +
                     KeyCodeTranslation::keyLabel(Key::rightBracket),
-                //% "Thinner or thicker for the next shape; Ctrl+wheel too"
+                //% "Thinner or thicker line (Ctrl+wheel too)"
                 description(qtTrId("info.shortcut.width.info")));
     addShortcut(KeyCodeTranslation::keyLabel(Key::slash),
                 //% "Show or hide this card"

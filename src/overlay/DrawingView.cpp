@@ -79,22 +79,11 @@ void DrawingView::layoutPalette() {
     // The tool column stands 110 above the bottom edge, the colour column paletteTopInset
     // above the tool column; both 30 from the left edge. On a screen too low for that the
     // columns move down rather than lose their top buttons off the screen.
-    // On a screen too low for one column of both, the tools stand beside the colours.
     const QSize tools = shapesRadioGroup->sizeHint();
     const QSize colors = colorsRadioGroup->sizeHint();
     constexpr int topMargin = 10;
-    const int stacked = colors.height() - int(bottomSpacing) + tools.height();
-    if (stacked > height() - 2 * topMargin) {
-        const int tallest = std::max(colors.height(), tools.height());
-        const int bottom = std::clamp(height() - topMargin - tallest, topMargin, paletteBottom);
-        colorsRadioGroup->setGeometry(paletteLeft, height() - bottom - colors.height(),
-                                      colors.width(), colors.height());
-        shapesRadioGroup->setGeometry(paletteLeft + colors.width() + int(-bottomSpacing) / 2,
-                                      height() - bottom - tools.height(), tools.width(),
-                                      tools.height());
-        return;
-    }
-    const int bottom = std::clamp(height() - topMargin - stacked, topMargin, paletteBottom);
+    const int needed = colors.height() - int(bottomSpacing) + tools.height();
+    const int bottom = std::clamp(height() - topMargin - needed, topMargin, paletteBottom);
     const int toolsTop = height() - bottom - tools.height();
     shapesRadioGroup->setGeometry(paletteLeft, toolsTop, tools.width(), tools.height());
     const int colorsBottom = toolsTop + int(bottomSpacing);

@@ -25,7 +25,8 @@ ShapeRadioButtonGroup *Palette::makeShapeGroup(QWidget *parent) {
             qtTrId("palette.key").arg(KeyCodeTranslation::keyLabel(row.key)));
         buttons << button;
     }
-    return new ShapeRadioButtonGroup(buttons, parent);
+    // Quillory's own tools stand in a column beside the first five.
+    return new ShapeRadioButtonGroup(buttons, parent, 5);
 }
 
 void Palette::setTint(ShapeRadioButtonGroup &group, const QColor &color) {

@@ -9,7 +9,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QList>
-#include <QVBoxLayout>
+#include <QGridLayout>
 #include <QWidget>
 
 #include <memory>
@@ -25,14 +25,18 @@ template <typename Item, typename Button> class RadioButtonGroup : public QWidge
 public:
     static constexpr int spacing = 15;
 
-    // The group takes the buttons; the first one starts selected.
-    explicit RadioButtonGroup(const QList<Button *> &options, QWidget *parent = nullptr)
+    // The group takes the buttons; the first one starts selected. They stand in one column,
+    // or in columns of `columnLength` from the top, left to right.
+    explicit RadioButtonGroup(const QList<Button *> &options, QWidget *parent = nullptr,
+                              int columnLength = 0)
         : QWidget(parent)
         , m_stack(new QWidget(this))
         , m_clicks(new QButtonGroup(this)) {
-        auto *stackLayout = new QVBoxLayout(m_stack);
+        auto *stackLayout = new QGridLayout(m_stack);
         stackLayout->setSpacing(spacing);
         stackLayout->setContentsMargins(0, 0, 0, 0);
+        stackLayout->setAlignment(Qt::AlignTop);
+        const int length = columnLength > 0 ? columnLength : int(options.size());
 
         if (options.isEmpty())
             QUILLORY_FATAL(QStringLiteral("init(options:)"));
@@ -45,7 +49,7 @@ public:
             Button *button = m_buttons[index];
             m_clicks->addButton(button, index);
             button->installEventFilter(this);
-            stackLayout->addWidget(button);
+            stackLayout->addWidget(button, index % length, index / length);
         }
         QObject::connect(m_clicks, &QButtonGroup::idClicked, this,
                          [this](int index) { pressed(index); });

@@ -1,5 +1,6 @@
 #include "TwoScreens.h"
 #include "drawing/DrawingViewModel.h"
+#include "drawing/tools/RenderableText.h"
 #include "platform/Localization.h"
 
 #include <QApplication>
@@ -78,6 +79,77 @@ private Q_SLOTS:
             QVERIFY(f.list().back().get() == &drawn && f.undo.canRedo());
         }
         QCOMPARE(f.undo.undoText(), QStringLiteral("Draw Ellipse on Unknown Screen"));
+    }
+
+    // An eraser drag removes exactly the shapes it touches (a filled rectangle also by its
+    // inside), however many moves it takes, as one undo step that puts each back in its place;
+    // an undo during the drag ends it.
+    void eraserDragIsOneStep() {
+        Fixture f;
+        f.model->setSelectedShape(Shape::pen);
+        f.stroke({{0, 10}, {100, 10}});
+        f.model->setSelectedShape(Shape::rect);
+        f.stroke({{0, 40}, {100, 80}});
+        f.model->setSelectedShape(Shape::pen);
+        f.stroke({{0, 120}, {100, 120}});
+        f.stroke({{0, 200}, {100, 200}});
+        const Drawings before = f.list();
+        f.model->setSelectedShape(Shape::eraser);
+        f.model->isTracking.setValue(true);
+        f.model->beginShape({50, 0});
+        f.model->mouseDragged({50, 60}); // the first stroke, into the rectangle
+        f.model->mouseDragged({50, 100});
+        f.model->mouseDragged({60, 111}); // 9 from the third stroke: the radius and its half width
+        f.model->mouseUp();
+        QCOMPARE(f.list(), Drawings{before[3]});
+        QCOMPARE(f.undo.undoText(), u"Erase on Unknown Screen"_qs);
+        f.undo.undo();
+        QCOMPARE(f.list(), before);
+        f.undo.redo();
+        QCOMPARE(f.list(), Drawings{before[3]});
+        f.undo.undo();
+
+        f.model->isTracking.setValue(true);
+        f.model->beginShape({50, 190});
+        f.model->mouseDragged({50, 210});
+        f.undo.undo();
+        QVERIFY(!f.model->isTracking.value());
+        f.model->mouseDragged({50, 120}); // the drag is over: nothing more goes
+        QCOMPARE(f.list(), before);
+    }
+
+    // Text: typed at the click, a Backspace takes a whole character, and the text becomes one
+    // shape when it ends; an empty one leaves nothing. Widths step within their bounds, one
+    // tool at a time, and the text being typed follows its tool's.
+    void textAndLineWidths() {
+        Fixture f;
+        f.model->setSelectedShape(Shape::text);
+        f.stroke({{40, 40}});
+        QVERIFY(f.model->typedText() && f.list().empty());
+        f.model->typeText(u"Ab\U0001F600"_qs);
+        f.model->typeBackspace();
+        f.model->typeText(u"\nß"_qs);
+        QCOMPARE(f.model->typedText()->text(), u"Ab\nß"_qs);
+        f.model->stepLineWidth(1);
+        QCOMPARE(f.model->typedText()->lineWidth, 8.0);
+        f.stroke({{300, 300}}); // a click elsewhere ends it and starts another
+        QCOMPARE(f.list().size(), std::size_t(1));
+        QCOMPARE(f.undo.undoText(), u"Draw Text on Unknown Screen"_qs);
+        f.model->finishText();
+        QCOMPARE(f.list().size(), std::size_t(1));
+
+        QCOMPARE(f.model->lineWidth(Shape::rect), 1.0);
+        f.model->setSelectedShape(Shape::rect);
+        f.model->stepLineWidth(-3);
+        QCOMPARE(f.model->lineWidth(Shape::rect), minLineWidth);
+        f.model->keyDown(key(Key::rightBracket));
+        QCOMPARE(f.model->lineWidth(Shape::rect), 2.0);
+        f.model->stepLineWidth(40);
+        QCOMPARE(f.model->lineWidth(Shape::rect), maxLineWidth);
+        QCOMPARE(steppedLineWidth(7, 1), 8.0); // off the ladder: to its next rung
+        QCOMPARE(f.model->lineWidth(Shape::pen), 3.0);
+        f.stroke({{0, 0}, {10, 10}});
+        QCOMPARE(f.list().back()->lineWidth, maxLineWidth);
     }
 
     // Every drag grows the newest shape and publishes the list again (the view repaints from

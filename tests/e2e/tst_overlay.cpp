@@ -210,18 +210,16 @@ private Q_SLOTS:
                  qPrintable(first.preferencesText()));
         const QColor background = first.screenshot().pixelColor(800, 500);
         // Where the first colour button would be: nothing on the first start.
-        // The colour column's top: 110 + 8 tools of 50 - 15 + 30 + 9 colours of 50 - 15 above
-        // the bottom of the 1000-high monitor.
-        const QPoint redButton(47 - 10, 40 + 17);
+        const QPoint redButton(47 - 10, 190 + 17);
         EXPECT_COLOR(first.screenshot(), redButton, background);
 
         E2ESession shown(options(true, false, u"<key>UpdateToolsOnScreen</key><true/>"_qs));
         START(shown);
         const QImage shot = shown.screenshot();
         EXPECT_COLOR(shot, redButton, kRed); // selected: filled with its colour
-        EXPECT_COLOR(shot, QPoint(47 - 10, 40 + 50 + 17), QColor(Qt::white)); // yellow: a disc
+        EXPECT_COLOR(shot, QPoint(47 - 10, 190 + 50 + 17), QColor(Qt::white)); // yellow: a disc
         shown.key(u"2"_qs);
-        QVERIFY(shown.waitForColor({47 - 10, 40 + 50 + 17}, QColor(255, 204, 0)));
+        QVERIFY(shown.waitForColor({47 - 10, 190 + 50 + 17}, QColor(255, 204, 0)));
 
         // Either Shift key switches the arrow's icon; releasing one of two keeps it switched.
         const auto palette = [&shown] {
@@ -240,8 +238,8 @@ private Q_SLOTS:
         QTRY_VERIFY(palette() == plain);
 
         // The palette takes its own clicks; around it the pointer draws.
-        shown.click({47 - 10, 40 + 2 * 50 + 17});
-        QVERIFY(shown.waitForColor({47 - 10, 40 + 2 * 50 + 17}, kGreen));
+        shown.click({47 - 10, 190 + 2 * 50 + 17});
+        QVERIFY(shown.waitForColor({47 - 10, 190 + 2 * 50 + 17}, kGreen));
         shown.drag(E2ESession::line({300, 600}, {500, 600}, 6));
         QVERIFY(shown.waitForColor({400, 600}, kGreen));
     }

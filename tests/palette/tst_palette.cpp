@@ -77,7 +77,7 @@ private Q_SLOTS:
         std::unique_ptr<ColorRadioButtonGroup> colors(Palette::makeColorGroup());
         std::unique_ptr<ShapeRadioButtonGroup> tools(Palette::makeShapeGroup());
         QCOMPARE(colors->size(), QSize(35, 435));
-        QCOMPARE(tools->size(), QSize(35, 385));
+        QCOMPARE(tools->size(), QSize(85, 235));
         QCOMPARE(statesOf(*colors), only(9, 0));
         QCOMPARE(colors->selectedItem().value(), SystemColors::systemRed());
         QCOMPARE(tools->selectedItem().value(), Shape::pen);
