@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include <optional>
 
 class PointerReader;
 
@@ -30,6 +31,9 @@ public:
         QPointF position;        // in the window, at device pixels
         bool leftButton = false; // held once this event is through
         bool shift = false;
+        // A pen tablet's pressure, 0 to 1; none where the device reports none (a mouse).
+        std::optional<qreal> pressure;
+        bool eraser = false; // from the eraser end of a stylus
     };
     explicit PointerStream(QObject *parent = nullptr);
     ~PointerStream() override;
