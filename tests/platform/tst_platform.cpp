@@ -8,6 +8,7 @@
 #include "platform/Session.h"
 #include "platform/dbus/KGlobalAccelHotKeyBackend.h"
 #include "platform/dbus/PortalHotKeyBackend.h"
+#include "platform/x11/PointerDevices.h"
 
 #include <QDirIterator>
 #include <QKeyEvent>
@@ -15,6 +16,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <cmath>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -106,6 +109,48 @@ private Q_SLOTS:
             54, 0, 0, QString(), true));
         QVERIFY(key.keyCode == 8u && key.isARepeat &&
                 key.modifierFlags == (ModifierControl | ModifierOption));
+    }
+
+    // A master pointer's events from a mouse, a stylus (pressure on valuator 2, 100 to 1100)
+    // and an eraser; the physical devices' own copies and other buttons make no sample.
+    void pointerSamplesOfMouseAndTablet() {
+        enum : uint16_t { mouse = 6, pen = 9, eraser = 10 };
+        PointerDevices devices;
+        devices.insert(2, {.master = true});
+        devices.insert(mouse, {});
+        devices.insert(pen, {.pressureAxis = 2, .pressureMin = 100, .pressureMax = 1100});
+        devices.insert(eraser, {.eraser = true});
+        // An event at (10, 20.5), the first button held, laid out as xcb hands it over: the
+        // event, a word of buttons, a word of valuators set, and their values.
+        const auto sample = [&](uint16_t type, uint16_t source, uint32_t valuators,
+                                std::initializer_list<double> values, uint16_t device = 2,
+                                uint32_t button = 1) {
+            xcb_input_button_press_event_t event{};
+            event.event_type = type, event.deviceid = device, event.sourceid = source;
+            event.detail = button, event.event_x = 10 << 16, event.event_y = (20 << 16) + 0x8000;
+            event.buttons_len = event.valuators_len = 1;
+            QList<uint32_t> words{1u << 1, valuators};
+            for (const double value : values)
+                words << uint32_t(int32_t(value)) << uint32_t(std::fmod(value, 1) * 4294967296.0);
+            const QByteArray bytes =
+                QByteArray(reinterpret_cast<const char *>(&event), sizeof event) +
+                QByteArray(reinterpret_cast<const char *>(words.constData()), words.size() * 4);
+            return devices.sample(
+                reinterpret_cast<const xcb_input_button_press_event_t *>(bytes.data()));
+        };
+        const auto press = sample(XCB_INPUT_BUTTON_PRESS, mouse, 0b11, {10, 20.5});
+        QVERIFY(press && press->kind == PointerStream::Kind::Press && press->leftButton &&
+                !press->pressure && !press->eraser);
+        QCOMPARE(press->position, QPointF(10, 20.5));
+        QVERIFY(!sample(XCB_INPUT_BUTTON_PRESS, mouse, 0, {}, 2, 3));
+        QVERIFY(!sample(XCB_INPUT_MOTION, mouse, 0, {}, mouse));
+        // Valuators 0, 2 and 3 set (x, pressure, tilt): the pressure is the second value. A move
+        // whose pressure stayed leaves it out.
+        QCOMPARE(sample(XCB_INPUT_MOTION, pen, 0b1101, {10, 850.5, 40})->pressure, 0.7505);
+        QCOMPARE(sample(XCB_INPUT_MOTION, pen, 0b1001, {10, 40})->pressure, 0.7505);
+        const auto erasing = sample(XCB_INPUT_MOTION, eraser, 0, {});
+        QVERIFY(erasing && erasing->kind == PointerStream::Kind::Move && erasing->leftButton &&
+                erasing->eraser && !erasing->pressure);
     }
 
     // Every id the code asks for has a finished text in every string table, with the

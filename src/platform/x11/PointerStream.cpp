@@ -1,13 +1,13 @@
 #include "platform/x11/PointerStream.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/x11/PointerDevices.h"
 #include "platform/x11/WindowShape.h"
 #include "platform/x11/X11.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
@@ -49,7 +49,7 @@ public:
             m_conn, xcb_input_xi_query_version(m_conn, 2, 0), nullptr));
         if (!version || version->major_version < 2)
             return fail("no XInput 2");
-        learnDevices();
+        m_devices.learn(m_conn);
 
         m_parent = parent;
         m_input = xcb_generate_id(m_conn);
@@ -63,7 +63,8 @@ public:
             uint32_t mask;
         } mask{{XCB_INPUT_DEVICE_ALL, 1},
                XCB_INPUT_XI_EVENT_MASK_BUTTON_PRESS | XCB_INPUT_XI_EVENT_MASK_BUTTON_RELEASE |
-                   XCB_INPUT_XI_EVENT_MASK_MOTION};
+                   XCB_INPUT_XI_EVENT_MASK_MOTION | XCB_INPUT_XI_EVENT_MASK_HIERARCHY |
+                   XCB_INPUT_XI_EVENT_MASK_DEVICE_CHANGED};
         const xcb_void_cookie_t selected =
             xcb_input_xi_select_events_checked(m_conn, m_input, 1, &mask.header);
         applyPassThrough();
@@ -133,7 +134,7 @@ private:
     void read() {
         while (const XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(m_conn)}) {
             if ((event->response_type & 0x7f) == XCB_GE_GENERIC)
-                take(reinterpret_cast<const xcb_input_button_press_event_t *>(event.get()));
+                take(event.get());
         }
         if (xcb_connection_has_error(m_conn)) {
             QLOG_ERROR("The pointer's X connection broke; the pointer goes through Qt");
@@ -141,74 +142,43 @@ private:
         }
     }
 
-    // Press, release and motion events share one layout.
-    void take(const xcb_input_button_press_event_t *event) {
-        if (event->extension != m_opcode)
+    void take(const xcb_generic_event_t *generic) {
+        const auto *header = reinterpret_cast<const xcb_ge_generic_event_t *>(generic);
+        if (header->extension != m_opcode)
             return;
-        if (!m_devices.contains(event->deviceid))
-            learnDevices(); // one plugged in since
-        // A physical device's own copy of what its master pointer reports as well.
-        if (!m_masters.contains(event->deviceid))
+        switch (header->event_type) {
+        case XCB_INPUT_HIERARCHY: // a device came, went or was attached elsewhere
+            m_devices.learn(m_conn);
             return;
-        const uint32_t *buttons = xcb_input_button_press_button_mask(event);
-        const bool left = event->buttons_len > 0 && (buttons[0] & (1u << 1));
-        Sample sample{PointerStream::Kind::Move,
-                      QPointF(event->event_x / 65536.0, event->event_y / 65536.0), left,
-                      bool(event->mods.effective & XCB_MOD_MASK_SHIFT)};
-        switch (event->event_type) {
-        case XCB_INPUT_MOTION:
-            m_batch.append(sample);
-            if (m_sinceBatch.isValid() && m_sinceBatch.elapsed() < m_interval) {
-                if (!m_due->isActive())
-                    m_due->start(int(m_interval - m_sinceBatch.elapsed()));
-                return;
-            }
-            break;
-        case XCB_INPUT_BUTTON_PRESS:
-        case XCB_INPUT_BUTTON_RELEASE:
-            // The wheel's notches are presses of buttons 4 (away) and 5 (towards).
-            if ((event->detail == 4 || event->detail == 5) &&
-                event->event_type == XCB_INPUT_BUTTON_PRESS) {
-                sample.kind = PointerStream::Kind::Wheel;
-                sample.wheel = event->detail == 4 ? 1 : -1;
-                sample.control = event->mods.effective & XCB_MOD_MASK_CONTROL;
-                m_batch.append(sample);
-                break;
-            }
-            if (event->detail != 1)
-                return;
-            // The button mask tells the state before the event.
-            sample.kind = event->event_type == XCB_INPUT_BUTTON_PRESS
-                              ? PointerStream::Kind::Press
-                              : PointerStream::Kind::Release;
-            sample.leftButton = sample.kind == PointerStream::Kind::Press;
-            if (sample.leftButton) {
-                // A click gives the window the keyboard, with the click's own time, as Qt does
-                // for the clicks it gets.
-                xcb_set_input_focus(m_conn, XCB_INPUT_FOCUS_PARENT, m_parent, event->time);
-                xcb_flush(m_conn);
-            }
-            m_batch.append(sample);
-            break;
+        case XCB_INPUT_DEVICE_CHANGED: // not when a master pointer only changed its source
+            if (reinterpret_cast<const xcb_input_device_changed_event_t *>(generic)->reason ==
+                XCB_INPUT_CHANGE_REASON_DEVICE_CHANGE)
+                m_devices.learn(m_conn);
+            return;
         default:
+            break;
+        }
+        // Press, release and motion events share one layout.
+        const auto *event = reinterpret_cast<const xcb_input_button_press_event_t *>(generic);
+        if (!m_devices.contains(event->deviceid) || !m_devices.contains(event->sourceid))
+            m_devices.learn(m_conn); // one plugged in since
+        const std::optional<Sample> sample = m_devices.sample(event);
+        if (!sample)
             return;
+        m_batch.append(*sample);
+        if (sample->kind == PointerStream::Kind::Move && m_sinceBatch.isValid() &&
+            m_sinceBatch.elapsed() < m_interval) {
+            if (!m_due->isActive())
+                m_due->start(int(m_interval - m_sinceBatch.elapsed()));
+            return;
+        }
+        if (sample->kind == PointerStream::Kind::Press) {
+            // A click gives the window the keyboard, with the click's own time, as Qt does for
+            // the clicks it gets.
+            xcb_set_input_focus(m_conn, XCB_INPUT_FOCUS_PARENT, m_parent, event->time);
+            xcb_flush(m_conn);
         }
         deliver();
-    }
-
-    void learnDevices() {
-        m_devices.clear();
-        m_masters.clear();
-        const XcbReply<xcb_input_xi_query_device_reply_t> reply(xcb_input_xi_query_device_reply(
-            m_conn, xcb_input_xi_query_device(m_conn, XCB_INPUT_DEVICE_ALL), nullptr));
-        if (!reply)
-            return;
-        for (auto it = xcb_input_xi_query_device_infos_iterator(reply.get()); it.rem;
-             xcb_input_xi_device_info_next(&it)) {
-            m_devices.insert(it.data->deviceid);
-            if (it.data->type == XCB_INPUT_DEVICE_TYPE_MASTER_POINTER)
-                m_masters.insert(it.data->deviceid);
-        }
     }
 
     void deliver() {
@@ -230,7 +200,7 @@ private:
     int m_interval = 16;
     WindowShape::Rects m_passThrough;
     QList<Sample> m_batch;
-    QSet<xcb_input_device_id_t> m_devices, m_masters;
+    PointerDevices m_devices;
 };
 
 PointerStream::PointerStream(QObject *parent)
@@ -254,8 +224,7 @@ void PointerStream::attach(QWidget *window) {
     m_window = window;
     m_reader = new PointerReader([this](QList<Sample> batch) {
         QMetaObject::invokeMethod(
-            this,
-            [this, batch = std::move(batch)] { Q_EMIT samplesRead(batch); },
+            this, [this, batch = std::move(batch)] { Q_EMIT samplesRead(batch); },
             Qt::QueuedConnection);
     });
     m_reader->setFrameInterval(m_frameInterval);

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include <optional>
 
 class PointerReader;
 
@@ -33,6 +34,9 @@ public:
         // A wheel notch: +1 away from the user, -1 towards; and whether Ctrl was held.
         int wheel = 0;
         bool control = false;
+        // A pen tablet's pressure, 0 to 1; none where the device reports none (a mouse).
+        std::optional<qreal> pressure;
+        bool eraser = false; // from the eraser end of a stylus
     };
     explicit PointerStream(QObject *parent = nullptr);
     ~PointerStream() override;
