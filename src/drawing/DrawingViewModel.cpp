@@ -142,11 +142,13 @@ void DrawingViewModel::beginShape(const QPointF &point) {
     if (!view)
         return;
     finishText(); // a click elsewhere ends the text being typed
-    switch (tool(m_selectedShape).gesture) {
+    switch (m_stylusEraser ? Tool::Gesture::erase : tool(m_selectedShape).gesture) {
     case Tool::Gesture::draw:
         // Live before it is added, so that the list's observers see the new shape as the one
         // being drawn.
         m_live = makeShape(m_selectedShape, point, m_selectedColor, lineWidth(m_selectedShape));
+        if (m_pressure)
+            m_live->setPressure(*m_pressure);
         add(m_live);
         break;
     case Tool::Gesture::erase:
@@ -167,6 +169,8 @@ void DrawingViewModel::mouseDragged(const QPointF &point) {
         return eraseAlong(point);
     if (!m_live)
         return;
+    if (m_pressure)
+        m_live->setPressure(*m_pressure);
     m_live->update(point);
     m_live->isModified = enableModification.value();
     // Publishing the list again is what repaints the view.

@@ -73,6 +73,11 @@ public:
     // Ends the typing: a text with characters becomes one shape (one undo step).
     void finishText();
 
+    // What a pen tablet reports with the pointer events to come: its pressure (none for a
+    // mouse), and whether the eraser end of the stylus touches, which erases whatever the tool.
+    void setPointerPressure(std::optional<double> pressure) { m_pressure = pressure; }
+    void setStylusEraser(bool eraser) { m_stylusEraser = eraser; }
+
     // Pointer events, with points in view coordinates.
     void beginShape(const QPointF &point);
     void mouseDragged(const QPointF &point);
@@ -131,6 +136,8 @@ private:
     // step each).
     std::optional<QPointF> m_eraseFrom;
     quint64 m_eraseDrag = 0;
+    std::optional<double> m_pressure;
+    bool m_stylusEraser = false;
     std::shared_ptr<RenderableText> m_typed;
     int m_caret = 0;
 };

@@ -48,6 +48,8 @@ public:
     // strokes use it to repaint a small area without stroking their whole path.
     virtual void render(QPainter &painter, const QRectF &area);
     virtual void update(const QPointF &to);
+    // A pen tablet's pressure (0 to 1) at the points to come; most kinds keep their width.
+    virtual void setPressure(double) {}
     virtual QPainterPath renderedPath() const { return path; }
 
     // The area render() may touch, in view coordinates, antialiasing and joins included.

@@ -284,8 +284,12 @@ void DrawingViewController::pointerSamples(const QList<PointerStream::Sample> &s
                 wheelTurned(sample.wheel * 120);
             continue;
         }
+        model.setPointerPressure(sample.pressure);
+        model.setStylusEraser(sample.eraser);
         pointerEvent(sample.kind, sample.position / ratio, sample.leftButton, sample.shift);
     }
+    model.setPointerPressure(std::nullopt); // Qt's own pointer events are a mouse's
+    model.setStylusEraser(false);
     m_view->holdFrames(false);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Localization.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
@@ -116,6 +117,40 @@ private Q_SLOTS:
         QVERIFY(!f.model->isTracking.value());
         f.model->mouseDragged({50, 120}); // the drag is over: nothing more goes
         QCOMPARE(f.list(), before);
+    }
+
+    // A pen tablet: the pen's width follows the pressure along the stroke (a mouse's stroke
+    // keeps one width), and the eraser end of the stylus erases whatever tool is picked.
+    void tabletPressureAndEraserEnd() {
+        Fixture f;
+        f.model->setSelectedShape(Shape::highlighter);
+        f.model->setPointerPressure(0.0);
+        f.model->isTracking.setValue(true);
+        f.model->beginShape({10, 50});
+        f.model->mouseDragged({60, 50});
+        f.model->setPointerPressure(1.0);
+        f.model->mouseDragged({110, 50});
+        f.model->mouseDragged({160, 50});
+        f.model->mouseUp();
+        QImage image(200, 100, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        f.list().back()->render(painter);
+        painter.end();
+        const auto thickness = [&image](int x) {
+            int rows = 0;
+            for (int y = 0; y < image.height(); ++y)
+                rows += qAlpha(image.pixel(x, y)) > 50;
+            return rows;
+        };
+        QVERIFY2(thickness(25) <= 5 && thickness(140) >= 15,
+                 qPrintable(u"%1 %2"_qs.arg(thickness(25)).arg(thickness(140))));
+
+        f.model->setPointerPressure(std::nullopt);
+        f.model->setStylusEraser(true);
+        f.stroke({{100, 0}, {100, 100}});
+        QVERIFY(f.list().empty());
+        QCOMPARE(f.model->selectedShape(), Shape::highlighter);
     }
 
     // Text: typed at the click, a Backspace takes a whole character, and the text becomes one

@@ -19,6 +19,43 @@ QString RenderableLine::actionName() const {
 void RenderableLine::update(const QPointF &to) {
     didUpdateSinceLastRender = true;
     path.lineTo(to);
+    if (followsPressure())
+        m_widthFactors.push_back(m_factor);
+}
+
+void RenderableLine::setPressure(double pressure) {
+    if (isArrow)
+        return; // an arrow keeps its width, as its head does
+    m_factor = 0.2 + 0.8 * std::clamp(pressure, 0.0, 1.0);
+    if (!followsPressure())
+        m_widthFactors.assign(std::size_t(path.elementCount()), m_factor);
+}
+
+// Each segment at its own width, round where they meet, filled as one outline: a marker does
+// not darken where its segments overlap.
+void RenderableLine::renderPressured(QPainter &painter, const QRectF &area) {
+    const double reach = lineWidth / 2 + 1.0;
+    const QRectF near = area.adjusted(-reach, -reach, reach, reach);
+    QPainterPathStroker stroker;
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    const int count = std::min(path.elementCount(), int(m_widthFactors.size()));
+    for (int i = std::min(1, count - 1); i < count; ++i) {
+        const QPointF from = path.elementAt(std::max(0, i - 1)), to = path.elementAt(i);
+        if (!near.intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5)))
+            continue;
+        stroker.setWidth(lineWidth * (m_widthFactors[std::size_t(std::max(0, i - 1))] +
+                                      m_widthFactors[std::size_t(i)]) /
+                         2);
+        QPainterPath segment(from);
+        segment.lineTo(to);
+        outline.addPath(stroker.createStroke(segment));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(outline, strokePen().brush());
+    didUpdateSinceLastRender = false;
 }
 
 QPainterPath RenderableLine::renderedPath() const {
@@ -69,6 +106,8 @@ void RenderableLine::updateArrowHead() {
 }
 
 void RenderableLine::render(QPainter &painter) {
+    if (followsPressure() && !isArrow && !isModified)
+        return renderPressured(painter, path.controlPointRect());
     renderPart(painter, renderedPath());
 }
 
@@ -95,6 +134,8 @@ static double reachAt(const QPainterPath &path, int i, double width) {
 void RenderableLine::render(QPainter &painter, const QRectF &area) {
     if (isModified)
         return render(painter);
+    if (followsPressure() && !isArrow)
+        return renderPressured(painter, area);
     // Only the segments that can paint into the area. One left out ends at points farther from
     // the area than their joins reach, so the caps its neighbours get there instead of joins do
     // not show in the area either. Stroking the whole path would cost as much as its length.

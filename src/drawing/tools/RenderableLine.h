@@ -2,6 +2,8 @@
 
 #include "drawing/Renderable.h"
 
+#include <vector>
+
 // Pen and arrow: a freehand polyline through every drag point; the arrow carries a head at
 // its newest point. With isModified set it is drawn as one straight segment.
 class RenderableLine : public Renderable {
@@ -21,6 +23,7 @@ public:
     void update(const QPointF &to) override;
     QPainterPath renderedPath() const override;
     QRectF paintedBounds() const override;
+    void setPressure(double pressure) override;
     bool touches(const QPointF &from, const QPointF &to, double radius) const override;
 
     // Freehand strokes grow at their end: the area the segments from element `from` on may
@@ -28,7 +31,15 @@ public:
     QRectF segmentBounds(int from) const;
     QRectF headBounds() const;
 
+    // The width follows a pen tablet's pressure along a freehand stroke, from a fifth of the
+    // line width at the lightest touch to all of it.
+    bool followsPressure() const { return !m_widthFactors.empty(); }
+
 private:
     void updateArrowHead();
+    void renderPressured(QPainter &painter, const QRectF &area);
+    // Per path element, once a pressure came; the pressure for the points to come.
+    std::vector<double> m_widthFactors;
+    double m_factor = 1.0;
     void renderPart(QPainter &painter, const QPainterPath &part);
 };
