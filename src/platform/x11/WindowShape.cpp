@@ -48,7 +48,9 @@ void WindowShape::setWindow(WId window) {
 
 void WindowShape::set(const Rects &rects) {
     if (xcb_connection_t *conn = shapeConnection(m_window)) {
-        send(conn, m_window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SET, XCB_SHAPE_SO_UNION, rects);
+        Rects all = rects;
+        all.push_back(outOfView);
+        send(conn, m_window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SET, XCB_SHAPE_SO_UNION, all);
         sent();
     }
 }

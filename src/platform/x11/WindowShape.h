@@ -10,6 +10,12 @@
 // The X11 shape of a window: the part of it that shows (its bounding shape) and the part that
 // takes the pointer (its input shape), in window pixels. Lists of any length are sent in
 // requests small enough for the server. Off X11 every call does nothing.
+//
+// The bounding shape always holds one rectangle just above the window, which shows nothing.
+// After each change the server works out whether the window is wholly in view by testing each
+// rectangle of the shape, from the top, against what is in view; with the thousands of
+// rectangles of a screen full of ink that costs it several times the change itself. A first
+// rectangle out of view settles the question at the first one in view.
 class WindowShape {
 public:
     using Rects = std::vector<QRect>;
@@ -39,6 +45,8 @@ public:
 
 private:
     void sent();
+
+    static constexpr QRect outOfView{0, -1, 1, 1};
 
     using Clock = std::chrono::steady_clock;
     WId m_window = 0;
