@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <QtGui/qwindowdefs.h>
 
+#include <array>
 #include <chrono>
 #include <vector>
 
@@ -29,11 +30,16 @@ public:
     void change(const Rects &shown, const Rects &hidden);
     // Shows the whole window again.
     void reset();
-    // Whether the server should rest from the last change. Every change costs it time in
-    // proportion to the whole shape, which grows with what is drawn: the next one waits twice
-    // that long (and takes in what changed meanwhile), so that the server keeps two thirds of
-    // its time for everyone else.
-    bool busy() const;
+    // Whether the server should rest from the last change, and for how many milliseconds more.
+    // Every change costs it time in proportion to the whole shape, which grows with what is
+    // drawn: the next one waits restFactor times as long as the quickest of the last few took
+    // (and takes in what changed meanwhile), so that a window's shape keeps the server busy at
+    // most a fortieth of the time: less than what the pointer's moves cost it. A simple shape
+    // costs so little that this rest is shorter than a frame; with hundreds of strokes on the
+    // screen a growing stroke shows about ten times a second.
+    bool busy() const { return restLeft() > 0; }
+    int restLeft() const;
+    static constexpr int restFactor = 40;
 
     // Lets only `rects` of `window` take the pointer.
     static void setInput(WId window, const Rects &rects);
@@ -51,4 +57,7 @@ private:
     using Clock = std::chrono::steady_clock;
     WId m_window = 0;
     Clock::time_point m_restUntil;
+    // What the last changes took, the oldest first: their least is what a change costs the
+    // server, for one answer may come late because the machine is busy elsewhere.
+    std::array<Clock::duration, 4> m_took{};
 };
