@@ -222,6 +222,12 @@ void DrawingView::holdFrames(bool hold) {
 
 void DrawingView::nextFrame() {
     m_frame.stop();
+    // Shaped, new pixels show only once the shape takes them in: while the server rests from the
+    // last change, painting them would only have it copy pixels that do not show.
+    if (m_shaped && !m_capturing && m_shape.busy()) {
+        m_frame.start(m_shape.restLeft());
+        return;
+    }
     sendShape();
     const bool brushMoves = brush->pos() != m_brushAt;
     if (!brushMoves && m_pending.isEmpty())
@@ -341,7 +347,7 @@ void DrawingView::sendShape() {
         return;
     if (m_shape.busy()) {
         if (!m_frame.isActive())
-            m_frame.start(frameInterval()); // to try again
+            m_frame.start(m_shape.restLeft()); // to try again
         return;
     }
     WindowShape::Rects shown, hidden;

@@ -44,11 +44,14 @@ void send(xcb_connection_t *conn, WId window, xcb_shape_kind_t kind, xcb_shape_o
 void WindowShape::setWindow(WId window) {
     m_window = window;
     m_restUntil = {};
+    m_took = {};
 }
 
 void WindowShape::set(const Rects &rects) {
     if (xcb_connection_t *conn = shapeConnection(m_window)) {
-        send(conn, m_window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SET, XCB_SHAPE_SO_UNION, rects);
+        Rects all = rects;
+        all.push_back(outOfView);
+        send(conn, m_window, XCB_SHAPE_SK_BOUNDING, XCB_SHAPE_SO_SET, XCB_SHAPE_SO_UNION, all);
         sent();
     }
 }
@@ -80,11 +83,20 @@ void WindowShape::sent() {
     XcbReply<xcb_get_input_focus_reply_t>(
         xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
     const Clock::time_point done = Clock::now();
-    m_restUntil = done + 2 * (done - start);
+    std::shift_left(m_took.begin(), m_took.end(), 1);
+    m_took.back() = done - start;
+    Clock::duration cost = m_took.back();
+    for (const Clock::duration took : m_took)
+        if (took != Clock::duration{})
+            cost = std::min(cost, took);
+    m_restUntil = done + restFactor * cost;
 }
 
-bool WindowShape::busy() const {
-    return Clock::now() < m_restUntil;
+int WindowShape::restLeft() const {
+    const Clock::duration left = m_restUntil - Clock::now();
+    return left > Clock::duration{}
+               ? int(std::chrono::ceil<std::chrono::milliseconds>(left).count())
+               : 0;
 }
 
 void WindowShape::setInput(WId window, const Rects &rects) {
