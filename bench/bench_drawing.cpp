@@ -67,32 +67,51 @@ int main(int argc, char *argv[]) {
 
     std::printf("Pointer events on a %dx%d overlay, CPU us per event with its repaint (median)\n",
                 size.width(), size.height());
-    std::printf("%-8s %9s %10s %10s %11s\n", "mode", "finished", "press", "drag", "release");
+    std::printf("%-8s %-12s %9s %10s %10s %11s %10s\n", "mode", "tool", "finished", "press",
+                "drag", "release", "drag max");
+    struct Run {
+        Shape tool;
+        std::vector<int> finished;
+    };
+    const Run runs[] = {{Shape::pen, {0, 100, 1000, 5000}},
+                        {Shape::highlighter, {0, 5000}},
+                        {Shape::eraser, {0, 5000}},
+                        {Shape::text, {0, 5000}}};
     for (const bool shaped : {false, true}) {
-        for (const int finished : {0, 100, 1000, 5000}) {
-            Overlay overlay;
-            overlay.controller.window()->resize(size);
-            overlay.controller.window()->show();
-            if (!QTest::qWaitForWindowExposed(overlay.controller.window()))
-                return 1;
-            overlay.view()->setShaped(shaped);
-            overlay.controller.contentViewController().model.restore(
-                finishedShapes(finished, size));
-            QTest::qWait(50);
+        for (const Run &run : runs) {
+            // `bench_drawing eraser` measures that tool alone.
+            if (argc > 1 && QLatin1String(argv[1]) != QLatin1String(tool(run.tool).actionName))
+                continue;
+            for (const int finished : run.finished) {
+                Overlay overlay;
+                overlay.controller.window()->resize(size);
+                overlay.controller.window()->show();
+                if (!QTest::qWaitForWindowExposed(overlay.controller.window()))
+                    return 1;
+                overlay.view()->setShaped(shaped);
+                DrawingViewModel &model = overlay.controller.contentViewController().model;
+                model.restore(finishedShapes(finished, size));
+                model.setSelectedShape(run.tool);
+                QTest::qWait(50);
 
-            std::vector<double> press, drag, release;
-            for (int stroke = 0; stroke < 5; ++stroke) {
-                const QPointF start(300 + stroke * 40, 200 + stroke * 120);
-                press.push_back(overlay.send(QEvent::MouseButtonPress, start, Qt::LeftButton));
-                QPointF at = start;
-                for (int i = 1; i <= 30; ++i) {
-                    at = start + QPointF(i * 4, i % 2 ? 24 : 0);
-                    drag.push_back(overlay.send(QEvent::MouseMove, at, Qt::LeftButton));
+                std::vector<double> press, drag, release;
+                for (int stroke = 0; stroke < 5; ++stroke) {
+                    const QPointF start(300 + stroke * 40, 200 + stroke * 120);
+                    press.push_back(
+                        overlay.send(QEvent::MouseButtonPress, start, Qt::LeftButton));
+                    QPointF at = start;
+                    for (int i = 1; i <= 30; ++i) {
+                        at = start + QPointF(i * 4, i % 2 ? 24 : 0);
+                        drag.push_back(overlay.send(QEvent::MouseMove, at, Qt::LeftButton));
+                    }
+                    release.push_back(
+                        overlay.send(QEvent::MouseButtonRelease, at, Qt::NoButton));
                 }
-                release.push_back(overlay.send(QEvent::MouseButtonRelease, at, Qt::NoButton));
+                std::printf("%-8s %-12s %9d %10.0f %10.0f %11.0f %10.0f\n",
+                            shaped ? "shaped" : "normal", tool(run.tool).actionName, finished,
+                            median(press), median(drag), median(release),
+                            *std::max_element(drag.begin(), drag.end()));
             }
-            std::printf("%-8s %9d %10.0f %10.0f %11.0f\n", shaped ? "shaped" : "normal", finished,
-                        median(press), median(drag), median(release));
         }
     }
     return 0;

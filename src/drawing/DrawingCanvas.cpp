@@ -71,7 +71,7 @@ void DrawingCanvas::repaintArea(const QRectF &area) {
         for (const std::shared_ptr<Renderable> &shape : m_baked) {
             if (shape->path.elementCount() >= 2 && shape->paintedBounds().intersects(near)) {
                 shape->dithered = m_dithered;
-                shape->render(painter);
+                shape->render(painter, near); // a long stroke: only its part near the area
             }
         }
     }

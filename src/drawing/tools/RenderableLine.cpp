@@ -213,10 +213,19 @@ QRectF RenderableLine::headBounds() const {
 }
 
 QRectF RenderableLine::paintedBounds() const {
-    QRectF bounds = Renderable::paintedBounds();
-    if (isArrow)
-        bounds |= headBounds();
-    return bounds;
+    if (isModified || followsPressure()) {
+        QRectF bounds = Renderable::paintedBounds();
+        return isArrow ? bounds | headBounds() : bounds;
+    }
+    // A freehand stroke's own joins, not the worst a join could reach: far fewer strokes seem
+    // to paint where the eraser repaints. Kept while the stroke does not grow.
+    if (m_boundsElements != path.elementCount()) {
+        m_bounds = segmentBounds(0);
+        if (isArrow)
+            m_bounds |= headBounds();
+        m_boundsElements = path.elementCount();
+    }
+    return m_bounds;
 }
 
 bool RenderableLine::touches(const QPointF &from, const QPointF &to, double radius) const {

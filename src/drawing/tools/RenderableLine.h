@@ -41,5 +41,7 @@ private:
     // Per path element, once a pressure came; the pressure for the points to come.
     std::vector<double> m_widthFactors;
     double m_factor = 1.0;
+    mutable QRectF m_bounds;
+    mutable int m_boundsElements = -1;
     void renderPart(QPainter &painter, const QPainterPath &part);
 };
