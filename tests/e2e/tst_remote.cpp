@@ -30,6 +30,9 @@ private Q_SLOTS:
         QCOMPARE(session.runQuillory({u"--action"_qs, u"arrow"_qs}), 0);
         session.drag(E2ESession::line({300, 300}, {600, 300}, 12));
         QVERIFY(session.waitForColor({592, 304}, kRed)); // a barb: the arrow tool
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"eraser"_qs}), 0);
+        session.drag(E2ESession::line({450, 250}, {450, 350}, 6));
+        QVERIFY(session.waitForColor({400, 300}, background));
 
         QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
         QVERIFY(session.waitForColor({37, 207}, kRed)); // the palette
