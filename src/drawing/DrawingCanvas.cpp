@@ -80,6 +80,21 @@ void DrawingCanvas::repaintArea(const QRectF &area) {
     painter.drawImage(rect.topLeft(), part);
 }
 
+void DrawingCanvas::paintTranslucent(QPainter &painter) {
+    if (!m_dithered)
+        return paint(painter, QRect(QPoint(0, 0), m_size));
+    for (const std::shared_ptr<Renderable> &shape : m_baked) {
+        shape->dithered = false;
+        shape->render(painter);
+        shape->dithered = true;
+    }
+    if (m_live && (m_baked.empty() || m_baked.back() != m_live)) {
+        m_live->dithered = false;
+        m_live->render(painter);
+        m_live->dithered = true;
+    }
+}
+
 void DrawingCanvas::setTyped(const std::shared_ptr<RenderableText> &text, int caret) {
     m_typed = text;
     m_caret = caret;

@@ -47,6 +47,10 @@ public:
     // Where the typed text, its caret and the composed text paint (view coordinates).
     QRect typedBounds() const;
 
+    // Paints every shape afresh, translucent as a compositor shows it even where the canvas
+    // is dithered: for a screenshot of a window without translucency.
+    void paintTranslucent(QPainter &painter);
+
     const QImage &finishedImage() const { return m_image; }
     // How many shapes were painted into the finished image so far, repaints included.
     quint64 bakes() const { return m_bakes; }

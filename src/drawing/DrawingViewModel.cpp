@@ -452,6 +452,7 @@ void DrawingViewModel::screenChangeReported(const ScreenChange &change) {
 }
 
 void DrawingViewModel::screenChanged(QScreen *oldScreen, QScreen *newScreen) {
+    finishText(); // a text being typed stays on the screen it was typed on
     // A stroke in progress belongs to the old screen: it ends there (a lone press leaves
     // nothing behind), so the drags that follow cannot grow a shape of the new screen.
     if (m_live) {

@@ -403,7 +403,7 @@ QImage DrawingView::overlayImage() {
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    m_canvas.paint(painter, QRegion(rect()));
+    m_canvas.paintTranslucent(painter);
     for (QWidget *part :
          {static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup),
           infoView, static_cast<QWidget *>(brush)}) {
