@@ -121,7 +121,7 @@ private Q_SLOTS:
         session.key(u"t 3"_qs);
         session.click({300, 600});
         session.run(u"xdotool"_qs, {u"type"_qs, u"--delay"_qs, u"40"_qs, u"PLARCé1/"_qs});
-        session.key(u"Return x Escape"_qs);
+        session.key(u"Return x dead_acute e Escape"_qs); // a dead key composes "é"
         session.settle();
         shot = session.screenshot();
         int right = 0, bottom = 0;
