@@ -47,7 +47,7 @@ int main(int argc, char *argv[]) {
     InstanceChannel::Lookup perform;
     InstanceChannel channel;
     if (channel.listen([&perform](const QString &action) {
-            return perform ? perform(action) : nullptr;
+            return perform ? perform(action) : std::nullopt;
         }) == InstanceChannel::Listen::alreadyRunning) {
         QString message;
         if (InstanceChannel::send(QStringLiteral("activate"), &message) ==

@@ -479,5 +479,25 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Dünnere oder dickere Linie (auch Strg+Mausrad)</translation>
     </message>
+    <message id="tray.toolTip.pointer">
+        <source>Quillory: pointer mode, clicks go to the windows below (click to draw)</source>
+        <translation>Quillory: Zeigermodus, Klicks gehen an die Fenster darunter (zum Zeichnen klicken)</translation>
+    </message>
+    <message id="cli.action.pointer">
+        <source>let clicks and keys through to the windows below; the drawings stay</source>
+        <translation>Klicks und Tasten an die Fenster darunter durchlassen; die Zeichnungen bleiben</translation>
+    </message>
+    <message id="cli.action.draw">
+        <source>draw again after pointer mode</source>
+        <translation>nach dem Zeigermodus wieder zeichnen</translation>
+    </message>
+    <message id="cli.action.state">
+        <source>print the overlay&apos;s mode, tool, colour and width as one line of JSON</source>
+        <translation>Modus, Werkzeug, Farbe und Stärke der Zeichenebene als eine Zeile JSON ausgeben</translation>
+    </message>
+    <message id="overlay.pointerMode">
+        <source>Pointer mode</source>
+        <translation>Zeigermodus</translation>
+    </message>
 </context>
 </TS>

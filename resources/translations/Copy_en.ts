@@ -479,5 +479,25 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Thinner or thicker line (Ctrl+wheel too)</translation>
     </message>
+    <message id="tray.toolTip.pointer">
+        <source>Quillory: pointer mode, clicks go to the windows below (click to draw)</source>
+        <translation>Quillory: pointer mode, clicks go to the windows below (click to draw)</translation>
+    </message>
+    <message id="cli.action.pointer">
+        <source>let clicks and keys through to the windows below; the drawings stay</source>
+        <translation>let clicks and keys through to the windows below; the drawings stay</translation>
+    </message>
+    <message id="cli.action.draw">
+        <source>draw again after pointer mode</source>
+        <translation>draw again after pointer mode</translation>
+    </message>
+    <message id="cli.action.state">
+        <source>print the overlay&apos;s mode, tool, colour and width as one line of JSON</source>
+        <translation>print the overlay&apos;s mode, tool, colour and width as one line of JSON</translation>
+    </message>
+    <message id="overlay.pointerMode">
+        <source>Pointer mode</source>
+        <translation>Pointer mode</translation>
+    </message>
 </context>
 </TS>

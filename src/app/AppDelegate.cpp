@@ -44,6 +44,9 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::updateToolTip() {
     const DrawingViewModel &model = m_overlay.contentViewController().model;
+    if (m_overlay.contentViewController().mode() == OverlayMode::pointer)
+        //% "Quillory: pointer mode, clicks go to the windows below (click to draw)"
+        return m_statusItem->setToolTip(qtTrId("tray.toolTip.pointer"));
     //% "Quillory: %1, %2"
     m_statusItem->setToolTip(
         qtTrId("tray.toolTip")
@@ -57,6 +60,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     // The tooltip names what the next stroke draws with.
     const DrawingViewModel &model = m_overlay.contentViewController().model;
     connect(&model, &DrawingViewModel::selectionChanged, this, &AppDelegate::updateToolTip);
+    connect(&m_overlay.contentViewController(), &DrawingViewController::modeChanged, this,
+            &AppDelegate::updateToolTip);
     updateToolTip();
     connect(m_statusItem.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -194,7 +199,9 @@ void AppDelegate::registerStoredShortcuts() {
 }
 
 void AppDelegate::activateApp() {
-    m_activation.activate();
+    // Pointer mode came meanwhile: the keyboard stays with the other programs.
+    if (m_overlay.contentViewController().mode() != OverlayMode::pointer)
+        m_activation.activate();
 }
 
 void AppDelegate::activateNowAndAgainSoon() {
@@ -235,6 +242,25 @@ void AppDelegate::pickTool(Shape shape) {
     activateNowAndAgainSoon();
     drawingModel().shapeKeyboardKeyHandler.notify(paletteIndex(shape));
     closePopover();
+}
+
+void AppDelegate::setMode(OverlayMode mode) {
+    if (mode == OverlayMode::pointer) {
+        closePopover();
+        m_overlay.letPointerThrough();
+        return;
+    }
+    m_overlay.showWindow(this);
+    activateNowAndAgainSoon();
+}
+
+QString AppDelegate::stateReport() {
+    const DrawingViewModel &model = drawingModel();
+    const Shape shape = model.selectedShape();
+    return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","width":%5})"_qs.arg(
+        m_overlay.window()->isVisible() ? u"true"_qs : u"false"_qs,
+        modeName(m_overlay.contentViewController().mode()), QLatin1String(tool(shape).actionName),
+        model.selectedColor().name().toUpper(), QString::number(model.lineWidth(shape)));
 }
 
 DrawingViewModel &AppDelegate::drawingModel() {

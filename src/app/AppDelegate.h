@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Action.h"
+#include "core/OverlayMode.h"
 #include "hotkeys/HotKey.h"
 
 #include <QDateTime>
@@ -93,6 +94,13 @@ public:
     void performHotKeyAction(Row row);
     // Shows the overlay with `shape`'s tool picked.
     void pickTool(Shape shape);
+    // Draws again, or lets the pointer and the keys through to the programs below, the
+    // drawings staying on the screen; either shows the overlay.
+    void setMode(OverlayMode mode);
+    // The overlay's state for scripts, as one line of JSON: whether it shows, its mode, and
+    // the selected tool's action name, colour and line width, e.g.
+    // {"visible":true,"mode":"pointer","tool":"pen","color":"#FF3B30","width":3}
+    QString stateReport();
     void activateApp();
     void statusButtonClicked(bool rightClick);
     void showQuillory(QObject * = nullptr);

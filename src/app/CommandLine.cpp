@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "core/Action.h"
+#include "core/OverlayMode.h"
 #include "platform/Localization.h"
 
 #include <QCommandLineParser>
@@ -64,38 +65,50 @@ int runRemote(int argc, char *argv[]) {
         printError(qtTrId("cli.unknownAction").arg(action, names.join(u", ")));
         return 2;
     }
-    QString message;
-    if (InstanceChannel::send(action, &message) != InstanceChannel::Result::done) {
+    QString message, answer;
+    if (InstanceChannel::send(action, &message, &answer) != InstanceChannel::Result::done) {
         printError(message);
         return 1;
     }
+    if (!answer.isEmpty())
+        std::printf("%s\n", qPrintable(answer));
     return 0;
 }
 
 InstanceChannel::Lookup remoteActions(AppDelegate &delegate,
                                       std::function<void()> toggleHighlight) {
-    return [&delegate, toggleHighlight = std::move(toggleHighlight)](
-               const QString &name) -> std::function<void()> {
+    using Served = InstanceChannel::Served;
+    const auto later = [](std::function<void()> action) {
+        return std::optional<Served>(Served{std::move(action), {}});
+    };
+    return [&delegate, toggleHighlight = std::move(toggleHighlight),
+            later](const QString &name) -> std::optional<Served> {
         const Action *action = actionNamed(name);
         if (!action)
-            return {};
+            return std::nullopt;
         switch (action->kind) {
         case Action::Kind::shortcut:
-            return [&delegate, row = AppDelegate::Row(action->shortcut->index)] {
+            return later([&delegate, row = AppDelegate::Row(action->shortcut->index)] {
                 delegate.performHotKeyAction(row);
-            };
+            });
         case Action::Kind::tool:
-            return [&delegate, shape = *action->tool] { delegate.pickTool(shape); };
+            return later([&delegate, shape = *action->tool] { delegate.pickTool(shape); });
         case Action::Kind::save:
-            return [&delegate] { delegate.saveButtonPressed(); };
+            return later([&delegate] { delegate.saveButtonPressed(); });
         case Action::Kind::copy:
-            return [&delegate] { delegate.copyButtonPressed(); };
+            return later([&delegate] { delegate.copyButtonPressed(); });
         case Action::Kind::highlight:
-            return toggleHighlight;
+            return later(toggleHighlight);
+        case Action::Kind::mode:
+            if (const std::optional<OverlayMode> mode = modeNamed(name))
+                return later([&delegate, mode = *mode] { delegate.setMode(mode); });
+            return std::nullopt;
+        case Action::Kind::state:
+            return Served{{}, delegate.stateReport()};
         case Action::Kind::quit:
-            return [] { QCoreApplication::exit(0); }; // as the quit signals do
+            return later([] { QCoreApplication::exit(0); }); // as the quit signals do
         }
-        return {};
+        return std::nullopt;
     };
 }
 

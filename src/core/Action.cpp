@@ -44,6 +44,12 @@ constexpr std::array<Action, actionCount> kActions = {{
     {Kind::copy, "copy", QT_TRID_NOOP("cli.action.copy"), {}, {}},
     //% "switch the cursor highlight on or off"
     {Kind::highlight, "highlight", QT_TRID_NOOP("cli.action.highlight"), {}, {}},
+    //% "let clicks and keys through to the windows below; the drawings stay"
+    {Kind::mode, "pointer", QT_TRID_NOOP("cli.action.pointer"), {}, {}},
+    //% "draw again after pointer mode"
+    {Kind::mode, "draw", QT_TRID_NOOP("cli.action.draw"), {}, {}},
+    //% "print the overlay's mode, tool, colour and width as one line of JSON"
+    {Kind::state, "state", QT_TRID_NOOP("cli.action.state"), {}, {}},
     //% "end Quillory"
     {Kind::quit, "quit", QT_TRID_NOOP("cli.action.quit"), {}, {}},
 }};

@@ -21,8 +21,9 @@ struct ShortcutRow {
 // Everything Quillory says about one action that a second launch or `quillory --action NAME`
 // may ask for. Most have a global-shortcut row; the others are carried out by their kind.
 struct Action {
-    // `tool`: picks a tool that has no global-shortcut row.
-    enum class Kind : quint8 { shortcut, tool, save, copy, highlight, quit };
+    // `tool`: picks a tool that has no global-shortcut row; `mode`: puts the overlay in the mode
+    // of the action's name; `state`: answers with the overlay's state.
+    enum class Kind : quint8 { shortcut, tool, save, copy, highlight, mode, state, quit };
     Kind kind;
     // The name `quillory --action NAME` takes, also the shortcut's name on the desktop; null for
     // the tool actions, named in the tool table.
@@ -36,7 +37,7 @@ struct Action {
 inline constexpr int shortcutRowCount = 8;
 
 // The actions in the order --help lists them.
-inline constexpr int actionCount = 15;
+inline constexpr int actionCount = 18;
 const std::array<Action, actionCount> &actions();
 const Action &shortcutAction(int row);
 const Action *actionNamed(const QString &name);

@@ -1,5 +1,6 @@
 #include "overlay/DrawingView.h"
 
+#include "overlay/ModeSign.h"
 #include "platform/NotificationCenter.h"
 #include "settings/Preferences.h"
 
@@ -19,7 +20,9 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     , bottomSpacing(-paletteTopInset)
     , brush(new InteractionDisabledView(this))
     , infoView(new QWidget(this))
-    , m_preferences(preferences) {
+    , m_preferences(preferences)
+    , m_modeSign(new ModeSign(this)) {
+    m_modeSign->hide();
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setMouseTracking(true);
@@ -105,6 +108,23 @@ void DrawingView::layoutInfoView() {
     infoView->move((width() - infoView->width()) / 2, (height() - infoView->height()) / 2);
 }
 
+void DrawingView::setPointerMode(bool on) {
+    if (on == m_pointerMode)
+        return;
+    m_pointerMode = on;
+    setToolsVisible(!on && Preferences::updateToolsOnScreen.value(m_preferences));
+    infoView->setHidden(on || Preferences::infoMessageHidden.value(m_preferences));
+    brush->setHidden(on);
+    showModeSign();
+}
+
+void DrawingView::showModeSign() {
+    m_modeSign->move((width() - m_modeSign->width()) / 2, ModeSign::topMargin);
+    m_modeSign->setOpaque(m_shaped);
+    m_modeSign->setVisible(m_pointerMode && !m_capturing);
+    update(m_modeSign->geometry()); // shaped, the window's shape follows
+}
+
 bool DrawingView::eventFilter(QObject *watched, QEvent *event) {
     // The panel grows or shrinks with its text.
     if (watched == infoView && event->type() == QEvent::Resize)
@@ -138,6 +158,7 @@ void DrawingView::resizeEvent(QResizeEvent *event) {
     m_canvas.resize(size(), devicePixelRatioF());
     layoutPalette();
     layoutInfoView();
+    showModeSign();
 }
 
 void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
@@ -286,8 +307,10 @@ void DrawingView::paintEvent(QPaintEvent *event) {
     };
     for (const QRect &rect : event->region()) {
         m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
-        if (infoView->isVisible())
-            cover(infoView->geometry(), rect, false);
+        for (const QWidget *panel : {infoView, static_cast<QWidget *>(m_modeSign)}) {
+            if (panel->isVisible())
+                cover(panel->geometry(), rect, false);
+        }
         const auto coverButtons = [&](const QWidget *group, const auto &buttons) {
             if (!group->isVisible() || !group->geometry().intersects(rect))
                 return;
@@ -376,6 +399,7 @@ void DrawingView::setShaped(bool shaped) {
         return;
     m_shaped = shaped;
     m_canvas.setDithered(shaped);
+    m_modeSign->setOpaque(shaped);
     if (shaped) {
         forgetShape();
     } else {
@@ -390,6 +414,7 @@ void DrawingView::setCapturing(bool capturing) {
     if (capturing == m_capturing)
         return;
     m_capturing = capturing;
+    showModeSign(); // screenshots show the drawings, not the sign
     if (!m_shaped)
         return;
     forgetShape(); // empty now; the full repaint afterwards shows everything again

@@ -63,8 +63,14 @@ public:
     void setToolsVisible(bool visible);
     bool toolsVisible() const;
 
-    // Without a compositor the window shows only what the view paints opaque and the visible
-    // palette and help panel; see paintEvent().
+    // In pointer mode the palette, the help panel and the brush dot go (they would take no
+    // clicks) and a sign at the top says that clicks go through; back in drawing mode the
+    // palette and the help panel show as stored.
+    void setPointerMode(bool on);
+    bool pointerMode() const { return m_pointerMode; }
+
+    // Without a compositor the window shows only what the view paints opaque, the visible
+    // palette and help panel and the pointer mode's sign; see paintEvent().
     void setShaped(bool shaped);
     bool isShaped() const { return m_shaped; }
     // While a screenshot is taken of a shaped window, the window shows nothing, so that the grab
@@ -92,6 +98,7 @@ private:
     void setupPalette();
     void layoutPalette();
     void layoutInfoView();
+    void showModeSign();
     // Collects the areas that changed and repaints them at most once a frame.
     void invalidate(const QRegion &area);
     void scheduleFrame();
@@ -111,6 +118,8 @@ private:
     bool m_frameWaits = false;
     bool m_shaped = false;
     bool m_capturing = false;
+    bool m_pointerMode = false;
+    class ModeSign *m_modeSign;
     // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
     // shows it; and where the two may differ.
     QImage m_coverage;

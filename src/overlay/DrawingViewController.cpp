@@ -72,9 +72,40 @@ void DrawingViewController::loadView(TransparentWindow *window) {
 }
 
 void DrawingViewController::passPointerThrough() {
-    if (m_view && m_window)
+    if (!m_view || !m_window)
+        return;
+    if (m_mode == OverlayMode::pointer)
+        m_stream->setPassThrough(QRect(QPoint(), m_window->size()));
+    else
         m_stream->setPassThrough(
             m_view->pointerTakers().translated(m_view->mapTo(m_window, QPoint())));
+}
+
+void DrawingViewController::setMode(OverlayMode mode) {
+    if (mode == m_mode || !m_view || !m_window)
+        return;
+    m_mode = mode;
+    const bool pointing = mode == OverlayMode::pointer;
+    if (pointing) {
+        model.finishText();
+        if (model.isTracking.value())
+            model.mouseUp();
+    }
+    m_window->setInputTransparent(pointing);
+    m_view->setPointerMode(pointing);
+    passPointerThrough();
+    followPointer();
+    if (!pointing)
+        moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+    QLOG("Overlay mode", modeName(mode));
+    Q_EMIT modeChanged(mode);
+}
+
+void DrawingViewController::followPointer() {
+    if (m_mode == OverlayMode::draw && !m_compositor.isRunning() && m_window->isVisible())
+        m_grab->grab(m_window);
+    else
+        m_grab->release();
 }
 
 void DrawingViewController::viewDidLoad() {
@@ -128,11 +159,13 @@ void DrawingViewController::viewDidLoad() {
             m_view->infoView->hide();
     });
     if (Handler<bool> *configure = m_hooks.configureForScreenshotHandler)
-        configure->watch(this, [this](const bool &hide) {
+        configure->watch(this, [this](const bool &capturing) {
+            // In pointer mode the palette and the brush dot stay away after the screenshot too.
+            const bool hide = capturing || m_view->pointerMode();
             m_view->colorsRadioGroup->setHidden(hide);
             m_view->shapesRadioGroup->setHidden(hide);
             m_view->brush->setHidden(hide);
-            m_view->setCapturing(hide);
+            m_view->setCapturing(capturing);
         });
     model.view = view;
 
@@ -151,10 +184,7 @@ void DrawingViewController::followCompositor(bool running) {
     if (!m_view || !m_window)
         return;
     m_view->setShaped(!running);
-    if (running)
-        m_grab->release();
-    else if (m_window->isVisible())
-        m_grab->grab(m_window);
+    followPointer();
 }
 
 void DrawingViewController::moveToScreen(QScreen *screen) {
@@ -181,14 +211,16 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         case QEvent::Show:
             viewDidAppear();
             // Drawing put the help panel aside for the while; the stored choice holds again.
-            m_view->infoView->setHidden(Preferences::infoMessageHidden.value(m_preferences));
+            m_view->infoView->setHidden(m_view->pointerMode() ||
+                                        Preferences::infoMessageHidden.value(m_preferences));
             QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
             moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
-            if (!m_compositor.isRunning())
-                m_grab->grab(m_window);
+            followPointer();
             break;
         case QEvent::Hide:
             model.finishText();
+            // Put away, the overlay comes back drawing.
+            setMode(OverlayMode::draw);
             m_grab->release();
             QLOG("Overlay hidden");
             break;

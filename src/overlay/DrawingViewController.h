@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/OverlayMode.h"
 #include "drawing/DrawingViewModel.h"
 #include "overlay/DrawingView.h"
 #include "platform/x11/PointerStream.h"
@@ -46,8 +47,18 @@ public:
     void loadView(TransparentWindow *window);
     void viewDidAppear();
 
+    // Drawing, or letting the pointer through (pointer mode): then the window takes no clicks,
+    // no drag and no wheel (its input shape is empty, the pointer is not grabbed and the pointer
+    // stream's window lets everything through), the shape being drawn and the text being typed
+    // are finished, and the view shows its sign. Hiding the overlay returns it to drawing.
+    OverlayMode mode() const { return m_mode; }
+    void setMode(OverlayMode mode);
+
     void moveToScreen(QScreen *screen);
     bool performKeyEquivalent(const KeyEvent &event) const;
+
+Q_SIGNALS:
+    void modeChanged(OverlayMode mode);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,6 +84,8 @@ private:
     void flagsChanged(bool shift);
     void moveBrush(const QPointF &point);
     void followCompositor(bool running);
+    // Whether the pointer is grabbed: without a compositor, while the window shows and draws.
+    void followPointer();
 
     PreferenceStore &m_preferences;
     ScreenDaemon &m_screens;
@@ -84,4 +97,5 @@ private:
     class PointerGrab *m_grab = nullptr;
     PointerStream *m_stream = nullptr;
     int m_wheelAngle = 0;
+    OverlayMode m_mode = OverlayMode::draw;
 };

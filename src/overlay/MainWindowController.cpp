@@ -20,7 +20,21 @@ void MainWindowController::showWindow(QObject *) {
     if (!m_window->isVisible())
         m_content.moveToScreen(m_screens.screenUnderMouse());
     m_window->show();
+    m_content.setMode(OverlayMode::draw);
     m_activation.activate(m_window.get());
+}
+
+void MainWindowController::letPointerThrough() {
+    // Set first, so that showing takes no grab and no focus.
+    m_content.setMode(OverlayMode::pointer);
+    if (!m_window->isVisible()) {
+        m_content.moveToScreen(m_screens.screenUnderMouse());
+        m_window->setAttribute(Qt::WA_ShowWithoutActivating);
+        m_window->show();
+        m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
+    m_window->raise(); // the drawings in front, without the keyboard
+    m_activation.resign();
 }
 
 void MainWindowController::close() {

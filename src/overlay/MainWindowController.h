@@ -19,8 +19,11 @@ public:
     TransparentWindow *window() const { return m_window.get(); }
     DrawingViewController &contentViewController() { return m_content; }
 
-    // Shows the overlay on the screen under the pointer, in front and focused.
+    // Shows the overlay on the screen under the pointer, in front and focused, drawing.
     void showWindow(QObject *sender = nullptr);
+    // Shows the overlay in pointer mode, or leaves it where it is: the drawings stay on the
+    // screen and everything else goes to the programs below, the keyboard too.
+    void letPointerThrough();
     // Takes the overlay off the screen; its drawings stay.
     void close();
 

@@ -44,11 +44,20 @@ void TransparentWindow::setPassThrough(const QRegion &globalArea) {
     applyPassThrough();
 }
 
+void TransparentWindow::setInputTransparent(bool transparent) {
+    if (transparent == m_inputTransparent)
+        return;
+    m_inputTransparent = transparent;
+    applyPassThrough();
+}
+
 void TransparentWindow::applyPassThrough() {
     if (!testAttribute(Qt::WA_WState_Created))
         return;
     // The input shape: the whole window but the pass-through areas, in the window's pixels.
-    const QRegion input = QRegion(rect()) - m_passThrough.translated(-geometry().topLeft());
+    const QRegion input = m_inputTransparent
+                              ? QRegion()
+                              : QRegion(rect()) - m_passThrough.translated(-geometry().topLeft());
     WindowShape::setInput(winId(), WindowShape::toDevice(input, devicePixelRatioF()));
 }
 

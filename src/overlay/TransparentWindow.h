@@ -19,6 +19,9 @@ public:
     // Areas of the screen (global coordinates) whose clicks go to what lies below, such as
     // the tray icon, which the full-screen overlay would otherwise cover.
     void setPassThrough(const QRegion &globalArea);
+    // Every click, drag and wheel turn goes to what lies below, over the whole window: its input
+    // shape is empty.
+    void setInputTransparent(bool transparent);
     QWidget *contentView() const { return m_content; }
 
 protected:
@@ -32,4 +35,5 @@ private:
 
     QWidget *m_content = nullptr;
     QRegion m_passThrough;
+    bool m_inputTransparent = false;
 };

@@ -127,13 +127,27 @@ private Q_SLOTS:
         shell.overlay->contentViewController().model.setSelectedColor(QColor(58, 123, 213));
         QCOMPARE(shell.delegate->statusItem()->toolTip(), u"Quillory: Arrow, #3A7BD5"_qs);
 
+        // Pointer mode through the remote control: the tooltip and the state say so, and the
+        // show shortcut draws again.
+        const InstanceChannel::Lookup remote = shell.assembly->remoteActions();
+        const auto state = [&remote] { return remote(u"state"_qs)->answer; };
+        remote(u"pointer"_qs)->action();
+        QVERIFY(shell.delegate->statusItem()->toolTip().contains(u"pointer mode"_qs));
+        QCOMPARE(
+            state(),
+            uR"({"visible":true,"mode":"pointer","tool":"arrow","color":"#3A7BD5","width":3})"_qs);
+        shell.delegate->performHotKeyAction(AppDelegate::AppActivate);
+        QVERIFY(state().startsWith(uR"({"visible":true,"mode":"draw",)"_qs));
+        remote(u"pointer"_qs)->action();
+
         // The timer row puts the timer up instead, and the activation that follows it a moment
-        // later leaves the overlay closed.
+        // later leaves the overlay closed; closed, it leaves pointer mode.
         shell.delegate->performHotKeyAction(AppDelegate::Timer);
         QVERIFY(shell.timerShown());
         QVERIFY(!shell.overlayShown());
         QTest::qWait(250);
         QVERIFY(!shell.overlayShown());
+        QVERIFY(state().startsWith(uR"({"visible":false,"mode":"draw",)"_qs));
     }
 
     // Due at the first launch three full days after the first one, then a full day after the

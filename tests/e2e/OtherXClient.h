@@ -9,7 +9,7 @@
 
 // Another program on the display: it holds key combinations by passive grabs on the root
 // window (a grab succeeds only while no other client holds the combination), or shows a plain
-// window that counts the clicks it gets.
+// window that counts the clicks, drags, wheel notches and keys it gets.
 class OtherXClient {
 public:
     explicit OtherXClient(const QString &display = {})
@@ -32,7 +32,9 @@ public:
     void showWindow(QRect area, uint32_t rgb) {
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
         const xcb_window_t window = m_window = xcb_generate_id(m_c);
-        const uint32_t values[] = {rgb, XCB_EVENT_MASK_BUTTON_PRESS};
+        const uint32_t values[] = {rgb,
+                                   XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                                       XCB_EVENT_MASK_BUTTON_1_MOTION | XCB_EVENT_MASK_KEY_PRESS};
         xcb_create_window(m_c, XCB_COPY_FROM_PARENT, window, screen->root, int16_t(area.x()),
                           int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
@@ -45,17 +47,41 @@ public:
         xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_POINTER_ROOT, m_window, XCB_CURRENT_TIME);
         xcb_flush(m_c);
     }
-    // The button presses the window got since the last call.
-    int clicks() {
-        int count = 0;
+    struct Input {
+        int clicks = 0, releases = 0; // of a mouse button
+        int dragMoves = 0;            // with the left button held
+        int wheel = 0;                // notches either way
+        int keys = 0;
+    };
+    // What the window got since it showed.
+    Input input() {
         while (xcb_generic_event_t *event = xcb_poll_for_event(m_c)) {
-            count += (event->response_type & 0x7f) == XCB_BUTTON_PRESS;
+            const auto *button = reinterpret_cast<const xcb_button_press_event_t *>(event);
+            const bool wheel = button->detail == 4 || button->detail == 5;
+            switch (event->response_type & 0x7f) {
+            case XCB_BUTTON_PRESS:
+                ++(wheel ? m_got.wheel : m_got.clicks);
+                break;
+            case XCB_BUTTON_RELEASE:
+                m_got.releases += !wheel;
+                break;
+            case XCB_MOTION_NOTIFY:
+                ++m_got.dragMoves;
+                break;
+            case XCB_KEY_PRESS:
+                ++m_got.keys;
+                break;
+            default:
+                break;
+            }
             std::free(event);
         }
-        return count;
+        return m_got;
     }
+    int clicks() { return input().clicks; }
 
 private:
     xcb_connection_t *const m_c;
     xcb_window_t m_window = XCB_WINDOW_NONE;
+    Input m_got;
 };

@@ -1,4 +1,5 @@
 #include "E2ESession.h"
+#include "OtherXClient.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -74,6 +75,63 @@ private Q_SLOTS:
         QCOMPARE(session.applicationExitCode(), 0); // a clean end, no crash on the way out
         QCOMPARE(session.runQuillory({u"--action"_qs, u"pen"_qs}, &output), 1);
         QVERIFY2(output.contains("not running"), output.constData());
+    }
+
+    void pointerModeLetsTheWindowBelowHaveTheInput_data() {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("no compositor") << false; // the window shaped to its ink
+    }
+
+    // In pointer mode a click (on the ink too), a drag, a wheel notch and a key reach the program
+    // below, the drawings stay and a sign shows; `--action draw` draws again.
+    void pointerModeLetsTheWindowBelowHaveTheInput() {
+        QFETCH(bool, compositor);
+        E2ESession::Options withOrWithout = options();
+        withOrWithout.compositor = compositor;
+        E2ESession session(withOrWithout);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        const QPoint sign(800, 15); // the middle of the sign's top edge
+        const QColor desktop = session.screenshot().pixelColor(sign);
+        OtherXClient other(session.display());
+        const QColor green(46, 139, 87);
+        other.showWindow({200, 200, 800, 500}, green.rgb());
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"pen"_qs}), 0); // the overlay above it
+        session.drag(E2ESession::line({300, 300}, {700, 300}, 10));
+        QVERIFY(session.waitForColor({500, 300}, kRed));
+
+        const auto state = [&session] {
+            QByteArray output;
+            session.runQuillory({u"--action"_qs, u"state"_qs}, &output);
+            return output.trimmed();
+        };
+        for (int twice = 0; twice < 2; ++twice)
+            QCOMPARE(session.runQuillory({u"--action"_qs, u"pointer"_qs}), 0);
+        QCOMPARE(state(),
+                 R"({"visible":true,"mode":"pointer","tool":"pen","color":"#FF3B30","width":3})");
+        QVERIFY(session.waitUntil(
+            [&] { return session.screenshot().pixelColor(sign).value() < 90; }, 3000));
+        session.click({500, 300});
+        session.drag(E2ESession::line({300, 450}, {700, 450}, 10));
+        session.run(u"xdotool"_qs, {u"click"_qs, u"5"_qs});
+        session.key(u"a"_qs);
+        QVERIFY(session.waitUntil(
+            [&] {
+                const OtherXClient::Input got = other.input();
+                return got.clicks == 2 && got.releases == 2 && got.wheel == 1 && got.keys == 1;
+            },
+            3000));
+        QVERIFY(other.input().dragMoves >= 5);
+        const QImage screen = session.screenshot();
+        QVERIFY(E2ESession::near(screen.pixelColor(500, 300), kRed));  // the ink stays
+        QVERIFY(E2ESession::near(screen.pixelColor(500, 450), green)); // the drag drew nothing
+
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"draw"_qs}), 0);
+        QVERIFY(session.waitForColor(sign, desktop));
+        session.drag(E2ESession::line({300, 600}, {700, 600}, 10));
+        QVERIFY(session.waitForColor({500, 600}, kRed));
+        QCOMPARE(other.input().clicks, 2); // no more
+        QVERIFY(state().contains(R"("mode":"draw")"));
     }
 
     // Logging out sends SIGTERM: Quillory ends cleanly within a second, the countdown shown,

@@ -31,17 +31,20 @@ InstanceChannel::Listen InstanceChannel::listen(Lookup lookup) {
     return Listen::listening;
 }
 
-bool InstanceChannel::Action(const QString &name) {
+bool InstanceChannel::Action(const QString &name, QString &answer) {
     QLOG("Remote action", name);
-    std::function<void()> action = m_lookup ? m_lookup(name) : nullptr;
-    if (!action)
+    std::optional<Served> served = m_lookup ? m_lookup(name) : std::nullopt;
+    if (!served)
         return false;
+    answer = served->answer;
     // From the event loop, once this call has returned and its answer is on its way.
-    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+    if (served->action)
+        QMetaObject::invokeMethod(this, std::move(served->action), Qt::QueuedConnection);
     return true;
 }
 
-InstanceChannel::Result InstanceChannel::send(const QString &action, QString *message) {
+InstanceChannel::Result InstanceChannel::send(const QString &action, QString *message,
+                                              QString *answer) {
     const auto fail = [message](Result result, const QString &text) {
         if (message)
             *message = text;
@@ -57,12 +60,15 @@ InstanceChannel::Result InstanceChannel::send(const QString &action, QString *me
     QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, serviceName,
                                                        QStringLiteral("Action"));
     call << action;
-    const QDBusReply<bool> reply = bus.call(call, QDBus::Block, 5000);
+    const QDBusMessage returned = bus.call(call, QDBus::Block, 5000);
+    const QDBusReply<bool> reply(returned);
     if (!reply.isValid())
         //% "Quillory did not answer: %1"
         return fail(Result::nothingRunning, qtTrId("remote.noAnswer").arg(reply.error().message()));
     if (!reply.value())
         //% "unknown action \"%1\""
         return fail(Result::unknownAction, qtTrId("remote.refused").arg(action));
+    if (answer && returned.arguments().size() > 1)
+        *answer = returned.arguments().at(1).toString();
     return Result::done;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // One Quillory per session, and a remote control for it. The running instance owns a name on
 // the session bus and takes actions by name ("activate", "pen", …); a second launch or
@@ -19,8 +20,15 @@ public:
     enum class Listen { listening, alreadyRunning, noBus };
     enum class Result { done, nothingRunning, unknownAction, noBus };
 
-    // The action a name stands for; none for a name it does not know.
-    using Lookup = std::function<std::function<void()>(const QString &)>;
+    // What the running instance does for a name: `action` runs once the sender has its answer,
+    // and `answer` goes back to the sender with it (a report of the instance's state; empty for
+    // most actions).
+    struct Served {
+        std::function<void()> action;
+        QString answer;
+    };
+    // What a name stands for; none for a name it does not know.
+    using Lookup = std::function<std::optional<Served>(const QString &)>;
 
     explicit InstanceChannel(QObject *parent = nullptr);
 
@@ -29,11 +37,13 @@ public:
     // save that asks for a folder) does not keep it waiting.
     Listen listen(Lookup lookup);
 
-    // Sends one action to the running instance.
-    static Result send(const QString &action, QString *message = nullptr);
+    // Sends one action to the running instance; `answer` receives what it answered.
+    static Result send(const QString &action, QString *message = nullptr,
+                       QString *answer = nullptr);
 
 public Q_SLOTS:
-    bool Action(const QString &name);
+    // Whether the name is known, and the answer (empty for most actions).
+    bool Action(const QString &name, QString &answer);
 
 private:
     Lookup m_lookup;

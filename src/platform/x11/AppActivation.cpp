@@ -61,3 +61,19 @@ void AppActivation::hide() {
     }
     setActive(false);
 }
+
+void AppActivation::resign() {
+    if (xcb_connection_t *conn = X11::connection()) {
+        const XcbReply<xcb_get_input_focus_reply_t> focus(
+            xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (focus && window->internalWinId() && focus->focus == window->internalWinId()) {
+                xcb_set_input_focus(conn, XCB_INPUT_FOCUS_POINTER_ROOT,
+                                    XCB_INPUT_FOCUS_POINTER_ROOT, XCB_CURRENT_TIME);
+                xcb_flush(conn);
+                break;
+            }
+        }
+    }
+    setActive(false);
+}

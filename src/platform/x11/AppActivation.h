@@ -22,6 +22,10 @@ public:
     // Hides every application window (the tray icon and the windows kept shown stay) and
     // deactivates.
     void hide();
+    // Deactivates, the windows staying on the screen: if one of them has the keyboard it goes
+    // to the window under the pointer (X's "pointer root" focus), so that the keys reach the
+    // program the user points at. Where a window manager runs it may then pick another.
+    void resign();
     // A window that hiding the application leaves on the screen: one that is not part of what
     // the user puts away, such as the cursor highlight.
     void keepShown(QWidget *window) { m_keptShown.append(window); }

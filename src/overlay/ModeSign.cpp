@@ -1,0 +1,66 @@
+#include "overlay/ModeSign.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr int kHeight = 26;
+constexpr int kArrow = 14; // the arrow's height; it stands in a square of that size
+constexpr int kPadding = 10;
+constexpr int kGap = 6;
+
+QFont signFont(QFont font) {
+    font.setPixelSize(13);
+    font.setWeight(QFont::DemiBold);
+    return font;
+}
+} // namespace
+
+ModeSign::ModeSign(QWidget *parent)
+    : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    //% "Pointer mode"
+    setAccessibleName(qtTrId("overlay.pointerMode"));
+    setFont(signFont(font()));
+    resize(sizeHint());
+}
+
+QSize ModeSign::sizeHint() const {
+    const int text = fontMetrics().horizontalAdvance(accessibleName());
+    return {kPadding + kArrow + kGap + text + kPadding + 2, kHeight};
+}
+
+void ModeSign::setOpaque(bool opaque) {
+    if (opaque == m_opaque)
+        return;
+    m_opaque = opaque;
+    update();
+}
+
+void ModeSign::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Dark and a little translucent, like the help card: readable over a white slide and over
+    // a dark one.
+    const QColor background(30, 30, 30, m_opaque ? 255 : 215);
+    if (m_opaque) {
+        painter.fillRect(rect(), background);
+    } else {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(background);
+        painter.drawRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+    }
+    // A pointer arrow, its tip at the top left.
+    const QPointF tip(kPadding + 2, (height() - kArrow) / 2.0);
+    QPainterPath arrow(tip);
+    for (const QPointF &corner : {QPointF(0, 12), QPointF(3.2, 9.2), QPointF(5.6, 14),
+                                  QPointF(7.6, 13), QPointF(5.3, 8.4), QPointF(9.5, 8.4)})
+        arrow.lineTo(tip + corner);
+    arrow.closeSubpath();
+    painter.setPen(QPen(QColor(30, 30, 30), 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(arrow);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(kPadding + kArrow + kGap, 0, width(), height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
+}
