@@ -248,13 +248,16 @@ void DrawingViewModel::eraseAlong(const QPointF &to) {
         if (!erase)
             self->endDrag();
         self->edited(DrawingsEdit::changedIn, area);
+        // By the shapes themselves, their places only as a guide: a list that is not the one
+        // the step was taken from loses or gets back no other shape.
         self->drawings.modify([&](Drawings &changed) {
             if (erase) {
-                for (auto it = step.rbegin(); it != step.rend(); ++it)
-                    changed.erase(changed.begin() + qsizetype(it->first));
+                for (const auto &[index, shape] : step)
+                    std::erase(changed, shape);
             } else {
                 for (const auto &[index, shape] : step)
-                    changed.insert(changed.begin() + qsizetype(index), shape);
+                    changed.insert(changed.begin() + qsizetype(std::min(index, changed.size())),
+                                   shape);
             }
         });
     };
