@@ -8,6 +8,14 @@
 #include <algorithm>
 #include <utility>
 
+// A transparent picture of `devicePixels`, painted on at the canvas's ratio.
+QImage DrawingCanvas::clearImage(const QSize &devicePixels) const {
+    QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_ratio);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 void DrawingCanvas::resize(const QSize &size, qreal devicePixelRatio) {
     if (size == m_size && qFuzzyCompare(devicePixelRatio, m_ratio))
         return;
@@ -29,11 +37,8 @@ void DrawingCanvas::bake(const std::shared_ptr<Renderable> &shape) {
     ++m_bakes;
     if (shape->path.elementCount() < 2 || m_size.isEmpty())
         return; // paints nothing (a press without a drag), or nowhere yet
-    if (m_image.isNull()) {
-        m_image = QImage(m_size * m_ratio, QImage::Format_ARGB32_Premultiplied);
-        m_image.setDevicePixelRatio(m_ratio);
-        m_image.fill(Qt::transparent);
-    }
+    if (m_image.isNull())
+        m_image = clearImage(m_size * m_ratio);
     QPainter painter(&m_image);
     shape->dithered = m_dithered;
     shape->render(painter);
@@ -53,16 +58,11 @@ void DrawingCanvas::repaintArea(const QRectF &area) {
     const QRect rect = area.toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(QPoint(0, 0), m_size);
     if (rect.isEmpty())
         return;
-    if (m_image.isNull()) {
-        m_image = QImage(m_size * m_ratio, QImage::Format_ARGB32_Premultiplied);
-        m_image.setDevicePixelRatio(m_ratio);
-        m_image.fill(Qt::transparent);
-    }
+    if (m_image.isNull())
+        m_image = clearImage(m_size * m_ratio);
     // Into a picture of the area, then over the area: Qt's clip would round the edges of what
     // it cuts a little differently from painting whole.
-    QImage part(rect.size() * m_ratio, QImage::Format_ARGB32_Premultiplied);
-    part.setDevicePixelRatio(m_ratio);
-    part.fill(Qt::transparent);
+    QImage part = clearImage(rect.size() * m_ratio);
     {
         QPainter painter(&part);
         painter.translate(-rect.topLeft());
@@ -261,9 +261,7 @@ void DrawingCanvas::paintOpaqueStrip(QPainter &painter, const QRect &exposed, QI
     if (device.isEmpty())
         return;
     const QPointF origin = QPointF(device.topLeft()) / m_ratio;
-    QImage pixels(device.size(), QImage::Format_ARGB32_Premultiplied);
-    pixels.setDevicePixelRatio(m_ratio);
-    pixels.fill(Qt::transparent);
+    QImage pixels = clearImage(device.size());
     {
         QPainter offscreen(&pixels);
         offscreen.translate(-origin);

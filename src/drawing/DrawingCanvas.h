@@ -56,6 +56,7 @@ public:
     quint64 bakes() const { return m_bakes; }
 
 private:
+    QImage clearImage(const QSize &devicePixels) const;
     void rebuild(const Drawings &list, std::size_t count);
     void bake(const std::shared_ptr<Renderable> &shape);
     void paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
