@@ -472,8 +472,8 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <translation>Auf %1 radieren</translation>
     </message>
     <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text</source>
-        <translation>Textmarker, Radierer, Text</translation>
+        <source>Highlighter, eraser, text, laser pointer</source>
+        <translation>Textmarker, Radierer, Text, Laserpointer</translation>
     </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
@@ -498,6 +498,62 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
     <message id="overlay.pointerMode">
         <source>Pointer mode</source>
         <translation>Zeigermodus</translation>
+    </message>
+    <message id="cli.action.fade">
+        <source>switch fading ink on or off: shapes fade away a few seconds after they are drawn</source>
+        <translation>Verblassende Tinte ein- oder ausschalten: Formen verblassen einige Sekunden nach dem Zeichnen</translation>
+    </message>
+    <message id="cli.action.spotlight">
+        <source>switch the spotlight on or off: the screen dims but for a circle around the pointer</source>
+        <translation>Spotlight ein- oder ausschalten: der Bildschirm wird bis auf einen Kreis um den Zeiger abgedunkelt</translation>
+    </message>
+    <message id="cli.action.zoom">
+        <source>magnify the screen around the pointer, or return to the live screen</source>
+        <translation>den Bildschirm um den Zeiger vergrößern oder zum laufenden Bildschirm zurückkehren</translation>
+    </message>
+    <message id="cli.action.whiteboard">
+        <source>cover the screen with a white board, or return to the screen</source>
+        <translation>den Bildschirm mit einer weißen Tafel bedecken oder zum Bildschirm zurückkehren</translation>
+    </message>
+    <message id="cli.action.blackboard">
+        <source>cover the screen with a black board, or return to the screen</source>
+        <translation>den Bildschirm mit einer schwarzen Tafel bedecken oder zum Bildschirm zurückkehren</translation>
+    </message>
+    <message id="tool.laser">
+        <source>Laser Pointer</source>
+        <translation>Laserpointer</translation>
+    </message>
+    <message id="overlay.notice.fadeOn">
+        <source>Fading ink</source>
+        <translation>Verblassende Tinte</translation>
+    </message>
+    <message id="overlay.notice.fadeOff">
+        <source>Ink stays</source>
+        <translation>Tinte bleibt</translation>
+    </message>
+    <message id="overlay.notice.spotlightNeedsCompositor">
+        <source>The spotlight needs a compositor</source>
+        <translation>Das Spotlight braucht einen Compositor</translation>
+    </message>
+    <message id="overlay.notice.noZoomPicture">
+        <source>No picture of the screen to zoom into</source>
+        <translation>Kein Bild des Bildschirms zum Vergrößern</translation>
+    </message>
+    <message id="preferences.fadeDelay.label">
+        <source>Fading ink goes after:</source>
+        <translation>Verblassende Tinte verschwindet nach:</translation>
+    </message>
+    <message id="preferences.fadeDelay.suffix">
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message id="preferences.fadeDelay.accessible">
+        <source>Seconds until fading ink is gone</source>
+        <translation>Sekunden, bis verblassende Tinte verschwunden ist</translation>
+    </message>
+    <message id="info.shortcut.modes.info">
+        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
+        <translation>Verblassende Tinte, Spotlight, Zoom, weiße Tafel, schwarze Tafel, Zeigermodus (ein und aus)</translation>
     </message>
 </context>
 </TS>

@@ -472,8 +472,8 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <translation>Erase on %1</translation>
     </message>
     <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text</source>
-        <translation>Highlighter, eraser, text</translation>
+        <source>Highlighter, eraser, text, laser pointer</source>
+        <translation>Highlighter, eraser, text, laser pointer</translation>
     </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
@@ -498,6 +498,62 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
     <message id="overlay.pointerMode">
         <source>Pointer mode</source>
         <translation>Pointer mode</translation>
+    </message>
+    <message id="cli.action.fade">
+        <source>switch fading ink on or off: shapes fade away a few seconds after they are drawn</source>
+        <translation>switch fading ink on or off: shapes fade away a few seconds after they are drawn</translation>
+    </message>
+    <message id="cli.action.spotlight">
+        <source>switch the spotlight on or off: the screen dims but for a circle around the pointer</source>
+        <translation>switch the spotlight on or off: the screen dims but for a circle around the pointer</translation>
+    </message>
+    <message id="cli.action.zoom">
+        <source>magnify the screen around the pointer, or return to the live screen</source>
+        <translation>magnify the screen around the pointer, or return to the live screen</translation>
+    </message>
+    <message id="cli.action.whiteboard">
+        <source>cover the screen with a white board, or return to the screen</source>
+        <translation>cover the screen with a white board, or return to the screen</translation>
+    </message>
+    <message id="cli.action.blackboard">
+        <source>cover the screen with a black board, or return to the screen</source>
+        <translation>cover the screen with a black board, or return to the screen</translation>
+    </message>
+    <message id="tool.laser">
+        <source>Laser Pointer</source>
+        <translation>Laser Pointer</translation>
+    </message>
+    <message id="overlay.notice.fadeOn">
+        <source>Fading ink</source>
+        <translation>Fading ink</translation>
+    </message>
+    <message id="overlay.notice.fadeOff">
+        <source>Ink stays</source>
+        <translation>Ink stays</translation>
+    </message>
+    <message id="overlay.notice.spotlightNeedsCompositor">
+        <source>The spotlight needs a compositor</source>
+        <translation>The spotlight needs a compositor</translation>
+    </message>
+    <message id="overlay.notice.noZoomPicture">
+        <source>No picture of the screen to zoom into</source>
+        <translation>No picture of the screen to zoom into</translation>
+    </message>
+    <message id="preferences.fadeDelay.label">
+        <source>Fading ink goes after:</source>
+        <translation>Fading ink goes after:</translation>
+    </message>
+    <message id="preferences.fadeDelay.suffix">
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message id="preferences.fadeDelay.accessible">
+        <source>Seconds until fading ink is gone</source>
+        <translation>Seconds until fading ink is gone</translation>
+    </message>
+    <message id="info.shortcut.modes.info">
+        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
+        <translation>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</translation>
     </message>
 </context>
 </TS>

@@ -254,13 +254,29 @@ void AppDelegate::setMode(OverlayMode mode) {
     activateNowAndAgainSoon();
 }
 
+void AppDelegate::toggle(Toggle toggle) {
+    DrawingViewController &content = m_overlay.contentViewController();
+    // In front and drawing, as a tool's action leaves it.
+    if (toggle != Toggle::fade) {
+        m_overlay.showWindow(this);
+        activateNowAndAgainSoon();
+        closePopover();
+    }
+    content.toggle(toggle);
+}
+
 QString AppDelegate::stateReport() {
-    const DrawingViewModel &model = drawingModel();
+    const DrawingViewController &content = m_overlay.contentViewController();
+    const DrawingViewModel &model = content.model;
     const Shape shape = model.selectedShape();
-    return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","width":%5})"_qs.arg(
-        m_overlay.window()->isVisible() ? u"true"_qs : u"false"_qs,
-        modeName(m_overlay.contentViewController().mode()), QLatin1String(tool(shape).actionName),
-        model.selectedColor().name().toUpper(), QString::number(model.lineWidth(shape)));
+    const auto boolean = [](bool value) { return value ? u"true"_qs : u"false"_qs; };
+    return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","width":%5,)"
+           uR"("surface":"%6","fade":%7,"spotlight":%8,"zoom":%9})"_qs
+        .arg(boolean(m_overlay.window()->isVisible()), modeName(content.mode()),
+             QLatin1String(tool(shape).actionName), model.selectedColor().name().toUpper(),
+             QString::number(model.lineWidth(shape)), surfaceName(model.surface()),
+             boolean(content.isOn(Toggle::fade)), boolean(content.isOn(Toggle::spotlight)),
+             QString::number(content.zoomFactor()));
 }
 
 DrawingViewModel &AppDelegate::drawingModel() {

@@ -101,6 +101,8 @@ public:
     // the selected tool's action name, colour and line width, e.g.
     // {"visible":true,"mode":"pointer","tool":"pen","color":"#FF3B30","width":3}
     QString stateReport();
+    // Switches an effect on or off. All but fading ink show the overlay, drawing.
+    void toggle(Toggle toggle);
     void activateApp();
     void statusButtonClicked(bool rightClick);
     void showQuillory(QObject * = nullptr);

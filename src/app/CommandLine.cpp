@@ -103,6 +103,8 @@ InstanceChannel::Lookup remoteActions(AppDelegate &delegate,
             if (const std::optional<OverlayMode> mode = modeNamed(name))
                 return later([&delegate, mode = *mode] { delegate.setMode(mode); });
             return std::nullopt;
+        case Action::Kind::toggle:
+            return later([&delegate, toggle = *action->toggle] { delegate.toggle(toggle); });
         case Action::Kind::state:
             return Served{{}, delegate.stateReport()};
         case Action::Kind::quit:

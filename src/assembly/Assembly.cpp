@@ -51,6 +51,13 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
                      &Screenshotter::copyScreenshot);
     QObject::connect(&hooks, &DrawingHooks::hideApplication, &activation, &AppActivation::hide);
     QObject::connect(&hooks, &DrawingHooks::closePopover, &delegate, &AppDelegate::closePopover);
+    DrawingViewController &content = overlay.contentViewController();
+    QObject::connect(&content, &DrawingViewController::zoomPictureRequested, &screenshotter,
+                     [this, &content](QScreen *screen) {
+                         screenshotter.takePicture(screen, [&content](const QImage &picture) {
+                             content.showZoomPicture(picture);
+                         });
+                     });
 
     // The countdown closes the overlay while it shows and brings it back when it ends.
     QObject::connect(&delegate, &AppDelegate::timerRequested, &timerWindow,
@@ -136,6 +143,11 @@ void Assembly::showPreferences() {
         QObject::connect(m_preferencesWindow->general(),
                          &GeneralPreferencesVC::cursorHighlightChosen,
                          m_preferencesWindow.get(), [this](bool on) { setCursorHighlight(on); });
+        QObject::connect(m_preferencesWindow->general(), &GeneralPreferencesVC::fadeDelayChosen,
+                         &overlay.contentViewController(),
+                         [this](qint64 seconds) {
+                             overlay.contentViewController().setFadeDelay(seconds * 1000);
+                         });
     }
     m_preferencesWindow->showWindow();
 }

@@ -33,6 +33,7 @@ constexpr std::array<Action, actionCount> kActions = {{
     {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::highlighter, {}},
     {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::eraser, {}},
     {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::text, {}},
+    {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::laser, {}},
     //% "start the full-screen presentation countdown"
     {Kind::shortcut, "timer", QT_TRID_NOOP("cli.action.timer"), {},
      //% "Timer"
@@ -48,6 +49,16 @@ constexpr std::array<Action, actionCount> kActions = {{
     {Kind::mode, "pointer", QT_TRID_NOOP("cli.action.pointer"), {}, {}},
     //% "draw again after pointer mode"
     {Kind::mode, "draw", QT_TRID_NOOP("cli.action.draw"), {}, {}},
+    //% "switch fading ink on or off: shapes fade away a few seconds after they are drawn"
+    {Kind::toggle, "fade", QT_TRID_NOOP("cli.action.fade"), {}, {}, Toggle::fade},
+    //% "switch the spotlight on or off: the screen dims but for a circle around the pointer"
+    {Kind::toggle, "spotlight", QT_TRID_NOOP("cli.action.spotlight"), {}, {}, Toggle::spotlight},
+    //% "magnify the screen around the pointer, or return to the live screen"
+    {Kind::toggle, "zoom", QT_TRID_NOOP("cli.action.zoom"), {}, {}, Toggle::zoom},
+    //% "cover the screen with a white board, or return to the screen"
+    {Kind::toggle, "whiteboard", QT_TRID_NOOP("cli.action.whiteboard"), {}, {}, Toggle::whiteboard},
+    //% "cover the screen with a black board, or return to the screen"
+    {Kind::toggle, "blackboard", QT_TRID_NOOP("cli.action.blackboard"), {}, {}, Toggle::blackboard},
     //% "print the overlay's mode, tool, colour and width as one line of JSON"
     {Kind::state, "state", QT_TRID_NOOP("cli.action.state"), {}, {}},
     //% "end Quillory"
@@ -87,7 +98,9 @@ const Action *actionNamed(const QString &name) {
 }
 
 QString actionName(const Action &action) {
-    return QLatin1String(action.tool ? tool(*action.tool).actionName : action.name);
+    if (action.tool)
+        return QLatin1String(tool(*action.tool).actionName);
+    return QLatin1String(action.name);
 }
 
 QString shortcutTitle(const Action &action) {

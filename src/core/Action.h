@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/OverlayMode.h"
 #include "core/Tool.h"
 
 #include <QString>
@@ -22,8 +23,9 @@ struct ShortcutRow {
 // may ask for. Most have a global-shortcut row; the others are carried out by their kind.
 struct Action {
     // `tool`: picks a tool that has no global-shortcut row; `mode`: puts the overlay in the mode
-    // of the action's name; `state`: answers with the overlay's state.
-    enum class Kind : quint8 { shortcut, tool, save, copy, highlight, mode, state, quit };
+    // of the action's name; `toggle`: switches the effect of the action's name on or off;
+    // `state`: answers with the overlay's state.
+    enum class Kind : quint8 { shortcut, tool, save, copy, highlight, mode, toggle, state, quit };
     Kind kind;
     // The name `quillory --action NAME` takes, also the shortcut's name on the desktop; null for
     // the tool actions, named in the tool table.
@@ -32,12 +34,13 @@ struct Action {
     const char *helpId;
     std::optional<Shape> tool;
     std::optional<ShortcutRow> shortcut;
+    std::optional<Toggle> toggle = {};
 };
 
 inline constexpr int shortcutRowCount = 8;
 
 // The actions in the order --help lists them.
-inline constexpr int actionCount = 18;
+inline constexpr int actionCount = 24;
 const std::array<Action, actionCount> &actions();
 const Action &shortcutAction(int row);
 const Action *actionNamed(const QString &name);

@@ -45,6 +45,10 @@ const std::array<Tool, toolCount> kTools = {{
      QT_TRID_NOOP("tool.text"),
      //% "Text"
      QT_TRID_NOOP("renderable.type.text"), "text", 6.0, Tool::Gesture::write},
+    {Shape::laser, Key::d, "iconLaser", "iconLaser",
+     //% "Laser Pointer"
+     QT_TRID_NOOP("tool.laser"),
+     nullptr, "laser", 12.0, Tool::Gesture::point},
 }};
 // clang-format on
 } // namespace

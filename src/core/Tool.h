@@ -20,13 +20,14 @@ enum class Shape : quint8 {
     highlighter = 5,
     eraser = 6,
     text = 7,
+    laser = 8,
 };
 
 // Everything Quillory says about one drawing tool.
 struct Tool {
-    // What a press and drag with the tool does: draw a shape, erase the shapes it touches, or
-    // place a text cursor to type at.
-    enum class Gesture : quint8 { draw, erase, write };
+    // What a press and drag with the tool does: draw a shape, erase the shapes it touches,
+    // place a text cursor to type at, or nothing (the laser pointer only points).
+    enum class Gesture : quint8 { draw, erase, write, point };
     Shape shape;
     // The overlay key that picks the tool.
     Key key;
@@ -40,12 +41,12 @@ struct Tool {
     // The name `quillory --action NAME` takes.
     const char *actionName;
     // The line width a shape starts with until the user picks another, in points: the pen's
-    // stroke, the eraser's reach across; the text's size follows it.
+    // stroke, the eraser's reach across, the laser dot's size; the text's size follows it.
     double width;
     Gesture gesture = Gesture::draw;
 };
 
-inline constexpr int toolCount = 8;
+inline constexpr int toolCount = 9;
 // The bounds of a line width the user picks, in points.
 inline constexpr double minLineWidth = 1.0;
 inline constexpr double maxLineWidth = 40.0;

@@ -146,10 +146,15 @@ void DrawingViewModel::beginShape(const QPointF &point) {
     case Tool::Gesture::draw:
         // Live before it is added, so that the list's observers see the new shape as the one
         // being drawn.
-        m_live = makeShape(m_selectedShape, point, m_selectedColor, lineWidth(m_selectedShape));
+        m_live = makeShape(m_selectedShape, point, inkColor(), lineWidth(m_selectedShape));
         if (m_pressure)
             m_live->setPressure(*m_pressure);
-        add(m_live);
+        if (m_fading)
+            appendShape(m_live); // it goes to the fading ink once finished, never to undo
+        else
+            add(m_live);
+        break;
+    case Tool::Gesture::point:
         break;
     case Tool::Gesture::erase:
         m_eraseFrom = point;
@@ -182,6 +187,12 @@ void DrawingViewModel::mouseUp() {
     m_eraseFrom.reset();
     isTracking.setValue(false);
     const Drawings &list = drawings.value();
+    if (m_fading && live && !list.empty() && list.back() == live) {
+        removeShape(live);
+        fadingInk.add(live, FadingInk::now());
+        Q_EMIT fadingInkChanged(live->paintedBounds().toAlignedRect().adjusted(-2, -2, 2, 2));
+        return;
+    }
     // A press without a drag leaves a shape with a lone move-to (or nothing): take it back.
     // Undoing keeps a redo step, as any undo does.
     if (live && !list.empty() && list.back() == live && live->path.elementCount() < 2 &&
@@ -189,9 +200,32 @@ void DrawingViewModel::mouseUp() {
         undoManager->undo();
 }
 
+void DrawingViewModel::setFading(bool fading) {
+    if (fading == m_fading)
+        return;
+    finishText();
+    if (isTracking.value())
+        mouseUp();
+    m_fading = fading;
+}
+
+static std::optional<Toggle> toggleOfKey(quint32 code) {
+    for (const ToggleRow &row : toggles()) {
+        if (carbonKeyCode(row.key) == code)
+            return row.toggle;
+    }
+    return std::nullopt;
+}
+
 bool DrawingViewModel::isDrawingKey(quint32 keyCode) {
     return colorIndex(keyCode) >= 0 || toolIndex(keyCode) >= 0 || keyCode == kKeySlash ||
-           keyCode == kKeyEscape || keyCode == kKeyThinner || keyCode == kKeyThicker;
+           keyCode == kKeyEscape || keyCode == kKeyThinner || keyCode == kKeyThicker ||
+           toggleOfKey(keyCode) || keyCode == carbonKeyCode(pointerModeKey);
+}
+
+bool DrawingViewModel::isDrawingKeyEquivalent(quint32 keyCode) {
+    return isDrawingKey(keyCode) && !toggleOfKey(keyCode) &&
+           keyCode != carbonKeyCode(pointerModeKey);
 }
 
 void DrawingViewModel::keyDown(const KeyEvent &event) {
@@ -208,6 +242,10 @@ void DrawingViewModel::keyDown(const KeyEvent &event) {
         stepLineWidth(code == kKeyThicker ? 1 : -1);
     else if (code == kKeyEscape)
         escape();
+    else if (const std::optional<Toggle> toggle = toggleOfKey(code))
+        Q_EMIT toggleKeyPressed(*toggle);
+    else if (code == carbonKeyCode(pointerModeKey))
+        Q_EMIT pointerModeKeyPressed();
 }
 
 // --- undoable list operations ---
@@ -272,7 +310,7 @@ void DrawingViewModel::eraseAlong(const QPointF &to) {
 
 void DrawingViewModel::startText(const QPointF &point) {
     m_typed = std::static_pointer_cast<RenderableText>(
-        makeShape(Shape::text, point, m_selectedColor, lineWidth(Shape::text)));
+        makeShape(Shape::text, point, inkColor(), lineWidth(Shape::text)));
     m_caret = 0;
     Q_EMIT typedTextChanged(typedArea());
 }
@@ -317,8 +355,12 @@ void DrawingViewModel::finishText() {
     const QRectF area = typedArea();
     const std::shared_ptr<RenderableText> typed = std::exchange(m_typed, nullptr);
     Q_EMIT typedTextChanged(area);
-    if (!typed->text().isEmpty())
-        add(typed); // an empty text leaves nothing
+    if (typed->text().isEmpty())
+        return; // an empty text leaves nothing
+    if (!m_fading)
+        return add(typed);
+    fadingInk.add(typed, FadingInk::now());
+    Q_EMIT fadingInkChanged(area.toAlignedRect());
 }
 
 void DrawingViewModel::appendShape(const std::shared_ptr<Renderable> &shape) {
@@ -425,11 +467,22 @@ QString DrawingViewModel::clearActionName() const {
 
 // --- Escape, screens, screenshots ---
 
+// Escape takes away one thing at a time: the shapes (and the fading ink), then the zoom or the
+// board, then the overlay.
 void DrawingViewModel::escape() {
-    if (!drawings.value().empty()) {
+    const bool faded = !fadingInk.isEmpty();
+    if (faded)
+        Q_EMIT fadingInkChanged(fadingInk.clear());
+    if (!drawings.value().empty() && m_surface != Surface::zoom) {
         clear();
         return;
     }
+    if (m_surface != Surface::screen) {
+        setSurface(Surface::screen);
+        return;
+    }
+    if (faded)
+        return;
     Q_EMIT m_hooks.hideApplication();
     if (undoManager)
         undoManager->clear();
@@ -454,25 +507,71 @@ void DrawingViewModel::screenChangeReported(const ScreenChange &change) {
     screenChanged(change.old, change.current);
 }
 
-void DrawingViewModel::screenChanged(QScreen *oldScreen, QScreen *newScreen) {
-    finishText(); // a text being typed stays on the screen it was typed on
-    // A stroke in progress belongs to the old screen: it ends there (a lone press leaves
-    // nothing behind), so the drags that follow cannot grow a shape of the new screen.
+void DrawingViewModel::putDownDrag() {
+    finishText(); // a text being typed stays where it was typed
     if (m_live) {
         const std::shared_ptr<Renderable> live = m_live;
         endDrag();
-        if (live->path.elementCount() < 2 && !drawings.value().empty() &&
-            drawings.value().back() == live)
+        const bool last = !drawings.value().empty() && drawings.value().back() == live;
+        if (last && (live->path.elementCount() < 2 || m_fading)) {
             removeShape(live);
+            if (m_fading && live->path.elementCount() >= 2) {
+                fadingInk.add(live, FadingInk::now());
+                Q_EMIT fadingInkChanged(live->paintedBounds().toAlignedRect());
+            }
+        }
     }
-    if (oldScreen)
-        cache.data[ScreenIdentity::displayID(oldScreen)] = drawings.value();
+    m_eraseFrom.reset();
+    if (isTracking.value())
+        isTracking.setValue(false);
+}
+
+Drawings *DrawingViewModel::storeOf(quint32 screen, Surface surface) {
+    switch (surface) {
+    case Surface::screen:
+        return &cache.data[screen];
+    case Surface::zoom:
+        return nullptr; // the zoom's shapes go with it
+    default:
+        return &m_boards[{screen, surface}];
+    }
+}
+
+void DrawingViewModel::setSurface(Surface surface) {
+    if (surface == m_surface)
+        return;
+    putDownDrag();
+    const QScreen *screen = viewScreen();
+    const quint32 id = screen ? ScreenIdentity::displayID(screen) : 0;
+    if (Drawings *store = storeOf(id, m_surface))
+        *store = drawings.value();
+    m_surface = surface;
+    const Drawings *store = storeOf(id, surface);
+    setList(store ? *store : Drawings{});
+    if (undoManager)
+        undoManager->clear();
+    QLOG("Drawing on", surfaceName(surface));
+    Q_EMIT surfaceChanged(surface);
+}
+
+void DrawingViewModel::screenChanged(QScreen *oldScreen, QScreen *newScreen) {
+    // A stroke in progress belongs to the old screen: it ends there, so the drags that follow
+    // cannot grow a shape of the new screen.
+    putDownDrag();
+    // The zoom's picture is of the old screen: the new one shows as it is.
+    const bool zoomed = m_surface == Surface::zoom;
+    if (zoomed)
+        m_surface = Surface::screen;
+    else if (oldScreen)
+        *storeOf(ScreenIdentity::displayID(oldScreen), m_surface) = drawings.value();
     if (newScreen) {
-        const auto entry = cache.data.find(ScreenIdentity::displayID(newScreen));
-        setList(entry != cache.data.end() ? entry->second : Drawings{});
+        const Drawings *store = storeOf(ScreenIdentity::displayID(newScreen), m_surface);
+        setList(store ? *store : Drawings{});
         if (undoManager)
             undoManager->clear();
     }
+    if (zoomed)
+        Q_EMIT surfaceChanged(m_surface);
 }
 
 void DrawingViewModel::saveScreenshotRequested() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/OverlayMode.h"
 #include "core/Tool.h"
 #include "drawing/Cache.h"
 #include "drawing/DrawingHooks.h"
+#include "drawing/FadingInk.h"
 #include "drawing/Renderable.h"
 #include "platform/KeyEvent.h"
 #include "settings/Watchable.h"
@@ -14,6 +16,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -73,6 +76,20 @@ public:
     // Ends the typing: a text with characters becomes one shape (one undo step).
     void finishText();
 
+    // What the shapes are drawn on. Each surface keeps its own shapes, per screen: switching
+    // ends the drag and the text in progress and starts a new undo history. The zoom's shapes
+    // go with the zoom.
+    Surface surface() const { return m_surface; }
+    void setSurface(Surface surface);
+    // The colour the next shape takes: the selected one, made readable on a board.
+    QColor inkColor() const { return readableInk(m_surface, m_selectedColor); }
+
+    // Fading ink: while on, each shape finished goes to fadingInk instead of the list (and the
+    // undo history), and fades away from there.
+    bool fading() const { return m_fading; }
+    void setFading(bool fading);
+    FadingInk fadingInk;
+
     // What a pen tablet reports with the pointer events to come: its pressure (none for a
     // mouse), and whether the eraser end of the stylus touches, which erases whatever the tool.
     void setPointerPressure(std::optional<double> pressure) { m_pressure = pressure; }
@@ -96,6 +113,9 @@ public:
 
     // The virtual key codes the overlay reserves (the key table above).
     static bool isDrawingKey(quint32 keyCode);
+    // Whether a key equivalent (the key with Ctrl) is the overlay's own: not for the keys of
+    // the modes, whose letters Ctrl+S and Ctrl+Z keep for saving and undoing.
+    static bool isDrawingKeyEquivalent(quint32 keyCode);
 
     // The shape the drag in progress draws; null between drags, and once anything else
     // changed the list during the drag (an undo, a redo, Escape, a screen switch), which ends
@@ -107,6 +127,12 @@ Q_SIGNALS:
     void selectionChanged();
     // The text being typed changed, started or ended; `area` needs painting again.
     void typedTextChanged(const QRectF &area);
+    // Shapes went to the fading ink or left it all at once; `area` needs painting again.
+    void fadingInkChanged(const QRegion &area);
+    void surfaceChanged(Surface surface);
+    // One of the overlay keys for a mode was pressed: an effect to switch, or pointer mode.
+    void toggleKeyPressed(Toggle toggle);
+    void pointerModeKeyPressed();
 
 private:
     void screenChangeReported(const ScreenChange &change);
@@ -124,6 +150,11 @@ private:
     void endDrag();
     void eraseAlong(const QPointF &to);
     void startText(const QPointF &point);
+    // Ends what is drawn or typed before the list changes hands (a screen or surface switch):
+    // a lone press leaves nothing behind.
+    void putDownDrag();
+    // Where a screen's shapes on a surface are kept.
+    Drawings *storeOf(quint32 screen, Surface surface);
     QRectF typedArea() const;
 
     DrawingHooks &m_hooks;
@@ -140,4 +171,8 @@ private:
     bool m_stylusEraser = false;
     std::shared_ptr<RenderableText> m_typed;
     int m_caret = 0;
+    Surface m_surface = Surface::screen;
+    // The boards' shapes by screen (the screen's own are in the cache).
+    std::map<std::pair<quint32, Surface>, Drawings> m_boards;
+    bool m_fading = false;
 };

@@ -1,5 +1,6 @@
 #include "help/InfoView.h"
 
+#include "core/OverlayMode.h"
 #include "core/Tool.h"
 #include "help/LinkyTextView.h"
 #include "help/Text.h"
@@ -78,8 +79,16 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
                 //% "Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke"
                 description(qtTrId("info.shortcut.letters.info")));
     addShortcut(letters.mid(5).join(u' '),
-                //% "Highlighter, eraser, text"
+                //% "Highlighter, eraser, text, laser pointer"
                 description(qtTrId("info.shortcut.markers.info")));
+    // The modes, three keys a line.
+    QStringList modes;
+    for (const ToggleRow &row : toggles())
+        modes << KeyCodeTranslation::keyLabel(row.key);
+    modes << KeyCodeTranslation::keyLabel(pointerModeKey);
+    addShortcut(modes.mid(0, 3).join(u' ') + u'\n' + modes.mid(3).join(u' '),
+                //% "Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)"
+                description(qtTrId("info.shortcut.modes.info")));
     addShortcut(KeyCodeTranslation::keyLabel(Key::leftBracket) + u' ' +
                     KeyCodeTranslation::keyLabel(Key::rightBracket),
                 //% "Thinner or thicker line (Ctrl+wheel too)"

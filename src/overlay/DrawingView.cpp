@@ -35,6 +35,15 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     m_frame.setTimerType(Qt::PreciseTimer);
     m_frame.setSingleShot(true);
     connect(&m_frame, &QTimer::timeout, this, &DrawingView::nextFrame);
+    m_animation.setTimerType(Qt::PreciseTimer);
+    m_animation.setSingleShot(true);
+    connect(&m_animation, &QTimer::timeout, this, &DrawingView::animate);
+    m_noticeTime.setSingleShot(true);
+    m_noticeTime.setInterval(4000);
+    connect(&m_noticeTime, &QTimer::timeout, this, [this] {
+        m_modeSign->setMessage({});
+        showModeSign();
+    });
     setupPalette();
     notifications.addObserver(this, updateToolsOnScreenNotification,
                               [this] { setupNotification(); });
@@ -114,15 +123,116 @@ void DrawingView::setPointerMode(bool on) {
     m_pointerMode = on;
     setToolsVisible(!on && Preferences::updateToolsOnScreen.value(m_preferences));
     infoView->setHidden(on || Preferences::infoMessageHidden.value(m_preferences));
-    brush->setHidden(on);
+    updateBrush();
     showModeSign();
 }
 
 void DrawingView::showModeSign() {
+    const QRect before = m_modeSign->geometry();
     m_modeSign->move((width() - m_modeSign->width()) / 2, ModeSign::topMargin);
     m_modeSign->setOpaque(m_shaped);
-    m_modeSign->setVisible(m_pointerMode && !m_capturing);
-    update(m_modeSign->geometry()); // shaped, the window's shape follows
+    m_modeSign->setVisible((m_pointerMode || m_modeSign->hasMessage()) && !m_capturing);
+    update(before | m_modeSign->geometry()); // shaped, the window's shape follows
+}
+
+void DrawingView::showNotice(const QString &text) {
+    m_modeSign->setMessage(text);
+    m_noticeTime.start();
+    showModeSign();
+}
+
+void DrawingView::setTracking(bool tracking) {
+    m_tracking = tracking;
+    updateBrush();
+}
+
+void DrawingView::updateBrush() {
+    brush->setHidden(m_tracking || m_laserOn || m_pointerMode || m_capturing);
+}
+
+// --- the modes: laser, fading ink, spotlight, board, zoom ---
+
+void DrawingView::setLaser(bool on, const QColor &color, double width) {
+    m_laser.setColor(color);
+    m_laser.setWidth(width);
+    if (on != m_laserOn) {
+        m_laserOn = on;
+        updateBrush();
+        invalidate(on ? m_laser.moveTo(m_brushCentre, FadingInk::now()) : m_laser.hide());
+    } else if (on) {
+        invalidate(m_laser.moveTo(m_brushCentre, FadingInk::now()));
+    }
+}
+
+void DrawingView::fadingInkChanged(const QRegion &area) {
+    invalidate(area);
+    animate();
+}
+
+void DrawingView::animate() {
+    const qint64 now = FadingInk::now();
+    QRegion dirty = m_laser.advance(now);
+    qint64 next = m_laser.trailing() ? 0 : -1;
+    if (m_fadingInk) {
+        dirty += const_cast<FadingInk *>(m_fadingInk)->advance(now);
+        const qint64 fade = m_fadingInk->nextChange(now);
+        if (fade >= 0)
+            next = next < 0 ? fade : std::min(next, fade);
+    }
+    invalidate(dirty);
+    // Nothing moves on its own: no timer runs.
+    if (next < 0)
+        m_animation.stop();
+    else
+        m_animation.start(int(std::max<qint64>(next, frameInterval())));
+}
+
+void DrawingView::setSpotlight(bool on) {
+    if (on == m_spotlightOn)
+        return;
+    m_spotlightOn = on;
+    m_spotlight.moveTo(m_brushCentre);
+    invalidate(rect());
+}
+
+void DrawingView::stepSpotlight(int notches) {
+    if (m_spotlightOn)
+        invalidate(m_spotlight.stepRadius(notches));
+}
+
+void DrawingView::setBoard(std::optional<QColor> color) {
+    if (color == m_board)
+        return;
+    m_board = color;
+    invalidate(rect());
+}
+
+void DrawingView::setZoomPicture(const QImage &picture, std::function<void()> shown) {
+    m_zoomShown = std::move(shown);
+    m_magnifier.setPicture(picture, size());
+    m_magnifier.follow(m_brushCentre);
+    invalidate(rect());
+}
+
+void DrawingView::stepZoom(int notches) {
+    if (m_magnifier.isShown() && m_magnifier.stepFactor(notches))
+        invalidate(rect());
+}
+
+void DrawingView::paintBeneath(QPainter &painter, const QRect &area) {
+    if (m_magnifier.isShown())
+        m_magnifier.paint(painter, area);
+    else if (m_board)
+        painter.fillRect(area, *m_board);
+    if (m_spotlightOn && !m_shaped)
+        m_spotlight.paint(painter, area);
+}
+
+void DrawingView::paintOver(QPainter &painter, const QRect &area) {
+    if (m_fadingInk)
+        m_fadingInk->paint(painter, area, FadingInk::now(), m_shaped && !opaqueBackdrop());
+    if (m_laserOn && !m_capturing)
+        m_laser.paint(painter, FadingInk::now());
 }
 
 bool DrawingView::eventFilter(QObject *watched, QEvent *event) {
@@ -197,6 +307,15 @@ QVariant DrawingView::inputMethodQuery(Qt::InputMethodQuery query) const {
 
 void DrawingView::moveBrush(const QPointF &point) {
     m_brushCentre = point;
+    if (m_laserOn) {
+        invalidate(m_laser.moveTo(point, FadingInk::now()));
+        if (!m_animation.isActive())
+            animate();
+    }
+    if (m_spotlightOn)
+        invalidate(m_spotlight.moveTo(point));
+    if (m_magnifier.follow(point))
+        invalidate(rect());
     const int width = brush->width();
     m_brushAt = QPoint(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
     scheduleFrame(); // like a stroke, the dot moves at most once a frame
@@ -262,9 +381,20 @@ void DrawingView::nextFrame() {
 
 void DrawingView::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    if (!m_shaped) {
+    // A board or a zoom shows every pixel: the window's shape, if any, is all of it.
+    const bool shaped = m_shaped && !opaqueBackdrop();
+    if (!shaped) {
+        for (const QRect &rect : event->region())
+            paintBeneath(painter, rect);
         m_canvas.paint(painter, event->region());
-        return;
+        painter.save();
+        painter.setClipRegion(event->region());
+        paintOver(painter, event->region().boundingRect());
+        painter.restore();
+        if (m_zoomShown && m_magnifier.isShown())
+            QTimer::singleShot(0, this, std::exchange(m_zoomShown, {}));
+        if (!m_shaped)
+            return;
     }
     // The window shows the pixels painted opaque (the brush dot's among them, so its corners
     // do not show dark) and the visible palette and help panel. Its shape changes where this
@@ -285,6 +415,7 @@ void DrawingView::paintEvent(QPaintEvent *event) {
             update();
     }
     const auto paintBrush = [this](QPainter &offscreen) {
+        paintOver(offscreen, rect());
         if (brush->isVisible())
             brush->render(&offscreen, brush->pos(), {}, {});
     };
@@ -306,7 +437,16 @@ void DrawingView::paintEvent(QPaintEvent *event) {
         }
     };
     for (const QRect &rect : event->region()) {
-        m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
+        if (shaped) {
+            m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
+        } else {
+            const QRect pixels = WindowShape::toDevice(rect, ratio) & device;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                uchar *line = m_coverage.scanLine(y);
+                for (int x = pixels.left(); x <= pixels.right(); ++x)
+                    line[x] |= 1;
+            }
+        }
         for (const QWidget *panel : {infoView, static_cast<QWidget *>(m_modeSign)}) {
             if (panel->isVisible())
                 cover(panel->geometry(), rect, false);
@@ -414,6 +554,7 @@ void DrawingView::setCapturing(bool capturing) {
     if (capturing == m_capturing)
         return;
     m_capturing = capturing;
+    updateBrush();
     showModeSign(); // screenshots show the drawings, not the sign
     if (!m_shaped)
         return;
@@ -428,7 +569,10 @@ QImage DrawingView::overlayImage() {
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    paintBeneath(painter, rect());
     m_canvas.paintTranslucent(painter);
+    if (m_fadingInk)
+        m_fadingInk->paint(painter, rect(), FadingInk::now(), false);
     for (QWidget *part :
          {static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup),
           infoView, static_cast<QWidget *>(brush)}) {

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "drawing/DrawingCanvas.h"
+#include "drawing/FadingInk.h"
+#include "drawing/Magnifier.h"
+#include "drawing/Spotlight.h"
+#include "drawing/tools/LaserPointer.h"
 #include "overlay/InteractionDisabledView.h"
 #include "palette/Palette.h"
 #include "platform/KeyEvent.h"
@@ -10,6 +14,9 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
+#include <optional>
 
 class NotificationCenter;
 class PreferenceStore;
@@ -34,8 +41,10 @@ public:
     // null). What changed is repainted at the next frame.
     void setDrawings(const Drawings &list, const DrawingsEdit &edit,
                      const std::shared_ptr<Renderable> &live);
-    // Centres the brush dot on the pointer.
+    // Centres the brush dot on the pointer, and the laser dot, the spotlight and the zoom follow.
     void moveBrush(const QPointF &point);
+    // While a shape is drawn the brush dot steps aside.
+    void setTracking(bool tracking);
     // The dot shows the next shape's line width (at least 6 across), or as a ring the
     // eraser's reach.
     void setBrush(double width, bool ring);
@@ -62,6 +71,27 @@ public:
     void setupNotification();
     void setToolsVisible(bool visible);
     bool toolsVisible() const;
+
+    // The laser pointer: its dot in `color` and `width` replaces the brush dot, with a trail.
+    void setLaser(bool on, const QColor &color, double width);
+    // The model's fading ink, painted over the shapes as it fades; `area` changed.
+    void setFadingInk(const FadingInk *ink) { m_fadingInk = ink; }
+    void fadingInkChanged(const QRegion &area);
+    // The spotlight, under the shapes; a wheel notch makes it larger or smaller.
+    void setSpotlight(bool on);
+    bool spotlight() const { return m_spotlightOn; }
+    void stepSpotlight(int notches);
+    // Beneath the shapes: a board of `color`, or the screen's picture magnified (null: none).
+    void setBoard(std::optional<QColor> color);
+    // `shown`, if given, is called once the picture is painted.
+    void setZoomPicture(const QImage &picture, std::function<void()> shown = {});
+    bool zoomed() const { return m_magnifier.isShown(); }
+    double zoomFactor() const { return zoomed() ? m_magnifier.factor() : 1.0; }
+    void stepZoom(int notches);
+    // Once drawn on, the zoomed picture holds still.
+    void holdZoom(bool held) { m_magnifier.setHeld(held); }
+    // Says `text` at the top of the screen for a few seconds.
+    void showNotice(const QString &text);
 
     // In pointer mode the palette, the help panel and the brush dot go (they would take no
     // clicks) and a sign at the top says that clicks go through; back in drawing mode the
@@ -99,6 +129,14 @@ private:
     void layoutPalette();
     void layoutInfoView();
     void showModeSign();
+    void updateBrush();
+    // Moves the trail and the fading ink on, and wakes again when they next change.
+    void animate();
+    // Beneath the shapes (board, zoom, spotlight) and over them (fading ink, laser).
+    void paintBeneath(QPainter &painter, const QRect &area);
+    void paintOver(QPainter &painter, const QRect &area);
+    // A board or a zoom covers the whole window with opaque pixels.
+    bool opaqueBackdrop() const { return m_board.has_value() || m_magnifier.isShown(); }
     // Collects the areas that changed and repaints them at most once a frame.
     void invalidate(const QRegion &area);
     void scheduleFrame();
@@ -119,7 +157,18 @@ private:
     bool m_shaped = false;
     bool m_capturing = false;
     bool m_pointerMode = false;
+    bool m_tracking = false;
     class ModeSign *m_modeSign;
+    QTimer m_noticeTime;
+    LaserPointer m_laser;
+    bool m_laserOn = false;
+    const FadingInk *m_fadingInk = nullptr;
+    QTimer m_animation;
+    Spotlight m_spotlight;
+    bool m_spotlightOn = false;
+    std::optional<QColor> m_board;
+    Magnifier m_magnifier;
+    std::function<void()> m_zoomShown;
     // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
     // shows it; and where the two may differ.
     QImage m_coverage;

@@ -44,10 +44,8 @@ DrawingViewController::DrawingViewController(const OverlayServices &services, QO
     , m_grab(new PointerGrab(this))
     , m_stream(new PointerStream(this)) {
     undoManager.setUndoLimit(undoLimit);
-    connect(m_grab, &PointerGrab::wheelTurned, this, [this](int notches, bool control) {
-        if (control)
-            wheelTurned(notches * 120);
-    });
+    connect(m_grab, &PointerGrab::wheelTurned, this,
+            [this](int notches, bool control) { wheelTurned(notches * 120, control); });
 }
 
 DrawingViewController::~DrawingViewController() = default;
@@ -90,6 +88,8 @@ void DrawingViewController::setMode(OverlayMode mode) {
         model.finishText();
         if (model.isTracking.value())
             model.mouseUp();
+        // The programs below have to show to be clicked: a board or a zoom steps aside.
+        model.setSurface(Surface::screen);
     }
     m_window->setInputTransparent(pointing);
     m_view->setPointerMode(pointing);
@@ -138,6 +138,9 @@ void DrawingViewController::viewDidLoad() {
     selectionChanged();
     model.drawings.watch(this, [this](const Drawings &list) {
         m_view->setDrawings(list, model.lastEdit(), model.liveShape());
+        // Drawn on, the zoomed picture holds still under the shapes.
+        if (model.surface() == Surface::zoom && !list.empty())
+            m_view->holdZoom(true);
     });
     model.colorKeyboardKeyHandler.watch(
         this, [this](const int &index) { m_view->colorsRadioGroup->pressed(index); });
@@ -152,7 +155,7 @@ void DrawingViewController::viewDidLoad() {
         Palette::setModified(*m_view->shapesRadioGroup, modified);
     });
     model.isTracking.watch(this, [this](const bool &tracking) {
-        m_view->brush->setHidden(tracking);
+        m_view->setTracking(tracking);
         // A drag that ends leaves its shape finished.
         m_view->setDrawings(model.drawings.value(), model.lastEdit(), model.liveShape());
         if (tracking && m_view->infoView->isVisible())
@@ -164,10 +167,21 @@ void DrawingViewController::viewDidLoad() {
             const bool hide = capturing || m_view->pointerMode();
             m_view->colorsRadioGroup->setHidden(hide);
             m_view->shapesRadioGroup->setHidden(hide);
-            m_view->brush->setHidden(hide);
             m_view->setCapturing(capturing);
         });
     model.view = view;
+
+    // The modes.
+    view->setFadingInk(&model.fadingInk);
+    setFadeDelay(Preferences::fadingInkDelay(m_preferences) * 1000);
+    model.setFading(Preferences::fadingInk.value(m_preferences));
+    connect(&model, &DrawingViewModel::fadingInkChanged, view, &DrawingView::fadingInkChanged);
+    connect(&model, &DrawingViewModel::surfaceChanged, this,
+            &DrawingViewController::followSurface);
+    connect(&model, &DrawingViewModel::toggleKeyPressed, this,
+            [this](Toggle toggle) { this->toggle(toggle); });
+    connect(&model, &DrawingViewModel::pointerModeKeyPressed, this,
+            &DrawingViewController::pointerModeRequested);
 
     // Without a compositor the window is shaped to what it shows and the pointer grabbed.
     connect(&m_compositor, &CompositorWatcher::runningChanged, this,
@@ -200,7 +214,7 @@ void DrawingViewController::moveToScreen(QScreen *screen) {
 }
 
 bool DrawingViewController::performKeyEquivalent(const KeyEvent &event) const {
-    return event.keyCode && DrawingViewModel::isDrawingKey(*event.keyCode);
+    return event.keyCode && DrawingViewModel::isDrawingKeyEquivalent(*event.keyCode);
 }
 
 // --- events ---
@@ -219,8 +233,12 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
             break;
         case QEvent::Hide:
             model.finishText();
-            // Put away, the overlay comes back drawing.
+            // Put away, the overlay comes back drawing, on the screen, without a spotlight.
             setMode(OverlayMode::draw);
+            for (const Toggle toggle : {Toggle::spotlight, Toggle::zoom, Toggle::whiteboard,
+                                        Toggle::blackboard})
+                setOn(toggle, false);
+            m_zoomAsked = false;
             m_grab->release();
             QLOG("Overlay hidden");
             break;
@@ -255,12 +273,11 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         inputMethod(static_cast<QInputMethodEvent *>(event));
         return true;
     case QEvent::Wheel: {
-        // Ctrl+wheel makes the next shape thinner or thicker.
-        // (While the pointer is grabbed the grab reports the wheel.)
+        // While the pointer is grabbed the grab reports the wheel.
         auto *wheel = static_cast<QWheelEvent *>(event);
-        if (!(wheel->modifiers() & Qt::ControlModifier) || m_grab->isHeld())
+        if (m_grab->isHeld())
             return false;
-        wheelTurned(wheel->angleDelta().y());
+        wheelTurned(wheel->angleDelta().y(), wheel->modifiers() & Qt::ControlModifier);
         return true;
     }
     case QEvent::KeyRelease:
@@ -269,10 +286,14 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
             flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
         return false;
     case QEvent::ShortcutOverride: {
-        // Keys of the overlay's table are ours, with any modifier: no shortcut may take them.
+        // Keys of the overlay's table are ours, with any modifier (but Ctrl on a mode's key, so
+        // that Ctrl+S saves): no shortcut may take them.
         const KeyEvent key = KeyEvent::fromQt(*static_cast<QKeyEvent *>(event));
-        const bool typing = model.typedText() && !(key.modifierFlags & ModifierCommand);
-        if (typing || (key.keyCode && DrawingViewModel::isDrawingKey(*key.keyCode))) {
+        const bool command = key.modifierFlags & ModifierCommand;
+        const bool typing = model.typedText() && !command;
+        const auto reserved = command ? &DrawingViewModel::isDrawingKeyEquivalent
+                                      : &DrawingViewModel::isDrawingKey;
+        if (typing || (key.keyCode && reserved(*key.keyCode))) {
             event->accept();
             return true;
         }
@@ -312,8 +333,7 @@ void DrawingViewController::pointerSamples(const QList<PointerStream::Sample> &s
     m_view->holdFrames(true);
     for (const PointerStream::Sample &sample : samples) {
         if (sample.kind == PointerStream::Kind::Wheel) {
-            if (sample.control)
-                wheelTurned(sample.wheel * 120);
+            wheelTurned(sample.wheel * 120, sample.control);
             continue;
         }
         model.setPointerPressure(sample.pressure);
@@ -417,13 +437,127 @@ void DrawingViewController::inputMethod(QInputMethodEvent *event) {
     m_view->setPreedit(event->preeditString());
 }
 
-void DrawingViewController::wheelTurned(int angle) {
+void DrawingViewController::wheelTurned(int angle, bool control) {
+    if (!control && !m_view->zoomed() && !m_view->spotlight())
+        return;
     // A notch is 120; a touchpad sends less at a time.
     m_wheelAngle += angle;
     const int steps = m_wheelAngle / 120;
     m_wheelAngle -= steps * 120;
-    if (steps != 0)
+    if (steps == 0)
+        return;
+    if (control)
         model.stepLineWidth(steps);
+    else if (m_view->zoomed())
+        m_view->stepZoom(steps);
+    else
+        m_view->stepSpotlight(steps);
+    if (!control)
+        Q_EMIT togglesChanged();
+}
+
+// --- the modes ---
+
+bool DrawingViewController::isOn(Toggle toggle) const {
+    switch (toggle) {
+    case Toggle::fade:
+        return model.fading();
+    case Toggle::spotlight:
+        return m_view && m_view->spotlight();
+    default:
+        return model.surface() == toggleRow(toggle).surface;
+    }
+}
+
+void DrawingViewController::setOn(Toggle toggle, bool on) {
+    if (!m_view || !m_window)
+        return;
+    if (toggle == Toggle::zoom && on && !isOn(toggle)) {
+        // The picture first; the zoom starts when it is there.
+        if (!m_window->isVisible() || m_zoomAsked)
+            return;
+        m_zoomAsked = true;
+        m_zoomAskedAt.start();
+        model.setSurface(Surface::screen);
+        Q_EMIT zoomPictureRequested(m_window->screen());
+        return;
+    }
+    if (on == isOn(toggle))
+        return;
+    // The spotlight and the zoom start where the pointer is, however it got there (a warp
+    // moves no device).
+    moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+    const ToggleRow &row = toggleRow(toggle);
+    switch (toggle) {
+    case Toggle::fade: {
+        model.setFading(on);
+        Preferences::fadingInk.set(m_preferences, on);
+        //% "Fading ink"
+        const char *const fadeOn = QT_TRID_NOOP("overlay.notice.fadeOn");
+        //% "Ink stays"
+        const char *const fadeOff = QT_TRID_NOOP("overlay.notice.fadeOff");
+        m_view->showNotice(qtTrId(on ? fadeOn : fadeOff));
+        break;
+    }
+    case Toggle::spotlight:
+        if (on && !m_compositor.isRunning()) {
+            // A dimmed screen needs translucency; without it the window would hide the screen.
+            QLOG_ERROR("The spotlight needs a compositor; none runs");
+            //% "The spotlight needs a compositor"
+            m_view->showNotice(qtTrId("overlay.notice.spotlightNeedsCompositor"));
+            return;
+        }
+        m_view->setSpotlight(on);
+        break;
+    default:
+        model.setSurface(on ? *row.surface : Surface::screen);
+        break;
+    }
+    QLOG("Overlay", row.name, on ? "on" : "off");
+    Q_EMIT togglesChanged();
+}
+
+void DrawingViewController::showZoomPicture(const QImage &picture) {
+    if (!std::exchange(m_zoomAsked, false) || !m_view || !m_window || !m_window->isVisible())
+        return;
+    if (picture.isNull()) {
+        QLOG_ERROR("No picture of the screen to zoom into");
+        //% "No picture of the screen to zoom into"
+        m_view->showNotice(qtTrId("overlay.notice.noZoomPicture"));
+        return;
+    }
+    moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+    m_view->setZoomPicture(picture, [this] {
+        QLOG("Zoom shown", m_zoomAskedAt.elapsed(), "ms after it was asked for");
+    });
+    model.setSurface(Surface::zoom);
+    Q_EMIT togglesChanged();
+}
+
+double DrawingViewController::zoomFactor() const {
+    return m_view ? m_view->zoomFactor() : 1.0;
+}
+
+void DrawingViewController::setFadeDelay(qint64 ms) {
+    model.fadingInk.setDelay(ms);
+}
+
+void DrawingViewController::followSurface(Surface surface) {
+    if (!m_view)
+        return;
+    if (surface != Surface::zoom)
+        m_view->setZoomPicture({});
+    m_view->setBoard(surface == Surface::whiteboard || surface == Surface::blackboard
+                         ? std::optional<QColor>(boardColor(surface))
+                         : std::nullopt);
+    showLaser(); // in the ink's colour for the board
+    Q_EMIT togglesChanged();
+}
+
+void DrawingViewController::showLaser() {
+    const Shape shape = model.selectedShape();
+    m_view->setLaser(tool(shape).gesture == Tool::Gesture::point, model.inkColor(),
+                     model.lineWidth(shape));
 }
 
 // The widths picked are kept in palette order; one missing or out of bounds is the tool's own.
@@ -438,6 +572,7 @@ void DrawingViewController::loadLineWidths() {
 void DrawingViewController::selectionChanged() {
     const Shape shape = model.selectedShape();
     m_view->setBrush(model.lineWidth(shape), tool(shape).gesture == Tool::Gesture::erase);
+    showLaser();
     QList<qint64> widths;
     bool changed = false;
     for (const Tool &row : tools()) {

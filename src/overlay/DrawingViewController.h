@@ -5,6 +5,7 @@
 #include "overlay/DrawingView.h"
 #include "platform/x11/PointerStream.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QUndoStack>
@@ -54,11 +55,28 @@ public:
     OverlayMode mode() const { return m_mode; }
     void setMode(OverlayMode mode);
 
+    // The effects that go on and off: fading ink (remembered), the spotlight, the zoom and the
+    // boards (which end when the overlay hides). A zoom starts once the screen's picture is
+    // there; an effect that cannot work here says so on the screen and in the log instead.
+    bool isOn(Toggle toggle) const;
+    void setOn(Toggle toggle, bool on);
+    void toggle(Toggle toggle) { setOn(toggle, !isOn(toggle)); }
+    // The zoom's picture of the screen, as asked for by zoomPictureRequested; null: none.
+    void showZoomPicture(const QImage &picture);
+    double zoomFactor() const;
+    // How long fading ink stays, from the release to gone.
+    void setFadeDelay(qint64 ms);
+
     void moveToScreen(QScreen *screen);
     bool performKeyEquivalent(const KeyEvent &event) const;
 
 Q_SIGNALS:
     void modeChanged(OverlayMode mode);
+    void togglesChanged();
+    // The overlay's key for pointer mode was pressed.
+    void pointerModeRequested();
+    // A zoom wants a picture of `screen` as a screenshot takes it; showZoomPicture() gets it.
+    void zoomPictureRequested(QScreen *screen);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,7 +96,11 @@ private:
     // While a text is typed every key but a command goes to it.
     bool typingKey(QKeyEvent *event);
     void inputMethod(QInputMethodEvent *event);
-    void wheelTurned(int angle);
+    // A wheel notch is 120; Ctrl+wheel sets the line width, the plain wheel the zoom or the
+    // spotlight's size.
+    void wheelTurned(int angle, bool control);
+    void followSurface(Surface surface);
+    void showLaser();
     void loadLineWidths();
     void selectionChanged();
     void flagsChanged(bool shift);
@@ -97,5 +119,7 @@ private:
     class PointerGrab *m_grab = nullptr;
     PointerStream *m_stream = nullptr;
     int m_wheelAngle = 0;
+    bool m_zoomAsked = false;
+    QElapsedTimer m_zoomAskedAt;
     OverlayMode m_mode = OverlayMode::draw;
 };

@@ -11,6 +11,8 @@ MainWindowController::MainWindowController(const OverlayServices &services,
     , m_window(std::make_unique<TransparentWindow>())
     , m_content(services) {
     m_content.loadView(m_window.get());
+    connect(&m_content, &DrawingViewController::pointerModeRequested, this,
+            &MainWindowController::letPointerThrough);
 }
 
 MainWindowController::~MainWindowController() = default;

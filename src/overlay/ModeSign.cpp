@@ -19,15 +19,27 @@ QFont signFont(QFont font) {
 ModeSign::ModeSign(QWidget *parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    //% "Pointer mode"
-    setAccessibleName(qtTrId("overlay.pointerMode"));
+    setAccessibleName(text());
     setFont(signFont(font()));
     resize(sizeHint());
 }
 
+QString ModeSign::text() const {
+    //% "Pointer mode"
+    return m_message.isEmpty() ? qtTrId("overlay.pointerMode") : m_message;
+}
+
+void ModeSign::setMessage(const QString &text) {
+    m_message = text;
+    setAccessibleName(this->text());
+    resize(sizeHint());
+    update();
+}
+
 QSize ModeSign::sizeHint() const {
-    const int text = fontMetrics().horizontalAdvance(accessibleName());
-    return {kPadding + kArrow + kGap + text + kPadding + 2, kHeight};
+    const int text = fontMetrics().horizontalAdvance(this->text());
+    const int arrow = m_message.isEmpty() ? kArrow + kGap : 0;
+    return {kPadding + arrow + text + kPadding + 2, kHeight};
 }
 
 void ModeSign::setOpaque(bool opaque) {
@@ -50,6 +62,11 @@ void ModeSign::paintEvent(QPaintEvent *) {
         painter.setBrush(background);
         painter.drawRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
     }
+    if (!m_message.isEmpty()) {
+        painter.setPen(Qt::white);
+        painter.drawText(rect(), Qt::AlignCenter, m_message);
+        return;
+    }
     // A pointer arrow, its tip at the top left.
     const QPointF tip(kPadding + 2, (height() - kArrow) / 2.0);
     QPainterPath arrow(tip);
@@ -62,5 +79,5 @@ void ModeSign::paintEvent(QPaintEvent *) {
     painter.drawPath(arrow);
     painter.setPen(Qt::white);
     painter.drawText(QRect(kPadding + kArrow + kGap, 0, width(), height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
+                     Qt::AlignLeft | Qt::AlignVCenter, text());
 }

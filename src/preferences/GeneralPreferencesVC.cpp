@@ -6,6 +6,7 @@
 #include "ui_GeneralPreferencesVC.h"
 
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyle>
 
 GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder folder,
@@ -18,7 +19,8 @@ GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder 
     btnChooseSaveDestination = m_ui->btnChooseSaveDestination;
     btnLaunchAutomatically = m_ui->btnLaunchAutomatically;
     btnHighlightCursor = m_ui->btnHighlightCursor;
-    if (!btnChooseSaveDestination || !btnLaunchAutomatically || !btnHighlightCursor)
+    fadeDelay = m_ui->fadeDelay;
+    if (!btnChooseSaveDestination || !btnLaunchAutomatically || !btnHighlightCursor || !fadeDelay)
         QUILLORY_FATAL(QStringLiteral("the general pane's outlets are not connected"));
     //% "Save screenshots in:"
     m_ui->saveDestinationLabel->setText(qtTrId("preferences.folder.label"));
@@ -28,6 +30,18 @@ GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder 
     btnHighlightCursor->setText(qtTrId("preferences.highlightCursor"));
     btnHighlightCursor->setAccessibleName(btnHighlightCursor->text());
     btnChooseSaveDestination->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
+    //% "Fading ink goes after:"
+    m_ui->fadeDelayLabel->setText(qtTrId("preferences.fadeDelay.label"));
+    const auto [fewest, most] = Preferences::fadingInkSecondsRange;
+    fadeDelay->setRange(int(fewest), int(most));
+    //% " s"
+    fadeDelay->setSuffix(qtTrId("preferences.fadeDelay.suffix"));
+    //% "Seconds until fading ink is gone"
+    fadeDelay->setAccessibleName(qtTrId("preferences.fadeDelay.accessible"));
+    connect(fadeDelay, &QSpinBox::valueChanged, this, [this](int seconds) {
+        Preferences::fadingInkSeconds.set(m_preferences, seconds);
+        Q_EMIT fadeDelayChosen(seconds);
+    });
     connect(btnChooseSaveDestination, &QPushButton::clicked, this,
             [this] { clickedChooseSaveDestination(btnChooseSaveDestination); });
     connect(btnLaunchAutomatically, &QCheckBox::clicked, this,
@@ -55,6 +69,8 @@ void GeneralPreferencesVC::viewWillAppear() {
     const QSignalBlocker quiet(btnLaunchAutomatically);
     btnLaunchAutomatically->setChecked(on);
     showCursorHighlight(Preferences::cursorHighlight.value(m_preferences));
+    const QSignalBlocker quietDelay(fadeDelay);
+    fadeDelay->setValue(int(Preferences::fadingInkDelay(m_preferences)));
 }
 
 void GeneralPreferencesVC::clickedLaunchAutomatically(QObject *) {

@@ -9,12 +9,13 @@
 class PreferenceStore;
 class QCheckBox;
 class QPushButton;
+class QSpinBox;
 namespace Ui {
 class GeneralPreferencesVC;
 }
 
-// The general pane: the screenshot folder, whether Quillory starts at login, and whether the
-// pointer is highlighted.
+// The general pane: the screenshot folder, whether Quillory starts at login, whether the
+// pointer is highlighted, and how long fading ink stays.
 class GeneralPreferencesVC : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ public:
     QPushButton *btnChooseSaveDestination;
     QCheckBox *btnLaunchAutomatically;
     QCheckBox *btnHighlightCursor;
+    QSpinBox *fadeDelay;
 
     QUrl saveDestination() const { return m_folder.saveDestination(); }
     // Fills the pane from what is stored and, for start at login, from the autostart entry.
@@ -46,6 +48,8 @@ Q_SIGNALS:
     // The highlight's box was clicked: the cursor highlight is to show or hide, and the choice
     // to be stored.
     void cursorHighlightChosen(bool on);
+    // Another time for fading ink was picked (and stored), in seconds.
+    void fadeDelayChosen(qint64 seconds);
 
 private:
     void showFolder(const QUrl &folder);

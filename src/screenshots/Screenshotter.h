@@ -52,6 +52,10 @@ public:
     Handler<Nothing> screenshotLocationChangedHandler;
 
     void saveScreenshot(QScreen *screen);
+    // A picture of `screen` for the overlay itself (the zoom): as a screenshot sees it, with
+    // the tools left out, but without a sound, a notification or a file. `done` gets a null
+    // image when there is none.
+    void takePicture(QScreen *screen, std::function<void(const QImage &)> done);
     void copyScreenshot(QScreen *screen);
     // The stored folder, or empty when none is stored or it cannot be resolved.
     QUrl screenshotLocation();

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 // Every preference key Quillory stores, each named once with its type and the value a reader
 // takes when the key is absent or holds another type. The key strings are the file format.
@@ -96,6 +97,17 @@ inline const Preference<bool> loginStartStatus{"LoginStartStatus", false};
 inline const Preference<bool> cursorHighlight{"CursorHighlight", false};
 // The line width of each tool, in points, in palette order; absent: each tool's own.
 inline const Preference<QList<qint64>> lineWidths{"pz.lineWidths", {}};
+// Fading ink is on, and how many seconds a shape stays from the release until it is gone
+// (fadingInkDelay() reads it: a number outside fadingInkSecondsRange reads as the fallback).
+inline const Preference<bool> fadingInk{"pz.fadingInk", false};
+inline const Preference<qint64> fadingInkSeconds{"pz.fadingInkSeconds", 3};
+inline constexpr std::pair<qint64, qint64> fadingInkSecondsRange{1, 30};
+inline qint64 fadingInkDelay(PreferenceStore &store) {
+    const qint64 seconds = fadingInkSeconds.value(store);
+    const bool fits = seconds >= fadingInkSecondsRange.first &&
+                      seconds <= fadingInkSecondsRange.second;
+    return fits ? seconds : fadingInkSeconds.fallback;
+}
 
 // The countdown: its length in minutes, the message above the time (its default is a
 // translated text, so the reader supplies it) and the text colour (TimerColor data; undecodable

@@ -1,5 +1,7 @@
 #include "TwoScreens.h"
 #include "drawing/DrawingViewModel.h"
+#include "drawing/Magnifier.h"
+#include "drawing/tools/LaserPointer.h"
 #include "drawing/tools/RenderableText.h"
 #include "platform/Localization.h"
 
@@ -246,6 +248,22 @@ private Q_SLOTS:
         for (Key tool : {Key::p, Key::l, Key::a, Key::r, Key::c, Key::slash})
             f.model->keyDown(key(tool));
         QCOMPARE(heard, (QList<int>{0, 8, 10, 11, 12, 13, 14, 100})); // tools in palette order
+        // The modes' keys: their effect or pointer mode; with Ctrl they are not the overlay's
+        // (Ctrl+S saves), the tool keys are.
+        QList<Toggle> toggled;
+        int pointer = 0;
+        QObject::connect(f.model.get(), &DrawingViewModel::toggleKeyPressed,
+                         [&](Toggle toggle) { toggled << toggle; });
+        QObject::connect(f.model.get(), &DrawingViewModel::pointerModeKeyPressed,
+                         [&] { ++pointer; });
+        for (Key mode : {Key::f, Key::s, Key::z, Key::w, Key::b, Key::m})
+            f.model->keyDown(key(mode));
+        QCOMPARE(toggled, (QList<Toggle>{Toggle::fade, Toggle::spotlight, Toggle::zoom,
+                                         Toggle::whiteboard, Toggle::blackboard}));
+        QCOMPARE(pointer, 1);
+        QVERIFY(DrawingViewModel::isDrawingKey(carbonKeyCode(Key::s)));
+        QVERIFY(!DrawingViewModel::isDrawingKeyEquivalent(carbonKeyCode(Key::s)));
+        QVERIFY(DrawingViewModel::isDrawingKeyEquivalent(carbonKeyCode(Key::d)));
     }
 
     // Each screen keeps its own shapes, and undo never crosses a switch.

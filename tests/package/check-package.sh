@@ -32,8 +32,8 @@ version=$("$binary" --version)
 [[ "$version" == "Quillory $(dpkg-deb -f "$deb" Version)" ]] || fail "--version says: $version"
 help=$("$binary" --help)
 # One line for every action of the remote control.
-actions='activate|toggle-tools|pen|line|arrow|rect|circle|highlighter|eraser|text|timer|save|copy|highlight|pointer|draw|state|quit'
-[ "$(grep -cE "^  ($actions) +[a-z]" <<<"$help")" = 18 ] || fail "--help says: $help"
+actions='activate|toggle-tools|pen|line|arrow|rect|circle|highlighter|eraser|text|laser|timer|save|copy|highlight|pointer|draw|fade|spotlight|zoom|whiteboard|blackboard|state|quit'
+[ "$(grep -cE "^  ($actions) +[a-z]" <<<"$help")" = 24 ] || fail "--help says: $help"
 zcat "$scratch/root/usr/share/man/man1/quillory.1.gz" | grep -q '^\.SH ACTIONS' ||
     fail "the manual page has no actions"
 

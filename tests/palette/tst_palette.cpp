@@ -124,11 +124,11 @@ private Q_SLOTS:
         group->selectedItem().watch(&observer, [&](const Shape &shape) { heard << shape; });
 
         stage.moveTo(buttons[2]);
-        QCOMPARE(statesOf(*group), only(8, 0, 2));
+        QCOMPARE(statesOf(*group), only(toolCount, 0, 2));
         QCOMPARE(buttons[2]->alphaValue(), 0.5);
         QCOMPARE(buttons[2]->imageView()->opacity(), 0.5);
         stage.moveTo(buttons[0]); // the selected one stays, the one left behind goes back
-        QCOMPARE(statesOf(*group), only(8, 0));
+        QCOMPARE(statesOf(*group), only(toolCount, 0));
         QCOMPARE(buttons[2]->alphaValue(), 1.0);
 
         // A hovered button keeps its old ring when the tint changes, until its next style.
@@ -137,16 +137,16 @@ private Q_SLOTS:
         QCOMPARE(buttons[1]->borderColor(), SystemColors::systemBlue());
         QCOMPARE(buttons[3]->borderColor(), QColor(Qt::white));
         QTest::mouseMove(stage.window.windowHandle(), QPoint(100, 500)); // out of the group
-        QCOMPARE(statesOf(*group), only(8, 0));
+        QCOMPARE(statesOf(*group), only(toolCount, 0));
         QCOMPARE(buttons[3]->borderColor(), SystemColors::systemBlue());
 
         stage.moveTo(buttons[2]);
         stage.click(buttons[2]);
-        QCOMPARE(statesOf(*group), only(8, 2));
+        QCOMPARE(statesOf(*group), only(toolCount, 2));
         stage.click(buttons[2]);
         group->pressed(1); // the overlay selects by index, in palette order
         QCOMPARE(heard, (QList<Shape>{Shape::pen, Shape::arrow, Shape::arrow, Shape::line}));
-        QCOMPARE(statesOf(*group), only(8, 1));
+        QCOMPARE(statesOf(*group), only(toolCount, 1));
     }
 
     // Holding Shift swaps the arrow's icon for its modified one and releasing it swaps it back;

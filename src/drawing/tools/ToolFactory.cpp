@@ -25,7 +25,8 @@ std::shared_ptr<Renderable> make(const QPointF &point, const QColor &color, doub
 
 struct ToolClass {
     Shape shape;
-    // None for a tool that draws no shape (the eraser's class is Eraser).
+    // None for a tool that draws no shape (the eraser's class is Eraser, the laser's
+    // LaserPointer).
     std::shared_ptr<Renderable> (*make)(const QPointF &point, const QColor &color, double width);
 };
 
@@ -39,6 +40,7 @@ constexpr ToolClass kToolClasses[] = {
     {Shape::highlighter, make<RenderableHighlighter>},
     {Shape::eraser, nullptr},
     {Shape::text, make<RenderableText>},
+    {Shape::laser, nullptr},
 };
 // clang-format on
 

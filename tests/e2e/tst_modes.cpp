@@ -1,0 +1,188 @@
+#include "E2ESession.h"
+#include "OtherXClient.h"
+
+#include <QTest>
+
+namespace {
+const QColor kRed = E2ESession::systemRed;
+const QColor kGreen(46, 139, 87);
+const QColor kBlue(30, 60, 200);
+
+E2ESession::Options options(bool compositor = true) {
+    E2ESession::Options result;
+    result.monitorSize = QSize(1280, 800);
+    result.compositor = compositor;
+    return result;
+}
+
+QByteArray state(E2ESession &session) {
+    QByteArray output;
+    session.runQuillory({u"--action"_qs, u"state"_qs}, &output);
+    return output.trimmed();
+}
+
+bool darker(const QColor &dimmed, const QColor &lit) {
+    return dimmed.value() < lit.value() * 0.5 && dimmed.value() > lit.value() * 0.3;
+}
+} // namespace
+
+// The presenter's modes, each reached by its overlay key or `quillory --action NAME`, with real
+// input, checked on the screen's pixels.
+class TestModes : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The laser draws nothing and its trail is gone within a second; fading ink is gone after
+    // its delay and Ctrl+Z does not bring it back; the choice is stored.
+    void laserAndFadingInkLeaveNothing_data() {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("no compositor") << false;
+    }
+    void laserAndFadingInkLeaveNothing() {
+        QFETCH(bool, compositor);
+        E2ESession session(options(compositor));
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        OtherXClient other(session.display());
+        other.showWindow({0, 0, 1280, 800}, kGreen.rgb());
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"laser"_qs}), 0);
+        QVERIFY(session.waitForOverlay(true));
+        QVERIFY(state(session).contains(R"("tool":"laser")"));
+        session.drag(E2ESession::line({200, 300}, {700, 300}, 25));
+        E2ESession::settle(1000);
+        QImage shot = session.screenshot();
+        for (const int x : {250, 400, 550})
+            QVERIFY2(E2ESession::near(shot.pixelColor(x, 300), kGreen), qPrintable(QString::number(x)));
+        // The dot stays under the pointer.
+        QVERIFY(!E2ESession::near(shot.pixelColor(700, 300), kGreen));
+
+        session.key(u"f"_qs);
+        QVERIFY(session.waitUntil([&] { return state(session).contains(R"("fade":true)"); }, 3000));
+        QVERIFY(session.waitUntil(
+            [&] { return session.stores(u"pz.fadingInk"_qs, u"<true/>"_qs); }, 3000));
+        session.key(u"p"_qs);
+        session.drag(E2ESession::line({200, 500}, {700, 500}, 20));
+        QVERIFY(session.waitForColor({450, 500}, kRed));
+        QVERIFY(session.waitForColor({450, 500}, kGreen, true, 4500));
+        session.key(u"ctrl+z"_qs);
+        E2ESession::settle(500);
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 500), kGreen));
+        session.key(u"f"_qs); // ink stays again
+        session.drag(E2ESession::line({200, 600}, {700, 600}, 20));
+        E2ESession::settle(3500);
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 600), kRed));
+    }
+
+    // The spotlight darkens the corners, not the pointer's spot, follows the pointer and grows
+    // with the wheel; without a compositor it says that it cannot dim.
+    void spotlightDimsAllButThePointer() {
+        E2ESession session(options());
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        OtherXClient other(session.display());
+        other.showWindow({0, 0, 1280, 800}, kGreen.rgb());
+        session.moveTo({640, 400});
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"spotlight"_qs}), 0);
+        QVERIFY(session.waitUntil(
+            [&] { return darker(session.screenshot().pixelColor(20, 20), kGreen); }, 3000));
+        QImage shot = session.screenshot();
+        QVERIFY(E2ESession::near(shot.pixelColor(660, 400), kGreen));
+        QVERIFY(darker(shot.pixelColor(1260, 780), kGreen));
+        QVERIFY(darker(shot.pixelColor(640, 580), kGreen)); // 180 from the pointer
+        session.run(u"xdotool"_qs, {u"click"_qs, u"4"_qs, u"click"_qs, u"4"_qs});
+        session.moveTo({300, 300});
+        QVERIFY(session.waitUntil(
+            [&] { return E2ESession::near(session.screenshot().pixelColor(300, 480), kGreen); },
+            3000)); // 180 from the pointer, within the larger circle
+        QVERIFY(darker(session.screenshot().pixelColor(660, 400), kGreen));
+        session.key(u"s"_qs);
+        QVERIFY(session.waitForColor({20, 20}, kGreen));
+        QVERIFY(state(session).contains(R"("spotlight":false)"));
+
+        E2ESession bare(options(false));
+        QVERIFY2(bare.start(), qPrintable(bare.errorString));
+        QCOMPARE(bare.runQuillory({u"--action"_qs, u"spotlight"_qs}), 0);
+        QVERIFY(bare.waitForLog(u"The spotlight needs a compositor"_qs));
+        QVERIFY(bare.waitUntil([&] { return bare.screenshot().pixelColor(640, 15).value() < 60; },
+                               3000)); // the notice at the top
+        QVERIFY(state(bare).contains(R"("spotlight":false)"));
+    }
+
+    // The zoom shows a known square twice as large around the pointer, the wheel zooms more,
+    // what is drawn goes with the zoom, and Escape returns to the live screen.
+    void zoomMagnifiesTheScreen_data() {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("no compositor") << false;
+    }
+    void zoomMagnifiesTheScreen() {
+        QFETCH(bool, compositor);
+        E2ESession session(options(compositor));
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        OtherXClient background(session.display());
+        background.showWindow({0, 0, 1280, 800}, kGreen.rgb());
+        OtherXClient square(session.display());
+        square.showWindow({600, 380, 40, 40}, kBlue.rgb());
+        session.moveTo({620, 400});
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"zoom"_qs}), 0);
+        // 2×: the square reaches 40 from the pointer instead of 20.
+        QVERIFY(session.waitForColor({585, 400}, kBlue));
+        QImage shot = session.screenshot();
+        QVERIFY(E2ESession::near(shot.pixelColor(655, 365), kBlue));
+        QVERIFY(E2ESession::near(shot.pixelColor(565, 400), kGreen));
+        QVERIFY(state(session).contains(R"("surface":"zoom","fade":false,"spotlight":false,"zoom":2})"));
+        session.run(u"xdotool"_qs, {u"click"_qs, u"4"_qs});
+        QVERIFY(session.waitForColor({575, 400}, kBlue)); // 2.5×: 50 from the pointer
+        session.key(u"p"_qs);
+        session.drag(E2ESession::line({300, 200}, {500, 200}, 10));
+        QVERIFY(session.waitForColor({400, 200}, kRed));
+        session.key(u"Escape"_qs);
+        QVERIFY(session.waitForColor({585, 400}, kGreen));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), kGreen));
+        QVERIFY(state(session).contains(R"("surface":"screen")"));
+        QVERIFY(session.log().contains(u"Zoom shown"_qs));
+    }
+
+    // Each board covers the screen and keeps its own drawings; dark ink is light on the black
+    // board; the screen's drawings come back with the screen; M lets the pointer through.
+    void boardsKeepTheirOwnDrawings() {
+        E2ESession session(options());
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        OtherXClient other(session.display());
+        other.showWindow({0, 0, 1280, 800}, kGreen.rgb());
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"pen"_qs}), 0);
+        session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
+        QVERIFY(session.waitForColor({400, 200}, kRed));
+
+        session.key(u"w"_qs);
+        QVERIFY(session.waitForColor({20, 20}, Qt::white));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), Qt::white));
+        session.drag(E2ESession::line({200, 300}, {600, 300}, 10));
+        QVERIFY(session.waitUntil(
+            [&] { return qGray(session.screenshot().pixel(400, 300)) < 150; }, 3000));
+        QVERIFY(state(session).contains(R"("surface":"whiteboard")"));
+
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"blackboard"_qs}), 0);
+        QVERIFY(session.waitForColor({20, 20}, Qt::black));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 300), Qt::black));
+        session.key(u"4"_qs); // blue, too dark for the black board
+        session.drag(E2ESession::line({200, 400}, {600, 400}, 10));
+        QVERIFY(session.waitUntil(
+            [&] { return session.screenshot().pixelColor(400, 400).lightness() > 110; }, 3000));
+
+        session.key(u"b"_qs); // back to the screen, its stroke there
+        QVERIFY(session.waitForColor({20, 20}, kGreen));
+        QImage shot = session.screenshot();
+        QVERIFY(E2ESession::near(shot.pixelColor(400, 200), kRed));
+        QVERIFY(E2ESession::near(shot.pixelColor(400, 300), kGreen));
+        session.key(u"w"_qs); // the white board's stroke again
+        QVERIFY(session.waitForColor({20, 20}, Qt::white));
+        QVERIFY(qGray(session.screenshot().pixel(400, 300)) < 150);
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 400), Qt::white));
+
+        session.key(u"m"_qs);
+        QVERIFY(session.waitUntil(
+            [&] { return state(session).contains(R"("mode":"pointer")"); }, 3000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModes)
+#include "tst_modes.moc"
