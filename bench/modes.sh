@@ -96,11 +96,10 @@ zoom_case() { # screen size
     "$quillory" --action pen
     sleep 1
     local shown=()
-    for _ in 1 2 3 4 5; do
+    for i in 1 2 3 4 5; do
         xdotool key z
-        until grep -q "Zoom shown" "$home/log"; do sleep 0.05; done
+        until [ "$(grep -c "Zoom shown" "$home/log")" -ge "$i" ]; do sleep 0.05; done
         shown+=("$(grep "Zoom shown" "$home/log" | tail -1 | grep -oE '[0-9]+ ms' | head -1)")
-        sed -i 's/Zoom shown/Zoom was shown/' "$home/log"
         xdotool key z
         sleep 0.5
     done

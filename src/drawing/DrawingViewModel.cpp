@@ -513,17 +513,15 @@ void DrawingViewModel::putDownDrag() {
         const std::shared_ptr<Renderable> live = m_live;
         endDrag();
         const bool last = !drawings.value().empty() && drawings.value().back() == live;
-        if (last && (live->path.elementCount() < 2 || m_fading)) {
+        if (last && (live->path.elementCount() < 2 || m_fading))
             removeShape(live);
-            if (m_fading && live->path.elementCount() >= 2) {
-                fadingInk.add(live, FadingInk::now());
-                Q_EMIT fadingInkChanged(live->paintedBounds().toAlignedRect());
-            }
-        }
     }
     m_eraseFrom.reset();
     if (isTracking.value())
         isTracking.setValue(false);
+    // Fading ink goes with the screen or surface it was drawn on.
+    if (!fadingInk.isEmpty())
+        Q_EMIT fadingInkChanged(fadingInk.clear());
 }
 
 Drawings *DrawingViewModel::storeOf(quint32 screen, Surface surface) {

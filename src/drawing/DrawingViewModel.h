@@ -150,8 +150,8 @@ private:
     void endDrag();
     void eraseAlong(const QPointF &to);
     void startText(const QPointF &point);
-    // Ends what is drawn or typed before the list changes hands (a screen or surface switch):
-    // a lone press leaves nothing behind.
+    // Ends what is drawn, typed or fading before the list changes hands (a screen or surface
+    // switch): a lone press or a fading stroke leaves nothing behind.
     void putDownDrag();
     // Where a screen's shapes on a surface are kept.
     Drawings *storeOf(quint32 screen, Surface surface);

@@ -174,7 +174,7 @@ void DrawingView::animate() {
     QRegion dirty = m_laser.advance(now);
     qint64 next = m_laser.trailing() ? 0 : -1;
     if (m_fadingInk) {
-        dirty += const_cast<FadingInk *>(m_fadingInk)->advance(now);
+        dirty += m_fadingInk->advance(now);
         const qint64 fade = m_fadingInk->nextChange(now);
         if (fade >= 0)
             next = next < 0 ? fade : std::min(next, fade);

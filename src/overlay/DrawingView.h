@@ -75,7 +75,7 @@ public:
     // The laser pointer: its dot in `color` and `width` replaces the brush dot, with a trail.
     void setLaser(bool on, const QColor &color, double width);
     // The model's fading ink, painted over the shapes as it fades; `area` changed.
-    void setFadingInk(const FadingInk *ink) { m_fadingInk = ink; }
+    void setFadingInk(FadingInk *ink) { m_fadingInk = ink; }
     void fadingInkChanged(const QRegion &area);
     // The spotlight, under the shapes; a wheel notch makes it larger or smaller.
     void setSpotlight(bool on);
@@ -162,7 +162,7 @@ private:
     QTimer m_noticeTime;
     LaserPointer m_laser;
     bool m_laserOn = false;
-    const FadingInk *m_fadingInk = nullptr;
+    FadingInk *m_fadingInk = nullptr;
     QTimer m_animation;
     Spotlight m_spotlight;
     bool m_spotlightOn = false;

@@ -88,8 +88,10 @@ void DrawingViewController::setMode(OverlayMode mode) {
         model.finishText();
         if (model.isTracking.value())
             model.mouseUp();
-        // The programs below have to show to be clicked: a board or a zoom steps aside.
+        // The programs below have to show to be clicked: a board or a zoom steps aside. The
+        // spotlight too, since the pointer's moves go to them.
         model.setSurface(Surface::screen);
+        m_view->setSpotlight(false);
     }
     m_window->setInputTransparent(pointing);
     m_view->setPointerMode(pointing);
@@ -163,10 +165,10 @@ void DrawingViewController::viewDidLoad() {
     });
     if (Handler<bool> *configure = m_hooks.configureForScreenshotHandler)
         configure->watch(this, [this](const bool &capturing) {
-            // In pointer mode the palette and the brush dot stay away after the screenshot too.
-            const bool hide = capturing || m_view->pointerMode();
-            m_view->colorsRadioGroup->setHidden(hide);
-            m_view->shapesRadioGroup->setHidden(hide);
+            // Afterwards the palette is back as stored: a hidden one stays hidden, and in
+            // pointer mode it stays away.
+            m_view->setToolsVisible(!capturing && !m_view->pointerMode() &&
+                                    Preferences::updateToolsOnScreen.value(m_preferences));
             m_view->setCapturing(capturing);
         });
     model.view = view;
@@ -452,8 +454,6 @@ void DrawingViewController::wheelTurned(int angle, bool control) {
         m_view->stepZoom(steps);
     else
         m_view->stepSpotlight(steps);
-    if (!control)
-        Q_EMIT togglesChanged();
 }
 
 // --- the modes ---
@@ -514,7 +514,6 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
         break;
     }
     QLOG("Overlay", row.name, on ? "on" : "off");
-    Q_EMIT togglesChanged();
 }
 
 void DrawingViewController::showZoomPicture(const QImage &picture) {
@@ -531,7 +530,6 @@ void DrawingViewController::showZoomPicture(const QImage &picture) {
         QLOG("Zoom shown", m_zoomAskedAt.elapsed(), "ms after it was asked for");
     });
     model.setSurface(Surface::zoom);
-    Q_EMIT togglesChanged();
 }
 
 double DrawingViewController::zoomFactor() const {
@@ -551,7 +549,6 @@ void DrawingViewController::followSurface(Surface surface) {
                          ? std::optional<QColor>(boardColor(surface))
                          : std::nullopt);
     showLaser(); // in the ink's colour for the board
-    Q_EMIT togglesChanged();
 }
 
 void DrawingViewController::showLaser() {

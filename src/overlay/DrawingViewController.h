@@ -72,7 +72,6 @@ public:
 
 Q_SIGNALS:
     void modeChanged(OverlayMode mode);
-    void togglesChanged();
     // The overlay's key for pointer mode was pressed.
     void pointerModeRequested();
     // A zoom wants a picture of `screen` as a screenshot takes it; showZoomPicture() gets it.

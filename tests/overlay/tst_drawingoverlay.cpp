@@ -63,7 +63,7 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(Localization::install()); }
 
     // The first start hides the palette and stores that; the menu's notification toggles it. A
-    // capture hides it with the brush; it shows again afterwards whatever was stored. On a low
+    // capture hides it with the brush; afterwards it is as stored, a hidden palette hidden. On a low
     // screen the columns move down rather than lose their top buttons.
     void paletteIsStoredAndStaysOnScreen() {
         Overlay overlay;
@@ -75,10 +75,13 @@ private Q_SLOTS:
             QCOMPARE(view->toolsVisible(), shown);
             QCOMPARE(Preferences::updateToolsOnScreen.stored(overlay.preferences), shown);
         }
-        overlay.configure.notify(true);
-        QVERIFY(view->brush->isHidden());
-        overlay.configure.notify(false);
-        QVERIFY(view->toolsVisible() && !view->brush->isHidden());
+        for (bool shown : {false, true}) {
+            overlay.configure.notify(true);
+            QVERIFY(view->brush->isHidden() && !view->toolsVisible());
+            overlay.configure.notify(false);
+            QVERIFY(view->toolsVisible() == shown && !view->brush->isHidden());
+            overlay.notifications.post(QStringLiteral("UpdateToolsOnScreen"));
+        }
 
         const QRect tools = view->shapesRadioGroup->geometry();
         const QRect colors = view->colorsRadioGroup->geometry();
