@@ -240,7 +240,6 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
             for (const Toggle toggle : {Toggle::spotlight, Toggle::zoom, Toggle::whiteboard,
                                         Toggle::blackboard})
                 setOn(toggle, false);
-            m_zoomAsked = false;
             m_grab->release();
             QLOG("Overlay hidden");
             break;
@@ -464,6 +463,8 @@ bool DrawingViewController::isOn(Toggle toggle) const {
         return model.fading();
     case Toggle::spotlight:
         return m_view && m_view->spotlight();
+    case Toggle::zoom:
+        return m_zoomAsked || model.surface() == Surface::zoom; // on its way counts
     default:
         return model.surface() == toggleRow(toggle).surface;
     }
@@ -484,6 +485,8 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
     }
     if (on == isOn(toggle))
         return;
+    if (toggle == Toggle::zoom)
+        m_zoomAsked = false; // off before its picture came: the picture is not wanted
     // The spotlight and the zoom start where the pointer is, however it got there (a warp
     // moves no device).
     moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());

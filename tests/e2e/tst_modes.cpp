@@ -139,6 +139,12 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), kGreen));
         QVERIFY(state(session).contains(R"("surface":"screen")"));
         QVERIFY(session.log().contains(u"Zoom shown"_qs));
+        // Twice in a row, before or after its picture came: the zoom is off again.
+        for (int twice = 0; twice < 2; ++twice)
+            QCOMPARE(session.runQuillory({u"--action"_qs, u"zoom"_qs}), 0);
+        E2ESession::settle(500);
+        QVERIFY(state(session).contains(R"("surface":"screen")"));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(585, 400), kGreen));
     }
 
     // Each board covers the screen and keeps its own drawings; light ink is dark on the white
