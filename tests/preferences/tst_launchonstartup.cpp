@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +61,22 @@ private Q_SLOTS:
         }
         pane.btnLaunchAutomatically->click();
         QVERIFY(LaunchOnStartup::isOn() && Preferences::loginStartStatus.value(preferences));
+    }
+
+    // The fading ink's time: a stored one out of range reads as 3 s; a pick is stored and
+    // announced, within 1 to 30 s.
+    void fadingInkTimeIsStoredInRange() {
+        QTemporaryDir store;
+        PreferenceStore preferences(store.filePath(u"preferences.plist"_qs));
+        Preferences::fadingInkSeconds.set(preferences, 600);
+        GeneralPreferencesVC pane(preferences, {[] { return QUrl(); }, [] { return QUrl(); },
+                                                [](const QUrl &) { return QString(); }});
+        pane.viewWillAppear();
+        QCOMPARE(pane.fadeDelay->value(), 3);
+        QSignalSpy chosen(&pane, &GeneralPreferencesVC::fadeDelayChosen);
+        pane.fadeDelay->setValue(45);
+        QCOMPARE(Preferences::fadingInkDelay(preferences), 30);
+        QCOMPARE(chosen.size(), 1);
     }
 
     // A folder that cannot be made: logged, and the answer is what is on disk.
