@@ -271,12 +271,12 @@ QString AppDelegate::stateReport() {
     const Shape shape = model.selectedShape();
     const auto boolean = [](bool value) { return value ? u"true"_qs : u"false"_qs; };
     return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","width":%5,)"
-           uR"("surface":"%6","fade":%7,"spotlight":%8,"zoom":%9})"_qs
-        .arg(boolean(m_overlay.window()->isVisible()), modeName(content.mode()),
-             QLatin1String(tool(shape).actionName), model.selectedColor().name().toUpper(),
-             QString::number(model.lineWidth(shape)), surfaceName(model.surface()),
-             boolean(content.isOn(Toggle::fade)), boolean(content.isOn(Toggle::spotlight)),
-             QString::number(content.zoomFactor()));
+           uR"("surface":"%6","fade":%7,"spotlight":%8,"zoom":%9})"_qs.arg(
+               boolean(m_overlay.window()->isVisible()), modeName(content.mode()),
+               QLatin1String(tool(shape).actionName), model.selectedColor().name().toUpper(),
+               QString::number(model.lineWidth(shape)), surfaceName(model.surface()),
+               boolean(content.isOn(Toggle::fade)), boolean(content.isOn(Toggle::spotlight)),
+               QString::number(content.zoomFactor()));
 }
 
 DrawingViewModel &AppDelegate::drawingModel() {

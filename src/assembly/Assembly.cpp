@@ -144,8 +144,7 @@ void Assembly::showPreferences() {
                          &GeneralPreferencesVC::cursorHighlightChosen,
                          m_preferencesWindow.get(), [this](bool on) { setCursorHighlight(on); });
         QObject::connect(m_preferencesWindow->general(), &GeneralPreferencesVC::fadeDelayChosen,
-                         &overlay.contentViewController(),
-                         [this](qint64 seconds) {
+                         &overlay.contentViewController(), [this](qint64 seconds) {
                              overlay.contentViewController().setFadeDelay(seconds * 1000);
                          });
     }

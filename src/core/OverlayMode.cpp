@@ -1,5 +1,6 @@
 #include "core/OverlayMode.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -50,9 +51,9 @@ QString surfaceName(Surface surface) {
     case Surface::zoom:
         return QStringLiteral("zoom");
     default:
-        return QLatin1String(toggleRow(surface == Surface::whiteboard ? Toggle::whiteboard
-                                                                      : Toggle::blackboard)
-                                 .name);
+        return QLatin1String(
+            toggleRow(surface == Surface::whiteboard ? Toggle::whiteboard : Toggle::blackboard)
+                .name);
     }
 }
 
@@ -62,14 +63,6 @@ const std::array<ToggleRow, toggleCount> &toggles() {
 
 const ToggleRow &toggleRow(Toggle toggle) {
     return kToggles[std::size_t(toggle)];
-}
-
-std::optional<Toggle> toggleForKey(Key key) {
-    for (const ToggleRow &row : kToggles) {
-        if (row.key == key)
-            return row.toggle;
-    }
-    return std::nullopt;
 }
 
 QColor boardColor(Surface surface) {
@@ -103,7 +96,8 @@ QColor readableInk(Surface surface, const QColor &color) {
     const float hue = hsl.hslHueF(), saturation = hsl.hslSaturationF();
     const bool dark = surface == Surface::blackboard;
     float lightness = 1.0f - hsl.lightnessF();
-    lightness = dark ? std::max(lightness, hsl.lightnessF()) : std::min(lightness, hsl.lightnessF());
+    lightness =
+        dark ? std::max(lightness, hsl.lightnessF()) : std::min(lightness, hsl.lightnessF());
     QColor ink;
     for (;; lightness += dark ? 0.02f : -0.02f) {
         lightness = std::clamp(lightness, 0.0f, 1.0f);

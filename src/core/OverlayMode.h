@@ -51,4 +51,3 @@ struct ToggleRow {
 inline constexpr int toggleCount = 5;
 const std::array<ToggleRow, toggleCount> &toggles();
 const ToggleRow &toggleRow(Toggle toggle);
-std::optional<Toggle> toggleForKey(Key key);

@@ -89,6 +89,14 @@ int toolIndex(quint32 code) {
     return -1;
 }
 
+std::optional<Toggle> toggleOfKey(quint32 code) {
+    for (const ToggleRow &row : toggles()) {
+        if (carbonKeyCode(row.key) == code)
+            return row.toggle;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 DrawingViewModel::DrawingViewModel(QUndoStack *undo, DrawingsCache initialCache,
@@ -207,14 +215,6 @@ void DrawingViewModel::setFading(bool fading) {
     if (isTracking.value())
         mouseUp();
     m_fading = fading;
-}
-
-static std::optional<Toggle> toggleOfKey(quint32 code) {
-    for (const ToggleRow &row : toggles()) {
-        if (carbonKeyCode(row.key) == code)
-            return row.toggle;
-    }
-    return std::nullopt;
 }
 
 bool DrawingViewModel::isDrawingKey(quint32 keyCode) {

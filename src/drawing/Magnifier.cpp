@@ -52,8 +52,8 @@ void Magnifier::paint(QPainter &painter, const QRect &area) const {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QRectF(area),
-                      m_picture, QRectF(source.x() * sx, source.y() * sy, source.width() * sx,
-                                        source.height() * sy));
+    painter.drawImage(
+        QRectF(area), m_picture,
+        QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy));
     painter.restore();
 }

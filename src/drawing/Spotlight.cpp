@@ -8,8 +8,7 @@
 
 QRect Spotlight::circleArea() const {
     const double reach = m_radius + feather + 1;
-    return QRectF(m_centre.x() - reach, m_centre.y() - reach, 2 * reach, 2 * reach)
-        .toAlignedRect();
+    return QRectF(m_centre.x() - reach, m_centre.y() - reach, 2 * reach, 2 * reach).toAlignedRect();
 }
 
 QRegion Spotlight::moveTo(const QPointF &centre) {

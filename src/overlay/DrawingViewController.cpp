@@ -178,8 +178,7 @@ void DrawingViewController::viewDidLoad() {
     setFadeDelay(Preferences::fadingInkDelay(m_preferences) * 1000);
     model.setFading(Preferences::fadingInk.value(m_preferences));
     connect(&model, &DrawingViewModel::fadingInkChanged, view, &DrawingView::fadingInkChanged);
-    connect(&model, &DrawingViewModel::surfaceChanged, this,
-            &DrawingViewController::followSurface);
+    connect(&model, &DrawingViewModel::surfaceChanged, this, &DrawingViewController::followSurface);
     connect(&model, &DrawingViewModel::toggleKeyPressed, this,
             [this](Toggle toggle) { this->toggle(toggle); });
     connect(&model, &DrawingViewModel::pointerModeKeyPressed, this,
@@ -237,8 +236,8 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
             model.finishText();
             // Put away, the overlay comes back drawing, on the screen, without a spotlight.
             setMode(OverlayMode::draw);
-            for (const Toggle toggle : {Toggle::spotlight, Toggle::zoom, Toggle::whiteboard,
-                                        Toggle::blackboard})
+            for (const Toggle toggle :
+                 {Toggle::spotlight, Toggle::zoom, Toggle::whiteboard, Toggle::blackboard})
                 setOn(toggle, false);
             m_grab->release();
             QLOG("Overlay hidden");
@@ -292,8 +291,8 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         const KeyEvent key = KeyEvent::fromQt(*static_cast<QKeyEvent *>(event));
         const bool command = key.modifierFlags & ModifierCommand;
         const bool typing = model.typedText() && !command;
-        const auto reserved = command ? &DrawingViewModel::isDrawingKeyEquivalent
-                                      : &DrawingViewModel::isDrawingKey;
+        const auto reserved =
+            command ? &DrawingViewModel::isDrawingKeyEquivalent : &DrawingViewModel::isDrawingKey;
         if (typing || (key.keyCode && reserved(*key.keyCode))) {
             event->accept();
             return true;

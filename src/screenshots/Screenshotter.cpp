@@ -228,13 +228,13 @@ void Screenshotter::takePicture(QScreen *screen, std::function<void(const QImage
     captureStarts();
     // The tools leave at the next frame; without a compositor at once (the window's shape).
     const int delay = m_overlayImage && m_overlayImage(screen).isNull() ? 40 : 0;
-    QTimer::singleShot(delay, this, [this, target = QPointer<QScreen>(screen),
-                                     done = std::move(done)] {
-        captureDisplay(target, [this, done](const QImage &image) {
-            captureEnds();
-            done(image);
-        });
-    });
+    QTimer::singleShot(delay, this,
+                       [this, target = QPointer<QScreen>(screen), done = std::move(done)] {
+                           captureDisplay(target, [this, done](const QImage &image) {
+                               captureEnds();
+                               done(image);
+                           });
+                       });
 }
 
 void Screenshotter::copyScreenshot(QScreen *screen) {

@@ -104,8 +104,8 @@ inline const Preference<qint64> fadingInkSeconds{"pz.fadingInkSeconds", 3};
 inline constexpr std::pair<qint64, qint64> fadingInkSecondsRange{1, 30};
 inline qint64 fadingInkDelay(PreferenceStore &store) {
     const qint64 seconds = fadingInkSeconds.value(store);
-    const bool fits = seconds >= fadingInkSecondsRange.first &&
-                      seconds <= fadingInkSecondsRange.second;
+    const bool fits =
+        seconds >= fadingInkSecondsRange.first && seconds <= fadingInkSecondsRange.second;
     return fits ? seconds : fadingInkSeconds.fallback;
 }
 

@@ -133,10 +133,9 @@ private Q_SLOTS:
         const auto state = [&remote] { return remote(u"state"_qs)->answer; };
         remote(u"pointer"_qs)->action();
         QVERIFY(shell.delegate->statusItem()->toolTip().contains(u"pointer mode"_qs));
-        QCOMPARE(
-            state(),
-            uR"({"visible":true,"mode":"pointer","tool":"arrow","color":"#3A7BD5","width":3,)"
-              uR"("surface":"screen","fade":false,"spotlight":false,"zoom":1})"_qs);
+        QCOMPARE(state(),
+                 uR"({"visible":true,"mode":"pointer","tool":"arrow","color":"#3A7BD5","width":3,)"
+                 uR"("surface":"screen","fade":false,"spotlight":false,"zoom":1})"_qs);
         shell.delegate->performHotKeyAction(AppDelegate::AppActivate);
         QVERIFY(state().startsWith(uR"({"visible":true,"mode":"draw",)"_qs));
         remote(u"pointer"_qs)->action();

@@ -51,14 +51,15 @@ private Q_SLOTS:
         E2ESession::settle(1000);
         QImage shot = session.screenshot();
         for (const int x : {250, 400, 550})
-            QVERIFY2(E2ESession::near(shot.pixelColor(x, 300), kGreen), qPrintable(QString::number(x)));
+            QVERIFY2(E2ESession::near(shot.pixelColor(x, 300), kGreen),
+                     qPrintable(QString::number(x)));
         // The dot stays under the pointer.
         QVERIFY(!E2ESession::near(shot.pixelColor(700, 300), kGreen));
 
         session.key(u"f"_qs);
         QVERIFY(session.waitUntil([&] { return state(session).contains(R"("fade":true)"); }, 3000));
-        QVERIFY(session.waitUntil(
-            [&] { return session.stores(u"pz.fadingInk"_qs, u"<true/>"_qs); }, 3000));
+        QVERIFY(session.waitUntil([&] { return session.stores(u"pz.fadingInk"_qs, u"<true/>"_qs); },
+                                  3000));
         session.key(u"p"_qs);
         session.drag(E2ESession::line({200, 500}, {700, 500}, 20));
         QVERIFY(session.waitForColor({450, 500}, kRed));
@@ -128,7 +129,8 @@ private Q_SLOTS:
         QImage shot = session.screenshot();
         QVERIFY(E2ESession::near(shot.pixelColor(655, 365), kBlue));
         QVERIFY(E2ESession::near(shot.pixelColor(565, 400), kGreen));
-        QVERIFY(state(session).contains(R"("surface":"zoom","fade":false,"spotlight":false,"zoom":2})"));
+        QVERIFY(state(session).contains(
+            R"("surface":"zoom","fade":false,"spotlight":false,"zoom":2})"));
         session.run(u"xdotool"_qs, {u"click"_qs, u"4"_qs});
         QVERIFY(session.waitForColor({575, 400}, kBlue)); // 2.5×: 50 from the pointer
         session.key(u"p"_qs);
@@ -163,8 +165,8 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), Qt::white));
         session.key(u"2"_qs); // yellow, too light for the white board: dark yellow there
         session.drag(E2ESession::line({200, 300}, {600, 300}, 10));
-        QVERIFY(session.waitUntil(
-            [&] { return qGray(session.screenshot().pixel(400, 300)) < 150; }, 3000));
+        QVERIFY(session.waitUntil([&] { return qGray(session.screenshot().pixel(400, 300)) < 150; },
+                                  3000));
         const QColor ink = session.screenshot().pixelColor(400, 300);
         QVERIFY2(ink.red() > ink.blue() + 50 && ink.green() > ink.blue() + 30,
                  qPrintable(ink.name()));
@@ -187,8 +189,8 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 400), Qt::white));
 
         session.key(u"m"_qs);
-        QVERIFY(session.waitUntil(
-            [&] { return state(session).contains(R"("mode":"pointer")"); }, 3000));
+        QVERIFY(session.waitUntil([&] { return state(session).contains(R"("mode":"pointer")"); },
+                                  3000));
     }
 };
 

@@ -63,8 +63,8 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(Localization::install()); }
 
     // The first start hides the palette and stores that; the menu's notification toggles it. A
-    // capture hides it with the brush; afterwards it is as stored, a hidden palette hidden. On a low
-    // screen the columns move down rather than lose their top buttons.
+    // capture hides it with the brush; afterwards it is as stored, a hidden palette hidden. On a
+    // low screen the columns move down rather than lose their top buttons.
     void paletteIsStoredAndStaysOnScreen() {
         Overlay overlay;
         DrawingView *view = overlay.view();
