@@ -151,8 +151,14 @@ private Q_SLOTS:
 
     // Each board covers the screen and keeps its own drawings; light ink is dark on the white
     // board; the screen's drawings come back with the screen; M lets the pointer through.
+    void boardsKeepTheirOwnDrawings_data() {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("no compositor") << false; // the window shaped to all of the board
+    }
     void boardsKeepTheirOwnDrawings() {
-        E2ESession session(options());
+        QFETCH(bool, compositor);
+        E2ESession session(options(compositor));
         QVERIFY2(session.start(), qPrintable(session.errorString));
         OtherXClient other(session.display());
         other.showWindow({0, 0, 1280, 800}, kGreen.rgb());
