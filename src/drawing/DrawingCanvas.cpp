@@ -241,7 +241,7 @@ void DrawingCanvas::paint(QPainter &painter, const QRegion &exposed) {
 }
 
 void DrawingCanvas::paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
-                                const std::function<void(QPainter &)> &over) {
+                                const std::function<void(QPainter &, const QRect &)> &over) {
     // In strips, so that repainting the whole screen needs little memory. A shape being drawn
     // paints only the part of itself near the area, which would show at the strips' seams.
     const int stripRows = m_live ? exposed.height() : 32;
@@ -253,7 +253,7 @@ void DrawingCanvas::paintOpaque(QPainter &painter, const QRect &exposed, QImage 
 }
 
 void DrawingCanvas::paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
-                                     const std::function<void(QPainter &)> &over) {
+                                     const std::function<void(QPainter &, const QRect &)> &over) {
     const QRect device =
         QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio)
             .toAlignedRect() &
@@ -267,7 +267,7 @@ void DrawingCanvas::paintOpaqueStrip(QPainter &painter, const QRect &exposed, QI
         offscreen.translate(-origin);
         paint(offscreen, exposed);
         if (over)
-            over(offscreen);
+            over(offscreen, exposed);
     }
     for (int y = 0; y < pixels.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(pixels.scanLine(y));

@@ -31,11 +31,12 @@ public:
     void paint(QPainter &painter, const QRegion &exposed);
 
     // For a window without a compositor, which shows every pixel as it is, translucent or not:
-    // paints the exposed rectangle, with `over` painted over the shapes, keeping the pixels at
-    // least half covered opaque in their own colour and the others clear. Bit 0 of each pixel
-    // of `coverage` (8 bits a device pixel) in the area tells whether it was kept.
+    // paints the exposed rectangle, with `over` painted over the shapes (told which part of the
+    // rectangle it paints at a time), keeping the pixels at least half covered opaque in their
+    // own colour and the others clear. Bit 0 of each pixel of `coverage` (8 bits a device
+    // pixel) in the area tells whether it was kept.
     void paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
-                     const std::function<void(QPainter &)> &over = nullptr);
+                     const std::function<void(QPainter &, const QRect &)> &over = nullptr);
 
     // For a window without translucency: shapes that are translucent by design paint a pattern
     // of opaque pixels. Paints every shape again when it changes.
@@ -60,7 +61,7 @@ private:
     void rebuild(const Drawings &list, std::size_t count);
     void bake(const std::shared_ptr<Renderable> &shape);
     void paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
-                          const std::function<void(QPainter &)> &over);
+                          const std::function<void(QPainter &, const QRect &)> &over);
     QRegion liveDirtyArea(const std::shared_ptr<Renderable> &live);
     void repaintArea(const QRectF &area);
     void paintTyped(QPainter &painter);

@@ -414,8 +414,8 @@ void DrawingView::paintEvent(QPaintEvent *event) {
         if (event->region() != QRegion(rect()))
             update();
     }
-    const auto paintBrush = [this](QPainter &offscreen) {
-        paintOver(offscreen, rect());
+    const auto paintBrush = [this](QPainter &offscreen, const QRect &strip) {
+        paintOver(offscreen, strip);
         if (brush->isVisible())
             brush->render(&offscreen, brush->pos(), {}, {});
     };

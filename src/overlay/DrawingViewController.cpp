@@ -98,7 +98,7 @@ void DrawingViewController::setMode(OverlayMode mode) {
     passPointerThrough();
     followPointer();
     if (!pointing)
-        moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+        moveBrushToPointer();
     QLOG("Overlay mode", modeName(mode));
     Q_EMIT modeChanged(mode);
 }
@@ -229,7 +229,7 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
             m_view->infoView->setHidden(m_view->pointerMode() ||
                                         Preferences::infoMessageHidden.value(m_preferences));
             QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
-            moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+            moveBrushToPointer();
             followPointer();
             break;
         case QEvent::Hide:
@@ -369,6 +369,10 @@ void DrawingViewController::moveBrush(const QPointF &point) {
     m_view->moveBrush(point);
 }
 
+void DrawingViewController::moveBrushToPointer() {
+    moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+}
+
 void DrawingViewController::flagsChanged(bool shift) {
     if (model.enableModification.value() != shift)
         model.enableModification.setValue(shift);
@@ -486,9 +490,7 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
         return;
     if (toggle == Toggle::zoom)
         m_zoomAsked = false; // off before its picture came: the picture is not wanted
-    // The spotlight and the zoom start where the pointer is, however it got there (a warp
-    // moves no device).
-    moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+    moveBrushToPointer(); // the spotlight and the zoom start where the pointer is
     const ToggleRow &row = toggleRow(toggle);
     switch (toggle) {
     case Toggle::fade: {
@@ -527,7 +529,7 @@ void DrawingViewController::showZoomPicture(const QImage &picture) {
         m_view->showNotice(qtTrId("overlay.notice.noZoomPicture"));
         return;
     }
-    moveBrush(m_view->mapFromGlobal(QCursor::pos()).toPointF());
+    moveBrushToPointer();
     m_view->setZoomPicture(picture, [this] {
         QLOG("Zoom shown", m_zoomAskedAt.elapsed(), "ms after it was asked for");
     });

@@ -104,6 +104,8 @@ private:
     void selectionChanged();
     void flagsChanged(bool shift);
     void moveBrush(const QPointF &point);
+    // Where the pointer is now, however it got there (a warp moves no device).
+    void moveBrushToPointer();
     void followCompositor(bool running);
     // Whether the pointer is grabbed: without a compositor, while the window shows and draws.
     void followPointer();
