@@ -8,21 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 quillory=${1:-$root/build/quillory}
 seconds=${BENCH_SECONDS:-10}
 rate=250
-tick_ms=$((1000 / $(getconf CLK_TCK)))
 
-pids=()
-stop_all() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    pids=()
-}
-trap stop_all EXIT
-
-cpu_ms() { # pid: user + system time so far (fields 14 and 15; the name holds no blank)
-    awk -v tick="$tick_ms" '{ print ($14 + $15) * tick }' "/proc/$1/stat"
-}
+# shellcheck source=bench/processes.sh
+source "$root/bench/processes.sh"
 
 # One xdotool call paced to `rate` moves a second, to and fro across the screen's middle.
 # Relative moves, as a mouse makes them: xdotool's absolute move is a warp, which the X server

@@ -9,19 +9,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 quillory=${1:-$root/build/quillory}
 seconds=${BENCH_SECONDS:-8}
 rate=250
-tick_ms=$((1000 / $(getconf CLK_TCK)))
 
-pids=()
-stop_all() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    pids=()
-}
-trap stop_all EXIT
-
-cpu_ms() { awk -v tick="$tick_ms" '{ print ($14 + $15) * tick }' "/proc/$1/stat"; }
+# shellcheck source=bench/processes.sh
+source "$root/bench/processes.sh"
 
 moves=()
 for ((i = 0; i < seconds * rate; i++)); do
