@@ -21,6 +21,12 @@ QByteArray state(E2ESession &session) {
     return output.trimmed();
 }
 
+void withAndWithoutACompositor() {
+    QTest::addColumn<bool>("compositor");
+    QTest::newRow("compositor") << true;
+    QTest::newRow("no compositor") << false;
+}
+
 bool darker(const QColor &dimmed, const QColor &lit) {
     return dimmed.value() < lit.value() * 0.5 && dimmed.value() > lit.value() * 0.3;
 }
@@ -34,9 +40,7 @@ private Q_SLOTS:
     // The laser draws nothing and its trail is gone within a second; fading ink is gone after
     // its delay and Ctrl+Z does not bring it back; the choice is stored.
     void laserAndFadingInkLeaveNothing_data() {
-        QTest::addColumn<bool>("compositor");
-        QTest::newRow("compositor") << true;
-        QTest::newRow("no compositor") << false;
+        withAndWithoutACompositor();
     }
     void laserAndFadingInkLeaveNothing() {
         QFETCH(bool, compositor);
@@ -110,9 +114,7 @@ private Q_SLOTS:
     // The zoom shows a known square twice as large around the pointer, the wheel zooms more,
     // what is drawn goes with the zoom, and Escape returns to the live screen.
     void zoomMagnifiesTheScreen_data() {
-        QTest::addColumn<bool>("compositor");
-        QTest::newRow("compositor") << true;
-        QTest::newRow("no compositor") << false;
+        withAndWithoutACompositor();
     }
     void zoomMagnifiesTheScreen() {
         QFETCH(bool, compositor);
@@ -152,9 +154,7 @@ private Q_SLOTS:
     // Each board covers the screen and keeps its own drawings; light ink is dark on the white
     // board; the screen's drawings come back with the screen; M lets the pointer through.
     void boardsKeepTheirOwnDrawings_data() {
-        QTest::addColumn<bool>("compositor");
-        QTest::newRow("compositor") << true;
-        QTest::newRow("no compositor") << false; // the window shaped to all of the board
+        withAndWithoutACompositor(); // without one, the window shaped to all of the board
     }
     void boardsKeepTheirOwnDrawings() {
         QFETCH(bool, compositor);
