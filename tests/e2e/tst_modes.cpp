@@ -39,9 +39,7 @@ class TestModes : public QObject {
 private Q_SLOTS:
     // The laser draws nothing and its trail is gone within a second; fading ink is gone after
     // its delay and Ctrl+Z does not bring it back; the choice is stored.
-    void laserAndFadingInkLeaveNothing_data() {
-        withAndWithoutACompositor();
-    }
+    void laserAndFadingInkLeaveNothing_data() { withAndWithoutACompositor(); }
     void laserAndFadingInkLeaveNothing() {
         QFETCH(bool, compositor);
         E2ESession session(options(compositor));
@@ -113,9 +111,7 @@ private Q_SLOTS:
 
     // The zoom shows a known square twice as large around the pointer, the wheel zooms more,
     // what is drawn goes with the zoom, and Escape returns to the live screen.
-    void zoomMagnifiesTheScreen_data() {
-        withAndWithoutACompositor();
-    }
+    void zoomMagnifiesTheScreen_data() { withAndWithoutACompositor(); }
     void zoomMagnifiesTheScreen() {
         QFETCH(bool, compositor);
         E2ESession session(options(compositor));
