@@ -124,9 +124,8 @@ private Q_SLOTS:
         QCOMPARE(session.runQuillory({u"--action"_qs, u"zoom"_qs}), 0);
         // 2×: the square reaches 40 from the pointer instead of 20.
         QVERIFY(session.waitForColor({585, 400}, kBlue));
-        QImage shot = session.screenshot();
-        QVERIFY(E2ESession::near(shot.pixelColor(655, 365), kBlue));
-        QVERIFY(E2ESession::near(shot.pixelColor(565, 400), kGreen));
+        QVERIFY(session.waitForColor({655, 365}, kBlue));
+        QVERIFY(session.waitForColor({565, 400}, kGreen));
         QVERIFY(state(session).contains(
             R"("surface":"zoom","fade":false,"spotlight":false,"zoom":2})"));
         session.run(u"xdotool"_qs, {u"click"_qs, u"4"_qs});
@@ -136,7 +135,7 @@ private Q_SLOTS:
         QVERIFY(session.waitForColor({400, 200}, kRed));
         session.key(u"Escape"_qs);
         QVERIFY(session.waitForColor({585, 400}, kGreen));
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), kGreen));
+        QVERIFY(session.waitForColor({400, 200}, kGreen)); // the zoom's stroke went with it
         QVERIFY(state(session).contains(R"("surface":"screen")"));
         QVERIFY(session.log().contains(u"Zoom shown"_qs));
         // Twice in a row, before or after its picture came: the zoom is off again.
@@ -144,7 +143,7 @@ private Q_SLOTS:
             QCOMPARE(session.runQuillory({u"--action"_qs, u"zoom"_qs}), 0);
         E2ESession::settle(500);
         QVERIFY(state(session).contains(R"("surface":"screen")"));
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(585, 400), kGreen));
+        QVERIFY(session.waitForColor({585, 400}, kGreen));
     }
 
     // Each board covers the screen and keeps its own drawings; light ink is dark on the white
@@ -164,7 +163,7 @@ private Q_SLOTS:
 
         session.key(u"w"_qs);
         QVERIFY(session.waitForColor({20, 20}, Qt::white));
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), Qt::white));
+        QVERIFY(session.waitForColor({400, 200}, Qt::white));
         session.key(u"2"_qs); // yellow, too light for the white board: dark yellow there
         session.drag(E2ESession::line({200, 300}, {600, 300}, 10));
         QVERIFY(session.waitUntil([&] { return qGray(session.screenshot().pixel(400, 300)) < 150; },
@@ -176,19 +175,19 @@ private Q_SLOTS:
 
         QCOMPARE(session.runQuillory({u"--action"_qs, u"blackboard"_qs}), 0);
         QVERIFY(session.waitForColor({20, 20}, Qt::black));
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 300), Qt::black));
+        QVERIFY(session.waitForColor({400, 300}, Qt::black));
         session.drag(E2ESession::line({200, 400}, {600, 400}, 10)); // yellow as it is
         QVERIFY(session.waitForColor({400, 400}, QColor(255, 204, 0), true, 3000));
 
         session.key(u"b"_qs); // back to the screen, its stroke there
         QVERIFY(session.waitForColor({20, 20}, kGreen));
-        QImage shot = session.screenshot();
-        QVERIFY(E2ESession::near(shot.pixelColor(400, 200), kRed));
-        QVERIFY(E2ESession::near(shot.pixelColor(400, 300), kGreen));
+        QVERIFY(session.waitForColor({400, 200}, kRed));
+        QVERIFY(session.waitForColor({400, 300}, kGreen));
         session.key(u"w"_qs); // the white board's stroke again
         QVERIFY(session.waitForColor({20, 20}, Qt::white));
-        QVERIFY(qGray(session.screenshot().pixel(400, 300)) < 150);
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 400), Qt::white));
+        QVERIFY(session.waitUntil([&] { return qGray(session.screenshot().pixel(400, 300)) < 150; },
+                                  3000));
+        QVERIFY(session.waitForColor({400, 400}, Qt::white));
 
         session.key(u"m"_qs);
         QVERIFY(session.waitUntil([&] { return state(session).contains(R"("mode":"pointer")"); },
