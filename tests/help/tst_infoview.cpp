@@ -69,13 +69,15 @@ private Q_SLOTS:
         QTRY_COMPARE(picks, 1);
     }
 
-    // 500 wide; title and footer span the 460 inside the margins, rows are 390, and the title
-    // stands 30 above the first row. In each language every key stands clear of its
-    // description ("Esc Esc" and "Strg+C" once touched it).
+    // 500 wide where there is room; title and footer span the 460 inside the margins, rows
+    // are 390, and the title stands 30 above the first row. In each language every key stands
+    // clear of its description ("Esc Esc" and "Strg+C" once touched it).
     void cardMeasures() {
         const auto restore = qScopeGuard([] { Localization::install(); });
         for (const QString &table : QDir(u":/i18n"_qs).entryList()) {
             QVERIFY(Localization::install({table.mid(5).chopped(3)}));
+            QWidget overlay;
+            overlay.resize(1280, 640);
             InfoView card({});
             card.show();
             QVERIFY(QTest::qWaitForWindowExposed(&card));
@@ -95,6 +97,9 @@ private Q_SLOTS:
                                      description->x(),
                              qPrintable(table + u": "_qs + line));
             }
+            // On an overlay too short for it, the card grows wider rather than past its edges.
+            card.setParent(&overlay);
+            QVERIFY2(card.width() > 500 && card.height() <= 640, qPrintable(table));
         }
     }
 
