@@ -9,6 +9,7 @@
 #include "platform/x11/KeyCodeTranslation.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -128,22 +129,22 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
             updateScreenshotDescription();
             fitSize();
         });
-    fitKeyColumn();
     fitSize();
 }
 
-void InfoView::fitKeyColumn() {
-    // Wide enough for the longest key in any language ("Esc Esc", "Strg+C"), with a gap before
-    // its description; the description keeps at least 240 of the row.
+void InfoView::fitRows(int width) {
+    // The key column is wide enough for the longest key in any language ("Esc Esc", "Strg+C"),
+    // with a gap before its description; the description keeps at least 240 of the row.
     int column = keyWidth;
     for (const auto &[label, description] : m_shortcutRows) {
         for (const QString &line : label->text().split(u'\n'))
             column = std::max(column, label->fontMetrics().horizontalAdvance(line) + keyGutter);
     }
-    column = std::min(column, rowWidth - 240);
+    column = std::min(column, width - 240);
     for (const auto &[label, description] : m_shortcutRows) {
+        label->parentWidget()->setFixedWidth(width);
         label->setFixedWidth(column);
-        description->setFixedWidth(rowWidth - column);
+        description->setFixedWidth(width - column);
     }
 }
 
@@ -161,7 +162,6 @@ LinkyTextView *InfoView::addText(const AttributedStringGenerator &text, int gapA
 LinkyTextView *InfoView::addShortcut(const QString &key,
                                      const AttributedStringGenerator &description, int gapAfter) {
     auto *row = new QWidget(this);
-    row->setFixedWidth(rowWidth);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -218,11 +218,36 @@ void InfoView::linkClicked(const QUrl &url) {
 }
 
 void InfoView::fitSize() {
+    // Where the overlay is too short for the card (a small screen, a wordy language), it grows
+    // wider, its rows with it, until it fits or would be wider than the overlay.
+    const QWidget *overlay = parentWidget();
+    m_width = cardWidth;
+    fitRows(rowWidth);
+    while (overlay && heightForWidth(m_width) > overlay->height() &&
+           m_width + widthStep <= overlay->width()) {
+        m_width += widthStep;
+        fitRows(rowWidth + m_width - cardWidth);
+    }
     resize(sizeHint());
 }
 
 QSize InfoView::sizeHint() const {
-    return {cardWidth, heightForWidth(cardWidth)};
+    return {m_width, heightForWidth(m_width)};
+}
+
+bool InfoView::event(QEvent *event) {
+    if (event->type() == QEvent::ParentChange) {
+        if (parentWidget())
+            parentWidget()->installEventFilter(this);
+        fitSize();
+    }
+    return QWidget::event(event);
+}
+
+bool InfoView::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        fitSize();
+    return QWidget::eventFilter(watched, event);
 }
 
 void InfoView::setOpaque(bool opaque) {

@@ -36,10 +36,12 @@ public:
     explicit InfoView(InfoViewSources sources, QWidget *parent = nullptr);
 
     static inline const QColor lightText{255, 255, 255, 230};
+    // Its width where the overlay is tall enough for it, and the steps it grows by where not.
     static constexpr int cardWidth = 500;
+    static constexpr int widthStep = 50;
     static constexpr int margin = 20;
-    // A row: the key column, at least keyWidth and as wide as its longest key needs, and the
-    // description beside it.
+    // A row (wider with the card): the key column, at least keyWidth and as wide as its longest
+    // key needs, and the description beside it.
     static constexpr int rowWidth = 390;
     static constexpr int keyWidth = 70;
     static constexpr int keyGutter = 12;
@@ -62,6 +64,8 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     LinkyTextView *addText(const AttributedStringGenerator &text, int gapAfter = -1);
@@ -69,11 +73,12 @@ private:
                                int gapAfter = -1);
     void updateScreenshotDescription();
     void linkClicked(const QUrl &url);
-    void fitKeyColumn();
+    void fitRows(int width);
     void fitSize();
 
     InfoViewSources m_sources;
     std::vector<std::pair<QLabel *, LinkyTextView *>> m_shortcutRows;
     LinkyTextView *m_screenshotDescription = nullptr;
     bool m_opaque = false;
+    int m_width = cardWidth;
 };

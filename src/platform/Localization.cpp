@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QTranslator>
 
@@ -22,11 +23,19 @@ Installed &installed() {
     return tables;
 }
 
-// "de_DE.UTF-8@euro" → {"de_DE", "de"}: the names a table may carry, most specific first.
+// "de_DE.UTF-8@euro" → {"de_DE", "de"}: the names a table may carry, most specific first. Where
+// a language's only table is a regional one, that comes last: any Portuguese reads the Brazilian
+// table, Chinese in simplified script the zh_CN one (traditional script goes on to the next
+// language asked for, or English).
 QStringList tableNames(const QString &language) {
     const QString name = language.section(u'.', 0, 0).section(u'@', 0, 0);
     const QString base = name.section(u'_', 0, 0);
-    return name == base ? QStringList{name} : QStringList{name, base};
+    QStringList names = name == base ? QStringList{name} : QStringList{name, base};
+    if (base == u"pt")
+        names << QStringLiteral("pt_BR");
+    else if (base == u"zh" && QLocale(name).script() != QLocale::TraditionalHanScript)
+        names << QStringLiteral("zh_CN");
+    return names;
 }
 } // namespace
 

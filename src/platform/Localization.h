@@ -14,7 +14,8 @@ public:
     // messages locale asks for none, LANGUAGE or not.
     static QStringList
     languages(const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
-    // Installs the table of the first language that has one ("de_DE.UTF-8" finds "de"),
-    // replacing any table installed before; false when not even English loads.
+    // Installs the table of the first language that has one ("de_DE.UTF-8" finds "de", "pt_PT"
+    // the Brazilian "pt_BR"), replacing any table installed before; false when not even English
+    // loads.
     static bool install(const QStringList &languages = Localization::languages());
 };

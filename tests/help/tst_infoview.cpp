@@ -11,6 +11,7 @@
 #include "screens/ScreenDaemon.h"
 #include "settings/PreferenceStore.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -68,13 +69,15 @@ private Q_SLOTS:
         QTRY_COMPARE(picks, 1);
     }
 
-    // 500 wide; title and footer span the 460 inside the margins, rows are 390, and the title
-    // stands 30 above the first row. In each language every key stands clear of its
-    // description ("Esc Esc" and "Strg+C" once touched it).
+    // 500 wide where there is room; title and footer span the 460 inside the margins, rows
+    // are 390, and the title stands 30 above the first row. In each language every key stands
+    // clear of its description ("Esc Esc" and "Strg+C" once touched it).
     void cardMeasures() {
         const auto restore = qScopeGuard([] { Localization::install(); });
-        for (const QString &language : {u"en"_qs, u"de"_qs}) {
-            QVERIFY(Localization::install({language}));
+        for (const QString &table : QDir(u":/i18n"_qs).entryList()) {
+            QVERIFY(Localization::install({table.mid(5).chopped(3)}));
+            QWidget overlay;
+            overlay.resize(1280, 640);
             InfoView card({});
             card.show();
             QVERIFY(QTest::qWaitForWindowExposed(&card));
@@ -92,8 +95,11 @@ private Q_SLOTS:
                     QVERIFY2(!description ||
                                  key->x() + key->fontMetrics().horizontalAdvance(line) + 8 <=
                                      description->x(),
-                             qPrintable(line));
+                             qPrintable(table + u": "_qs + line));
             }
+            // On an overlay too short for it, the card grows wider rather than past its edges.
+            card.setParent(&overlay);
+            QVERIFY2(card.width() > 500 && card.height() <= 640, qPrintable(table));
         }
     }
 

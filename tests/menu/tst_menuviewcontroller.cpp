@@ -9,11 +9,16 @@
 #include "platform/NotificationCenter.h"
 #include "platform/x11/AppActivation.h"
 #include "platform/x11/CompositorWatcher.h"
+#include "preferences/PreferencesWindowController.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
+#include "timer/TimerViewController.h"
+#include "timer/TimerWindowController.h"
+#include "widgets/PopoverPanel.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -115,19 +120,37 @@ private Q_SLOTS:
         QCOMPARE(panel.label(Row::Timer), u"Set Shortcut"_qs);
     }
 
-    // In each language every text of the panel shows whole ("Tastenkürzel festlegen" once lost
-    // its last letter in the shortcut boxes).
+    // In every language every text of the panel, the preferences window, the countdown and its
+    // settings shows whole ("Tastenkürzel festlegen" once lost its last letter in the shortcut
+    // boxes). Symbols ("×", "…") have buttons of their own fixed size.
     void textsFitInEachLanguage() {
         const auto restore = qScopeGuard([] { Localization::install(); });
-        for (const QString &language : {u"en"_qs, u"de"_qs}) {
+        for (const QString &table : QDir(u":/i18n"_qs).entryList()) {
+            const QString language = table.mid(5).chopped(3);
             QVERIFY(Localization::install({language}));
             Panel panel;
+            PreferencesWindowController preferences(
+                panel.preferences, {[] { return QUrl(); }, [] { return QUrl(); }, {}});
+            TimerWindowController countdown({panel.preferences, panel.activation});
             panel.menu.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&panel.menu));
-            for (const QLabel *label : panel.menu.findChildren<QLabel *>())
-                QVERIFY2(!label->isVisible() || label->wordWrap() ||
-                             label->sizeHint().width() <= label->width(),
-                         qPrintable(language + u": "_qs + label->text()));
+            preferences.showWindow();
+            countdown.showWindow();
+            QTest::mouseClick(countdown.contentViewController()->btnSetting, Qt::LeftButton);
+            for (QWidget *window :
+                 QList<QWidget *>{&panel.menu, &preferences, countdown.window(),
+                                  countdown.contentViewController()->popOverSettings}) {
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                for (const QWidget *widget : window->findChildren<QWidget *>()) {
+                    const auto *label = qobject_cast<const QLabel *>(widget);
+                    if (!label && !widget->inherits("QAbstractButton"))
+                        continue;
+                    QVERIFY2(!widget->isVisible() ||
+                                 widget->property("text").toString().size() < 2 ||
+                                 (label && label->wordWrap()) ||
+                                 widget->sizeHint().width() <= widget->width(),
+                             qPrintable(language + u": "_qs + widget->property("text").toString()));
+                }
+            }
         }
     }
 

@@ -1,0 +1,559 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name></name>
+    <message id="tray.toolTip.pointer">
+        <source>Quillory: pointer mode, clicks go to the windows below (click to draw)</source>
+        <translation>Quillory: modo puntero, los clics van a las ventanas de debajo (haga clic para dibujar)</translation>
+    </message>
+    <message id="tray.toolTip">
+        <source>Quillory: %1, %2</source>
+        <translation>Quillory: %1, %2</translation>
+    </message>
+    <message id="rateus.message">
+        <source>Enjoying Quillory? Spread the word and share with others. Rate us on the app store.</source>
+        <translation>¿Le gusta Quillory? Recomiéndelo a otras personas y valórenos en la tienda de aplicaciones.</translation>
+    </message>
+    <message id="rateus.rate">
+        <source>Rate Now</source>
+        <translation>Valorar ahora</translation>
+    </message>
+    <message id="rateus.decline">
+        <source>No, thanks!</source>
+        <translation>No, gracias</translation>
+    </message>
+    <message id="cli.description.head">
+        <source>Draw on the screen while you present.
+
+With --action NAME, sends one action to the running Quillory and exits:</source>
+        <translation>Dibuje en la pantalla mientras presenta.
+
+Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</translation>
+    </message>
+    <message id="cli.description.tail">
+        <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
+        <translation>Asígnelas a los atajos de su propio escritorio allí donde no llegan las capturas de teclas de X11 (sesiones Wayland).</translation>
+    </message>
+    <message id="cli.option.action">
+        <source>Send an action to the running Quillory.</source>
+        <translation>Enviar una acción al Quillory en ejecución.</translation>
+    </message>
+    <message id="cli.option.action.value">
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message id="cli.unknownAction">
+        <source>unknown action &quot;%1&quot;; the actions are: %2</source>
+        <translation>acción desconocida «%1»; las acciones son: %2</translation>
+    </message>
+    <message id="preferences.notSaved.title">
+        <source>Settings are not saved</source>
+        <translation>La configuración no se guarda</translation>
+    </message>
+    <message id="preferences.notSaved.text">
+        <source>Quillory could not write %1: %2. Your changes last until Quillory ends.</source>
+        <translation>Quillory no pudo escribir %1: %2. Sus cambios se mantienen hasta que Quillory se cierre.</translation>
+    </message>
+    <message id="cli.action.activate">
+        <source>show the overlay on the screen under the pointer</source>
+        <translation>mostrar la capa de dibujo en la pantalla bajo el puntero</translation>
+    </message>
+    <message id="menu.row.activate">
+        <source>Show Quillory</source>
+        <translation>Mostrar Quillory</translation>
+    </message>
+    <message id="cli.action.toggleTools">
+        <source>show or hide the tool palette</source>
+        <translation>mostrar u ocultar la paleta de herramientas</translation>
+    </message>
+    <message id="menu.row.showTools">
+        <source>Show Tools on Desktop</source>
+        <translation>Mostrar herramientas en el escritorio</translation>
+    </message>
+    <message id="cli.action.tool">
+        <source>pick the %1 tool and show the overlay</source>
+        <translation>elegir la herramienta %1 y mostrar la capa de dibujo</translation>
+    </message>
+    <message id="cli.action.timer">
+        <source>start the full-screen presentation countdown</source>
+        <translation>iniciar la cuenta atrás de la presentación a pantalla completa</translation>
+    </message>
+    <message id="menu.row.timer">
+        <source>Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message id="cli.action.save">
+        <source>save a screenshot of the annotated screen as a PNG file</source>
+        <translation>guardar una captura de la pantalla anotada como archivo PNG</translation>
+    </message>
+    <message id="cli.action.copy">
+        <source>copy a screenshot of the annotated screen to the clipboard</source>
+        <translation>copiar una captura de la pantalla anotada al portapapeles</translation>
+    </message>
+    <message id="cli.action.highlight">
+        <source>switch the cursor highlight on or off</source>
+        <translation>activar o desactivar el resaltado del puntero</translation>
+    </message>
+    <message id="cli.action.pointer">
+        <source>let clicks and keys through to the windows below; the drawings stay</source>
+        <translation>dejar pasar clics y teclas a las ventanas de debajo; los dibujos se mantienen</translation>
+    </message>
+    <message id="cli.action.draw">
+        <source>draw again after pointer mode</source>
+        <translation>volver a dibujar después del modo puntero</translation>
+    </message>
+    <message id="cli.action.fade">
+        <source>switch fading ink on or off: shapes fade away a few seconds after they are drawn</source>
+        <translation>activar o desactivar la tinta efímera: las formas se desvanecen unos segundos después de dibujarlas</translation>
+    </message>
+    <message id="cli.action.spotlight">
+        <source>switch the spotlight on or off: the screen dims but for a circle around the pointer</source>
+        <translation>activar o desactivar el foco: la pantalla se oscurece salvo un círculo alrededor del puntero</translation>
+    </message>
+    <message id="cli.action.zoom">
+        <source>magnify the screen around the pointer, or return to the live screen</source>
+        <translation>ampliar la pantalla alrededor del puntero o volver a la pantalla en vivo</translation>
+    </message>
+    <message id="cli.action.whiteboard">
+        <source>cover the screen with a white board, or return to the screen</source>
+        <translation>cubrir la pantalla con una pizarra blanca o volver a la pantalla</translation>
+    </message>
+    <message id="cli.action.blackboard">
+        <source>cover the screen with a black board, or return to the screen</source>
+        <translation>cubrir la pantalla con una pizarra negra o volver a la pantalla</translation>
+    </message>
+    <message id="cli.action.state">
+        <source>print the overlay&apos;s mode, tool, colour and width as one line of JSON</source>
+        <translation>mostrar el modo, la herramienta, el color y el grosor de la capa de dibujo como una línea de JSON</translation>
+    </message>
+    <message id="cli.action.quit">
+        <source>end Quillory</source>
+        <translation>cerrar Quillory</translation>
+    </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message id="color.gray">
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>Índigo</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message id="tool.pen">
+        <source>Pen</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message id="renderable.type.line">
+        <source>Pen Stroke</source>
+        <translation>un trazo de lápiz</translation>
+    </message>
+    <message id="tool.line">
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message id="renderable.type.straightLine">
+        <source>Line</source>
+        <translation>una línea</translation>
+    </message>
+    <message id="tool.arrow">
+        <source>Arrow</source>
+        <translation>Flecha</translation>
+    </message>
+    <message id="renderable.type.arrow">
+        <source>Arrow</source>
+        <translation>una flecha</translation>
+    </message>
+    <message id="tool.rectangle">
+        <source>Rectangle</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message id="renderable.type.rectangle">
+        <source>Rectangle</source>
+        <translation>un rectángulo</translation>
+    </message>
+    <message id="tool.ellipse">
+        <source>Ellipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message id="renderable.type.circle">
+        <source>Ellipse</source>
+        <translation>una elipse</translation>
+    </message>
+    <message id="tool.highlighter">
+        <source>Highlighter</source>
+        <translation>Resaltador</translation>
+    </message>
+    <message id="renderable.type.highlighter">
+        <source>Highlighter Stroke</source>
+        <translation>un trazo de resaltador</translation>
+    </message>
+    <message id="tool.eraser">
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+    <message id="tool.text">
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message id="renderable.type.text">
+        <source>Text</source>
+        <translation>un texto</translation>
+    </message>
+    <message id="tool.laser">
+        <source>Laser Pointer</source>
+        <translation>Puntero láser</translation>
+    </message>
+    <message id="drawing.undo.eraseAction">
+        <source>Erase on %1</source>
+        <translation>Borrar en %1</translation>
+    </message>
+    <message id="drawing.undo.drawAction">
+        <source>Draw %1 on %2</source>
+        <translation>Dibujar %1 en %2</translation>
+    </message>
+    <message id="drawing.undo.clearAction">
+        <source>Clear Drawings on %1</source>
+        <translation>Borrar los dibujos en %1</translation>
+    </message>
+    <message id="error.unknownScreenName">
+        <source>Unknown Screen</source>
+        <translation>pantalla desconocida</translation>
+    </message>
+    <message id="info.footnote.1">
+        <source>Draw with the mouse; this card steps aside while you draw. </source>
+        <translation>Dibuje con el ratón; esta tarjeta se aparta mientras dibuja. </translation>
+    </message>
+    <message id="info.title">
+        <source>Drawing on the screen</source>
+        <translation>Dibujar en la pantalla</translation>
+    </message>
+    <message id="info.shortcut.numbers">
+        <source>1–9</source>
+        <translation>1–9</translation>
+    </message>
+    <message id="info.shortcut.numbers.info">
+        <source>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</source>
+        <translation>Elegir un color: rojo, amarillo, verde, azul, morado, marrón, verde azulado, gris, rosa</translation>
+    </message>
+    <message id="info.shortcut.letters.info">
+        <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
+        <translation>Elegir una herramienta: lápiz, línea, flecha, rectángulo, elipse. Mantenga pulsada Mayúsculas para enderezar un trazo de lápiz o una flecha</translation>
+    </message>
+    <message id="info.shortcut.markers.info">
+        <source>Highlighter, eraser, text, laser pointer</source>
+        <translation>Resaltador, borrador, texto, puntero láser</translation>
+    </message>
+    <message id="info.shortcut.modes.info">
+        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
+        <translation>Tinta efímera, foco, zoom, pizarra blanca, pizarra negra, modo puntero (activar y desactivar)</translation>
+    </message>
+    <message id="info.shortcut.width.info">
+        <source>Thinner or thicker line (Ctrl+wheel too)</source>
+        <translation>Línea más fina o más gruesa (también Control+rueda)</translation>
+    </message>
+    <message id="info.shortcut.slash.info">
+        <source>Show or hide this card</source>
+        <translation>Mostrar u ocultar esta tarjeta</translation>
+    </message>
+    <message id="info.shortcut.hide">
+        <source>Esc Esc</source>
+        <translation>Escape Escape</translation>
+    </message>
+    <message id="info.shortcut.hide.info">
+        <source>Hide Quillory until a shortcut or the tray icon brings it back (Esc once on an empty screen)</source>
+        <translation>Ocultar Quillory hasta que un atajo o el icono de la bandeja del sistema lo vuelva a mostrar (Escape una sola vez en una pantalla vacía)</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard">
+        <source>Ctrl+C</source>
+        <translation>Control+C</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard.info">
+        <source>Copy the screen with its drawings to the clipboard</source>
+        <translation>Copiar la pantalla con sus dibujos al portapapeles</translation>
+    </message>
+    <message id="info.shortcut.screenshot">
+        <source>Ctrl+S</source>
+        <translation>Control+S</translation>
+    </message>
+    <message id="info.shortcut.esc">
+        <source>Esc</source>
+        <translation>Escape</translation>
+    </message>
+    <message id="info.shortcut.esc.info">
+        <source>Clear the screen (Ctrl+Z brings the drawings back)</source>
+        <translation>Limpiar la pantalla (Control+Z recupera los dibujos)</translation>
+    </message>
+    <message id="info.footnote.2">
+        <source>Quillory on the web</source>
+        <translation>Quillory en la web</translation>
+    </message>
+    <message id="info.shortcut.screenshot.info.select">
+        <source>a folder of your choice</source>
+        <translation>una carpeta de su elección</translation>
+    </message>
+    <message id="info.shortcut.screenshot.info">
+        <source>Save the screen with its drawings as a PNG file in </source>
+        <translation>Guardar la pantalla con sus dibujos como archivo PNG en </translation>
+    </message>
+    <message id="menu.setShortcut">
+        <source>Set Shortcut</source>
+        <translation>Definir atajo</translation>
+    </message>
+    <message id="menu.shortcut.noService">
+        <source>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Aquí los atajos globales no llegan a Quillory. Asigne en su lugar estas órdenes a atajos en la configuración del teclado de su escritorio.</translation>
+    </message>
+    <message id="menu.row.do">
+        <source>Do it now</source>
+        <translation>Ejecutar ahora</translation>
+    </message>
+    <message id="menu.clear.accessible">
+        <source>Clear shortcut: %1</source>
+        <translation>Quitar atajo: %1</translation>
+    </message>
+    <message id="menu.copyCommand">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="menu.colorPicker">
+        <source>Color Picker</source>
+        <translation>Selector de color</translation>
+    </message>
+    <message id="menu.selectedColor">
+        <source>Current colour</source>
+        <translation>Color actual</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences…</source>
+        <translation>Preferencias…</translation>
+    </message>
+    <message id="menu.shortcut.pending">
+        <source>Not active yet: waiting for the desktop to accept it.</source>
+        <translation>Aún no está activo: esperando a que el escritorio lo acepte.</translation>
+    </message>
+    <message id="menu.shortcut.refusedTaken">
+        <source>Not active: the desktop did not accept this combination; another program or shortcut may have it.</source>
+        <translation>No está activo: el escritorio no aceptó esta combinación; puede que otro programa o atajo la esté usando.</translation>
+    </message>
+    <message id="menu.shortcut.refusedKey">
+        <source>Not active: the desktop cannot use this key.</source>
+        <translation>No está activo: el escritorio no puede usar esta tecla.</translation>
+    </message>
+    <message id="menu.shortcut.failed">
+        <source>Not active: the desktop&apos;s shortcut service failed.</source>
+        <translation>No está activo: falló el servicio de atajos del escritorio.</translation>
+    </message>
+    <message id="menu.shortcut.instead">
+        <source>%1 You can bind this command in your desktop&apos;s keyboard settings instead: %2</source>
+        <translation>%1 En su lugar, puede asignar esta orden en la configuración del teclado de su escritorio: %2</translation>
+    </message>
+    <message id="menu.copyCommand.accessible">
+        <source>Copy the command %1</source>
+        <translation>Copiar la orden %1</translation>
+    </message>
+    <message id="menu.row.hideTools">
+        <source>Hide Tools on Desktop</source>
+        <translation>Ocultar herramientas en el escritorio</translation>
+    </message>
+    <message id="menu.recording">
+        <source>Recording: press the new shortcut</source>
+        <translation>Grabando: pulse el nuevo atajo</translation>
+    </message>
+    <message id="menu.shortcut.taken">
+        <source>Please use a different key combination.</source>
+        <translation>Use otra combinación de teclas.</translation>
+    </message>
+    <message id="overlay.notice.fadeOn">
+        <source>Fading ink</source>
+        <translation>Tinta efímera</translation>
+    </message>
+    <message id="overlay.notice.fadeOff">
+        <source>Ink stays</source>
+        <translation>La tinta permanece</translation>
+    </message>
+    <message id="overlay.notice.spotlightNeedsCompositor">
+        <source>The spotlight needs a compositor</source>
+        <translation>El foco necesita un compositor</translation>
+    </message>
+    <message id="overlay.notice.noZoomPicture">
+        <source>No picture of the screen to zoom into</source>
+        <translation>No hay imagen de la pantalla que ampliar</translation>
+    </message>
+    <message id="overlay.pointerMode">
+        <source>Pointer mode</source>
+        <translation>Modo puntero</translation>
+    </message>
+    <message id="palette.key">
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message id="remote.noBus">
+        <source>no session D-Bus to reach Quillory through (%1)</source>
+        <translation>no hay un D-Bus de sesión por el que llegar a Quillory (%1)</translation>
+    </message>
+    <message id="remote.notRunning">
+        <source>Quillory is not running</source>
+        <translation>Quillory no se está ejecutando</translation>
+    </message>
+    <message id="remote.noAnswer">
+        <source>Quillory did not answer: %1</source>
+        <translation>Quillory no respondió: %1</translation>
+    </message>
+    <message id="remote.refused">
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>acción desconocida «%1»</translation>
+    </message>
+    <message id="notification.action.show">
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message id="preferences.folder.label">
+        <source>Save screenshots in:</source>
+        <translation>Guardar capturas en:</translation>
+    </message>
+    <message id="preferences.startAtLogin">
+        <source>Start Quillory at login</source>
+        <translation>Iniciar Quillory al iniciar sesión</translation>
+    </message>
+    <message id="preferences.highlightCursor">
+        <source>Highlight the pointer</source>
+        <translation>Resaltar el puntero</translation>
+    </message>
+    <message id="preferences.fadeDelay.label">
+        <source>Fading ink goes after:</source>
+        <translation>La tinta efímera desaparece tras:</translation>
+    </message>
+    <message id="preferences.fadeDelay.suffix">
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message id="preferences.fadeDelay.accessible">
+        <source>Seconds until fading ink is gone</source>
+        <translation>Segundos hasta que desaparece la tinta efímera</translation>
+    </message>
+    <message id="preferences.folder.none">
+        <source>Choose a folder…</source>
+        <translation>Elegir una carpeta…</translation>
+    </message>
+    <message id="preferences.folder.accessible">
+        <source>Screenshot folder: %1</source>
+        <translation>Carpeta de capturas de pantalla: %1</translation>
+    </message>
+    <message id="preferences.title">
+        <source>Quillory Preferences</source>
+        <translation>Preferencias de Quillory</translation>
+    </message>
+    <message id="screenshot.locationPicker.title">
+        <source>Choose a Folder for Screenshots</source>
+        <translation>Elegir una carpeta para las capturas de pantalla</translation>
+    </message>
+    <message id="screenshot.locationPicker.accept">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="screenshot.notification.title">
+        <source>Quillory</source>
+        <translation>Quillory</translation>
+    </message>
+    <message id="screenshot.notification.error">
+        <source>The screenshot could not be taken or saved</source>
+        <translation>No se pudo tomar o guardar la captura de pantalla</translation>
+    </message>
+    <message id="screenshot.notification.success">
+        <source>Screenshot saved to %1</source>
+        <translation>Captura de pantalla guardada en %1</translation>
+    </message>
+    <message id="screenshot.notification.success.clipboard">
+        <source>Screenshot copied to the clipboard</source>
+        <translation>Captura de pantalla copiada al portapapeles</translation>
+    </message>
+    <message id="timer.time.accessible">
+        <source>Time left</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message id="timer.message.default">
+        <source>Presentation begins in</source>
+        <translation>La presentación empieza en</translation>
+    </message>
+    <message id="timer.settings.title">
+        <source>Timer Settings</source>
+        <translation>Configuración del temporizador</translation>
+    </message>
+    <message id="timer.settings.minutes">
+        <source>Minutes:</source>
+        <translation>Minutos:</translation>
+    </message>
+    <message id="timer.settings.message">
+        <source>Message:</source>
+        <translation>Mensaje:</translation>
+    </message>
+    <message id="timer.settings.color">
+        <source>Colour:</source>
+        <translation>Color:</translation>
+    </message>
+    <message id="timer.settings.save">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="timer.settings.minutes.accessible">
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message id="timer.settings.message.accessible">
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message id="timer.settings.color.accessible">
+        <source>Text colour</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message id="timer.reset">
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message id="timer.pause">
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message id="timer.play">
+        <source>Play</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message id="timer.window.title">
+        <source>Presentation Timer</source>
+        <translation>Temporizador de presentación</translation>
+    </message>
+</context>
+</TS>

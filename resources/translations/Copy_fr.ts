@@ -1,0 +1,559 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="tray.toolTip.pointer">
+        <source>Quillory: pointer mode, clicks go to the windows below (click to draw)</source>
+        <translation>Quillory&#xa0;: mode pointeur, les clics vont aux fenêtres en dessous (cliquer pour dessiner)</translation>
+    </message>
+    <message id="tray.toolTip">
+        <source>Quillory: %1, %2</source>
+        <translation>Quillory&#xa0;: %1, %2</translation>
+    </message>
+    <message id="rateus.message">
+        <source>Enjoying Quillory? Spread the word and share with others. Rate us on the app store.</source>
+        <translation>Vous appréciez Quillory&#x202f;? Parlez-en autour de vous et donnez-nous une note dans la boutique d’applications.</translation>
+    </message>
+    <message id="rateus.rate">
+        <source>Rate Now</source>
+        <translation>Noter maintenant</translation>
+    </message>
+    <message id="rateus.decline">
+        <source>No, thanks!</source>
+        <translation>Non merci&#x202f;!</translation>
+    </message>
+    <message id="cli.description.head">
+        <source>Draw on the screen while you present.
+
+With --action NAME, sends one action to the running Quillory and exits:</source>
+        <translation>Dessiner sur l’écran pendant une présentation.
+
+Avec --action NOM, envoie une action au Quillory en cours d’exécution et se termine&#xa0;:</translation>
+    </message>
+    <message id="cli.description.tail">
+        <source>Bind these to your desktop&apos;s own shortcuts where X11 key grabs do not reach (Wayland sessions).</source>
+        <translation>Associez-les aux raccourcis de votre environnement de bureau là où les captures de touches X11 n’arrivent pas (sessions Wayland).</translation>
+    </message>
+    <message id="cli.option.action">
+        <source>Send an action to the running Quillory.</source>
+        <translation>Envoyer une action au Quillory en cours d’exécution.</translation>
+    </message>
+    <message id="cli.option.action.value">
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message id="cli.unknownAction">
+        <source>unknown action &quot;%1&quot;; the actions are: %2</source>
+        <translation>action inconnue «&#xa0;%1&#xa0;»&#x202f;; les actions sont&#xa0;: %2</translation>
+    </message>
+    <message id="preferences.notSaved.title">
+        <source>Settings are not saved</source>
+        <translation>Les réglages ne sont pas enregistrés</translation>
+    </message>
+    <message id="preferences.notSaved.text">
+        <source>Quillory could not write %1: %2. Your changes last until Quillory ends.</source>
+        <translation>Quillory n’a pas pu écrire %1&#xa0;: %2. Vos modifications valent jusqu’à la fermeture de Quillory.</translation>
+    </message>
+    <message id="cli.action.activate">
+        <source>show the overlay on the screen under the pointer</source>
+        <translation>afficher le calque de dessin sur l’écran sous le pointeur</translation>
+    </message>
+    <message id="menu.row.activate">
+        <source>Show Quillory</source>
+        <translation>Afficher Quillory</translation>
+    </message>
+    <message id="cli.action.toggleTools">
+        <source>show or hide the tool palette</source>
+        <translation>afficher ou masquer la palette d’outils</translation>
+    </message>
+    <message id="menu.row.showTools">
+        <source>Show Tools on Desktop</source>
+        <translation>Afficher les outils sur le bureau</translation>
+    </message>
+    <message id="cli.action.tool">
+        <source>pick the %1 tool and show the overlay</source>
+        <translation>choisir l’outil %1 et afficher le calque de dessin</translation>
+    </message>
+    <message id="cli.action.timer">
+        <source>start the full-screen presentation countdown</source>
+        <translation>lancer le compte à rebours de présentation en plein écran</translation>
+    </message>
+    <message id="menu.row.timer">
+        <source>Timer</source>
+        <translation>Minuteur</translation>
+    </message>
+    <message id="cli.action.save">
+        <source>save a screenshot of the annotated screen as a PNG file</source>
+        <translation>enregistrer une capture de l’écran annoté en fichier PNG</translation>
+    </message>
+    <message id="cli.action.copy">
+        <source>copy a screenshot of the annotated screen to the clipboard</source>
+        <translation>copier une capture de l’écran annoté dans le presse-papiers</translation>
+    </message>
+    <message id="cli.action.highlight">
+        <source>switch the cursor highlight on or off</source>
+        <translation>activer ou désactiver la mise en évidence du pointeur</translation>
+    </message>
+    <message id="cli.action.pointer">
+        <source>let clicks and keys through to the windows below; the drawings stay</source>
+        <translation>laisser passer clics et touches vers les fenêtres en dessous&#x202f;; les dessins restent</translation>
+    </message>
+    <message id="cli.action.draw">
+        <source>draw again after pointer mode</source>
+        <translation>dessiner à nouveau après le mode pointeur</translation>
+    </message>
+    <message id="cli.action.fade">
+        <source>switch fading ink on or off: shapes fade away a few seconds after they are drawn</source>
+        <translation>activer ou désactiver l’encre éphémère&#xa0;: les formes s’estompent quelques secondes après avoir été dessinées</translation>
+    </message>
+    <message id="cli.action.spotlight">
+        <source>switch the spotlight on or off: the screen dims but for a circle around the pointer</source>
+        <translation>activer ou désactiver le projecteur&#xa0;: l’écran s’assombrit, sauf un cercle autour du pointeur</translation>
+    </message>
+    <message id="cli.action.zoom">
+        <source>magnify the screen around the pointer, or return to the live screen</source>
+        <translation>agrandir l’écran autour du pointeur ou revenir à l’écran en direct</translation>
+    </message>
+    <message id="cli.action.whiteboard">
+        <source>cover the screen with a white board, or return to the screen</source>
+        <translation>couvrir l’écran d’un tableau blanc ou revenir à l’écran</translation>
+    </message>
+    <message id="cli.action.blackboard">
+        <source>cover the screen with a black board, or return to the screen</source>
+        <translation>couvrir l’écran d’un tableau noir ou revenir à l’écran</translation>
+    </message>
+    <message id="cli.action.state">
+        <source>print the overlay&apos;s mode, tool, colour and width as one line of JSON</source>
+        <translation>afficher le mode, l’outil, la couleur et l’épaisseur du calque de dessin sur une ligne de JSON</translation>
+    </message>
+    <message id="cli.action.quit">
+        <source>end Quillory</source>
+        <translation>quitter Quillory</translation>
+    </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>Marron</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>Bleu sarcelle</translation>
+    </message>
+    <message id="color.gray">
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message id="tool.pen">
+        <source>Pen</source>
+        <translation>Stylo</translation>
+    </message>
+    <message id="renderable.type.line">
+        <source>Pen Stroke</source>
+        <translation>un trait de stylo</translation>
+    </message>
+    <message id="tool.line">
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message id="renderable.type.straightLine">
+        <source>Line</source>
+        <translation>une ligne</translation>
+    </message>
+    <message id="tool.arrow">
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message id="renderable.type.arrow">
+        <source>Arrow</source>
+        <translation>une flèche</translation>
+    </message>
+    <message id="tool.rectangle">
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message id="renderable.type.rectangle">
+        <source>Rectangle</source>
+        <translation>un rectangle</translation>
+    </message>
+    <message id="tool.ellipse">
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message id="renderable.type.circle">
+        <source>Ellipse</source>
+        <translation>une ellipse</translation>
+    </message>
+    <message id="tool.highlighter">
+        <source>Highlighter</source>
+        <translation>Surligneur</translation>
+    </message>
+    <message id="renderable.type.highlighter">
+        <source>Highlighter Stroke</source>
+        <translation>un trait de surligneur</translation>
+    </message>
+    <message id="tool.eraser">
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message id="tool.text">
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message id="renderable.type.text">
+        <source>Text</source>
+        <translation>un texte</translation>
+    </message>
+    <message id="tool.laser">
+        <source>Laser Pointer</source>
+        <translation>Pointeur laser</translation>
+    </message>
+    <message id="drawing.undo.eraseAction">
+        <source>Erase on %1</source>
+        <translation>Gommer sur %1</translation>
+    </message>
+    <message id="drawing.undo.drawAction">
+        <source>Draw %1 on %2</source>
+        <translation>Dessiner %1 sur %2</translation>
+    </message>
+    <message id="drawing.undo.clearAction">
+        <source>Clear Drawings on %1</source>
+        <translation>Effacer les dessins sur %1</translation>
+    </message>
+    <message id="error.unknownScreenName">
+        <source>Unknown Screen</source>
+        <translation>écran inconnu</translation>
+    </message>
+    <message id="info.footnote.1">
+        <source>Draw with the mouse; this card steps aside while you draw. </source>
+        <translation>Dessinez à la souris&#x202f;; cette carte s’écarte pendant que vous dessinez. </translation>
+    </message>
+    <message id="info.title">
+        <source>Drawing on the screen</source>
+        <translation>Dessiner sur l’écran</translation>
+    </message>
+    <message id="info.shortcut.numbers">
+        <source>1–9</source>
+        <translation>1–9</translation>
+    </message>
+    <message id="info.shortcut.numbers.info">
+        <source>Pick a colour: red, yellow, green, blue, purple, brown, teal, grey, pink</source>
+        <translation>Choisir une couleur&#xa0;: rouge, jaune, vert, bleu, violet, marron, bleu sarcelle, gris, rose</translation>
+    </message>
+    <message id="info.shortcut.letters.info">
+        <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
+        <translation>Choisir un outil&#xa0;: stylo, ligne, flèche, rectangle, ellipse. Maintenir Maj pour redresser un trait de stylo ou une flèche</translation>
+    </message>
+    <message id="info.shortcut.markers.info">
+        <source>Highlighter, eraser, text, laser pointer</source>
+        <translation>Surligneur, gomme, texte, pointeur laser</translation>
+    </message>
+    <message id="info.shortcut.modes.info">
+        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
+        <translation>Encre éphémère, projecteur, zoom, tableau blanc, tableau noir, mode pointeur (activer et désactiver)</translation>
+    </message>
+    <message id="info.shortcut.width.info">
+        <source>Thinner or thicker line (Ctrl+wheel too)</source>
+        <translation>Trait plus fin ou plus épais (aussi Ctrl+molette)</translation>
+    </message>
+    <message id="info.shortcut.slash.info">
+        <source>Show or hide this card</source>
+        <translation>Afficher ou masquer cette carte</translation>
+    </message>
+    <message id="info.shortcut.hide">
+        <source>Esc Esc</source>
+        <translation>Échap Échap</translation>
+    </message>
+    <message id="info.shortcut.hide.info">
+        <source>Hide Quillory until a shortcut or the tray icon brings it back (Esc once on an empty screen)</source>
+        <translation>Masquer Quillory jusqu’à ce qu’un raccourci ou l’icône de la zone de notification le rappelle (Échap une seule fois sur un écran vide)</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard">
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message id="info.shortcut.screenshot.clipboard.info">
+        <source>Copy the screen with its drawings to the clipboard</source>
+        <translation>Copier l’écran et ses dessins dans le presse-papiers</translation>
+    </message>
+    <message id="info.shortcut.screenshot">
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message id="info.shortcut.esc">
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message id="info.shortcut.esc.info">
+        <source>Clear the screen (Ctrl+Z brings the drawings back)</source>
+        <translation>Effacer l’écran (Ctrl+Z fait revenir les dessins)</translation>
+    </message>
+    <message id="info.footnote.2">
+        <source>Quillory on the web</source>
+        <translation>Quillory sur le Web</translation>
+    </message>
+    <message id="info.shortcut.screenshot.info.select">
+        <source>a folder of your choice</source>
+        <translation>un dossier de votre choix</translation>
+    </message>
+    <message id="info.shortcut.screenshot.info">
+        <source>Save the screen with its drawings as a PNG file in </source>
+        <translation>Enregistrer l’écran et ses dessins en fichier PNG dans </translation>
+    </message>
+    <message id="menu.setShortcut">
+        <source>Set Shortcut</source>
+        <translation>Définir un raccourci</translation>
+    </message>
+    <message id="menu.shortcut.noService">
+        <source>Global shortcuts do not reach Quillory here. Bind these commands to shortcuts in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Les raccourcis globaux n’atteignent pas Quillory ici. Associez plutôt ces commandes à des raccourcis dans les réglages du clavier de votre environnement de bureau.</translation>
+    </message>
+    <message id="menu.row.do">
+        <source>Do it now</source>
+        <translation>Exécuter maintenant</translation>
+    </message>
+    <message id="menu.clear.accessible">
+        <source>Clear shortcut: %1</source>
+        <translation>Effacer le raccourci&#xa0;: %1</translation>
+    </message>
+    <message id="menu.copyCommand">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="menu.colorPicker">
+        <source>Color Picker</source>
+        <translation>Sélecteur de couleur</translation>
+    </message>
+    <message id="menu.selectedColor">
+        <source>Current colour</source>
+        <translation>Couleur actuelle</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+    <message id="menu.shortcut.pending">
+        <source>Not active yet: waiting for the desktop to accept it.</source>
+        <translation>Pas encore actif&#xa0;: l’environnement de bureau ne l’a pas encore accepté.</translation>
+    </message>
+    <message id="menu.shortcut.refusedTaken">
+        <source>Not active: the desktop did not accept this combination; another program or shortcut may have it.</source>
+        <translation>Inactif&#xa0;: l’environnement de bureau n’a pas accepté cette combinaison&#x202f;; un autre programme ou raccourci l’utilise peut-être.</translation>
+    </message>
+    <message id="menu.shortcut.refusedKey">
+        <source>Not active: the desktop cannot use this key.</source>
+        <translation>Inactif&#xa0;: l’environnement de bureau ne peut pas utiliser cette touche.</translation>
+    </message>
+    <message id="menu.shortcut.failed">
+        <source>Not active: the desktop&apos;s shortcut service failed.</source>
+        <translation>Inactif&#xa0;: le service de raccourcis de l’environnement de bureau a échoué.</translation>
+    </message>
+    <message id="menu.shortcut.instead">
+        <source>%1 You can bind this command in your desktop&apos;s keyboard settings instead: %2</source>
+        <translation>%1 Vous pouvez plutôt associer cette commande à un raccourci dans les réglages du clavier de votre environnement de bureau&#xa0;: %2</translation>
+    </message>
+    <message id="menu.copyCommand.accessible">
+        <source>Copy the command %1</source>
+        <translation>Copier la commande %1</translation>
+    </message>
+    <message id="menu.row.hideTools">
+        <source>Hide Tools on Desktop</source>
+        <translation>Masquer les outils sur le bureau</translation>
+    </message>
+    <message id="menu.recording">
+        <source>Recording: press the new shortcut</source>
+        <translation>Enregistrement&#xa0;: appuyez sur le nouveau raccourci</translation>
+    </message>
+    <message id="menu.shortcut.taken">
+        <source>Please use a different key combination.</source>
+        <translation>Veuillez utiliser une autre combinaison de touches.</translation>
+    </message>
+    <message id="overlay.notice.fadeOn">
+        <source>Fading ink</source>
+        <translation>Encre éphémère</translation>
+    </message>
+    <message id="overlay.notice.fadeOff">
+        <source>Ink stays</source>
+        <translation>L’encre reste</translation>
+    </message>
+    <message id="overlay.notice.spotlightNeedsCompositor">
+        <source>The spotlight needs a compositor</source>
+        <translation>Le projecteur a besoin d’un compositeur</translation>
+    </message>
+    <message id="overlay.notice.noZoomPicture">
+        <source>No picture of the screen to zoom into</source>
+        <translation>Aucune image de l’écran à agrandir</translation>
+    </message>
+    <message id="overlay.pointerMode">
+        <source>Pointer mode</source>
+        <translation>Mode pointeur</translation>
+    </message>
+    <message id="palette.key">
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message id="remote.noBus">
+        <source>no session D-Bus to reach Quillory through (%1)</source>
+        <translation>aucun D-Bus de session par lequel joindre Quillory (%1)</translation>
+    </message>
+    <message id="remote.notRunning">
+        <source>Quillory is not running</source>
+        <translation>Quillory n’est pas lancé</translation>
+    </message>
+    <message id="remote.noAnswer">
+        <source>Quillory did not answer: %1</source>
+        <translation>Quillory n’a pas répondu&#xa0;: %1</translation>
+    </message>
+    <message id="remote.refused">
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>action inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message id="notification.action.show">
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message id="preferences.folder.label">
+        <source>Save screenshots in:</source>
+        <translation>Enregistrer les captures dans&#xa0;:</translation>
+    </message>
+    <message id="preferences.startAtLogin">
+        <source>Start Quillory at login</source>
+        <translation>Lancer Quillory à l’ouverture de session</translation>
+    </message>
+    <message id="preferences.highlightCursor">
+        <source>Highlight the pointer</source>
+        <translation>Mettre en évidence le pointeur</translation>
+    </message>
+    <message id="preferences.fadeDelay.label">
+        <source>Fading ink goes after:</source>
+        <translation>L’encre éphémère disparaît après&#xa0;:</translation>
+    </message>
+    <message id="preferences.fadeDelay.suffix">
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message id="preferences.fadeDelay.accessible">
+        <source>Seconds until fading ink is gone</source>
+        <translation>Secondes avant que l’encre éphémère disparaisse</translation>
+    </message>
+    <message id="preferences.folder.none">
+        <source>Choose a folder…</source>
+        <translation>Choisir un dossier…</translation>
+    </message>
+    <message id="preferences.folder.accessible">
+        <source>Screenshot folder: %1</source>
+        <translation>Dossier des captures d’écran&#xa0;: %1</translation>
+    </message>
+    <message id="preferences.title">
+        <source>Quillory Preferences</source>
+        <translation>Préférences de Quillory</translation>
+    </message>
+    <message id="screenshot.locationPicker.title">
+        <source>Choose a Folder for Screenshots</source>
+        <translation>Choisir un dossier pour les captures d’écran</translation>
+    </message>
+    <message id="screenshot.locationPicker.accept">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="screenshot.notification.title">
+        <source>Quillory</source>
+        <translation>Quillory</translation>
+    </message>
+    <message id="screenshot.notification.error">
+        <source>The screenshot could not be taken or saved</source>
+        <translation>La capture d’écran n’a pas pu être prise ou enregistrée</translation>
+    </message>
+    <message id="screenshot.notification.success">
+        <source>Screenshot saved to %1</source>
+        <translation>Capture d’écran enregistrée dans %1</translation>
+    </message>
+    <message id="screenshot.notification.success.clipboard">
+        <source>Screenshot copied to the clipboard</source>
+        <translation>Capture d’écran copiée dans le presse-papiers</translation>
+    </message>
+    <message id="timer.time.accessible">
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message id="timer.message.default">
+        <source>Presentation begins in</source>
+        <translation>La présentation commence dans</translation>
+    </message>
+    <message id="timer.settings.title">
+        <source>Timer Settings</source>
+        <translation>Réglages du minuteur</translation>
+    </message>
+    <message id="timer.settings.minutes">
+        <source>Minutes:</source>
+        <translation>Minutes&#xa0;:</translation>
+    </message>
+    <message id="timer.settings.message">
+        <source>Message:</source>
+        <translation>Message&#xa0;:</translation>
+    </message>
+    <message id="timer.settings.color">
+        <source>Colour:</source>
+        <translation>Couleur&#xa0;:</translation>
+    </message>
+    <message id="timer.settings.save">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="timer.settings.minutes.accessible">
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message id="timer.settings.message.accessible">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="timer.settings.color.accessible">
+        <source>Text colour</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message id="timer.reset">
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message id="timer.pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="timer.play">
+        <source>Play</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message id="timer.window.title">
+        <source>Presentation Timer</source>
+        <translation>Minuteur de présentation</translation>
+    </message>
+</context>
+</TS>
