@@ -555,5 +555,17 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
         <translation>Verblassende Tinte, Spotlight, Zoom, weiße Tafel, schwarze Tafel, Zeigermodus (ein und aus)</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformation an.</translation>
+    </message>
 </context>
 </TS>

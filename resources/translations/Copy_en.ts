@@ -555,5 +555,17 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
         <translation>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>Displays help on commandline options.</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Displays help including Qt specific options.</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>Displays version information.</translation>
+    </message>
 </context>
 </TS>

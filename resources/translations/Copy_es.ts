@@ -555,5 +555,17 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
         <source>Presentation Timer</source>
         <translation>Temporizador de presentación</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda de las opciones de la línea de comandos.</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
 </context>
 </TS>

@@ -555,5 +555,17 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
         <source>Presentation Timer</source>
         <translation>Minuteur de présentation</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>Afficher l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Afficher l’aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>Afficher les informations de version.</translation>
+    </message>
 </context>
 </TS>

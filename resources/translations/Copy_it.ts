@@ -555,5 +555,17 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
         <source>Presentation Timer</source>
         <translation>Timer della presentazione</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra l’aiuto sulle opzioni della riga di comando.</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra l’aiuto, comprese le opzioni specifiche di Qt.</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
 </context>
 </TS>

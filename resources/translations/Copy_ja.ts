@@ -555,5 +555,17 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>Presentation Timer</source>
         <translation>プレゼンテーションタイマー</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示します。</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt 固有のオプションを含むヘルプを表示します。</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>バージョン情報を表示します。</translation>
+    </message>
 </context>
 </TS>

@@ -555,5 +555,17 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
         <source>Presentation Timer</source>
         <translation>Minutnik prezentacji</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Wyświetla pomoc wraz z opcjami specyficznymi dla Qt.</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
+    </message>
 </context>
 </TS>

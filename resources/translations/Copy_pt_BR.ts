@@ -555,5 +555,17 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
         <source>Presentation Timer</source>
         <translation>Temporizador da apresentação</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>Mostra informações sobre a versão.</translation>
+    </message>
 </context>
 </TS>

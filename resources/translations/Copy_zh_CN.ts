@@ -555,5 +555,17 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>Presentation Timer</source>
         <translation>演示计时器</translation>
     </message>
+    <message id="cli.option.help">
+        <source>Displays help on commandline options.</source>
+        <translation>在命令行选项上显示帮助。</translation>
+    </message>
+    <message id="cli.option.helpAll">
+        <source>Displays help including Qt specific options.</source>
+        <translation>显示包括 Qt 特有选项的帮助。</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Displays version information.</source>
+        <translation>显示版本信息。</translation>
+    </message>
 </context>
 </TS>

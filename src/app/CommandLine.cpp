@@ -7,25 +7,80 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
 #include <cstdio>
 
 namespace CommandLine {
 
+namespace {
+constexpr int lineWidth = 79;
+
+// Columns a text takes in a terminal: two for each wide CJK character.
+int columns(const QString &text) {
+    int total = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        total += wide ? 2 : 1;
+    }
+    return total;
+}
+
+void chopSpaces(QString &text) {
+    while (text.endsWith(u' '))
+        text.chop(1);
+}
+
+// Breaks a paragraph into lines of at most lineWidth columns where its script allows a break
+// (between words, or between any two CJK characters), the lines after the first indented by
+// `indent` spaces. `first` holds what already stands on the first line.
+QString wrapped(const QString &first, const QString &paragraph, int indent) {
+    QString text = first;
+    const int start = columns(first);
+    int used = start;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, paragraph);
+    qsizetype from = 0;
+    while (breaks.toNextBoundary() != -1) {
+        const QString word = paragraph.mid(from, breaks.position() - from);
+        from = breaks.position();
+        if (used > start && used + columns(word.trimmed()) > lineWidth) {
+            chopSpaces(text);
+            text += u'\n' + QString(indent, u' ');
+            used = indent;
+        }
+        text += word;
+        used += columns(word);
+    }
+    chopSpaces(text);
+    return text;
+}
+} // namespace
+
 void describe(QCommandLineParser &parser) {
     //% "Draw on the screen while you present.\n\n"
     //% "With --action NAME, sends one action to the running Quillory and exits:"
-    QString text = qtTrId("cli.description.head") + u'\n';
+    const QString head = qtTrId("cli.description.head");
+    QStringList paragraphs;
+    for (const QString &paragraph : head.split(u'\n'))
+        paragraphs << wrapped(QString(), paragraph, 0);
+    QString text = paragraphs.join(u'\n') + u'\n';
+    // Each action's line, its description wrapped under itself.
+    const QString columnGap(2, u' ');
     for (const Action &action : actions()) {
-        const QString name = actionName(action);
         QString help = qtTrId(action.helpId);
         if (help.contains(u"%1"))
-            help = help.arg(name);
-        text += u"  %1  %2\n"_qs.arg(name, -12).arg(help);
+            help = help.arg(actionName(action));
+        const QString name = columnGap + u"%1"_qs.arg(actionName(action), -12) + columnGap;
+        text += wrapped(name, help, int(name.size())) + u'\n';
     }
     //% "Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
     //% "(Wayland sessions)."
-    text += qtTrId("cli.description.tail");
+    const QString tail = qtTrId("cli.description.tail");
+    text += wrapped(QString(), tail, 0);
     parser.setApplicationDescription(text);
     parser.addHelpOption();
     parser.addVersionOption();

@@ -10,8 +10,36 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+// The string table. It also stands in for the lines Qt's own command-line help gives its
+// options where Qt's table for the language lacks them (French, Spanish, Italian, Polish and
+// Japanese do), so that `--help` reads in one language. Qt's table is asked first.
+class CopyTable : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char *context, const char *sourceText,
+                      const char *disambiguation = nullptr, int n = -1) const override {
+        if (qstrcmp(context, "QCommandLineParser") != 0)
+            return QTranslator::translate(context, sourceText, disambiguation, n);
+        static const std::pair<const char *, const char *> optionTexts[] = {
+            //% "Displays help on commandline options."
+            {"Displays help on commandline options.", QT_TRID_NOOP("cli.option.help")},
+            //% "Displays help including Qt specific options."
+            {"Displays help including Qt specific options.", QT_TRID_NOOP("cli.option.helpAll")},
+            //% "Displays version information."
+            {"Displays version information.", QT_TRID_NOOP("cli.option.version")},
+        };
+        for (const auto &[qtText, id] : optionTexts) {
+            if (qstrcmp(sourceText, qtText) == 0)
+                return QTranslator::translate(nullptr, id, nullptr, n);
+        }
+        return {};
+    }
+};
+
 // Owned by the application object, so they go with it.
 struct Installed {
     QPointer<QTranslator> copy;
@@ -66,7 +94,7 @@ bool Localization::install(const QStringList &languages) {
             break;
         }
     }
-    auto *copy = new QTranslator(QCoreApplication::instance());
+    auto *copy = new CopyTable(QCoreApplication::instance());
     if (!copy->load(QStringLiteral(":/i18n/Copy_") + language + QStringLiteral(".qm"))) {
         QLOG_ERROR("Could not load the string table Copy for", language);
         delete copy;

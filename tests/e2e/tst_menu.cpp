@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <atomic>
 
 // The desktop's settings portal, as far as the colour scheme goes: 1 dark, 2 light.
@@ -108,40 +109,56 @@ private Q_SLOTS:
     }
 
     // A screen reader can name every control of the panel and of the preferences window, in
-    // English and, under a German, French or Japanese locale, in that language.
+    // English and, under a German, French or Japanese locale, in that language. `--help` speaks
+    // it too, to the end of its option lines, within 79 terminal columns.
     void everyControlHasAName_data() {
         // Environment entries split at spaces; the names expected, at semicolons.
         QTest::addColumn<QString>("environment");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("preferences");
+        QTest::addColumn<QString>("help");
         QTest::newRow("English") << QString()
                                  << u"Pen;Set Shortcut;Clear shortcut: Timer;Show Tools on Desktop;"
                                     "Red;Pink;Color Picker;Preferences…"_qs
                                  << u"push button|Screenshot folder: Choose a folder…;"
                                     "check box|Start Quillory at login;"
-                                    "check box|Highlight the pointer"_qs;
+                                    "check box|Highlight the pointer"_qs
+                                 << u"Displays help on commandline options."_qs;
         QTest::newRow("German") << u"LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8"_qs
                                 << u"Stift;Tastenkürzel festlegen;Tastenkürzel entfernen: Timer;"
                                    "Rot;Einstellungen …"_qs
                                 << u"push button|Ordner für Bildschirmfotos: Ordner auswählen …;"
-                                   "check box|Mauszeiger hervorheben"_qs;
+                                   "check box|Mauszeiger hervorheben"_qs
+                                << u"Zeigt Hilfe zu den Kommandozeilenoptionen an."_qs;
         QTest::newRow("French") << u"LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8"_qs
                                 << u"Stylo;Définir un raccourci;Préférences…"_qs
-                                << u"check box|Mettre en évidence le pointeur"_qs;
+                                << u"check box|Mettre en évidence le pointeur"_qs
+                                << u"Afficher l’aide sur les options de la ligne de commande."_qs;
         QTest::newRow("Japanese") << u"LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8"_qs
                                   << u"ペン;ショートカットを設定;設定…"_qs
-                                  << u"check box|ポインターを強調表示"_qs;
+                                  << u"check box|ポインターを強調表示"_qs
+                                  << u"コマンドラインオプションのヘルプを表示します。"_qs;
     }
     void everyControlHasAName() {
         QFETCH(QString, environment);
         QFETCH(QString, panel);
         QFETCH(QString, preferences);
+        QFETCH(QString, help);
         E2ESession::Options options = panelAtStart();
         options.accessibility = true;
         for (const QString &entry : environment.split(u' ', Qt::SkipEmptyParts))
             options.environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
+        QByteArray output;
+        QCOMPARE(session.runQuillory({u"--help"_qs}, &output), 0);
+        const QString helpText = QString::fromUtf8(output);
+        QVERIFY2(helpText.contains(help), qPrintable(helpText));
+        for (const QString &line : helpText.split(u'\n')) {
+            const auto wide = std::count_if(line.begin(), line.end(),
+                                            [](QChar c) { return c.unicode() >= 0x2E80; });
+            QVERIFY2(line.size() + wide <= 79, qPrintable(line));
+        }
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
         QStringList names = session.accessibleNames();
