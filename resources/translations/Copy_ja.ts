@@ -401,7 +401,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     </message>
     <message id="overlay.notice.fadeOff">
         <source>Ink stays</source>
-        <translation>インクを残す</translation>
+        <translation>インクは消えません</translation>
     </message>
     <message id="overlay.notice.spotlightNeedsCompositor">
         <source>The spotlight needs a compositor</source>
@@ -453,7 +453,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     </message>
     <message id="preferences.fadeDelay.label">
         <source>Fading ink goes after:</source>
-        <translation>消えるインクが消えるまで：</translation>
+        <translation>消えるインクの表示時間：</translation>
     </message>
     <message id="preferences.fadeDelay.suffix">
         <source> s</source>
