@@ -270,13 +270,16 @@ QString AppDelegate::stateReport() {
     const DrawingViewModel &model = content.model;
     const Shape shape = model.selectedShape();
     const auto boolean = [](bool value) { return value ? u"true"_qs : u"false"_qs; };
-    return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","width":%5,)"
-           uR"("surface":"%6","fade":%7,"spotlight":%8,"zoom":%9})"_qs.arg(
+    // "color" is the palette's; "ink" what the next shape is drawn in (darker on the white
+    // board where the colour would not show).
+    return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","ink":"%5","width":%6,)"
+           uR"("surface":"%7","fade":%8,"spotlight":%9,"zoom":%10,"zoomPending":%11})"_qs.arg(
                boolean(m_overlay.window()->isVisible()), modeName(content.mode()),
                QLatin1String(tool(shape).actionName), model.selectedColor().name().toUpper(),
-               QString::number(model.lineWidth(shape)), surfaceName(model.surface()),
-               boolean(content.isOn(Toggle::fade)), boolean(content.isOn(Toggle::spotlight)),
-               QString::number(content.zoomFactor()));
+               model.inkColor().name().toUpper(), QString::number(model.lineWidth(shape)),
+               surfaceName(model.surface()), boolean(content.isOn(Toggle::fade)),
+               boolean(content.isOn(Toggle::spotlight)), QString::number(content.zoomFactor()),
+               boolean(content.zoomPending()));
 }
 
 DrawingViewModel &AppDelegate::drawingModel() {

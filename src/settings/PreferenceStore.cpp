@@ -443,17 +443,33 @@ std::optional<QByteArray> PreferenceStore::data(const QString &key) {
 }
 
 std::optional<QList<qint64>> PreferenceStore::integerArray(const QString &key) {
+    const std::optional<QList<std::optional<qint64>>> entries = integerEntries(key);
+    if (!entries)
+        return std::nullopt;
+    QList<qint64> values;
+    values.reserve(entries->size());
+    for (const std::optional<qint64> &entry : *entries) {
+        if (!entry)
+            return std::nullopt;
+        values.append(*entry);
+    }
+    return values;
+}
+
+std::optional<QList<std::optional<qint64>>> PreferenceStore::integerEntries(const QString &key) {
     QMutexLocker lock(&m_mutex);
     plist_t node = nodeLocked(key);
     if (!node || plist_get_node_type(node) != PLIST_ARRAY)
         return std::nullopt;
-    QList<qint64> values;
+    QList<std::optional<qint64>> values;
     const uint32_t count = plist_array_get_size(node);
     values.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
         plist_t item = plist_array_get_item(node, i);
-        if (!item || plist_get_node_type(item) != PLIST_UINT)
-            return std::nullopt;
+        if (!item || plist_get_node_type(item) != PLIST_UINT) {
+            values.append(std::nullopt);
+            continue;
+        }
         uint64_t value = 0;
         plist_get_uint_val(item, &value);
         values.append(qint64(value));

@@ -49,6 +49,9 @@ public:
     std::optional<QByteArray> data(const QString &key);
     // An array whose elements are all integers; an array holding anything else is another type.
     std::optional<QList<qint64>> integerArray(const QString &key);
+    // An array read entry by entry: an entry that is not an integer is none, the others keep
+    // their places.
+    std::optional<QList<std::optional<qint64>>> integerEntries(const QString &key);
 
     // Each writer returns false when the file could not be written; the value is kept in
     // memory all the same, so the running program goes on with it.
