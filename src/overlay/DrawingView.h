@@ -90,6 +90,7 @@ public:
     void stepZoom(int notches);
     // Once drawn on, the zoomed picture holds still.
     void holdZoom(bool held) { m_magnifier.setHeld(held); }
+    bool zoomHeld() const { return m_magnifier.isHeld(); }
     // Says `text` at the top of the screen for a few seconds.
     void showNotice(const QString &text);
 
