@@ -16,6 +16,7 @@
 #include "settings/StoredShortcut.h"
 #include "widgets/PopoverPanel.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QPointer>
@@ -68,10 +69,10 @@ void AppDelegate::applicationDidFinishLaunching() {
                 statusButtonClicked(reason == QSystemTrayIcon::Context);
             });
     m_statusItem->show();
-    // The tray embeds the icon when it is ready, or later when a tray starts: follow it.
-    auto *follow = new QTimer(this);
-    connect(follow, &QTimer::timeout, this, &AppDelegate::updatePassThrough);
-    follow->start(1000);
+    // The tray embeds the icon when it is ready, or later when a tray starts: follow it, by
+    // its window's events rather than by looking again and again.
+    qApp->installEventFilter(this);
+    updatePassThrough();
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         QLOG("No system tray yet: the icon appears when one starts");
 
@@ -150,6 +151,23 @@ void AppDelegate::applicationDidBecomeActive() {
 
 void AppDelegate::applicationDidResignActive() {
     m_screens.stop();
+}
+
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Hide:
+        if (watched == m_overlay.window() ||
+            (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow() &&
+             watched->inherits("QSystemTrayIconSys")))
+            QMetaObject::invokeMethod(this, &AppDelegate::updatePassThrough, Qt::QueuedConnection);
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void AppDelegate::updatePassThrough() {

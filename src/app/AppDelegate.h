@@ -130,6 +130,10 @@ Q_SIGNALS:
     // has it.
     void startAtLoginCheckRequested();
 
+protected:
+    // Follows the tray icon's window, which the tray embeds and places, and the overlay's.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void activateNowAndAgainSoon();
     void updateToolTip();

@@ -115,6 +115,7 @@ public:
     int runQuillory(const QStringList &arguments, QByteArray *output = nullptr,
                     const QProcessEnvironment &environment = {});
     bool applicationRunning() const;
+    qint64 applicationPid() const { return m_app ? m_app->processId() : 0; }
     // How the application ended: its exit code, or -1 when it crashed or still runs.
     int applicationExitCode() const;
 

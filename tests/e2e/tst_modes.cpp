@@ -1,6 +1,7 @@
 #include "E2ESession.h"
 #include "OtherXClient.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -25,6 +26,20 @@ void withAndWithoutACompositor() {
     QTest::addColumn<bool>("compositor");
     QTest::newRow("compositor") << true;
     QTest::newRow("no compositor") << false;
+}
+
+// How often the application's main thread slept and woke so far.
+int wakeUps(E2ESession &session) {
+    const qint64 pid = session.applicationPid();
+    QFile status(u"/proc/%1/task/%1/status"_qs.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    int total = 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.contains("ctxt_switches:"))
+            total += line.split(':').last().trimmed().toInt();
+    }
+    return total;
 }
 
 bool darker(const QColor &dimmed, const QColor &lit) {
@@ -76,6 +91,31 @@ private Q_SLOTS:
         session.drag(E2ESession::line({200, 600}, {700, 600}, 20));
         E2ESession::settle(3500);
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 600), kRed));
+    }
+
+    // Nothing runs at rest: in pointer mode and once hidden, the process sleeps until
+    // something happens.
+    void restWakesNothing_data() { withAndWithoutACompositor(); }
+    void restWakesNothing() {
+        QFETCH(bool, compositor);
+        E2ESession session(options(compositor));
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        session.drag(E2ESession::line({200, 300}, {700, 300}, 10));
+        QVERIFY(session.waitForColor({450, 300}, kRed));
+        for (const char *action : {"pointer", "draw"}) {
+            QCOMPARE(session.runQuillory({u"--action"_qs, QString::fromLatin1(action)}), 0);
+            if (QByteArray(action) == "draw") {
+                session.click({900, 600}); // the keyboard back to the overlay
+                session.key(u"Escape Escape"_qs);
+                QVERIFY(session.waitForOverlay(false));
+            }
+            E2ESession::settle(1000);
+            const int before = wakeUps(session);
+            QTest::qWait(3000);
+            QVERIFY2(wakeUps(session) - before <= 1,
+                     qPrintable(u"%1: %2"_qs.arg(action).arg(wakeUps(session) - before)));
+        }
+        QVERIFY(!session.overlayVisible());
     }
 
     // The spotlight darkens the corners, not the pointer's spot, follows the pointer and grows
