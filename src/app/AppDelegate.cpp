@@ -11,12 +11,12 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
 #include "platform/x11/AppActivation.h"
+#include "platform/x11/TrayIconWatcher.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
 #include "widgets/PopoverPanel.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QPointer>
@@ -71,7 +71,9 @@ void AppDelegate::applicationDidFinishLaunching() {
     m_statusItem->show();
     // The tray embeds the icon when it is ready, or later when a tray starts: follow it, by
     // its window's events rather than by looking again and again.
-    qApp->installEventFilter(this);
+    connect(new TrayIconWatcher(this), &TrayIconWatcher::placed, this,
+            &AppDelegate::updatePassThrough);
+    m_overlay.window()->installEventFilter(this);
     updatePassThrough();
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         QLOG("No system tray yet: the icon appears when one starts");
@@ -154,19 +156,9 @@ void AppDelegate::applicationDidResignActive() {
 }
 
 bool AppDelegate::eventFilter(QObject *watched, QEvent *event) {
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Hide:
-        if (watched == m_overlay.window() ||
-            (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow() &&
-             watched->inherits("QSystemTrayIconSys")))
-            QMetaObject::invokeMethod(this, &AppDelegate::updatePassThrough, Qt::QueuedConnection);
-        break;
-    default:
-        break;
-    }
+    if (watched == m_overlay.window() &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Move))
+        QMetaObject::invokeMethod(this, &AppDelegate::updatePassThrough, Qt::QueuedConnection);
     return false;
 }
 

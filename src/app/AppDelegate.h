@@ -131,7 +131,7 @@ Q_SIGNALS:
     void startAtLoginCheckRequested();
 
 protected:
-    // Follows the tray icon's window, which the tray embeds and places, and the overlay's.
+    // Follows the overlay's window, whose pass-through holds the tray icon.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
