@@ -106,10 +106,13 @@ void DrawingViewController::setMode(OverlayMode mode) {
 }
 
 void DrawingViewController::followPointer() {
-    if (m_mode == OverlayMode::draw && !m_compositor.isRunning() && m_window->isVisible())
+    const bool grab =
+        m_mode == OverlayMode::draw && !m_compositor.isRunning() && m_window->isVisible();
+    if (grab)
         m_grab->grab(m_window);
     else
         m_grab->release();
+    m_stream->setTrackingTip(grab);
 }
 
 void DrawingViewController::viewDidLoad() {
@@ -271,6 +274,11 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const bool left = mouse->buttons() & Qt::LeftButton;
         const bool shift = mouse->modifiers() & Qt::ShiftModifier;
+        // Through the grab a tablet's events come as a mouse's: its tip as the stream saw it.
+        const PointerStream::Tip tip =
+            m_grab->isHeld() ? m_stream->lastTip() : PointerStream::Tip{};
+        model.setPointerPressure(tip.pressure);
+        model.setStylusEraser(tip.eraser);
         if (event->type() == QEvent::MouseMove)
             pointerEvent(PointerStream::Kind::Move, mouse->position(), left, shift);
         else if (mouse->button() == Qt::LeftButton)

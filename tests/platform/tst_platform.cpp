@@ -151,6 +151,24 @@ private Q_SLOTS:
         const auto erasing = sample(XCB_INPUT_MOTION, eraser, 0, {});
         QVERIFY(erasing && erasing->kind == PointerStream::Kind::Move && erasing->leftButton &&
                 erasing->eraser && !erasing->pressure);
+        // A raw event (what a grab leaves the stream) tells the same of the tip: the pressure
+        // from the transformed values, which come before the raw ones.
+        const auto tip = [&](uint16_t source, std::initializer_list<double> values) {
+            xcb_input_raw_button_press_event_t event{};
+            event.event_type = XCB_INPUT_RAW_MOTION, event.deviceid = 2, event.sourceid = source;
+            event.valuators_len = 1;
+            QList<uint32_t> words{0b101};
+            for (int twice = 0; twice < 2; ++twice)
+                for (const double value : values)
+                    words << uint32_t(int32_t(value)) << 0u;
+            const QByteArray bytes =
+                QByteArray(reinterpret_cast<const char *>(&event), sizeof event) +
+                QByteArray(reinterpret_cast<const char *>(words.constData()), words.size() * 4);
+            return devices.tip(
+                reinterpret_cast<const xcb_input_raw_button_press_event_t *>(bytes.data()));
+        };
+        QCOMPARE(tip(pen, {10, 350}).pressure, 0.25);
+        QVERIFY(!tip(mouse, {10, 350}).pressure && tip(eraser, {}).eraser);
     }
 
     // Every id the code asks for has a finished text in every string table, with the
