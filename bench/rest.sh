@@ -18,31 +18,7 @@ switches() { # pid, thread or all: voluntary + involuntary context switches so f
 }
 
 run_case() { # name, compositor (yes/no), actions after the stroke, keys after them
-    home=$(mktemp -d)
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1920x1080x24 3>"$home/display" &
-    pids+=($!)
-    while [ ! -s "$home/display" ]; do sleep 0.1; done
-    export DISPLAY=:$(cat "$home/display")
-    if [ "$2" = yes ]; then
-        picom --backend xrender --config /dev/null >/dev/null 2>&1 &
-        pids+=($!)
-        sleep 0.5
-    fi
-    dbus-daemon --session --nofork --print-address=1 >"$home/bus" 2>/dev/null &
-    pids+=($!)
-    while [ ! -s "$home/bus" ]; do sleep 0.1; done
-    mkdir -p "$home/.config/quillory"
-    cat >"$home/.config/quillory/preferences.plist" <<PLIST
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><dict><key>FirstTimeMenu</key><true/><key>pz.infoMessageHidden</key><true/>
-</dict></plist>
-PLIST
-    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb \
-        QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=$(head -1 "$home/bus")
-    "$quillory" >"$home/log" 2>&1 &
-    app=$!
-    pids+=($app)
-    until grep -qs "Quillory started" "$home/log"; do sleep 0.1; done
+    start_quillory 1920x1080 "$2"
     xdotool mousemove 400 400 mousedown 1 mousemove 600 420 mousemove 800 440 mouseup 1
     for action in $3; do "$quillory" --action "$action"; done
     for key in ${4:-}; do xdotool key "$key" && sleep 0.2; done
