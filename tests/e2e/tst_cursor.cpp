@@ -102,14 +102,7 @@ private Q_SLOTS:
         options.preferences = u"<key>CursorHighlight</key><true/>"_qs;
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
-        QVERIFY(session.spawn(u"openbox"_qs, {u"--config-file"_qs, u"/dev/null"_qs}));
-        QVERIFY(E2ESession::waitUntil(
-            [&] {
-                QByteArray root;
-                session.run(u"xprop"_qs, {u"-root"_qs, u"_NET_SUPPORTING_WM_CHECK"_qs}, &root);
-                return root.contains("window id");
-            },
-            5000));
+        QVERIFY(session.startWindowManager());
         QVERIFY(session.startApplication());
         QVERIFY(session.waitForLog(u"Cursor highlight shown"_qs));
         session.drag(E2ESession::line({100, 100}, {300, 100}, 8)); // the overlay draws
