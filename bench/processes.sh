@@ -18,7 +18,7 @@ cpu_ms() { # pid: user + system time so far (fields 14 and 15; the name holds no
 
 # Starts a private X server of `size` (WxH), picom where `compositor` is yes, a session bus and
 # Quillory in a new HOME whose preferences hold the entries given (past the first run, the help
-# card put away); waits until it has started. Sets home, app and DISPLAY.
+# card put away); waits until it has started. Sets home and app, and exports the session.
 start_quillory() { # size, compositor (yes|no), more preference entries
     home=$(mktemp -d)
     Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "$1"x24 3>"$home/display" &
@@ -39,9 +39,10 @@ start_quillory() { # size, compositor (yes|no), more preference entries
 <plist version="1.0"><dict><key>FirstTimeMenu</key><true/><key>pz.infoMessageHidden</key><true/>
 ${3:-}</dict></plist>
 PLIST
-    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb \
-        QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=$(head -1 "$home/bus") \
-        "$quillory" >"$home/log" 2>&1 &
+    # Exported: `quillory --action` finds the running one through them.
+    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb \
+        QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=$(head -1 "$home/bus")
+    "$quillory" >"$home/log" 2>&1 &
     app=$!
     pids+=($app)
     until grep -qs "Quillory started" "$home/log"; do sleep 0.1; done
