@@ -149,12 +149,20 @@ void Screenshotter::deliverFailure() {
          {}});
 }
 
+// The last capture's "saved" or "copied" goes before the next picture is taken, so that it is
+// not in it; every other notification stays (the one saying that preferences cannot be written
+// must not vanish with it).
+void Screenshotter::closeCaptureNotifications() {
+    m_notifications.removeDelivered(
+        {NotificationIdentifiers::savedScreenshot, NotificationIdentifiers::copiedScreenshot});
+}
+
 void Screenshotter::saveScreenshot(QScreen *screen) {
     if (m_picker) {
         pickLocation(); // brings the open picker to the front; its save goes on
         return;
     }
-    m_notifications.removeAllDeliveredNotifications();
+    closeCaptureNotifications();
     const QString name = fileName(QDateTime::currentDateTime());
     int delay = 100;
     QUrl folder = screenshotLocation();
@@ -238,7 +246,7 @@ void Screenshotter::takePicture(QScreen *screen, std::function<void(const QImage
 }
 
 void Screenshotter::copyScreenshot(QScreen *screen) {
-    m_notifications.removeAllDeliveredNotifications();
+    closeCaptureNotifications();
     captureStarts();
     QPointer<QScreen> target(screen);
     QTimer::singleShot(100, this, [this, target] {

@@ -88,6 +88,7 @@ private:
     void writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name);
     void saved(const QString &path, const QString &error);
     void deliverFailure();
+    void closeCaptureNotifications();
     QImage withOverlay(QScreen *screen, QImage image);
     // The stored folder; empty, with the reason in `problem`, when it cannot be used.
     QString storedFolder(QString *problem = nullptr);

@@ -277,28 +277,46 @@ private Q_SLOTS:
     }
 
     // A folder that cannot be written gives a failure notification and leaves nothing behind.
-    void readOnlyFolder() {
+    // Nor can the preferences be written: the notification saying so stays up through the
+    // next saves, which close only the last capture's own.
+    void readOnlyFolders() {
         E2ESession session(options(true));
         QVERIFY2(session.start(), qPrintable(session.errorString));
         const QString folder = session.home() + u"/Locked"_qs;
-        QVERIFY(QDir().mkpath(folder));
-        ReadOnlyLater shots(folder);
-        if (!shots.possible())
+        const QString config = session.home() + u"/.config/quillory"_qs;
+        QFile preferences(config + u"/preferences.plist"_qs);
+        QVERIFY(QDir().mkpath(folder) && preferences.open(QIODevice::ReadOnly));
+        const QByteArray seeded = preferences.readAll();
+        preferences.close();
+        ReadOnlyLater shots(folder), settings(config);
+        if (!shots.possible() || !settings.possible())
             QSKIP("root may not mount a file system here");
+        QVERIFY(preferences.open(QIODevice::WriteOnly) && preferences.write(seeded) > 0);
+        preferences.close();
         FakeDesktop desktop(session.busAddress());
         QVERIFY(desktop.isReady());
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
-        QVERIFY(saveAskingFor(session, folder));
+
+        QVERIFY(settings.lock());
+        QVERIFY(saveAskingFor(session, folder)); // the folder is kept in memory only
         QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 1, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 2, 8000);
+        QList<FakeNotifications::Shown> shown = desktop.notifications.shown();
+        const bool noticeFirst = shown[0].summary == u"Settings are not saved"_qs;
+        QVERIFY(shown[noticeFirst ? 0 : 1].summary == u"Settings are not saved"_qs);
+        const uint saved = shown[noticeFirst ? 1 : 0].id;
+
         QVERIFY(shots.lock());
         QTest::qWait(1100);
         session.key(u"ctrl+s"_qs);
-        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 2, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 3, 8000);
         QCOMPARE(desktop.notifications.shown().constLast().body,
                  u"The screenshot could not be taken or saved"_qs);
         QCOMPARE(entries(folder).size(), 1);
         QVERIFY(!session.windowShown(kPicker)); // not stale: nothing to ask
+        QCOMPARE(desktop.notifications.closed(), QList<uint>{saved});
     }
+
 };
 
 QTEST_MAIN(TestScreenshots)
