@@ -17,16 +17,20 @@
 
 namespace {
 // A screenshotter with its preferences in `dir`, saving into `folder`; notifications go nowhere.
+// `overlay` is asked for the overlay's picture at each capture.
 struct Saving {
-    explicit Saving(const QString &dir, const QString &folder = {})
-        : preferences(dir + u"/preferences.plist"_qs) {
+    explicit Saving(const QString &dir, const QString &folder = {},
+                    std::function<QImage(QScreen *)> overlay = {})
+        : preferences(dir + u"/preferences.plist"_qs)
+        , overlayImage(std::move(overlay)) {
         if (!folder.isEmpty())
             Preferences::screenshotBookmark.set(preferences, *FolderBookmark::create(folder));
     }
     PreferenceStore preferences;
     UserNotifications notifications{QDBusConnection(u"none"_qs)};
     Handler<QUrl> activated;
-    Screenshotter screenshotter{{preferences, notifications, activated}};
+    std::function<QImage(QScreen *)> overlayImage;
+    Screenshotter screenshotter{{preferences, notifications, activated, nullptr, {}, overlayImage}};
 };
 } // namespace
 
@@ -53,11 +57,18 @@ private Q_SLOTS:
         }
     }
 
-    // Two saves and a copy under way at once: the tools stay hidden until the last picture is
-    // taken, and no save replaces a file, another capture's or one that was there before.
+    // Eight saves and a copy asked for at once are taken in turn, with at most two pictures
+    // held (one being written, one waiting for it): each capture finds every earlier save but
+    // one written. The tools stay hidden until the last picture is taken, and no save replaces
+    // a file, another capture's or one that was there before.
     void capturesInFlightKeepEveryPicture() {
         QTemporaryDir dir;
-        Saving saving(dir.path(), dir.path());
+        int captures = 0, mostUnwritten = 0;
+        Saving saving(dir.path(), dir.path(), [&](QScreen *) {
+            const int written = int(QDir(dir.path()).entryList({u"*.png"_qs}).size()) - 3;
+            mostUnwritten = std::max(mostUnwritten, captures++ - written);
+            return QImage();
+        });
         const QDateTime now = QDateTime::currentDateTime();
         for (int s = 0; s < 3; ++s) {
             QFile taken(dir.filePath(Screenshotter::fileName(now.addSecs(s)) + u".png"_qs));
@@ -71,18 +82,20 @@ private Q_SLOTS:
             copied = !QGuiApplication::clipboard()->image().isNull();
         });
         QScreen *screen = QGuiApplication::primaryScreen();
-        saving.screenshotter.saveScreenshot(screen);
+        for (int s = 0; s < 8; ++s)
+            saving.screenshotter.saveScreenshot(screen);
         saving.screenshotter.copyScreenshot(screen);
-        saving.screenshotter.saveScreenshot(screen);
-        QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 5);
+        QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 11);
         QCOMPARE(hidden, (QList<bool>{true, false}));
         QVERIFY(copied); // before the tools came back
+        QCOMPARE(captures, 9);
+        QVERIFY2(mostUnwritten <= 1, qPrintable(QString::number(mostUnwritten)));
         // A name the filesystem refuses: nothing is left behind.
         QString error;
         QVERIFY(Screenshotter::writePng(QImage(8, 8, QImage::Format_RGB32), dir.path(),
                                         QString(300, u'x'), &error)
                     .isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 12);
         // The files that were there are as they were; the pictures are "… (2).png", "… (3).png".
         for (const QFileInfo &file : QDir(dir.path()).entryInfoList({u"*.png"_qs}))
             QCOMPARE(QImage(file.filePath()).isNull(), !file.fileName().endsWith(u").png"_qs));
