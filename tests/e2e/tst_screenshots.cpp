@@ -1,5 +1,6 @@
 #include "E2ESession.h"
 #include "FakeDesktop.h"
+#include "platform/FolderBookmark.h"
 #include "screenshots/Screenshotter.h"
 
 #include <QDir>
@@ -317,6 +318,32 @@ private Q_SLOTS:
         QCOMPARE(desktop.notifications.closed(), QList<uint>{saved});
     }
 
+    // The X server goes away under a save, as when a session ends without SIGTERM: the picture
+    // taken is written whole, and Quillory ends cleanly instead of dying with it.
+    void xServerGoesAwayWhileSaving() {
+        QTemporaryDir shots;
+        const std::optional<QByteArray> bookmark = FolderBookmark::create(shots.path());
+        QVERIFY(bookmark);
+        E2ESession::Options large = options(true);
+        large.monitorSize = {3840, 2160}; // a picture that takes a while to write
+        large.preferences = u"<key>pz.screenshotBookmark</key><data>"_qs +
+                            QString::fromLatin1(bookmark->toBase64()) + u"</data>"_qs;
+        E2ESession session(large);
+        START(session, desktop);
+        session.drag(E2ESession::line({300, 300}, {900, 300}, 10));
+        QVERIFY(session.waitForColor({600, 300}, E2ESession::systemRed));
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"save"_qs}), 0);
+        QVERIFY(session.waitForLog(u"Screenshot taken"_qs));
+        session.killXServer();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 10000);
+        QCOMPARE(session.applicationExitCode(), 0);
+        QCOMPARE(entries(shots.path()).size(), 1); // nothing half-written beside it
+        const QImage saved(shots.filePath(entries(shots.path()).constFirst()));
+        QCOMPARE(saved.size(), QSize(3840, 2160));
+        QVERIFY(E2ESession::near(saved.pixelColor(600, 300), E2ESession::systemRed));
+        QVERIFY2(session.log().contains(u"the screenshots taken are written"_qs),
+                 qPrintable(session.log()));
+    }
 };
 
 QTEST_MAIN(TestScreenshots)
