@@ -141,8 +141,16 @@ private Q_SLOTS:
             QStringList{QUrl::fromLocalFile(folder + u'/' + second).toString(QUrl::FullyEncoded)},
             5000);
 
-        session.key(u"ctrl+c"_qs);
+        // Ctrl+S held down saves once, not at the keyboard's repeat rate.
+        session.keyDown(u"ctrl+s"_qs);
+        QTest::qWait(1500);
+        session.keyUp(u"ctrl+s"_qs);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 4, 5000);
+        QTest::qWait(500);
+        QCOMPARE(entries(folder).size(), 4);
+
+        session.key(u"ctrl+c"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 5, 5000);
         QCOMPARE(desktop.notifications.shown().constLast().body,
                  u"Screenshot copied to the clipboard"_qs);
         const QImage copied = session.clipboardImage();
@@ -152,7 +160,7 @@ private Q_SLOTS:
         desktop.click(desktop.notifications.shown().constLast().id);
         session.key(u"ctrl+shift+c"_qs);
         QTest::qWait(800);
-        QCOMPARE(desktop.notifications.shown().size(), 4);
+        QCOMPARE(desktop.notifications.shown().size(), 5);
         QCOMPARE(desktop.fileManager.shownItems().size(), 1);
     }
 
