@@ -15,6 +15,33 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// Qt's xcb platform ends the process with exit(1) from inside the event loop the moment the X
+// server goes away (a session that ends without SIGTERM). The screenshots taken by then are
+// written first; then the process ends at once, with status 0, rather than tearing down static
+// objects under threads that still run. Preferences need nothing: each write is whole. Unset
+// once the event loop has returned, when the ordinary end follows.
+Screenshotter *s_unfinished = nullptr;
+
+void endWithTheDisplay() {
+    Screenshotter *screenshotter = std::exchange(s_unfinished, nullptr);
+    if (!screenshotter || QThread::currentThread() != qApp->thread())
+        return;
+    QLOG("Ending from within the event loop (the display went away): the screenshots taken are "
+         "written, then Quillory ends");
+    screenshotter->finishWriting();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+} // namespace
 
 // The composition root: the process's own set-up (the display platform, the application
 // object, the command line, one instance per session, the preference file, the shortcut back
@@ -79,6 +106,10 @@ int main(int argc, char *argv[]) {
     app.copyWindow = [&assembly] { return assembly.overlayWindow(); };
     perform = assembly.remoteActions();
     assembly.launch();
+    s_unfinished = &assembly.screenshotter;
+    std::atexit(endWithTheDisplay);
     QLOG("Quillory started");
-    return app.exec();
+    const int status = app.exec();
+    s_unfinished = nullptr;
+    return status;
 }

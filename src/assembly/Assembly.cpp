@@ -15,7 +15,35 @@
 #include "settings/Preferences.h"
 #include "widgets/PopoverPanel.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QWindow>
+
+#include <utility>
+
+// A key held down comes from the X server as a release and a press with the same time, again
+// and again. Qt takes such a pair for a repeat only if the press has arrived already when it
+// handles the release, which under load it often has not. Their time tells them apart: each
+// press is offered to the application's shortcuts first (a ShortcutOverride event), and one at
+// the very time of its key's last release is a repeat.
+class Assembly::HeldKeys : public QObject {
+public:
+    bool lastPressRepeats = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyRelease)
+            m_released = {key->nativeScanCode(), key->timestamp()};
+        else if (event->type() == QEvent::ShortcutOverride)
+            lastPressRepeats = key->isAutoRepeat() ||
+                               m_released == std::pair(key->nativeScanCode(), key->timestamp());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::pair<quint32, quint64> m_released;
+};
 
 Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, const Pages &pages)
     : preferences(preferences)
@@ -42,7 +70,8 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     , delegate({preferences, activation, screens, notifications, requests, overlay, pages.review})
     , cursorHighlight(pointer, compositor)
     , m_save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window())
-    , m_help(QKeySequence(Qt::Key_F1), overlay.window()) {
+    , m_help(QKeySequence(Qt::Key_F1), overlay.window())
+    , m_heldKeys(std::make_unique<HeldKeys>()) {
     announceFailedPreferenceWrites(preferences, userNotifications, &delegate);
 
     QObject::connect(&hooks, &DrawingHooks::saveScreenshot, &screenshotter,
@@ -75,8 +104,14 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
 
     for (QShortcut *key : {&m_save, &m_help})
         key->setContext(Qt::ApplicationShortcut);
-    QObject::connect(&m_save, &QShortcut::activated, &delegate,
-                     [this] { delegate.saveButtonPressed(); });
+    // One save a press, as Ctrl+C copies once: a held Ctrl+S would write a file, a
+    // notification and a shutter sound at the keyboard's repeat rate.
+    m_save.setAutoRepeat(false);
+    qApp->installEventFilter(m_heldKeys.get());
+    QObject::connect(&m_save, &QShortcut::activated, &delegate, [this] {
+        if (!m_heldKeys->lastPressRepeats)
+            delegate.saveButtonPressed();
+    });
     QObject::connect(&m_help, &QShortcut::activated, &delegate,
                      [this] { delegate.helpPressed(); });
 }

@@ -72,10 +72,13 @@ public:
     CursorWindowController cursorHighlight;
 
 private:
+    class HeldKeys;
+
     void makeHelpCard(const QUrl &projectPage);
 
     std::unique_ptr<PreferencesWindowController> m_preferencesWindow;
     // The commands an application menu would carry, as keys while Quillory is active.
     QShortcut m_save;
     QShortcut m_help;
+    const std::unique_ptr<HeldKeys> m_heldKeys;
 };

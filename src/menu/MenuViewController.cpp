@@ -531,6 +531,14 @@ void MenuViewController::changeEvent(QEvent *event) {
 }
 
 bool MenuViewController::eventFilter(QObject *watched, QEvent *event) {
+    // Qt offers a key to the application's shortcuts (the overlay's Ctrl+S) before any window
+    // sees it. A combination being recorded is claimed from them: accepted here, it comes on
+    // as the key press the recorder reads below.
+    if (event->type() == QEvent::ShortcutOverride && recordingRow() &&
+        (static_cast<QKeyEvent *>(event)->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
     // A key reaches its window before any widget (which may take it: the focused box takes

@@ -25,8 +25,8 @@
 #include <QThread>
 #include <QTimer>
 
-#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 // zlib level 1: by measurement (bench_screenshot) a screen's PNG is written in about a third of
@@ -45,12 +45,37 @@ Screenshotter::Screenshotter(const Collaborators &collaborators, QObject *parent
     , m_overlayImage(collaborators.overlayImage) {
     collaborators.screenshotNotificationActivated.watch(
         this, weakly(this, &Screenshotter::revealScreenshot));
+    m_due.setSingleShot(true);
+    connect(&m_due, &QTimer::timeout, this, &Screenshotter::takeNext);
 }
 
 Screenshotter::~Screenshotter() {
-    // A file being written is finished, not left behind half done.
-    for (QThread *writer : m_writers)
+    // A file being written is finished, not left behind half done; so is a picture taken.
+    finishWriting();
+}
+
+void Screenshotter::finishWriting() {
+    m_due.stop();
+    if (!m_requests.empty())
+        QLOG_ERROR(int(m_requests.size()), "screenshots asked for are not taken: Quillory ends");
+    m_requests.clear();
+    const auto log = [](const Written &written) {
+        if (written.path.isEmpty())
+            QLOG_ERROR("The screenshot could not be saved:", written.error);
+        else
+            QLOG("Screenshot saved to", written.path);
+    };
+    if (QThread *writer = std::exchange(m_writer, nullptr)) {
         writer->wait();
+        log(*m_written);
+        delete writer;
+    }
+    if (m_next) {
+        Written written;
+        written.path = writePng(m_next->image, m_next->folder, m_next->name, &written.error);
+        m_next.reset();
+        log(written);
+    }
 }
 
 QString Screenshotter::fileName(const QDateTime &time, const QLocale &locale) {
@@ -149,12 +174,20 @@ void Screenshotter::deliverFailure() {
          {}});
 }
 
+// The last capture's "saved" or "copied" goes before the next picture is taken, so that it is
+// not in it; every other notification stays (the one saying that preferences cannot be written
+// must not vanish with it).
+void Screenshotter::closeCaptureNotifications() {
+    m_notifications.removeDelivered(
+        {NotificationIdentifiers::savedScreenshot, NotificationIdentifiers::copiedScreenshot});
+}
+
 void Screenshotter::saveScreenshot(QScreen *screen) {
     if (m_picker) {
         pickLocation(); // brings the open picker to the front; its save goes on
         return;
     }
-    m_notifications.removeAllDeliveredNotifications();
+    closeCaptureNotifications();
     const QString name = fileName(QDateTime::currentDateTime());
     int delay = 100;
     QUrl folder = screenshotLocation();
@@ -164,34 +197,71 @@ void Screenshotter::saveScreenshot(QScreen *screen) {
     }
     if (folder.isEmpty())
         return deliverFailure();
-    captureStarts();
-    QPointer<QScreen> target(screen);
-    QTimer::singleShot(delay, this,
-                       [this, target, folder, name] { writeScreenshot(target, folder, name); });
+    request(screen, folder.toLocalFile(), name, delay);
 }
 
-void Screenshotter::writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name) {
-    captureDisplay(screen, [this, folder = folder.toLocalFile(), name](const QImage &image) {
-        // The picture is taken: the tools come back while it is encoded.
-        captureEnds();
-        if (image.isNull()) {
-            QLOG_ERROR("No image of the screen to save");
-            return deliverFailure();
-        }
-        auto path = std::make_shared<QString>();
-        auto error = std::make_shared<QString>();
-        QThread *writer = QThread::create([image, folder, name, path, error] {
-            *path = writePng(image, folder, name, error.get());
-        });
-        m_writers.push_back(writer);
-        connect(writer, &QThread::finished, this, [this, writer, path, error] {
-            m_writers.erase(std::remove(m_writers.begin(), m_writers.end(), writer),
-                            m_writers.end());
-            writer->deleteLater();
-            saved(*path, *error);
-        });
-        writer->start();
+void Screenshotter::copyScreenshot(QScreen *screen) {
+    closeCaptureNotifications();
+    request(screen, {}, {}, 100);
+}
+
+void Screenshotter::request(QScreen *screen, const QString &folder, const QString &name,
+                            int delay) {
+    captureStarts();
+    m_requests.push_back({screen, folder, name, QDeadlineTimer(delay)});
+    takeNext();
+}
+
+void Screenshotter::takeNext() {
+    // The picture being written and the one waiting for it are all there is room for.
+    if (m_requests.empty() || m_taking || (m_writer && m_next))
+        return;
+    if (const qint64 wait = m_requests.front().due.remainingTime(); wait > 0)
+        return m_due.start(int(wait));
+    const Request next = m_requests.front();
+    m_requests.pop_front();
+    m_taking = true;
+    captureDisplay(next.screen, [this, next](const QImage &image) { taken(next, image); });
+}
+
+void Screenshotter::taken(const Request &request, const QImage &image) {
+    m_taking = false;
+    if (request.folder.isEmpty()) {
+        copied(image);
+    } else if (image.isNull()) {
+        QLOG_ERROR("No image of the screen to save");
+        deliverFailure();
+    } else {
+        QLOG("Screenshot taken:", request.name);
+        m_next = Picture{image, request.folder, request.name};
+        writeNext();
+    }
+    // The tools come back once no capture waits, while the picture is encoded.
+    captureEnds();
+    // The next one from the event loop: between two captures the overlay goes on drawing.
+    QTimer::singleShot(0, this, &Screenshotter::takeNext);
+}
+
+void Screenshotter::writeNext() {
+    if (m_writer || !m_next)
+        return;
+    auto written = std::make_shared<Written>();
+    m_writer = QThread::create([picture = std::move(*m_next), written]() mutable {
+        written->path = writePng(picture.image, picture.folder, picture.name, &written->error);
+        picture.image = QImage(); // its memory goes now, not with the thread object
     });
+    m_next.reset();
+    m_written = written;
+    connect(m_writer, &QThread::finished, this, [this, writer = m_writer, written] {
+        if (writer != m_writer)
+            return; // finishWriting took care of it
+        m_writer = nullptr;
+        writer->deleteLater();
+        saved(written->path, written->error);
+        writeNext();
+        takeNext();
+    });
+    m_writer->start();
 }
 
 void Screenshotter::saved(const QString &path, const QString &error) {
@@ -207,6 +277,23 @@ void Screenshotter::saved(const QString &path, const QString &error) {
                              //% "Screenshot saved to %1"
                              qtTrId("screenshot.notification.success").arg(displayPath(file)),
                              NotificationIdentifiers::savedScreenshot, file});
+}
+
+void Screenshotter::copied(const QImage &image) {
+    if (image.isNull()) {
+        // Said, not just logged: a Ctrl+C that silently gives nothing leaves one guessing.
+        QLOG_ERROR("No image of the screen to copy");
+        return deliverFailure();
+    }
+    Workspace::playSound(shutterSound, shutterDescription);
+    // Qt offers the image as image/png (and other types) to whoever pastes it.
+    QGuiApplication::clipboard()->setImage(image);
+    QLOG("Screenshot copied to the clipboard");
+    m_notifications.deliver({qtTrId("screenshot.notification.title"),
+                             //% "Screenshot copied to the clipboard"
+                             qtTrId("screenshot.notification.success.clipboard"),
+                             NotificationIdentifiers::copiedScreenshot,
+                             {}});
 }
 
 QString Screenshotter::writePng(const QImage &image, const QString &folder, const QString &name,
@@ -236,33 +323,6 @@ void Screenshotter::takePicture(QScreen *screen, std::function<void(const QImage
                                done(image);
                            });
                        });
-}
-
-void Screenshotter::copyScreenshot(QScreen *screen) {
-    m_notifications.removeAllDeliveredNotifications();
-    captureStarts();
-    QPointer<QScreen> target(screen);
-    QTimer::singleShot(100, this, [this, target] {
-        captureDisplay(target, [this](const QImage &image) {
-            if (!image.isNull()) {
-                Workspace::playSound(shutterSound, shutterDescription);
-                // Qt offers the image as image/png (and other types) to whoever pastes it.
-                QGuiApplication::clipboard()->setImage(image);
-                QLOG("Screenshot copied to the clipboard");
-                m_notifications.deliver({qtTrId("screenshot.notification.title"),
-                                         //% "Screenshot copied to the clipboard"
-                                         qtTrId("screenshot.notification.success.clipboard"),
-                                         NotificationIdentifiers::copiedScreenshot,
-                                         {}});
-            } else {
-                // Said, not just logged: a Ctrl+C that silently gives nothing leaves one
-                // guessing.
-                QLOG_ERROR("No image of the screen to copy");
-                deliverFailure();
-            }
-            captureEnds();
-        });
-    });
 }
 
 void Screenshotter::captureDisplay(QScreen *screen, std::function<void(const QImage &)> done) {

@@ -10,8 +10,13 @@
 #include <QRect>
 #include <QUrl>
 
+#include <QDeadlineTimer>
+#include <QTimer>
+
+#include <deque>
 #include <functional>
-#include <vector>
+#include <memory>
+#include <optional>
 
 class PreferenceStore;
 class QScreen;
@@ -25,6 +30,11 @@ class UserNotifications;
 // hidden for the moment of the capture: into a PNG file in a folder the user picked once, or
 // onto the clipboard. Each result is confirmed by a desktop notification; a click on the one
 // for a saved file shows the file in the file manager.
+//
+// Saves and copies are taken in the order they were asked for. A full-screen picture is large
+// (32 MiB at 3840x2160), so at most two are held at once: one being encoded and written on a
+// thread of its own, one taken and waiting for it. Requests beyond that wait, as requests, until
+// one is done; a burst of remote saves costs time, not memory, and the main thread never waits.
 class Screenshotter : public QObject {
     Q_OBJECT
 public:
@@ -52,6 +62,10 @@ public:
     Handler<Nothing> screenshotLocationChangedHandler;
 
     void saveScreenshot(QScreen *screen);
+    // Writes what is taken already (the file being written, the picture waiting for it) and drops
+    // the requests not yet taken, with a line in the log. For the end of the process: it waits,
+    // and no notification goes out.
+    void finishWriting();
     // A picture of `screen` for the overlay itself (the zoom): as a screenshot sees it, with
     // the tools left out, but without a sound, a notification or a file. `done` gets a null
     // image when there is none.
@@ -85,9 +99,32 @@ public:
                             QString *error = nullptr);
 
 private:
-    void writeScreenshot(QScreen *screen, const QUrl &folder, const QString &name);
+    struct Request {
+        QPointer<QScreen> screen;
+        QString folder; // empty for a copy
+        QString name;
+        QDeadlineTimer due; // the tools are out of the picture by then
+    };
+    struct Picture {
+        QImage image;
+        QString folder;
+        QString name;
+    };
+    struct Written {
+        QString path;
+        QString error;
+    };
+
+    void request(QScreen *screen, const QString &folder, const QString &name, int delay);
+    // Takes the next request's picture when it is due and there is room for it.
+    void takeNext();
+    void taken(const Request &request, const QImage &image);
+    // Starts writing the waiting picture when no file is being written.
+    void writeNext();
+    void copied(const QImage &image);
     void saved(const QString &path, const QString &error);
     void deliverFailure();
+    void closeCaptureNotifications();
     QImage withOverlay(QScreen *screen, QImage image);
     // The stored folder; empty, with the reason in `problem`, when it cannot be used.
     QString storedFolder(QString *problem = nullptr);
@@ -101,7 +138,12 @@ private:
     ScreenshotPortal *m_portal;
     std::function<QWidget *()> m_dialogParent;
     std::function<QImage(QScreen *)> m_overlayImage;
-    std::vector<QThread *> m_writers; // files being encoded and written
+    std::deque<Request> m_requests; // asked for, not taken yet
+    bool m_taking = false;          // a picture is being taken (the portal answers later)
+    std::optional<Picture> m_next;  // taken, waiting for the writer
+    QThread *m_writer = nullptr;    // encodes and writes one picture
+    std::shared_ptr<Written> m_written;
+    QTimer m_due; // wakes takeNext when the first request falls due
     QPointer<QFileDialog> m_picker;
     int m_capturing = 0;
 };

@@ -61,6 +61,11 @@ public:
         if (m_app)
             m_app->terminate();
     }
+    // The X server ends at once, as it does when a session ends without telling its programs.
+    void killXServer() {
+        if (m_xvfb)
+            m_xvfb->kill();
+    }
     QString errorString;
 
     QString display() const { return m_display; }

@@ -89,6 +89,10 @@ private Q_SLOTS:
         session.key(u"ctrl+shift+k"_qs);
         QVERIFY(session.waitForLog(u"Recorded Ctrl+Shift+K for row 3 - key k"_qs));
         QVERIFY(session.stores(u"ud_ArrowFlag"_qs, kCtrlShift));
+        // Ctrl+S, the overlay's save everywhere in Quillory, is the recorder's while it records.
+        session.key(u"space ctrl+s"_qs);
+        QVERIFY(session.waitForLog(u"Recorded Ctrl+S for row 3 - key s"_qs));
+        QVERIFY(!session.windowShown(u"Choose a Folder for Screenshots"_qs));
         session.key(u"Tab space"_qs); // its clear button
         QTRY_VERIFY_WITH_TIMEOUT(!session.preferencesText().contains(u"ud_ArrowKey"_qs), 3000);
 

@@ -1,11 +1,14 @@
 #include "E2ESession.h"
 #include "FakeDesktop.h"
+#include "platform/FolderBookmark.h"
 #include "screenshots/Screenshotter.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QTest>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -55,6 +58,33 @@ bool saveAskingFor(E2ESession &session, const QString &folder) {
     session.key(u"Return"_qs);
     return true;
 }
+
+// Makes a folder read-only when asked to. Root writes into folders without write permission,
+// so for root an empty tmpfs is mounted over the folder at once, to be remounted read-only
+// later; it goes again with this. Where root may not mount, `possible` is false.
+class ReadOnlyLater {
+public:
+    explicit ReadOnlyLater(const QString &folder)
+        : m_path(QFile::encodeName(folder))
+        , m_root(::geteuid() == 0)
+        , m_mounted(m_root && ::mount("tmpfs", m_path, "tmpfs", 0, "size=64m") == 0) {}
+    ~ReadOnlyLater() {
+        if (m_mounted)
+            ::umount2(m_path.constData(), MNT_DETACH);
+        else
+            ::chmod(m_path.constData(), 0700);
+    }
+    bool possible() const { return !m_root || m_mounted; }
+    bool lock() {
+        return m_root ? ::mount(nullptr, m_path, nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0
+                      : ::chmod(m_path.constData(), 0500) == 0;
+    }
+
+private:
+    const QByteArray m_path;
+    const bool m_root;
+    const bool m_mounted;
+};
 
 } // namespace
 
@@ -111,8 +141,16 @@ private Q_SLOTS:
             QStringList{QUrl::fromLocalFile(folder + u'/' + second).toString(QUrl::FullyEncoded)},
             5000);
 
-        session.key(u"ctrl+c"_qs);
+        // Ctrl+S held down saves once, not at the keyboard's repeat rate.
+        session.keyDown(u"ctrl+s"_qs);
+        QTest::qWait(1500);
+        session.keyUp(u"ctrl+s"_qs);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 4, 5000);
+        QTest::qWait(500);
+        QCOMPARE(entries(folder).size(), 4);
+
+        session.key(u"ctrl+c"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 5, 5000);
         QCOMPARE(desktop.notifications.shown().constLast().body,
                  u"Screenshot copied to the clipboard"_qs);
         const QImage copied = session.clipboardImage();
@@ -122,7 +160,7 @@ private Q_SLOTS:
         desktop.click(desktop.notifications.shown().constLast().id);
         session.key(u"ctrl+shift+c"_qs);
         QTest::qWait(800);
-        QCOMPARE(desktop.notifications.shown().size(), 4);
+        QCOMPARE(desktop.notifications.shown().size(), 5);
         QCOMPARE(desktop.fileManager.shownItems().size(), 1);
     }
 
@@ -247,23 +285,72 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(copied.pixelColor(350, 300), E2ESession::systemRed));
     }
 
-    void readOnlyFolder() {
-        if (::geteuid() == 0)
-            QSKIP("root writes into read-only folders; run the suite as a user to cover this");
+    // A folder that cannot be written gives a failure notification and leaves nothing behind.
+    // Nor can the preferences be written: the notification saying so stays up through the
+    // next saves, which close only the last capture's own.
+    void readOnlyFolders() {
         E2ESession session(options(true));
-        START(session, desktop);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
         const QString folder = session.home() + u"/Locked"_qs;
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(saveAskingFor(session, folder));
+        const QString config = session.home() + u"/.config/quillory"_qs;
+        QFile preferences(config + u"/preferences.plist"_qs);
+        QVERIFY(QDir().mkpath(folder) && preferences.open(QIODevice::ReadOnly));
+        const QByteArray seeded = preferences.readAll();
+        preferences.close();
+        ReadOnlyLater shots(folder), settings(config);
+        if (!shots.possible() || !settings.possible())
+            QSKIP("root may not mount a file system here");
+        QVERIFY(preferences.open(QIODevice::WriteOnly) && preferences.write(seeded) > 0);
+        preferences.close();
+        FakeDesktop desktop(session.busAddress());
+        QVERIFY(desktop.isReady());
+        QVERIFY2(session.startApplication(), qPrintable(session.errorString));
+
+        QVERIFY(settings.lock());
+        QVERIFY(saveAskingFor(session, folder)); // the folder is kept in memory only
         QTRY_COMPARE_WITH_TIMEOUT(entries(folder).size(), 1, 8000);
-        QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 2, 8000);
+        QList<FakeNotifications::Shown> shown = desktop.notifications.shown();
+        const bool noticeFirst = shown[0].summary == u"Settings are not saved"_qs;
+        QVERIFY(shown[noticeFirst ? 0 : 1].summary == u"Settings are not saved"_qs);
+        const uint saved = shown[noticeFirst ? 1 : 0].id;
+
+        QVERIFY(shots.lock());
         QTest::qWait(1100);
         session.key(u"ctrl+s"_qs);
-        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 2, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 3, 8000);
         QCOMPARE(desktop.notifications.shown().constLast().body,
                  u"The screenshot could not be taken or saved"_qs);
         QCOMPARE(entries(folder).size(), 1);
         QVERIFY(!session.windowShown(kPicker)); // not stale: nothing to ask
+        QCOMPARE(desktop.notifications.closed(), QList<uint>{saved});
+    }
+
+    // The X server goes away under a save, as when a session ends without SIGTERM: the picture
+    // taken is written whole, and Quillory ends cleanly instead of dying with it.
+    void xServerGoesAwayWhileSaving() {
+        QTemporaryDir shots;
+        const std::optional<QByteArray> bookmark = FolderBookmark::create(shots.path());
+        QVERIFY(bookmark);
+        E2ESession::Options large = options(true);
+        large.monitorSize = {3840, 2160}; // a picture that takes a while to write
+        large.preferences = u"<key>pz.screenshotBookmark</key><data>"_qs +
+                            QString::fromLatin1(bookmark->toBase64()) + u"</data>"_qs;
+        E2ESession session(large);
+        START(session, desktop);
+        session.drag(E2ESession::line({300, 300}, {900, 300}, 10));
+        QVERIFY(session.waitForColor({600, 300}, E2ESession::systemRed));
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"save"_qs}), 0);
+        QVERIFY(session.waitForLog(u"Screenshot taken"_qs));
+        session.killXServer();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 10000);
+        QCOMPARE(session.applicationExitCode(), 0);
+        QCOMPARE(entries(shots.path()).size(), 1); // nothing half-written beside it
+        const QImage saved(shots.filePath(entries(shots.path()).constFirst()));
+        QCOMPARE(saved.size(), QSize(3840, 2160));
+        QVERIFY(E2ESession::near(saved.pixelColor(600, 300), E2ESession::systemRed));
+        QVERIFY2(session.log().contains(u"the screenshots taken are written"_qs),
+                 qPrintable(session.log()));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "platform/FolderBookmark.h"
+#include "platform/dbus/ScreenshotPortal.h"
 #include "platform/dbus/UserNotifications.h"
 #include "screenshots/Screenshotter.h"
 #include "settings/PreferenceStore.h"
@@ -6,27 +7,60 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDir>
 #include <QFileDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace {
 // A screenshotter with its preferences in `dir`, saving into `folder`; notifications go nowhere.
+// `overlay` is asked for the overlay's picture at each capture.
 struct Saving {
-    explicit Saving(const QString &dir, const QString &folder = {})
-        : preferences(dir + u"/preferences.plist"_qs) {
+    explicit Saving(const QString &dir, const QString &folder = {},
+                    std::function<QImage(QScreen *)> overlay = {})
+        : preferences(dir + u"/preferences.plist"_qs)
+        , overlayImage(std::move(overlay)) {
         if (!folder.isEmpty())
             Preferences::screenshotBookmark.set(preferences, *FolderBookmark::create(folder));
     }
     PreferenceStore preferences;
     UserNotifications notifications{QDBusConnection(u"none"_qs)};
     Handler<QUrl> activated;
-    Screenshotter screenshotter{{preferences, notifications, activated}};
+    std::function<QImage(QScreen *)> overlayImage;
+    Screenshotter screenshotter{{preferences, notifications, activated, nullptr, {}, overlayImage}};
+};
+
+// The desktop portal's screenshots, answering every request with the file `file`.
+class StandInPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+public:
+    explicit StandInPortal(QDBusConnection connection)
+        : bus(std::move(connection)) {}
+    QDBusConnection bus;
+    QString file;
+public Q_SLOTS:
+    QDBusObjectPath Screenshot(const QString &, const QVariantMap &options,
+                               const QDBusMessage &call) {
+        const QString handle = u"/org/freedesktop/portal/desktop/request/"_qs +
+                               call.service().mid(1).replace(u'.', u'_') + u'/' +
+                               options.value(u"handle_token"_qs).toString();
+        QDBusMessage response =
+            QDBusMessage::createSignal(handle, u"org.freedesktop.portal.Request"_qs, u"Response"_qs);
+        response << 0u << QVariantMap{{u"uri"_qs, QUrl::fromLocalFile(file).toString()}};
+        QTimer::singleShot(0, this, [this, response] { bus.send(response); });
+        return QDBusObjectPath(handle);
+    }
 };
 } // namespace
 
@@ -53,11 +87,18 @@ private Q_SLOTS:
         }
     }
 
-    // Two saves and a copy under way at once: the tools stay hidden until the last picture is
-    // taken, and no save replaces a file, another capture's or one that was there before.
+    // Eight saves and a copy asked for at once are taken in turn, with at most two pictures
+    // held (one being written, one waiting for it): each capture finds every earlier save but
+    // one written. The tools stay hidden until the last picture is taken, and no save replaces
+    // a file, another capture's or one that was there before.
     void capturesInFlightKeepEveryPicture() {
         QTemporaryDir dir;
-        Saving saving(dir.path(), dir.path());
+        int captures = 0, mostUnwritten = 0;
+        Saving saving(dir.path(), dir.path(), [&](QScreen *) {
+            const int written = int(QDir(dir.path()).entryList({u"*.png"_qs}).size()) - 3;
+            mostUnwritten = std::max(mostUnwritten, captures++ - written);
+            return QImage();
+        });
         const QDateTime now = QDateTime::currentDateTime();
         for (int s = 0; s < 3; ++s) {
             QFile taken(dir.filePath(Screenshotter::fileName(now.addSecs(s)) + u".png"_qs));
@@ -71,21 +112,67 @@ private Q_SLOTS:
             copied = !QGuiApplication::clipboard()->image().isNull();
         });
         QScreen *screen = QGuiApplication::primaryScreen();
-        saving.screenshotter.saveScreenshot(screen);
+        for (int s = 0; s < 8; ++s)
+            saving.screenshotter.saveScreenshot(screen);
         saving.screenshotter.copyScreenshot(screen);
-        saving.screenshotter.saveScreenshot(screen);
-        QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 5);
+        QTRY_COMPARE(QDir(dir.path()).entryList({u"*.png"_qs}).size(), 11);
         QCOMPARE(hidden, (QList<bool>{true, false}));
         QVERIFY(copied); // before the tools came back
+        QCOMPARE(captures, 9);
+        QVERIFY2(mostUnwritten <= 1, qPrintable(QString::number(mostUnwritten)));
         // A name the filesystem refuses: nothing is left behind.
         QString error;
         QVERIFY(Screenshotter::writePng(QImage(8, 8, QImage::Format_RGB32), dir.path(),
                                         QString(300, u'x'), &error)
                     .isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 12);
         // The files that were there are as they were; the pictures are "… (2).png", "… (3).png".
         for (const QFileInfo &file : QDir(dir.path()).entryInfoList({u"*.png"_qs}))
             QCOMPARE(QImage(file.filePath()).isNull(), !file.fileName().endsWith(u").png"_qs));
+    }
+
+    // The portal's answer names a file to read, which may be anything: garbage, a FIFO (whose
+    // open would wait for a writer) or a file too large for a picture give no picture, at once,
+    // and stay where they are; a picture is read, and its file removed.
+    void portalPictureIsReadWithinBounds() {
+        QProcess daemon;
+        daemon.start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
+        QVERIFY(daemon.waitForStarted() && daemon.waitForReadyRead(5000));
+        const QString address = QString::fromUtf8(daemon.readLine().trimmed());
+        const auto stop = qScopeGuard([&daemon] {
+            QDBusConnection::disconnectFromBus(u"stand-in"_qs);
+            QDBusConnection::disconnectFromBus(u"quillory"_qs);
+            daemon.terminate();
+            daemon.waitForFinished();
+        });
+        StandInPortal standIn(QDBusConnection::connectToBus(address, u"stand-in"_qs));
+        QVERIFY(standIn.bus.registerObject(u"/org/freedesktop/portal/desktop"_qs, &standIn,
+                                           QDBusConnection::ExportAllSlots) &&
+                standIn.bus.registerService(u"org.freedesktop.portal.Desktop"_qs));
+
+        QTemporaryDir dir;
+        const QString garbage = dir.filePath(u"garbage"_qs), fifo = dir.filePath(u"fifo"_qs),
+                      huge = dir.filePath(u"huge"_qs), picture = dir.filePath(u"picture"_qs);
+        QFile file(garbage);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+        file.close();
+        QVERIFY(::mkfifo(qPrintable(fifo), 0600) == 0);
+        QFile big(huge); // sparse: it takes no room
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(ScreenshotPortal::kMaxFileBytes + 1));
+        big.close();
+        QImage red(64, 32, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(picture, "PNG"));
+
+        ScreenshotPortal portal(QDBusConnection::connectToBus(address, u"quillory"_qs));
+        for (const QString &path : {garbage, fifo, huge, picture}) {
+            standIn.file = path;
+            std::optional<QImage> got;
+            portal.take([&got](const QImage &desktop) { got = desktop; });
+            QTRY_VERIFY_WITH_TIMEOUT(got, ScreenshotPortal::kReadTimeoutMs / 2);
+            QCOMPARE(got->size(), path == picture ? QSize(64, 32) : QSize(0, 0));
+            QCOMPARE(QFileInfo::exists(path), path != picture);
+        }
     }
 
     // The folder picker starts in the screenshot folder, else in Pictures, else at home.

@@ -8,21 +8,72 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QFile>
-#include <QThread>
 #include <QUrl>
 
-#include <memory>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 // How long a request may take before it counts as failed: long enough for a portal that asks
 // the user for permission first.
 constexpr int kTimeoutMs = 20000;
+
+// The transfer file's bytes, with its identity; empty, with the reason, when it is no regular
+// file of at most the size allowed or cannot be read. System calls and plain values only: the
+// thread that reads may still be at it while the process ends.
+QByteArray readTransferFile(const QByteArray &path, struct stat &identity, QString &why) {
+    // Without O_NONBLOCK a FIFO's open would wait for a writer that never comes.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        why = qt_error_string(errno);
+        return {};
+    }
+    QByteArray data;
+    if (::fstat(fd, &identity) != 0)
+        why = qt_error_string(errno);
+    else if (!S_ISREG(identity.st_mode))
+        why = QStringLiteral("not a regular file");
+    else if (identity.st_size > ScreenshotPortal::kMaxFileBytes)
+        why = QStringLiteral("%1 bytes, more than a picture of a desktop takes")
+                  .arg(qint64(identity.st_size));
+    else if (identity.st_size == 0)
+        why = QStringLiteral("an empty file");
+    if (!why.isEmpty()) {
+        ::close(fd);
+        return {};
+    }
+    data.resize(qsizetype(identity.st_size));
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t got = ::read(fd, data.data() + done, size_t(data.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            why = got < 0 ? qt_error_string(errno) : QStringLiteral("shorter than it said");
+            break;
+        }
+        done += got;
+    }
+    ::close(fd);
+    return why.isEmpty() ? data : QByteArray();
+}
 } // namespace
+
+// What the reading threads share with the portal. While `abandoned` is false, under the lock,
+// the portal exists and a thread may decode and post its answer to it.
+struct ScreenshotPortal::Reading {
+    std::mutex mutex;
+    bool abandoned = false;
+};
 
 ScreenshotPortal::ScreenshotPortal(const QDBusConnection &bus, QObject *parent)
     : QObject(parent)
-    , m_bus(bus) {
+    , m_bus(bus)
+    , m_reading(std::make_shared<Reading>()) {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
         // Tell the portal we stopped waiting, so a dialog it may show goes away.
@@ -30,13 +81,19 @@ ScreenshotPortal::ScreenshotPortal(const QDBusConnection &bus, QObject *parent)
                                                        QStringLiteral("Close")));
         fail(QStringLiteral("no answer within %1 ms").arg(kTimeoutMs));
     });
+    m_readTimeout.setSingleShot(true);
+    connect(&m_readTimeout, &QTimer::timeout, this, [this] {
+        m_read = 0; // its answer, should it come, is not waited for
+        fail(QStringLiteral("its file was not read within %1 ms").arg(kReadTimeoutMs));
+    });
 }
 
 ScreenshotPortal::~ScreenshotPortal() {
     stopListening();
-    // A file being read is read to the end and removed.
-    for (QThread *reader : findChildren<QThread *>())
-        reader->wait();
+    // A read under way goes on without us: only a picture being decoded is waited for, which
+    // takes a moment, never a file that does not answer.
+    const std::lock_guard lock(m_reading->mutex);
+    m_reading->abandoned = true;
 }
 
 void ScreenshotPortal::take(Done done) {
@@ -97,23 +154,48 @@ void ScreenshotPortal::response(uint code, const QVariantMap &results) {
         return fail(QStringLiteral("no local file in the answer: ") + uri.toString());
     m_timeout.stop();
     stopListening();
-    // A whole desktop's PNG takes a while to decode: not on the main thread. The file was made
-    // for this request alone, so it goes once read; else every capture would leave one behind.
     const QString path = uri.toLocalFile();
     QLOG("The Screenshot portal's picture:", path);
-    auto desktop = std::make_shared<QImage>();
-    QThread *reader = QThread::create([path, desktop] {
-        *desktop = QImage(path);
-        QFile::remove(path);
-    });
-    reader->setParent(this);
-    connect(reader, &QThread::finished, this, [this, reader, path, desktop] {
-        reader->deleteLater();
-        if (desktop->isNull())
-            return fail(QStringLiteral("cannot read ") + path);
-        finish(*desktop);
-    });
-    reader->start();
+    read(path);
+}
+
+// A whole desktop's PNG takes a while to decode, and the file may be anything: neither on the
+// main thread. The file was made for this request alone, so it goes once decoded; else every
+// capture would leave one behind.
+void ScreenshotPortal::read(const QString &path) {
+    m_read = ++m_reads;
+    m_readTimeout.start(kReadTimeoutMs);
+    std::thread([this, reading = m_reading, path = QFile::encodeName(path), read = m_read] {
+        struct stat identity = {};
+        QString why;
+        const QByteArray data = readTransferFile(path, identity, why);
+        std::unique_lock lock(reading->mutex);
+        if (reading->abandoned)
+            return;
+        QImage desktop = data.isEmpty() ? QImage() : QImage::fromData(data);
+        if (!data.isEmpty() && desktop.isNull())
+            why = QStringLiteral("not a picture");
+        lock.unlock();
+        struct stat now = {};
+        if (!desktop.isNull() && ::lstat(path.constData(), &now) == 0 &&
+            now.st_dev == identity.st_dev && now.st_ino == identity.st_ino)
+            ::unlink(path.constData());
+        lock.lock();
+        if (!reading->abandoned)
+            QMetaObject::invokeMethod(
+                this, [this, read, desktop, why] { readDone(read, desktop, why); },
+                Qt::QueuedConnection);
+    }).detach();
+}
+
+void ScreenshotPortal::readDone(quint64 read, const QImage &desktop, const QString &why) {
+    if (read != m_read)
+        return; // given up on
+    m_read = 0;
+    m_readTimeout.stop();
+    if (desktop.isNull())
+        return fail(QStringLiteral("cannot read its file: ") + why);
+    finish(desktop);
 }
 
 void ScreenshotPortal::fail(const QString &why) {

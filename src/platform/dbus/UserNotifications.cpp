@@ -62,10 +62,10 @@ void UserNotifications::withCapabilities(std::function<void()> then) {
 void UserNotifications::deliver(const Notification &notification) {
     if (!m_bus.isConnected())
         return;
-    withCapabilities([this, notification] { send(notification); });
+    withCapabilities([this, notification, asked = ++m_sequence] { send(notification, asked); });
 }
 
-void UserNotifications::send(const Notification &notification) {
+void UserNotifications::send(const Notification &notification, quint64 asked) {
     const QString body =
         *m_bodyMarkup ? notification.informativeText.toHtmlEscaped() : notification.informativeText;
     QStringList actions;
@@ -81,29 +81,37 @@ void UserNotifications::send(const Notification &notification) {
     call << QStringLiteral("Quillory") << uint(0)
          << (icon.isEmpty() ? QGuiApplication::desktopFileName() : icon) << notification.title
          << body << actions << hints << int(-1);
-    const quint64 generation = m_generation;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation, notification](QDBusPendingCallWatcher *w) {
+            [this, asked, notification](QDBusPendingCallWatcher *w) {
                 w->deleteLater();
                 const QDBusPendingReply<uint> reply = *w;
                 if (reply.isError())
                     return reportFailure(QStringLiteral("Notify"), reply.error().message());
+                if (m_removed.value(notification.identifier) > asked) // removed on its way
+                    return close(reply.value());
                 m_shown.insert(reply.value(), notification);
-                if (generation != m_generation) // removed while on its way
-                    removeAllDeliveredNotifications();
             });
 }
 
-void UserNotifications::removeAllDeliveredNotifications() {
-    ++m_generation;
-    for (auto it = m_shown.cbegin(); it != m_shown.cend(); ++it) {
-        QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface,
-                                                           QStringLiteral("CloseNotification"));
-        call << it.key();
-        m_bus.asyncCall(call);
+void UserNotifications::removeDelivered(const QStringList &identifiers) {
+    for (const QString &identifier : identifiers)
+        m_removed.insert(identifier, ++m_sequence);
+    for (auto it = m_shown.begin(); it != m_shown.end();) {
+        if (!identifiers.contains(it->identifier)) {
+            ++it;
+            continue;
+        }
+        close(it.key());
+        it = m_shown.erase(it);
     }
-    m_shown.clear();
+}
+
+void UserNotifications::close(uint id) {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("CloseNotification"));
+    call << id;
+    m_bus.asyncCall(call);
 }
 
 void UserNotifications::actionInvoked(uint id, const QString &action) {

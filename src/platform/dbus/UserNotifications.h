@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -28,8 +29,9 @@ public:
                                QObject *parent = nullptr);
 
     void deliver(const Notification &notification);
-    // Closes the notifications this process sent that are still shown.
-    void removeAllDeliveredNotifications();
+    // Closes the notifications this process sent with one of these identifiers that are still
+    // shown, or on their way to the server; the others stay.
+    void removeDelivered(const QStringList &identifiers);
 
 Q_SIGNALS:
     // The user clicked a notification that has an identifier.
@@ -41,13 +43,17 @@ private Q_SLOTS:
 
 private:
     void withCapabilities(std::function<void()> then);
-    void send(const Notification &notification);
+    void send(const Notification &notification, quint64 asked);
+    void close(uint id);
     void reportFailure(const QString &what, const QString &message);
 
     QDBusConnection m_bus;
     std::optional<bool> m_bodyMarkup; // known once the server answered
     std::vector<std::function<void()>> m_waiting;
     QHash<uint, Notification> m_shown; // by server id
-    quint64 m_generation = 0; // counts "remove all"; a late reply of an older one is closed
+    // Counts every delivery and removal. An identifier's last removal is kept, so that a
+    // notification delivered before it whose id comes back after it is closed at once.
+    quint64 m_sequence = 0;
+    QHash<QString, quint64> m_removed;
     bool m_failureLogged = false;
 };
