@@ -50,14 +50,23 @@ const QByteArray kBinary = QByteArray::fromHex(
     "a20506d3000102030407080d131920292b2d30000000000000010100000000000000090000000000000008000"
     "0000000000037");
 
-// Binary {"a": array 0}; array i holds `width` references to i + 1, the last none (or 0: a loop).
-QByteArray binaryChain(int length, int width, bool loop = false) {
+// Binary {"a": array 0}; array i holds `width` references to i + 1, the last none (or 0: a loop),
+// or the last is the string `leaf`.
+QByteArray binaryChain(int length, int width, bool loop = false, const QByteArray &leaf = {}) {
     QByteArray bytes("bplist00"), offsets;
     QDataStream out(&bytes, QIODevice::Append), table(&offsets, QIODevice::WriteOnly);
     for (int i = 0; i < length; ++i) {
         table << quint32(bytes.size());
+        if (i + 1 == length && !leaf.isEmpty()) {
+            out << quint8(0x5F) << quint8(0x12) << quint32(leaf.size());
+            out.writeRawData(leaf.constData(), int(leaf.size()));
+            continue;
+        }
         const int refs = i + 1 < length ? width : int(loop);
-        out << quint8(0xA0 | refs);
+        if (refs < 15)
+            out << quint8(0xA0 | refs);
+        else // the count follows as a 4-byte integer
+            out << quint8(0xAF) << quint8(0x12) << quint32(refs);
         for (int n = 0; n < refs; ++n)
             out << quint32((i + 1) % length);
     }
@@ -67,6 +76,16 @@ QByteArray binaryChain(int length, int width, bool loop = false) {
     out.writeRawData(offsets.constData(), int(offsets.size()));
     out << quint64(0x0404) << quint64(length + 2) << quint64(length + 1) << tableOffset; // trailer
     return bytes;
+}
+
+// A number of /proc/self/status, in kB: VmRSS the resident memory, VmHWM its peak.
+qint64 procNumber(const char *field) {
+    const QString text = QString::fromLatin1(readFile(u"/proc/self/status"_qs));
+    const QRegularExpressionMatch number =
+        QRegularExpression(u"^%1:\\s*(\\d+)"_qs.arg(QLatin1String(field)),
+                           QRegularExpression::MultilineOption)
+            .match(text);
+    return number.hasMatch() ? number.captured(1).toLongLong() : -1;
 }
 
 } // namespace
@@ -168,6 +187,8 @@ private Q_SLOTS:
         QTest::newRow("deep binary") << binaryChain(200'000, 1);
         QTest::newRow("shared binary references") << binaryChain(41, 2); // 2^40 nodes expanded
         QTest::newRow("binary cycle") << binaryChain(2, 1, true);
+        QTest::newRow("shared binary string") // 4096 references to 64 KiB: 256 MiB expanded
+            << binaryChain(2, 4096, false, QByteArray(64 * 1024, 'x'));
     }
 
     // Earlier copies are never overwritten: this second's and the next's first two names are taken.
@@ -181,7 +202,13 @@ private Q_SLOTS:
             writeFile(base + u"-2"_qs, "earlier");
         }
         writeFile(path, content);
-        QVERIFY(!PreferenceStore(path).contains(u"a"_qs));
+        // Refused before anything is built from it: the peak memory (reset by writing 5 to
+        // clear_refs) stays near where it was.
+        QFile peak(u"/proc/self/clear_refs"_qs);
+        QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1 && peak.flush());
+        const qint64 before = procNumber("VmRSS");
+        QVERIFY(before > 0 && !PreferenceStore(path).contains(u"a"_qs));
+        QCOMPARE_LT(procNumber("VmHWM") - before, 64 * 1024);
         QCOMPARE(entries(path, u"*.damaged-*"_qs).size(), 5);
         const QString copy = entries(path, u"*-3"_qs).value(0);
         QCOMPARE(readFile(QFileInfo(path).dir().filePath(copy)), content);
