@@ -9,6 +9,7 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -114,7 +115,24 @@ PreferenceStore::PreferenceStore(QString filePath)
     , m_root(plist_new_dict()) {}
 
 PreferenceStore::~PreferenceStore() {
+    {
+        QMutexLocker lock(&m_mutex);
+        m_stopping = true;
+        m_wake.wakeAll();
+    }
+    if (m_writer.joinable())
+        m_writer.join();
+    for (const Change &change : m_unwritten) {
+        if (change.node)
+            plist_free(change.node);
+    }
     plist_free(m_root);
+}
+
+void PreferenceStore::flush() {
+    QMutexLocker lock(&m_mutex);
+    while (m_pending || m_writing)
+        m_idle.wait(&m_mutex);
 }
 
 std::optional<PreferenceStore::FileStamp> PreferenceStore::statPath(const QString &path) {
@@ -138,8 +156,20 @@ PreferenceStore::FileStamp PreferenceStore::stampOf(const struct stat &st) {
 // One stat() per access: reload when the file is not what we last read or wrote.
 void PreferenceStore::refreshLocked() {
     const FileStamp current = statPath(m_filePath).value_or(FileStamp{});
-    if (!m_loaded || current != m_stamp)
-        loadLocked();
+    if (m_loaded && current == m_stamp)
+        return;
+    loadLocked();
+    // Someone else wrote the file while ours was still to be written: our changes are made
+    // again on theirs, and the two go to disk together.
+    if (m_unwritten.empty())
+        return;
+    for (const Change &change : m_unwritten) {
+        if (change.node)
+            plist_dict_set_item(m_root, change.key.constData(), plist_copy(change.node));
+        else if (plist_dict_get_item(m_root, change.key.constData()))
+            plist_dict_remove_item(m_root, change.key.constData());
+    }
+    queueWriteLocked();
 }
 
 // A crash between creating a temporary file and renaming it leaves the temporary behind.
@@ -294,23 +324,88 @@ void PreferenceStore::moveDamagedFileAsideLocked(const FileStamp &readStamp,
                "could not find a free name to move it aside - preferences will not be saved");
 }
 
-QString PreferenceStore::writeLocked() {
-    const auto fail = [this](const QString &reason) {
-        QLOG_ERROR("Could not write preferences file", m_filePath + QLatin1Char(':'), reason,
-                   "- the previous file is left as it was");
-        return reason;
-    };
+QString PreferenceStore::writeFailure(const QString &reason) const {
+    QLOG_ERROR("Could not write preferences file", m_filePath + QLatin1Char(':'), reason,
+               "- the previous file is left as it was");
+    return reason;
+}
+
+QString PreferenceStore::queueWriteLocked() {
     if (m_unreadable)
-        return fail(QStringLiteral("the existing file could not be read and is not replaced"));
+        return writeFailure(
+            QStringLiteral("the existing file could not be read and is not replaced"));
 
     char *xml = nullptr;
     uint32_t length = 0;
     plist_to_xml(m_root, &xml, &length);
     if (!xml)
-        return fail(QStringLiteral("the preferences could not be converted to XML"));
-    const QByteArray content(xml, qsizetype(length));
+        return writeFailure(QStringLiteral("the preferences could not be converted to XML"));
+    m_pending = QByteArray(xml, qsizetype(length));
     plist_to_xml_free(xml);
+    m_pendingSerial = m_serial;
+    if (!m_writer.joinable())
+        m_writer = std::thread(&PreferenceStore::writeLoop, this);
+    m_wake.wakeAll();
+    return {};
+}
 
+bool PreferenceStore::queueAndUnlock(QMutexLocker<QMutex> &lock) {
+    const QString failure = queueWriteLocked();
+    lock.unlock();
+    if (failure.isEmpty())
+        return true;
+    writeFailedHandler.notify({m_filePath, failure});
+    return false;
+}
+
+// Remembers a change until a file that holds it is in place, to make it again on a file
+// someone else writes meanwhile. One entry per key: the newest change wins.
+void PreferenceStore::recordLocked(const QByteArray &key, void *node) {
+    const auto same = std::find_if(m_unwritten.begin(), m_unwritten.end(),
+                                   [&key](const Change &change) { return change.key == key; });
+    if (same != m_unwritten.end()) {
+        if (same->node)
+            plist_free(same->node);
+        m_unwritten.erase(same);
+    }
+    m_unwritten.push_back({++m_serial, key, node ? plist_copy(node) : nullptr});
+}
+
+// The store's writer thread: writes the newest content, one file at a time, until the store
+// ends and nothing is left to write.
+void PreferenceStore::writeLoop() {
+    QMutexLocker lock(&m_mutex);
+    for (;;) {
+        while (!m_pending && !m_stopping)
+            m_wake.wait(&m_mutex);
+        if (!m_pending)
+            return;
+        const QByteArray content = *std::exchange(m_pending, std::nullopt);
+        const quint64 serial = m_pendingSerial;
+        m_writing = true;
+        lock.unlock();
+        const Written written = writeFile(content);
+        if (!written.failure.isEmpty())
+            writeFailedHandler.notify({m_filePath, written.failure});
+        lock.relock();
+        if (written.failure.isEmpty()) {
+            std::erase_if(m_unwritten, [serial](const Change &change) {
+                if (change.serial > serial)
+                    return false;
+                if (change.node)
+                    plist_free(change.node);
+                return true;
+            });
+            if (written.stamp)
+                m_stamp = *written.stamp;
+        }
+        m_writing = false;
+        m_idle.wakeAll();
+    }
+}
+
+PreferenceStore::Written PreferenceStore::writeFile(const QByteArray &content) const {
+    const auto fail = [this](const QString &reason) { return Written{writeFailure(reason), {}}; };
     const QFileInfo info(m_filePath);
     const QString folder = info.absolutePath();
     if (const int error = makeFolder(folder))
@@ -355,22 +450,10 @@ QString PreferenceStore::writeLocked() {
 
     // Remember the file as ours. The rename changed its ctime, so take the stamp again, unless
     // someone replaced it in the meantime; then the next access reloads.
-    std::optional<FileStamp> after = statPath(m_filePath);
-    if (after && after->device == quint64(st.st_dev) && after->inode == quint64(st.st_ino)) {
-        m_stamp = *after;
-    } else {
-        m_stamp = stampOf(st);
-    }
-    return {};
-}
-
-bool PreferenceStore::writeAndUnlock(QMutexLocker<QMutex> &lock) {
-    const QString failure = writeLocked();
-    lock.unlock();
-    if (failure.isEmpty())
-        return true;
-    writeFailedHandler.notify({m_filePath, failure});
-    return false;
+    const std::optional<FileStamp> after = statPath(m_filePath);
+    if (after && after->device == quint64(st.st_dev) && after->inode == quint64(st.st_ino))
+        return Written{{}, after};
+    return Written{{}, stampOf(st)};
 }
 
 void *PreferenceStore::nodeLocked(const QString &key) {
@@ -381,8 +464,10 @@ void *PreferenceStore::nodeLocked(const QString &key) {
 bool PreferenceStore::setNode(const QString &key, void *node) {
     QMutexLocker lock(&m_mutex);
     refreshLocked();
-    plist_dict_set_item(m_root, keyBytes(key).constData(), node);
-    return writeAndUnlock(lock);
+    const QByteArray name = keyBytes(key);
+    plist_dict_set_item(m_root, name.constData(), node);
+    recordLocked(name, node);
+    return queueAndUnlock(lock);
 }
 
 bool PreferenceStore::contains(const QString &key) {
@@ -512,8 +597,9 @@ bool PreferenceStore::remove(const QStringList &keys) {
         const QByteArray name = keyBytes(key);
         if (plist_dict_get_item(m_root, name.constData())) {
             plist_dict_remove_item(m_root, name.constData());
+            recordLocked(name, nullptr);
             changed = true;
         }
     }
-    return !changed || writeAndUnlock(lock);
+    return !changed || queueAndUnlock(lock);
 }

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimeZone>
 
 #include <atomic>
@@ -78,9 +79,10 @@ QByteArray binaryChain(int length, int width, bool loop = false, const QByteArra
     return bytes;
 }
 
-// A number of /proc/self/status, in kB: VmRSS the resident memory, VmHWM its peak.
-qint64 procNumber(const char *field) {
-    const QString text = QString::fromLatin1(readFile(u"/proc/self/status"_qs));
+// A number of a /proc file: of status, VmRSS (the resident memory, in kB) and VmHWM (its
+// peak); of thread-self/io, wchar (the bytes the calling thread has written).
+qint64 procNumber(const char *file, const char *field) {
+    const QString text = QString::fromLatin1(readFile(u"/proc/"_qs + QLatin1String(file)));
     const QRegularExpressionMatch number =
         QRegularExpression(u"^%1:\\s*(\\d+)"_qs.arg(QLatin1String(field)),
                            QRegularExpression::MultilineOption)
@@ -116,6 +118,7 @@ private Q_SLOTS:
                 writer.setDate(u"fraction"_qs, when.addMSecs(750)) &&
                 writer.setData(u"bytes"_qs, QByteArray("\0\xFF", 2)) &&
                 writer.setIntegerArray(u"codes"_qs, codes));
+        writer.flush();
         QCOMPARE(writer.date(u"fraction"_qs), when); // to the second in memory too
         PreferenceStore store(path);
         QCOMPARE(store.string(u"TimerMessage"_qs), text);
@@ -142,12 +145,15 @@ private Q_SLOTS:
                 !store.string(u"one"_qs) && !store.integerArray(u"mixed"_qs));
         // Replacing one value leaves the order and everything else as it was.
         QVERIFY(store.setInteger(u"TimerMinutes"_qs, 5'000'000'000));
+        store.flush();
         QCOMPARE(bare(readFile(path)), bare(original).replace(u">7<"_qs, u">5000000000<"_qs));
 
         // A binary file is read, and rewritten as XML.
         writeFile(path, kBinary);
         QCOMPARE(store.integerArray(u"codes"_qs), (QList<qint64>{12, 11}));
-        QVERIFY(store.setInteger(u"count"_qs, 6) && readFile(path).startsWith("<?xml"));
+        QVERIFY(store.setInteger(u"count"_qs, 6));
+        store.flush();
+        QVERIFY(readFile(path).startsWith("<?xml"));
         QCOMPARE(PreferenceStore(path).string(u"name"_qs), u"binary"_qs);
     }
 
@@ -160,6 +166,7 @@ private Q_SLOTS:
         QVERIFY(!first.contains(u"rateDone"_qs) && first.remove(u"rateDone"_qs));
         QVERIFY(!QFileInfo::exists(folder)); // nothing written yet
         QVERIFY(second.setString(u"ud_LineKey"_qs, u"l"_qs) && m_errors.isEmpty());
+        second.flush();
         QCOMPARE(int(QFile::permissions(path)), 0x6600);   // 0600: read and write for the owner
         QCOMPARE(int(QFile::permissions(folder)), 0x7700); // 0700
 
@@ -168,7 +175,9 @@ private Q_SLOTS:
         const QString link = folder + u"/old-link"_qs;
         QCOMPARE(::link(qPrintable(path), qPrintable(link)), 0);
         const QByteArray before = readFile(path);
-        QVERIFY(first.setBool(u"rateDone"_qs, true) && readFile(link) == before);
+        QVERIFY(first.setBool(u"rateDone"_qs, true));
+        first.flush();
+        QCOMPARE(readFile(link), before);
         QVERIFY(second.boolean(u"rateDone"_qs) && second.string(u"ud_LineKey"_qs) == u"l"_qs);
         QVERIFY(QFile::remove(path) && !first.contains(u"rateDone"_qs)); // deleted by another
     }
@@ -206,9 +215,9 @@ private Q_SLOTS:
         // clear_refs) stays near where it was.
         QFile peak(u"/proc/self/clear_refs"_qs);
         QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1 && peak.flush());
-        const qint64 before = procNumber("VmRSS");
+        const qint64 before = procNumber("self/status", "VmRSS");
         QVERIFY(before > 0 && !PreferenceStore(path).contains(u"a"_qs));
-        QCOMPARE_LT(procNumber("VmHWM") - before, 64 * 1024);
+        QCOMPARE_LT(procNumber("self/status", "VmHWM") - before, 64 * 1024);
         QCOMPARE(entries(path, u"*.damaged-*"_qs).size(), 5);
         const QString copy = entries(path, u"*-3"_qs).value(0);
         QCOMPARE(readFile(QFileInfo(path).dir().filePath(copy)), content);
@@ -216,32 +225,65 @@ private Q_SLOTS:
     }
 
     // A write that fails (a full disk, as a file size limit that binds root too; a folder that
-    // cannot be made) leaves the previous file, keeps the value in memory and says why.
+    // cannot be made) leaves the previous file, keeps the value in memory and says why, on the
+    // thread that watches.
     void failedWritesKeepThePreviousFileAndTheValueInMemory() {
         const QString path = freshPath();
-        PreferenceStore store(path);
+        PreferenceStore store(path), blocked(path + u"/quillory/preferences.plist"_qs);
+        QStringList told;
+        for (PreferenceStore *watched : {&store, &blocked})
+            watched->writeFailedHandler.watch(this, [&](const PreferenceStore::WriteFailure &f) {
+                told << f.filePath << f.reason << QThread::currentThread()->objectName();
+            });
+        QThread::currentThread()->setObjectName(u"watcher"_qs);
         QVERIFY(store.setString(u"TimerMessage"_qs, u"old"_qs));
+        store.flush();
         const QByteArray before = readFile(path), big(64 * 1024, 'x');
         rlimit saved;
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
         const rlimit limited{4096, saved.rlim_max};
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &limited) == 0);
-        const bool written = store.setData(u"TimerColor"_qs, big);
+        const bool queued = store.setData(u"TimerColor"_qs, big);
+        store.flush();
         ::setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(!written && store.data(u"TimerColor"_qs) == big && readFile(path) == before);
+        QVERIFY(queued && store.data(u"TimerColor"_qs) == big && readFile(path) == before);
         QCOMPARE(entries(path), QStringList{"preferences.plist"}); // no temporary left behind
         QVERIFY(m_errors.size() == 1 && m_errors[0].contains(qt_error_string(EFBIG)));
-        // The next write that succeeds carries the value kept in memory.
-        QVERIFY(store.setBool(u"rateDone"_qs, true));
+        QTRY_COMPARE(told, (QStringList{path, qt_error_string(EFBIG), u"watcher"_qs}));
+        // Someone else writes the file meanwhile: it is read, the value kept in memory is set
+        // again on it, and the next file holds both.
+        QVERIFY(PreferenceStore(path).setInteger(u"TimerMinutes"_qs, 9));
+        QVERIFY(store.integer(u"TimerMinutes"_qs) == 9 && store.data(u"TimerColor"_qs) == big);
+        store.flush();
         QCOMPARE(PreferenceStore(path).data(u"TimerColor"_qs), big);
 
-        PreferenceStore blocked(path + u"/quillory/preferences.plist"_qs); // a file in the way
-        QStringList told;
-        blocked.writeFailedHandler.watch(
-            this, [&](const PreferenceStore::WriteFailure &f) { told << f.filePath << f.reason; });
-        QVERIFY(!blocked.setInteger(u"k"_qs, 10) && blocked.integer(u"k"_qs) == 10);
-        QVERIFY(told.size() == 2 && told[0] == blocked.filePath() &&
-                told[1].endsWith(qt_error_string(ENOTDIR)));
+        told.clear(); // a file is in the way of the folder
+        QVERIFY(blocked.setInteger(u"k"_qs, 10) && blocked.integer(u"k"_qs) == 10);
+        blocked.flush();
+        QTRY_COMPARE(told.size(), 3);
+        QVERIFY(told[0] == blocked.filePath() && told[1].endsWith(qt_error_string(ENOTDIR)) &&
+                told[2] == u"watcher"_qs);
+    }
+
+    // A burst of writes (200 remote actions in a row) leaves the disk to the store's thread:
+    // the caller writes no byte to any file, readers see each value at once, and the file ends
+    // with the last values, at the latest once the store is gone.
+    void aBurstOfWritesLeavesTheDiskToTheStore() {
+        const QString path = freshPath();
+        {
+            PreferenceStore store(path);
+            const qint64 before = procNumber("thread-self/io", "wchar");
+            QVERIFY(before >= 0);
+            for (int i = 1; i <= 200; ++i) {
+                QVERIFY(store.setInteger(u"TimerMinutes"_qs, i) &&
+                        store.setBool(u"CursorHighlight"_qs, i % 2));
+                QVERIFY(store.integer(u"TimerMinutes"_qs) == i);
+            }
+            QCOMPARE(procNumber("thread-self/io", "wchar"), before);
+        }
+        PreferenceStore reread(path);
+        QVERIFY(reread.integer(u"TimerMinutes"_qs) == 200 &&
+                reread.boolean(u"CursorHighlight"_qs) == false);
     }
 
     // A FIFO is set aside unopened (a writer comes by, so that opening it fails, not hangs).
@@ -255,6 +297,7 @@ private Q_SLOTS:
         });
         PreferenceStore store(path);
         const bool written = !store.contains(u"a"_qs) && store.setBool(u"a"_qs, true);
+        store.flush();
         done = true;
         writer.join();
         QVERIFY(written && QFileInfo(path).isFile());
