@@ -169,7 +169,7 @@ void PreferenceStore::refreshLocked() {
         else if (plist_dict_get_item(m_root, change.key.constData()))
             plist_dict_remove_item(m_root, change.key.constData());
     }
-    queueWriteLocked();
+    queueLocked();
 }
 
 // A crash between creating a temporary file and renaming it leaves the temporary behind.
@@ -330,27 +330,48 @@ QString PreferenceStore::writeFailure(const QString &reason) const {
     return reason;
 }
 
-QString PreferenceStore::queueWriteLocked() {
-    if (m_unreadable)
-        return writeFailure(
-            QStringLiteral("the existing file could not be read and is not replaced"));
-
+std::optional<QByteArray> PreferenceStore::fileContentLocked(QString &failure, bool *refused) {
+    if (m_unreadable) {
+        failure =
+            writeFailure(QStringLiteral("the existing file could not be read and is not replaced"));
+        return std::nullopt;
+    }
     char *xml = nullptr;
     uint32_t length = 0;
     plist_to_xml(m_root, &xml, &length);
-    if (!xml)
-        return writeFailure(QStringLiteral("the preferences could not be converted to XML"));
-    m_pending = QByteArray(xml, qsizetype(length));
+    if (!xml) {
+        failure = writeFailure(QStringLiteral("the preferences could not be converted to XML"));
+        return std::nullopt;
+    }
+    QByteArray content(xml, qsizetype(length));
     plist_to_xml_free(xml);
+    // A file the next start would set aside as damaged would lose every preference: it is
+    // checked as that start will check it.
+    if (const QString problem = PropertyListGuard::problem(content); !problem.isEmpty()) {
+        if (refused)
+            *refused = true;
+        failure = writeFailure(QStringLiteral("it would not be read back: ") + problem);
+        return std::nullopt;
+    }
+    return content;
+}
+
+void PreferenceStore::handOverLocked(QByteArray content) {
+    m_pending = std::move(content);
     m_pendingSerial = m_serial;
     if (!m_writer.joinable())
         m_writer = std::thread(&PreferenceStore::writeLoop, this);
     m_wake.wakeAll();
-    return {};
 }
 
-bool PreferenceStore::queueAndUnlock(QMutexLocker<QMutex> &lock) {
-    const QString failure = queueWriteLocked();
+QString PreferenceStore::queueLocked() {
+    QString failure;
+    if (std::optional<QByteArray> content = fileContentLocked(failure))
+        handOverLocked(std::move(*content));
+    return failure;
+}
+
+bool PreferenceStore::reportAndUnlock(QMutexLocker<QMutex> &lock, const QString &failure) {
     lock.unlock();
     if (failure.isEmpty())
         return true;
@@ -465,9 +486,26 @@ bool PreferenceStore::setNode(const QString &key, void *node) {
     QMutexLocker lock(&m_mutex);
     refreshLocked();
     const QByteArray name = keyBytes(key);
+    plist_t previous = plist_dict_get_item(m_root, name.constData());
+    previous = previous ? plist_copy(previous) : nullptr;
     plist_dict_set_item(m_root, name.constData(), node);
+    QString failure;
+    bool refused = false;
+    std::optional<QByteArray> content = fileContentLocked(failure, &refused);
+    if (refused) {
+        // The value is refused; the previous one stays, in memory as in the file.
+        if (previous)
+            plist_dict_set_item(m_root, name.constData(), previous);
+        else
+            plist_dict_remove_item(m_root, name.constData());
+        return reportAndUnlock(lock, failure);
+    }
+    if (previous)
+        plist_free(previous);
     recordLocked(name, node);
-    return queueAndUnlock(lock);
+    if (content)
+        handOverLocked(std::move(*content));
+    return reportAndUnlock(lock, failure);
 }
 
 bool PreferenceStore::contains(const QString &key) {
@@ -601,5 +639,5 @@ bool PreferenceStore::remove(const QStringList &keys) {
             changed = true;
         }
     }
-    return !changed || queueAndUnlock(lock);
+    return !changed || reportAndUnlock(lock, queueLocked());
 }

@@ -67,7 +67,9 @@ public:
     // disk; a write that fails there is told to writeFailedHandler. It returns false when the
     // file is known not to take the value: it exists but could not be read. The value is kept
     // in memory all the same, so the running program goes on with it, and the next write that
-    // succeeds carries it.
+    // succeeds carries it. A value with which the file would be one the next start refuses to
+    // read (larger than PropertyListGuard::maxFileSize, say) is refused instead, false too:
+    // the previous value stays, in memory and in the file.
     // libplist keeps strings NUL-terminated: a string is stored up to its first NUL character.
     bool setString(const QString &key, const QString &value);
     bool setInteger(const QString &key, qint64 value);
@@ -115,11 +117,15 @@ private:
     void *nodeLocked(const QString &key);
     bool setNode(const QString &key, void *node);
     void recordLocked(const QByteArray &key, void *node);
-    // Hands the tree to the writer thread and lets go of the lock; a failure to do so goes to
-    // writeFailedHandler.
-    bool queueAndUnlock(QMutexLocker<QMutex> &lock);
-    // Why the tree cannot be handed to the writer thread, or an empty string when it was.
-    QString queueWriteLocked();
+    // The file the tree makes, or nothing with `failure` set (and logged); `refused` tells a
+    // file the next start would not read.
+    std::optional<QByteArray> fileContentLocked(QString &failure, bool *refused = nullptr);
+    // Gives the writer thread the content for the changes made so far.
+    void handOverLocked(QByteArray content);
+    // Both of the above: why the file cannot be written, or an empty string.
+    QString queueLocked();
+    // Lets go of the lock, then tells writeFailedHandler of a failure; true when there is none.
+    bool reportAndUnlock(QMutexLocker<QMutex> &lock, const QString &failure);
     QString writeFailure(const QString &reason) const;
     // The writer thread's part: one file write, without the lock.
     Written writeFile(const QByteArray &content) const;

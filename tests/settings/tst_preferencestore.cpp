@@ -265,6 +265,25 @@ private Q_SLOTS:
                 told[2] == u"watcher"_qs);
     }
 
+    // A value with which the next start would refuse the file (25 MiB of data is over 32 MiB
+    // in base64) is refused: the previous value stays, in memory and in the file, and later
+    // writes go on.
+    void aValueTheNextStartWouldRefuseIsRefused() {
+        const QString path = freshPath();
+        PreferenceStore store(path);
+        QStringList told;
+        store.writeFailedHandler.watch(
+            this, [&](const PreferenceStore::WriteFailure &f) { told << f.reason; });
+        QVERIFY(store.setData(u"TimerColor"_qs, "old"_qba));
+        QVERIFY(!store.setData(u"TimerColor"_qs, QByteArray(25 << 20, 'x')));
+        QVERIFY(told.size() == 1 && told[0].contains(u"too large"_qs));
+        QVERIFY(store.setBool(u"rateDone"_qs, true));
+        store.flush();
+        PreferenceStore reread(path);
+        for (PreferenceStore *reader : {&store, &reread})
+            QVERIFY(reader->data(u"TimerColor"_qs) == "old"_qba && reader->boolean(u"rateDone"_qs));
+    }
+
     // A burst of writes (200 remote actions in a row) leaves the disk to the store's thread:
     // the caller writes no byte to any file, readers see each value at once, and the file ends
     // with the last values, at the latest once the store is gone.
