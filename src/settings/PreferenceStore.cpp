@@ -86,6 +86,32 @@ QString notARegularFile(mode_t mode) {
     return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
 }
 
+// Where a write goes so that the path stays what it is: the path itself or, for a symbolic link
+// (dotfile managers link the file to the copy in their repository), the file the link leads
+// to. A link that leads nowhere or round in a circle gives an empty string and `problem`.
+QString writeTarget(const QString &path, QString &problem) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char *resolved = ::realpath(name.constData(), nullptr);
+    if (!resolved) {
+        const int error = errno;
+        problem = error == ENOENT || error == ENOTDIR
+                      ? QStringLiteral("it is a symbolic link to %1, which does not exist")
+                            .arg(QFile::symLinkTarget(path))
+                  : error == ELOOP
+                      ? QStringLiteral("it is a symbolic link that leads round in a circle")
+                      : QStringLiteral("it is a symbolic link that cannot be followed (%1)")
+                            .arg(errnoText(error));
+        problem += QStringLiteral("; the link is left as it is");
+        return {};
+    }
+    const QString target = QFile::decodeName(resolved);
+    std::free(resolved);
+    return target;
+}
+
 // libplist takes the strings of a binary file as they are, UTF-8 or not. Written out as XML,
 // text that is not UTF-8 would make the next read of our own file fail, so such a file counts
 // as damaged. Why the tree's XML form would not read back, or an empty string.
@@ -175,7 +201,11 @@ void PreferenceStore::refreshLocked() {
 // A crash between creating a temporary file and renaming it leaves the temporary behind.
 // Only old ones are removed: a young one may belong to another process writing right now.
 void PreferenceStore::removeStaleTemporariesLocked() {
-    const QFileInfo info(m_filePath);
+    QString problem;
+    const QString target = writeTarget(m_filePath, problem);
+    if (target.isEmpty())
+        return;
+    const QFileInfo info(target);
     const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-600);
     const QFileInfoList candidates = info.absoluteDir().entryInfoList(
         {QLatin1Char('.') + info.fileName() + QStringLiteral(".??????")},
@@ -427,7 +457,11 @@ void PreferenceStore::writeLoop() {
 
 PreferenceStore::Written PreferenceStore::writeFile(const QByteArray &content) const {
     const auto fail = [this](const QString &reason) { return Written{writeFailure(reason), {}}; };
-    const QFileInfo info(m_filePath);
+    QString problem;
+    const QString target = writeTarget(m_filePath, problem);
+    if (target.isEmpty())
+        return fail(problem);
+    const QFileInfo info(target);
     const QString folder = info.absolutePath();
     if (const int error = makeFolder(folder))
         return fail(QStringLiteral("cannot create folder %1: %2").arg(folder, errnoText(error)));
@@ -452,7 +486,7 @@ PreferenceStore::Written PreferenceStore::writeFile(const QByteArray &content) c
         ::unlink(temporary.constData());
         return fail(errnoText(error));
     }
-    if (::rename(temporary.constData(), QFile::encodeName(m_filePath).constData()) != 0) {
+    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
         return fail(errnoText(error));

@@ -22,10 +22,11 @@ struct stat;
 // survive a rewrite. A write changes the value in memory at once, for every reader, and hands
 // the file to a thread of the store's own, which writes it atomically (temporary file, fsync,
 // rename): the caller never waits for the disk, and a burst of writes makes a few file writes
-// of the newest values. A file changed by someone else is reloaded before the next access,
-// with the changes not yet written made again on it. A damaged file, or anything but a regular
-// file at the path, is moved aside to "<name>.damaged-<date>-<time>" and the store starts
-// empty. All members are safe to call from any thread.
+// of the newest values. A symbolic link at the path is written through and stays a link.
+// A file changed by someone else is reloaded before the next access, with the changes not yet
+// written made again on it. A damaged file, or anything but a regular file at the path, is
+// moved aside to "<name>.damaged-<date>-<time>" and the store starts empty. All members are
+// safe to call from any thread.
 class PreferenceStore {
 public:
     // Where the user's store lives: $XDG_CONFIG_HOME/quillory/preferences.plist.

@@ -265,6 +265,30 @@ private Q_SLOTS:
                 told[2] == u"watcher"_qs);
     }
 
+    // A link to the file (a dotfile manager's, relative) is written through and stays a link;
+    // one that leads nowhere or round in a circle is left as it is, and the log says why.
+    void aSymbolicLinkIsWrittenThrough() {
+        const QString path = freshPath(), target = m_dir.filePath(u"dotfiles/quillory.plist"_qs);
+        writeFile(target, xmlPlist("<dict><key>kept</key><true/></dict>"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) &&
+                ::symlink("../../dotfiles/quillory.plist", qPrintable(path)) == 0);
+        PreferenceStore store(path);
+        QVERIFY(store.setInteger(u"TimerMinutes"_qs, 4));
+        store.flush();
+        QVERIFY(QFileInfo(path).isSymLink() &&
+                PreferenceStore(target).integer(u"TimerMinutes"_qs) == 4);
+        QVERIFY(PreferenceStore(target).boolean(u"kept"_qs) && m_errors.isEmpty());
+        for (const char *to : {"missing.plist", "preferences.plist"}) {
+            QVERIFY(QFile::remove(path) && ::symlink(to, qPrintable(path)) == 0);
+            QVERIFY(store.setBool(u"rateDone"_qs, true));
+            store.flush();
+            QVERIFY(QFileInfo(path).isSymLink() &&
+                    QFile::symLinkTarget(path).endsWith(QLatin1String(to)));
+            QVERIFY2(m_errors.value(m_errors.size() - 1).contains(u"symbolic link"_qs),
+                     qPrintable(m_errors.join(u'\n')));
+        }
+    }
+
     // A value with which the next start would refuse the file (25 MiB of data is over 32 MiB
     // in base64) is refused: the previous value stays, in memory and in the file, and later
     // writes go on.
