@@ -157,6 +157,10 @@ PreferenceStore::~PreferenceStore() {
 
 void PreferenceStore::flush() {
     QMutexLocker lock(&m_mutex);
+    // A watcher without an event loop hears of a failure on the writer thread, in the middle
+    // of its write: waiting there would wait for itself.
+    if (std::this_thread::get_id() == m_writer.get_id())
+        return;
     while (m_pending || m_writing)
         m_idle.wait(&m_mutex);
 }

@@ -51,7 +51,8 @@ public:
     Handler<WriteFailure> writeFailedHandler;
 
     // Waits until every value set so far is in the file, or its write has failed (and been
-    // told to writeFailedHandler).
+    // told to writeFailedHandler). On the writer thread itself (a watcher without an event
+    // loop) it returns at once.
     void flush();
 
     bool contains(const QString &key);
