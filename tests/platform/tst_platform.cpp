@@ -2,6 +2,7 @@
 #include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
+#include "platform/FolderBookmark.h"
 #include "platform/KeyEvent.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
@@ -11,10 +12,13 @@
 #include "platform/x11/PointerDevices.h"
 
 #include <QDirIterator>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -100,6 +104,23 @@ private Q_SLOTS:
             QCOMPARE(qgetenv("QT_QPA_PLATFORM"), before.value_or(QByteArray()));
         }
         qunsetenv("WAYLAND_DISPLAY");
+    }
+
+    // A filesystem without an id (0: NFS, FUSE) gets a new device number at each mount: its
+    // folder is the one at the path with the same inode, whatever the device.
+    void bookmarkWithoutFilesystemId() {
+        QTemporaryDir dir;
+        const QJsonObject made =
+            QJsonDocument::fromJson(*FolderBookmark::create(dir.path())).object();
+        const auto staleAfter = [&made](const char *key, quint64 value) {
+            QJsonObject object = made;
+            object[u"filesystem"_qs] = u"0"_qs;
+            object[QLatin1String(key)] = QString::number(value);
+            return FolderBookmark::resolve(QJsonDocument(object).toJson()).stale;
+        };
+        const quint64 device = made[u"device"_qs].toString().toULongLong();
+        const quint64 inode = made[u"inode"_qs].toString().toULongLong();
+        QVERIFY(!staleAfter("device", device + 1) && staleAfter("inode", inode + 1));
     }
 
     // An auto-repeated Super+Alt+C on the keypad: Super is Control, Alt is Option.
