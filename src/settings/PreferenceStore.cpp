@@ -224,6 +224,7 @@ void PreferenceStore::loadLocked() {
     if (!m_loaded)
         removeStaleTemporariesLocked();
     m_loaded = true;
+    ++m_loads;
     m_unreadable = false;
     m_stamp = FileStamp{};
     plist_free(m_root);
@@ -436,12 +437,10 @@ void PreferenceStore::writeLoop() {
         if (!m_pending)
             return;
         const QByteArray content = *std::exchange(m_pending, std::nullopt);
-        const quint64 serial = m_pendingSerial;
+        const quint64 serial = m_pendingSerial, loads = m_loads;
         m_writing = true;
         lock.unlock();
         const Written written = writeFile(content);
-        if (!written.failure.isEmpty())
-            writeFailedHandler.notify({m_filePath, written.failure});
         lock.relock();
         if (written.failure.isEmpty()) {
             std::erase_if(m_unwritten, [serial](const Change &change) {
@@ -451,16 +450,26 @@ void PreferenceStore::writeLoop() {
                     plist_free(change.node);
                 return true;
             });
+            // A reader that found the file changed meanwhile may hold a tree that is not the
+            // file now on disk: then the next access reads it again.
             if (written.stamp)
-                m_stamp = *written.stamp;
+                m_stamp = m_loads == loads ? *written.stamp : FileStamp{};
         }
+        lock.unlock();
+        if (written.failure.isEmpty())
+            syncFolder(written.folder);
+        else
+            writeFailedHandler.notify({m_filePath, written.failure});
+        lock.relock();
         m_writing = false;
         m_idle.wakeAll();
     }
 }
 
 PreferenceStore::Written PreferenceStore::writeFile(const QByteArray &content) const {
-    const auto fail = [this](const QString &reason) { return Written{writeFailure(reason), {}}; };
+    const auto fail = [this](const QString &reason) {
+        return Written{writeFailure(reason), {}, {}};
+    };
     QString problem;
     const QString target = writeTarget(m_filePath, problem);
     if (target.isEmpty())
@@ -496,8 +505,17 @@ PreferenceStore::Written PreferenceStore::writeFile(const QByteArray &content) c
         return fail(errnoText(error));
     }
 
-    // The rename is durable only once the folder is synced. Some file systems refuse
-    // fsync on a folder (EINVAL); the new file is in place all the same.
+    // Remember the file as ours. The rename changed its ctime, so take the stamp again, unless
+    // someone replaced it in the meantime; then the next access reloads.
+    const std::optional<FileStamp> after = statPath(m_filePath);
+    if (after && after->device == quint64(st.st_dev) && after->inode == quint64(st.st_ino))
+        return Written{{}, after, folder};
+    return Written{{}, stampOf(st), folder};
+}
+
+// The rename is durable only once the folder is synced. Some file systems refuse fsync on a
+// folder (EINVAL); the new file is in place all the same.
+void PreferenceStore::syncFolder(const QString &folder) {
     const int folderFd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd >= 0) {
@@ -506,13 +524,6 @@ PreferenceStore::Written PreferenceStore::writeFile(const QByteArray &content) c
                        errnoText(errno));
         ::close(folderFd);
     }
-
-    // Remember the file as ours. The rename changed its ctime, so take the stamp again, unless
-    // someone replaced it in the meantime; then the next access reloads.
-    const std::optional<FileStamp> after = statPath(m_filePath);
-    if (after && after->device == quint64(st.st_dev) && after->inode == quint64(st.st_ino))
-        return Written{{}, after};
-    return Written{{}, stampOf(st)};
 }
 
 void *PreferenceStore::nodeLocked(const QString &key) {

@@ -113,6 +113,7 @@ private:
     struct Written {
         QString failure;                // empty when the file was written
         std::optional<FileStamp> stamp; // the new file's, while it stands at the path
+        QString folder;                 // the folder it went to, to sync
     };
 
     void refreshLocked();
@@ -132,14 +133,17 @@ private:
     // Lets go of the lock, then tells writeFailedHandler of a failure; true when there is none.
     bool reportAndUnlock(QMutexLocker<QMutex> &lock, const QString &failure);
     QString writeFailure(const QString &reason) const;
-    // The writer thread's part: one file write, without the lock.
+    // The writer thread's part, without the lock: one file written and renamed into place,
+    // then its folder synced.
     Written writeFile(const QByteArray &content) const;
+    static void syncFolder(const QString &folder);
     void writeLoop();
 
     const QString m_filePath;
     QMutex m_mutex;
     void *m_root = nullptr; // plist_t, a dictionary
     bool m_loaded = false;
+    quint64 m_loads = 0; // how many times the file has been read
     FileStamp m_stamp;
     // The file exists but could not be read: never replace what we could not read.
     bool m_unreadable = false;
