@@ -266,8 +266,13 @@ QString E2ESession::preferencesText() const {
 }
 
 bool E2ESession::stores(const QString &key, const QString &value) const {
-    const QString text = preferencesText().simplified().remove(u' ');
-    return text.contains(u"<key>"_qs + key + u"</key>"_qs + value);
+    // The application writes its preferences from a thread of their own, a moment later.
+    return waitUntil(
+        [&] {
+            const QString text = preferencesText().simplified().remove(u' ');
+            return text.contains(u"<key>"_qs + key + u"</key>"_qs + value);
+        },
+        2000);
 }
 
 QString E2ESession::log() const {

@@ -107,9 +107,11 @@ private Q_SLOTS:
         };
         for (int twice = 0; twice < 2; ++twice)
             QCOMPARE(session.runQuillory({u"--action"_qs, u"pointer"_qs}), 0);
-        QCOMPARE(state(),
-                 R"({"visible":true,"mode":"pointer","tool":"pen","color":"#FF3B30","width":3,)"
-                 R"("surface":"screen","fade":false,"spotlight":false,"zoom":1})");
+        QCOMPARE(
+            state(),
+            R"({"visible":true,"mode":"pointer","tool":"pen","color":"#FF3B30","ink":"#FF3B30",)"
+            R"("width":3,"surface":"screen","fade":false,"spotlight":false,"zoom":1,)"
+            R"("zoomPending":false})");
         QVERIFY(session.waitUntil(
             [&] { return session.screenshot().pixelColor(sign).value() < 90; }, 3000));
         session.click({500, 300});
