@@ -220,6 +220,27 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(80, 80), kGreen));
     }
 
+    // A copy taken while a text is typed ends the text first: the picture holds the text.
+    void aCopyWhileTypingHoldsTheText_data() { withAndWithoutACompositor(); }
+    void aCopyWhileTypingHoldsTheText() {
+        QFETCH(bool, compositor);
+        E2ESession session(options(compositor));
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        OtherXClient other(session.display());
+        other.showWindow({0, 0, 1280, 800}, kGreen.rgb());
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"text"_qs}), 0);
+        session.click({300, 300});
+        session.key(u"W W W W"_qs);
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"copy"_qs}), 0);
+        QVERIFY(session.waitForLog(u"Screenshot copied"_qs));
+        const QImage copied = session.clipboardImage();
+        int inked = 0;
+        for (int y = 290; y < 340; ++y)
+            for (int x = 290; x < 400; ++x)
+                inked += E2ESession::near(copied.pixelColor(x, y), kRed, 40);
+        QVERIFY2(inked > 50, qPrintable(QString::number(inked)));
+    }
+
     // Each board covers the screen and keeps its own drawings; light ink is dark on the white
     // board; the screen's drawings come back with the screen; M lets the pointer through.
     void boardsKeepTheirOwnDrawings_data() {
