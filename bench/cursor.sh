@@ -25,33 +25,9 @@ for ((i = 0; i < seconds * rate; i++)); do
 done
 
 run_case() { # compositor (none|picom), highlight (true|false)
-    local home display
-    home=$(mktemp -d)
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1920x1080x24 3>"$home/display" &
-    pids+=($!)
-    while [ ! -s "$home/display" ]; do sleep 0.1; done
-    display=:$(cat "$home/display")
-    export DISPLAY=$display
-    if [ "$1" = picom ]; then
-        picom --backend xrender --config /dev/null >/dev/null 2>&1 &
-        pids+=($!)
-        sleep 0.5
-    fi
-    dbus-daemon --session --nofork --print-address=1 >"$home/bus" 2>/dev/null &
-    pids+=($!)
-    while [ ! -s "$home/bus" ]; do sleep 0.1; done
-    mkdir -p "$home/.config/quillory"
-    cat >"$home/.config/quillory/preferences.plist" <<PLIST
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><dict><key>FirstTimeMenu</key><true/><key>pz.infoMessageHidden</key><true/>
-<key>CursorHighlight</key><$2/></dict></plist>
-PLIST
-    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb \
-        QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=$(head -1 "$home/bus") \
-        "$quillory" >"$home/log" 2>&1 &
-    local app=$!
-    pids+=($app)
-    until grep -qs "Quillory started" "$home/log"; do sleep 0.1; done
+    local compositor=no
+    [ "$1" = picom ] && compositor=yes
+    start_quillory 1920x1080 "$compositor" "<key>CursorHighlight</key><$2/>"
     # The overlay follows the pointer too: put it away, so only the highlight is measured.
     xdotool mousemove 600 400 && sleep 0.3 && xdotool key Escape && sleep 0.3 && xdotool key Escape
     sleep 2

@@ -22,35 +22,9 @@ for ((i = 0; i < seconds * rate; i++)); do
     fi
 done
 
-start_quillory() { # screen size; sets app and home
-    home=$(mktemp -d)
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "$1"x24 3>"$home/display" &
-    pids+=($!)
-    while [ ! -s "$home/display" ]; do sleep 0.1; done
-    export DISPLAY=:$(cat "$home/display")
-    picom --backend xrender --config /dev/null >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 0.5
-    dbus-daemon --session --nofork --print-address=1 >"$home/bus" 2>/dev/null &
-    pids+=($!)
-    while [ ! -s "$home/bus" ]; do sleep 0.1; done
-    mkdir -p "$home/.config/quillory"
-    cat >"$home/.config/quillory/preferences.plist" <<PLIST
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><dict><key>FirstTimeMenu</key><true/><key>pz.infoMessageHidden</key><true/>
-</dict></plist>
-PLIST
-    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb \
-        QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=$(head -1 "$home/bus")
-    "$quillory" >"$home/log" 2>&1 &
-    app=$!
-    pids+=($app)
-    until grep -qs "Quillory started" "$home/log"; do sleep 0.1; done
-    xdotool mousemove 1200 900
-}
-
 run_case() { # name, actions before, whether the button is held while moving
-    start_quillory 3840x2160
+    start_quillory 3840x2160 yes
+    xdotool mousemove 1200 900
     for action in $2; do "$quillory" --action "$action"; done
     sleep 1.5
     local before after start end rest
@@ -82,7 +56,8 @@ run_case() { # name, actions before, whether the button is held while moving
 }
 
 zoom_case() { # screen size
-    start_quillory "$1"
+    start_quillory "$1" yes
+    xdotool mousemove 1200 900
     "$quillory" --action pen
     sleep 1
     local shown=()

@@ -11,6 +11,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
 #include "platform/x11/AppActivation.h"
+#include "platform/x11/TrayIconWatcher.h"
 #include "screens/ScreenDaemon.h"
 #include "settings/Preferences.h"
 #include "settings/StoredShortcut.h"
@@ -68,10 +69,12 @@ void AppDelegate::applicationDidFinishLaunching() {
                 statusButtonClicked(reason == QSystemTrayIcon::Context);
             });
     m_statusItem->show();
-    // The tray embeds the icon when it is ready, or later when a tray starts: follow it.
-    auto *follow = new QTimer(this);
-    connect(follow, &QTimer::timeout, this, &AppDelegate::updatePassThrough);
-    follow->start(1000);
+    // The tray embeds the icon when it is ready, or later when a tray starts: follow it, by
+    // its window's events rather than by looking again and again.
+    connect(new TrayIconWatcher(this), &TrayIconWatcher::placed, this,
+            &AppDelegate::updatePassThrough);
+    m_overlay.window()->installEventFilter(this);
+    updatePassThrough();
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         QLOG("No system tray yet: the icon appears when one starts");
 
@@ -150,6 +153,13 @@ void AppDelegate::applicationDidBecomeActive() {
 
 void AppDelegate::applicationDidResignActive() {
     m_screens.stop();
+}
+
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_overlay.window() &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Move))
+        QMetaObject::invokeMethod(this, &AppDelegate::updatePassThrough, Qt::QueuedConnection);
+    return false;
 }
 
 void AppDelegate::updatePassThrough() {
@@ -270,13 +280,16 @@ QString AppDelegate::stateReport() {
     const DrawingViewModel &model = content.model;
     const Shape shape = model.selectedShape();
     const auto boolean = [](bool value) { return value ? u"true"_qs : u"false"_qs; };
-    return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","width":%5,)"
-           uR"("surface":"%6","fade":%7,"spotlight":%8,"zoom":%9})"_qs.arg(
+    // "color" is the palette's; "ink" what the next shape is drawn in (darker on the white
+    // board where the colour would not show).
+    return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","ink":"%5","width":%6,)"
+           uR"("surface":"%7","fade":%8,"spotlight":%9,"zoom":%10,"zoomPending":%11})"_qs.arg(
                boolean(m_overlay.window()->isVisible()), modeName(content.mode()),
                QLatin1String(tool(shape).actionName), model.selectedColor().name().toUpper(),
-               QString::number(model.lineWidth(shape)), surfaceName(model.surface()),
-               boolean(content.isOn(Toggle::fade)), boolean(content.isOn(Toggle::spotlight)),
-               QString::number(content.zoomFactor()));
+               model.inkColor().name().toUpper(), QString::number(model.lineWidth(shape)),
+               surfaceName(model.surface()), boolean(content.isOn(Toggle::fade)),
+               boolean(content.isOn(Toggle::spotlight)), QString::number(content.zoomFactor()),
+               boolean(content.zoomPending()));
 }
 
 DrawingViewModel &AppDelegate::drawingModel() {

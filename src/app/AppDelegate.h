@@ -130,6 +130,10 @@ Q_SIGNALS:
     // has it.
     void startAtLoginCheckRequested();
 
+protected:
+    // Follows the overlay's window, whose pass-through holds the tray icon.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void activateNowAndAgainSoon();
     void updateToolTip();

@@ -1,6 +1,7 @@
 #include "cursor/CursorTransparentWindow.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/x11/KeepAbove.h"
 #include "platform/x11/WindowHints.h"
 
 #include <QGuiApplication>
@@ -12,9 +13,13 @@
 const QColor CursorTransparentWindow::backgroundColor = QColor::fromRgbF(1, 1, 1, 0.3f);
 
 CursorTransparentWindow::CursorTransparentWindow(QWidget *parent)
+    // Past the window manager: a manager that frames it (openbox does, undecorated or not)
+    // would put a frame round it that takes every click on the screen, and could give it the
+    // focus. Nothing stacks it then, so it keeps itself on top.
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
-                          Qt::NoDropShadowWindowHint) {
+                          Qt::BypassWindowManagerHint | Qt::WindowTransparentForInput |
+                          Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
+    new KeepAbove(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);

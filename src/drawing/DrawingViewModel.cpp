@@ -195,12 +195,8 @@ void DrawingViewModel::mouseUp() {
     m_eraseFrom.reset();
     isTracking.setValue(false);
     const Drawings &list = drawings.value();
-    if (m_fading && live && !list.empty() && list.back() == live) {
-        removeShape(live);
-        fadingInk.add(live, FadingInk::now());
-        Q_EMIT fadingInkChanged(live->paintedBounds().toAlignedRect().adjusted(-2, -2, 2, 2));
-        return;
-    }
+    if (m_fading && live)
+        return fadeOut(live);
     // A press without a drag leaves a shape with a lone move-to (or nothing): take it back.
     // Undoing keeps a redo step, as any undo does.
     if (live && !list.empty() && list.back() == live && live->path.elementCount() < 2 &&
@@ -255,10 +251,24 @@ void DrawingViewModel::keyDown(const KeyEvent &event) {
 void DrawingViewModel::endDrag() {
     if (!m_live && !m_eraseFrom)
         return;
-    m_live.reset();
+    const std::shared_ptr<Renderable> live = std::exchange(m_live, nullptr);
     m_eraseFrom.reset();
     if (isTracking.value())
         isTracking.setValue(false);
+    // A fading stroke is in the list only while it is drawn, outside the undo history: cut
+    // short, it fades from here like any other, rather than stay as ink nothing can undo.
+    if (m_fading && live)
+        fadeOut(live);
+}
+
+void DrawingViewModel::fadeOut(const std::shared_ptr<Renderable> &shape) {
+    const Drawings &list = drawings.value();
+    if (std::find(list.begin(), list.end(), shape) != list.end()) {
+        edited(list.back() == shape ? DrawingsEdit::removedLast : DrawingsEdit::replaced);
+        drawings.modify([&](Drawings &changed) { std::erase(changed, shape); });
+    }
+    fadingInk.add(shape, FadingInk::now());
+    Q_EMIT fadingInkChanged(shape->paintedBounds().toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
 void DrawingViewModel::edited(DrawingsEdit::Kind kind, const QRectF &area) {
@@ -427,6 +437,7 @@ void DrawingViewModel::clear() {
         [self, saved] {
             if (!self)
                 return;
+            self->endDrag(); // what is drawn is finished, or fades, before it is kept
             *saved = self->drawings.value();
             self->setList({});
         },
@@ -470,6 +481,8 @@ QString DrawingViewModel::clearActionName() const {
 // Escape takes away one thing at a time: the shapes (and the fading ink), then the zoom or the
 // board, then the overlay.
 void DrawingViewModel::escape() {
+    if (m_fading)
+        endDrag(); // a fading stroke being drawn goes with the rest of the fading ink
     const bool faded = !fadingInk.isEmpty();
     if (faded)
         Q_EMIT fadingInkChanged(fadingInk.clear());
@@ -513,7 +526,7 @@ void DrawingViewModel::putDownDrag() {
         const std::shared_ptr<Renderable> live = m_live;
         endDrag();
         const bool last = !drawings.value().empty() && drawings.value().back() == live;
-        if (last && (live->path.elementCount() < 2 || m_fading))
+        if (last && live->path.elementCount() < 2)
             removeShape(live);
     }
     m_eraseFrom.reset();
@@ -576,6 +589,7 @@ void DrawingViewModel::saveScreenshotRequested() {
     QScreen *screen = viewScreen();
     if (!screen)
         return;
+    finishText(); // the picture holds the text, without its caret
     if (!m_hooks.takesScreenshots()) {
         QLOG("Save screenshot requested for", screen->name(), "- nothing takes screenshots here");
         return;
@@ -587,6 +601,7 @@ void DrawingViewModel::copyScreenshotRequested() {
     QScreen *screen = viewScreen();
     if (!screen)
         return;
+    finishText(); // the picture holds the text, without its caret
     if (!m_hooks.takesScreenshots()) {
         QLOG("Copy screenshot requested for", screen->name(), "- nothing takes screenshots here");
         return;

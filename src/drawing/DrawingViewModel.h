@@ -148,6 +148,8 @@ private:
     void setList(Drawings list);
     void edited(DrawingsEdit::Kind kind, const QRectF &area = {});
     void endDrag();
+    // Takes a finished fading stroke out of the list into the fading ink.
+    void fadeOut(const std::shared_ptr<Renderable> &shape);
     void eraseAlong(const QPointF &to);
     void startText(const QPointF &point);
     // Ends what is drawn, typed or fading before the list changes hands (a screen or surface

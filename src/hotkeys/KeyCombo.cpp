@@ -1,6 +1,7 @@
 #include "hotkeys/KeyCombo.h"
 
 #include "hotkeys/CarbonModifiers.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QKeySequence>
 #include <QMetaType>
@@ -51,16 +52,22 @@ KeyCombo::KeyCombo(Key key, ModifierFlags modifiers)
     : carbonKeyCode(::carbonKeyCode(key))
     , carbonModifiers(carbonFlags(modifiers)) {}
 
-KeyCombo::KeyCombo(const QString &stkey, ModifierFlags modifiers)
-    : carbonKeyCode(::carbonKeyCode(keyFromName(stkey).value_or(Key::a)))
-    , carbonModifiers(carbonFlags(modifiers)) {}
+KeyCombo::KeyCombo(const QString &stkey, ModifierFlags modifiers) {
+    const std::optional<Key> key = keyFromName(stkey);
+    if (!key) {
+        QLOG_ERROR("No key is named", u'"' + stkey + u'"', "- the shortcut is left unset");
+        return;
+    }
+    carbonKeyCode = ::carbonKeyCode(*key);
+    carbonModifiers = carbonFlags(modifiers);
+}
 
 std::optional<Key> KeyCombo::key() const {
     return keyFromCarbonKeyCode(carbonKeyCode);
 }
 
 void KeyCombo::setKey(std::optional<Key> key) {
-    carbonKeyCode = key ? ::carbonKeyCode(*key) : 0;
+    carbonKeyCode = key ? ::carbonKeyCode(*key) : noKeyCode;
 }
 
 ModifierFlags KeyCombo::modifiers() const {

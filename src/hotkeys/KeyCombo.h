@@ -12,16 +12,21 @@
 // A global shortcut in the hotkey service's terms: a virtual key code and a Carbon modifier
 // mask. The code need not belong to a key; such a combination shows its modifiers alone.
 struct KeyCombo {
-    quint32 carbonKeyCode = 0;
+    // A code no key has. Code 0 is the key `a`, so it cannot stand for "no key".
+    static constexpr quint32 noKeyCode = 0xFFFFFFFF;
+
+    quint32 carbonKeyCode = noKeyCode;
     quint32 carbonModifiers = 0;
 
     KeyCombo(quint32 carbonKeyCode, quint32 carbonModifiers);
     KeyCombo(Key key, ModifierFlags modifiers);
-    // A stored key name (see keyFromName); a name no key has gives the key `a` (code 0).
+    // A stored key name (see keyFromName). A name no key has (a damaged or hand-edited file)
+    // is logged and gives the empty combination: no key and no modifiers, which no hotkey
+    // service accepts, rather than some key the user never chose.
     KeyCombo(const QString &stkey, ModifierFlags modifiers);
 
     std::optional<Key> key() const;
-    // No key sets code 0.
+    // No key sets noKeyCode.
     void setKey(std::optional<Key> key);
 
     ModifierFlags modifiers() const;

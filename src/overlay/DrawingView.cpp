@@ -121,6 +121,10 @@ void DrawingView::setPointerMode(bool on) {
     if (on == m_pointerMode)
         return;
     m_pointerMode = on;
+    // The laser dot goes with the pointer: it would stay frozen on the slide, then streak to
+    // wherever the pointer is when drawing resumes.
+    if (on)
+        invalidate(m_laser.hide());
     setToolsVisible(!on && Preferences::updateToolsOnScreen.value(m_preferences));
     infoView->setHidden(on || Preferences::infoMessageHidden.value(m_preferences));
     updateBrush();
@@ -187,6 +191,11 @@ void DrawingView::animate() {
         m_animation.start(int(std::max<qint64>(next, frameInterval())));
 }
 
+void DrawingView::animateSoon() {
+    if (!m_animation.isActive() || m_animation.remainingTime() > frameInterval())
+        animate();
+}
+
 void DrawingView::setSpotlight(bool on) {
     if (on == m_spotlightOn)
         return;
@@ -224,14 +233,14 @@ void DrawingView::paintBeneath(QPainter &painter, const QRect &area) {
         m_magnifier.paint(painter, area);
     else if (m_board)
         painter.fillRect(area, *m_board);
-    if (m_spotlightOn && !m_shaped)
+    if (m_spotlightOn && !m_shaped && !m_zoomPicture)
         m_spotlight.paint(painter, area);
 }
 
 void DrawingView::paintOver(QPainter &painter, const QRect &area) {
-    if (m_fadingInk)
+    if (m_fadingInk && !m_zoomPicture)
         m_fadingInk->paint(painter, area, FadingInk::now(), m_shaped && !opaqueBackdrop());
-    if (m_laserOn && !m_capturing)
+    if (laserShown())
         m_laser.paint(painter, FadingInk::now());
 }
 
@@ -309,8 +318,7 @@ void DrawingView::moveBrush(const QPointF &point) {
     m_brushCentre = point;
     if (m_laserOn) {
         invalidate(m_laser.moveTo(point, FadingInk::now()));
-        if (!m_animation.isActive())
-            animate();
+        animateSoon();
     }
     if (m_spotlightOn)
         invalidate(m_spotlight.moveTo(point));
@@ -556,11 +564,35 @@ void DrawingView::setCapturing(bool capturing) {
     m_capturing = capturing;
     updateBrush();
     showModeSign(); // screenshots show the drawings, not the sign
-    if (!m_shaped)
+    if (!m_shaped) {
+        // Composited, the grab sees what the window shows: the laser has to be painted away.
+        if (m_laserOn)
+            repaintNow(m_laser.area());
         return;
+    }
     forgetShape(); // empty now; the full repaint afterwards shows everything again
     if (!capturing)
         update();
+}
+
+void DrawingView::setTakingZoomPicture(bool taking) {
+    if (taking == m_zoomPicture)
+        return;
+    m_zoomPicture = taking;
+    if (taking) {
+        m_infoBeforeZoomPicture = infoView->isVisible();
+        infoView->hide();
+    } else if (m_infoBeforeZoomPicture && !m_pointerMode && !isHidden()) {
+        infoView->show();
+    }
+    // At once: the picture is taken a moment from now, of what the screen shows then.
+    repaintNow(rect());
+}
+
+void DrawingView::repaintNow(const QRegion &area) {
+    m_pending += area;
+    if (!m_pending.isEmpty() && !m_framesHeld)
+        nextFrame();
 }
 
 QImage DrawingView::overlayImage() {
@@ -571,7 +603,7 @@ QImage DrawingView::overlayImage() {
     QPainter painter(&image);
     paintBeneath(painter, rect());
     m_canvas.paintTranslucent(painter);
-    if (m_fadingInk)
+    if (m_fadingInk && !m_zoomPicture)
         m_fadingInk->paint(painter, rect(), FadingInk::now(), false);
     for (QWidget *part :
          {static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup),

@@ -90,6 +90,7 @@ public:
     void stepZoom(int notches);
     // Once drawn on, the zoomed picture holds still.
     void holdZoom(bool held) { m_magnifier.setHeld(held); }
+    bool zoomHeld() const { return m_magnifier.isHeld(); }
     // Says `text` at the top of the screen for a few seconds.
     void showNotice(const QString &text);
 
@@ -104,8 +105,12 @@ public:
     void setShaped(bool shaped);
     bool isShaped() const { return m_shaped; }
     // While a screenshot is taken of a shaped window, the window shows nothing, so that the grab
-    // sees the desktop beneath it; overlayImage() gives what goes over it.
+    // sees the desktop beneath it; overlayImage() gives what goes over it. No screenshot shows
+    // the laser.
     void setCapturing(bool capturing);
+    // While the zoom's picture is taken, the overlay shows only the finished drawings: no help
+    // card, spotlight, laser or fading ink is frozen into the magnified screen.
+    void setTakingZoomPicture(bool taking);
     // What the overlay shows, as a compositor shows it (translucent fills, smooth edges), at
     // device pixels.
     QImage overlayImage();
@@ -132,6 +137,13 @@ private:
     void updateBrush();
     // Moves the trail and the fading ink on, and wakes again when they next change.
     void animate();
+    // Makes sure animate() runs within a frame: the laser's trail fades on its own clock,
+    // whatever the fading ink waits for.
+    void animateSoon();
+    // Whether the laser shows: not in pointer mode, nor in any picture taken of the screen.
+    bool laserShown() const {
+        return m_laserOn && !m_pointerMode && !m_capturing && !m_zoomPicture;
+    }
     // Beneath the shapes (board, zoom, spotlight) and over them (fading ink, laser).
     void paintBeneath(QPainter &painter, const QRect &area);
     void paintOver(QPainter &painter, const QRect &area);
@@ -140,6 +152,8 @@ private:
     // Collects the areas that changed and repaints them at most once a frame.
     void invalidate(const QRegion &area);
     void scheduleFrame();
+    // Paints `area` now rather than at the next frame.
+    void repaintNow(const QRegion &area);
     void nextFrame();
     // Shaped: sends what changed in the window's shape, unless the server is still busy.
     void sendShape();
@@ -156,6 +170,8 @@ private:
     bool m_frameWaits = false;
     bool m_shaped = false;
     bool m_capturing = false;
+    bool m_zoomPicture = false;
+    bool m_infoBeforeZoomPicture = false; // the help card showed when the picture was asked for
     bool m_pointerMode = false;
     bool m_tracking = false;
     class ModeSign *m_modeSign;

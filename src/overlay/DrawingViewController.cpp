@@ -88,8 +88,10 @@ void DrawingViewController::setMode(OverlayMode mode) {
         model.finishText();
         if (model.isTracking.value())
             model.mouseUp();
-        // The programs below have to show to be clicked: a board or a zoom steps aside. The
-        // spotlight too, since the pointer's moves go to them.
+        // The programs below have to show to be clicked: a board or a zoom steps aside, and a
+        // zoom on its way is not wanted any more. The spotlight too, since the pointer's moves
+        // go to them.
+        dropZoomPicture();
         model.setSurface(Surface::screen);
         m_view->setSpotlight(false);
     }
@@ -104,10 +106,13 @@ void DrawingViewController::setMode(OverlayMode mode) {
 }
 
 void DrawingViewController::followPointer() {
-    if (m_mode == OverlayMode::draw && !m_compositor.isRunning() && m_window->isVisible())
+    const bool grab =
+        m_mode == OverlayMode::draw && !m_compositor.isRunning() && m_window->isVisible();
+    if (grab)
         m_grab->grab(m_window);
     else
         m_grab->release();
+    m_stream->setTrackingTip(grab);
 }
 
 void DrawingViewController::viewDidLoad() {
@@ -133,6 +138,10 @@ void DrawingViewController::viewDidLoad() {
             &DrawingViewController::selectionChanged);
     connect(&model, &DrawingViewModel::typedTextChanged, this, [this](const QRectF &area) {
         m_view->setTypedText(model.typedText(), model.caretPosition(), area);
+        // Typed on, like drawn on, the zoomed picture holds still under the text.
+        if (model.surface() == Surface::zoom && model.typedText() &&
+            !model.typedText()->text().isEmpty())
+            m_view->holdZoom(true);
         // Input methods (dead keys, composition) reach the view only while a text is typed.
         m_view->setAttribute(Qt::WA_InputMethodEnabled, bool(model.typedText()));
         QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImCursorRectangle);
@@ -198,6 +207,12 @@ void DrawingViewController::viewDidAppear() {
 void DrawingViewController::followCompositor(bool running) {
     if (!m_view || !m_window)
         return;
+    // Without translucency the dimming would black out the screen: the spotlight ends.
+    if (!running && m_view->spotlight()) {
+        m_view->setSpotlight(false);
+        QLOG_ERROR("The compositor stopped; the spotlight is off");
+        m_view->showNotice(qtTrId("overlay.notice.spotlightNeedsCompositor"));
+    }
     m_view->setShaped(!running);
     followPointer();
 }
@@ -259,6 +274,11 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const bool left = mouse->buttons() & Qt::LeftButton;
         const bool shift = mouse->modifiers() & Qt::ShiftModifier;
+        // Through the grab a tablet's events come as a mouse's: its tip as the stream saw it.
+        const PointerStream::Tip tip =
+            m_grab->isHeld() ? m_stream->lastTip() : PointerStream::Tip{};
+        model.setPointerPressure(tip.pressure);
+        model.setStylusEraser(tip.eraser);
         if (event->type() == QEvent::MouseMove)
             pointerEvent(PointerStream::Kind::Move, mouse->position(), left, shift);
         else if (mouse->button() == Qt::LeftButton)
@@ -478,19 +498,21 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
         return;
     if (toggle == Toggle::zoom && on && !isOn(toggle)) {
         // The picture first; the zoom starts when it is there.
-        if (!m_window->isVisible() || m_zoomAsked)
+        if (!m_window->isVisible() || m_zoomAsked || m_mode != OverlayMode::draw)
             return;
         m_zoomAsked = true;
         m_zoomAskedAt.start();
         model.setSurface(Surface::screen);
+        model.finishText(); // the picture holds the finished text, not a caret
+        m_view->setTakingZoomPicture(true);
         Q_EMIT zoomPictureRequested(m_window->screen());
         return;
     }
     if (on == isOn(toggle))
         return;
     if (toggle == Toggle::zoom)
-        m_zoomAsked = false; // off before its picture came: the picture is not wanted
-    moveBrushToPointer(); // the spotlight and the zoom start where the pointer is
+        dropZoomPicture(); // off before its picture came: the picture is not wanted
+    moveBrushToPointer();  // the spotlight and the zoom start where the pointer is
     const ToggleRow &row = toggleRow(toggle);
     switch (toggle) {
     case Toggle::fade: {
@@ -520,8 +542,18 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
     QLOG("Overlay", row.name, on ? "on" : "off");
 }
 
+void DrawingViewController::dropZoomPicture() {
+    m_zoomAsked = false;
+    if (m_view)
+        m_view->setTakingZoomPicture(false);
+}
+
 void DrawingViewController::showZoomPicture(const QImage &picture) {
-    if (!std::exchange(m_zoomAsked, false) || !m_view || !m_window || !m_window->isVisible())
+    // A picture that comes after the zoom was called off (pointer mode, a hide) is dropped.
+    const bool wanted = std::exchange(m_zoomAsked, false);
+    if (m_view)
+        m_view->setTakingZoomPicture(false);
+    if (!wanted || !m_view || !m_window || !m_window->isVisible() || m_mode != OverlayMode::draw)
         return;
     if (picture.isNull()) {
         QLOG_ERROR("No picture of the screen to zoom into");
@@ -561,26 +593,36 @@ void DrawingViewController::showLaser() {
                      model.lineWidth(shape));
 }
 
-// The widths picked are kept in palette order; one missing or out of bounds is the tool's own.
+// The widths picked are kept in palette order; one missing, out of bounds or not a number is
+// the tool's own, and the others hold. Nothing is written until a width changes.
 void DrawingViewController::loadLineWidths() {
-    const QList<qint64> stored = Preferences::lineWidths.value(m_preferences);
+    const auto stored = m_preferences.integerEntries(Preferences::lineWidths.key())
+                            .value_or(QList<std::optional<qint64>>{});
     for (qsizetype i = 0; i < stored.size() && i < qsizetype(tools().size()); ++i) {
-        if (stored[i] >= minLineWidth && stored[i] <= maxLineWidth)
-            model.setLineWidth(tools()[std::size_t(i)].shape, double(stored[i]));
+        const std::optional<qint64> width = stored[i];
+        if (width && *width >= minLineWidth && *width <= maxLineWidth)
+            model.setLineWidth(tools()[std::size_t(i)].shape, double(*width));
+        else
+            QLOG_ERROR("pz.lineWidths: entry", i + 1, "is not a width from", minLineWidth, "to",
+                       maxLineWidth, "- the tool's own is used");
     }
+    m_storedWidths = lineWidths();
+}
+
+QList<qint64> DrawingViewController::lineWidths() const {
+    QList<qint64> widths;
+    for (const Tool &row : tools())
+        widths << qRound64(model.lineWidth(row.shape));
+    return widths;
 }
 
 void DrawingViewController::selectionChanged() {
     const Shape shape = model.selectedShape();
     m_view->setBrush(model.lineWidth(shape), tool(shape).gesture == Tool::Gesture::erase);
     showLaser();
-    QList<qint64> widths;
-    bool changed = false;
-    for (const Tool &row : tools()) {
-        widths << qRound64(model.lineWidth(row.shape));
-        changed = changed || model.lineWidth(row.shape) != row.width;
-    }
-    if (widths != Preferences::lineWidths.value(m_preferences) &&
-        (changed || Preferences::lineWidths.isStored(m_preferences)))
+    const QList<qint64> widths = lineWidths();
+    if (widths != m_storedWidths) {
         Preferences::lineWidths.set(m_preferences, widths);
+        m_storedWidths = widths;
+    }
 }

@@ -64,6 +64,8 @@ public:
     // The zoom's picture of the screen, as asked for by zoomPictureRequested; null: none.
     void showZoomPicture(const QImage &picture);
     double zoomFactor() const;
+    // Whether a zoom waits for its picture.
+    bool zoomPending() const { return m_zoomAsked; }
     // How long fading ink stays, from the release to gone.
     void setFadeDelay(qint64 ms);
 
@@ -99,8 +101,12 @@ private:
     // spotlight's size.
     void wheelTurned(int angle, bool control);
     void followSurface(Surface surface);
+    // The zoom's picture, asked for and not yet there, is not wanted any more.
+    void dropZoomPicture();
     void showLaser();
     void loadLineWidths();
+    // Each tool's line width, in palette order, as stored.
+    QList<qint64> lineWidths() const;
     void selectionChanged();
     void flagsChanged(bool shift);
     void moveBrush(const QPointF &point);
@@ -123,4 +129,5 @@ private:
     bool m_zoomAsked = false;
     QElapsedTimer m_zoomAskedAt;
     OverlayMode m_mode = OverlayMode::draw;
+    QList<qint64> m_storedWidths; // what the preference holds, as read or last written
 };

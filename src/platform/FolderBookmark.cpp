@@ -86,10 +86,14 @@ Resolved resolve(const QByteArray &data) {
         return result;
     result.path = path;
     // A disk mounted again, or after another one, may get another device number but keeps its
-    // filesystem id. Some filesystems (FUSE ones) have no id: 0; for those the device counts.
-    const bool byDevice = old || filesystem == 0;
-    result.stale =
-        (byDevice ? now->device != device : now->filesystem != filesystem) || now->inode != inode;
+    // filesystem id. Some filesystems have no id and report 0 (FUSE ones, NFS on many kernels);
+    // their device number changes with each mount too, so for them the path and the inode
+    // alone tell the folder. Bookmarks of older versions go by the device, which is all they
+    // have.
+    const bool idKnown = filesystem != 0 && now->filesystem != 0;
+    const bool sameFilesystem =
+        old ? now->device == device : !idKnown || now->filesystem == filesystem;
+    result.stale = !sameFilesystem || now->inode != inode;
     return result;
 }
 

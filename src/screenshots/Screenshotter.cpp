@@ -313,8 +313,9 @@ QString Screenshotter::writePng(const QImage &image, const QString &folder, cons
 
 void Screenshotter::takePicture(QScreen *screen, std::function<void(const QImage &)> done) {
     captureStarts();
-    // The tools leave at the next frame; without a compositor at once (the window's shape).
-    const int delay = m_overlayImage && m_overlayImage(screen).isNull() ? 40 : 0;
+    // What is not to be in the picture is painted away at once; a compositor shows that at its
+    // next frame, and without one the window's shape takes it in as soon.
+    constexpr int delay = 50;
     QTimer::singleShot(delay, this,
                        [this, target = QPointer<QScreen>(screen), done = std::move(done)] {
                            captureDisplay(target, [this, done](const QImage &image) {

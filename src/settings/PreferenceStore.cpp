@@ -9,6 +9,7 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +86,32 @@ QString notARegularFile(mode_t mode) {
     return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
 }
 
+// Where a write goes so that the path stays what it is: the path itself or, for a symbolic link
+// (dotfile managers link the file to the copy in their repository), the file the link leads
+// to. A link that leads nowhere or round in a circle gives an empty string and `problem`.
+QString writeTarget(const QString &path, QString &problem) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char *resolved = ::realpath(name.constData(), nullptr);
+    if (!resolved) {
+        const int error = errno;
+        problem = error == ENOENT || error == ENOTDIR
+                      ? QStringLiteral("it is a symbolic link to %1, which does not exist")
+                            .arg(QFile::symLinkTarget(path))
+                  : error == ELOOP
+                      ? QStringLiteral("it is a symbolic link that leads round in a circle")
+                      : QStringLiteral("it is a symbolic link that cannot be followed (%1)")
+                            .arg(errnoText(error));
+        problem += QStringLiteral("; the link is left as it is");
+        return {};
+    }
+    const QString target = QFile::decodeName(resolved);
+    std::free(resolved);
+    return target;
+}
+
 // libplist takes the strings of a binary file as they are, UTF-8 or not. Written out as XML,
 // text that is not UTF-8 would make the next read of our own file fail, so such a file counts
 // as damaged. Why the tree's XML form would not read back, or an empty string.
@@ -114,7 +141,28 @@ PreferenceStore::PreferenceStore(QString filePath)
     , m_root(plist_new_dict()) {}
 
 PreferenceStore::~PreferenceStore() {
+    {
+        QMutexLocker lock(&m_mutex);
+        m_stopping = true;
+        m_wake.wakeAll();
+    }
+    if (m_writer.joinable())
+        m_writer.join();
+    for (const Change &change : m_unwritten) {
+        if (change.node)
+            plist_free(change.node);
+    }
     plist_free(m_root);
+}
+
+void PreferenceStore::flush() {
+    QMutexLocker lock(&m_mutex);
+    // A watcher without an event loop hears of a failure on the writer thread, in the middle
+    // of its write: waiting there would wait for itself.
+    if (std::this_thread::get_id() == m_writer.get_id())
+        return;
+    while (m_pending || m_writing)
+        m_idle.wait(&m_mutex);
 }
 
 std::optional<PreferenceStore::FileStamp> PreferenceStore::statPath(const QString &path) {
@@ -138,14 +186,30 @@ PreferenceStore::FileStamp PreferenceStore::stampOf(const struct stat &st) {
 // One stat() per access: reload when the file is not what we last read or wrote.
 void PreferenceStore::refreshLocked() {
     const FileStamp current = statPath(m_filePath).value_or(FileStamp{});
-    if (!m_loaded || current != m_stamp)
-        loadLocked();
+    if (m_loaded && current == m_stamp)
+        return;
+    loadLocked();
+    // Someone else wrote the file while ours was still to be written: our changes are made
+    // again on theirs, and the two go to disk together.
+    if (m_unwritten.empty())
+        return;
+    for (const Change &change : m_unwritten) {
+        if (change.node)
+            plist_dict_set_item(m_root, change.key.constData(), plist_copy(change.node));
+        else if (plist_dict_get_item(m_root, change.key.constData()))
+            plist_dict_remove_item(m_root, change.key.constData());
+    }
+    queueLocked();
 }
 
 // A crash between creating a temporary file and renaming it leaves the temporary behind.
 // Only old ones are removed: a young one may belong to another process writing right now.
 void PreferenceStore::removeStaleTemporariesLocked() {
-    const QFileInfo info(m_filePath);
+    QString problem;
+    const QString target = writeTarget(m_filePath, problem);
+    if (target.isEmpty())
+        return;
+    const QFileInfo info(target);
     const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-600);
     const QFileInfoList candidates = info.absoluteDir().entryInfoList(
         {QLatin1Char('.') + info.fileName() + QStringLiteral(".??????")},
@@ -294,24 +358,114 @@ void PreferenceStore::moveDamagedFileAsideLocked(const FileStamp &readStamp,
                "could not find a free name to move it aside - preferences will not be saved");
 }
 
-QString PreferenceStore::writeLocked() {
-    const auto fail = [this](const QString &reason) {
-        QLOG_ERROR("Could not write preferences file", m_filePath + QLatin1Char(':'), reason,
-                   "- the previous file is left as it was");
-        return reason;
-    };
-    if (m_unreadable)
-        return fail(QStringLiteral("the existing file could not be read and is not replaced"));
+QString PreferenceStore::writeFailure(const QString &reason) const {
+    QLOG_ERROR("Could not write preferences file", m_filePath + QLatin1Char(':'), reason,
+               "- the previous file is left as it was");
+    return reason;
+}
 
+std::optional<QByteArray> PreferenceStore::fileContentLocked(QString &failure, bool *refused) {
+    if (m_unreadable) {
+        failure =
+            writeFailure(QStringLiteral("the existing file could not be read and is not replaced"));
+        return std::nullopt;
+    }
     char *xml = nullptr;
     uint32_t length = 0;
     plist_to_xml(m_root, &xml, &length);
-    if (!xml)
-        return fail(QStringLiteral("the preferences could not be converted to XML"));
-    const QByteArray content(xml, qsizetype(length));
+    if (!xml) {
+        failure = writeFailure(QStringLiteral("the preferences could not be converted to XML"));
+        return std::nullopt;
+    }
+    QByteArray content(xml, qsizetype(length));
     plist_to_xml_free(xml);
+    // A file the next start would set aside as damaged would lose every preference: it is
+    // checked as that start will check it.
+    if (const QString problem = PropertyListGuard::problem(content); !problem.isEmpty()) {
+        if (refused)
+            *refused = true;
+        failure = writeFailure(QStringLiteral("it would not be read back: ") + problem);
+        return std::nullopt;
+    }
+    return content;
+}
 
-    const QFileInfo info(m_filePath);
+void PreferenceStore::handOverLocked(QByteArray content) {
+    m_pending = std::move(content);
+    m_pendingSerial = m_serial;
+    if (!m_writer.joinable())
+        m_writer = std::thread(&PreferenceStore::writeLoop, this);
+    m_wake.wakeAll();
+}
+
+QString PreferenceStore::queueLocked() {
+    QString failure;
+    if (std::optional<QByteArray> content = fileContentLocked(failure))
+        handOverLocked(std::move(*content));
+    return failure;
+}
+
+bool PreferenceStore::reportAndUnlock(QMutexLocker<QMutex> &lock, const QString &failure) {
+    lock.unlock();
+    if (failure.isEmpty())
+        return true;
+    writeFailedHandler.notify({m_filePath, failure});
+    return false;
+}
+
+// Remembers a change until a file that holds it is in place, to make it again on a file
+// someone else writes meanwhile. One entry per key: the newest change wins.
+void PreferenceStore::recordLocked(const QByteArray &key, void *node) {
+    const auto same = std::find_if(m_unwritten.begin(), m_unwritten.end(),
+                                   [&key](const Change &change) { return change.key == key; });
+    if (same != m_unwritten.end()) {
+        if (same->node)
+            plist_free(same->node);
+        m_unwritten.erase(same);
+    }
+    m_unwritten.push_back({++m_serial, key, node ? plist_copy(node) : nullptr});
+}
+
+// The store's writer thread: writes the newest content, one file at a time, until the store
+// ends and nothing is left to write.
+void PreferenceStore::writeLoop() {
+    QMutexLocker lock(&m_mutex);
+    for (;;) {
+        while (!m_pending && !m_stopping)
+            m_wake.wait(&m_mutex);
+        if (!m_pending)
+            return;
+        const QByteArray content = *std::exchange(m_pending, std::nullopt);
+        const quint64 serial = m_pendingSerial;
+        m_writing = true;
+        lock.unlock();
+        const Written written = writeFile(content);
+        if (!written.failure.isEmpty())
+            writeFailedHandler.notify({m_filePath, written.failure});
+        lock.relock();
+        if (written.failure.isEmpty()) {
+            std::erase_if(m_unwritten, [serial](const Change &change) {
+                if (change.serial > serial)
+                    return false;
+                if (change.node)
+                    plist_free(change.node);
+                return true;
+            });
+            if (written.stamp)
+                m_stamp = *written.stamp;
+        }
+        m_writing = false;
+        m_idle.wakeAll();
+    }
+}
+
+PreferenceStore::Written PreferenceStore::writeFile(const QByteArray &content) const {
+    const auto fail = [this](const QString &reason) { return Written{writeFailure(reason), {}}; };
+    QString problem;
+    const QString target = writeTarget(m_filePath, problem);
+    if (target.isEmpty())
+        return fail(problem);
+    const QFileInfo info(target);
     const QString folder = info.absolutePath();
     if (const int error = makeFolder(folder))
         return fail(QStringLiteral("cannot create folder %1: %2").arg(folder, errnoText(error)));
@@ -336,7 +490,7 @@ QString PreferenceStore::writeLocked() {
         ::unlink(temporary.constData());
         return fail(errnoText(error));
     }
-    if (::rename(temporary.constData(), QFile::encodeName(m_filePath).constData()) != 0) {
+    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
         return fail(errnoText(error));
@@ -355,22 +509,10 @@ QString PreferenceStore::writeLocked() {
 
     // Remember the file as ours. The rename changed its ctime, so take the stamp again, unless
     // someone replaced it in the meantime; then the next access reloads.
-    std::optional<FileStamp> after = statPath(m_filePath);
-    if (after && after->device == quint64(st.st_dev) && after->inode == quint64(st.st_ino)) {
-        m_stamp = *after;
-    } else {
-        m_stamp = stampOf(st);
-    }
-    return {};
-}
-
-bool PreferenceStore::writeAndUnlock(QMutexLocker<QMutex> &lock) {
-    const QString failure = writeLocked();
-    lock.unlock();
-    if (failure.isEmpty())
-        return true;
-    writeFailedHandler.notify({m_filePath, failure});
-    return false;
+    const std::optional<FileStamp> after = statPath(m_filePath);
+    if (after && after->device == quint64(st.st_dev) && after->inode == quint64(st.st_ino))
+        return Written{{}, after};
+    return Written{{}, stampOf(st)};
 }
 
 void *PreferenceStore::nodeLocked(const QString &key) {
@@ -381,8 +523,27 @@ void *PreferenceStore::nodeLocked(const QString &key) {
 bool PreferenceStore::setNode(const QString &key, void *node) {
     QMutexLocker lock(&m_mutex);
     refreshLocked();
-    plist_dict_set_item(m_root, keyBytes(key).constData(), node);
-    return writeAndUnlock(lock);
+    const QByteArray name = keyBytes(key);
+    plist_t previous = plist_dict_get_item(m_root, name.constData());
+    previous = previous ? plist_copy(previous) : nullptr;
+    plist_dict_set_item(m_root, name.constData(), node);
+    QString failure;
+    bool refused = false;
+    std::optional<QByteArray> content = fileContentLocked(failure, &refused);
+    if (refused) {
+        // The value is refused; the previous one stays, in memory as in the file.
+        if (previous)
+            plist_dict_set_item(m_root, name.constData(), previous);
+        else
+            plist_dict_remove_item(m_root, name.constData());
+        return reportAndUnlock(lock, failure);
+    }
+    if (previous)
+        plist_free(previous);
+    recordLocked(name, node);
+    if (content)
+        handOverLocked(std::move(*content));
+    return reportAndUnlock(lock, failure);
 }
 
 bool PreferenceStore::contains(const QString &key) {
@@ -443,17 +604,33 @@ std::optional<QByteArray> PreferenceStore::data(const QString &key) {
 }
 
 std::optional<QList<qint64>> PreferenceStore::integerArray(const QString &key) {
+    const std::optional<QList<std::optional<qint64>>> entries = integerEntries(key);
+    if (!entries)
+        return std::nullopt;
+    QList<qint64> values;
+    values.reserve(entries->size());
+    for (const std::optional<qint64> &entry : *entries) {
+        if (!entry)
+            return std::nullopt;
+        values.append(*entry);
+    }
+    return values;
+}
+
+std::optional<QList<std::optional<qint64>>> PreferenceStore::integerEntries(const QString &key) {
     QMutexLocker lock(&m_mutex);
     plist_t node = nodeLocked(key);
     if (!node || plist_get_node_type(node) != PLIST_ARRAY)
         return std::nullopt;
-    QList<qint64> values;
+    QList<std::optional<qint64>> values;
     const uint32_t count = plist_array_get_size(node);
     values.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
         plist_t item = plist_array_get_item(node, i);
-        if (!item || plist_get_node_type(item) != PLIST_UINT)
-            return std::nullopt;
+        if (!item || plist_get_node_type(item) != PLIST_UINT) {
+            values.append(std::nullopt);
+            continue;
+        }
         uint64_t value = 0;
         plist_get_uint_val(item, &value);
         values.append(qint64(value));
@@ -512,8 +689,9 @@ bool PreferenceStore::remove(const QStringList &keys) {
         const QByteArray name = keyBytes(key);
         if (plist_dict_get_item(m_root, name.constData())) {
             plist_dict_remove_item(m_root, name.constData());
+            recordLocked(name, nullptr);
             changed = true;
         }
     }
-    return !changed || writeAndUnlock(lock);
+    return !changed || reportAndUnlock(lock, queueLocked());
 }

@@ -63,7 +63,8 @@ quint64 readBigEndian(const unsigned char *p, int size) {
 } // namespace
 
 // Walks the object graph of a "bplist00" file the way libplist will, without building it:
-// finds cycles, measures the nesting depth and the number of nodes the references expand to.
+// finds cycles, measures the nesting depth, the number of nodes and the bytes of text and data
+// the references expand to.
 QString PropertyListGuard::binaryProblem(const QByteArray &bytes) {
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
     const quint64 length = quint64(bytes.size());
@@ -85,15 +86,18 @@ QString PropertyListGuard::binaryProblem(const QByteArray &bytes) {
     if (objectCount > quint64(maxNodes))
         return QStringLiteral("binary property list has too many objects");
 
-    // The references held by a container object; false when they lie outside the object area.
-    auto children = [&](quint64 index, std::vector<quint64> &refs) {
+    // An object's references (a container's) and the bytes of text or data it holds (a
+    // string's or data's); false when they lie outside the object area.
+    auto contents = [&](quint64 index, std::vector<quint64> &refs, qint64 &held) {
         refs.clear();
+        held = 0;
         const quint64 offset = readBigEndian(data + tableOffset + index * offsetSize, offsetSize);
         if (offset < 8 || offset >= tableOffset)
             return false;
         const unsigned char marker = data[offset];
         const int type = marker >> 4;
-        if (type != 0xA && type != 0xC && type != 0xD)
+        const bool text = type == 0x4 || type == 0x5 || type == 0x6;
+        if (!text && type != 0xA && type != 0xC && type != 0xD)
             return true;
         quint64 count = marker & 0x0F;
         quint64 position = offset + 1;
@@ -105,6 +109,13 @@ QString PropertyListGuard::binaryProblem(const QByteArray &bytes) {
                 return false;
             count = readBigEndian(data + position + 1, countSize);
             position += 1 + countSize;
+        }
+        if (text) {
+            // UTF-16 takes two bytes a unit here and up to three as the UTF-8 libplist makes.
+            if (count > (tableOffset - position) / (type == 0x6 ? 2 : 1))
+                return false;
+            held = qint64(count) * (type == 0x6 ? 3 : 1);
+            return true;
         }
         const quint64 perEntry = type == 0xD ? 2 : 1;
         if (count > (tableOffset - position) / quint64(refSize) / perEntry)
@@ -118,19 +129,39 @@ QString PropertyListGuard::binaryProblem(const QByteArray &bytes) {
         return true;
     };
 
-    // Iterative depth-first walk; each object's expanded size is computed once.
+    // Iterative depth-first walk; each object's expansion is computed once. libplist copies a
+    // shared string once per reference, so a few kilobytes referred to many times would take
+    // gigabytes: the bytes count through every reference, as the nodes do.
     enum : unsigned char { unseen, open, finished };
     std::vector<unsigned char> state(objectCount, unseen);
-    std::vector<qint64> expanded(objectCount, 0);
+    struct Expansion {
+        qint64 nodes = 1;
+        qint64 bytes = 0;
+    };
+    std::vector<Expansion> expanded(objectCount);
     struct Frame {
         quint64 index;
         std::vector<quint64> refs;
         size_t next = 0;
-        qint64 size = 1;
+        Expansion size;
+    };
+    // Why an expansion is too large, or an empty string.
+    const auto tooLarge = [](const Expansion &size) {
+        if (size.nodes > maxNodes)
+            return QStringLiteral("binary property list expands to too many objects");
+        if (size.bytes > maxExpandedBytes)
+            return QStringLiteral("binary property list expands to more than %1 bytes of text "
+                                  "and data")
+                .arg(maxExpandedBytes);
+        return QString();
+    };
+    const auto add = [](Expansion &to, const Expansion &size) {
+        to.nodes += size.nodes;
+        to.bytes += size.bytes;
     };
     std::vector<Frame> stack;
-    stack.push_back(Frame{topObject, {}});
-    if (!children(topObject, stack.back().refs))
+    stack.push_back(Frame{topObject, {}, 0, {}});
+    if (!contents(topObject, stack.back().refs, stack.back().size.bytes))
         return truncated;
     state[topObject] = open;
     while (!stack.empty()) {
@@ -140,15 +171,15 @@ QString PropertyListGuard::binaryProblem(const QByteArray &bytes) {
             if (state[child] == open)
                 return QStringLiteral("binary property list refers to itself");
             if (state[child] == finished) {
-                frame.size += expanded[child];
-                if (frame.size > maxNodes)
-                    return QStringLiteral("binary property list expands to too many objects");
+                add(frame.size, expanded[child]);
+                if (const QString problem = tooLarge(frame.size); !problem.isEmpty())
+                    return problem;
                 continue;
             }
             if (int(stack.size()) >= maxDepth)
                 return QStringLiteral("nesting deeper than %1 levels").arg(maxDepth);
-            Frame next{child, {}};
-            if (!children(child, next.refs))
+            Frame next{child, {}, 0, {}};
+            if (!contents(child, next.refs, next.size.bytes))
                 return truncated;
             state[child] = open;
             stack.push_back(std::move(next));
@@ -156,12 +187,12 @@ QString PropertyListGuard::binaryProblem(const QByteArray &bytes) {
         }
         state[frame.index] = finished;
         expanded[frame.index] = frame.size;
-        const qint64 size = frame.size;
+        const Expansion size = frame.size;
         stack.pop_back();
         if (!stack.empty()) {
-            stack.back().size += size;
-            if (stack.back().size > maxNodes)
-                return QStringLiteral("binary property list expands to too many objects");
+            add(stack.back().size, size);
+            if (const QString problem = tooLarge(stack.back().size); !problem.isEmpty())
+                return problem;
         }
     }
     return {};

@@ -34,7 +34,8 @@ struct Shell {
         Preferences::shortcuts[row].flags.set(preferences, codes);
     }
     void make(const QUrl &reviewPage = {}) {
-        assembly = std::make_unique<Assembly>(preferences, requests, Assembly::Pages{{}, reviewPage});
+        assembly =
+            std::make_unique<Assembly>(preferences, requests, Assembly::Pages{{}, reviewPage});
         delegate = &assembly->delegate;
         overlay = &assembly->overlay;
     }
@@ -134,10 +135,17 @@ private Q_SLOTS:
         remote(u"pointer"_qs)->action();
         QVERIFY(shell.delegate->statusItem()->toolTip().contains(u"pointer mode"_qs));
         QCOMPARE(state(),
-                 uR"({"visible":true,"mode":"pointer","tool":"arrow","color":"#3A7BD5","width":3,)"
-                 uR"("surface":"screen","fade":false,"spotlight":false,"zoom":1})"_qs);
+                 uR"({"visible":true,"mode":"pointer","tool":"arrow","color":"#3A7BD5",)"
+                 uR"("ink":"#3A7BD5","width":3,"surface":"screen","fade":false,"spotlight":false,)"
+                 uR"("zoom":1,"zoomPending":false})"_qs);
         shell.delegate->performHotKeyAction(AppDelegate::AppActivate);
         QVERIFY(state().startsWith(uR"({"visible":true,"mode":"draw",)"_qs));
+        // On the white board yellow is drawn darker, and the state says which ink is used.
+        shell.overlay->contentViewController().model.setSelectedColor(QColor(255, 204, 0));
+        remote(u"whiteboard"_qs)->action();
+        QVERIFY2(state().contains(u"\"color\":\"#FFCC00\",\"ink\":\"#"_qs) &&
+                     !state().contains(u"\"ink\":\"#FFCC00\""_qs),
+                 qPrintable(state()));
         remote(u"pointer"_qs)->action();
 
         // The timer row puts the timer up instead, and the activation that follows it a moment

@@ -1,8 +1,10 @@
 #include "TwoScreens.h"
+#include "core/NamedColors.h"
 #include "drawing/DrawingViewModel.h"
 #include "drawing/Magnifier.h"
 #include "drawing/tools/LaserPointer.h"
 #include "drawing/tools/RenderableText.h"
+#include "drawing/tools/ToolFactory.h"
 #include "platform/Localization.h"
 
 #include <QApplication>
@@ -248,22 +250,173 @@ private Q_SLOTS:
         for (Key tool : {Key::p, Key::l, Key::a, Key::r, Key::c, Key::slash})
             f.model->keyDown(key(tool));
         QCOMPARE(heard, (QList<int>{0, 8, 10, 11, 12, 13, 14, 100})); // tools in palette order
-        // The modes' keys: their effect or pointer mode; with Ctrl they are not the overlay's
-        // (Ctrl+S saves), the tool keys are.
+        // Every key of the overlay means one thing: a tool key that is also a mode's (or the
+        // undo and save letters with Ctrl) would do both or neither. Each mode's key
+        // fires its effect, or pointer mode; with Ctrl a mode's key is not the overlay's.
+        QList<Key> used;
+        for (const Tool &row : tools())
+            used << row.key;
+        for (const ToggleRow &row : toggles())
+            used << row.key;
+        used << pointerModeKey << Key::slash << Key::leftBracket << Key::rightBracket << Key::escape
+             << Key::one << Key::two << Key::three << Key::four << Key::five << Key::six
+             << Key::seven << Key::eight << Key::nine;
+        for (const Key taken : used)
+            QCOMPARE(used.count(taken), 1);
+        for (const Key command : {Key::z, Key::s})
+            QVERIFY(!DrawingViewModel::isDrawingKeyEquivalent(carbonKeyCode(command)));
         QList<Toggle> toggled;
         int pointer = 0;
         QObject::connect(f.model.get(), &DrawingViewModel::toggleKeyPressed,
                          [&](Toggle toggle) { toggled << toggle; });
         QObject::connect(f.model.get(), &DrawingViewModel::pointerModeKeyPressed,
                          [&] { ++pointer; });
-        for (Key mode : {Key::f, Key::s, Key::z, Key::w, Key::b, Key::m})
-            f.model->keyDown(key(mode));
-        QCOMPARE(toggled, (QList<Toggle>{Toggle::fade, Toggle::spotlight, Toggle::zoom,
-                                         Toggle::whiteboard, Toggle::blackboard}));
+        for (const ToggleRow &row : toggles()) {
+            f.model->keyDown(key(row.key));
+            QCOMPARE(toggled.takeLast(), row.toggle);
+        }
+        f.model->keyDown(key(pointerModeKey));
         QCOMPARE(pointer, 1);
-        QVERIFY(DrawingViewModel::isDrawingKey(carbonKeyCode(Key::s)));
-        QVERIFY(!DrawingViewModel::isDrawingKeyEquivalent(carbonKeyCode(Key::s)));
-        QVERIFY(DrawingViewModel::isDrawingKeyEquivalent(carbonKeyCode(Key::d)));
+    }
+
+    // A fading stroke cut short while it is drawn (an undo, a redo, Escape then an undo) fades
+    // like any other: it never stays as ink outside the undo history.
+    void aFadingStrokeCutShortStillFades_data() {
+        QTest::addColumn<QByteArray>("change");
+        for (const char *change : {"undo", "redo", "escape"})
+            QTest::newRow(change) << QByteArray(change);
+    }
+    void aFadingStrokeCutShortStillFades() {
+        QFETCH(QByteArray, change);
+        Fixture f;
+        f.stroke({{0, 0}, {10, 10}});
+        f.stroke({{0, 20}, {10, 30}});
+        f.model->setFading(true);
+        f.model->isTracking.setValue(true);
+        f.model->beginShape({100, 100});
+        f.model->mouseDragged({150, 110});
+        const auto fading = f.list().back();
+        if (change == "redo")
+            f.undo.undo();
+        (change == "redo" ? f.undo.redo() : change == "undo" ? f.undo.undo() : f.model->escape());
+        f.model->mouseDragged({200, 120});
+        f.model->mouseUp();
+        const auto lies = [&] {
+            return std::find(f.list().begin(), f.list().end(), fading) != f.list().end();
+        };
+        QVERIFY(!lies());
+        f.model->fadingInk.advance(FadingInk::now() + 60'000); // long after every fade
+        QVERIFY(f.model->fadingInk.isEmpty());
+        while (f.undo.canUndo() || f.undo.canRedo()) {
+            f.undo.canUndo() ? f.undo.undo() : f.undo.redo();
+            QVERIFY(!lies());
+            if (!f.undo.canUndo())
+                break;
+        }
+        f.undo.redo();
+        QVERIFY(!lies());
+    }
+
+    // Fading ink: each shape, typed text too, is gone `delay` after it was finished, fading out
+    // during the last part; the laser keeps only its dot half a second after the pointer rests.
+    void fadingInkAndTheLaserLeaveNothing() {
+        Fixture f;
+        f.model->setFading(true);
+        f.model->fadingInk.setDelay(3000);
+        f.model->setSelectedShape(Shape::text);
+        f.stroke({{40, 40}});
+        f.model->typeText(u"fades"_qs);
+        f.model->finishText();
+        QVERIFY(f.list().empty() && f.model->fadingInk.size() == 1 && f.undo.count() == 0);
+
+        FadingInk ink;
+        ink.setDelay(3000);
+        const auto shape = makeShape(Shape::pen, {0, 0}, Qt::red, 3);
+        shape->update({50, 50});
+        ink.add(shape, 1000);
+        QCOMPARE(ink.opacity(1000, 2900), 1.0);
+        QCOMPARE(ink.nextChange(2000), 1000); // the fade starts a second before the end
+        QVERIFY(ink.opacity(1000, 3500) > 0.4 && ink.opacity(1000, 3500) < 0.6);
+        QVERIFY(!ink.advance(3999).isEmpty() && ink.size() == 1);
+        ink.advance(4000);
+        QVERIFY(ink.isEmpty() && ink.nextChange(4000) == -1);
+
+        LaserPointer laser;
+        laser.moveTo({0, 0}, 0);
+        laser.moveTo({100, 0}, 100);
+        QVERIFY(laser.trailing());
+        QVERIFY(!laser.advance(400).isEmpty() && laser.trailing());
+        laser.advance(100 + LaserPointer::trailLength);
+        QVERIFY(!laser.trailing() && laser.isShown()); // the dot stays where the pointer rests
+        QVERIFY(laser.hide().contains(QPoint(100, 0)) && !laser.isShown());
+    }
+
+    // Each board keeps its own shapes per screen, in ink readable on it for every palette
+    // colour; the zoom's shapes go with it. Escape takes the shapes, then the board or the
+    // zoom, then the overlay.
+    void boardsAndTheZoomKeepTheirOwnShapes() {
+        for (const Surface board : {Surface::whiteboard, Surface::blackboard}) {
+            for (const NamedColor &named : paletteColors()) {
+                const QColor ink = readableInk(board, named.color());
+                QVERIFY2(contrastRatio(ink, boardColor(board)) >= 4.5, named.nameId);
+                if (named.color().hslSaturationF() > 0.2f) // a grey has no hue to keep
+                    QVERIFY2(std::abs(ink.hslHueF() - named.color().hslHueF()) < 0.02f,
+                             named.nameId);
+            }
+        }
+        Fixture f;
+        f.screenChanged.notify({nullptr, f.left});
+        f.stroke({{0, 0}, {10, 10}});
+        const Drawings screen = f.list();
+        f.model->setSurface(Surface::whiteboard);
+        QVERIFY(f.list().empty());
+        f.model->setSelectedColor(QColor(255, 204, 0)); // yellow: darker on the white board
+        f.stroke({{0, 0}, {20, 20}});
+        QVERIFY(contrastRatio(*f.list().back()->strokeColor, Qt::white) >= 4.5);
+        const Drawings white = f.list();
+        f.model->setSurface(Surface::zoom);
+        f.stroke({{0, 0}, {30, 30}});
+        f.model->escape(); // the zoom ends first, its shapes with it
+        QCOMPARE(f.model->surface(), Surface::screen);
+        QCOMPARE(f.list(), screen);
+        f.model->setSurface(Surface::zoom);
+        QVERIFY(f.list().empty());
+        f.model->setSurface(Surface::whiteboard);
+        QCOMPARE(f.list(), white);
+        f.model->escape();
+        QVERIFY(f.list().empty() && f.model->surface() == Surface::whiteboard);
+        f.model->escape();
+        QVERIFY(f.model->surface() == Surface::screen && !f.calls.contains(u"hide"_qs));
+        QCOMPARE(f.list(), screen);
+        f.model->escape();
+        f.model->escape();
+        QCOMPARE(f.calls.mid(f.calls.size() - 2),
+                 (QStringList{QStringLiteral("hide"), QStringLiteral("close popover")}));
+        f.model->setSurface(Surface::whiteboard); // the board's shapes were cleared for good
+        QVERIFY(f.list().empty());
+    }
+
+    // The zoom keeps the point under the pointer where it is, shows only the screen, and zooms
+    // within its bounds.
+    void theZoomMagnifiesAroundThePointer() {
+        Magnifier zoom;
+        QImage screen(800, 600, QImage::Format_RGB32);
+        screen.fill(Qt::black);
+        zoom.setPicture(screen, QSizeF(800, 600));
+        for (const QPointF pointer : {QPointF(400, 300), QPointF(10, 590), QPointF(800, 0)}) {
+            zoom.follow(pointer);
+            QCOMPARE(zoom.toView(pointer), pointer);
+            const QRectF part = zoom.shownPart();
+            QVERIFY(QRectF(0, 0, 800, 600).contains(part));
+            QCOMPARE(part.width(), 800 / zoom.factor());
+        }
+        QCOMPARE(zoom.factor(), Magnifier::firstFactor);
+        QVERIFY(zoom.stepFactor(40) && zoom.factor() == Magnifier::maxFactor);
+        QVERIFY(!zoom.stepFactor(1));
+        zoom.stepFactor(-40);
+        QCOMPARE(zoom.factor(), Magnifier::minFactor);
+        zoom.setHeld(true); // drawn on: it holds still
+        QVERIFY(!zoom.follow({100, 100}) && !zoom.stepFactor(1));
     }
 
     // Each screen keeps its own shapes, and undo never crosses a switch.

@@ -223,6 +223,17 @@ int E2ESession::runQuillory(const QStringList &arguments, QByteArray *output,
     return finish(*child, 20000, output);
 }
 
+bool E2ESession::startWindowManager() {
+    return spawn(u"openbox"_qs, {u"--config-file"_qs, u"/dev/null"_qs}) &&
+           waitUntil(
+               [&] {
+                   QByteArray root;
+                   run(u"xprop"_qs, {u"-root"_qs, u"_NET_SUPPORTING_WM_CHECK"_qs}, &root);
+                   return root.contains("window id");
+               },
+               5000);
+}
+
 bool E2ESession::applicationRunning() const {
     return m_app && m_app->state() != QProcess::NotRunning;
 }

@@ -115,11 +115,14 @@ public:
     // Starts another program on this display (a terminal, a tray, a window manager); it is
     // stopped with the session. False when it does not start.
     bool spawn(const QString &program, const QStringList &arguments);
+    // Starts openbox, a window manager that frames every window, and waits until it runs.
+    bool startWindowManager();
     // Runs another quillory (a second launch, or --action) as this session's user would;
     // `environment` entries override the session's.
     int runQuillory(const QStringList &arguments, QByteArray *output = nullptr,
                     const QProcessEnvironment &environment = {});
     bool applicationRunning() const;
+    qint64 applicationPid() const { return m_app ? m_app->processId() : 0; }
     // How the application ended: its exit code, or -1 when it crashed or still runs.
     int applicationExitCode() const;
 

@@ -28,7 +28,8 @@ public:
         return !error;
     }
 
-    // A window filled with `rgb`, mapped above all others (there is no window manager).
+    // A window filled with `rgb`, mapped above all others; a window manager is asked to keep
+    // it where it is.
     void showWindow(QRect area, uint32_t rgb) {
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
         const xcb_window_t window = m_window = xcb_generate_id(m_c);
@@ -39,6 +40,11 @@ public:
                           int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
                           XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK, values);
+        // WM_NORMAL_HINTS: the user chose position and size.
+        uint32_t hints[18] = {1 | 2, uint32_t(area.x()), uint32_t(area.y()), uint32_t(area.width()),
+                              uint32_t(area.height())};
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NORMAL_HINTS,
+                            XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints);
         xcb_map_window(m_c, window);
         xcb_flush(m_c);
     }

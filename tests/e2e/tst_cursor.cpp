@@ -85,6 +85,42 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(copied.pixelColor(700, 600), desktop, 3));
         QVERIFY(discAt(session, {450, 250}));
     }
+
+    // Under a window manager that frames every window (openbox), the highlight is never framed
+    // nor focused: clicks and keys reach the program under it, and the overlay still draws.
+    void aWindowManagerLeavesTheHighlightAlone_data() {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("no compositor") << false;
+    }
+    void aWindowManagerLeavesTheHighlightAlone() {
+        QFETCH(bool, compositor);
+        E2ESession::Options options;
+        options.monitorSize = {1000, 700};
+        options.compositor = compositor;
+        options.launch = false;
+        options.preferences = u"<key>CursorHighlight</key><true/>"_qs;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        QVERIFY(session.startWindowManager());
+        QVERIFY(session.startApplication());
+        QVERIFY(session.waitForLog(u"Cursor highlight shown"_qs));
+        session.drag(E2ESession::line({100, 100}, {300, 100}, 8)); // the overlay draws
+        // Under the compositor's white tint at 30 %.
+        QVERIFY(session.waitForColor({200, 100},
+                                     compositor ? QColor(255, 118, 110) : E2ESession::systemRed));
+        session.key(u"Escape Escape"_qs);
+        QVERIFY(session.waitForOverlay(false));
+
+        OtherXClient other(session.display());
+        other.showWindow({500, 300, 200, 200}, kOther.rgb());
+        session.settle(500);
+        session.click({600, 400});
+        QVERIFY(E2ESession::waitUntil([&] { return other.clicks() == 1; }, 3000));
+        session.key(u"x"_qs); // the click gave it the focus
+        QVERIFY(E2ESession::waitUntil([&] { return other.input().keys == 1; }, 3000));
+        QVERIFY(discAt(session, {600, 400})); // above the window that came after it
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCursor)

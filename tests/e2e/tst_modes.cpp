@@ -1,6 +1,7 @@
 #include "E2ESession.h"
 #include "OtherXClient.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -25,6 +26,20 @@ void withAndWithoutACompositor() {
     QTest::addColumn<bool>("compositor");
     QTest::newRow("compositor") << true;
     QTest::newRow("no compositor") << false;
+}
+
+// How often the application's main thread slept and woke so far.
+int wakeUps(E2ESession &session) {
+    const qint64 pid = session.applicationPid();
+    QFile status(u"/proc/%1/task/%1/status"_qs.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    int total = 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.contains("ctxt_switches:"))
+            total += line.split(':').last().trimmed().toInt();
+    }
+    return total;
 }
 
 bool darker(const QColor &dimmed, const QColor &lit) {
@@ -58,6 +73,9 @@ private Q_SLOTS:
         // The dot stays under the pointer.
         QVERIFY(!E2ESession::near(shot.pixelColor(700, 300), kGreen));
 
+        session.key(u"p"_qs); // ink that stays, for Ctrl+Z to take back
+        session.drag(E2ESession::line({200, 400}, {700, 400}, 20));
+        QVERIFY(session.waitForColor({450, 400}, kRed));
         session.key(u"f"_qs);
         QVERIFY(session.waitUntil([&] { return state(session).contains(R"("fade":true)"); }, 3000));
         QVERIFY(session.waitUntil([&] { return session.stores(u"pz.fadingInk"_qs, u"<true/>"_qs); },
@@ -66,13 +84,38 @@ private Q_SLOTS:
         session.drag(E2ESession::line({200, 500}, {700, 500}, 20));
         QVERIFY(session.waitForColor({450, 500}, kRed));
         QVERIFY(session.waitForColor({450, 500}, kGreen, true, 4500));
-        session.key(u"ctrl+z"_qs);
-        E2ESession::settle(500);
+        session.key(u"ctrl+z"_qs); // undoes the ink that stays; the faded stroke stays gone
+        QVERIFY(session.waitForColor({450, 400}, kGreen));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 500), kGreen));
         session.key(u"f"_qs); // ink stays again
         session.drag(E2ESession::line({200, 600}, {700, 600}, 20));
         E2ESession::settle(3500);
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 600), kRed));
+    }
+
+    // Nothing runs at rest: in pointer mode and once hidden, the process sleeps until
+    // something happens.
+    void restWakesNothing_data() { withAndWithoutACompositor(); }
+    void restWakesNothing() {
+        QFETCH(bool, compositor);
+        E2ESession session(options(compositor));
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        session.drag(E2ESession::line({200, 300}, {700, 300}, 10));
+        QVERIFY(session.waitForColor({450, 300}, kRed));
+        for (const char *action : {"pointer", "draw"}) {
+            QCOMPARE(session.runQuillory({u"--action"_qs, QString::fromLatin1(action)}), 0);
+            if (QByteArray(action) == "draw") {
+                session.click({900, 600}); // the keyboard back to the overlay
+                session.key(u"Escape Escape"_qs);
+                QVERIFY(session.waitForOverlay(false));
+            }
+            E2ESession::settle(1000);
+            const int before = wakeUps(session);
+            QTest::qWait(3000);
+            QVERIFY2(wakeUps(session) - before <= 1,
+                     qPrintable(u"%1: %2"_qs.arg(action).arg(wakeUps(session) - before)));
+        }
+        QVERIFY(!session.overlayVisible());
     }
 
     // The spotlight darkens the corners, not the pointer's spot, follows the pointer and grows
@@ -127,7 +170,7 @@ private Q_SLOTS:
         QVERIFY(session.waitForColor({655, 365}, kBlue));
         QVERIFY(session.waitForColor({565, 400}, kGreen));
         QVERIFY(state(session).contains(
-            R"("surface":"zoom","fade":false,"spotlight":false,"zoom":2})"));
+            R"("surface":"zoom","fade":false,"spotlight":false,"zoom":2,"zoomPending":false})"));
         session.run(u"xdotool"_qs, {u"click"_qs, u"4"_qs});
         QVERIFY(session.waitForColor({575, 400}, kBlue)); // 2.5×: 50 from the pointer
         session.key(u"p"_qs);
@@ -144,6 +187,37 @@ private Q_SLOTS:
         E2ESession::settle(500);
         QVERIFY(state(session).contains(R"("surface":"screen")"));
         QVERIFY(session.waitForColor({585, 400}, kGreen));
+    }
+
+    // The zoom magnifies the screen and its drawings, not the help card or a laser dot; nor
+    // does a screenshot show the laser.
+    void picturesLeaveTheModesOut() {
+        E2ESession::Options withCard = options();
+        withCard.helpCard = true;
+        E2ESession session(withCard);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        OtherXClient other(session.display());
+        other.showWindow({0, 0, 1280, 800}, kGreen.rgb());
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"laser"_qs}), 0);
+        session.moveTo({100, 100}); // the laser's dot rests at the pointer
+        QVERIFY(session.waitForColor({100, 100}, kGreen, false));
+        session.key(u"ctrl+c"_qs);
+        QVERIFY(session.waitForLog(u"Screenshot copied"_qs));
+        QVERIFY(E2ESession::near(session.clipboardImage().pixelColor(100, 100), kGreen));
+
+        // The card in the middle: where its left edge is.
+        const QImage before = session.screenshot();
+        int left = 0;
+        while (left < 640 && E2ESession::near(before.pixelColor(left, 400), kGreen))
+            ++left;
+        QVERIFY(left > 200 && left < 600);
+        session.moveTo({640, 400});
+        session.key(u"z"_qs);
+        QVERIFY(session.waitUntil([&] { return state(session).contains(R"("zoom":2,)"); }, 3000));
+        // Magnified around its centre, the card would reach twice as far.
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(left - (640 - left) / 2, 400),
+                                 kGreen));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(80, 80), kGreen));
     }
 
     // Each board covers the screen and keeps its own drawings; light ink is dark on the white

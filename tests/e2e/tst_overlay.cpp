@@ -94,8 +94,8 @@ private Q_SLOTS:
         QImage shot = session.screenshot();
         const auto shade = [&shot](int x, int y) { // over 2x2 pixels, the pattern's period
             int red = 0, green = 0, blue = 0;
-            for (const QPoint at : {QPoint(x, y), QPoint(x + 1, y), QPoint(x, y + 1),
-                                    QPoint(x + 1, y + 1)}) {
+            for (const QPoint at :
+                 {QPoint(x, y), QPoint(x + 1, y), QPoint(x, y + 1), QPoint(x + 1, y + 1)}) {
                 red += shot.pixelColor(at).red();
                 green += shot.pixelColor(at).green();
                 blue += shot.pixelColor(at).blue();
@@ -124,15 +124,39 @@ private Q_SLOTS:
         session.key(u"Return x dead_acute e Escape"_qs); // a dead key composes "é"
         session.settle();
         shot = session.screenshot();
+        const auto inked = [&shot](int x, int y) {
+            return E2ESession::near(shot.pixelColor(x, y), kGreen, 30);
+        };
         int right = 0, bottom = 0;
         for (int y = 590; y < 700; ++y)
             for (int x = 290; x < 700; ++x)
-                if (E2ESession::near(shot.pixelColor(x, y), kGreen, 30)) {
+                if (inked(x, y)) {
                     right = std::max(right, x);
                     bottom = std::max(bottom, y);
                 }
         // Eight characters at 24 pixels on the first line, a second line below it.
         QVERIFY2(right > 400 && bottom > 640, qPrintable(u"%1,%2"_qs.arg(right).arg(bottom)));
+        // The second line, "xé": the accent stands above the x's top, two glyphs, no more
+        // (where the glyphs are smooth, with a compositor).
+        const auto top = [&](int from, int to) {
+            for (int y = bottom - 24; y <= bottom; ++y)
+                for (int x = from; x <= to; ++x)
+                    if (inked(x, y))
+                        return y;
+            return bottom;
+        };
+        QList<int> starts; // where each glyph of the line begins
+        for (int x = 290, was = bottom; compositor && x < 400; ++x) {
+            const int now = top(x, x);
+            if (now < bottom && was == bottom)
+                starts << x;
+            was = now;
+        }
+        if (compositor) {
+            QCOMPARE(starts.size(), 2);
+            const int x = top(starts[0], starts[1] - 1), acute = top(starts[1], starts[1] + 14);
+            QVERIFY2(acute + 3 < x, qPrintable(u"%1 %2"_qs.arg(acute).arg(x)));
+        }
         session.drag(E2ESession::line({300, 800}, {500, 800}, 6));
         session.settle();
         EXPECT_COLOR(session.screenshot(), QPoint(400, 800), background);
@@ -140,8 +164,8 @@ private Q_SLOTS:
         session.key(u"Escape p"_qs); // ends the empty text the drag's press began
         session.moveTo({800, 800});
         for (int notch = 0; notch < 3; ++notch)
-            session.run(u"xdotool"_qs, {u"keydown"_qs, u"ctrl"_qs, u"click"_qs, u"4"_qs,
-                                        u"keyup"_qs, u"ctrl"_qs});
+            session.run(u"xdotool"_qs,
+                        {u"keydown"_qs, u"ctrl"_qs, u"click"_qs, u"4"_qs, u"keyup"_qs, u"ctrl"_qs});
         session.drag(E2ESession::line({800, 700}, {1000, 700}, 6));
         QVERIFY(session.waitForColor({900, 702}, kGreen));
         QVERIFY2(session.stores(u"pz.lineWidths"_qs, u"<array><integer>6</integer>"_qs),

@@ -153,14 +153,7 @@ private Q_SLOTS:
     void theOverlayFollowsThePointerOnlyWhileQuilloryIsActive() {
         E2ESession session(options(shortcut(u"AppActivate"_qs, u"d"_qs, {14, 11}), true));
         QVERIFY2(session.start(), qPrintable(session.errorString));
-        QVERIFY(session.spawn(u"openbox"_qs, {u"--config-file"_qs, u"/dev/null"_qs}));
-        QVERIFY(E2ESession::waitUntil(
-            [&] {
-                QByteArray root;
-                session.run(u"xprop"_qs, {u"-root"_qs, u"_NET_SUPPORTING_WM_CHECK"_qs}, &root);
-                return root.contains("window id");
-            },
-            5000));
+        QVERIFY(session.startWindowManager());
         session.moveTo({400, 400}); // the left monitor
         QVERIFY(session.startApplication());
         QVERIFY(session.waitForLog(u"Overlay shown on LEFT"_qs));

@@ -1,6 +1,7 @@
 #include "core/Key.h"
 #include "hotkeys/CarbonModifiers.h"
 #include "hotkeys/KeyCombo.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QKeySequence>
 #include <QTest>
@@ -49,9 +50,20 @@ private Q_SLOTS:
         }
         for (quint32 code : {10u, 127u, 0xFFFFFFFFu}) // no key, the table's end, far beyond
             QCOMPARE(keyFromCarbonKeyCode(code), std::nullopt);
-        // A name must match whole; one that matches none gives the key `a`.
-        for (const QString &name : {QString(), u"f21"_qs, u" b"_qs, u"\u21A9"_qs, u"\uF860F10"_qs})
-            QVERIFY2(KeyCombo(name, 0).carbonKeyCode == 0, qPrintable(name));
+        // A name must match whole; one that matches none gives no key (code 0 would be `a`)
+        // and no modifiers, and says so.
+        QStringList errors;
+        DiagnosticLog::setSink([&errors](const QString &line) { errors << line; });
+        for (const QString &name :
+             {QString(), u"f21"_qs, u" b"_qs, u"\u21A9"_qs, u"\uF860F10"_qs}) {
+            const KeyCombo combo(name, ModifierCommand);
+            QVERIFY2(!combo.key() && combo.carbonModifiers == 0, qPrintable(name));
+        }
+        DiagnosticLog::setSink({});
+        QVERIFY(errors.size() == 5 && errors[2].contains(u"\" b\""_qs));
+        KeyCombo cleared(u"b"_qs, ModifierCommand);
+        cleared.setKey(std::nullopt);
+        QVERIFY(!cleared.key() && cleared.description() == u"\u2318"_qs);
     }
 
     void combinations() {

@@ -8,6 +8,7 @@
 #include "settings/Preferences.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -18,8 +19,9 @@ namespace {
 const QColor kRed(255, 59, 48), kBlue(0, 122, 255);
 
 // A key press as the X server reports it: the keycode is the key's evdev code plus 8.
-void sendKey(QWidget *view, int qtKey, Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, evdevCode(key) + 8, 0, 0);
+void sendKey(QWidget *view, int qtKey, Key key, Qt::KeyboardModifiers modifiers = {},
+             const QString &text = {}) {
+    QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, evdevCode(key) + 8, 0, 0, text);
     QApplication::sendEvent(view, &event);
 }
 
@@ -40,9 +42,12 @@ struct Overlay {
     Handler<bool> configure;
     std::unique_ptr<MainWindowController> controller;
 
-    explicit Overlay(std::optional<bool> toolsShown = std::nullopt) {
+    explicit Overlay(std::optional<bool> toolsShown = std::nullopt,
+                     const std::function<void(PreferenceStore &)> &stored = {}) {
         if (toolsShown)
             Preferences::updateToolsOnScreen.set(preferences, *toolsShown);
+        if (stored)
+            stored(preferences);
         hooks.configureForScreenshotHandler = &configure;
         controller = std::make_unique<MainWindowController>(
             OverlayServices{preferences, screens, compositor, notifications, hooks}, activation);
@@ -50,8 +55,17 @@ struct Overlay {
         controller->window()->show();                   // layout happens for shown windows
         QVERIFY(QTest::qWaitForWindowExposed(controller->window()));
     }
-    DrawingView *view() { return controller->contentViewController().view(); }
-    DrawingViewModel &model() { return controller->contentViewController().model; }
+    DrawingViewController &content() { return controller->contentViewController(); }
+    DrawingView *view() { return content().view(); }
+    DrawingViewModel &model() { return content().model; }
+    // What the view paints now, as a picture of the screen would show it.
+    QImage shown() { return view()->grab().toImage(); }
+    void stroke(QPointF from, QPointF to) {
+        sendMouse(view(), QEvent::MouseButtonPress, from, Qt::LeftButton);
+        sendMouse(view(), QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+        sendMouse(view(), QEvent::MouseMove, to, Qt::LeftButton);
+        sendMouse(view(), QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
     const Drawings &list() { return model().drawings.value(); }
 };
 
@@ -148,6 +162,105 @@ private Q_SLOTS:
         QCOMPARE(overlay.list().size(), std::size_t(1));
         sendKey(view, 0x42f, Key::z, Qt::ControlModifier); // Я
         QVERIFY(overlay.list().empty());
+    }
+
+    // Where the modes meet. The zoom's picture is taken of the finished drawings alone: no help
+    // card, spotlight, laser, fading ink or caret is frozen into it; no screenshot shows the
+    // laser, nor does pointer mode. The laser's trail fades on its own clock while fading ink
+    // waits; typing on the zoom holds it still; a picture that comes after pointer mode began
+    // is dropped; the spotlight ends with the compositor.
+    void modesMeetWithoutLeavingTraces() {
+        Overlay overlay(false);
+        DrawingViewController &content = overlay.content();
+        DrawingView *view = overlay.view();
+        const auto painted = [&overlay](QPoint at) { return qAlpha(overlay.shown().pixel(at)); };
+        overlay.stroke({100, 500}, {300, 500}); // ink that stays
+        content.setFadeDelay(10'000);
+        content.setOn(Toggle::fade, true);
+        overlay.stroke({100, 550}, {300, 550});
+        QVERIFY(overlay.model().fadingInk.size() == 1 && painted({200, 550}) > 0);
+        sendKey(view, Qt::Key_D, Key::d); // the laser
+        sendMouse(view, QEvent::MouseMove, {100, 100}, Qt::NoButton);
+        sendMouse(view, QEvent::MouseMove, {400, 100}, Qt::NoButton);
+        QVERIFY(painted({250, 100}) > 0 && painted({400, 100}) > 0);
+        QTest::qWait(700); // its trail is gone, the dot stays
+        QVERIFY(painted({250, 100}) == 0 && painted({400, 100}) > 0);
+        overlay.configure.notify(true);
+        QCOMPARE(painted({400, 100}), 0);
+        overlay.configure.notify(false);
+        QVERIFY(painted({400, 100}) > 0);
+
+        content.setOn(Toggle::spotlight, true);
+        view->infoView->show();
+        int asked = 0;
+        QImage picture;
+        connect(&content, &DrawingViewController::zoomPictureRequested, this, [&] {
+            ++asked;
+            picture = overlay.shown();
+        });
+        content.setOn(Toggle::zoom, true);
+        QCOMPARE(asked, 1);
+        QVERIFY(content.zoomPending() && view->infoView->isHidden());
+        QVERIFY(qAlpha(picture.pixel(200, 500)) == 255); // the ink that stays
+        for (const QPoint at : {QPoint(400, 100), QPoint(200, 550), QPoint(5, 5)})
+            QVERIFY2(qAlpha(picture.pixel(at)) == 0,
+                     qPrintable(u"%1,%2"_qs.arg(at.x()).arg(at.y())));
+        QImage screen(view->size(), QImage::Format_RGB32);
+        screen.fill(Qt::darkGreen);
+        content.showZoomPicture(screen);
+        QVERIFY(view->zoomed() && !content.zoomPending() && view->infoView->isVisible());
+
+        sendKey(view, Qt::Key_T, Key::t); // typed on, the zoom holds still
+        sendMouse(view, QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseButtonRelease, {300, 300}, Qt::NoButton);
+        QVERIFY(!view->zoomHeld());
+        sendKey(view, Qt::Key_A, Key::a, {}, u"a"_qs);
+        QVERIFY(view->zoomHeld());
+
+        content.setOn(Toggle::zoom, false);
+        content.setOn(Toggle::zoom, true); // asked for, then pointer mode: the picture is dropped
+        content.setMode(OverlayMode::pointer);
+        content.showZoomPicture(screen);
+        QVERIFY(!view->zoomed() && !content.zoomPending());
+        QVERIFY(!content.isOn(Toggle::spotlight));
+        content.setMode(OverlayMode::draw);
+        sendKey(view, Qt::Key_D, Key::d);
+        sendMouse(view, QEvent::MouseMove, {400, 100}, Qt::NoButton);
+        QTRY_VERIFY(painted({400, 100}) > 0);
+        content.setMode(OverlayMode::pointer); // the dot goes with the pointer
+        QTRY_COMPARE(painted({400, 100}), 0);
+        content.setMode(OverlayMode::draw);
+
+        content.setOn(Toggle::spotlight, true);
+        QVERIFY(content.isOn(Toggle::spotlight));
+        Q_EMIT overlay.compositor.runningChanged(false);
+        QVERIFY(!content.isOn(Toggle::spotlight));
+    }
+
+    // The undo history keeps the newest 500 steps; the line widths stored are read entry by
+    // entry (one that is not a width falls back alone) and not written again at start.
+    void undoLimitAndStoredWidths() {
+        Overlay overlay(std::nullopt, [](PreferenceStore &store) {
+            QFile file(store.filePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
+                       R"(<key>pz.lineWidths</key><array><integer>5</integer><string>x</string>)"
+                       R"(<integer>7</integer></array><key>UpdateToolsOnScreen</key><false/>)"
+                       R"(</dict></plist>)");
+        });
+        QCOMPARE(overlay.model().lineWidth(Shape::pen), 5.0);
+        QCOMPARE(overlay.model().lineWidth(Shape::line), tool(Shape::line).width);
+        QCOMPARE(overlay.model().lineWidth(Shape::arrow), 7.0);
+        QTest::qWait(100); // a write would have reached the file
+        QFile file(overlay.preferences.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("<string>x</string>"));
+        for (int i = 0; i < 501; ++i)
+            overlay.stroke({10, 10 + i % 300 * 1.0}, {50, 10 + i % 300 * 1.0});
+        int undone = 0;
+        for (; overlay.content().undoManager.canUndo(); ++undone)
+            overlay.content().undoManager.undo();
+        QCOMPARE(undone, 500);
+        QCOMPARE(overlay.list().size(), std::size_t(1));
     }
 
     // Moves that come faster than frames wait for the next one: the end of the stroke shows

@@ -2,6 +2,7 @@
 #include "platform/ApplicationIcon.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FatalError.h"
+#include "platform/FolderBookmark.h"
 #include "platform/KeyEvent.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
@@ -11,10 +12,13 @@
 #include "platform/x11/PointerDevices.h"
 
 #include <QDirIterator>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -102,6 +106,23 @@ private Q_SLOTS:
         qunsetenv("WAYLAND_DISPLAY");
     }
 
+    // A filesystem without an id (0: NFS, FUSE) gets a new device number at each mount: its
+    // folder is the one at the path with the same inode, whatever the device.
+    void bookmarkWithoutFilesystemId() {
+        QTemporaryDir dir;
+        const QJsonObject made =
+            QJsonDocument::fromJson(*FolderBookmark::create(dir.path())).object();
+        const auto staleAfter = [&made](const char *key, quint64 value) {
+            QJsonObject object = made;
+            object[u"filesystem"_qs] = u"0"_qs;
+            object[QLatin1String(key)] = QString::number(value);
+            return FolderBookmark::resolve(QJsonDocument(object).toJson()).stale;
+        };
+        const quint64 device = made[u"device"_qs].toString().toULongLong();
+        const quint64 inode = made[u"inode"_qs].toString().toULongLong();
+        QVERIFY(!staleAfter("device", device + 1) && staleAfter("inode", inode + 1));
+    }
+
     // An auto-repeated Super+Alt+C on the keypad: Super is Control, Alt is Option.
     void keyEventFromQt() {
         const KeyEvent key = KeyEvent::fromQt(QKeyEvent(
@@ -151,6 +172,24 @@ private Q_SLOTS:
         const auto erasing = sample(XCB_INPUT_MOTION, eraser, 0, {});
         QVERIFY(erasing && erasing->kind == PointerStream::Kind::Move && erasing->leftButton &&
                 erasing->eraser && !erasing->pressure);
+        // A raw event (what a grab leaves the stream) tells the same of the tip: the pressure
+        // from the transformed values, which come before the raw ones.
+        const auto tip = [&](uint16_t source, std::initializer_list<double> values) {
+            xcb_input_raw_button_press_event_t event{};
+            event.event_type = XCB_INPUT_RAW_MOTION, event.deviceid = 2, event.sourceid = source;
+            event.valuators_len = 1;
+            QList<uint32_t> words{0b101};
+            for (int twice = 0; twice < 2; ++twice)
+                for (const double value : values)
+                    words << uint32_t(int32_t(value)) << 0u;
+            const QByteArray bytes =
+                QByteArray(reinterpret_cast<const char *>(&event), sizeof event) +
+                QByteArray(reinterpret_cast<const char *>(words.constData()), words.size() * 4);
+            return devices.tip(
+                reinterpret_cast<const xcb_input_raw_button_press_event_t *>(bytes.data()));
+        };
+        QCOMPARE(tip(pen, {10, 350}).pressure, 0.25);
+        QVERIFY(!tip(mouse, {10, 350}).pressure && tip(eraser, {}).eraser);
     }
 
     // Every id the code asks for has a finished text in every string table, with the

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimeZone>
 
 #include <atomic>
@@ -50,14 +51,23 @@ const QByteArray kBinary = QByteArray::fromHex(
     "a20506d3000102030407080d131920292b2d30000000000000010100000000000000090000000000000008000"
     "0000000000037");
 
-// Binary {"a": array 0}; array i holds `width` references to i + 1, the last none (or 0: a loop).
-QByteArray binaryChain(int length, int width, bool loop = false) {
+// Binary {"a": array 0}; array i holds `width` references to i + 1, the last none (or 0: a loop),
+// or the last is the string `leaf`.
+QByteArray binaryChain(int length, int width, bool loop = false, const QByteArray &leaf = {}) {
     QByteArray bytes("bplist00"), offsets;
     QDataStream out(&bytes, QIODevice::Append), table(&offsets, QIODevice::WriteOnly);
     for (int i = 0; i < length; ++i) {
         table << quint32(bytes.size());
+        if (i + 1 == length && !leaf.isEmpty()) {
+            out << quint8(0x5F) << quint8(0x12) << quint32(leaf.size());
+            out.writeRawData(leaf.constData(), int(leaf.size()));
+            continue;
+        }
         const int refs = i + 1 < length ? width : int(loop);
-        out << quint8(0xA0 | refs);
+        if (refs < 15)
+            out << quint8(0xA0 | refs);
+        else // the count follows as a 4-byte integer
+            out << quint8(0xAF) << quint8(0x12) << quint32(refs);
         for (int n = 0; n < refs; ++n)
             out << quint32((i + 1) % length);
     }
@@ -67,6 +77,17 @@ QByteArray binaryChain(int length, int width, bool loop = false) {
     out.writeRawData(offsets.constData(), int(offsets.size()));
     out << quint64(0x0404) << quint64(length + 2) << quint64(length + 1) << tableOffset; // trailer
     return bytes;
+}
+
+// A number of a /proc file: of status, VmRSS (the resident memory, in kB) and VmHWM (its
+// peak); of thread-self/io, wchar (the bytes the calling thread has written).
+qint64 procNumber(const char *file, const char *field) {
+    const QString text = QString::fromLatin1(readFile(u"/proc/"_qs + QLatin1String(file)));
+    const QRegularExpressionMatch number =
+        QRegularExpression(u"^%1:\\s*(\\d+)"_qs.arg(QLatin1String(field)),
+                           QRegularExpression::MultilineOption)
+            .match(text);
+    return number.hasMatch() ? number.captured(1).toLongLong() : -1;
 }
 
 } // namespace
@@ -97,6 +118,7 @@ private Q_SLOTS:
                 writer.setDate(u"fraction"_qs, when.addMSecs(750)) &&
                 writer.setData(u"bytes"_qs, QByteArray("\0\xFF", 2)) &&
                 writer.setIntegerArray(u"codes"_qs, codes));
+        writer.flush();
         QCOMPARE(writer.date(u"fraction"_qs), when); // to the second in memory too
         PreferenceStore store(path);
         QCOMPARE(store.string(u"TimerMessage"_qs), text);
@@ -123,12 +145,15 @@ private Q_SLOTS:
                 !store.string(u"one"_qs) && !store.integerArray(u"mixed"_qs));
         // Replacing one value leaves the order and everything else as it was.
         QVERIFY(store.setInteger(u"TimerMinutes"_qs, 5'000'000'000));
+        store.flush();
         QCOMPARE(bare(readFile(path)), bare(original).replace(u">7<"_qs, u">5000000000<"_qs));
 
         // A binary file is read, and rewritten as XML.
         writeFile(path, kBinary);
         QCOMPARE(store.integerArray(u"codes"_qs), (QList<qint64>{12, 11}));
-        QVERIFY(store.setInteger(u"count"_qs, 6) && readFile(path).startsWith("<?xml"));
+        QVERIFY(store.setInteger(u"count"_qs, 6));
+        store.flush();
+        QVERIFY(readFile(path).startsWith("<?xml"));
         QCOMPARE(PreferenceStore(path).string(u"name"_qs), u"binary"_qs);
     }
 
@@ -141,6 +166,7 @@ private Q_SLOTS:
         QVERIFY(!first.contains(u"rateDone"_qs) && first.remove(u"rateDone"_qs));
         QVERIFY(!QFileInfo::exists(folder)); // nothing written yet
         QVERIFY(second.setString(u"ud_LineKey"_qs, u"l"_qs) && m_errors.isEmpty());
+        second.flush();
         QCOMPARE(int(QFile::permissions(path)), 0x6600);   // 0600: read and write for the owner
         QCOMPARE(int(QFile::permissions(folder)), 0x7700); // 0700
 
@@ -149,7 +175,9 @@ private Q_SLOTS:
         const QString link = folder + u"/old-link"_qs;
         QCOMPARE(::link(qPrintable(path), qPrintable(link)), 0);
         const QByteArray before = readFile(path);
-        QVERIFY(first.setBool(u"rateDone"_qs, true) && readFile(link) == before);
+        QVERIFY(first.setBool(u"rateDone"_qs, true));
+        first.flush();
+        QCOMPARE(readFile(link), before);
         QVERIFY(second.boolean(u"rateDone"_qs) && second.string(u"ud_LineKey"_qs) == u"l"_qs);
         QVERIFY(QFile::remove(path) && !first.contains(u"rateDone"_qs)); // deleted by another
     }
@@ -168,6 +196,8 @@ private Q_SLOTS:
         QTest::newRow("deep binary") << binaryChain(200'000, 1);
         QTest::newRow("shared binary references") << binaryChain(41, 2); // 2^40 nodes expanded
         QTest::newRow("binary cycle") << binaryChain(2, 1, true);
+        QTest::newRow("shared binary string") // 4096 references to 64 KiB: 256 MiB expanded
+            << binaryChain(2, 4096, false, QByteArray(64 * 1024, 'x'));
     }
 
     // Earlier copies are never overwritten: this second's and the next's first two names are taken.
@@ -181,7 +211,13 @@ private Q_SLOTS:
             writeFile(base + u"-2"_qs, "earlier");
         }
         writeFile(path, content);
-        QVERIFY(!PreferenceStore(path).contains(u"a"_qs));
+        // Refused before anything is built from it: the peak memory (reset by writing 5 to
+        // clear_refs) stays near where it was.
+        QFile peak(u"/proc/self/clear_refs"_qs);
+        QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1 && peak.flush());
+        const qint64 before = procNumber("self/status", "VmRSS");
+        QVERIFY(before > 0 && !PreferenceStore(path).contains(u"a"_qs));
+        QCOMPARE_LT(procNumber("self/status", "VmHWM") - before, 64 * 1024);
         QCOMPARE(entries(path, u"*.damaged-*"_qs).size(), 5);
         const QString copy = entries(path, u"*-3"_qs).value(0);
         QCOMPARE(readFile(QFileInfo(path).dir().filePath(copy)), content);
@@ -189,32 +225,108 @@ private Q_SLOTS:
     }
 
     // A write that fails (a full disk, as a file size limit that binds root too; a folder that
-    // cannot be made) leaves the previous file, keeps the value in memory and says why.
+    // cannot be made) leaves the previous file, keeps the value in memory and says why, on the
+    // thread that watches.
     void failedWritesKeepThePreviousFileAndTheValueInMemory() {
         const QString path = freshPath();
-        PreferenceStore store(path);
+        PreferenceStore store(path), blocked(path + u"/quillory/preferences.plist"_qs);
+        QStringList told;
+        for (PreferenceStore *watched : {&store, &blocked})
+            watched->writeFailedHandler.watch(this, [&](const PreferenceStore::WriteFailure &f) {
+                told << f.filePath << f.reason << QThread::currentThread()->objectName();
+            });
+        QThread::currentThread()->setObjectName(u"watcher"_qs);
         QVERIFY(store.setString(u"TimerMessage"_qs, u"old"_qs));
+        store.flush();
         const QByteArray before = readFile(path), big(64 * 1024, 'x');
         rlimit saved;
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
         const rlimit limited{4096, saved.rlim_max};
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &limited) == 0);
-        const bool written = store.setData(u"TimerColor"_qs, big);
+        const bool queued = store.setData(u"TimerColor"_qs, big);
+        store.flush();
         ::setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(!written && store.data(u"TimerColor"_qs) == big && readFile(path) == before);
+        QVERIFY(queued && store.data(u"TimerColor"_qs) == big && readFile(path) == before);
         QCOMPARE(entries(path), QStringList{"preferences.plist"}); // no temporary left behind
         QVERIFY(m_errors.size() == 1 && m_errors[0].contains(qt_error_string(EFBIG)));
-        // The next write that succeeds carries the value kept in memory.
-        QVERIFY(store.setBool(u"rateDone"_qs, true));
+        QTRY_COMPARE(told, (QStringList{path, qt_error_string(EFBIG), u"watcher"_qs}));
+        // Someone else writes the file meanwhile: it is read, the value kept in memory is set
+        // again on it, and the next file holds both.
+        QVERIFY(PreferenceStore(path).setInteger(u"TimerMinutes"_qs, 9));
+        QVERIFY(store.integer(u"TimerMinutes"_qs) == 9 && store.data(u"TimerColor"_qs) == big);
+        store.flush();
         QCOMPARE(PreferenceStore(path).data(u"TimerColor"_qs), big);
 
-        PreferenceStore blocked(path + u"/quillory/preferences.plist"_qs); // a file in the way
+        told.clear(); // a file is in the way of the folder
+        QVERIFY(blocked.setInteger(u"k"_qs, 10) && blocked.integer(u"k"_qs) == 10);
+        blocked.flush();
+        QTRY_COMPARE(told.size(), 3);
+        QVERIFY(told[0] == blocked.filePath() && told[1].endsWith(qt_error_string(ENOTDIR)) &&
+                told[2] == u"watcher"_qs);
+    }
+
+    // A link to the file (a dotfile manager's, relative) is written through and stays a link;
+    // one that leads nowhere or round in a circle is left as it is, and the log says why.
+    void aSymbolicLinkIsWrittenThrough() {
+        const QString path = freshPath(), target = m_dir.filePath(u"dotfiles/quillory.plist"_qs);
+        writeFile(target, xmlPlist("<dict><key>kept</key><true/></dict>"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) &&
+                ::symlink("../../dotfiles/quillory.plist", qPrintable(path)) == 0);
+        PreferenceStore store(path);
+        QVERIFY(store.setInteger(u"TimerMinutes"_qs, 4));
+        store.flush();
+        QVERIFY(QFileInfo(path).isSymLink() &&
+                PreferenceStore(target).integer(u"TimerMinutes"_qs) == 4);
+        QVERIFY(PreferenceStore(target).boolean(u"kept"_qs) && m_errors.isEmpty());
+        for (const char *to : {"missing.plist", "preferences.plist"}) {
+            QVERIFY(QFile::remove(path) && ::symlink(to, qPrintable(path)) == 0);
+            QVERIFY(store.setBool(u"rateDone"_qs, true));
+            store.flush();
+            QVERIFY(QFileInfo(path).isSymLink() &&
+                    QFile::symLinkTarget(path).endsWith(QLatin1String(to)));
+            QVERIFY2(m_errors.value(m_errors.size() - 1).contains(u"symbolic link"_qs),
+                     qPrintable(m_errors.join(u'\n')));
+        }
+    }
+
+    // A value with which the next start would refuse the file (25 MiB of data is over 32 MiB
+    // in base64) is refused: the previous value stays, in memory and in the file, and later
+    // writes go on.
+    void aValueTheNextStartWouldRefuseIsRefused() {
+        const QString path = freshPath();
+        PreferenceStore store(path);
         QStringList told;
-        blocked.writeFailedHandler.watch(
-            this, [&](const PreferenceStore::WriteFailure &f) { told << f.filePath << f.reason; });
-        QVERIFY(!blocked.setInteger(u"k"_qs, 10) && blocked.integer(u"k"_qs) == 10);
-        QVERIFY(told.size() == 2 && told[0] == blocked.filePath() &&
-                told[1].endsWith(qt_error_string(ENOTDIR)));
+        store.writeFailedHandler.watch(
+            this, [&](const PreferenceStore::WriteFailure &f) { told << f.reason; });
+        QVERIFY(store.setData(u"TimerColor"_qs, "old"_qba));
+        QVERIFY(!store.setData(u"TimerColor"_qs, QByteArray(25 << 20, 'x')));
+        QVERIFY(told.size() == 1 && told[0].contains(u"too large"_qs));
+        QVERIFY(store.setBool(u"rateDone"_qs, true));
+        store.flush();
+        PreferenceStore reread(path);
+        for (PreferenceStore *reader : {&store, &reread})
+            QVERIFY(reader->data(u"TimerColor"_qs) == "old"_qba && reader->boolean(u"rateDone"_qs));
+    }
+
+    // A burst of writes (200 remote actions in a row) leaves the disk to the store's thread:
+    // the caller writes no byte to any file, readers see each value at once, and the file ends
+    // with the last values, at the latest once the store is gone.
+    void aBurstOfWritesLeavesTheDiskToTheStore() {
+        const QString path = freshPath();
+        {
+            PreferenceStore store(path);
+            const qint64 before = procNumber("thread-self/io", "wchar");
+            QVERIFY(before >= 0);
+            for (int i = 1; i <= 200; ++i) {
+                QVERIFY(store.setInteger(u"TimerMinutes"_qs, i) &&
+                        store.setBool(u"CursorHighlight"_qs, i % 2));
+                QVERIFY(store.integer(u"TimerMinutes"_qs) == i);
+            }
+            QCOMPARE(procNumber("thread-self/io", "wchar"), before);
+        }
+        PreferenceStore reread(path);
+        QVERIFY(reread.integer(u"TimerMinutes"_qs) == 200 &&
+                reread.boolean(u"CursorHighlight"_qs) == false);
     }
 
     // A FIFO is set aside unopened (a writer comes by, so that opening it fails, not hangs).
@@ -228,6 +340,7 @@ private Q_SLOTS:
         });
         PreferenceStore store(path);
         const bool written = !store.contains(u"a"_qs) && store.setBool(u"a"_qs, true);
+        store.flush();
         done = true;
         writer.join();
         QVERIFY(written && QFileInfo(path).isFile());

@@ -29,6 +29,8 @@ public:
     // Removes the dot and the trail: returns where they were.
     QRegion hide();
     bool isShown() const { return !m_trail.empty(); }
+    // Where the dot and the trail paint.
+    QRegion area() const;
 
     void paint(QPainter &painter, qint64 now) const;
 
@@ -38,7 +40,6 @@ private:
         qint64 time;
     };
     QRect dotArea(const QPointF &at) const;
-    QRegion area() const;
 
     QColor m_color = Qt::red;
     double m_width = 12.0;

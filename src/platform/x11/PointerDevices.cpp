@@ -27,17 +27,17 @@ xcb_atom_t atomOf(xcb_connection_t *conn, xcb_intern_atom_cookie_t cookie) {
 
 // The value of valuator `number` in the event, if the event carries it: the values follow in
 // the order of the bits set in the mask.
-std::optional<double> valuator(const xcb_input_button_press_event_t *event, int number) {
-    if (number < 0 || number >= event->valuators_len * 32)
+std::optional<double> valuator(const uint32_t *mask, int words, const xcb_input_fp3232_t *values,
+                               int number) {
+    if (number < 0 || number >= words * 32)
         return {};
-    const uint32_t *mask = xcb_input_button_press_valuator_mask(event);
     const uint32_t bit = 1u << (number % 32);
     if (!(mask[number / 32] & bit))
         return {};
     int index = std::popcount(mask[number / 32] & (bit - 1));
     for (int word = 0; word < number / 32; ++word)
         index += std::popcount(mask[word]);
-    return fromFixed(xcb_input_button_press_axisvalues(event)[index]);
+    return fromFixed(values[index]);
 }
 } // namespace
 
@@ -125,17 +125,31 @@ PointerDevices::sample(const xcb_input_button_press_event_t *event) {
     default:
         return {};
     }
-    const auto source = m_devices.find(event->sourceid);
-    if (source == m_devices.end())
-        return sample;
-    Device &device = *source;
-    sample.eraser = device.eraser;
+    const Tip tip = tipOf(event->sourceid, xcb_input_button_press_valuator_mask(event),
+                          event->valuators_len, xcb_input_button_press_axisvalues(event));
+    sample.pressure = tip.pressure;
+    sample.eraser = tip.eraser;
+    return sample;
+}
+
+PointerDevices::Tip PointerDevices::tip(const xcb_input_raw_button_press_event_t *event) {
+    return tipOf(event->sourceid, xcb_input_raw_button_press_valuator_mask(event),
+                 event->valuators_len, xcb_input_raw_button_press_axisvalues(event));
+}
+
+PointerDevices::Tip PointerDevices::tipOf(xcb_input_device_id_t source, const uint32_t *mask,
+                                          int words, const xcb_input_fp3232_t *values) {
+    const auto found = m_devices.find(source);
+    if (found == m_devices.end())
+        return {};
+    Device &device = *found;
+    Tip tip{std::nullopt, device.eraser};
     if (device.pressureAxis >= 0) {
-        if (const std::optional<double> value = valuator(event, device.pressureAxis))
+        if (const std::optional<double> value = valuator(mask, words, values, device.pressureAxis))
             device.pressure = std::clamp((*value - device.pressureMin) /
                                              (device.pressureMax - device.pressureMin),
                                          0.0, 1.0);
-        sample.pressure = device.pressure;
+        tip.pressure = device.pressure;
     }
-    return sample;
+    return tip;
 }

@@ -37,7 +37,16 @@ public:
     // master pointer's (a physical device sends a copy of its own) or the button not the first.
     // A motion whose pressure did not change may leave it out; the last one reported stands.
     std::optional<PointerStream::Sample> sample(const xcb_input_button_press_event_t *event);
+    // What a device's raw event tells of its tip: the pressure and whether it is an eraser.
+    struct Tip {
+        std::optional<double> pressure;
+        bool eraser = false;
+    };
+    Tip tip(const xcb_input_raw_button_press_event_t *event);
 
 private:
+    Tip tipOf(xcb_input_device_id_t source, const uint32_t *mask, int words,
+              const xcb_input_fp3232_t *values);
+
     QHash<xcb_input_device_id_t, Device> m_devices;
 };

@@ -8,15 +8,25 @@
 PointerGrab::PointerGrab(QObject *parent)
     : QObject(parent) {
     m_renew.setInterval(250);
-    connect(&m_renew, &QTimer::timeout, this, &PointerGrab::tryGrab);
+    connect(&m_renew, &QTimer::timeout, this, &PointerGrab::keepTrying);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
 bool PointerGrab::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
-    if (!m_held || eventType != "xcb_generic_event_t")
+    if (!m_window || eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
-    if ((event->response_type & 0x7f) != XCB_BUTTON_PRESS)
+    const uint8_t type = event->response_type & 0x7f;
+    // A grab of ours ended (a popup's, which had taken over the overlay's): take it back once
+    // the event is through.
+    if (type == XCB_ENTER_NOTIFY &&
+        static_cast<const xcb_enter_notify_event_t *>(message)->mode == XCB_NOTIFY_MODE_UNGRAB &&
+        !m_renew.isActive()) {
+        m_held = false;
+        QMetaObject::invokeMethod(this, &PointerGrab::keepTrying, Qt::QueuedConnection);
+        return false;
+    }
+    if (!m_held || type != XCB_BUTTON_PRESS)
         return false;
     const auto *press = static_cast<const xcb_button_press_event_t *>(message);
     if (press->detail != 4 && press->detail != 5)
@@ -31,8 +41,16 @@ PointerGrab::~PointerGrab() {
 
 void PointerGrab::grab(QWidget *window) {
     m_window = window;
-    tryGrab();
-    m_renew.start();
+    keepTrying();
+}
+
+void PointerGrab::keepTrying() {
+    if (!m_window)
+        return;
+    if (tryGrab())
+        m_renew.stop();
+    else if (!m_renew.isActive())
+        m_renew.start();
 }
 
 bool PointerGrab::tryGrab() {
@@ -60,6 +78,7 @@ bool PointerGrab::tryGrab() {
 
 void PointerGrab::release() {
     m_renew.stop();
+    m_window = nullptr;
     if (!m_held)
         return;
     m_held = false;

@@ -7,10 +7,10 @@
 #include <QWidget>
 
 // Keeps the pointer grabbed for a window: every pointer event goes to it, also over parts of
-// the screen the window's shape leaves out. The grab is taken again every 250 ms while wanted,
-// so one that another client held at first, or that one of our popups took over and let go,
-// comes back. The keyboard is never grabbed: that would block every global hotkey, ours
-// included.
+// the screen the window's shape leaves out. A grab that another client holds is tried again
+// every 250 ms until it is ours; one that a popup of ours took over is taken back when the
+// popup lets go (the server reports the end of a grab). While the grab holds, nothing runs.
+// The keyboard is never grabbed: that would block every global hotkey, ours included.
 class PointerGrab : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
@@ -31,6 +31,8 @@ Q_SIGNALS:
 
 private:
     bool tryGrab();
+    // Tries now; while that fails, again every 250 ms.
+    void keepTrying();
 
     QPointer<QWidget> m_window;
     QTimer m_renew;

@@ -29,9 +29,11 @@ class PointerReader : public QObject {
 public:
     using Sample = PointerStream::Sample;
     using Deliver = std::function<void(QList<Sample>)>;
+    using Tip = std::function<void(const PointerDevices::Tip &)>;
 
-    explicit PointerReader(Deliver deliver)
-        : m_deliver(std::move(deliver)) {}
+    PointerReader(Deliver deliver, Tip tip)
+        : m_deliver(std::move(deliver))
+        , m_tip(std::move(tip)) {}
     ~PointerReader() override { close(); }
 
     bool open(xcb_window_t parent) {
@@ -44,9 +46,10 @@ public:
         if (!input || !input->present || !shape || !shape->present)
             return fail("no XInput 2 or no shape extension");
         m_opcode = input->major_opcode;
-        // XInput 2 answers only clients that said which version they speak.
+        // XInput 2 answers only clients that said which version they speak; from 2.1 on, raw
+        // events come also while another client grabs the pointer.
         const XcbReply<xcb_input_xi_query_version_reply_t> version(xcb_input_xi_query_version_reply(
-            m_conn, xcb_input_xi_query_version(m_conn, 2, 0), nullptr));
+            m_conn, xcb_input_xi_query_version(m_conn, 2, 1), nullptr));
         if (!version || version->major_version < 2)
             return fail("no XInput 2");
         m_devices.learn(m_conn);
@@ -81,9 +84,27 @@ public:
         m_due->setSingleShot(true);
         m_due->setTimerType(Qt::PreciseTimer);
         connect(m_due, &QTimer::timeout, this, &PointerReader::deliver);
+        setTrackingTip(m_trackingTip);
         read(); // what arrived while the replies above were awaited
         QLOG("Pointer read on a connection of its own");
         return true;
+    }
+
+    void setTrackingTip(bool on) {
+        m_trackingTip = on;
+        if (!m_conn)
+            return;
+        struct {
+            xcb_input_event_mask_t header;
+            uint32_t mask;
+        } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
+               on ? uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION |
+                             XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS |
+                             XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_RELEASE)
+                  : 0u};
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_conn)).data->root;
+        xcb_input_xi_select_events(m_conn, root, 1, &mask.header);
+        xcb_flush(m_conn);
     }
 
     void close() {
@@ -155,6 +176,15 @@ private:
                 XCB_INPUT_CHANGE_REASON_DEVICE_CHANGE)
                 m_devices.learn(m_conn);
             return;
+        case XCB_INPUT_RAW_MOTION:
+        case XCB_INPUT_RAW_BUTTON_PRESS:
+        case XCB_INPUT_RAW_BUTTON_RELEASE: {
+            const auto *raw = reinterpret_cast<const xcb_input_raw_button_press_event_t *>(generic);
+            if (!m_devices.contains(raw->sourceid))
+                m_devices.learn(m_conn);
+            m_tip(m_devices.tip(raw));
+            return;
+        }
         default:
             break;
         }
@@ -191,6 +221,8 @@ private:
     }
 
     Deliver m_deliver;
+    Tip m_tip;
+    bool m_trackingTip = false;
     xcb_connection_t *m_conn = nullptr;
     xcb_window_t m_parent = 0, m_input = 0;
     uint8_t m_opcode = 0;
@@ -222,11 +254,16 @@ void PointerStream::attach(QWidget *window) {
     if (m_reader || !window || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     m_window = window;
-    m_reader = new PointerReader([this](QList<Sample> batch) {
-        QMetaObject::invokeMethod(
-            this, [this, batch = std::move(batch)] { Q_EMIT samplesRead(batch); },
-            Qt::QueuedConnection);
-    });
+    m_reader = new PointerReader(
+        [this](QList<Sample> batch) {
+            QMetaObject::invokeMethod(
+                this, [this, batch = std::move(batch)] { Q_EMIT samplesRead(batch); },
+                Qt::QueuedConnection);
+        },
+        [this](const PointerDevices::Tip &tip) {
+            m_tipPressure.store(tip.pressure.value_or(-1.0), std::memory_order_relaxed);
+            m_tipEraser.store(tip.eraser, std::memory_order_relaxed);
+        });
     m_reader->setFrameInterval(m_frameInterval);
     m_reader->moveToThread(&m_thread);
     m_thread.start();
@@ -260,6 +297,22 @@ void PointerStream::sendPassThrough() {
         WindowShape::toDevice(m_passThrough, m_window->devicePixelRatioF());
     QMetaObject::invokeMethod(m_reader,
                               [reader = m_reader, rects] { reader->setPassThrough(rects); });
+}
+
+void PointerStream::setTrackingTip(bool on) {
+    if (!on) {
+        m_tipPressure = -1;
+        m_tipEraser = false;
+    }
+    if (m_reader)
+        QMetaObject::invokeMethod(m_reader,
+                                  [reader = m_reader, on] { reader->setTrackingTip(on); });
+}
+
+PointerStream::Tip PointerStream::lastTip() const {
+    const double pressure = m_tipPressure.load(std::memory_order_relaxed);
+    return {pressure < 0 ? std::nullopt : std::optional<qreal>(pressure),
+            m_tipEraser.load(std::memory_order_relaxed)};
 }
 
 void PointerStream::setFrameInterval(int milliseconds) {

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include <atomic>
 #include <optional>
 
 class PointerReader;
@@ -50,6 +51,17 @@ public:
     // Remembered, like the pass-through, for the reader attach() makes.
     void setFrameInterval(int milliseconds);
 
+    // While the pointer is grabbed, its events reach the window through Qt, as a mouse's,
+    // and none reach the stream. The stream then follows the devices' raw events, which no
+    // grab holds back, for what Qt leaves out: a tablet's pressure and its eraser end.
+    void setTrackingTip(bool on);
+    struct Tip {
+        std::optional<qreal> pressure;
+        bool eraser = false;
+    };
+    // The last device to report, as it reported.
+    Tip lastTip() const;
+
 Q_SIGNALS:
     void samplesRead(const QList<PointerStream::Sample> &samples);
 
@@ -62,6 +74,9 @@ private:
 
     QThread m_thread;
     PointerReader *m_reader = nullptr;
+    // Written by the reader's thread, read by the main thread: no wake-up for a mouse's move.
+    std::atomic<double> m_tipPressure{-1}; // negative: none
+    std::atomic<bool> m_tipEraser{false};
     QPointer<QWidget> m_window;
     QRegion m_passThrough;
     int m_frameInterval = 16;
