@@ -25,10 +25,12 @@ namespace {
 
 // Qt's xcb platform ends the process with exit(1) from inside the event loop the moment the X
 // server goes away (a session that ends without SIGTERM). The screenshots taken by then are
-// written first; then the process ends at once, with status 0, rather than tearing down static
-// objects under threads that still run. Preferences need nothing: each write is whole. Unset
-// once the event loop has returned, when the ordinary end follows.
+// written first, and the preferences set so far (their store writes on a thread of its own);
+// then the process ends at once, with status 0, rather than tearing down static objects under
+// threads that still run. Unset once the event loop has returned, when the ordinary end
+// follows.
 Screenshotter *s_unfinished = nullptr;
+PreferenceStore *s_preferences = nullptr;
 
 void endWithTheDisplay() {
     Screenshotter *screenshotter = std::exchange(s_unfinished, nullptr);
@@ -37,6 +39,7 @@ void endWithTheDisplay() {
     QLOG("Ending from within the event loop (the display went away): the screenshots taken are "
          "written, then Quillory ends");
     screenshotter->finishWriting();
+    s_preferences->flush();
     std::fflush(nullptr);
     std::_Exit(0);
 }
@@ -107,6 +110,7 @@ int main(int argc, char *argv[]) {
     perform = assembly.remoteActions();
     assembly.launch();
     s_unfinished = &assembly.screenshotter;
+    s_preferences = &preferences;
     std::atexit(endWithTheDisplay);
     QLOG("Quillory started");
     const int status = app.exec();

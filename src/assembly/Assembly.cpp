@@ -32,12 +32,14 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        const auto *key = static_cast<const QKeyEvent *>(event);
-        if (event->type() == QEvent::KeyRelease)
+        if (event->type() == QEvent::KeyRelease) {
+            const auto *key = static_cast<const QKeyEvent *>(event);
             m_released = {key->nativeScanCode(), key->timestamp()};
-        else if (event->type() == QEvent::ShortcutOverride)
+        } else if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<const QKeyEvent *>(event);
             lastPressRepeats = key->isAutoRepeat() ||
                                m_released == std::pair(key->nativeScanCode(), key->timestamp());
+        }
         return QObject::eventFilter(watched, event);
     }
 

@@ -351,6 +351,7 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(saved.pixelColor(600, 300), E2ESession::systemRed));
         QVERIFY2(session.log().contains(u"the screenshots taken are written"_qs),
                  qPrintable(session.log()));
+        QVERIFY(session.preferencesText().trimmed().endsWith(u"</plist>"_qs)); // whole
     }
 };
 
