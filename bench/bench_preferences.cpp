@@ -42,8 +42,8 @@ int main(int argc, char *argv[]) {
     store.flush();
     const qint64 onDisk = clock.nsecsElapsed();
 
-    const bool last = PreferenceStore(store.filePath()).integer(QStringLiteral("TimerMinutes")) ==
-                      qint64(writes);
+    const bool last =
+        PreferenceStore(store.filePath()).integer(QStringLiteral("TimerMinutes")) == qint64(writes);
     std::printf("%d bursts of two writes in %s\n", writes, qPrintable(dir.path()));
     std::printf("  the calling thread: %.2f ms in all, %.3f ms at most for one burst\n",
                 calling / 1e6, longest / 1e6);

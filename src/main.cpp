@@ -102,9 +102,9 @@ int main(int argc, char *argv[]) {
         ~ReleaseHotKeyBackend() { HotKeysController::setBackend(nullptr); }
     } releaseHotKeyBackend;
 
-    Assembly assembly(preferences, requests,
-                      {QUrl(QStringLiteral(QUILLORY_PROJECT_PAGE)),
-                       QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE))});
+    Assembly assembly(
+        preferences, requests,
+        {QUrl(QStringLiteral(QUILLORY_PROJECT_PAGE)), QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE))});
     // Set here, not handed over when made: the application object comes before any window.
     app.copyWindow = [&assembly] { return assembly.overlayWindow(); };
     perform = assembly.remoteActions();

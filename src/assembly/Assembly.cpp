@@ -114,8 +114,7 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
         if (!m_heldKeys->lastPressRepeats)
             delegate.saveButtonPressed();
     });
-    QObject::connect(&m_help, &QShortcut::activated, &delegate,
-                     [this] { delegate.helpPressed(); });
+    QObject::connect(&m_help, &QShortcut::activated, &delegate, [this] { delegate.helpPressed(); });
 }
 
 Assembly::~Assembly() = default;
@@ -178,8 +177,8 @@ void Assembly::showPreferences() {
                                          [this] { return screenshotter.pickLocation(); },
                                          &Screenshotter::displayPath});
         QObject::connect(m_preferencesWindow->general(),
-                         &GeneralPreferencesVC::cursorHighlightChosen,
-                         m_preferencesWindow.get(), [this](bool on) { setCursorHighlight(on); });
+                         &GeneralPreferencesVC::cursorHighlightChosen, m_preferencesWindow.get(),
+                         [this](bool on) { setCursorHighlight(on); });
         QObject::connect(m_preferencesWindow->general(), &GeneralPreferencesVC::fadeDelayChosen,
                          &overlay.contentViewController(), [this](qint64 seconds) {
                              overlay.contentViewController().setFadeDelay(seconds * 1000);

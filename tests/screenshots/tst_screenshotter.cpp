@@ -55,8 +55,8 @@ public Q_SLOTS:
         const QString handle = u"/org/freedesktop/portal/desktop/request/"_qs +
                                call.service().mid(1).replace(u'.', u'_') + u'/' +
                                options.value(u"handle_token"_qs).toString();
-        QDBusMessage response =
-            QDBusMessage::createSignal(handle, u"org.freedesktop.portal.Request"_qs, u"Response"_qs);
+        QDBusMessage response = QDBusMessage::createSignal(
+            handle, u"org.freedesktop.portal.Request"_qs, u"Response"_qs);
         response << 0u << QVariantMap{{u"uri"_qs, QUrl::fromLocalFile(file).toString()}};
         QTimer::singleShot(0, this, [this, response] { bus.send(response); });
         return QDBusObjectPath(handle);

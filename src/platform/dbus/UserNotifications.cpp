@@ -108,8 +108,8 @@ void UserNotifications::removeDelivered(const QStringList &identifiers) {
 }
 
 void UserNotifications::close(uint id) {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("CloseNotification"));
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface,
+                                                       QStringLiteral("CloseNotification"));
     call << id;
     m_bus.asyncCall(call);
 }
