@@ -315,7 +315,7 @@ void Screenshotter::takePicture(QScreen *screen, std::function<void(const QImage
     captureStarts();
     // What is not to be in the picture is painted away at once; a compositor shows that at its
     // next frame, and without one the window's shape takes it in as soon.
-    constexpr int delay = 50;
+    constexpr int delay = 100;
     QTimer::singleShot(delay, this,
                        [this, target = QPointer<QScreen>(screen), done = std::move(done)] {
                            captureDisplay(target, [this, done](const QImage &image) {

@@ -215,8 +215,7 @@ private Q_SLOTS:
         session.key(u"z"_qs);
         QVERIFY(session.waitUntil([&] { return state(session).contains(R"("zoom":2,)"); }, 3000));
         // Magnified around its centre, the card would reach twice as far.
-        QVERIFY(E2ESession::near(session.screenshot().pixelColor(left - (640 - left) / 2, 400),
-                                 kGreen));
+        QVERIFY(session.waitForColor({left - (640 - left) / 2, 400}, kGreen));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(80, 80), kGreen));
     }
 
