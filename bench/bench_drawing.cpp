@@ -67,8 +67,8 @@ int main(int argc, char *argv[]) {
 
     std::printf("Pointer events on a %dx%d overlay, CPU us per event with its repaint (median)\n",
                 size.width(), size.height());
-    std::printf("%-8s %-12s %9s %10s %10s %11s %10s\n", "mode", "tool", "finished", "press",
-                "drag", "release", "drag max");
+    std::printf("%-8s %-12s %9s %10s %10s %11s %10s\n", "mode", "tool", "finished", "press", "drag",
+                "release", "drag max");
     struct Run {
         Shape tool;
         std::vector<int> finished;
@@ -91,21 +91,19 @@ int main(int argc, char *argv[]) {
                 overlay.view()->setShaped(shaped);
                 DrawingViewModel &model = overlay.controller.contentViewController().model;
                 model.restore(finishedShapes(finished, size));
-                model.setSelectedShape(run.tool);
+                model.selectTool(run.tool);
                 QTest::qWait(50);
 
                 std::vector<double> press, drag, release;
                 for (int stroke = 0; stroke < 5; ++stroke) {
                     const QPointF start(300 + stroke * 40, 200 + stroke * 120);
-                    press.push_back(
-                        overlay.send(QEvent::MouseButtonPress, start, Qt::LeftButton));
+                    press.push_back(overlay.send(QEvent::MouseButtonPress, start, Qt::LeftButton));
                     QPointF at = start;
                     for (int i = 1; i <= 30; ++i) {
                         at = start + QPointF(i * 4, i % 2 ? 24 : 0);
                         drag.push_back(overlay.send(QEvent::MouseMove, at, Qt::LeftButton));
                     }
-                    release.push_back(
-                        overlay.send(QEvent::MouseButtonRelease, at, Qt::NoButton));
+                    release.push_back(overlay.send(QEvent::MouseButtonRelease, at, Qt::NoButton));
                 }
                 std::printf("%-8s %-12s %9d %10.0f %10.0f %11.0f %10.0f\n",
                             shaped ? "shaped" : "normal", tool(run.tool).actionName, finished,

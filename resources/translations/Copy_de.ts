@@ -471,10 +471,6 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>Erase on %1</source>
         <translation>Auf %1 radieren</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>Textmarker, Radierer, Text, Laserpointer</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Dünnere oder dickere Linie (auch Strg+Mausrad)</translation>
@@ -551,10 +547,6 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>Seconds until fading ink is gone</source>
         <translation>Sekunden, bis verblassende Tinte verschwunden ist</translation>
     </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>Verblassende Tinte, Spotlight, Zoom, weiße Tafel, schwarze Tafel, Zeigermodus (ein und aus)</translation>
-    </message>
     <message id="cli.option.help">
         <source>Displays help on commandline options.</source>
         <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
@@ -566,6 +558,34 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>Zeigt Versionsinformation an.</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>Zeigermodus (ein und aus)</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>Verblassende Tinte</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>Weiße Tafel</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>Schwarze Tafel</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

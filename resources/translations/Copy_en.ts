@@ -471,10 +471,6 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>Erase on %1</source>
         <translation>Erase on %1</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>Highlighter, eraser, text, laser pointer</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Thinner or thicker line (Ctrl+wheel too)</translation>
@@ -551,10 +547,6 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>Seconds until fading ink is gone</source>
         <translation>Seconds until fading ink is gone</translation>
     </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</translation>
-    </message>
     <message id="cli.option.help">
         <source>Displays help on commandline options.</source>
         <translation>Displays help on commandline options.</translation>
@@ -566,6 +558,34 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>Displays version information.</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>Pointer mode (on and off)</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>Fading ink</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>White board</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>Black board</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

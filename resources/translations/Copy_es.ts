@@ -271,14 +271,6 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>Elegir una herramienta: lápiz, línea, flecha, rectángulo, elipse. Mantenga pulsada Mayúsculas para enderezar un trazo de lápiz o una flecha</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>Resaltador, borrador, texto, puntero láser</translation>
-    </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>Tinta efímera, foco, zoom, pizarra blanca, pizarra negra, modo puntero (activar y desactivar)</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Línea más fina o más gruesa (también Control+rueda)</translation>
@@ -566,6 +558,34 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>Modo puntero (activar y desactivar)</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>Tinta efímera</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>Foco</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>Pizarra blanca</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>Pizarra negra</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -271,14 +271,6 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>Choisir un outil&#xa0;: stylo, ligne, flèche, rectangle, ellipse. Maintenir Maj pour redresser un trait de stylo ou une flèche</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>Surligneur, gomme, texte, pointeur laser</translation>
-    </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>Encre éphémère, projecteur, zoom, tableau blanc, tableau noir, mode pointeur (activer et désactiver)</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Trait plus fin ou plus épais (aussi Ctrl+molette)</translation>
@@ -566,6 +558,34 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>Afficher les informations de version.</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>Mode pointeur (activer et désactiver)</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>Encre éphémère</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>Projecteur</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>Tableau blanc</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>Tableau noir</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

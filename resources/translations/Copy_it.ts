@@ -271,14 +271,6 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>Scegli uno strumento: penna, linea, freccia, rettangolo, ellisse. Tieni premuto Shift per raddrizzare un tratto di penna o una freccia</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>Evidenziatore, gomma, testo, puntatore laser</translation>
-    </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>Inchiostro evanescente, riflettore, zoom, lavagna bianca, lavagna nera, modalità puntatore (attiva e disattiva)</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Linea più sottile o più spessa (anche Ctrl+rotellina)</translation>
@@ -566,6 +558,34 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>Modalità puntatore (attiva e disattiva)</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>Inchiostro evanescente</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>Riflettore</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>Lavagna bianca</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>Lavagna nera</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -271,14 +271,6 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>ツールを選択：ペン、直線、矢印、長方形、楕円。Shift キーを押しながら描くと、ペンや矢印の線がまっすぐになります</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>蛍光ペン、消しゴム、テキスト、レーザーポインター</translation>
-    </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>消えるインク、スポットライト、ズーム、ホワイトボード、黒板、ポインターモード（オン／オフ）</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>線を細く／太く（Ctrl+ホイールでも可）</translation>
@@ -566,6 +558,34 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>バージョン情報を表示します。</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>ポインターモード（オン／オフ）</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>消えるインク</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>スポットライト</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>ホワイトボード</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>黒板</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 </TS>

@@ -271,14 +271,6 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>Wybierz narzędzie: pióro, linia, strzałka, prostokąt, elipsa. Przytrzymaj Shift, aby wyprostować pociągnięcie pióra lub strzałkę</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>Zakreślacz, gumka, tekst, wskaźnik laserowy</translation>
-    </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>Zanikający tusz, reflektor, powiększenie, biała tablica, czarna tablica, tryb wskaźnika (włącz i wyłącz)</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Cieńsza lub grubsza linia (także Ctrl+kółko myszy)</translation>
@@ -566,6 +558,34 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>Wyświetla informacje o wersji.</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>Tryb wskaźnika (włącz i wyłącz)</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>Zanikający tusz</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>Reflektor</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>Powiększenie</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>Biała tablica</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>Czarna tablica</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -271,14 +271,6 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>Escolher uma ferramenta: caneta, linha, seta, retângulo, elipse. Segure Shift para endireitar um traço de caneta ou uma seta</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>Marca-texto, borracha, texto, ponteiro laser</translation>
-    </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>Tinta efêmera, holofote, zoom, quadro branco, quadro negro, modo ponteiro (ativar e desativar)</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>Linha mais fina ou mais grossa (também Ctrl+roda do mouse)</translation>
@@ -566,6 +558,34 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>Mostra informações sobre a versão.</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>Modo ponteiro (ativar e desativar)</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>Tinta efêmera</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>Holofote</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>Quadro branco</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>Quadro negro</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

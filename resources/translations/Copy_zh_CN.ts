@@ -271,14 +271,6 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
         <translation>选择工具：笔、直线、箭头、矩形、椭圆。按住 Shift 可将笔画或箭头拉直</translation>
     </message>
-    <message id="info.shortcut.markers.info">
-        <source>Highlighter, eraser, text, laser pointer</source>
-        <translation>荧光笔、橡皮擦、文本、激光笔</translation>
-    </message>
-    <message id="info.shortcut.modes.info">
-        <source>Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)</source>
-        <translation>渐隐墨迹、聚光灯、缩放、白板、黑板、指针模式（开启和关闭）</translation>
-    </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
         <translation>线条变细或变粗（也可用 Ctrl+滚轮）</translation>
@@ -566,6 +558,34 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     <message id="cli.option.version">
         <source>Displays version information.</source>
         <translation>显示版本信息。</translation>
+    </message>
+    <message id="info.shortcut.pointerMode">
+        <source>Pointer mode (on and off)</source>
+        <translation>指针模式（开启和关闭）</translation>
+    </message>
+    <message id="info.shortcut.fade">
+        <source>Fading ink</source>
+        <translation>渐隐墨迹</translation>
+    </message>
+    <message id="info.shortcut.spotlight">
+        <source>Spotlight</source>
+        <translation>聚光灯</translation>
+    </message>
+    <message id="info.shortcut.zoom">
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message id="info.shortcut.whiteboard">
+        <source>White board</source>
+        <translation>白板</translation>
+    </message>
+    <message id="info.shortcut.blackboard">
+        <source>Black board</source>
+        <translation>黑板</translation>
+    </message>
+    <message id="info.shortcut.separator">
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 </TS>

@@ -44,14 +44,13 @@ AppDelegate::AppDelegate(const Collaborators &collaborators, QObject *parent)
 AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::updateToolTip() {
-    const DrawingViewModel &model = m_overlay.contentViewController().model;
-    if (m_overlay.contentViewController().mode() == OverlayMode::pointer)
+    const DrawingViewController::State state = drawing().state();
+    if (state.mode == OverlayMode::pointer)
         //% "Quillory: pointer mode, clicks go to the windows below (click to draw)"
         return m_statusItem->setToolTip(qtTrId("tray.toolTip.pointer"));
     //% "Quillory: %1, %2"
     m_statusItem->setToolTip(
-        qtTrId("tray.toolTip")
-            .arg(qtTrId(tool(model.selectedShape()).nameId), colorName(model.selectedColor())));
+        qtTrId("tray.toolTip").arg(qtTrId(tool(state.tool).nameId), colorName(state.color)));
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
@@ -59,10 +58,9 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     m_statusItem->setIcon(ApplicationIcon::trayIcon());
     // The tooltip names what the next stroke draws with.
-    const DrawingViewModel &model = m_overlay.contentViewController().model;
-    connect(&model, &DrawingViewModel::selectionChanged, this, &AppDelegate::updateToolTip);
-    connect(&m_overlay.contentViewController(), &DrawingViewController::modeChanged, this,
+    connect(&drawing(), &DrawingViewController::selectionChanged, this,
             &AppDelegate::updateToolTip);
+    connect(&drawing(), &DrawingViewController::modeChanged, this, &AppDelegate::updateToolTip);
     updateToolTip();
     connect(m_statusItem.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -210,7 +208,7 @@ void AppDelegate::registerStoredShortcuts() {
 
 void AppDelegate::activateApp() {
     // Pointer mode came meanwhile: the keyboard stays with the other programs.
-    if (m_overlay.contentViewController().mode() != OverlayMode::pointer)
+    if (drawing().mode() != OverlayMode::pointer)
         m_activation.activate();
 }
 
@@ -231,7 +229,7 @@ void AppDelegate::performHotKeyAction(Row row) {
     case AppActivate:
         break;
     case DesktopTools:
-        m_notifications.post(DrawingView::updateToolsOnScreenNotification);
+        m_notifications.post(DrawingViewController::updateToolsOnScreenNotification);
         closePopover();
         break;
     case Timer:
@@ -240,7 +238,7 @@ void AppDelegate::performHotKeyAction(Row row) {
         Q_EMIT timerRequested();
         break;
     default:
-        drawingModel().shapeKeyboardKeyHandler.notify(paletteIndex(*action.tool));
+        drawing().pickTool(*action.tool);
         closePopover();
         break;
     }
@@ -250,7 +248,7 @@ void AppDelegate::pickTool(Shape shape) {
     QLOG("Tool", tool(shape).actionName);
     m_overlay.showWindow(this);
     activateNowAndAgainSoon();
-    drawingModel().shapeKeyboardKeyHandler.notify(paletteIndex(shape));
+    drawing().pickTool(shape);
     closePopover();
 }
 
@@ -265,35 +263,31 @@ void AppDelegate::setMode(OverlayMode mode) {
 }
 
 void AppDelegate::toggle(Toggle toggle) {
-    DrawingViewController &content = m_overlay.contentViewController();
     // In front and drawing, as a tool's action leaves it.
     if (toggle != Toggle::fade) {
         m_overlay.showWindow(this);
         activateNowAndAgainSoon();
         closePopover();
     }
-    content.toggle(toggle);
+    drawing().toggle(toggle);
 }
 
 QString AppDelegate::stateReport() {
-    const DrawingViewController &content = m_overlay.contentViewController();
-    const DrawingViewModel &model = content.model;
-    const Shape shape = model.selectedShape();
+    const DrawingViewController::State state = drawing().state();
     const auto boolean = [](bool value) { return value ? u"true"_qs : u"false"_qs; };
     // "color" is the palette's; "ink" what the next shape is drawn in (darker on the white
     // board where the colour would not show).
     return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","ink":"%5","width":%6,)"
            uR"("surface":"%7","fade":%8,"spotlight":%9,"zoom":%10,"zoomPending":%11})"_qs.arg(
-               boolean(m_overlay.window()->isVisible()), modeName(content.mode()),
-               QLatin1String(tool(shape).actionName), model.selectedColor().name().toUpper(),
-               model.inkColor().name().toUpper(), QString::number(model.lineWidth(shape)),
-               surfaceName(model.surface()), boolean(content.isOn(Toggle::fade)),
-               boolean(content.isOn(Toggle::spotlight)), QString::number(content.zoomFactor()),
-               boolean(content.zoomPending()));
+               boolean(m_overlay.window()->isVisible()), modeName(state.mode),
+               QLatin1String(tool(state.tool).actionName), state.color.name().toUpper(),
+               state.ink.name().toUpper(), QString::number(state.width), surfaceName(state.surface),
+               boolean(state.fade), boolean(state.spotlight), QString::number(state.zoomFactor),
+               boolean(state.zoomPending));
 }
 
-DrawingViewModel &AppDelegate::drawingModel() {
-    return m_overlay.contentViewController().model;
+DrawingViewController &AppDelegate::drawing() {
+    return m_overlay.contentViewController();
 }
 
 void AppDelegate::statusButtonClicked(bool rightClick) {

@@ -15,7 +15,7 @@
 #include <memory>
 
 class AppActivation;
-class DrawingViewModel;
+class DrawingViewController;
 class MainWindowController;
 class NotificationCenter;
 class PopoverPanel;
@@ -120,8 +120,8 @@ public:
     void btnNoCLicked();
     QPointer<QMessageBox> AlertRateus;
 
-    // The drawing model of the overlay this application shows.
-    DrawingViewModel &drawingModel();
+    // The commands of the overlay this application shows.
+    DrawingViewController &drawing();
 
 Q_SIGNALS:
     // The timer row was pressed: the countdown is to show (the overlay has closed).

@@ -57,13 +57,7 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     , screenshotter({preferences, userNotifications, requests.screenshotNotificationActivated,
                      portal.get(), [this] { return overlay.window(); },
                      [this](QScreen *screen) {
-                         // Without a compositor the grab shows the desktop without the
-                         // overlay; its own picture goes over it.
-                         DrawingView *view = overlay.contentViewController().view();
-                         if (!view || !view->isShaped() || !view->isVisible() ||
-                             view->screen() != screen)
-                             return QImage();
-                         return view->overlayImage();
+                         return overlay.contentViewController().overlayImage(screen);
                      }})
     , hooks(&requests.saveScreenshotRequest, &requests.copyScreenshotRequest,
             &screens.screenChanged, &screenshotter.configureForScreenshotHandler)
@@ -133,7 +127,7 @@ void Assembly::makeHelpCard(const QUrl &projectPage) {
     auto *card = new InfoView(std::move(sources));
     QObject::connect(card, &InfoView::pickLocationRequested, &screenshotter,
                      [this] { screenshotter.pickLocation(); });
-    overlay.contentViewController().view()->setInfoView(card);
+    overlay.contentViewController().setInfoView(card);
     card->setOpaque(!compositor.isRunning());
     QObject::connect(&compositor, &CompositorWatcher::runningChanged, card,
                      [card](bool running) { card->setOpaque(!running); });

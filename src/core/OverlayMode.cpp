@@ -10,13 +10,31 @@ constexpr std::array<std::pair<OverlayMode, const char *>, 2> kNames = {{
     {OverlayMode::pointer, "pointer"},
 }};
 
+// clang-format off
 constexpr std::array<ToggleRow, toggleCount> kToggles = {{
-    {Toggle::fade, Key::f, "fade", std::nullopt},
-    {Toggle::spotlight, Key::s, "spotlight", std::nullopt},
-    {Toggle::zoom, Key::z, "zoom", Surface::zoom},
-    {Toggle::whiteboard, Key::w, "whiteboard", Surface::whiteboard},
-    {Toggle::blackboard, Key::b, "blackboard", Surface::blackboard},
+    {Toggle::fade, Key::f, "fade", std::nullopt,
+     //% "Fading ink"
+     QT_TRID_NOOP("info.shortcut.fade"), true, false, nullptr, false,
+     //% "Fading ink"
+     QT_TRID_NOOP("overlay.notice.fadeOn"),
+     //% "Ink stays"
+     QT_TRID_NOOP("overlay.notice.fadeOff")},
+    {Toggle::spotlight, Key::s, "spotlight", std::nullopt,
+     //% "Spotlight"
+     QT_TRID_NOOP("info.shortcut.spotlight"), false, true,
+     //% "The spotlight needs a compositor"
+     QT_TRID_NOOP("overlay.notice.spotlightNeedsCompositor")},
+    {Toggle::zoom, Key::z, "zoom", Surface::zoom,
+     //% "Zoom"
+     QT_TRID_NOOP("info.shortcut.zoom"), false, false, nullptr, true},
+    {Toggle::whiteboard, Key::w, "whiteboard", Surface::whiteboard,
+     //% "White board"
+     QT_TRID_NOOP("info.shortcut.whiteboard")},
+    {Toggle::blackboard, Key::b, "blackboard", Surface::blackboard,
+     //% "Black board"
+     QT_TRID_NOOP("info.shortcut.blackboard")},
 }};
+// clang-format on
 
 constexpr bool togglesInOrder() {
     for (std::size_t i = 0; i < kToggles.size(); ++i) {

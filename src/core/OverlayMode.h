@@ -36,8 +36,7 @@ QColor readableInk(Surface surface, const QColor &color);
 double contrastRatio(const QColor &a, const QColor &b);
 
 // The overlay's effects that go on and off, each with its key and the remote action of its
-// name (`quillory --action spotlight`). Fading ink is remembered; the others end when the
-// overlay hides.
+// name (`quillory --action spotlight`).
 enum class Toggle : quint8 { fade, spotlight, zoom, whiteboard, blackboard };
 
 struct ToggleRow {
@@ -46,6 +45,19 @@ struct ToggleRow {
     const char *name;
     // The surface it shows, if any.
     std::optional<Surface> surface;
+    // The string-table id of its name on the help card.
+    const char *nameId;
+    // Stays on when the overlay hides, and at the next start (a preference); the others end.
+    bool remembered = false;
+    // It only works with a compositor (it dims the screen): without one it does not start, and
+    // it ends when the compositor stops, saying so with the notice `unavailableId`.
+    bool needsCompositor = false;
+    const char *unavailableId = nullptr;
+    // It shows a picture of the screen, taken before it starts (the zoom).
+    bool needsPicture = false;
+    // What the screen says when it goes on or off (null: nothing).
+    const char *onNoticeId = nullptr;
+    const char *offNoticeId = nullptr;
 };
 
 inline constexpr int toggleCount = 5;

@@ -1,7 +1,5 @@
 #include "drawing/DrawingCanvas.h"
 
-#include "drawing/tools/RenderableLine.h"
-
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -95,27 +93,15 @@ void DrawingCanvas::paintTranslucent(QPainter &painter) {
     }
 }
 
-void DrawingCanvas::setTyped(const std::shared_ptr<RenderableText> &text, int caret) {
+void DrawingCanvas::setTyped(const std::shared_ptr<RenderableText> &text, int caret,
+                             const QString &preedit) {
     m_typed = text;
     m_caret = caret;
-}
-
-void DrawingCanvas::setPreedit(const QString &preedit) {
     m_preedit = preedit;
 }
 
 QRect DrawingCanvas::typedBounds() const {
-    if (!m_typed)
-        return {};
-    QRectF bounds = m_typed->paintedBounds() | m_typed->caretRect(m_caret);
-    if (!m_preedit.isEmpty()) {
-        const QRectF caret = m_typed->caretRect(m_caret);
-        bounds |= QRectF(caret.topLeft(), QSizeF(QFontMetricsF(m_typed->font())
-                                                         .horizontalAdvance(m_preedit) +
-                                                     caret.width(),
-                                                 caret.height()));
-    }
-    return bounds.toAlignedRect().adjusted(-2, -2, 2, 2);
+    return m_typed ? m_typed->typingArea(m_caret, m_preedit).toAlignedRect() : QRect();
 }
 
 void DrawingCanvas::paintTyped(QPainter &painter) {
@@ -183,13 +169,12 @@ QRegion DrawingCanvas::sync(const Drawings &list, const DrawingsEdit &edit,
 
 QRegion DrawingCanvas::liveDirtyArea(const std::shared_ptr<Renderable> &live) {
     QRegion dirty;
-    const auto *line = dynamic_cast<const RenderableLine *>(live.get());
-    const bool freehand = line && !line->isModified;
+    const bool freehand = live && live->growsAtItsEnd();
     if (live && live == m_live && freehand && m_liveFreehand) {
         // The same freehand stroke grew: only its new end and the head changed.
-        dirty += line->segmentBounds(m_livePainted).toAlignedRect();
+        dirty += live->segmentBounds(m_livePainted).toAlignedRect();
         dirty += m_liveHead;
-        m_liveHead = line->headBounds().toAlignedRect();
+        m_liveHead = live->headBounds().toAlignedRect();
         dirty += m_liveHead;
     } else {
         // A finished shape shows the same pixels from the finished image as it did live.
@@ -199,12 +184,11 @@ QRegion DrawingCanvas::liveDirtyArea(const std::shared_ptr<Renderable> &live) {
             dirty += m_liveBounds;
             dirty += m_liveHead;
             // A freehand stroke keeps no bounds while it grows: find what it covered now.
-            if (const auto *previous = dynamic_cast<const RenderableLine *>(m_live.get());
-                previous && m_liveFreehand)
-                dirty += previous->segmentBounds(0).toAlignedRect();
+            if (m_live && m_liveFreehand)
+                dirty += m_live->segmentBounds(0).toAlignedRect();
         }
         m_liveBounds = live ? live->paintedBounds().toAlignedRect() : QRect();
-        m_liveHead = line ? line->headBounds().toAlignedRect() : QRect();
+        m_liveHead = live ? live->headBounds().toAlignedRect() : QRect();
         dirty += m_liveBounds;
     }
     m_live = live;
@@ -238,48 +222,4 @@ void DrawingCanvas::paint(QPainter &painter, const QRegion &exposed) {
         paintTyped(painter);
         painter.restore();
     }
-}
-
-void DrawingCanvas::paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
-                                const std::function<void(QPainter &, const QRect &)> &over) {
-    // In strips, so that repainting the whole screen needs little memory. A shape being drawn
-    // paints only the part of itself near the area, which would show at the strips' seams.
-    const int stripRows = m_live ? exposed.height() : 32;
-    for (int top = exposed.top(); top <= exposed.bottom(); top += stripRows) {
-        const QRect strip(exposed.left(), top, exposed.width(),
-                          std::min(stripRows, exposed.bottom() + 1 - top));
-        paintOpaqueStrip(painter, strip, coverage, over);
-    }
-}
-
-void DrawingCanvas::paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
-                                     const std::function<void(QPainter &, const QRect &)> &over) {
-    const QRect device =
-        QRectF(QPointF(exposed.topLeft()) * m_ratio, QSizeF(exposed.size()) * m_ratio)
-            .toAlignedRect() &
-        coverage.rect();
-    if (device.isEmpty())
-        return;
-    const QPointF origin = QPointF(device.topLeft()) / m_ratio;
-    QImage pixels = clearImage(device.size());
-    {
-        QPainter offscreen(&pixels);
-        offscreen.translate(-origin);
-        paint(offscreen, exposed);
-        if (over)
-            over(offscreen, exposed);
-    }
-    for (int y = 0; y < pixels.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(pixels.scanLine(y));
-        uchar *kept = coverage.scanLine(device.y() + y) + device.x();
-        for (int x = 0; x < pixels.width(); ++x) {
-            const bool keep = qAlpha(line[x]) >= 128;
-            line[x] = keep ? qUnpremultiply(line[x]) | 0xff000000u : 0u;
-            kept[x] = uchar((kept[x] & ~1u) | (keep ? 1u : 0u));
-        }
-    }
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(origin, pixels);
-    painter.restore();
 }

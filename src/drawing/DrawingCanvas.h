@@ -30,21 +30,13 @@ public:
     // Paints the finished image and the live shape into the exposed area.
     void paint(QPainter &painter, const QRegion &exposed);
 
-    // For a window without a compositor, which shows every pixel as it is, translucent or not:
-    // paints the exposed rectangle, with `over` painted over the shapes (told which part of the
-    // rectangle it paints at a time), keeping the pixels at least half covered opaque in their
-    // own colour and the others clear. Bit 0 of each pixel of `coverage` (8 bits a device
-    // pixel) in the area tells whether it was kept.
-    void paintOpaque(QPainter &painter, const QRect &exposed, QImage &coverage,
-                     const std::function<void(QPainter &, const QRect &)> &over = nullptr);
-
     // For a window without translucency: shapes that are translucent by design paint a pattern
     // of opaque pixels. Paints every shape again when it changes.
     void setDithered(bool dithered);
     // The text being typed, painted over everything with its caret, and what an input method
     // composes at the caret.
-    void setTyped(const std::shared_ptr<RenderableText> &text, int caret);
-    void setPreedit(const QString &preedit);
+    void setTyped(const std::shared_ptr<RenderableText> &text, int caret,
+                  const QString &preedit = {});
     // Where the typed text, its caret and the composed text paint (view coordinates).
     QRect typedBounds() const;
 
@@ -60,8 +52,6 @@ private:
     QImage clearImage(const QSize &devicePixels) const;
     void rebuild(const Drawings &list, std::size_t count);
     void bake(const std::shared_ptr<Renderable> &shape);
-    void paintOpaqueStrip(QPainter &painter, const QRect &exposed, QImage &coverage,
-                          const std::function<void(QPainter &, const QRect &)> &over);
     QRegion liveDirtyArea(const std::shared_ptr<Renderable> &live);
     void repaintArea(const QRectF &area);
     void paintTyped(QPainter &painter);

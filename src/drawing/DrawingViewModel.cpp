@@ -1,8 +1,9 @@
 #include "drawing/DrawingViewModel.h"
 
-#include "drawing/tools/Eraser.h"
-#include "drawing/tools/RenderableText.h"
-#include "drawing/tools/ToolFactory.h"
+#include "core/KeyMap.h"
+#include "core/NamedColors.h"
+#include "drawing/gestures/DrawGesture.h"
+#include "drawing/gestures/TextGesture.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/ScreenIdentity.h"
 #include "settings/Weakly.h"
@@ -13,7 +14,6 @@
 #include <algorithm>
 
 namespace {
-
 // One drawing step: each side is the inverse of the other.
 class ListCommand : public QUndoCommand {
 public:
@@ -28,75 +28,6 @@ private:
     std::function<void()> m_redo;
     std::function<void()> m_undo;
 };
-
-// One eraser drag: the shapes each move took away, with where they stood in the list. A drag's
-// moves merge into one step, so one undo brings back everything the drag removed.
-using ErasedShapes = std::vector<std::pair<std::size_t, std::shared_ptr<Renderable>>>;
-
-class EraseCommand : public QUndoCommand {
-public:
-    using Apply = std::function<void(const ErasedShapes &, bool erase)>;
-    EraseCommand(const QString &text, quint64 drag, ErasedShapes erased, Apply apply)
-        : QUndoCommand(text)
-        , m_drag(drag)
-        , m_apply(std::move(apply)) {
-        m_steps.push_back(std::move(erased));
-    }
-    int id() const override { return 1; }
-    bool mergeWith(const QUndoCommand *other) override {
-        const auto *next = static_cast<const EraseCommand *>(other);
-        if (next->m_drag != m_drag)
-            return false;
-        m_steps.insert(m_steps.end(), next->m_steps.begin(), next->m_steps.end());
-        return true;
-    }
-    void redo() override {
-        for (const ErasedShapes &step : m_steps)
-            m_apply(step, true);
-    }
-    void undo() override {
-        for (auto step = m_steps.rbegin(); step != m_steps.rend(); ++step)
-            m_apply(*step, false);
-    }
-
-private:
-    quint64 m_drag;
-    std::vector<ErasedShapes> m_steps;
-    Apply m_apply;
-};
-
-// The overlay's keys: the digits 1 to 9 pick the palette colours, each tool's key its tool
-// (palette order), slash toggles the help panel and Escape clears, then hides.
-constexpr quint32 kColorKeys[] = {
-    carbonKeyCode(Key::one),   carbonKeyCode(Key::two),   carbonKeyCode(Key::three),
-    carbonKeyCode(Key::four),  carbonKeyCode(Key::five),  carbonKeyCode(Key::six),
-    carbonKeyCode(Key::seven), carbonKeyCode(Key::eight), carbonKeyCode(Key::nine)};
-constexpr quint32 kKeySlash = carbonKeyCode(Key::slash);
-constexpr quint32 kKeyThinner = carbonKeyCode(Key::leftBracket);
-constexpr quint32 kKeyThicker = carbonKeyCode(Key::rightBracket);
-constexpr quint32 kKeyEscape = carbonKeyCode(Key::escape);
-
-int colorIndex(quint32 code) {
-    const auto it = std::find(std::begin(kColorKeys), std::end(kColorKeys), code);
-    return it == std::end(kColorKeys) ? -1 : int(it - std::begin(kColorKeys));
-}
-
-int toolIndex(quint32 code) {
-    for (std::size_t i = 0; i < tools().size(); ++i) {
-        if (carbonKeyCode(tools()[i].key) == code)
-            return int(i);
-    }
-    return -1;
-}
-
-std::optional<Toggle> toggleOfKey(quint32 code) {
-    for (const ToggleRow &row : toggles()) {
-        if (carbonKeyCode(row.key) == code)
-            return row.toggle;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 DrawingViewModel::DrawingViewModel(QUndoStack *undo, DrawingsCache initialCache,
@@ -107,6 +38,8 @@ DrawingViewModel::DrawingViewModel(QUndoStack *undo, DrawingsCache initialCache,
     , m_hooks(hooks) {
     for (std::size_t i = 0; i < tools().size(); ++i)
         m_widths[i] = tools()[i].width;
+    for (std::size_t kind = 0; kind < m_gestures.size(); ++kind)
+        m_gestures[kind] = makeGesture(Tool::Gesture(kind), *this);
     if (m_hooks.saveScreenshotRequest)
         m_hooks.saveScreenshotRequest->watch(
             this, weakly(this, &DrawingViewModel::saveScreenshotRequested));
@@ -117,28 +50,45 @@ DrawingViewModel::DrawingViewModel(QUndoStack *undo, DrawingsCache initialCache,
         m_hooks.screenChanged->watch(this, weakly(this, &DrawingViewModel::screenChangeReported));
 }
 
-void DrawingViewModel::setSelectedColor(const QColor &color) {
+DrawingViewModel::~DrawingViewModel() = default;
+
+TextGesture &DrawingViewModel::text() const {
+    return static_cast<TextGesture &>(gesture(Tool::Gesture::write));
+}
+
+void DrawingViewModel::finishText() {
+    text().finish();
+}
+
+const std::shared_ptr<Renderable> &DrawingViewModel::liveShape() const {
+    return static_cast<const DrawGesture &>(gesture(Tool::Gesture::draw)).live();
+}
+
+void DrawingViewModel::selectColor(const QColor &color) {
+    if (color == m_selectedColor)
+        return;
     m_selectedColor = color;
     Q_EMIT selectionChanged();
 }
 
-void DrawingViewModel::setSelectedShape(Shape shape) {
+void DrawingViewModel::selectTool(Shape shape) {
     if (shape != Shape::text)
         finishText();
+    if (shape == m_selectedShape)
+        return;
     m_selectedShape = shape;
     Q_EMIT selectionChanged();
 }
 
 void DrawingViewModel::setLineWidth(Shape shape, double width) {
     double &stored = m_widths[std::size_t(paletteIndex(shape))];
-    stored = std::clamp(width, minLineWidth, maxLineWidth);
-    if (shape == Shape::text && m_typed) {
-        // The text being typed follows; the shapes drawn keep theirs.
-        const QRectF before = typedArea();
-        m_typed->lineWidth = stored;
-        m_typed->setText(m_typed->text());
-        Q_EMIT typedTextChanged(before | typedArea());
-    }
+    width = std::clamp(width, minLineWidth, maxLineWidth);
+    if (width == stored)
+        return;
+    stored = width;
+    // The text being typed follows; the shapes drawn keep theirs.
+    if (shape == Shape::text)
+        text().setLineWidth(width);
     Q_EMIT selectionChanged();
 }
 
@@ -146,62 +96,28 @@ void DrawingViewModel::stepLineWidth(int steps) {
     setLineWidth(m_selectedShape, steppedLineWidth(lineWidth(m_selectedShape), steps));
 }
 
+// --- pointer and keys ---
+
 void DrawingViewModel::beginShape(const QPointF &point) {
     if (!view)
         return;
     finishText(); // a click elsewhere ends the text being typed
-    switch (m_stylusEraser ? Tool::Gesture::erase : tool(m_selectedShape).gesture) {
-    case Tool::Gesture::draw:
-        // Live before it is added, so that the list's observers see the new shape as the one
-        // being drawn.
-        m_live = makeShape(m_selectedShape, point, inkColor(), lineWidth(m_selectedShape));
-        if (m_pressure)
-            m_live->setPressure(*m_pressure);
-        if (m_fading)
-            appendShape(m_live); // it goes to the fading ink once finished, never to undo
-        else
-            add(m_live);
-        break;
-    case Tool::Gesture::point:
-        break;
-    case Tool::Gesture::erase:
-        m_eraseFrom = point;
-        ++m_eraseDrag;
-        eraseAlong(point);
-        break;
-    case Tool::Gesture::write:
-        startText(point);
-        break;
-    }
+    if (Gesture *previous = std::exchange(m_active, nullptr))
+        previous->interrupt(); // its release never came
+    m_active = &gesture(m_stylusEraser ? Tool::Gesture::erase : tool(m_selectedShape).gesture);
+    m_active->press(point);
 }
 
 void DrawingViewModel::mouseDragged(const QPointF &point) {
-    if (!view || !isTracking.value())
-        return;
-    if (m_eraseFrom)
-        return eraseAlong(point);
-    if (!m_live)
-        return;
-    if (m_pressure)
-        m_live->setPressure(*m_pressure);
-    m_live->update(point);
-    m_live->isModified = enableModification.value();
-    // Publishing the list again is what repaints the view.
-    drawings.republish();
+    if (view && isTracking.value() && m_active)
+        m_active->drag(point);
 }
 
 void DrawingViewModel::mouseUp() {
-    const std::shared_ptr<Renderable> live = std::exchange(m_live, nullptr);
-    m_eraseFrom.reset();
+    // The gesture lets go first, so that the list's observers see no shape being drawn.
+    if (Gesture *active = std::exchange(m_active, nullptr))
+        active->release();
     isTracking.setValue(false);
-    const Drawings &list = drawings.value();
-    if (m_fading && live)
-        return fadeOut(live);
-    // A press without a drag leaves a shape with a lone move-to (or nothing): take it back.
-    // Undoing keeps a redo step, as any undo does.
-    if (live && !list.empty() && list.back() == live && live->path.elementCount() < 2 &&
-        undoManager)
-        undoManager->undo();
 }
 
 void DrawingViewModel::setFading(bool fading) {
@@ -214,51 +130,52 @@ void DrawingViewModel::setFading(bool fading) {
 }
 
 bool DrawingViewModel::isDrawingKey(quint32 keyCode) {
-    return colorIndex(keyCode) >= 0 || toolIndex(keyCode) >= 0 || keyCode == kKeySlash ||
-           keyCode == kKeyEscape || keyCode == kKeyThinner || keyCode == kKeyThicker ||
-           toggleOfKey(keyCode) || keyCode == carbonKeyCode(pointerModeKey);
+    return keyBinding(keyCode) != nullptr;
 }
 
 bool DrawingViewModel::isDrawingKeyEquivalent(quint32 keyCode) {
-    return isDrawingKey(keyCode) && !toggleOfKey(keyCode) &&
-           keyCode != carbonKeyCode(pointerModeKey);
+    const KeyBinding *binding = keyBinding(keyCode);
+    return binding && binding->ctrlReserved();
 }
 
 void DrawingViewModel::keyDown(const KeyEvent &event) {
     if (event.isARepeat || !event.keyCode)
         return;
-    const quint32 code = *event.keyCode;
-    if (const int color = colorIndex(code); color >= 0)
-        colorKeyboardKeyHandler.notify(color);
-    else if (const int index = toolIndex(code); index >= 0)
-        shapeKeyboardKeyHandler.notify(index);
-    else if (code == kKeySlash)
-        slashKeyboardKeyHandler.notify();
-    else if (code == kKeyThinner || code == kKeyThicker)
-        stepLineWidth(code == kKeyThicker ? 1 : -1);
-    else if (code == kKeyEscape)
-        escape();
-    else if (const std::optional<Toggle> toggle = toggleOfKey(code))
-        Q_EMIT toggleKeyPressed(*toggle);
-    else if (code == carbonKeyCode(pointerModeKey))
-        Q_EMIT pointerModeKeyPressed();
+    const KeyBinding *binding = keyBinding(*event.keyCode);
+    if (!binding)
+        return;
+    switch (binding->command) {
+    case Command::pickColor:
+        return colorKeyboardKeyHandler.notify(binding->color);
+    case Command::pickTool:
+        return shapeKeyboardKeyHandler.notify(paletteIndex(binding->tool));
+    case Command::toggleHelp:
+        return slashKeyboardKeyHandler.notify();
+    case Command::thinner:
+    case Command::thicker:
+        return stepLineWidth(binding->command == Command::thicker ? 1 : -1);
+    case Command::escape:
+        return escape();
+    case Command::toggle:
+        return Q_EMIT toggleKeyPressed(binding->toggle);
+    case Command::pointerMode:
+        return Q_EMIT pointerModeKeyPressed();
+    case Command::undo:
+        return; // a key with Ctrl: the controller's
+    }
 }
 
-// --- undoable list operations ---
+// --- list changes ---
 
-// Every change of the list goes through these three. A change that is not the press of the
-// drag in progress ends that drag, so its later drag events cannot grow another shape.
+// Every change of the list goes through these. A change that is not the press of the drag in
+// progress ends that drag, so its later drag events cannot grow another shape.
 void DrawingViewModel::endDrag() {
-    if (!m_live && !m_eraseFrom)
+    Gesture *active = std::exchange(m_active, nullptr);
+    if (!active || !active->inProgress())
         return;
-    const std::shared_ptr<Renderable> live = std::exchange(m_live, nullptr);
-    m_eraseFrom.reset();
+    active->interrupt();
     if (isTracking.value())
         isTracking.setValue(false);
-    // A fading stroke is in the list only while it is drawn, outside the undo history: cut
-    // short, it fades from here like any other, rather than stay as ink nothing can undo.
-    if (m_fading && live)
-        fadeOut(live);
 }
 
 void DrawingViewModel::fadeOut(const std::shared_ptr<Renderable> &shape) {
@@ -275,106 +192,8 @@ void DrawingViewModel::edited(DrawingsEdit::Kind kind, const QRectF &area) {
     m_lastEdit = {m_lastEdit.revision + 1, kind, area};
 }
 
-// --- the eraser ---
-
-void DrawingViewModel::eraseAlong(const QPointF &to) {
-    const QPointF from = std::exchange(*m_eraseFrom, to);
-    const Drawings &list = drawings.value();
-    ErasedShapes erased;
-    for (const std::size_t index : Eraser(lineWidth(Shape::eraser)).touchedBy(list, from, to))
-        erased.emplace_back(index, list[index]);
-    if (erased.empty())
-        return;
-    QPointer<DrawingViewModel> self(this);
-    const auto apply = [self](const ErasedShapes &step, bool erase) {
-        if (!self)
-            return;
-        QRectF area;
-        for (const auto &[index, shape] : step)
-            area |= shape->paintedBounds();
-        // Taking shapes away keeps the drag going; bringing them back (an undo) ends it.
-        if (!erase)
-            self->endDrag();
-        self->edited(DrawingsEdit::changedIn, area);
-        // By the shapes themselves, their places only as a guide: a list that is not the one
-        // the step was taken from loses or gets back no other shape.
-        self->drawings.modify([&](Drawings &changed) {
-            if (erase) {
-                for (const auto &[index, shape] : step)
-                    std::erase(changed, shape);
-            } else {
-                for (const auto &[index, shape] : step)
-                    changed.insert(changed.begin() + qsizetype(std::min(index, changed.size())),
-                                   shape);
-            }
-        });
-    };
-    if (!undoManager)
-        return apply(erased, true);
-    //% "Erase on %1"
-    undoManager->push(new EraseCommand(qtTrId("drawing.undo.eraseAction").arg(screenName()),
-                                       m_eraseDrag, std::move(erased), apply));
-}
-
-// --- the text tool ---
-
-void DrawingViewModel::startText(const QPointF &point) {
-    m_typed = std::static_pointer_cast<RenderableText>(
-        makeShape(Shape::text, point, inkColor(), lineWidth(Shape::text)));
-    m_caret = 0;
-    Q_EMIT typedTextChanged(typedArea());
-}
-
-QRectF DrawingViewModel::typedArea() const {
-    if (!m_typed)
-        return {};
-    const QRectF caret = m_typed->caretRect(m_caret);
-    return (m_typed->paintedBounds() | caret).adjusted(-2, -2, 2, 2);
-}
-
-void DrawingViewModel::typeText(const QString &text) {
-    if (!m_typed || text.isEmpty())
-        return;
-    const QRectF before = typedArea();
-    QString typed = m_typed->text();
-    typed.insert(m_caret, text);
-    m_caret += int(text.size());
-    m_typed->setText(typed);
-    Q_EMIT typedTextChanged(before | typedArea());
-}
-
-void DrawingViewModel::typeBackspace() {
-    if (!m_typed || m_caret == 0)
-        return;
-    const QRectF before = typedArea();
-    QString typed = m_typed->text();
-    // A character outside the basic plane is two code units.
-    const int length = m_caret >= 2 && typed.at(m_caret - 1).isLowSurrogate() &&
-                               typed.at(m_caret - 2).isHighSurrogate()
-                           ? 2
-                           : 1;
-    m_caret -= length;
-    typed.remove(m_caret, length);
-    m_typed->setText(typed);
-    Q_EMIT typedTextChanged(before | typedArea());
-}
-
-void DrawingViewModel::finishText() {
-    if (!m_typed)
-        return;
-    const QRectF area = typedArea();
-    const std::shared_ptr<RenderableText> typed = std::exchange(m_typed, nullptr);
-    Q_EMIT typedTextChanged(area);
-    if (typed->text().isEmpty())
-        return; // an empty text leaves nothing
-    if (!m_fading)
-        return add(typed);
-    fadingInk.add(typed, FadingInk::now());
-    Q_EMIT fadingInkChanged(area.toAlignedRect());
-}
-
 void DrawingViewModel::appendShape(const std::shared_ptr<Renderable> &shape) {
-    if (shape != m_live)
+    if (shape != liveShape())
         endDrag();
     edited(DrawingsEdit::appended);
     drawings.modify([&](Drawings &list) { list.push_back(shape); });
@@ -389,81 +208,68 @@ void DrawingViewModel::removeShape(const std::shared_ptr<Renderable> &shape) {
     drawings.modify([&](Drawings &changed) { std::erase(changed, shape); });
 }
 
+void DrawingViewModel::changeShapes(const QRectF &area, bool endsDrag,
+                                    const std::function<void(Drawings &)> &change) {
+    if (endsDrag)
+        endDrag();
+    edited(DrawingsEdit::changedIn, area);
+    drawings.modify(change);
+}
+
 void DrawingViewModel::setList(Drawings list) {
     endDrag();
     edited(DrawingsEdit::replaced);
     drawings.setValue(std::move(list));
 }
 
-void DrawingViewModel::add(const std::shared_ptr<Renderable> &shape) {
+// --- undoable list operations ---
+
+void DrawingViewModel::pushStep(const QString &name, std::function<void()> redo,
+                                std::function<void()> undo) {
     if (!undoManager)
-        return appendShape(shape);
+        return redo();
     QPointer<DrawingViewModel> self(this);
-    undoManager->push(new ListCommand(
-        drawActionName(*shape),
-        [self, shape] {
+    const auto guarded = [self](std::function<void()> step) {
+        return [self, step = std::move(step)] {
             if (self)
-                self->appendShape(shape);
-        },
-        [self, shape] {
-            if (self)
-                self->removeShape(shape);
-        }));
+                step();
+        };
+    };
+    undoManager->push(new ListCommand(name, guarded(std::move(redo)), guarded(std::move(undo))));
+}
+
+void DrawingViewModel::add(const std::shared_ptr<Renderable> &shape) {
+    pushStep(
+        drawActionName(*shape), [this, shape] { appendShape(shape); },
+        [this, shape] { removeShape(shape); });
 }
 
 void DrawingViewModel::remove(const std::shared_ptr<Renderable> &shape) {
-    if (!undoManager)
-        return removeShape(shape);
-    QPointer<DrawingViewModel> self(this);
-    undoManager->push(new ListCommand(
-        drawActionName(*shape),
-        [self, shape] {
-            if (self)
-                self->removeShape(shape);
-        },
-        [self, shape] {
-            if (self)
-                self->appendShape(shape);
-        }));
+    pushStep(
+        drawActionName(*shape), [this, shape] { removeShape(shape); },
+        [this, shape] { appendShape(shape); });
 }
 
 void DrawingViewModel::clear() {
-    if (!undoManager)
-        return setList({});
-    QPointer<DrawingViewModel> self(this);
     auto saved = std::make_shared<Drawings>();
-    undoManager->push(new ListCommand(
+    pushStep(
         clearActionName(),
-        [self, saved] {
-            if (!self)
-                return;
-            self->endDrag(); // what is drawn is finished, or fades, before it is kept
-            *saved = self->drawings.value();
-            self->setList({});
+        [this, saved] {
+            endDrag(); // what is drawn is finished, or fades, before it is kept
+            *saved = drawings.value();
+            setList({});
         },
-        [self, saved] {
-            if (self)
-                self->setList(*saved);
-        }));
+        [this, saved] { setList(*saved); });
 }
 
 void DrawingViewModel::restore(const Drawings &saved) {
-    if (!undoManager)
-        return setList(saved);
-    QPointer<DrawingViewModel> self(this);
     auto restored = std::make_shared<Drawings>(saved);
-    undoManager->push(new ListCommand(
-        clearActionName(),
-        [self, restored] {
-            if (self)
-                self->setList(*restored);
-        },
-        [self, restored] {
-            if (!self)
-                return;
-            *restored = self->drawings.value();
-            self->setList({});
-        }));
+    pushStep(
+        clearActionName(), [this, restored] { setList(*restored); },
+        [this, restored] {
+            *restored = drawings.value();
+            setList({});
+        });
 }
 
 QString DrawingViewModel::drawActionName(const Renderable &shape) const {
@@ -476,7 +282,7 @@ QString DrawingViewModel::clearActionName() const {
     return qtTrId("drawing.undo.clearAction").arg(screenName());
 }
 
-// --- Escape, screens, screenshots ---
+// --- Escape, screens, surfaces, screenshots ---
 
 // Escape takes away one thing at a time: the shapes (and the fading ink), then the zoom or the
 // board, then the overlay.
@@ -486,14 +292,10 @@ void DrawingViewModel::escape() {
     const bool faded = !fadingInk.isEmpty();
     if (faded)
         Q_EMIT fadingInkChanged(fadingInk.clear());
-    if (!drawings.value().empty() && m_surface != Surface::zoom) {
-        clear();
-        return;
-    }
-    if (m_surface != Surface::screen) {
-        setSurface(Surface::screen);
-        return;
-    }
+    if (!drawings.value().empty() && m_surface != Surface::zoom)
+        return clear();
+    if (m_surface != Surface::screen)
+        return setSurface(Surface::screen);
     if (faded)
         return;
     Q_EMIT m_hooks.hideApplication();
@@ -506,6 +308,11 @@ QScreen *DrawingViewModel::viewScreen() const {
     if (!view || !view->window())
         return nullptr;
     return view->window()->screen();
+}
+
+quint32 DrawingViewModel::viewScreenId() const {
+    const QScreen *screen = viewScreen();
+    return screen ? ScreenIdentity::displayID(screen) : 0;
 }
 
 QString DrawingViewModel::screenName() const {
@@ -522,14 +329,9 @@ void DrawingViewModel::screenChangeReported(const ScreenChange &change) {
 
 void DrawingViewModel::putDownDrag() {
     finishText(); // a text being typed stays where it was typed
-    if (m_live) {
-        const std::shared_ptr<Renderable> live = m_live;
-        endDrag();
-        const bool last = !drawings.value().empty() && drawings.value().back() == live;
-        if (last && live->path.elementCount() < 2)
-            removeShape(live);
-    }
-    m_eraseFrom.reset();
+    for (const std::unique_ptr<Gesture> &each : m_gestures)
+        each->putDown();
+    m_active = nullptr;
     if (isTracking.value())
         isTracking.setValue(false);
     // Fading ink goes with the screen or surface it was drawn on.
@@ -537,30 +339,25 @@ void DrawingViewModel::putDownDrag() {
         Q_EMIT fadingInkChanged(fadingInk.clear());
 }
 
-Drawings *DrawingViewModel::storeOf(quint32 screen, Surface surface) {
-    switch (surface) {
-    case Surface::screen:
-        return &cache.data[screen];
-    case Surface::zoom:
-        return nullptr; // the zoom's shapes go with it
-    default:
-        return &m_boards[{screen, surface}];
-    }
+void DrawingViewModel::swapList(std::optional<quint32> screen, std::optional<quint32> to,
+                                Surface surface) {
+    if (screen && m_surface != Surface::zoom)
+        cache.data[{*screen, m_surface}] = drawings.value();
+    m_surface = surface;
+    if (!to)
+        return;
+    const auto kept = cache.data.find({*to, surface});
+    setList(kept != cache.data.end() && surface != Surface::zoom ? kept->second : Drawings{});
+    if (undoManager)
+        undoManager->clear();
 }
 
 void DrawingViewModel::setSurface(Surface surface) {
     if (surface == m_surface)
         return;
     putDownDrag();
-    const QScreen *screen = viewScreen();
-    const quint32 id = screen ? ScreenIdentity::displayID(screen) : 0;
-    if (Drawings *store = storeOf(id, m_surface))
-        *store = drawings.value();
-    m_surface = surface;
-    const Drawings *store = storeOf(id, surface);
-    setList(store ? *store : Drawings{});
-    if (undoManager)
-        undoManager->clear();
+    const quint32 screen = viewScreenId();
+    swapList(screen, screen, surface);
     QLOG("Drawing on", surfaceName(surface));
     Q_EMIT surfaceChanged(surface);
 }
@@ -571,40 +368,31 @@ void DrawingViewModel::screenChanged(QScreen *oldScreen, QScreen *newScreen) {
     putDownDrag();
     // The zoom's picture is of the old screen: the new one shows as it is.
     const bool zoomed = m_surface == Surface::zoom;
-    if (zoomed)
-        m_surface = Surface::screen;
-    else if (oldScreen)
-        *storeOf(ScreenIdentity::displayID(oldScreen), m_surface) = drawings.value();
-    if (newScreen) {
-        const Drawings *store = storeOf(ScreenIdentity::displayID(newScreen), m_surface);
-        setList(store ? *store : Drawings{});
-        if (undoManager)
-            undoManager->clear();
-    }
+    const auto id = [](QScreen *screen) {
+        return screen ? std::optional(ScreenIdentity::displayID(screen)) : std::nullopt;
+    };
+    swapList(id(oldScreen), id(newScreen), zoomed ? Surface::screen : m_surface);
     if (zoomed)
         Q_EMIT surfaceChanged(m_surface);
 }
 
 void DrawingViewModel::saveScreenshotRequested() {
-    QScreen *screen = viewScreen();
-    if (!screen)
-        return;
-    finishText(); // the picture holds the text, without its caret
-    if (!m_hooks.takesScreenshots()) {
-        QLOG("Save screenshot requested for", screen->name(), "- nothing takes screenshots here");
-        return;
-    }
-    Q_EMIT m_hooks.saveScreenshot(screen);
+    screenshotRequested(true);
 }
 
 void DrawingViewModel::copyScreenshotRequested() {
+    screenshotRequested(false);
+}
+
+void DrawingViewModel::screenshotRequested(bool save) {
     QScreen *screen = viewScreen();
     if (!screen)
         return;
     finishText(); // the picture holds the text, without its caret
     if (!m_hooks.takesScreenshots()) {
-        QLOG("Copy screenshot requested for", screen->name(), "- nothing takes screenshots here");
+        QLOG(save ? "Save" : "Copy", "screenshot requested for", screen->name(),
+             "- nothing takes screenshots here");
         return;
     }
-    Q_EMIT m_hooks.copyScreenshot(screen);
+    Q_EMIT(save ? m_hooks.saveScreenshot(screen) : m_hooks.copyScreenshot(screen));
 }

@@ -6,6 +6,7 @@
 #include "drawing/DrawingHooks.h"
 #include "drawing/FadingInk.h"
 #include "drawing/Renderable.h"
+#include "drawing/gestures/Gesture.h"
 #include "platform/KeyEvent.h"
 #include "settings/Watchable.h"
 
@@ -16,15 +17,26 @@
 #include <QWidget>
 
 #include <array>
-#include <map>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
-class RenderableText;
+class TextGesture;
 
-// Shape lists by screen, keyed by the screen's display number.
-using DrawingsCache = Cache<quint32, Drawings>;
+// Where a shape list is kept: the screen (by its display number) and what it is drawn on.
+struct SurfaceKey {
+    quint32 screen = 0;
+    Surface surface = Surface::screen;
+    bool operator==(const SurfaceKey &) const = default;
+};
+template <> struct std::hash<SurfaceKey> {
+    std::size_t operator()(const SurfaceKey &key) const noexcept {
+        return std::hash<quint64>()(quint64(key.screen) << 8 | quint64(key.surface));
+    }
+};
+
+// The shape lists of every screen and surface (the zoom's shapes go with it and are not kept).
+using DrawingsCache = Cache<SurfaceKey, Drawings>;
 
 // What the latest write of the shape list did, so a view can follow it without comparing
 // lists: `revision` counts every write.
@@ -36,14 +48,17 @@ struct DrawingsEdit {
     QRectF area = {};
 };
 
-// The logic of the drawing overlay: the shapes on the screen, the selected tool and colour,
-// the undo history of drawing steps and a shape list per screen. It holds no window; the
-// overlay's view is reached through a weak reference, the application through hooks.
+// The logic of the drawing overlay: the shapes on the screen, the selected tool, colour and
+// line widths (which the palette, the tray and the panel follow), the undo history of drawing
+// steps and a shape list per screen and surface. What a press, drag and key do with a tool is
+// its gesture's (drawing/gestures/). It holds no window; the overlay's view is reached through
+// a weak reference, the application through hooks.
 class DrawingViewModel : public QObject {
     Q_OBJECT
 public:
     DrawingViewModel(QUndoStack *undoManager, DrawingsCache cache, DrawingHooks &hooks,
                      QObject *parent = nullptr);
+    ~DrawingViewModel() override;
 
     Watchable<Drawings> drawings{Drawings{}};
     Handler<int> colorKeyboardKeyHandler;
@@ -55,24 +70,19 @@ public:
     DrawingsCache cache;
     QPointer<QWidget> view;
 
-    // The tool and colour the next shape is drawn with; each write emits selectionChanged().
+    // The tool and colour the next shape is drawn with; a change emits selectionChanged().
     QColor selectedColor() const { return m_selectedColor; }
-    void setSelectedColor(const QColor &color);
+    void selectColor(const QColor &color);
     Shape selectedShape() const { return m_selectedShape; }
-    void setSelectedShape(Shape shape);
-    // Each tool's line width for its next shape; each write emits selectionChanged().
+    void selectTool(Shape shape);
+    // Each tool's line width for its next shape; a change emits selectionChanged().
     double lineWidth(Shape shape) const { return m_widths[std::size_t(paletteIndex(shape))]; }
     void setLineWidth(Shape shape, double width);
     // Makes the selected tool's next shape `steps` steps thicker (negative: thinner).
     void stepLineWidth(int steps);
 
-    // Typing with the text tool: the text being typed (not yet in the list) or null.
-    const std::shared_ptr<RenderableText> &typedText() const { return m_typed; }
-    int caretPosition() const { return m_caret; }
-    // Inserts at the caret what a key or the input method gives.
-    void typeText(const QString &text);
-    // Removes the character before the caret.
-    void typeBackspace();
+    // The text tool's typing: the text being typed, its caret and its keys.
+    TextGesture &text() const;
     // Ends the typing: a text with characters becomes one shape (one undo step).
     void finishText();
 
@@ -93,6 +103,7 @@ public:
     // What a pen tablet reports with the pointer events to come: its pressure (none for a
     // mouse), and whether the eraser end of the stylus touches, which erases whatever the tool.
     void setPointerPressure(std::optional<double> pressure) { m_pressure = pressure; }
+    std::optional<double> pressure() const { return m_pressure; }
     void setStylusEraser(bool eraser) { m_stylusEraser = eraser; }
 
     // Pointer events, with points in view coordinates.
@@ -111,17 +122,25 @@ public:
     QString screenName() const;
     void screenChanged(QScreen *oldScreen, QScreen *newScreen);
 
-    // The virtual key codes the overlay reserves (the key table above).
+    // Whether a key (bare, or with Ctrl) is one of the overlay's, which it keeps from shortcuts.
     static bool isDrawingKey(quint32 keyCode);
-    // Whether a key equivalent (the key with Ctrl) is the overlay's own: not for the keys of
-    // the modes, whose letters Ctrl+S and Ctrl+Z keep for saving and undoing.
     static bool isDrawingKeyEquivalent(quint32 keyCode);
 
     // The shape the drag in progress draws; null between drags, and once anything else
     // changed the list during the drag (an undo, a redo, Escape, a screen switch), which ends
     // the drag.
-    const std::shared_ptr<Renderable> &liveShape() const { return m_live; }
+    const std::shared_ptr<Renderable> &liveShape() const;
     const DrawingsEdit &lastEdit() const { return m_lastEdit; }
+
+    // For the gestures: the plain list changes behind the undoable operations. A change that
+    // is not the press of the drag in progress ends that drag.
+    void appendShape(const std::shared_ptr<Renderable> &shape);
+    void removeShape(const std::shared_ptr<Renderable> &shape);
+    // Shapes go or come back within `area` by `change`; `endsDrag`: the drag in progress ends.
+    void changeShapes(const QRectF &area, bool endsDrag,
+                      const std::function<void(Drawings &)> &change);
+    // Takes a finished fading shape out of the list (if there) into the fading ink.
+    void fadeOut(const std::shared_ptr<Renderable> &shape);
 
 Q_SIGNALS:
     void selectionChanged();
@@ -138,43 +157,33 @@ private:
     void screenChangeReported(const ScreenChange &change);
     void saveScreenshotRequested();
     void copyScreenshotRequested();
+    void screenshotRequested(bool save);
     QScreen *viewScreen() const;
+    quint32 viewScreenId() const;
     QString drawActionName(const Renderable &shape) const;
     QString clearActionName() const;
-
-    // The plain list changes behind the undoable operations.
-    void appendShape(const std::shared_ptr<Renderable> &shape);
-    void removeShape(const std::shared_ptr<Renderable> &shape);
+    void pushStep(const QString &name, std::function<void()> redo, std::function<void()> undo);
     void setList(Drawings list);
     void edited(DrawingsEdit::Kind kind, const QRectF &area = {});
     void endDrag();
-    // Takes a finished fading stroke out of the list into the fading ink.
-    void fadeOut(const std::shared_ptr<Renderable> &shape);
-    void eraseAlong(const QPointF &to);
-    void startText(const QPointF &point);
     // Ends what is drawn, typed or fading before the list changes hands (a screen or surface
     // switch): a lone press or a fading stroke leaves nothing behind.
     void putDownDrag();
-    // Where a screen's shapes on a surface are kept.
-    Drawings *storeOf(quint32 screen, Surface surface);
-    QRectF typedArea() const;
+    // Keeps the list as the shapes of (`screen`, the current surface), and shows those of
+    // (`to`, `surface`) with a new undo history.
+    void swapList(std::optional<quint32> screen, std::optional<quint32> to, Surface surface);
+    Gesture &gesture(Tool::Gesture kind) const { return *m_gestures[std::size_t(kind)]; }
 
     DrawingHooks &m_hooks;
     QColor m_selectedColor = Qt::white;
     Shape m_selectedShape = Shape::arrow;
-    std::shared_ptr<Renderable> m_live;
     DrawingsEdit m_lastEdit;
     std::array<double, toolCount> m_widths;
-    // The eraser's drag in progress: where the pointer was, and which drag it is (one undo
-    // step each).
-    std::optional<QPointF> m_eraseFrom;
-    quint64 m_eraseDrag = 0;
+    // One gesture of each kind, and the one whose drag is in progress.
+    std::array<std::unique_ptr<Gesture>, 4> m_gestures;
+    Gesture *m_active = nullptr;
     std::optional<double> m_pressure;
     bool m_stylusEraser = false;
-    std::shared_ptr<RenderableText> m_typed;
-    int m_caret = 0;
     Surface m_surface = Surface::screen;
-    // The boards' shapes by screen (the screen's own are in the cache).
-    std::map<std::pair<quint32, Surface>, Drawings> m_boards;
     bool m_fading = false;
 };

@@ -57,7 +57,9 @@ QRegion FadingInk::clear() {
     return was;
 }
 
-void FadingInk::paint(QPainter &painter, const QRect &area, qint64 now, bool dithered) const {
+void FadingInk::paint(QPainter &painter, const QRect &area, const Paint &how) const {
+    const qint64 now = how.now;
+    const bool dithered = how.dithered;
     for (const Entry &entry : m_shapes) {
         if (!bounds(*entry.shape).intersects(area))
             continue;

@@ -1,17 +1,14 @@
 #pragma once
 
+#include "drawing/OverlayEffect.h"
 #include "drawing/Renderable.h"
-
-#include <QRegion>
 
 #include <memory>
 #include <vector>
 
-class QPainter;
-
 // Ink that goes by itself: each finished shape stays a while after the button is released,
 // then fades out and is gone `delay` after the release. Its shapes are in no undo history.
-class FadingInk {
+class FadingInk : public OverlayEffect {
 public:
     // A monotonic clock, in ms.
     static qint64 now();
@@ -30,14 +27,16 @@ public:
 
     // Lets the shapes go whose time is up: returns the area to paint again, where shapes went
     // and where shapes fade.
-    QRegion advance(qint64 now);
+    QRegion advance(qint64 now) override;
     // How long until the picture next changes: 0 while a shape fades, -1 with no shapes.
-    qint64 nextChange(qint64 now) const;
+    qint64 nextChange(qint64 now) const override;
     // Lets every shape go: returns where they were.
     QRegion clear();
 
-    // Paints the shapes that reach `area`; `dithered` as the canvas's shapes.
-    void paint(QPainter &painter, const QRect &area, qint64 now, bool dithered) const;
+    Layer layer() const override { return Layer::over; }
+    bool isShown() const override { return !isEmpty(); }
+    // Paints the shapes that reach `area`, dithered as the canvas's shapes.
+    void paint(QPainter &painter, const QRect &area, const Paint &how) const override;
 
 private:
     struct Entry {

@@ -20,7 +20,7 @@ bool Magnifier::stepFactor(int notches) {
     return m_factor != before;
 }
 
-bool Magnifier::follow(const QPointF &pointer) {
+bool Magnifier::moveTo(const QPointF &pointer) {
     const QPointF clamped(std::clamp(pointer.x(), 0.0, m_viewSize.width()),
                           std::clamp(pointer.y(), 0.0, m_viewSize.height()));
     if (m_held || clamped == m_pointer)
@@ -40,7 +40,7 @@ QPointF Magnifier::toView(const QPointF &screenPoint) const {
     return (screenPoint - part.topLeft()) * m_factor;
 }
 
-void Magnifier::paint(QPainter &painter, const QRect &area) const {
+void Magnifier::paint(QPainter &painter, const QRect &area, const Paint &) const {
     if (m_picture.isNull() || m_viewSize.isEmpty())
         return;
     const QRectF part = shownPart();

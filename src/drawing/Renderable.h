@@ -54,6 +54,12 @@ public:
 
     // The area render() may touch, in view coordinates, antialiasing and joins included.
     virtual QRectF paintedBounds() const;
+    // A freehand stroke (not straightened) grows at its end while it is drawn: the area its
+    // segments from element `from` on may paint (the segment before included, as its join
+    // changes), and where its head paints. Other shapes repaint their whole bounds.
+    virtual bool growsAtItsEnd() const { return false; }
+    virtual QRectF segmentBounds(int) const { return paintedBounds(); }
+    virtual QRectF headBounds() const { return {}; }
     // Whether a disc of `radius` moved from `from` to `to` touches what the shape paints: its
     // stroke, and its inside where it is filled. The eraser removes what it touches.
     virtual bool touches(const QPointF &from, const QPointF &to, double radius) const;

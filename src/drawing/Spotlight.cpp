@@ -25,7 +25,7 @@ QRegion Spotlight::stepRadius(int notches) {
     return dirty + circleArea();
 }
 
-void Spotlight::paint(QPainter &painter, const QRect &area) const {
+void Spotlight::paint(QPainter &painter, const QRect &area, const Paint &) const {
     const QColor dim(0, 0, 0, int(std::lround(255 * dimming)));
     if (!circleArea().intersects(area)) {
         painter.fillRect(area, dim);

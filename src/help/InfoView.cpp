@@ -1,7 +1,6 @@
 #include "help/InfoView.h"
 
-#include "core/OverlayMode.h"
-#include "core/Tool.h"
+#include "core/KeyMap.h"
 #include "help/LinkyTextView.h"
 #include "help/Text.h"
 #include "help/TextComposition.h"
@@ -52,6 +51,30 @@ Text description(const QString &text) {
     return Text(text, descriptionFont(), InfoView::lightText);
 }
 
+// The keys of a group of the key map, `perLine` a line.
+QString keyLabels(KeyGroup group, int perLine) {
+    QStringList keys;
+    for (const KeyBinding &row : keyMap()) {
+        if (row.group == group && !row.withCtrl)
+            keys << KeyCodeTranslation::keyLabel(row.key);
+    }
+    QStringList lines;
+    for (qsizetype i = 0; i < keys.size(); i += perLine)
+        lines << keys.mid(i, perLine).join(u' ');
+    return lines.join(u'\n');
+}
+
+// What the keys of a group do, each row's text once, in the map's order.
+QString keyDescriptions(KeyGroup group) {
+    QStringList texts;
+    for (const KeyBinding &row : keyMap()) {
+        if (row.group == group && row.helpId && !texts.contains(qtTrId(row.helpId)))
+            texts << qtTrId(row.helpId);
+    }
+    //% ", "
+    return texts.join(qtTrId("info.shortcut.separator"));
+}
+
 } // namespace
 
 InfoView::InfoView(InfoViewSources sources, QWidget *parent)
@@ -73,27 +96,13 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
                 description(qtTrId("info.shortcut.numbers.info")));
     // The tool keys and the slash as the keyboard in use labels them: the overlay reads key
     // positions, so on a French keyboard the arrow's key reads "Q".
-    QStringList letters;
-    for (const Tool &row : tools())
-        letters << KeyCodeTranslation::keyLabel(row.key);
-    addShortcut(letters.mid(0, 3).join(u' ') + u'\n' + letters.mid(3, 2).join(u' '),
+    addShortcut(keyLabels(KeyGroup::tools, 3),
                 //% "Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke"
                 description(qtTrId("info.shortcut.letters.info")));
-    addShortcut(letters.mid(5).join(u' '),
-                //% "Highlighter, eraser, text, laser pointer"
-                description(qtTrId("info.shortcut.markers.info")));
-    // The modes, three keys a line.
-    QStringList modes;
-    for (const ToggleRow &row : toggles())
-        modes << KeyCodeTranslation::keyLabel(row.key);
-    modes << KeyCodeTranslation::keyLabel(pointerModeKey);
-    addShortcut(modes.mid(0, 3).join(u' ') + u'\n' + modes.mid(3).join(u' '),
-                //% "Fading ink, spotlight, zoom, white board, black board, pointer mode (on and off)"
-                description(qtTrId("info.shortcut.modes.info")));
-    addShortcut(KeyCodeTranslation::keyLabel(Key::leftBracket) + u' ' +
-                    KeyCodeTranslation::keyLabel(Key::rightBracket),
-                //% "Thinner or thicker line (Ctrl+wheel too)"
-                description(qtTrId("info.shortcut.width.info")));
+    // Quillory's own keys: each row of the key map names what its key does.
+    for (const KeyGroup group : {KeyGroup::markers, KeyGroup::modes, KeyGroup::width})
+        addShortcut(keyLabels(group, group == KeyGroup::markers ? 4 : 3),
+                    description(keyDescriptions(group)));
     addShortcut(KeyCodeTranslation::keyLabel(Key::slash),
                 //% "Show or hide this card"
                 description(qtTrId("info.shortcut.slash.info")));

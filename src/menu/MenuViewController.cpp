@@ -4,9 +4,9 @@
 #include "core/NamedColors.h"
 #include "core/SystemColors.h"
 #include "core/Tool.h"
-#include "drawing/DrawingViewModel.h"
 #include "hotkeys/HotKeysController.h"
 #include "hotkeys/KeyCombo.h"
+#include "overlay/DrawingViewController.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/KeyEvent.h"
 #include "platform/NotificationCenter.h"
@@ -259,7 +259,7 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     boxSelectedColor->setAccessibleName(qtTrId("menu.selectedColor"));
     colors->addWidget(boxSelectedColor);
     // The swatch follows every change of the colour, wherever it comes from.
-    connect(&m_appDelegate.drawingModel(), &DrawingViewModel::selectionChanged, this,
+    connect(&m_appDelegate.drawing(), &DrawingViewController::selectionChanged, this,
             &MenuViewController::showSelectedColor);
     layout->addLayout(colors);
 
@@ -369,7 +369,7 @@ void MenuViewController::showShortcut(Row row, const QString &text, bool set) {
 }
 
 void MenuViewController::showSelectedColor() {
-    const QColor selected = m_appDelegate.drawingModel().selectedColor();
+    const QColor selected = m_appDelegate.drawing().state().color;
     boxSelectedColor->setStyleSheet(
         QStringLiteral("QFrame { background: %1; border: 1px solid rgba(0,0,0,60); "
                        "border-radius: 4px; }")
@@ -582,11 +582,11 @@ void MenuViewController::clickedRow(Row row) {
 }
 
 void MenuViewController::clickedColor(int paletteIndex) {
-    m_appDelegate.drawingModel().colorKeyboardKeyHandler.notify(paletteIndex);
+    m_appDelegate.drawing().pickPaletteColor(paletteIndex);
 }
 
 void MenuViewController::setSelectedColor(const QColor &color) {
-    m_appDelegate.drawingModel().setSelectedColor(color);
+    m_appDelegate.drawing().pickColor(color);
 }
 
 void MenuViewController::clickedColorSelector() {
@@ -600,7 +600,7 @@ void MenuViewController::clickedColorSelector() {
         connect(m_colorPanel.get(), &QColorDialog::currentColorChanged, this,
                 &MenuViewController::setSelectedColor);
     }
-    m_colorPanel->setCurrentColor(m_appDelegate.drawingModel().selectedColor());
+    m_colorPanel->setCurrentColor(m_appDelegate.drawing().state().color);
     m_colorPanel->show();
     m_colorPanel->raise();
     m_colorPanel->activateWindow();

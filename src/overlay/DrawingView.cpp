@@ -1,9 +1,10 @@
 #include "overlay/DrawingView.h"
 
 #include "overlay/ModeSign.h"
-#include "platform/NotificationCenter.h"
-#include "settings/Preferences.h"
+#include "overlay/ShapedOutput.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -12,15 +13,15 @@
 #include <cmath>
 #include <utility>
 
-DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notifications,
-                         QWidget *parent)
+DrawingView::DrawingView(QWidget *parent)
     : QWidget(parent)
     , colorsRadioGroup(Palette::makeColorGroup(this))
     , shapesRadioGroup(Palette::makeShapeGroup(this))
     , bottomSpacing(-paletteTopInset)
     , brush(new InteractionDisabledView(this))
     , infoView(new QWidget(this))
-    , m_preferences(preferences)
+    , m_output(std::make_unique<CompositedOutput>())
+    , m_pacer([this] { return frameInterval(); })
     , m_modeSign(new ModeSign(this)) {
     m_modeSign->hide();
     setAttribute(Qt::WA_NoSystemBackground);
@@ -28,13 +29,9 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     brush->resize(6, 6);
-    // An empty stand-in until the help panel arrives, which takes over its state.
-    infoView->resize(0, 0);
-    infoView->setHidden(Preferences::infoMessageHidden.value(m_preferences));
+    infoView->resize(0, 0); // an empty stand-in until the help panel arrives
     keyEquivalentHandler.action = [](KeyEvent) -> std::optional<bool> { return false; };
-    m_frame.setTimerType(Qt::PreciseTimer);
-    m_frame.setSingleShot(true);
-    connect(&m_frame, &QTimer::timeout, this, &DrawingView::nextFrame);
+    connect(&m_pacer, &FramePacer::frameDue, this, &DrawingView::nextFrame);
     m_animation.setTimerType(Qt::PreciseTimer);
     m_animation.setSingleShot(true);
     connect(&m_animation, &QTimer::timeout, this, &DrawingView::animate);
@@ -45,9 +42,9 @@ DrawingView::DrawingView(PreferenceStore &preferences, NotificationCenter &notif
         showModeSign();
     });
     setupPalette();
-    notifications.addObserver(this, updateToolsOnScreenNotification,
-                              [this] { setupNotification(); });
 }
+
+DrawingView::~DrawingView() = default;
 
 void DrawingView::setupPalette() {
     for (QWidget *group :
@@ -61,21 +58,6 @@ void DrawingView::setupPalette() {
         Palette::setTint(*shapesRadioGroup, color);
     });
     layoutPalette();
-    // First start: no stored choice yet, so store "hidden".
-    const std::optional<bool> visible = Preferences::updateToolsOnScreen.stored(m_preferences);
-    if (!visible)
-        Preferences::updateToolsOnScreen.set(m_preferences, false);
-    setToolsVisible(visible.value_or(false));
-}
-
-void DrawingView::setupNotification() {
-    const std::optional<bool> visible = Preferences::updateToolsOnScreen.stored(m_preferences);
-    if (visible) {
-        Preferences::updateToolsOnScreen.set(m_preferences, !*visible);
-        setToolsVisible(!*visible);
-    }
-    if (Preferences::infoMessageHidden.value(m_preferences))
-        infoView->hide();
 }
 
 void DrawingView::setToolsVisible(bool visible) {
@@ -121,12 +103,6 @@ void DrawingView::setPointerMode(bool on) {
     if (on == m_pointerMode)
         return;
     m_pointerMode = on;
-    // The laser dot goes with the pointer: it would stay frozen on the slide, then streak to
-    // wherever the pointer is when drawing resumes.
-    if (on)
-        invalidate(m_laser.hide());
-    setToolsVisible(!on && Preferences::updateToolsOnScreen.value(m_preferences));
-    infoView->setHidden(on || Preferences::infoMessageHidden.value(m_preferences));
     updateBrush();
     showModeSign();
 }
@@ -151,40 +127,29 @@ void DrawingView::setTracking(bool tracking) {
 }
 
 void DrawingView::updateBrush() {
-    brush->setHidden(m_tracking || m_laserOn || m_pointerMode || m_capturing);
+    const bool laser = m_effects && m_effects->laser().isOn();
+    brush->setHidden(m_tracking || laser || m_pointerMode || m_capturing);
 }
 
-// --- the modes: laser, fading ink, spotlight, board, zoom ---
+// --- the effects ---
 
-void DrawingView::setLaser(bool on, const QColor &color, double width) {
-    m_laser.setColor(color);
-    m_laser.setWidth(width);
-    if (on != m_laserOn) {
-        m_laserOn = on;
-        updateBrush();
-        invalidate(on ? m_laser.moveTo(m_brushCentre, FadingInk::now()) : m_laser.hide());
-    } else if (on) {
-        invalidate(m_laser.moveTo(m_brushCentre, FadingInk::now()));
-    }
+void DrawingView::setEffects(EffectStack *effects) {
+    m_effects = effects;
+    m_effects->setViewSize(size());
 }
 
-void DrawingView::fadingInkChanged(const QRegion &area) {
+void DrawingView::effectsChanged(const QRegion &area) {
     invalidate(area);
+    updateBrush();
     animate();
 }
 
 void DrawingView::animate() {
-    const qint64 now = FadingInk::now();
-    QRegion dirty = m_laser.advance(now);
-    qint64 next = m_laser.trailing() ? 0 : -1;
-    if (m_fadingInk) {
-        dirty += m_fadingInk->advance(now);
-        const qint64 fade = m_fadingInk->nextChange(now);
-        if (fade >= 0)
-            next = next < 0 ? fade : std::min(next, fade);
-    }
-    invalidate(dirty);
+    if (!m_effects)
+        return;
+    invalidate(m_effects->advance());
     // Nothing moves on its own: no timer runs.
+    const qint64 next = m_effects->nextChange();
     if (next < 0)
         m_animation.stop();
     else
@@ -196,53 +161,47 @@ void DrawingView::animateSoon() {
         animate();
 }
 
-void DrawingView::setSpotlight(bool on) {
-    if (on == m_spotlightOn)
-        return;
-    m_spotlightOn = on;
-    m_spotlight.moveTo(m_brushCentre);
-    invalidate(rect());
+void DrawingView::paintBeneath(QPainter &painter, const QRect &area) const {
+    if (effectsPaint())
+        m_effects->paint(painter, area,
+                         {OverlayEffect::Layer::beneath, !m_shaped, m_capturing, dithered()});
 }
 
-void DrawingView::stepSpotlight(int notches) {
-    if (m_spotlightOn)
-        invalidate(m_spotlight.stepRadius(notches));
+void DrawingView::paintDrawings(QPainter &painter, const QRegion &area) const {
+    m_canvas.paint(painter, area);
 }
 
-void DrawingView::setBoard(std::optional<QColor> color) {
-    if (color == m_board)
-        return;
-    m_board = color;
-    invalidate(rect());
+void DrawingView::paintOver(QPainter &painter, const QRect &area, bool withBrush) const {
+    if (effectsPaint())
+        m_effects->paint(painter, area,
+                         {OverlayEffect::Layer::over, !m_shaped, m_capturing, dithered()});
+    if (withBrush && brush->isVisible())
+        brush->render(&painter, brush->pos(), {}, {});
 }
 
-void DrawingView::setZoomPicture(const QImage &picture, std::function<void()> shown) {
-    m_zoomShown = std::move(shown);
-    m_magnifier.setPicture(picture, size());
-    m_magnifier.follow(m_brushCentre);
-    invalidate(rect());
+QList<QRect> DrawingView::panels() const {
+    QList<QRect> shown;
+    for (const QWidget *panel : {infoView, static_cast<QWidget *>(m_modeSign)}) {
+        if (panel->isVisible())
+            shown << panel->geometry();
+    }
+    return shown;
 }
 
-void DrawingView::stepZoom(int notches) {
-    if (m_magnifier.isShown() && m_magnifier.stepFactor(notches))
-        invalidate(rect());
+QList<QRect> DrawingView::buttons() const {
+    QList<QRect> shown;
+    const auto add = [&](const QWidget *group, const auto &buttons) {
+        if (group->isVisible()) {
+            for (const QWidget *button : buttons)
+                shown << QRect(button->mapTo(this, QPoint()), button->size());
+        }
+    };
+    add(colorsRadioGroup, colorsRadioGroup->buttons());
+    add(shapesRadioGroup, shapesRadioGroup->buttons());
+    return shown;
 }
 
-void DrawingView::paintBeneath(QPainter &painter, const QRect &area) {
-    if (m_magnifier.isShown())
-        m_magnifier.paint(painter, area);
-    else if (m_board)
-        painter.fillRect(area, *m_board);
-    if (m_spotlightOn && !m_shaped && !m_zoomPicture)
-        m_spotlight.paint(painter, area);
-}
-
-void DrawingView::paintOver(QPainter &painter, const QRect &area) {
-    if (m_fadingInk && !m_zoomPicture)
-        m_fadingInk->paint(painter, area, FadingInk::now(), m_shaped && !opaqueBackdrop());
-    if (laserShown())
-        m_laser.paint(painter, FadingInk::now());
-}
+// --- events ---
 
 bool DrawingView::eventFilter(QObject *watched, QEvent *event) {
     // The panel grows or shrinks with its text.
@@ -275,6 +234,8 @@ QRegion DrawingView::pointerTakers() const {
 void DrawingView::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     m_canvas.resize(size(), devicePixelRatioF());
+    if (m_effects)
+        m_effects->setViewSize(size());
     layoutPalette();
     layoutInfoView();
     showModeSign();
@@ -294,18 +255,12 @@ void DrawingView::setBrush(double width, bool ring) {
     }
 }
 
-void DrawingView::setTypedText(const std::shared_ptr<RenderableText> &text, int caret,
-                               const QRectF &area) {
-    m_canvas.setTyped(text, caret);
-    if (!text)
-        m_canvas.setPreedit({});
+void DrawingView::setTypedText(const TextGesture &text, const QRectF &area) {
+    m_canvas.setTyped(text.text(), text.caret(), text.preedit());
     invalidate(area.toAlignedRect().adjusted(-1, -1, 1, 1));
-}
-
-void DrawingView::setPreedit(const QString &preedit) {
-    const QRect before = m_canvas.typedBounds();
-    m_canvas.setPreedit(preedit);
-    invalidate(QRegion(before) + m_canvas.typedBounds());
+    // Dead keys and composition come only while a text is typed.
+    setAttribute(Qt::WA_InputMethodEnabled, text.holdsKeyboard());
+    QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImCursorRectangle);
 }
 
 QVariant DrawingView::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -316,24 +271,21 @@ QVariant DrawingView::inputMethodQuery(Qt::InputMethodQuery query) const {
 
 void DrawingView::moveBrush(const QPointF &point) {
     m_brushCentre = point;
-    if (m_laserOn) {
-        invalidate(m_laser.moveTo(point, FadingInk::now()));
-        animateSoon();
+    if (m_effects && !m_pointerMode) {
+        invalidate(m_effects->follow(point));
+        if (m_effects->laser().isOn())
+            animateSoon();
     }
-    if (m_spotlightOn)
-        invalidate(m_spotlight.moveTo(point));
-    if (m_magnifier.follow(point))
-        invalidate(rect());
     const int width = brush->width();
     m_brushAt = QPoint(qRound(point.x() - width / 2.0), qRound(point.y() - width / 2.0));
-    scheduleFrame(); // like a stroke, the dot moves at most once a frame
+    m_pacer.request(); // like a stroke, the dot moves at most once a frame
 }
 
 void DrawingView::invalidate(const QRegion &area) {
     if (area.isEmpty())
         return;
     m_pending += area;
-    scheduleFrame();
+    m_pacer.request();
 }
 
 int DrawingView::frameInterval() const {
@@ -342,41 +294,13 @@ int DrawingView::frameInterval() const {
     return std::max(1, int(std::lround(1000.0 / rate)));
 }
 
-// The first change after a pause shows at once. Later ones wait until a frame has passed since
-// the last paint, and the event that finds it due paints them: a moving pointer sends events
-// more often than frames, so no timer has to wake the process while it moves. The timer only
-// paints what is left once the pointer rests, half a frame late to leave that to an event.
-void DrawingView::scheduleFrame() {
-    if (m_framesHeld) {
-        m_frameWaits = true;
-        return;
-    }
-    const int interval = frameInterval();
-    const qint64 since = m_lastFrame.isValid() ? m_lastFrame.elapsed() : interval;
-    // A millisecond's grace: events paced at a frame arrive a hair early as often as late.
-    if (since + 1 >= interval) {
-        nextFrame();
-        return;
-    }
-    if (!m_frame.isActive())
-        m_frame.start(int(interval - since) + interval / 2);
-}
-
-void DrawingView::holdFrames(bool hold) {
-    m_framesHeld = hold;
-    if (!hold && std::exchange(m_frameWaits, false))
-        scheduleFrame();
-}
-
 void DrawingView::nextFrame() {
-    m_frame.stop();
-    // Shaped, new pixels show only once the shape takes them in: while the server rests from the
-    // last change, painting them would only have it copy pixels that do not show.
-    if (m_shaped && !m_capturing && m_shape.busy()) {
-        m_frame.start(m_shape.restLeft());
-        return;
-    }
-    sendShape();
+    // New pixels show only once the output takes them in (shaped: while the server rests from
+    // the last change, painting them would only have it copy pixels that do not show).
+    if (const int wait = m_output->waitBeforePainting(); wait > 0)
+        return m_pacer.retryIn(wait);
+    if (const int retry = m_output->flush(); retry > 0)
+        m_pacer.retryIn(retry);
     const bool brushMoves = brush->pos() != m_brushAt;
     if (!brushMoves && m_pending.isEmpty())
         return;
@@ -384,177 +308,33 @@ void DrawingView::nextFrame() {
         brush->move(m_brushAt);
     if (!m_pending.isEmpty())
         update(std::exchange(m_pending, {}));
-    m_lastFrame.start();
+    m_pacer.painted();
 }
 
 void DrawingView::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    // A board or a zoom shows every pixel: the window's shape, if any, is all of it.
-    const bool shaped = m_shaped && !opaqueBackdrop();
-    if (!shaped) {
-        for (const QRect &rect : event->region())
-            paintBeneath(painter, rect);
-        m_canvas.paint(painter, event->region());
-        painter.save();
-        painter.setClipRegion(event->region());
-        paintOver(painter, event->region().boundingRect());
-        painter.restore();
-        if (m_zoomShown && m_magnifier.isShown())
-            QTimer::singleShot(0, this, std::exchange(m_zoomShown, {}));
-        if (!m_shaped)
-            return;
-    }
-    // The window shows the pixels painted opaque (the brush dot's among them, so its corners
-    // do not show dark) and the visible palette and help panel. Its shape changes where this
-    // paints, so a stroke costs the same however much is on the screen.
-    const qreal ratio = devicePixelRatioF();
-    const QRect device = QRect(QPoint(0, 0), size() * ratio);
-    const WId window = this->window()->internalWinId();
-    if (m_coverage.size() != device.size() || m_shape.window() != window) {
-        // Nothing sent yet, or for another window or size: start from an empty shape.
-        if (!m_coverage.isNull() || m_shape.window() != window) {
-            m_shape.setWindow(window);
-            m_shape.set({});
-        }
-        m_coverage = QImage(device.size(), QImage::Format_Grayscale8);
-        m_coverage.fill(0);
-        m_unsent = QRegion();
-        if (event->region() != QRegion(rect()))
-            update();
-    }
-    const auto paintBrush = [this](QPainter &offscreen, const QRect &strip) {
-        paintOver(offscreen, strip);
-        if (brush->isVisible())
-            brush->render(&offscreen, brush->pos(), {}, {});
-    };
-    // The help card shows whole; each palette button as its disc, without the column's
-    // corners, and without the outermost half pixel, which would blend into black.
-    const auto cover = [&](const QRect &part, const QRect &rect, bool round) {
-        const QRect covered = part & rect;
-        const QRect pixels = WindowShape::toDevice(covered, ratio) & device;
-        const QPointF centre = QRectF(part).center() * ratio;
-        const qreal radius = part.width() * ratio / 2 - 0.5;
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-            uchar *line = m_coverage.scanLine(y);
-            const qreal dy = y + 0.5 - centre.y();
-            for (int x = pixels.left(); x <= pixels.right(); ++x) {
-                const qreal dx = x + 0.5 - centre.x();
-                if (!round || dx * dx + dy * dy <= radius * radius)
-                    line[x] |= 1;
-            }
-        }
-    };
-    for (const QRect &rect : event->region()) {
-        if (shaped) {
-            m_canvas.paintOpaque(painter, rect, m_coverage, paintBrush);
-        } else {
-            const QRect pixels = WindowShape::toDevice(rect, ratio) & device;
-            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-                uchar *line = m_coverage.scanLine(y);
-                for (int x = pixels.left(); x <= pixels.right(); ++x)
-                    line[x] |= 1;
-            }
-        }
-        for (const QWidget *panel : {infoView, static_cast<QWidget *>(m_modeSign)}) {
-            if (panel->isVisible())
-                cover(panel->geometry(), rect, false);
-        }
-        const auto coverButtons = [&](const QWidget *group, const auto &buttons) {
-            if (!group->isVisible() || !group->geometry().intersects(rect))
-                return;
-            for (const QWidget *button : buttons)
-                cover(QRect(button->mapTo(this, QPoint()), button->size()), rect, true);
-        };
-        coverButtons(colorsRadioGroup, colorsRadioGroup->buttons());
-        coverButtons(shapesRadioGroup, shapesRadioGroup->buttons());
-        m_unsent += WindowShape::toDevice(rect, ratio) & device;
-    }
-    sendShape();
-}
-
-namespace {
-// Where bit 0 of `coverage` (the pixel should show) differs from bit 1 (it shows), in `area`:
-// rectangles of pixels to show and to hide, rows with the same runs making one rectangle a
-// run. Marks them as shown as they should be.
-void takeChanges(QImage &coverage, const QRect &area, WindowShape::Rects &shown,
-                 WindowShape::Rects &hidden) {
-    struct Run {
-        int left, right;
-        bool show;
-        bool operator==(const Run &) const = default;
-    };
-    std::vector<Run> band, row;
-    int bandTop = area.top();
-    const auto closeBand = [&](int bottom) {
-        for (const Run &run : band)
-            (run.show ? shown : hidden)
-                .emplace_back(run.left, bandTop, run.right - run.left, bottom - bandTop);
-    };
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        uchar *line = coverage.scanLine(y);
-        row.clear();
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const bool want = line[x] & 1;
-            if (want == bool(line[x] & 2))
-                continue;
-            line[x] = want ? 3 : 0;
-            if (!row.empty() && row.back().right == x && row.back().show == want)
-                row.back().right = x + 1;
-            else
-                row.push_back({x, x + 1, want});
-        }
-        if (row != band) {
-            closeBand(y);
-            std::swap(band, row);
-            bandTop = y;
-        }
-    }
-    closeBand(area.bottom() + 1);
-}
-} // namespace
-
-void DrawingView::sendShape() {
-    if (m_unsent.isEmpty() || m_capturing)
-        return;
-    if (m_shape.busy()) {
-        if (!m_frame.isActive())
-            m_frame.start(m_shape.restLeft()); // to try again
-        return;
-    }
-    WindowShape::Rects shown, hidden;
-    for (const QRect &area : std::exchange(m_unsent, {}))
-        takeChanges(m_coverage, area, shown, hidden);
-    m_shape.change(shown, hidden);
+    m_output->paint(*this, painter, event->region(), *this);
+    if (const int retry = m_output->flush(); retry > 0)
+        m_pacer.retryIn(retry);
+    if (m_zoomShown && m_effects && m_effects->magnifier().isShown())
+        QTimer::singleShot(0, this, std::exchange(m_zoomShown, {}));
 }
 
 void DrawingView::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
-    if (m_shaped)
-        forgetShape();
-}
-
-// Empties the window's shape, before it maps or once the compositor is gone: unshaped, the
-// window would turn the screen black. The next paint makes it show what it should.
-void DrawingView::forgetShape() {
-    m_coverage = QImage();
-    m_unsent = QRegion();
-    m_shape.setWindow(window()->internalWinId());
-    m_shape.set({});
+    m_output->forget(*this);
 }
 
 void DrawingView::setShaped(bool shaped) {
     if (shaped == m_shaped)
         return;
     m_shaped = shaped;
-    m_canvas.setDithered(shaped);
+    m_output->end();
+    m_output = shaped ? std::unique_ptr<OverlayOutput>(std::make_unique<ShapedOutput>())
+                      : std::make_unique<CompositedOutput>();
+    m_canvas.setDithered(m_output->dithered());
     m_modeSign->setOpaque(shaped);
-    if (shaped) {
-        forgetShape();
-    } else {
-        m_coverage = QImage();
-        m_unsent = QRegion();
-        m_shape.reset();
-    }
+    m_output->forget(*this);
     update();
 }
 
@@ -564,15 +344,14 @@ void DrawingView::setCapturing(bool capturing) {
     m_capturing = capturing;
     updateBrush();
     showModeSign(); // screenshots show the drawings, not the sign
+    m_output->setHeld(*this, capturing);
     if (!m_shaped) {
         // Composited, the grab sees what the window shows: the laser has to be painted away.
-        if (m_laserOn)
-            repaintNow(m_laser.area());
-        return;
-    }
-    forgetShape(); // empty now; the full repaint afterwards shows everything again
-    if (!capturing)
+        if (m_effects && m_effects->laser().isShown())
+            repaintNow(m_effects->laser().area());
+    } else if (!capturing) {
         update();
+    }
 }
 
 void DrawingView::setTakingZoomPicture(bool taking) {
@@ -591,7 +370,7 @@ void DrawingView::setTakingZoomPicture(bool taking) {
 
 void DrawingView::repaintNow(const QRegion &area) {
     m_pending += area;
-    if (!m_pending.isEmpty() && !m_framesHeld)
+    if (!m_pending.isEmpty() && !m_pacer.held())
         nextFrame();
 }
 
@@ -601,10 +380,11 @@ QImage DrawingView::overlayImage() {
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintBeneath(painter, rect());
+    if (effectsPaint())
+        m_effects->paint(painter, rect(), {OverlayEffect::Layer::beneath, !m_shaped, true});
     m_canvas.paintTranslucent(painter);
-    if (m_fadingInk && !m_zoomPicture)
-        m_fadingInk->paint(painter, rect(), FadingInk::now(), false);
+    if (effectsPaint())
+        m_effects->paint(painter, rect(), {OverlayEffect::Layer::over, !m_shaped, true});
     for (QWidget *part :
          {static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup),
           infoView, static_cast<QWidget *>(brush)}) {

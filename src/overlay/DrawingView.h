@@ -1,33 +1,30 @@
 #pragma once
 
 #include "drawing/DrawingCanvas.h"
-#include "drawing/FadingInk.h"
-#include "drawing/Magnifier.h"
-#include "drawing/Spotlight.h"
-#include "drawing/tools/LaserPointer.h"
+#include "drawing/EffectStack.h"
+#include "drawing/gestures/TextGesture.h"
+#include "overlay/FramePacer.h"
 #include "overlay/InteractionDisabledView.h"
+#include "overlay/OverlayOutput.h"
 #include "palette/Palette.h"
 #include "platform/KeyEvent.h"
-#include "platform/x11/WindowShape.h"
 #include "settings/Delegate.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
-#include <optional>
+#include <memory>
 
-class NotificationCenter;
-class PreferenceStore;
-
-// The overlay's content: paints the shapes and hosts the tool palette (colour column above
-// the tool column), the brush dot under the pointer and the help panel.
-class DrawingView : public QWidget {
+// The overlay's content: paints the drawings and the effects through its output (composited or
+// shaped), and hosts the tool palette (colour column above the tool column), the brush dot
+// under the pointer, the help panel and the sign at the top. What shows when is its
+// controller's to say.
+class DrawingView : public QWidget, private OverlayScene {
     Q_OBJECT
 public:
-    DrawingView(PreferenceStore &preferences, NotificationCenter &notifications,
-                QWidget *parent = nullptr);
+    explicit DrawingView(QWidget *parent = nullptr);
+    ~DrawingView() override;
 
     // Answers whether a key equivalent (a key with Ctrl) was handled.
     Delegate<KeyEvent, bool> keyEquivalentHandler{false};
@@ -41,75 +38,51 @@ public:
     // null). What changed is repainted at the next frame.
     void setDrawings(const Drawings &list, const DrawingsEdit &edit,
                      const std::shared_ptr<Renderable> &live);
-    // Centres the brush dot on the pointer, and the laser dot, the spotlight and the zoom follow.
+    // Centres the brush dot on the pointer; the effects that follow the pointer follow.
     void moveBrush(const QPointF &point);
     // While a shape is drawn the brush dot steps aside.
     void setTracking(bool tracking);
     // The dot shows the next shape's line width (at least 6 across), or as a ring the
     // eraser's reach.
     void setBrush(double width, bool ring);
-    // The text being typed (or null), with its caret before character `caret`; `area` changed.
-    void setTypedText(const std::shared_ptr<RenderableText> &text, int caret, const QRectF &area);
-    // What an input method composes at the caret, not yet typed.
-    void setPreedit(const QString &preedit);
+    // The text being typed, its caret and what an input method composes at the caret; `area`
+    // changed. Input methods reach the view only while a text is typed.
+    void setTypedText(const TextGesture &text, const QRectF &area);
     // The parts of the view whose widgets take the pointer themselves: the palette and the help
     // panel, where not hidden.
     QRegion pointerTakers() const;
-    // While a batch of pointer events is handed over, frames wait for its end, so that the
-    // frame shows all of it.
-    void holdFrames(bool hold);
+    void holdFrames(bool hold) { m_pacer.hold(hold); }
     int frameInterval() const;
 
     // Puts the help panel in the place of the empty one, hidden or shown as that was. The
     // panel sizes itself; the view keeps it centred, above the drawings.
     void setInfoView(QWidget *panel);
-
-    // The notification that shows or hides the palette (it shares its name with the stored
-    // choice).
-    static inline const QString updateToolsOnScreenNotification =
-        QStringLiteral("UpdateToolsOnScreen");
-    void setupNotification();
     void setToolsVisible(bool visible);
     bool toolsVisible() const;
 
-    // The laser pointer: its dot in `color` and `width` replaces the brush dot, with a trail.
-    void setLaser(bool on, const QColor &color, double width);
-    // The model's fading ink, painted over the shapes as it fades; `area` changed.
-    void setFadingInk(FadingInk *ink) { m_fadingInk = ink; }
-    void fadingInkChanged(const QRegion &area);
-    // The spotlight, under the shapes; a wheel notch makes it larger or smaller.
-    void setSpotlight(bool on);
-    bool spotlight() const { return m_spotlightOn; }
-    void stepSpotlight(int notches);
-    // Beneath the shapes: a board of `color`, or the screen's picture magnified (null: none).
-    void setBoard(std::optional<QColor> color);
-    // `shown`, if given, is called once the picture is painted.
-    void setZoomPicture(const QImage &picture, std::function<void()> shown = {});
-    bool zoomed() const { return m_magnifier.isShown(); }
-    double zoomFactor() const { return zoomed() ? m_magnifier.factor() : 1.0; }
-    void stepZoom(int notches);
-    // Once drawn on, the zoomed picture holds still.
-    void holdZoom(bool held) { m_magnifier.setHeld(held); }
-    bool zoomHeld() const { return m_magnifier.isHeld(); }
+    // The effects it paints beneath and over the drawings; `area` of them changed. A change
+    // that moves by itself (a fading trail, fading ink) goes on with the stack's clock.
+    void setEffects(EffectStack *effects);
+    void effectsChanged(const QRegion &area);
+    // `shown` is called once the zoom's picture is painted.
+    void whenZoomShows(std::function<void()> shown) { m_zoomShown = std::move(shown); }
     // Says `text` at the top of the screen for a few seconds.
     void showNotice(const QString &text);
 
-    // In pointer mode the palette, the help panel and the brush dot go (they would take no
-    // clicks) and a sign at the top says that clicks go through; back in drawing mode the
-    // palette and the help panel show as stored.
+    // In pointer mode the brush dot goes and a sign at the top says that clicks go through.
     void setPointerMode(bool on);
     bool pointerMode() const { return m_pointerMode; }
 
-    // Without a compositor the window shows only what the view paints opaque, the visible
-    // palette and help panel and the pointer mode's sign; see paintEvent().
+    // How the window shows what the view paints: shaped without a compositor (opaque pixels,
+    // the visible palette and help panel, the sign), translucent with one.
     void setShaped(bool shaped);
     bool isShaped() const { return m_shaped; }
-    // While a screenshot is taken of a shaped window, the window shows nothing, so that the grab
-    // sees the desktop beneath it; overlayImage() gives what goes over it. No screenshot shows
-    // the laser.
+    // While a screenshot is taken the brush and sign step aside; a shaped window shows nothing,
+    // so that the grab sees the desktop beneath it (overlayImage() gives what goes over it). No
+    // screenshot shows the laser.
     void setCapturing(bool capturing);
     // While the zoom's picture is taken, the overlay shows only the finished drawings: no help
-    // card, spotlight, laser or fading ink is frozen into the magnified screen.
+    // card and no effect is frozen into the magnified screen.
     void setTakingZoomPicture(bool taking);
     // What the overlay shows, as a compositor shows it (translucent fills, smooth edges), at
     // device pixels.
@@ -135,39 +108,36 @@ private:
     void layoutInfoView();
     void showModeSign();
     void updateBrush();
-    // Moves the trail and the fading ink on, and wakes again when they next change.
+    // Moves the effects on, and wakes again when they next change; animateSoon() makes sure
+    // that happens within a frame (the laser's trail fades on its own clock, whatever the
+    // fading ink waits for).
     void animate();
-    // Makes sure animate() runs within a frame: the laser's trail fades on its own clock,
-    // whatever the fading ink waits for.
     void animateSoon();
-    // Whether the laser shows: not in pointer mode, nor in any picture taken of the screen.
-    bool laserShown() const {
-        return m_laserOn && !m_pointerMode && !m_capturing && !m_zoomPicture;
-    }
-    // Beneath the shapes (board, zoom, spotlight) and over them (fading ink, laser).
-    void paintBeneath(QPainter &painter, const QRect &area);
-    void paintOver(QPainter &painter, const QRect &area);
-    // A board or a zoom covers the whole window with opaque pixels.
-    bool opaqueBackdrop() const { return m_board.has_value() || m_magnifier.isShown(); }
     // Collects the areas that changed and repaints them at most once a frame.
     void invalidate(const QRegion &area);
-    void scheduleFrame();
     // Paints `area` now rather than at the next frame.
     void repaintNow(const QRegion &area);
     void nextFrame();
-    // Shaped: sends what changed in the window's shape, unless the server is still busy.
-    void sendShape();
-    void forgetShape();
 
-    PreferenceStore &m_preferences;
-    DrawingCanvas m_canvas;
+    // What the output paints.
+    void paintBeneath(QPainter &painter, const QRect &area) const override;
+    void paintDrawings(QPainter &painter, const QRegion &area) const override;
+    void paintOver(QPainter &painter, const QRect &area, bool withBrush) const override;
+    bool opaqueBackdrop() const override { return m_effects && m_effects->opaque(); }
+    bool drawingLive() const override { return m_tracking; }
+    QList<QRect> panels() const override;
+    QList<QRect> buttons() const override;
+    // Whether effects paint: not while the zoom's picture is taken.
+    bool effectsPaint() const { return m_effects && !m_zoomPicture; }
+    // Without translucency, translucent effects paint a pattern of opaque pixels.
+    bool dithered() const { return m_shaped && !opaqueBackdrop(); }
+
+    mutable DrawingCanvas m_canvas;
+    std::unique_ptr<OverlayOutput> m_output;
+    FramePacer m_pacer;
     QRegion m_pending;
     QPoint m_brushAt; // where the next frame puts the brush dot
     QPointF m_brushCentre;
-    QTimer m_frame;
-    QElapsedTimer m_lastFrame;
-    bool m_framesHeld = false;
-    bool m_frameWaits = false;
     bool m_shaped = false;
     bool m_capturing = false;
     bool m_zoomPicture = false;
@@ -176,18 +146,7 @@ private:
     bool m_tracking = false;
     class ModeSign *m_modeSign;
     QTimer m_noticeTime;
-    LaserPointer m_laser;
-    bool m_laserOn = false;
-    FadingInk *m_fadingInk = nullptr;
+    EffectStack *m_effects = nullptr;
     QTimer m_animation;
-    Spotlight m_spotlight;
-    bool m_spotlightOn = false;
-    std::optional<QColor> m_board;
-    Magnifier m_magnifier;
     std::function<void()> m_zoomShown;
-    // Shaped: per device pixel, bit 0 whether it should show, bit 1 whether the shape sent
-    // shows it; and where the two may differ.
-    QImage m_coverage;
-    QRegion m_unsent;
-    WindowShape m_shape;
 };

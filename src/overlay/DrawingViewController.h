@@ -2,8 +2,9 @@
 
 #include "core/OverlayMode.h"
 #include "drawing/DrawingViewModel.h"
+#include "drawing/EffectStack.h"
 #include "overlay/DrawingView.h"
-#include "platform/x11/PointerStream.h"
+#include "overlay/LineWidthStore.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -11,8 +12,8 @@
 #include <QUndoStack>
 
 class CompositorWatcher;
-class QInputMethodEvent;
 class NotificationCenter;
+class OverlayInput;
 class PreferenceStore;
 class ScreenDaemon;
 class TransparentWindow;
@@ -26,8 +27,9 @@ struct OverlayServices {
     DrawingHooks &hooks;
 };
 
-// Connects the overlay's view with its model: forwards pointer and key events, keeps the view
-// and the palette in line with the model, and follows the screen under the pointer.
+// The overlay's controller: keeps the view (and the palette, the help card) in line with the
+// model, switches the modes and effects, follows the screen under the pointer and the
+// compositor, and offers the rest of the application its commands.
 class DrawingViewController : public QObject {
     Q_OBJECT
 public:
@@ -44,36 +46,64 @@ public:
     DrawingViewModel model;
 
     DrawingView *view() const { return m_view; }
+    const EffectStack &effects() const { return m_effects; }
     // Puts the view into the window and binds everything.
     void loadView(TransparentWindow *window);
     void viewDidAppear();
+    void moveToScreen(QScreen *screen);
+    bool performKeyEquivalent(const KeyEvent &event) const {
+        return event.keyCode && DrawingViewModel::isDrawingKeyEquivalent(*event.keyCode);
+    }
 
+    // --- the commands of the application, the panel, the command line ---
+
+    // A tool or a palette colour, as its key picks it; any colour, as the panel's picker does.
+    void pickTool(Shape shape) { model.shapeKeyboardKeyHandler.notify(paletteIndex(shape)); }
+    void pickPaletteColor(int index) { model.colorKeyboardKeyHandler.notify(index); }
+    void pickColor(const QColor &color) { model.selectColor(color); }
     // Drawing, or letting the pointer through (pointer mode): then the window takes no clicks,
     // no drag and no wheel (its input shape is empty, the pointer is not grabbed and the pointer
     // stream's window lets everything through), the shape being drawn and the text being typed
     // are finished, and the view shows its sign. Hiding the overlay returns it to drawing.
     OverlayMode mode() const { return m_mode; }
     void setMode(OverlayMode mode);
-
-    // The effects that go on and off: fading ink (remembered), the spotlight, the zoom and the
-    // boards (which end when the overlay hides). A zoom starts once the screen's picture is
-    // there; an effect that cannot work here says so on the screen and in the log instead.
-    bool isOn(Toggle toggle) const;
+    // The rows of the toggle table. A zoom starts once the screen's picture is there; an
+    // effect that cannot work here says so on the screen and in the log instead.
+    bool isOn(Toggle toggle) const { return m_effects.isOn(toggle); }
     void setOn(Toggle toggle, bool on);
     void toggle(Toggle toggle) { setOn(toggle, !isOn(toggle)); }
     // The zoom's picture of the screen, as asked for by zoomPictureRequested; null: none.
     void showZoomPicture(const QImage &picture);
-    double zoomFactor() const;
-    // Whether a zoom waits for its picture.
-    bool zoomPending() const { return m_zoomAsked; }
     // How long fading ink stays, from the release to gone.
-    void setFadeDelay(qint64 ms);
+    void setFadeDelay(qint64 ms) { model.fadingInk.setDelay(ms); }
+    // The help card, in the place of the empty one.
+    void setInfoView(QWidget *card) { m_view->setInfoView(card); }
+    // Without a compositor a grab of `screen` shows the desktop without the overlay: what goes
+    // over it. Null where the grab shows the overlay already (or it is elsewhere).
+    QImage overlayImage(QScreen *screen);
 
-    void moveToScreen(QScreen *screen);
-    bool performKeyEquivalent(const KeyEvent &event) const;
+    // What `quillory --action state` reports.
+    struct State {
+        OverlayMode mode;
+        Shape tool;
+        QColor color, ink; // the palette's, and what is drawn with on the surface
+        double width;
+        Surface surface;
+        bool fade, spotlight, zoomPending;
+        double zoomFactor;
+    };
+    State state() const;
+
+    // The notification that shows or hides the palette (it shares its name with the stored
+    // choice).
+    static inline const QString updateToolsOnScreenNotification =
+        QStringLiteral("UpdateToolsOnScreen");
+    void setupNotification();
 
 Q_SIGNALS:
     void modeChanged(OverlayMode mode);
+    // The tool, colour or a line width picked changed.
+    void selectionChanged();
     // The overlay's key for pointer mode was pressed.
     void pointerModeRequested();
     // A zoom wants a picture of `screen` as a screenshot takes it; showZoomPicture() gets it.
@@ -84,33 +114,18 @@ protected:
 
 private:
     void viewDidLoad();
-    // One pointer event, from Qt or from the stream: where, whether the left button is held once
-    // it is through, and whether Shift is.
-    void pointerEvent(PointerStream::Kind kind, const QPointF &point, bool leftButton, bool shift);
-    void pointerSamples(const QList<PointerStream::Sample> &samples);
     void passPointerThrough();
-    void mouseDown(const QPointF &point);
-    void mouseDragged(const QPointF &point);
-    void mouseMoved(const QPointF &point);
-    void mouseUp();
-    bool keyDown(QKeyEvent *event);
-    // While a text is typed every key but a command goes to it.
-    bool typingKey(QKeyEvent *event);
-    void inputMethod(QInputMethodEvent *event);
-    // A wheel notch is 120; Ctrl+wheel sets the line width, the plain wheel the zoom or the
-    // spotlight's size.
+    // Ctrl+wheel sets the line width, the plain wheel the effect that takes it.
     void wheelTurned(int angle, bool control);
     void followSurface(Surface surface);
     // The zoom's picture, asked for and not yet there, is not wanted any more.
     void dropZoomPicture();
+    void askZoomPicture();
     void showLaser();
-    void loadLineWidths();
-    // Each tool's line width, in palette order, as stored.
-    QList<qint64> lineWidths() const;
-    void selectionChanged();
-    void flagsChanged(bool shift);
-    void moveBrush(const QPointF &point);
-    // Where the pointer is now, however it got there (a warp moves no device).
+    void followSelection();
+    // The palette and the help card show as stored, but neither in pointer mode, nor the
+    // palette during a capture.
+    void showPanels();
     void moveBrushToPointer();
     void followCompositor(bool running);
     // Whether the pointer is grabbed: without a compositor, while the window shows and draws.
@@ -121,13 +136,13 @@ private:
     CompositorWatcher &m_compositor;
     NotificationCenter &m_notifications;
     DrawingHooks &m_hooks;
+    EffectStack m_effects;
+    LineWidthStore m_widths;
     QPointer<TransparentWindow> m_window;
     QPointer<DrawingView> m_view;
-    class PointerGrab *m_grab = nullptr;
-    PointerStream *m_stream = nullptr;
+    OverlayInput *m_input;
     int m_wheelAngle = 0;
-    bool m_zoomAsked = false;
+    bool m_capturing = false;
     QElapsedTimer m_zoomAskedAt;
     OverlayMode m_mode = OverlayMode::draw;
-    QList<qint64> m_storedWidths; // what the preference holds, as read or last written
 };

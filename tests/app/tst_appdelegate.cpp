@@ -125,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(shell.overlay->contentViewController().model.selectedShape(), Shape::arrow);
         // The tray icon's tooltip follows the tool and colour, named or not.
         QCOMPARE(shell.delegate->statusItem()->toolTip(), u"Quillory: Arrow, Red"_qs);
-        shell.overlay->contentViewController().model.setSelectedColor(QColor(58, 123, 213));
+        shell.overlay->contentViewController().model.selectColor(QColor(58, 123, 213));
         QCOMPARE(shell.delegate->statusItem()->toolTip(), u"Quillory: Arrow, #3A7BD5"_qs);
 
         // Pointer mode through the remote control: the tooltip and the state say so, and the
@@ -141,7 +141,7 @@ private Q_SLOTS:
         shell.delegate->performHotKeyAction(AppDelegate::AppActivate);
         QVERIFY(state().startsWith(uR"({"visible":true,"mode":"draw",)"_qs));
         // On the white board yellow is drawn darker, and the state says which ink is used.
-        shell.overlay->contentViewController().model.setSelectedColor(QColor(255, 204, 0));
+        shell.overlay->contentViewController().model.selectColor(QColor(255, 204, 0));
         remote(u"whiteboard"_qs)->action();
         QVERIFY2(state().contains(u"\"color\":\"#FFCC00\",\"ink\":\"#"_qs) &&
                      !state().contains(u"\"ink\":\"#FFCC00\""_qs),

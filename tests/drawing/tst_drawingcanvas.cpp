@@ -1,5 +1,6 @@
 #include "drawing/DrawingCanvas.h"
 #include "drawing/tools/ToolFactory.h"
+#include "overlay/ShapedOutput.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -42,7 +43,10 @@ struct Screen {
         if (!opaque)
             canvas.paint(painter, dirty);
         for (const QRect &rect : opaque ? dirty : QRegion())
-            canvas.paintOpaque(painter, rect, kept);
+            ShapedOutput::paintOpaque(
+                painter, rect, store.devicePixelRatio(), kept,
+                [&](QPainter &strip, const QRect &area) { canvas.paint(strip, area); },
+                live ? rect.height() : 32);
         return dirty;
     }
 
@@ -67,10 +71,9 @@ struct Screen {
                     pixel = qAlpha(pixel) >= 128 ? qUnpremultiply(pixel) | 0xff000000u : 0u;
                 const QRgb shown = store.pixel(x, y);
                 const auto near = [slack](int a, int b) { return std::abs(a - b) <= slack; };
-                const bool off = !near(qRed(shown), qRed(pixel)) ||
-                                 !near(qGreen(shown), qGreen(pixel)) ||
-                                 !near(qBlue(shown), qBlue(pixel)) ||
-                                 !near(qAlpha(shown), qAlpha(pixel));
+                const bool off =
+                    !near(qRed(shown), qRed(pixel)) || !near(qGreen(shown), qGreen(pixel)) ||
+                    !near(qBlue(shown), qBlue(pixel)) || !near(qAlpha(shown), qAlpha(pixel));
                 if (off || (opaque && (kept.constScanLine(y)[x] & 1) != (pixel != 0)))
                     return QStringLiteral("differs at %1,%2").arg(x).arg(y);
             }

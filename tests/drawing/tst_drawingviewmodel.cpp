@@ -1,13 +1,13 @@
 #include "TwoScreens.h"
 #include "core/NamedColors.h"
 #include "drawing/DrawingViewModel.h"
-#include "drawing/Magnifier.h"
-#include "drawing/tools/LaserPointer.h"
+#include "drawing/gestures/TextGesture.h"
 #include "drawing/tools/RenderableText.h"
 #include "drawing/tools/ToolFactory.h"
 #include "platform/Localization.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -68,11 +68,11 @@ private Q_SLOTS:
     void shapesTakeTheSelectedToolAndColour() {
         Fixture f;
         const QColor blue(0, 122, 255);
-        f.model->setSelectedColor(blue);
+        f.model->selectColor(blue);
         QCOMPARE(f.calls, QStringList{blue.name() + u" arrow"_qs}); // the swatch, the tray follow
         const int fillPercent[] = {100, 100, 100, 20, 0}; // arrow, pen, line, rect, circle
         for (Shape shape : {Shape::arrow, Shape::pen, Shape::line, Shape::rect, Shape::circle}) {
-            f.model->setSelectedShape(shape);
+            f.model->selectTool(shape);
             QCOMPARE(f.calls.takeLast(), blue.name() + u' ' + tool(shape).actionName);
             f.stroke({{10, 10}, {20, 30}, {40, 50}});
             const Renderable &drawn = *f.list().back();
@@ -91,15 +91,15 @@ private Q_SLOTS:
     // an undo during the drag ends it.
     void eraserDragIsOneStep() {
         Fixture f;
-        f.model->setSelectedShape(Shape::pen);
+        f.model->selectTool(Shape::pen);
         f.stroke({{0, 10}, {100, 10}});
-        f.model->setSelectedShape(Shape::rect);
+        f.model->selectTool(Shape::rect);
         f.stroke({{0, 40}, {100, 80}});
-        f.model->setSelectedShape(Shape::pen);
+        f.model->selectTool(Shape::pen);
         f.stroke({{0, 120}, {100, 120}});
         f.stroke({{0, 200}, {100, 200}});
         const Drawings before = f.list();
-        f.model->setSelectedShape(Shape::eraser);
+        f.model->selectTool(Shape::eraser);
         f.model->isTracking.setValue(true);
         f.model->beginShape({50, 0});
         f.model->mouseDragged({50, 60}); // the first stroke, into the rectangle
@@ -127,7 +127,7 @@ private Q_SLOTS:
     // keeps one width), and the eraser end of the stylus erases whatever tool is picked.
     void tabletPressureAndEraserEnd() {
         Fixture f;
-        f.model->setSelectedShape(Shape::highlighter);
+        f.model->selectTool(Shape::highlighter);
         f.model->setPointerPressure(0.0);
         f.model->isTracking.setValue(true);
         f.model->beginShape({10, 50});
@@ -162,23 +162,36 @@ private Q_SLOTS:
     // tool at a time, and the text being typed follows its tool's.
     void textAndLineWidths() {
         Fixture f;
-        f.model->setSelectedShape(Shape::text);
+        f.model->selectTool(Shape::text);
         f.stroke({{40, 40}});
-        QVERIFY(f.model->typedText() && f.list().empty());
-        f.model->typeText(u"Ab\U0001F600"_qs);
-        f.model->typeBackspace();
-        f.model->typeText(u"\nß"_qs);
-        QCOMPARE(f.model->typedText()->text(), u"Ab\nß"_qs);
+        QVERIFY(f.model->text().text() && f.list().empty());
+        f.model->text().type(u"Ab\U0001F600"_qs);
+        f.model->text().backspace();
+        f.model->text().type(u"\nß"_qs);
+        QCOMPARE(f.model->text().text()->text(), u"Ab\nß"_qs);
         f.model->stepLineWidth(1);
-        QCOMPARE(f.model->typedText()->lineWidth, 8.0);
+        QCOMPARE(f.model->text().text()->lineWidth, 8.0);
         f.stroke({{300, 300}}); // a click elsewhere ends it and starts another
         QCOMPARE(f.list().size(), std::size_t(1));
         QCOMPARE(f.undo.undoText(), u"Draw Text on Unknown Screen"_qs);
-        f.model->finishText();
-        QCOMPARE(f.list().size(), std::size_t(1));
+        // The text gesture takes the keyboard while it types: Return starts a line, Backspace
+        // takes a character, a command key finishes the text and is left to the command.
+        TextGesture &text = f.model->text();
+        QVERIFY(text.holdsKeyboard());
+        for (const auto &[key, typed] : {std::pair(Qt::Key_X, u"x"_qs),
+                                         {Qt::Key_Return, u""_qs},
+                                         {Qt::Key_Y, u"y"_qs},
+                                         {Qt::Key_Backspace, u""_qs}})
+            QVERIFY(text.key(QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, typed)));
+        QCOMPARE(text.text()->text(), u"x\n"_qs);
+        QVERIFY(!text.key(QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier)));
+        QVERIFY(!text.holdsKeyboard() && f.list().size() == 2);
+        f.stroke({{10, 300}});
+        f.model->finishText(); // an empty text leaves nothing
+        QCOMPARE(f.list().size(), std::size_t(2));
 
         QCOMPARE(f.model->lineWidth(Shape::rect), 1.0);
-        f.model->setSelectedShape(Shape::rect);
+        f.model->selectTool(Shape::rect);
         f.model->stepLineWidth(-3);
         QCOMPARE(f.model->lineWidth(Shape::rect), minLineWidth);
         f.model->keyDown(key(Key::rightBracket));
@@ -195,7 +208,7 @@ private Q_SLOTS:
     // it); Shift held at the latest drag straightens a pen stroke.
     void dragsGrowTheNewestShapeAndShiftStraightens() {
         Fixture f;
-        f.model->setSelectedShape(Shape::pen);
+        f.model->selectTool(Shape::pen);
         int deliveries = 0;
         QObject observer;
         f.model->drawings.watch(&observer, [&](const Drawings &) { ++deliveries; });
@@ -317,38 +330,16 @@ private Q_SLOTS:
         QVERIFY(!lies());
     }
 
-    // Fading ink: each shape, typed text too, is gone `delay` after it was finished, fading out
-    // during the last part; the laser keeps only its dot half a second after the pointer rests.
-    void fadingInkAndTheLaserLeaveNothing() {
+    // With fading ink typed text, too, goes to the fading ink rather than the list.
+    void fadedTextLeavesNothing() {
         Fixture f;
         f.model->setFading(true);
         f.model->fadingInk.setDelay(3000);
-        f.model->setSelectedShape(Shape::text);
+        f.model->selectTool(Shape::text);
         f.stroke({{40, 40}});
-        f.model->typeText(u"fades"_qs);
+        f.model->text().type(u"fades"_qs);
         f.model->finishText();
         QVERIFY(f.list().empty() && f.model->fadingInk.size() == 1 && f.undo.count() == 0);
-
-        FadingInk ink;
-        ink.setDelay(3000);
-        const auto shape = makeShape(Shape::pen, {0, 0}, Qt::red, 3);
-        shape->update({50, 50});
-        ink.add(shape, 1000);
-        QCOMPARE(ink.opacity(1000, 2900), 1.0);
-        QCOMPARE(ink.nextChange(2000), 1000); // the fade starts a second before the end
-        QVERIFY(ink.opacity(1000, 3500) > 0.4 && ink.opacity(1000, 3500) < 0.6);
-        QVERIFY(!ink.advance(3999).isEmpty() && ink.size() == 1);
-        ink.advance(4000);
-        QVERIFY(ink.isEmpty() && ink.nextChange(4000) == -1);
-
-        LaserPointer laser;
-        laser.moveTo({0, 0}, 0);
-        laser.moveTo({100, 0}, 100);
-        QVERIFY(laser.trailing());
-        QVERIFY(!laser.advance(400).isEmpty() && laser.trailing());
-        laser.advance(100 + LaserPointer::trailLength);
-        QVERIFY(!laser.trailing() && laser.isShown()); // the dot stays where the pointer rests
-        QVERIFY(laser.hide().contains(QPoint(100, 0)) && !laser.isShown());
     }
 
     // Each board keeps its own shapes per screen, in ink readable on it for every palette
@@ -370,7 +361,7 @@ private Q_SLOTS:
         const Drawings screen = f.list();
         f.model->setSurface(Surface::whiteboard);
         QVERIFY(f.list().empty());
-        f.model->setSelectedColor(QColor(255, 204, 0)); // yellow: darker on the white board
+        f.model->selectColor(QColor(255, 204, 0)); // yellow: darker on the white board
         f.stroke({{0, 0}, {20, 20}});
         QVERIFY(contrastRatio(*f.list().back()->strokeColor, Qt::white) >= 4.5);
         const Drawings white = f.list();
@@ -394,29 +385,6 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("hide"), QStringLiteral("close popover")}));
         f.model->setSurface(Surface::whiteboard); // the board's shapes were cleared for good
         QVERIFY(f.list().empty());
-    }
-
-    // The zoom keeps the point under the pointer where it is, shows only the screen, and zooms
-    // within its bounds.
-    void theZoomMagnifiesAroundThePointer() {
-        Magnifier zoom;
-        QImage screen(800, 600, QImage::Format_RGB32);
-        screen.fill(Qt::black);
-        zoom.setPicture(screen, QSizeF(800, 600));
-        for (const QPointF pointer : {QPointF(400, 300), QPointF(10, 590), QPointF(800, 0)}) {
-            zoom.follow(pointer);
-            QCOMPARE(zoom.toView(pointer), pointer);
-            const QRectF part = zoom.shownPart();
-            QVERIFY(QRectF(0, 0, 800, 600).contains(part));
-            QCOMPARE(part.width(), 800 / zoom.factor());
-        }
-        QCOMPARE(zoom.factor(), Magnifier::firstFactor);
-        QVERIFY(zoom.stepFactor(40) && zoom.factor() == Magnifier::maxFactor);
-        QVERIFY(!zoom.stepFactor(1));
-        zoom.stepFactor(-40);
-        QCOMPARE(zoom.factor(), Magnifier::minFactor);
-        zoom.setHeld(true); // drawn on: it holds still
-        QVERIFY(!zoom.follow({100, 100}) && !zoom.stepFactor(1));
     }
 
     // Each screen keeps its own shapes, and undo never crosses a switch.

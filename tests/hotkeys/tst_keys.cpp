@@ -1,4 +1,5 @@
 #include "core/Key.h"
+#include "core/KeyMap.h"
 #include "hotkeys/CarbonModifiers.h"
 #include "hotkeys/KeyCombo.h"
 #include "platform/DiagnosticLog.h"
@@ -64,6 +65,24 @@ private Q_SLOTS:
         KeyCombo cleared(u"b"_qs, ModifierCommand);
         cleared.setKey(std::nullopt);
         QVERIFY(!cleared.key() && cleared.description() == u"\u2318"_qs);
+    }
+
+    // The overlay's keys: each bound once (a new tool on S would take the spotlight's key,
+    // and the check says so), each tool and effect of the tables reachable, and the lookup
+    // keeps Ctrl apart (Ctrl+Z undoes, Z zooms).
+    void overlayKeyMap() {
+        QCOMPARE(keysBoundTwice(), QList<Key>());
+        std::vector<KeyBinding> clash = keyMap();
+        clash.push_back({Key::s, Command::pickTool, KeyGroup::markers});
+        QCOMPARE(keysBoundTwice(clash), QList<Key>{Key::s});
+        for (const Tool &row : tools())
+            QCOMPARE(keyBinding(row.key)->tool, row.shape);
+        for (const ToggleRow &row : toggles())
+            QCOMPARE(keyBinding(carbonKeyCode(row.key))->toggle, row.toggle);
+        QVERIFY(keyBinding(Key::z)->command == Command::toggle &&
+                keyBinding(Key::z, true)->command == Command::undo);
+        QVERIFY(!keyBinding(Key::q) && !keyBinding(Key::s)->ctrlReserved() &&
+                keyBinding(Key::p)->ctrlReserved());
     }
 
     void combinations() {

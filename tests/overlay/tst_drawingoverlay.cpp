@@ -200,7 +200,7 @@ private Q_SLOTS:
         });
         content.setOn(Toggle::zoom, true);
         QCOMPARE(asked, 1);
-        QVERIFY(content.zoomPending() && view->infoView->isHidden());
+        QVERIFY(content.effects().zoomPending() && view->infoView->isHidden());
         QVERIFY(qAlpha(picture.pixel(200, 500)) == 255); // the ink that stays
         for (const QPoint at : {QPoint(400, 100), QPoint(200, 550), QPoint(5, 5)})
             QVERIFY2(qAlpha(picture.pixel(at)) == 0,
@@ -208,20 +208,21 @@ private Q_SLOTS:
         QImage screen(view->size(), QImage::Format_RGB32);
         screen.fill(Qt::darkGreen);
         content.showZoomPicture(screen);
-        QVERIFY(view->zoomed() && !content.zoomPending() && view->infoView->isVisible());
+        QVERIFY(content.effects().magnifier().isShown() && !content.effects().zoomPending() &&
+                view->infoView->isVisible());
 
         sendKey(view, Qt::Key_T, Key::t); // typed on, the zoom holds still
         sendMouse(view, QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton);
         sendMouse(view, QEvent::MouseButtonRelease, {300, 300}, Qt::NoButton);
-        QVERIFY(!view->zoomHeld());
+        QVERIFY(!content.effects().magnifier().isHeld());
         sendKey(view, Qt::Key_A, Key::a, {}, u"a"_qs);
-        QVERIFY(view->zoomHeld());
+        QVERIFY(content.effects().magnifier().isHeld());
 
         content.setOn(Toggle::zoom, false);
         content.setOn(Toggle::zoom, true); // asked for, then pointer mode: the picture is dropped
         content.setMode(OverlayMode::pointer);
         content.showZoomPicture(screen);
-        QVERIFY(!view->zoomed() && !content.zoomPending());
+        QVERIFY(!content.effects().magnifier().isShown() && !content.effects().zoomPending());
         QVERIFY(!content.isOn(Toggle::spotlight));
         content.setMode(OverlayMode::draw);
         sendKey(view, Qt::Key_D, Key::d);

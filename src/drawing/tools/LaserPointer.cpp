@@ -59,7 +59,8 @@ QRegion LaserPointer::hide() {
     return was;
 }
 
-void LaserPointer::paint(QPainter &painter, qint64 now) const {
+void LaserPointer::paint(QPainter &painter, const QRect &, const Paint &how) const {
+    const qint64 now = how.now;
     if (m_trail.empty())
         return;
     painter.save();
@@ -88,4 +89,11 @@ void LaserPointer::paint(QPainter &painter, qint64 now) const {
     painter.setBrush(glow);
     painter.drawEllipse(at, m_width, m_width);
     painter.restore();
+}
+
+QRegion LaserPointer::setOn(bool on, const QPointF &at, qint64 now) {
+    if (on == m_on)
+        return on ? moveTo(at, now) : QRegion();
+    m_on = on;
+    return on ? moveTo(at, now) : hide();
 }

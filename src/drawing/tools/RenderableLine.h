@@ -26,10 +26,9 @@ public:
     void setPressure(double pressure) override;
     bool touches(const QPointF &from, const QPointF &to, double radius) const override;
 
-    // Freehand strokes grow at their end: the area the segments from element `from` on may
-    // paint (the segment before it included, as its join changes), and the area of the head.
-    QRectF segmentBounds(int from) const;
-    QRectF headBounds() const;
+    bool growsAtItsEnd() const override { return !isModified; }
+    QRectF segmentBounds(int from) const override;
+    QRectF headBounds() const override;
 
     // The width follows a pen tablet's pressure along a freehand stroke, from a fifth of the
     // line width at the lightest touch to all of it.

@@ -84,3 +84,13 @@ bool RenderableText::touches(const QPointF &from, const QPointF &to, double radi
     box.addRect(textBounds());
     return box.contains(from) || box.contains(to) || strokeTouches(box, 0, from, to, radius);
 }
+
+QRectF RenderableText::typingArea(int caret, const QString &preedit) const {
+    const QRectF at = caretRect(caret);
+    QRectF area = paintedBounds() | at;
+    if (!preedit.isEmpty())
+        area |= QRectF(
+            at.topLeft(),
+            QSizeF(QFontMetricsF(font()).horizontalAdvance(preedit) + at.width(), at.height()));
+    return area.adjusted(-2, -2, 2, 2);
+}

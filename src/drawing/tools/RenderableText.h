@@ -21,6 +21,9 @@ public:
     QFont font() const;
     // Where the caret stands before character `position`, as a thin rectangle.
     QRectF caretRect(int position) const;
+    // Where the text paints while it is typed: with its caret before character `caret`, and
+    // what an input method composes there (`preedit`), with a margin for smooth edges.
+    QRectF typingArea(int caret, const QString &preedit = {}) const;
 
     QString actionName() const override;
     void applyColor(const QColor &color) override;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/KeyEvent.h"
+#include "platform/x11/PointerStream.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QRegion>
+
+class DrawingView;
+class DrawingViewModel;
+class PointerGrab;
+class QInputMethodEvent;
+class QKeyEvent;
+class QUndoStack;
+class QWidget;
+
+// The overlay window's input: Qt's pointer, key, wheel and input-method events, the pointer
+// stream's batches (a frame's worth of moves at a time, with a tablet's pressure) and the
+// pointer grab (without a compositor). It turns them into the model's pointer and key calls,
+// undo and redo, and tells where the pointer went and how the wheel turned.
+class OverlayInput : public QObject {
+    Q_OBJECT
+public:
+    OverlayInput(DrawingViewModel &model, QUndoStack &undo, QObject *parent = nullptr);
+
+    void attach(QWidget *window, DrawingView *view);
+    // Where the pointer goes through to the windows below.
+    void setPassThrough(const QRegion &region);
+    void setFrameInterval(int ms);
+    // Grabs the pointer for `window` (without a compositor, while it draws) or lets it go.
+    void setGrabbed(bool grabbed);
+
+Q_SIGNALS:
+    void pointerMoved(const QPointF &point);
+    // A wheel notch is 120; with `control` Ctrl was held.
+    void wheelTurned(int angle, bool control);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // One pointer event, from Qt or from the stream: where, whether the left button is held once
+    // it is through, and whether Shift is.
+    void pointerEvent(PointerStream::Kind kind, const QPointF &point, bool leftButton, bool shift);
+    void pointerSamples(const QList<PointerStream::Sample> &samples);
+    bool keyDown(QKeyEvent *event);
+    // Whether Qt's shortcuts have to leave a key to the overlay.
+    bool ownsKey(QKeyEvent *event) const;
+    void flagsChanged(bool shift);
+
+    DrawingViewModel &m_model;
+    QUndoStack &m_undo;
+    QPointer<QWidget> m_window;
+    QPointer<DrawingView> m_view;
+    PointerGrab *m_grab;
+    PointerStream *m_stream;
+};
