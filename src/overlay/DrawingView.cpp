@@ -1,5 +1,6 @@
 #include "overlay/DrawingView.h"
 
+#include "overlay/CompositedOutput.h"
 #include "overlay/ModeSign.h"
 #include "overlay/ShapedOutput.h"
 

@@ -1,5 +1,7 @@
 #include "overlay/ShapedOutput.h"
 
+#include "overlay/CompositedOutput.h"
+
 #include <QPainter>
 #include <QWidget>
 

@@ -154,40 +154,45 @@ QSizeF FlatButton::titleSize() const {
     return QSizeF(metrics.horizontalAdvance(text()), metrics.height());
 }
 
-// The origins stand in y-down coordinates, so an image "below" has the larger y.
+// Where a layer of size `own` stands beside the other layer (of size `other`): on the `side`
+// (-1 before, 1 after, 0 centred) of the axis the image position names. In y-down
+// coordinates, so an image "below" has the larger y.
+QPointF FlatButton::layerOrigin(const QSizeF &own, const QSizeF &other, int side) const {
+    const bool vertical = m_imagePosition == ImageBelow || m_imagePosition == ImageAbove;
+    const auto place = [this](qreal length, qreal size, qreal beside, int at) {
+        const qreal s = m_spacing;
+        if (at < 0)
+            return m_imageHugsTitle ? (length - size - beside) / 2 - s : s;
+        if (at > 0)
+            return m_imageHugsTitle ? (length - size + beside) / 2 + s : length - size - s;
+        return (length - size) / 2;
+    };
+    return {place(width(), own.width(), other.width(), vertical ? 0 : side),
+            place(height(), own.height(), other.height(), vertical ? side : 0)};
+}
+
+int FlatButton::imageSide() const {
+    switch (m_imagePosition) {
+    case ImageLeft:
+    case ImageLeading:
+    case ImageAbove:
+        return -1;
+    case ImageRight:
+    case ImageTrailing:
+    case ImageBelow:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
 FlatButton::Layer FlatButton::imageLayer() const {
     Layer layer{false, QRectF(), m_fades[imageFade].shown};
     if (m_image.isNull() || m_imagePosition == NoImage)
         return layer;
-    const qreal w = width(), h = height(), s = m_spacing;
-    const auto [iw, ih] = std::pair(imageSize().width(), imageSize().height());
-    const auto [tw, th] = std::pair(titleSize().width(), titleSize().height());
-    const bool hug = m_imageHugsTitle;
-    QPointF origin;
-    switch (m_imagePosition) {
-    case ImageOnly:
-    case ImageOverlaps:
-        origin = {(w - iw) / 2, (h - ih) / 2};
-        break;
-    case ImageLeft:
-    case ImageLeading:
-        origin = {hug ? (w - iw - tw) / 2 - s : s, (h - ih) / 2};
-        break;
-    case ImageRight:
-    case ImageTrailing:
-        origin = {hug ? (w - iw + tw) / 2 + s : w - iw - s, (h - ih) / 2};
-        break;
-    case ImageBelow:
-        origin = {(w - iw) / 2, hug ? (h - ih + th) / 2 + s : h - ih - s};
-        break;
-    case ImageAbove:
-        origin = {(w - iw) / 2, hug ? (h - ih - th) / 2 - s : s};
-        break;
-    default:
-        break;
-    }
+    const QPointF origin = layerOrigin(imageSize(), titleSize(), imageSide());
     layer.shown = true;
-    layer.frame = frameAt(origin.x(), origin.y(), QSizeF(iw, ih));
+    layer.frame = frameAt(origin.x(), origin.y(), imageSize());
     return layer;
 }
 
@@ -195,35 +200,10 @@ FlatButton::Layer FlatButton::titleLayer() const {
     Layer layer{false, QRectF(), m_fades[titleFade].shown};
     if (text().isEmpty() || m_imagePosition == ImageOnly)
         return layer;
-    const qreal w = width(), h = height(), s = m_spacing;
-    const auto [iw, ih] = std::pair(imageSize().width(), imageSize().height());
-    const auto [tw, th] = std::pair(titleSize().width(), titleSize().height());
-    const bool hug = m_imageHugsTitle;
-    QPointF origin;
-    switch (m_imagePosition) {
-    case NoImage:
-    case ImageOverlaps:
-        origin = {(w - tw) / 2, (h - th) / 2};
-        break;
-    case ImageLeft:
-    case ImageLeading:
-        origin = {hug ? (iw + w - tw) / 2 + s : w - tw - s, (h - th) / 2};
-        break;
-    case ImageRight:
-    case ImageTrailing:
-        origin = {hug ? (w - iw - tw) / 2 - s : s, (h - th) / 2};
-        break;
-    case ImageBelow:
-        origin = {(w - tw) / 2, hug ? (h - ih - th) / 2 - s : s};
-        break;
-    case ImageAbove:
-        origin = {(w - tw) / 2, hug ? (h + ih - th) / 2 + s : h - th - s};
-        break;
-    default:
-        break;
-    }
+    const QPointF origin = layerOrigin(titleSize(), imageSize(), -imageSide());
     layer.shown = true;
-    layer.frame = frameAt(origin.x(), origin.y(), QSizeF(std::ceil(tw), std::ceil(th)));
+    layer.frame = frameAt(origin.x(), origin.y(),
+                          QSizeF(std::ceil(titleSize().width()), std::ceil(titleSize().height())));
     return layer;
 }
 

@@ -89,6 +89,8 @@ public:
 
     Layer imageLayer() const;
     Layer titleLayer() const;
+    QPointF layerOrigin(const QSizeF &own, const QSizeF &other, int side) const;
+    int imageSide() const;
     // The colours the button's own background and border show at this moment.
     QColor backgroundColor() const { return m_fades[backgroundFade].shown; }
     QColor borderColor() const { return m_fades[borderFade].shown; }

@@ -20,10 +20,3 @@ public:
 private:
     std::shared_ptr<Renderable> m_live;
 };
-
-// The laser pointer's gesture: a press draws nothing (the dot is the overlay's effect).
-class PointGesture : public Gesture {
-public:
-    using Gesture::Gesture;
-    void press(const QPointF &) override {}
-};

@@ -1,4 +1,4 @@
-#include "overlay/OverlayOutput.h"
+#include "overlay/CompositedOutput.h"
 
 #include <QPainter>
 
