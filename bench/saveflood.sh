@@ -13,35 +13,13 @@ requests=${BENCH_REQUESTS:-200}
 # shellcheck source=bench/processes.sh
 source "$root/bench/processes.sh"
 
-home=$(mktemp -d)
-trap 'stop_all; rm -rf "$home"' EXIT
-shots=$home/Shots
-mkdir -p "$shots" "$home/.config/quillory"
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 3840x2160x24 3>"$home/display" &
-pids+=($!)
-while [ ! -s "$home/display" ]; do sleep 0.1; done
-export DISPLAY=:$(cat "$home/display")
-xsetroot -solid '#336699'
-picom --backend xrender --config /dev/null >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-dbus-daemon --session --nofork --print-address=1 >"$home/bus" 2>/dev/null &
-pids+=($!)
-while [ ! -s "$home/bus" ]; do sleep 0.1; done
+shots=$(mktemp -d)
+trap 'stop_all; rm -rf "${home:-}" "$shots"' EXIT
 # The screenshot folder, as a bookmark of the older kind: its path, device and inode.
 bookmark=$(printf '{"path":"%s","device":"%s","inode":"%s"}' "$shots" \
     "$(stat -c %d "$shots")" "$(stat -c %i "$shots")" | base64 -w0)
-cat >"$home/.config/quillory/preferences.plist" <<PLIST
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><dict><key>FirstTimeMenu</key><true/><key>pz.infoMessageHidden</key><true/>
-<key>pz.screenshotBookmark</key><data>$bookmark</data></dict></plist>
-PLIST
-export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb \
-    QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=$(head -1 "$home/bus")
-"$quillory" >"$home/log" 2>&1 &
-app=$!
-pids+=($app)
-until grep -qs "Quillory started" "$home/log"; do sleep 0.1; done
+start_quillory 3840x2160 yes "<key>pz.screenshotBookmark</key><data>$bookmark</data>"
+xsetroot -solid '#336699'
 sleep 1
 rss_mib() { awk -v key="$2:" '$1 == key { printf "%.0f", $2 / 1024 }' "/proc/$1/status"; }
 files() { find "$shots" -name '*.png' | wc -l; }

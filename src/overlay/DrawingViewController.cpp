@@ -30,13 +30,7 @@ DrawingViewController::DrawingViewController(const OverlayServices &services, QO
     , m_input(new OverlayInput(model, undoManager, this)) {
     undoManager.setUndoLimit(undoLimit);
     connect(m_input, &OverlayInput::wheelTurned, this, &DrawingViewController::wheelTurned);
-    connect(m_input, &OverlayInput::pointerMoved, this, [this](const QPointF &point) {
-        if (m_view)
-            m_view->moveBrush(point);
-    });
 }
-
-DrawingViewController::~DrawingViewController() = default;
 
 void DrawingViewController::loadView(TransparentWindow *window) {
     m_window = window;
@@ -165,6 +159,11 @@ void DrawingViewController::showPanels() {
                             Preferences::updateToolsOnScreen.value(m_preferences));
 }
 
+void DrawingViewController::showCard() {
+    m_view->infoView->setHidden(m_mode == OverlayMode::pointer ||
+                                Preferences::infoMessageHidden.value(m_preferences));
+}
+
 void DrawingViewController::passPointerThrough() {
     if (!m_view || !m_window)
         return;
@@ -186,13 +185,12 @@ void DrawingViewController::setMode(OverlayMode mode) {
             model.mouseUp();
         // The programs below have to show to be clicked: what ends when the overlay hides
         // steps aside (a board, the zoom, the spotlight, a zoom on its way).
-        for (const Toggle toggle : m_effects.onUntilHidden())
-            setOn(toggle, false);
+        endUntilHidden();
     }
     m_window->setInputTransparent(pointing);
     m_view->setPointerMode(pointing);
     showPanels();
-    m_view->infoView->setHidden(pointing || Preferences::infoMessageHidden.value(m_preferences));
+    showCard();
     passPointerThrough();
     followPointer();
     if (!pointing)
@@ -240,9 +238,7 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         return false;
     if (event->type() == QEvent::Show) {
         viewDidAppear();
-        // Drawing put the help panel aside for the while; the stored choice holds again.
-        m_view->infoView->setHidden(m_mode == OverlayMode::pointer ||
-                                    Preferences::infoMessageHidden.value(m_preferences));
+        showCard(); // drawing put it aside for the while; the stored choice holds again
         QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
         moveBrushToPointer();
         followPointer();
@@ -251,8 +247,7 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         // Put away, the overlay comes back drawing, on the screen, without the effects that
         // end on hiding.
         setMode(OverlayMode::draw);
-        for (const Toggle toggle : m_effects.onUntilHidden())
-            setOn(toggle, false);
+        endUntilHidden();
         followPointer();
         QLOG("Overlay hidden");
     }

@@ -34,7 +34,7 @@ class DrawingViewController : public QObject {
     Q_OBJECT
 public:
     explicit DrawingViewController(const OverlayServices &services, QObject *parent = nullptr);
-    ~DrawingViewController() override;
+    ~DrawingViewController() override = default;
 
     // The last controller whose view was loaded.
     static QPointer<DrawingViewController> current;
@@ -126,6 +126,13 @@ private:
     // The palette and the help card show as stored, but neither in pointer mode, nor the
     // palette during a capture.
     void showPanels();
+    // The help card shows as stored, but not in pointer mode.
+    void showCard();
+    // Ends the rows of the toggle table that are not remembered (on a hide, in pointer mode).
+    void endUntilHidden() {
+        for (const Toggle toggle : m_effects.onUntilHidden())
+            setOn(toggle, false);
+    }
     void moveBrushToPointer();
     void followCompositor(bool running);
     // Whether the pointer is grabbed: without a compositor, while the window shows and draws.

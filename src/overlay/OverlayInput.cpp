@@ -140,7 +140,7 @@ void OverlayInput::pointerEvent(PointerStream::Kind kind, const QPointF &point, 
         flagsChanged(shift);
         if (leftButton)
             m_model.mouseDragged(point);
-        Q_EMIT pointerMoved(point);
+        m_view->moveBrush(point);
         break;
     case PointerStream::Kind::Release:
         m_model.mouseUp();

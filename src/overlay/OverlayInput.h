@@ -18,7 +18,7 @@ class QWidget;
 // The overlay window's input: Qt's pointer, key, wheel and input-method events, the pointer
 // stream's batches (a frame's worth of moves at a time, with a tablet's pressure) and the
 // pointer grab (without a compositor). It turns them into the model's pointer and key calls,
-// undo and redo, and tells where the pointer went and how the wheel turned.
+// undo and redo, moves the view's brush, and tells how the wheel turned.
 class OverlayInput : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +32,6 @@ public:
     void setGrabbed(bool grabbed);
 
 Q_SIGNALS:
-    void pointerMoved(const QPointF &point);
     // A wheel notch is 120; with `control` Ctrl was held.
     void wheelTurned(int angle, bool control);
 
