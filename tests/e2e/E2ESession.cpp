@@ -61,6 +61,8 @@ E2ESession::~E2ESession() {
     stop(m_compositor);
     stop(m_portalBackend);
     stop(m_bus);
+    m_input.reset();
+    stop(m_wayvnc);
     stop(m_sway);
     stop(m_xvfb);
 }
@@ -298,7 +300,34 @@ void E2ESession::xdotool(const QStringList &arguments, int pauseMs) {
 }
 
 void E2ESession::moveTo(QPoint point) {
-    xdotool({u"mousemove"_qs, QString::number(point.x()), QString::number(point.y())}, 15);
+    if (!m_input)
+        return xdotool({u"mousemove"_qs, QString::number(point.x()), QString::number(point.y())},
+                       15);
+    m_input->move(point);
+    settle(15);
+}
+
+void E2ESession::button(bool down) {
+    if (!m_input)
+        return xdotool({down ? u"mousedown"_qs : u"mouseup"_qs, u"1"_qs}, 30);
+    m_input->button(down);
+    settle(30);
+}
+
+void E2ESession::key(const QString &keys) {
+    if (!m_input)
+        return xdotool(QStringList{u"key"_qs} + keys.split(u' '), 60);
+    for (const QString &combo : keys.split(u' ', Qt::SkipEmptyParts)) {
+        m_input->keys(combo);
+        settle(60);
+    }
+}
+
+void E2ESession::holdKey(const QString &key, bool down) {
+    if (!m_input)
+        return xdotool({down ? u"keydown"_qs : u"keyup"_qs, key}, 40);
+    m_input->key(key, down);
+    settle(40);
 }
 
 void E2ESession::drag(const QList<QPoint> &points) {
@@ -389,6 +418,46 @@ QList<QPoint> E2ESession::line(QPoint from, QPoint to, int steps) {
     return points;
 }
 
+// sway's own user runs a program of its session.
+void E2ESession::asSessionUser(QProcess &program, const QDir &runtime) {
+    QProcessEnvironment env = program.processEnvironment();
+    for (const QString &pair :
+         {u"XDG_RUNTIME_DIR="_qs + runtime.path(), u"HOME="_qs + runtime.path(),
+          u"WAYLAND_DISPLAY="_qs + m_waylandDisplay})
+        env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([root = ::getuid() == 0] {
+        if (root && (::setgroups(0, nullptr) || ::setgid(kNobody) || ::setuid(kNobody)))
+            ::_exit(127);
+        dieWithParent(); // after the change of user, which clears it
+    });
+}
+
+bool E2ESession::startCompositorInput(const QDir &runtime) {
+    const quint16 port = CompositorInput::freePort();
+    QFile config(runtime.filePath(u"wayvnc.conf"_qs));
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write(u"address=127.0.0.1\nport=%1\nenable_auth=false\n"_qs.arg(port).toUtf8()) < 0)
+        return false;
+    config.close();
+    m_wayvnc = process(u"wayvnc"_qs, {u"-C"_qs, config.fileName(), u"-o"_qs, u"HEADLESS-1"_qs,
+                                      u"127.0.0.1"_qs, QString::number(port)});
+    asSessionUser(*m_wayvnc, runtime);
+    m_wayvnc->setProcessChannelMode(QProcess::MergedChannels);
+    m_wayvnc->setStandardOutputFile(m_home.path() + u"/wayvnc.log"_qs);
+    m_wayvnc->start();
+    auto input = std::make_unique<CompositorInput>();
+    if (!waitUntil([&] { return input->connect(port); }, 10000)) {
+        errorString = u"wayvnc did not start:\n"_qs + readText(m_home.path() + u"/wayvnc.log"_qs);
+        return false;
+    }
+    // The compositor may lose the first event after it starts: a move and a Shift tap first.
+    input->move({1, 1});
+    input->keys(u"shift"_qs);
+    m_input = std::move(input);
+    return true;
+}
+
 bool E2ESession::startWayland() {
     // sway's runtime directory, its user's own. XWayland lets root's clients in too, then tells
     // its display through a file.
@@ -408,17 +477,13 @@ bool E2ESession::startWayland() {
         return false;
     config.close();
     m_sway = process(u"sway"_qs, {u"-c"_qs, config.fileName()});
+    asSessionUser(*m_sway, dir);
     QProcessEnvironment env = m_sway->processEnvironment();
+    env.remove(u"WAYLAND_DISPLAY"_qs);
     for (const QString &pair :
-         {u"WLR_BACKENDS=headless"_qs, u"WLR_RENDERER=pixman"_qs, u"WLR_LIBINPUT_NO_DEVICES=1"_qs,
-          u"XDG_RUNTIME_DIR="_qs + dir.path(), u"HOME="_qs + dir.path()})
+         {u"WLR_BACKENDS=headless"_qs, u"WLR_RENDERER=pixman"_qs, u"WLR_LIBINPUT_NO_DEVICES=1"_qs})
         env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
     m_sway->setProcessEnvironment(env);
-    m_sway->setChildProcessModifier([root] {
-        if (root && (::setgroups(0, nullptr) || ::setgid(kNobody) || ::setuid(kNobody)))
-            ::_exit(127);
-        dieWithParent(); // after the change of user, which clears it
-    });
     m_sway->setProcessChannelMode(QProcess::MergedChannels);
     m_sway->setStandardOutputFile(m_home.path() + u"/sway.log"_qs);
     m_sway->start();
@@ -428,6 +493,8 @@ bool E2ESession::startWayland() {
     }
     m_display = readText(dir.filePath(u"display"_qs)).trimmed();
     m_waylandDisplay = dir.entryList({u"wayland-?"_qs}, QDir::System).value(0);
+    if (!startCompositorInput(dir))
+        return false;
 
     // The Screenshot portal: the wlroots back end takes the pictures (with grim; it will not run
     // without PipeWire), and the front end offers screenshots only with an Access back end,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CompositorInput.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -13,10 +15,13 @@
 #include <memory>
 #include <vector>
 
+class QDir;
+
 // One run of the real application in a private X server: Xvfb (optionally two monitors side
 // by side), optionally picom as compositor, a private session bus, and quillory with its own
 // HOME and XDG_CONFIG_HOME. Input goes in through xdotool (XTest), pictures come out of the
-// root window. Every process started here is stopped by the destructor, also when a test
+// root window; in a Wayland session (headless sway) input goes through the compositor
+// (wayvnc) and pictures come from grim. Every process started here is stopped by the destructor, also when a test
 // fails; children also die with the test process itself.
 class E2ESession {
 public:
@@ -75,17 +80,18 @@ public:
     // Whether the stored preferences hold `value` (its XML, e.g. "<true/>") under `key`.
     bool stores(const QString &key, const QString &value) const;
 
-    // Input. Points are in root window coordinates.
+    // Input. Points are in root window coordinates. In a Wayland session it goes through the
+    // compositor (CompositorInput), elsewhere through xdotool.
     void moveTo(QPoint point);
-    void mouseDown() { xdotool({u"mousedown"_qs, u"1"_qs}, 30); }
-    void mouseUp() { xdotool({u"mouseup"_qs, u"1"_qs}, 30); }
+    void mouseDown() { button(true); }
+    void mouseUp() { button(false); }
     // Press at the first point, drag through the others, release at the last.
     void drag(const QList<QPoint> &points);
     void click(QPoint point) { drag({point}); }
     // Keys one after the other, separated by spaces ("3 l", "ctrl+z").
-    void key(const QString &keys) { xdotool(QStringList{u"key"_qs} + keys.split(u' '), 60); }
-    void keyDown(const QString &key) { xdotool({u"keydown"_qs, key}, 40); }
-    void keyUp(const QString &key) { xdotool({u"keyup"_qs, key}, 40); }
+    void key(const QString &keys);
+    void keyDown(const QString &key) { holdKey(key, true); }
+    void keyUp(const QString &key) { holdKey(key, false); }
 
     QImage screenshot();
     // The PNG image on the clipboard; null when there is none.
@@ -135,7 +141,12 @@ public:
 private:
     bool startX();
     bool startWayland();
+    // wayvnc in the sway session, and the client that sends it the input.
+    bool startCompositorInput(const QDir &runtime);
+    void asSessionUser(QProcess &program, const QDir &runtime);
     void xdotool(const QStringList &arguments, int pauseMs);
+    void button(bool down);
+    void holdKey(const QString &key, bool down);
     std::unique_ptr<QProcess> process(const QString &program, const QStringList &arguments);
     static void stop(std::unique_ptr<QProcess> &process);
     QString logPath() const { return m_home.path() + u"/quillory.log"_qs; }
@@ -156,5 +167,7 @@ private:
     QString m_waylandDisplay;
     std::unique_ptr<QProcess> m_sway;
     std::unique_ptr<QProcess> m_portalBackend;
+    std::unique_ptr<QProcess> m_wayvnc;
+    std::unique_ptr<CompositorInput> m_input;
     std::vector<std::unique_ptr<QProcess>> m_others;
 };

@@ -30,6 +30,45 @@ int covered(const QImage &image, const QRect &area) {
 class TestWayland : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // With the input going through sway (its virtual pointer and keyboard), as a presenter's
+    // devices do: a stroke over the native window, Shift straightening the next (from its
+    // first drag point to its last), a colour key,
+    // then Escape twice, which clears the drawing and then hides the overlay.
+    void drawingWithInputThroughTheCompositor() {
+        E2ESession::Options options;
+        options.wayland = true;
+        options.monitorSize = kOutput;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
+        QVERIFY(session.waitForColor({400, 200}, E2ESession::systemRed));
+        session.keyDown(u"shift"_qs);
+        session.drag({{200, 400}, {300, 450}, {400, 500}, {500, 450}, {600, 400}});
+        session.keyUp(u"shift"_qs);
+        // One segment from the first drag point to the last: the bend is gone.
+        QVERIFY(session.waitForColor({450, 425}, E2ESession::systemRed));
+        QVERIFY(
+            E2ESession::near(session.screenshot().pixelColor(400, 495), E2ESession::footColor, 20));
+        session.key(u"4"_qs);
+        session.drag(E2ESession::line({200, 600}, {600, 600}, 10));
+        QVERIFY(session.waitForColor({400, 600}, QColor(0, 122, 255)));
+        session.key(u"Escape"_qs);
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                return E2ESession::near(session.screenshot().pixelColor(400, 200),
+                                        E2ESession::footColor, 20);
+            },
+            5000));
+        session.key(u"Escape"_qs);
+        QByteArray state;
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                return session.runQuillory({u"--action"_qs, u"state"_qs}, &state) == 0 &&
+                       state.contains("\"visible\":false");
+            },
+            5000));
+    }
+
     // In a sway session Quillory runs on XWayland, and its screenshots come from the
     // Screenshot portal: the native Wayland window shows under the drawing, the palette does
     // not. A portal that refuses gives the failure notification and no file.
