@@ -279,7 +279,7 @@ QString AppDelegate::stateReport() {
     // board where the colour would not show).
     return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","ink":"%5","width":%6,)"
            uR"("surface":"%7","fade":%8,"spotlight":%9,"zoom":%10,"zoomPending":%11})"_qs.arg(
-               boolean(m_overlay.window()->isVisible()), modeName(state.mode),
+               boolean(m_overlay.isShown()), modeName(state.mode),
                QLatin1String(tool(state.tool).actionName), state.color.name().toUpper(),
                state.ink.name().toUpper(), QString::number(state.width), surfaceName(state.surface),
                boolean(state.fade), boolean(state.spotlight), QString::number(state.zoomFactor),

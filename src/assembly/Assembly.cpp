@@ -52,6 +52,7 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     , screens([this] { return activation.isActive(); })
     , notificationDelegate(userNotifications, requests.screenshotNotificationActivated)
     , portal(BackendLoader::screenshotBackend())
+    , nativeOverlay(BackendLoader::nativeOverlay())
     // The overlay is made after the screenshotter, whose captures it asks for: the
     // screenshotter reaches it only when it runs.
     , screenshotter({preferences, userNotifications, requests.screenshotNotificationActivated,
@@ -69,6 +70,7 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     , m_help(QKeySequence(Qt::Key_F1), overlay.window())
     , m_heldKeys(std::make_unique<HeldKeys>()) {
     announceFailedPreferenceWrites(preferences, userNotifications, &delegate);
+    overlay.setNativeOverlay(nativeOverlay.get());
 
     QObject::connect(&hooks, &DrawingHooks::saveScreenshot, &screenshotter,
                      &Screenshotter::saveScreenshot);

@@ -9,6 +9,7 @@
 #include "platform/dbus/InstanceChannel.h"
 #include "platform/dbus/ScreenshotPortal.h"
 #include "platform/dbus/UserNotifications.h"
+#include "platform/wayland/LayerOverlay.h"
 #include "platform/x11/AppActivation.h"
 #include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/PointerWatcher.h"
@@ -61,6 +62,7 @@ public:
     UserNotifications userNotifications;
     NotificationDelegate notificationDelegate;
     const std::unique_ptr<ScreenshotPortal> portal;
+    const std::unique_ptr<LayerOverlay> nativeOverlay;
     Screenshotter screenshotter;
     DrawingHooks hooks;
     MainWindowController overlay;

@@ -242,7 +242,7 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
         moveBrushToPointer();
         followPointer();
-    } else if (event->type() == QEvent::Hide) {
+    } else if (event->type() == QEvent::Hide && !m_handedOver) {
         model.finishText();
         // Put away, the overlay comes back drawing, on the screen, without the effects that
         // end on hiding.
@@ -287,6 +287,15 @@ DrawingViewController::State DrawingViewController::state() const {
             isOn(Toggle::spotlight),
             m_effects.zoomPending(),
             m_effects.zoomFactor()};
+}
+
+QImage DrawingViewController::picture() const {
+    const qreal ratio = m_view->devicePixelRatioF();
+    QImage image(m_view->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    m_view->render(&image, {}, {}, QWidget::DrawChildren);
+    return image;
 }
 
 QImage DrawingViewController::overlayImage(QScreen *screen) {

@@ -82,6 +82,13 @@ public:
     // over it. Null where the grab shows the overlay already (or it is elsewhere).
     QImage overlayImage(QScreen *screen);
 
+    // What the overlay shows now, at device pixels on a transparent ground (for a native
+    // surface to show instead of the window).
+    QImage picture() const;
+    // While the window is hidden because a native surface shows the drawings instead, hiding
+    // it ends nothing (the mode, the effects stay).
+    void setHandedOver(bool handedOver) { m_handedOver = handedOver; }
+
     // What `quillory --action state` reports.
     struct State {
         OverlayMode mode;
@@ -150,6 +157,7 @@ private:
     OverlayInput *m_input;
     int m_wheelAngle = 0;
     bool m_capturing = false;
+    bool m_handedOver = false;
     QElapsedTimer m_zoomAskedAt;
     OverlayMode m_mode = OverlayMode::draw;
 };

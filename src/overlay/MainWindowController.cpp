@@ -1,5 +1,6 @@
 #include "overlay/MainWindowController.h"
 
+#include "platform/wayland/LayerOverlay.h"
 #include "platform/x11/AppActivation.h"
 #include "screens/ScreenDaemon.h"
 
@@ -17,7 +18,17 @@ MainWindowController::MainWindowController(const OverlayServices &services,
 
 MainWindowController::~MainWindowController() = default;
 
+bool MainWindowController::isShown() const {
+    return m_window->isVisible() || (m_native && m_native->isShown());
+}
+
 void MainWindowController::showWindow(QObject *) {
+    if (m_native && m_native->isShown()) {
+        m_native->hide();
+        m_content.setHandedOver(false);
+        // Drawing before the window maps: XWayland takes the input shape it maps with.
+        m_content.setMode(OverlayMode::draw);
+    }
     // Appear on the screen under the pointer rather than jump there after the first poll.
     if (!m_window->isVisible())
         m_content.moveToScreen(m_screens.screenUnderMouse());
@@ -29,6 +40,21 @@ void MainWindowController::showWindow(QObject *) {
 void MainWindowController::letPointerThrough() {
     // Set first, so that showing takes no grab and no focus.
     m_content.setMode(OverlayMode::pointer);
+    if (m_native) {
+        if (!m_window->isVisible() && !m_native->isShown())
+            m_content.moveToScreen(m_screens.screenUnderMouse());
+        if (!m_native->isShown()) {
+            m_window->setAttribute(Qt::WA_ShowWithoutActivating);
+            m_window->show(); // to paint the picture the native surface shows
+            m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+        }
+        const QImage picture = m_content.picture();
+        m_content.setHandedOver(true);
+        m_window->hide();
+        m_native->show(picture);
+        m_activation.resign();
+        return;
+    }
     if (!m_window->isVisible()) {
         m_content.moveToScreen(m_screens.screenUnderMouse());
         m_window->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -40,5 +66,10 @@ void MainWindowController::letPointerThrough() {
 }
 
 void MainWindowController::close() {
+    if (m_native && m_native->isShown()) {
+        m_native->hide();
+        m_content.setHandedOver(false);
+        m_content.setMode(OverlayMode::draw); // as hiding the window does
+    }
     m_window->hide();
 }

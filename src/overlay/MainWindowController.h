@@ -7,6 +7,7 @@
 #include <memory>
 
 class AppActivation;
+class LayerOverlay;
 
 // Owns the overlay window and its content controller, and shows and closes the overlay.
 class MainWindowController : public QObject {
@@ -26,10 +27,16 @@ public:
     void letPointerThrough();
     // Takes the overlay off the screen; its drawings stay.
     void close();
+    // Whether the overlay is on the screen, as an X window or as the native surface.
+    bool isShown() const;
+    // Where the compositor offers one, pointer mode shows the drawings on a native surface that
+    // takes no input, and the X window, which would take the clicks, steps away meanwhile.
+    void setNativeOverlay(LayerOverlay *native) { m_native = native; }
 
 private:
     ScreenDaemon &m_screens;
     AppActivation &m_activation;
     std::unique_ptr<TransparentWindow> m_window;
     DrawingViewController m_content;
+    LayerOverlay *m_native = nullptr;
 };

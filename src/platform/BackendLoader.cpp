@@ -5,6 +5,7 @@
 #include "platform/dbus/KGlobalAccelHotKeyBackend.h"
 #include "platform/dbus/PortalHotKeyBackend.h"
 #include "platform/dbus/ScreenshotPortal.h"
+#include "platform/wayland/LayerOverlay.h"
 #include "platform/x11/X11HotKeyBackend.h"
 
 namespace {
@@ -54,6 +55,15 @@ std::unique_ptr<ScreenshotPortal> screenshotBackend() {
         portal = std::make_unique<ScreenshotPortal>();
     QLOG(portal ? "Screenshots: Screenshot portal" : "Screenshots: X11 screen grab");
     return portal;
+}
+
+std::unique_ptr<LayerOverlay> nativeOverlay() {
+    const QString kind = choice("QUILLORY_OUTPUT", {u"x11"_qs, u"layer-shell"_qs},
+                                Session::isWayland() ? u"layer-shell"_qs : u"x11"_qs);
+    std::unique_ptr<LayerOverlay> native =
+        kind == u"layer-shell" ? LayerOverlay::connect() : nullptr;
+    QLOG(native ? "Output: X11 window, layer-shell surface in pointer mode" : "Output: X11 window");
+    return native;
 }
 
 } // namespace BackendLoader

@@ -3,6 +3,7 @@
 #include <memory>
 
 class HotKeyBackend;
+class LayerOverlay;
 class ScreenshotPortal;
 
 // Picks the desktop's back ends for global shortcuts and screenshots, and logs the choice.
@@ -11,10 +12,15 @@ class ScreenshotPortal;
 // Tests may force a choice:
 //   QUILLORY_HOTKEY_BACKEND=x11|portal|kglobalaccel|none
 //   QUILLORY_SCREENSHOT_BACKEND=x11|portal
+//   QUILLORY_OUTPUT=x11|layer-shell (where the overlay shows in pointer mode)
 // A forced service that cannot be reached leaves no shortcut back end.
 namespace BackendLoader {
 // Null when there is none: the panel then says how to bind `quillory --action NAME`.
 std::shared_ptr<HotKeyBackend> hotKeyBackend();
 // Null for the X11 screen grab.
 std::unique_ptr<ScreenshotPortal> screenshotBackend();
+// In a Wayland session whose compositor offers layer-shell, the native surface pointer mode
+// shows the drawings on (no X window there lets clicks through to native windows); null
+// elsewhere, where the X window stays.
+std::unique_ptr<LayerOverlay> nativeOverlay();
 } // namespace BackendLoader

@@ -200,7 +200,8 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAddress);
     env.remove(u"WAYLAND_DISPLAY"_qs);
     if (m_options.wayland) { // as a Wayland session starts it: Quillory picks its platform
-        env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
+        // A path: the socket is in sway's runtime folder, not in the application's.
+        env.insert(u"WAYLAND_DISPLAY"_qs, m_runtime->path() + u'/' + m_waylandDisplay);
         env.remove(u"QT_QPA_PLATFORM"_qs);
     }
     env.insert(m_options.environment);

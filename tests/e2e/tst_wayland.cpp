@@ -52,6 +52,24 @@ private Q_SLOTS:
         session.key(u"4"_qs);
         session.drag(E2ESession::line({200, 600}, {600, 600}, 10));
         QVERIFY(session.waitForColor({400, 600}, QColor(0, 122, 255)));
+        // Pointer mode: the ink stays on top on a native surface, while a drag selects foot's
+        // prompt and keys type into it; back to drawing, a stroke draws.
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"pointer"_qs}), 0);
+        const auto changes = [&](const QRect &area) {
+            const QImage before = session.screenshot().copy(area);
+            return [&session, area, before] { return session.screenshot().copy(area) != before; };
+        };
+        QVERIFY(session.waitForLog(u"Overlay mode pointer"_qs));
+        const auto selected = changes({0, 0, 100, 16}); // the pointer ends beyond
+        session.drag(E2ESession::line({2, 8}, {120, 8}, 8));
+        QVERIFY(E2ESession::waitUntil(selected, 3000));
+        const auto typed = changes({150, 0, 150, 16});
+        session.key(u"x y z"_qs);
+        QVERIFY(E2ESession::waitUntil(typed, 3000));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), E2ESession::systemRed));
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"draw"_qs}), 0);
+        session.drag(E2ESession::line({200, 700}, {600, 700}, 10));
+        QVERIFY(session.waitForColor({400, 700}, QColor(0, 122, 255)));
         session.key(u"Escape"_qs);
         QVERIFY(E2ESession::waitUntil(
             [&] {

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+
+#include <memory>
+
+struct wl_buffer;
+struct wl_compositor;
+struct wl_display;
+struct wl_registry;
+struct wl_shm;
+struct wl_surface;
+struct zwlr_layer_shell_v1;
+struct zwlr_layer_surface_v1;
+class QSocketNotifier;
+
+// A native surface above every window, where the Wayland compositor offers layer-shell (sway
+// and the other wlroots compositors, KWin): on the overlay layer, anchored to every edge of the
+// output the compositor picks, showing a picture and taking no input at all (an empty input
+// region, no keyboard), so that clicks, drags, the wheel and keys reach the windows below,
+// native or X, while the picture stays on top.
+class LayerOverlay : public QObject {
+    Q_OBJECT
+public:
+    // Connects to the session's compositor (WAYLAND_DISPLAY); null where there is none or it
+    // offers no layer-shell, which the log says.
+    static std::unique_ptr<LayerOverlay> connect();
+    ~LayerOverlay() override;
+
+    // Shows `picture` (premultiplied ARGB, at the output's size): the surface maps at once and
+    // shows the picture as soon as the compositor has given it its size.
+    void show(const QImage &picture);
+    void hide();
+    bool isShown() const { return m_layer != nullptr; }
+
+private:
+    LayerOverlay() = default;
+    void dispatch();
+    void configure(quint32 serial, QSize size);
+    void present();
+    static void global(void *data, wl_registry *registry, quint32 name, const char *interface,
+                       quint32 version);
+
+    wl_display *m_display = nullptr;
+    wl_registry *m_registry = nullptr;
+    wl_compositor *m_compositor = nullptr;
+    wl_shm *m_shm = nullptr;
+    zwlr_layer_shell_v1 *m_shell = nullptr;
+    wl_surface *m_surface = nullptr;
+    zwlr_layer_surface_v1 *m_layer = nullptr;
+    QSocketNotifier *m_events = nullptr;
+    QSize m_size; // as the compositor configured it; empty until then
+    QImage m_picture;
+};
