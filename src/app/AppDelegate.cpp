@@ -278,12 +278,13 @@ QString AppDelegate::stateReport() {
     // "color" is the palette's; "ink" what the next shape is drawn in (darker on the white
     // board where the colour would not show).
     return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","ink":"%5","width":%6,)"
-           uR"("surface":"%7","fade":%8,"spotlight":%9,"zoom":%10,"zoomPending":%11})"_qs.arg(
+           uR"("surface":"%7","fade":%8,"spotlight":%9,"zoom":%10,"zoomPending":%11,)"
+           uR"("output":"%12"})"_qs.arg(
                boolean(m_overlay.isShown()), modeName(state.mode),
                QLatin1String(tool(state.tool).actionName), state.color.name().toUpper(),
                state.ink.name().toUpper(), QString::number(state.width), surfaceName(state.surface),
                boolean(state.fade), boolean(state.spotlight), QString::number(state.zoomFactor),
-               boolean(state.zoomPending));
+               boolean(state.zoomPending), m_overlay.outputName());
 }
 
 DrawingViewController &AppDelegate::drawing() {

@@ -307,8 +307,12 @@ void DrawingView::nextFrame() {
         return;
     if (brushMoves)
         brush->move(m_brushAt);
-    if (!m_pending.isEmpty())
+    if (!m_pending.isEmpty() && isHidden() && m_hiddenFrame) {
+        m_pending = {};
+        m_hiddenFrame();
+    } else if (!m_pending.isEmpty()) {
         update(std::exchange(m_pending, {}));
+    }
     m_pacer.painted();
 }
 

@@ -52,6 +52,9 @@ public:
     // panel, where not hidden.
     QRegion pointerTakers() const;
     void holdFrames(bool hold) { m_pacer.hold(hold); }
+    // While the window is hidden because another surface shows the view's picture, each frame
+    // that changes something calls `frame` instead of painting (none: frames wait for a show).
+    void setHiddenFrames(std::function<void()> frame) { m_hiddenFrame = std::move(frame); }
     int frameInterval() const;
 
     // Puts the help panel in the place of the empty one, hidden or shown as that was. The
@@ -149,4 +152,5 @@ private:
     EffectStack *m_effects = nullptr;
     QTimer m_animation;
     std::function<void()> m_zoomShown;
+    std::function<void()> m_hiddenFrame;
 };

@@ -289,6 +289,12 @@ DrawingViewController::State DrawingViewController::state() const {
             m_effects.zoomFactor()};
 }
 
+void DrawingViewController::handOver(std::function<void(const QImage &)> present) {
+    m_handedOver = bool(present);
+    m_view->setHiddenFrames(present ? std::function<void()>([this, present] { present(picture()); })
+                                    : std::function<void()>());
+}
+
 QImage DrawingViewController::picture() const {
     const qreal ratio = m_view->devicePixelRatioF();
     QImage image(m_view->size() * ratio, QImage::Format_ARGB32_Premultiplied);

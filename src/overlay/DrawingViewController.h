@@ -86,8 +86,9 @@ public:
     // surface to show instead of the window).
     QImage picture() const;
     // While the window is hidden because a native surface shows the drawings instead, hiding
-    // it ends nothing (the mode, the effects stay).
-    void setHandedOver(bool handedOver) { m_handedOver = handedOver; }
+    // it ends nothing (the mode, the effects stay), and what changes (fading ink, a notice)
+    // goes to `present` as a new picture. None: the window shows them again.
+    void handOver(std::function<void(const QImage &)> present);
 
     // What `quillory --action state` reports.
     struct State {

@@ -18,6 +18,10 @@ MainWindowController::MainWindowController(const OverlayServices &services,
 
 MainWindowController::~MainWindowController() = default;
 
+QString MainWindowController::outputName() const {
+    return m_native && m_native->isShown() ? QStringLiteral("layer-shell") : QStringLiteral("x11");
+}
+
 bool MainWindowController::isShown() const {
     return m_window->isVisible() || (m_native && m_native->isShown());
 }
@@ -25,7 +29,7 @@ bool MainWindowController::isShown() const {
 void MainWindowController::showWindow(QObject *) {
     if (m_native && m_native->isShown()) {
         m_native->hide();
-        m_content.setHandedOver(false);
+        m_content.handOver({});
         // Drawing before the window maps: XWayland takes the input shape it maps with.
         m_content.setMode(OverlayMode::draw);
     }
@@ -49,7 +53,7 @@ void MainWindowController::letPointerThrough() {
             m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
         }
         const QImage picture = m_content.picture();
-        m_content.setHandedOver(true);
+        m_content.handOver([native = m_native](const QImage &changed) { native->show(changed); });
         m_window->hide();
         m_native->show(picture);
         m_activation.resign();
@@ -68,7 +72,7 @@ void MainWindowController::letPointerThrough() {
 void MainWindowController::close() {
     if (m_native && m_native->isShown()) {
         m_native->hide();
-        m_content.setHandedOver(false);
+        m_content.handOver({});
         m_content.setMode(OverlayMode::draw); // as hiding the window does
     }
     m_window->hide();

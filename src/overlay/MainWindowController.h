@@ -29,6 +29,8 @@ public:
     void close();
     // Whether the overlay is on the screen, as an X window or as the native surface.
     bool isShown() const;
+    // What shows it now: "x11" (the window) or "layer-shell" (the native surface).
+    QString outputName() const;
     // Where the compositor offers one, pointer mode shows the drawings on a native surface that
     // takes no input, and the X window, which would take the clicks, steps away meanwhile.
     void setNativeOverlay(LayerOverlay *native) { m_native = native; }

@@ -60,6 +60,11 @@ private Q_SLOTS:
             return [&session, area, before] { return session.screenshot().copy(area) != before; };
         };
         QVERIFY(session.waitForLog(u"Overlay mode pointer"_qs));
+        QByteArray state;
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"state"_qs}, &state), 0);
+        QVERIFY2(state.contains(R"("mode":"pointer")") &&
+                     state.contains(R"("output":"layer-shell")"),
+                 state.constData());
         const auto selected = changes({0, 0, 100, 16}); // the pointer ends beyond
         session.drag(E2ESession::line({2, 8}, {120, 8}, 8));
         QVERIFY(E2ESession::waitUntil(selected, 3000));
@@ -78,7 +83,6 @@ private Q_SLOTS:
             },
             5000));
         session.key(u"Escape"_qs);
-        QByteArray state;
         QVERIFY(E2ESession::waitUntil(
             [&] {
                 return session.runQuillory({u"--action"_qs, u"state"_qs}, &state) == 0 &&
