@@ -307,7 +307,7 @@ void DrawingView::nextFrame() {
         return;
     if (brushMoves)
         brush->move(m_brushAt);
-    if (!m_pending.isEmpty() && isHidden() && m_hiddenFrame) {
+    if (!m_pending.isEmpty() && !isVisible() && m_hiddenFrame) {
         m_pending = {};
         m_hiddenFrame();
     } else if (!m_pending.isEmpty()) {
