@@ -55,11 +55,8 @@ const KeyBinding *keyBinding(Key key, bool withCtrl) {
 }
 
 const KeyBinding *keyBinding(quint32 code, bool withCtrl) {
-    for (const KeyPosition &position : kKeyPositions) {
-        if (position.carbonKeyCode == code)
-            return keyBinding(position.key, withCtrl);
-    }
-    return nullptr;
+    const std::optional<Key> key = keyFromCarbonKeyCode(code);
+    return key ? keyBinding(*key, withCtrl) : nullptr;
 }
 
 QList<Key> keysBoundTwice(const std::vector<KeyBinding> &map) {

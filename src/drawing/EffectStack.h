@@ -43,12 +43,9 @@ public:
 
     // The laser's dot, in `color` and `width`, while its tool is picked.
     QRegion setLaser(bool on, const QColor &color, double width);
-    // Takes the laser's dot away until the pointer moves again with the laser on.
-    QRegion hideLaser() { return m_laser.hide(); }
 
     // The pointer is at `point`: the effects that follow it move.
     QRegion follow(const QPointF &point);
-    QPointF pointer() const { return m_pointer; }
     // Moves what changes by itself on to the clock's time.
     QRegion advance();
     // How long until advance() has something to do: 0 while something moves, -1 at rest.

@@ -27,7 +27,6 @@ public:
     void painted() { m_last.start(); }
     // frameDue() comes again in `ms`, unless a request brings it sooner.
     void retryIn(int ms);
-    int interval() const { return m_interval(); }
 
 Q_SIGNALS:
     void frameDue();

@@ -17,11 +17,12 @@ extern "C" const wl_interface xdg_popup_interface = {"xdg_popup", 1, 0, nullptr,
 
 namespace {
 
-// A buffer of the compositor's shared memory holding `picture`, freed once the compositor has
-// let it go.
-wl_buffer *sharedBuffer(wl_shm *shm, const QImage &picture) {
-    const int stride = picture.width() * 4;
-    const qsizetype size = qsizetype(stride) * picture.height();
+// A buffer of the compositor's shared memory of `pixels`, holding `picture` from its top left
+// corner (transparent where the picture does not reach), freed once the compositor has let it
+// go.
+wl_buffer *sharedBuffer(wl_shm *shm, const QImage &picture, QSize pixels) {
+    const int stride = pixels.width() * 4;
+    const qsizetype size = qsizetype(stride) * pixels.height();
     const int fd = ::memfd_create("quillory-overlay", MFD_CLOEXEC);
     if (fd < 0 || ::ftruncate(fd, size) < 0) {
         if (fd >= 0)
@@ -34,13 +35,14 @@ wl_buffer *sharedBuffer(wl_shm *shm, const QImage &picture) {
         return nullptr;
     }
     // ARGB8888 is premultiplied ARGB in the machine's byte order, as Qt's format is.
-    QImage target(static_cast<uchar *>(memory), picture.width(), picture.height(), stride,
+    QImage target(static_cast<uchar *>(memory), pixels.width(), pixels.height(), stride,
                   QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(picture.devicePixelRatio()); // pixel for pixel
     target.fill(Qt::transparent);
     QPainter(&target).drawImage(0, 0, picture);
     wl_shm_pool *pool = wl_shm_create_pool(shm, fd, int(size));
-    wl_buffer *buffer = wl_shm_pool_create_buffer(pool, 0, picture.width(), picture.height(),
-                                                  stride, WL_SHM_FORMAT_ARGB8888);
+    wl_buffer *buffer = wl_shm_pool_create_buffer(pool, 0, pixels.width(), pixels.height(), stride,
+                                                  WL_SHM_FORMAT_ARGB8888);
     wl_shm_pool_destroy(pool);
     ::munmap(memory, size_t(size));
     ::close(fd);
@@ -152,8 +154,7 @@ void LayerOverlay::configure(quint32 serial, QSize size) {
 void LayerOverlay::present() {
     if (!m_layer || m_size.isEmpty())
         return;
-    wl_buffer *buffer = sharedBuffer(
-        m_shm, m_picture.isNull() ? QImage() : m_picture.copy(QRect(QPoint(), m_size)));
+    wl_buffer *buffer = sharedBuffer(m_shm, m_picture, m_size);
     if (!buffer)
         return QLOG_ERROR("No shared memory for the native overlay's picture");
     wl_surface_attach(m_surface, buffer, 0, 0);
