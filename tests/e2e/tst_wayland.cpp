@@ -76,7 +76,7 @@ private Q_SLOTS:
         const auto selected = changes({0, 0, 100, 16}); // the pointer ends beyond
         session.drag(E2ESession::line({2, 8}, {120, 8}, 8));
         QVERIFY(E2ESession::waitUntil(selected, 3000));
-        const auto typed = changes({150, 0, 150, 16});
+        const auto typed = changes({0, 0, 560, 16}); // the prompt, left of the sign
         session.key(u"x y z"_qs);
         QVERIFY(E2ESession::waitUntil(typed, 3000));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), E2ESession::systemRed));
