@@ -180,6 +180,9 @@ bool E2ESession::startApplication() {
         errorString = u"the overlay never showed: "_qs + m_app->errorString() + u"\n"_qs + log();
         return false;
     }
+    // The log line comes before the server has mapped the window; a loaded machine may take
+    // a while longer, and a drag sent before that would go to the window below.
+    waitForOverlay(true, 5000);
     settle(400);
     return true;
 }
