@@ -18,6 +18,19 @@ MainWindowController::MainWindowController(const OverlayServices &services,
 
 MainWindowController::~MainWindowController() = default;
 
+void MainWindowController::setNativeOverlay(LayerOverlay *native) {
+    m_native = native;
+    if (!native)
+        return;
+    // The window goes once the native surface is on the screen, so the ink never blinks out.
+    connect(native, &LayerOverlay::presented, this, [this] {
+        if (!m_native->isShown())
+            return;
+        m_native->show(m_content.picture());
+        m_window->hide();
+    });
+}
+
 QString MainWindowController::outputName() const {
     return m_native && m_native->isShown() ? QStringLiteral("layer-shell") : QStringLiteral("x11");
 }
@@ -52,10 +65,8 @@ void MainWindowController::letPointerThrough() {
             m_window->show(); // to paint the picture the native surface shows
             m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
         }
-        const QImage picture = m_content.picture();
         m_content.handOver([native = m_native](const QImage &changed) { native->show(changed); });
-        m_window->hide();
-        m_native->show(picture);
+        m_native->show(m_content.picture());
         m_activation.resign();
         return;
     }

@@ -33,7 +33,7 @@ public:
     QString outputName() const;
     // Where the compositor offers one, pointer mode shows the drawings on a native surface that
     // takes no input, and the X window, which would take the clicks, steps away meanwhile.
-    void setNativeOverlay(LayerOverlay *native) { m_native = native; }
+    void setNativeOverlay(LayerOverlay *native);
 
 private:
     ScreenDaemon &m_screens;

@@ -38,6 +38,7 @@ private Q_SLOTS:
         E2ESession::Options options;
         options.wayland = true;
         options.monitorSize = kOutput;
+        options.preferences = u"<key>pz.fadingInkSeconds</key><integer>6</integer>"_qs;
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
         session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
@@ -52,14 +53,23 @@ private Q_SLOTS:
         session.key(u"4"_qs);
         session.drag(E2ESession::line({200, 600}, {600, 600}, 10));
         QVERIFY(session.waitForColor({400, 600}, QColor(0, 122, 255)));
-        // Pointer mode: the ink stays on top on a native surface, while a drag selects foot's
-        // prompt and keys type into it; back to drawing, a stroke draws.
+        // Pointer mode: the ink stays on top on a native surface (fading ink fades there), while
+        // a drag selects foot's prompt and keys type into it; back to drawing, a stroke draws.
+        session.key(u"f"_qs);
+        session.drag(E2ESession::line({200, 300}, {600, 300}, 10));
+        QVERIFY(session.waitForColor({400, 300}, QColor(0, 122, 255)));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"pointer"_qs}), 0);
         const auto changes = [&](const QRect &area) {
             const QImage before = session.screenshot().copy(area);
             return [&session, area, before] { return session.screenshot().copy(area) != before; };
         };
         QVERIFY(session.waitForLog(u"Overlay mode pointer"_qs));
+        QVERIFY(session.waitForOverlay(false)); // the X window gives way to the native surface
+        const auto fadingShown = [&] {
+            return !E2ESession::near(session.screenshot().pixelColor(400, 300),
+                                     E2ESession::footColor, 20);
+        };
+        QVERIFY(fadingShown());
         QByteArray state;
         QCOMPARE(session.runQuillory({u"--action"_qs, u"state"_qs}, &state), 0);
         QVERIFY2(state.contains(R"("mode":"pointer")") &&
@@ -72,7 +82,9 @@ private Q_SLOTS:
         session.key(u"x y z"_qs);
         QVERIFY(E2ESession::waitUntil(typed, 3000));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), E2ESession::systemRed));
+        QVERIFY(E2ESession::waitUntil([&] { return !fadingShown(); }, 10000));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"draw"_qs}), 0);
+        session.key(u"f"_qs);
         session.drag(E2ESession::line({200, 700}, {600, 700}, 10));
         QVERIFY(session.waitForColor({400, 700}, QColor(0, 122, 255)));
         session.key(u"Escape"_qs);

@@ -8,6 +8,7 @@
 #include <QSocketNotifier>
 
 #include <cstring>
+#include <utility>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -138,6 +139,7 @@ void LayerOverlay::show(const QImage &picture) {
             m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
         wl_surface_commit(m_surface); // the compositor answers with the size
         m_size = {};
+        m_waitingForFrame = true;
     } else {
         present();
     }
@@ -159,10 +161,22 @@ void LayerOverlay::present() {
         return QLOG_ERROR("No shared memory for the native overlay's picture");
     wl_surface_attach(m_surface, buffer, 0, 0);
     wl_surface_damage_buffer(m_surface, 0, 0, m_size.width(), m_size.height());
+    if (m_waitingForFrame) {
+        m_waitingForFrame = false;
+        m_firstFrame = wl_surface_frame(m_surface);
+        static const wl_callback_listener shown = {[](void *data, wl_callback *, quint32) {
+            auto *self = static_cast<LayerOverlay *>(data);
+            wl_callback_destroy(std::exchange(self->m_firstFrame, nullptr));
+            Q_EMIT self->presented();
+        }};
+        wl_callback_add_listener(m_firstFrame, &shown, this);
+    }
     wl_surface_commit(m_surface);
 }
 
 void LayerOverlay::hide() {
+    if (m_firstFrame)
+        wl_callback_destroy(std::exchange(m_firstFrame, nullptr));
     if (m_layer)
         zwlr_layer_surface_v1_destroy(m_layer);
     if (m_surface)

@@ -7,6 +7,7 @@
 #include <memory>
 
 struct wl_buffer;
+struct wl_callback;
 struct wl_compositor;
 struct wl_display;
 struct wl_registry;
@@ -35,6 +36,10 @@ public:
     void hide();
     bool isShown() const { return m_layer != nullptr; }
 
+Q_SIGNALS:
+    // The compositor has shown the first picture since `show` mapped the surface.
+    void presented();
+
 private:
     LayerOverlay() = default;
     void dispatch();
@@ -50,6 +55,8 @@ private:
     zwlr_layer_shell_v1 *m_shell = nullptr;
     wl_surface *m_surface = nullptr;
     zwlr_layer_surface_v1 *m_layer = nullptr;
+    bool m_waitingForFrame = false; // for the first picture since mapping
+    wl_callback *m_firstFrame = nullptr; // until the compositor shows that picture
     QSocketNotifier *m_events = nullptr;
     QSize m_size; // as the compositor configured it; empty until then
     QImage m_picture;
