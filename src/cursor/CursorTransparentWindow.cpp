@@ -55,5 +55,6 @@ void CursorTransparentWindow::paintEvent(QPaintEvent *event) {
 
 void CursorTransparentWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
+    WindowHints::neverFocus(winId()); // before the window maps
     WindowHints::joinAllDesktops(winId());
 }

@@ -49,6 +49,7 @@ void TransparentWindow::setInputTransparent(bool transparent) {
         return;
     m_inputTransparent = transparent;
     applyPassThrough();
+    applyFocusHints();
 }
 
 void TransparentWindow::applyPassThrough() {
@@ -59,6 +60,13 @@ void TransparentWindow::applyPassThrough() {
                               ? QRegion()
                               : QRegion(rect()) - m_passThrough.translated(-geometry().topLeft());
     WindowShape::setInput(winId(), WindowShape::toDevice(input, devicePixelRatioF()));
+}
+
+void TransparentWindow::applyFocusHints() {
+    // Letting the pointer through, it leaves the keyboard with the window the presenter clicks:
+    // a window manager that would focus the overlay on that click (GNOME, KWin) must not.
+    if (testAttribute(Qt::WA_WState_Created))
+        WindowHints::acceptFocus(winId(), !m_inputTransparent);
 }
 
 void TransparentWindow::paintEvent(QPaintEvent *event) {
@@ -72,6 +80,7 @@ void TransparentWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     joinAllDesktops();
     applyPassThrough();
+    applyFocusHints();
 }
 
 void TransparentWindow::joinAllDesktops() {

@@ -32,6 +32,7 @@ protected:
 private:
     void joinAllDesktops();
     void applyPassThrough();
+    void applyFocusHints();
 
     QWidget *m_content = nullptr;
     QRegion m_passThrough;

@@ -5,6 +5,9 @@
 
 #include <QWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 // A request to the window manager about `window` (EWMH client message on the root window).
 void askWindowManager(xcb_connection_t *conn, xcb_window_t window, xcb_atom_t type, uint32_t first,
@@ -46,4 +49,49 @@ void WindowHints::coverScreen(QWidget *window, const QRect &geometry) {
     if (Session::isWayland())
         window->setFixedSize(geometry.size());
     window->setGeometry(geometry);
+}
+
+void WindowHints::acceptFocus(WId id, bool accept) {
+    xcb_connection_t *conn = X11::connection();
+    if (!conn || !id)
+        return;
+    const auto window = xcb_window_t(id);
+    // WM_HINTS: flags, input, and seven fields more; InputHint is the flags' first bit.
+    std::vector<uint32_t> hints(9, 0);
+    const auto read = [&](xcb_atom_t property, xcb_atom_t type, uint32_t most) {
+        const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            conn, xcb_get_property(conn, 0, window, property, type, 0, most), nullptr));
+        std::vector<uint32_t> values;
+        if (reply && reply->format == 32) {
+            const auto *data = static_cast<const uint32_t *>(xcb_get_property_value(reply.get()));
+            values.assign(data, data + xcb_get_property_value_length(reply.get()) / 4);
+        }
+        return values;
+    };
+    const std::vector<uint32_t> stored = read(XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 9);
+    std::copy_n(stored.begin(), std::min<size_t>(stored.size(), 9), hints.begin());
+    hints[0] |= 1;
+    hints[1] = accept ? 1 : 0;
+    xcb_change_property(conn, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS,
+                        32, 9, hints.data());
+    const xcb_atom_t protocols = X11::atom("WM_PROTOCOLS");
+    const xcb_atom_t takeFocus = X11::atom("WM_TAKE_FOCUS");
+    std::vector<uint32_t> offered = read(protocols, XCB_ATOM_ATOM, 32);
+    std::erase(offered, takeFocus);
+    if (accept)
+        offered.push_back(takeFocus);
+    xcb_change_property(conn, XCB_PROP_MODE_REPLACE, window, protocols, XCB_ATOM_ATOM, 32,
+                        uint32_t(offered.size()), offered.data());
+    xcb_flush(conn);
+}
+
+void WindowHints::neverFocus(WId id) {
+    xcb_connection_t *conn = X11::connection();
+    if (!conn || !id)
+        return;
+    acceptFocus(id, false);
+    const xcb_atom_t notification = X11::atom("_NET_WM_WINDOW_TYPE_NOTIFICATION");
+    xcb_change_property(conn, XCB_PROP_MODE_REPLACE, xcb_window_t(id),
+                        X11::atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &notification);
+    xcb_flush(conn);
 }
