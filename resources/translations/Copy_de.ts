@@ -587,5 +587,9 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>In einer Wayland-Sitzung erscheint die Hervorhebung nur über X11-Fenstern: Über Wayland-Fenstern kann Quillory den Mauszeiger nicht sehen.</translation>
+    </message>
 </context>
 </TS>

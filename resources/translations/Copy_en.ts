@@ -587,5 +587,9 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</translation>
+    </message>
 </context>
 </TS>

@@ -587,5 +587,9 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>En una sesión Wayland el resaltado solo aparece sobre ventanas X11: sobre las ventanas Wayland Quillory no puede ver el puntero.</translation>
+    </message>
 </context>
 </TS>

@@ -587,5 +587,9 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>Dans une session Wayland, la mise en évidence n’apparaît qu’au-dessus des fenêtres X11 : au-dessus des fenêtres Wayland, Quillory ne voit pas le pointeur.</translation>
+    </message>
 </context>
 </TS>

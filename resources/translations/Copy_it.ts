@@ -587,5 +587,9 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>In una sessione Wayland l’evidenziazione appare solo sopra le finestre X11: sopra le finestre Wayland Quillory non vede il puntatore.</translation>
+    </message>
 </context>
 </TS>

@@ -587,5 +587,9 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>, </source>
         <translation>、</translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>Wayland セッションでは、ハイライトは X11 ウィンドウの上でのみ表示されます。Wayland ウィンドウの上では Quillory はポインターを認識できません。</translation>
+    </message>
 </context>
 </TS>

@@ -587,5 +587,9 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>W sesji Wayland podświetlenie pojawia się tylko nad oknami X11: nad oknami Wayland Quillory nie widzi wskaźnika.</translation>
+    </message>
 </context>
 </TS>

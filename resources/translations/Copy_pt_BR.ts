@@ -587,5 +587,9 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>Em uma sessão Wayland o destaque aparece apenas sobre janelas X11: sobre janelas Wayland o Quillory não consegue ver o ponteiro.</translation>
+    </message>
 </context>
 </TS>

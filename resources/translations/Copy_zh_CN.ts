@@ -587,5 +587,9 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>, </source>
         <translation>、</translation>
     </message>
+    <message id="preferences.highlightCursor.wayland">
+        <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
+        <translation>在 Wayland 会话中，高亮只显示在 X11 窗口上方：在 Wayland 窗口上方 Quillory 无法看到指针。</translation>
+    </message>
 </context>
 </TS>

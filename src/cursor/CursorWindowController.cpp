@@ -18,6 +18,23 @@ CursorWindowController::CursorWindowController(PointerWatcher &pointer,
     m_content.loadView(m_window.get());
     m_window->setContentView(m_content.view());
     windowDidLoad();
+    // Never a disc frozen where the pointer last was: over Wayland windows it goes.
+    connect(&pointer, &PointerWatcher::outOfSight, this, [this] {
+        if (!m_window->isVisible() || m_steppedAside)
+            return;
+        m_window->hide();
+        m_unseen = true;
+        static bool said = false;
+        if (!std::exchange(said, true))
+            QLOG("The cursor highlight cannot see the pointer over Wayland windows: it shows only "
+                 "over X11 windows");
+    });
+    connect(&pointer, &PointerWatcher::moved, this, [this] {
+        if (std::exchange(m_unseen, false)) {
+            m_window->show();
+            m_window->raise();
+        }
+    });
 }
 
 CursorWindowController::~CursorWindowController() {
@@ -45,7 +62,7 @@ bool CursorWindowController::eventFilter(QObject *watched, QEvent *event) {
 
 void CursorWindowController::showWindow(QObject *) {
     m_steppedAside = false;
-    if (m_window->isVisible())
+    if (m_window->isVisible() || m_unseen)
         return;
     m_content.placeBrush(QCursor::pos());
     m_window->show();
@@ -58,7 +75,7 @@ void CursorWindowController::showWindow(QObject *) {
 
 void CursorWindowController::close() {
     m_steppedAside = false;
-    if (!m_window->isVisible())
+    if (!m_window->isVisible() && !std::exchange(m_unseen, false))
         return;
     m_pointer.stop();
     m_window->hide();

@@ -21,7 +21,7 @@ public:
 
     CursorTransparentWindow *window() const { return m_window.get(); }
     CursorViewController &contentViewController() { return m_content; }
-    bool isShown() const { return m_window->isVisible(); }
+    bool isShown() const { return m_window->isVisible() || m_unseen; }
 
     // Shows the highlight with the disc under the pointer, without taking the focus.
     void showWindow(QObject *sender = nullptr);
@@ -38,6 +38,7 @@ private:
 
     PointerWatcher &m_pointer;
     bool m_steppedAside = false;
+    bool m_unseen = false; // on, but hidden while the pointer is where it cannot be seen
     std::unique_ptr<CursorTransparentWindow> m_window;
     CursorViewController m_content;
 };

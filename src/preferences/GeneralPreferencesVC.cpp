@@ -1,10 +1,12 @@
 #include "preferences/GeneralPreferencesVC.h"
 
 #include "platform/FatalError.h"
+#include "platform/Session.h"
 #include "preferences/LaunchOnStartup.h"
 #include "settings/Preferences.h"
 #include "ui_GeneralPreferencesVC.h"
 
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
@@ -29,6 +31,15 @@ GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder 
     //% "Highlight the pointer"
     btnHighlightCursor->setText(qtTrId("preferences.highlightCursor"));
     btnHighlightCursor->setAccessibleName(btnHighlightCursor->text());
+    if (Session::isWayland()) {
+        //% "In a Wayland session the highlight shows only over X11 windows: over Wayland "
+        //% "windows Quillory cannot see the pointer."
+        auto *limit = new QLabel(qtTrId("preferences.highlightCursor.wayland"), this);
+        limit->setWordWrap(true);
+        limit->setForegroundRole(QPalette::PlaceholderText);
+        btnHighlightCursor->setAccessibleDescription(limit->text());
+        m_ui->form->insertRow(3, static_cast<QWidget *>(nullptr), limit);
+    }
     btnChooseSaveDestination->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
     //% "Fading ink goes after:"
     m_ui->fadeDelayLabel->setText(qtTrId("preferences.fadeDelay.label"));

@@ -1,5 +1,6 @@
 #include "E2ESession.h"
 #include "FakeDesktop.h"
+#include "OtherXClient.h"
 #include "platform/FolderBookmark.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 namespace {
 
 const QSize kOutput(1280, 800);
+const QColor kXColor(200, 120, 40); // an X window's
 // Where the palette's colour column stands (30 from the left, above the tools).
 const QRect kPalette(30, kOutput.height() - 420, 40, 300);
 
@@ -16,12 +18,12 @@ QStringList pictures(const QString &folder) {
     return QDir(folder).entryList({u"*.png"_qs}, QDir::Files);
 }
 
-// The pixels in `area` that do not show foot's background.
-int covered(const QImage &image, const QRect &area) {
+// The pixels in `area` that do not show foot's background (or `below`).
+int covered(const QImage &image, const QRect &area, const QColor &below = E2ESession::footColor) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            count += !E2ESession::near(image.pixelColor(x, y), E2ESession::footColor, 20);
+            count += !E2ESession::near(image.pixelColor(x, y), below, 20);
     return count;
 }
 
@@ -101,6 +103,46 @@ private Q_SLOTS:
                        state.contains("\"visible\":false");
             },
             5000));
+    }
+
+    // The cursor highlight beside foot and an X window, sway tiling them side by side: over
+    // the X window the disc follows the pointer; over foot, where XWayland cannot see the
+    // pointer, it goes rather than stay in a stale place, and clicks and keys reach foot.
+    void theHighlightLeavesNativeWindowsAlone() {
+        E2ESession::Options options;
+        options.wayland = true;
+        options.monitorSize = kOutput;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        session.key(u"Escape"_qs); // nothing drawn: the overlay goes
+        QVERIFY(session.waitForLog(u"Overlay hidden"_qs));
+        OtherXClient other(session.display());
+        other.showWindow({0, 0, 640, 800}, kXColor.rgb());
+        QVERIFY(session.waitForColor({960, 400}, kXColor));
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
+        const auto disc = [&](QPoint at) {
+            const QImage shot = session.screenshot();
+            return covered(shot, QRect(at - QPoint(3, 3), QSize(6, 6)), kXColor) == 36;
+        };
+        session.moveTo({950, 400});
+        session.moveTo({960, 400});
+        QVERIFY(E2ESession::waitUntil([&] { return disc({960, 400}); }, 5000));
+        session.moveTo({300, 420});
+        session.moveTo({300, 400});
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                // Nothing but the pointer's own shape over foot, no disc left over the X window.
+                const QImage shot = session.screenshot();
+                return covered(shot, {0, 100, 640, 700}) < 200 &&
+                       covered(shot, {640, 100, 640, 700}, kXColor) == 0;
+            },
+            5000));
+        const QImage before = session.screenshot().copy(0, 0, 560, 16);
+        session.click({300, 400});
+        session.key(u"x y z"_qs);
+        QVERIFY(E2ESession::waitUntil(
+            [&] { return session.screenshot().copy(0, 0, 560, 16) != before; }, 3000));
+        QCOMPARE(session.log().count(u"cannot see the pointer over Wayland windows"_qs), 1);
     }
 
     // In a sway session Quillory runs on XWayland, and its screenshots come from the

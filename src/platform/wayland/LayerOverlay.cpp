@@ -8,9 +8,9 @@
 #include <QSocketNotifier>
 
 #include <cstring>
-#include <utility>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <utility>
 
 // The popup interface the protocol names for a request Quillory never makes; xdg-shell's own
 // is not linked.

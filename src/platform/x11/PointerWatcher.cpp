@@ -1,10 +1,26 @@
 #include "platform/x11/PointerWatcher.h"
 
+#include "platform/Session.h"
+#include "platform/x11/X11.h"
+
 #include <QCursor>
 
 #include <utility>
 
 #include <xcb/xinput.h>
+
+namespace {
+// Whether the pointer is over one of XWayland's windows (with no window under it, X reports
+// the root's child as none).
+bool overAnXWindow() {
+    xcb_connection_t *conn = X11::connection();
+    if (!conn)
+        return true;
+    const XcbReply<xcb_query_pointer_reply_t> reply(
+        xcb_query_pointer_reply(conn, xcb_query_pointer(conn, X11::rootWindow()), nullptr));
+    return !reply || reply->child != XCB_NONE;
+}
+} // namespace
 
 PointerWatcher::PointerWatcher(QObject *parent)
     : RawInputWatcher(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION |
@@ -23,6 +39,7 @@ PointerWatcher::PointerWatcher(QObject *parent)
 
 void PointerWatcher::watchingChanged(bool watching) {
     if (watching) {
+        m_outOfSight = false; // said again at the first look, if so
         m_warps.start();
     } else {
         m_warps.stop();
@@ -63,6 +80,15 @@ void PointerWatcher::readPosition() {
     if (!std::exchange(m_readPending, false) || !isWatching())
         return;
     m_sinceRead.start();
+    if (Session::isWayland()) {
+        if (!overAnXWindow()) {
+            if (!std::exchange(m_outOfSight, true))
+                Q_EMIT outOfSight();
+            return;
+        }
+        if (std::exchange(m_outOfSight, false))
+            m_last.reset();
+    }
     const QPoint position = QCursor::pos();
     if (position == m_last)
         return;

@@ -13,7 +13,9 @@
 // mouse is followed at once. A warp (a program putting the pointer somewhere, as
 // `xdotool mousemove` or a window manager centring it do) moves no device and sends no raw
 // event: a look at the position five times a second catches it, for about 1 ms of CPU a
-// second. Moves come out at most once a display frame.
+// second. Moves come out at most once a display frame. In a Wayland session XWayland sees the
+// pointer only over X windows: elsewhere it leaves the pointer on its root, and the watcher says
+// so rather than report the stale place.
 class PointerWatcher : public RawInputWatcher {
     Q_OBJECT
 public:
@@ -24,6 +26,9 @@ Q_SIGNALS:
     void moved(QPoint global);
     void pressed();
     void released();
+    // In a Wayland session, the pointer went over a Wayland window, where XWayland cannot see
+    // it: the last position is stale until `moved` comes again.
+    void outOfSight();
 
 protected:
     void rawEvent(uint16_t type) override;
@@ -38,4 +43,5 @@ private:
     QTimer m_warps;
     bool m_readPending = false;
     std::optional<QPoint> m_last;
+    bool m_outOfSight = false;
 };
