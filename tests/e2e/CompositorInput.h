@@ -60,8 +60,9 @@ public:
         m_at = point;
         pointer();
     }
-    void button(bool down) {
-        m_buttons = down ? 1 : 0;
+    // A button by its X number: 1 the left, 4 and 5 the wheel's notches up and down.
+    void button(int number, bool down) {
+        m_buttons = down ? quint8(1 << (number - 1)) : 0;
         pointer();
     }
     // Each combination of `keys`, pressed and released in turn.

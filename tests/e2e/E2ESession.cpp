@@ -314,8 +314,21 @@ void E2ESession::moveTo(QPoint point) {
 void E2ESession::button(bool down) {
     if (!m_input)
         return xdotool({down ? u"mousedown"_qs : u"mouseup"_qs, u"1"_qs}, 30);
-    m_input->button(down);
+    m_input->button(1, down);
     settle(30);
+}
+
+void E2ESession::wheel(int notches) {
+    const int number = notches < 0 ? 5 : 4;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        if (!m_input) {
+            xdotool({u"click"_qs, QString::number(number)}, 30);
+            continue;
+        }
+        m_input->button(number, true);
+        m_input->button(number, false); // wayvnc turns the wheel on the release
+        settle(30);
+    }
 }
 
 void E2ESession::key(const QString &keys) {

@@ -21,8 +21,8 @@ class QDir;
 // by side), optionally picom as compositor, a private session bus, and quillory with its own
 // HOME and XDG_CONFIG_HOME. Input goes in through xdotool (XTest), pictures come out of the
 // root window; in a Wayland session (headless sway) input goes through the compositor
-// (wayvnc) and pictures come from grim. Every process started here is stopped by the destructor, also when a test
-// fails; children also die with the test process itself.
+// (wayvnc) and pictures come from grim. Every process started here is stopped by the destructor,
+// also when a test fails; children also die with the test process itself.
 class E2ESession {
 public:
     struct Options {
@@ -88,6 +88,8 @@ public:
     // Press at the first point, drag through the others, release at the last.
     void drag(const QList<QPoint> &points);
     void click(QPoint point) { drag({point}); }
+    // Notches of the wheel where the pointer is: up for positive, down for negative.
+    void wheel(int notches);
     // Keys one after the other, separated by spaces ("3 l", "ctrl+z").
     void key(const QString &keys);
     void keyDown(const QString &key) { holdKey(key, true); }

@@ -33,16 +33,21 @@ class TestWayland : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // With the input going through sway (its virtual pointer and keyboard), as a presenter's
-    // devices do: a stroke over the native window, Shift straightening the next (from its
-    // first drag point to its last), a colour key,
-    // then Escape twice, which clears the drawing and then hides the overlay.
+    // devices do, foot and an X window tiled side by side: a stroke over the native window,
+    // Shift straightening the next (from its first drag point to its last), a colour key,
+    // pointer mode, then Escape twice, which clears the drawing and then hides the overlay.
     void drawingWithInputThroughTheCompositor() {
         E2ESession::Options options;
         options.wayland = true;
         options.monitorSize = kOutput;
+        options.launch = false;
         options.preferences = u"<key>pz.fadingInkSeconds</key><integer>6</integer>"_qs;
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
+        OtherXClient other(session.display());
+        other.showWindow({0, 0, 640, 800}, kXColor.rgb());
+        QVERIFY(session.waitForColor({960, 400}, kXColor));
+        QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
         QVERIFY(session.waitForColor({400, 200}, E2ESession::systemRed));
         session.keyDown(u"shift"_qs);
@@ -83,6 +88,16 @@ private Q_SLOTS:
         const auto typed = changes({0, 0, 560, 16}); // the prompt, left of the sign
         session.key(u"x y z"_qs);
         QVERIFY(E2ESession::waitUntil(typed, 3000));
+        // And the X window beside it gets a click, a drag, a wheel notch and a key.
+        session.drag(E2ESession::line({900, 400}, {1000, 400}, 5));
+        session.wheel(-1);
+        session.key(u"a"_qs);
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                const OtherXClient::Input got = other.input();
+                return got.clicks == 1 && got.dragMoves > 0 && got.wheel == 1 && got.keys == 1;
+            },
+            3000));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), E2ESession::systemRed));
         QVERIFY(E2ESession::waitUntil([&] { return !fadingShown(); }, 10000));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"draw"_qs}), 0);
