@@ -52,7 +52,7 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     , screens([this] { return activation.isActive(); })
     , notificationDelegate(userNotifications, requests.screenshotNotificationActivated)
     , portal(BackendLoader::screenshotBackend())
-    , nativeOverlay(BackendLoader::nativeOverlay())
+    , passThrough(BackendLoader::passThroughSurface())
     // The overlay is made after the screenshotter, whose captures it asks for: the
     // screenshotter reaches it only when it runs.
     , screenshotter({preferences, userNotifications, requests.screenshotNotificationActivated,
@@ -70,7 +70,7 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     , m_help(QKeySequence(Qt::Key_F1), overlay.window())
     , m_heldKeys(std::make_unique<HeldKeys>()) {
     announceFailedPreferenceWrites(preferences, userNotifications, &delegate);
-    overlay.setNativeOverlay(nativeOverlay.get());
+    overlay.setPassThrough(passThrough.get());
 
     QObject::connect(&hooks, &DrawingHooks::saveScreenshot, &screenshotter,
                      &Screenshotter::saveScreenshot);

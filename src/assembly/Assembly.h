@@ -9,7 +9,7 @@
 #include "platform/dbus/InstanceChannel.h"
 #include "platform/dbus/ScreenshotPortal.h"
 #include "platform/dbus/UserNotifications.h"
-#include "platform/wayland/LayerOverlay.h"
+#include "platform/PassThroughSurface.h"
 #include "platform/x11/AppActivation.h"
 #include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/PointerWatcher.h"
@@ -62,7 +62,7 @@ public:
     UserNotifications userNotifications;
     NotificationDelegate notificationDelegate;
     const std::unique_ptr<ScreenshotPortal> portal;
-    const std::unique_ptr<LayerOverlay> nativeOverlay;
+    const std::unique_ptr<PassThroughSurface> passThrough;
     Screenshotter screenshotter;
     DrawingHooks hooks;
     MainWindowController overlay;

@@ -1,6 +1,6 @@
 #include "overlay/MainWindowController.h"
 
-#include "platform/wayland/LayerOverlay.h"
+#include "platform/PassThroughSurface.h"
 #include "platform/x11/AppActivation.h"
 #include "screens/ScreenDaemon.h"
 
@@ -18,30 +18,31 @@ MainWindowController::MainWindowController(const OverlayServices &services,
 
 MainWindowController::~MainWindowController() = default;
 
-void MainWindowController::setNativeOverlay(LayerOverlay *native) {
-    m_native = native;
-    if (!native)
+void MainWindowController::setPassThrough(PassThroughSurface *surface) {
+    m_passThrough = surface;
+    if (!surface)
         return;
-    // The window goes once the native surface is on the screen, so the ink never blinks out.
-    connect(native, &LayerOverlay::presented, this, [this] {
-        if (!m_native->isShown())
+    // The window goes once the surface is on the screen, so the ink never blinks out.
+    connect(surface, &PassThroughSurface::presented, this, [this] {
+        if (!m_passThrough->isShown())
             return;
-        m_native->show(m_content.picture());
+        m_passThrough->show(m_content.picture(), m_window->geometry());
         m_window->hide();
     });
 }
 
 QString MainWindowController::outputName() const {
-    return m_native && m_native->isShown() ? QStringLiteral("layer-shell") : QStringLiteral("x11");
+    return m_passThrough && m_passThrough->isShown() ? m_passThrough->outputName()
+                                                     : QStringLiteral("x11");
 }
 
 bool MainWindowController::isShown() const {
-    return m_window->isVisible() || (m_native && m_native->isShown());
+    return m_window->isVisible() || (m_passThrough && m_passThrough->isShown());
 }
 
 void MainWindowController::showWindow(QObject *) {
-    if (m_native && m_native->isShown()) {
-        m_native->hide();
+    if (m_passThrough && m_passThrough->isShown()) {
+        m_passThrough->hide();
         m_content.handOver({});
         // Drawing before the window maps: XWayland takes the input shape it maps with.
         m_content.setMode(OverlayMode::draw);
@@ -57,16 +58,19 @@ void MainWindowController::showWindow(QObject *) {
 void MainWindowController::letPointerThrough() {
     // Set first, so that showing takes no grab and no focus.
     m_content.setMode(OverlayMode::pointer);
-    if (m_native) {
-        if (!m_window->isVisible() && !m_native->isShown())
+    if (m_passThrough) {
+        if (!m_window->isVisible() && !m_passThrough->isShown())
             m_content.moveToScreen(m_screens.screenUnderMouse());
-        if (!m_native->isShown()) {
+        if (!m_passThrough->isShown()) {
             m_window->setAttribute(Qt::WA_ShowWithoutActivating);
-            m_window->show(); // to paint the picture the native surface shows
+            m_window->show(); // to paint the picture the surface shows
             m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
         }
-        m_content.handOver([native = m_native](const QImage &changed) { native->show(changed); });
-        m_native->show(m_content.picture());
+        m_content.handOver(
+            [surface = m_passThrough, window = m_window.get()](const QImage &changed) {
+                surface->show(changed, window->geometry());
+            });
+        m_passThrough->show(m_content.picture(), m_window->geometry());
         m_activation.resign();
         return;
     }
@@ -81,8 +85,8 @@ void MainWindowController::letPointerThrough() {
 }
 
 void MainWindowController::close() {
-    if (m_native && m_native->isShown()) {
-        m_native->hide();
+    if (m_passThrough && m_passThrough->isShown()) {
+        m_passThrough->hide();
         m_content.handOver({});
         m_content.setMode(OverlayMode::draw); // as hiding the window does
     }

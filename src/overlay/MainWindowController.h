@@ -7,7 +7,7 @@
 #include <memory>
 
 class AppActivation;
-class LayerOverlay;
+class PassThroughSurface;
 
 // Owns the overlay window and its content controller, and shows and closes the overlay.
 class MainWindowController : public QObject {
@@ -33,12 +33,12 @@ public:
     QString outputName() const;
     // Where the compositor offers one, pointer mode shows the drawings on a native surface that
     // takes no input, and the X window, which would take the clicks, steps away meanwhile.
-    void setNativeOverlay(LayerOverlay *native);
+    void setPassThrough(PassThroughSurface *surface);
 
 private:
     ScreenDaemon &m_screens;
     AppActivation &m_activation;
     std::unique_ptr<TransparentWindow> m_window;
     DrawingViewController m_content;
-    LayerOverlay *m_native = nullptr;
+    PassThroughSurface *m_passThrough = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/dbus/PortalHotKeyBackend.h"
 #include "platform/dbus/ScreenshotPortal.h"
 #include "platform/wayland/LayerOverlay.h"
+#include "platform/x11/PassThroughWindow.h"
 #include "platform/x11/X11HotKeyBackend.h"
 
 namespace {
@@ -57,13 +58,21 @@ std::unique_ptr<ScreenshotPortal> screenshotBackend() {
     return portal;
 }
 
-std::unique_ptr<LayerOverlay> nativeOverlay() {
+std::unique_ptr<PassThroughSurface> passThroughSurface() {
     const QString kind = choice("QUILLORY_OUTPUT", {u"x11"_qs, u"layer-shell"_qs},
                                 Session::isWayland() ? u"layer-shell"_qs : u"x11"_qs);
-    std::unique_ptr<LayerOverlay> native =
-        kind == u"layer-shell" ? LayerOverlay::connect() : nullptr;
-    QLOG(native ? "Output: X11 window, layer-shell surface in pointer mode" : "Output: X11 window");
-    return native;
+    if (kind == u"layer-shell") {
+        if (std::unique_ptr<PassThroughSurface> native = LayerOverlay::connect()) {
+            QLOG("Output: X11 window, layer-shell surface in pointer mode");
+            return native;
+        }
+    }
+    if (!Session::isWayland()) {
+        QLOG("Output: X11 window");
+        return nullptr;
+    }
+    QLOG("Output: X11 window, an unmanaged window without input in pointer mode");
+    return std::make_unique<PassThroughWindow>();
 }
 
 } // namespace BackendLoader

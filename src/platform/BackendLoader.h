@@ -3,7 +3,7 @@
 #include <memory>
 
 class HotKeyBackend;
-class LayerOverlay;
+class PassThroughSurface;
 class ScreenshotPortal;
 
 // Picks the desktop's back ends for global shortcuts and screenshots, and logs the choice.
@@ -19,8 +19,9 @@ namespace BackendLoader {
 std::shared_ptr<HotKeyBackend> hotKeyBackend();
 // Null for the X11 screen grab.
 std::unique_ptr<ScreenshotPortal> screenshotBackend();
-// In a Wayland session whose compositor offers layer-shell, the native surface pointer mode
-// shows the drawings on (no X window there lets clicks through to native windows); null
-// elsewhere, where the X window stays.
-std::unique_ptr<LayerOverlay> nativeOverlay();
+// In a Wayland session, the surface pointer mode shows the drawings on: a native layer-shell
+// surface where the compositor offers it (sway and KWin let no X window pass clicks to native
+// windows), else an X window made for it (GNOME); null in an X11 session, where the overlay's
+// own window lets the pointer through.
+std::unique_ptr<PassThroughSurface> passThroughSurface();
 } // namespace BackendLoader

@@ -114,7 +114,7 @@ void LayerOverlay::dispatch() {
     }
 }
 
-void LayerOverlay::show(const QImage &picture) {
+void LayerOverlay::show(const QImage &picture, const QRect &) {
     m_picture = picture;
     if (!m_layer) {
         m_surface = wl_compositor_create_surface(m_compositor);

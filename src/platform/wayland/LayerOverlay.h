@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
-#include <QObject>
+#include "platform/PassThroughSurface.h"
+
 #include <QSize>
 
 #include <memory>
@@ -22,7 +22,7 @@ class QSocketNotifier;
 // output the compositor picks, showing a picture and taking no input at all (an empty input
 // region, no keyboard), so that clicks, drags, the wheel and keys reach the windows below,
 // native or X, while the picture stays on top.
-class LayerOverlay : public QObject {
+class LayerOverlay : public PassThroughSurface {
     Q_OBJECT
 public:
     // Connects to the session's compositor (WAYLAND_DISPLAY); null where there is none or it
@@ -30,15 +30,12 @@ public:
     static std::unique_ptr<LayerOverlay> connect();
     ~LayerOverlay() override;
 
-    // Shows `picture` (premultiplied ARGB, at the output's size): the surface maps at once and
-    // shows the picture as soon as the compositor has given it its size.
-    void show(const QImage &picture);
-    void hide();
-    bool isShown() const { return m_layer != nullptr; }
-
-Q_SIGNALS:
-    // The compositor has shown the first picture since `show` mapped the surface.
-    void presented();
+    // Shows `picture` (at the output's size) on the output the compositor picks: the surface
+    // maps at once and shows the picture as soon as the compositor has given it its size.
+    void show(const QImage &picture, const QRect &screen) override;
+    void hide() override;
+    bool isShown() const override { return m_layer != nullptr; }
+    QString outputName() const override { return QStringLiteral("layer-shell"); }
 
 private:
     LayerOverlay() = default;

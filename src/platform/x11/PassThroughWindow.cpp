@@ -1,0 +1,67 @@
+#include "platform/x11/PassThroughWindow.h"
+
+#include "platform/x11/KeepAbove.h"
+#include "platform/x11/WindowHints.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+class PassThroughWindow::Canvas : public QWidget {
+public:
+    Canvas()
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::BypassWindowManagerHint | Qt::WindowTransparentForInput |
+                               Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
+        new KeepAbove(this);
+        setAttribute(Qt::WA_TranslucentBackground);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setFocusPolicy(Qt::NoFocus);
+        setWindowTitle(QStringLiteral("Quillory Pointer Mode"));
+    }
+    QImage picture;
+
+protected:
+    void paintEvent(QPaintEvent *event) override {
+        QPainter painter(this);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(event->rect(), Qt::transparent);
+        painter.drawImage(QPointF(0, 0), picture);
+    }
+    void showEvent(QShowEvent *event) override {
+        QWidget::showEvent(event);
+        WindowHints::neverFocus(winId()); // before the window maps
+        WindowHints::joinAllDesktops(winId());
+    }
+};
+
+PassThroughWindow::PassThroughWindow()
+    : m_canvas(std::make_unique<Canvas>()) {}
+
+PassThroughWindow::~PassThroughWindow() = default;
+
+void PassThroughWindow::show(const QImage &picture, const QRect &screen) {
+    m_canvas->picture = picture;
+    if (m_canvas->isVisible()) {
+        m_canvas->update();
+        return;
+    }
+    WindowHints::coverScreen(m_canvas.get(), screen);
+    m_canvas->show();
+    m_canvas->raise();
+    m_canvas->repaint();
+    QTimer::singleShot(0, this, [this] {
+        if (m_canvas->isVisible())
+            Q_EMIT presented();
+    });
+}
+
+void PassThroughWindow::hide() {
+    m_canvas->hide();
+    m_canvas->picture = {};
+}
+
+bool PassThroughWindow::isShown() const {
+    return m_canvas->isVisible();
+}
