@@ -71,7 +71,7 @@ void MainWindowController::letPointerThrough() {
                 surface->show(changed, window->geometry());
             });
         m_passThrough->show(m_content.picture(), m_window->geometry());
-        m_activation.resign();
+        m_activation.resign(true); // the window goes in a moment
         return;
     }
     if (!m_window->isVisible()) {

@@ -61,7 +61,8 @@ private Q_SLOTS:
         session.drag(E2ESession::line({200, 600}, {600, 600}, 10));
         QVERIFY(session.waitForColor({400, 600}, QColor(0, 122, 255)));
         // Pointer mode: the ink stays on top on a native surface (fading ink fades there), while
-        // a drag selects foot's prompt and keys type into it; back to drawing, a stroke draws.
+        // the input reaches the windows below: the X window's and foot's (a drag selects its
+        // prompt, keys type into it); back to drawing, a stroke draws.
         session.key(u"f"_qs);
         session.drag(E2ESession::line({200, 300}, {600, 300}, 10));
         QVERIFY(session.waitForColor({400, 300}, QColor(0, 122, 255)));
@@ -82,13 +83,7 @@ private Q_SLOTS:
         QVERIFY2(state.contains(R"("mode":"pointer")") &&
                      state.contains(R"("output":"layer-shell")"),
                  state.constData());
-        const auto selected = changes({0, 0, 100, 16}); // the pointer ends beyond
-        session.drag(E2ESession::line({2, 8}, {120, 8}, 8));
-        QVERIFY(E2ESession::waitUntil(selected, 3000));
-        const auto typed = changes({0, 0, 560, 16}); // the prompt, left of the sign
-        session.key(u"x y z"_qs);
-        QVERIFY(E2ESession::waitUntil(typed, 3000));
-        // And the X window beside it gets a click, a drag, a wheel notch and a key.
+        // The X window beside foot gets a click, a drag, a wheel notch and a key.
         session.drag(E2ESession::line({900, 400}, {1000, 400}, 5));
         session.wheel(-1);
         session.key(u"a"_qs);
@@ -98,6 +93,12 @@ private Q_SLOTS:
                 return got.clicks == 1 && got.dragMoves > 0 && got.wheel == 1 && got.keys == 1;
             },
             3000));
+        const auto selected = changes({0, 0, 100, 16}); // the pointer ends beyond
+        session.drag(E2ESession::line({2, 8}, {120, 8}, 8));
+        QVERIFY(E2ESession::waitUntil(selected, 3000));
+        const auto typed = changes({0, 0, 560, 16}); // the prompt, left of the sign
+        session.key(u"x y z"_qs);
+        QVERIFY(E2ESession::waitUntil(typed, 3000));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), E2ESession::systemRed));
         QVERIFY(E2ESession::waitUntil([&] { return !fadingShown(); }, 10000));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"draw"_qs}), 0);

@@ -62,8 +62,9 @@ void AppActivation::hide() {
     setActive(false);
 }
 
-void AppActivation::resign() {
-    if (xcb_connection_t *conn = X11::connection()) {
+void AppActivation::resign(bool leaveFocus) {
+    xcb_connection_t *conn = leaveFocus ? nullptr : X11::connection();
+    if (conn) {
         const XcbReply<xcb_get_input_focus_reply_t> focus(
             xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
         for (QWidget *window : QApplication::topLevelWidgets()) {

@@ -24,8 +24,10 @@ public:
     void hide();
     // Deactivates, the windows staying on the screen: if one of them has the keyboard it goes
     // to the window under the pointer (X's "pointer root" focus), so that the keys reach the
-    // program the user points at. Where a window manager runs it may then pick another.
-    void resign();
+    // program the user points at. Where a window manager runs it may then pick another. With
+    // `leaveFocus`, for a window that is about to go away, the keyboard is left to the window
+    // manager: GNOME keeps a focus of its own and would not move it to a window clicked later.
+    void resign(bool leaveFocus = false);
     // A window that hiding the application leaves on the screen: one that is not part of what
     // the user puts away, such as the cursor highlight.
     void keepShown(QWidget *window) { m_keptShown.append(window); }
