@@ -1,14 +1,14 @@
 #pragma once
 
 #include "platform/PrimaryScreenWatcher.h"
+#include "platform/x11/InputlessWindow.h"
 
 #include <QColor>
-#include <QWidget>
 
 // The cursor highlight's window: frameless, over the main screen, above normal windows, on
 // every virtual desktop, out of task bars, white at 30 % where a compositor blends it. Clicks
 // go through it to whatever lies below, and it never takes the focus.
-class CursorTransparentWindow : public QWidget {
+class CursorTransparentWindow : public InputlessWindow {
     Q_OBJECT
 public:
     static const QColor backgroundColor;
@@ -23,7 +23,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     PrimaryScreenWatcher m_primary;

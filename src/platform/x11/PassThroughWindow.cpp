@@ -1,25 +1,16 @@
 #include "platform/x11/PassThroughWindow.h"
 
-#include "platform/x11/KeepAbove.h"
+#include "platform/x11/InputlessWindow.h"
 #include "platform/x11/WindowHints.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
-class PassThroughWindow::Canvas : public QWidget {
+class PassThroughWindow::Canvas : public InputlessWindow {
 public:
     Canvas()
-        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                               Qt::BypassWindowManagerHint | Qt::WindowTransparentForInput |
-                               Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
-        new KeepAbove(this);
-        setAttribute(Qt::WA_TranslucentBackground);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        setFocusPolicy(Qt::NoFocus);
-        setWindowTitle(QStringLiteral("Quillory Pointer Mode"));
-    }
+        : InputlessWindow(QStringLiteral("Quillory Pointer Mode")) {}
     QImage picture;
 
 protected:
@@ -28,11 +19,6 @@ protected:
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.fillRect(event->rect(), Qt::transparent);
         painter.drawImage(QPointF(0, 0), picture);
-    }
-    void showEvent(QShowEvent *event) override {
-        QWidget::showEvent(event);
-        WindowHints::neverFocus(winId()); // before the window maps
-        WindowHints::joinAllDesktops(winId());
     }
 };
 
