@@ -82,10 +82,10 @@ public:
     // over it. Null where the grab shows the overlay already (or it is elsewhere).
     QImage overlayImage(QScreen *screen);
 
-    // What the overlay shows now, at device pixels on a transparent ground (for a native
+    // What the overlay shows now, at device pixels on a transparent ground (for another
     // surface to show instead of the window).
     QImage picture() const;
-    // While the window is hidden because a native surface shows the drawings instead, hiding
+    // While the window is hidden because another surface shows the drawings instead, hiding
     // it ends nothing (the mode, the effects stay), and what changes (fading ink, a notice)
     // goes to `present` as a new picture. None: the window shows them again.
     void handOver(std::function<void(const QImage &)> present);

@@ -40,13 +40,18 @@ bool MainWindowController::isShown() const {
     return m_window->isVisible() || (m_passThrough && m_passThrough->isShown());
 }
 
+void MainWindowController::takeBack() {
+    if (!m_passThrough || !m_passThrough->isShown())
+        return;
+    m_passThrough->hide();
+    m_content.handOver({});
+    // Drawing before the window maps again (XWayland takes the input shape it maps with), as
+    // hiding the window leaves it.
+    m_content.setMode(OverlayMode::draw);
+}
+
 void MainWindowController::showWindow(QObject *) {
-    if (m_passThrough && m_passThrough->isShown()) {
-        m_passThrough->hide();
-        m_content.handOver({});
-        // Drawing before the window maps: XWayland takes the input shape it maps with.
-        m_content.setMode(OverlayMode::draw);
-    }
+    takeBack();
     // Appear on the screen under the pointer rather than jump there after the first poll.
     if (!m_window->isVisible())
         m_content.moveToScreen(m_screens.screenUnderMouse());
@@ -58,37 +63,26 @@ void MainWindowController::showWindow(QObject *) {
 void MainWindowController::letPointerThrough() {
     // Set first, so that showing takes no grab and no focus.
     m_content.setMode(OverlayMode::pointer);
-    if (m_passThrough) {
-        if (!m_window->isVisible() && !m_passThrough->isShown())
-            m_content.moveToScreen(m_screens.screenUnderMouse());
-        if (!m_passThrough->isShown()) {
-            m_window->setAttribute(Qt::WA_ShowWithoutActivating);
-            m_window->show(); // to paint the picture the surface shows
-            m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
-        }
-        m_content.handOver(
-            [surface = m_passThrough, window = m_window.get()](const QImage &changed) {
-                surface->show(changed, window->geometry());
-            });
-        m_passThrough->show(m_content.picture(), m_window->geometry());
-        m_activation.resign(true); // the window goes in a moment
-        return;
-    }
-    if (!m_window->isVisible()) {
+    if (!m_window->isVisible() && !(m_passThrough && m_passThrough->isShown())) {
         m_content.moveToScreen(m_screens.screenUnderMouse());
+        // With a pass-through surface, to paint the picture the surface shows.
         m_window->setAttribute(Qt::WA_ShowWithoutActivating);
         m_window->show();
         m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
-    m_window->raise(); // the drawings in front, without the keyboard
-    m_activation.resign();
+    if (!m_passThrough) {
+        m_window->raise(); // the drawings in front, without the keyboard
+        m_activation.resign();
+        return;
+    }
+    m_content.handOver([surface = m_passThrough, window = m_window.get()](const QImage &changed) {
+        surface->show(changed, window->geometry());
+    });
+    m_passThrough->show(m_content.picture(), m_window->geometry());
+    m_activation.resign(true); // the window goes in a moment
 }
 
 void MainWindowController::close() {
-    if (m_passThrough && m_passThrough->isShown()) {
-        m_passThrough->hide();
-        m_content.handOver({});
-        m_content.setMode(OverlayMode::draw); // as hiding the window does
-    }
+    takeBack();
     m_window->hide();
 }

@@ -27,15 +27,19 @@ public:
     void letPointerThrough();
     // Takes the overlay off the screen; its drawings stay.
     void close();
-    // Whether the overlay is on the screen, as an X window or as the native surface.
+    // Whether the overlay is on the screen, as its window or as the pass-through surface.
     bool isShown() const;
-    // What shows it now: "x11" (the window) or "layer-shell" (the native surface).
+    // What shows it now: "x11" (the window, or the X window made for pointer mode) or
+    // "layer-shell" (the native surface).
     QString outputName() const;
-    // Where the compositor offers one, pointer mode shows the drawings on a native surface that
-    // takes no input, and the X window, which would take the clicks, steps away meanwhile.
+    // In a Wayland session pointer mode shows the drawings on a surface that takes no input,
+    // and the overlay's window, which would take the clicks, steps away meanwhile.
     void setPassThrough(PassThroughSurface *surface);
 
 private:
+    // Ends showing the drawings on the pass-through surface, if they are there.
+    void takeBack();
+
     ScreenDaemon &m_screens;
     AppActivation &m_activation;
     std::unique_ptr<TransparentWindow> m_window;
