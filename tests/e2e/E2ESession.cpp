@@ -2,15 +2,75 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusObjectPath>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <csignal>
 #include <grp.h>
 #include <sys/prctl.h>
 #include <unistd.h>
+
+namespace {
+// Through mutter's remote desktop service (GNOME): a session with a virtual pointer and
+// keyboard; moves to a point need a screen-cast stream of the monitor in the same session.
+class MutterInput : public CompositorInput {
+public:
+    explicit MutterInput(const QDBusConnection &bus)
+        : m_bus(bus) {}
+    bool start() {
+        const QString desktop = u"org.gnome.Mutter.RemoteDesktop"_qs;
+        const QString cast = u"org.gnome.Mutter.ScreenCast"_qs;
+        m_session =
+            call(desktop, u"/org/gnome/Mutter/RemoteDesktop"_qs, desktop, u"CreateSession"_qs);
+        const QVariant id = QDBusInterface(desktop, m_session, desktop + u".Session"_qs, m_bus)
+                                .property("SessionId");
+        const QString screencast =
+            call(cast, u"/org/gnome/Mutter/ScreenCast"_qs, cast, u"CreateSession"_qs,
+                 {QVariantMap{{u"remote-desktop-session-id"_qs, id}}});
+        m_stream = call(cast, screencast, cast + u".Session"_qs, u"RecordMonitor"_qs,
+                        {QString(), QVariantMap{{u"cursor-mode"_qs, 0u}}});
+        notify(u"Start"_qs, {});
+        return !m_stream.isEmpty();
+    }
+
+protected:
+    void pointer(QPoint at, quint8 buttons) override {
+        notify(u"NotifyPointerMotionAbsolute"_qs, {m_stream, double(at.x()), double(at.y())});
+        if ((buttons ^ m_buttons) & 1)
+            notify(u"NotifyPointerButton"_qs, {0x110, bool(buttons & 1)}); // BTN_LEFT
+        for (const int notch : {3, 4})
+            if (buttons & ~m_buttons & (1 << notch))
+                notify(u"NotifyPointerAxisDiscrete"_qs, {0u, notch == 3 ? -1 : 1});
+        m_buttons = buttons;
+    }
+    void keyEvent(quint32 keysym, bool down) override {
+        notify(u"NotifyKeyboardKeysym"_qs, {keysym, down});
+    }
+
+private:
+    QString call(const QString &service, const QString &path, const QString &interface,
+                 const QString &method, const QVariantList &arguments = {}) {
+        QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+        message.setArguments(arguments);
+        const QDBusMessage reply = m_bus.call(message, QDBus::Block, 5000);
+        const QVariant first = reply.arguments().value(0);
+        return first.canConvert<QDBusObjectPath>() ? first.value<QDBusObjectPath>().path()
+                                                   : first.toString();
+    }
+    void notify(const QString &method, const QVariantList &arguments) {
+        call(u"org.gnome.Mutter.RemoteDesktop"_qs, m_session,
+             u"org.gnome.Mutter.RemoteDesktop.Session"_qs, method, arguments);
+    }
+    QDBusConnection m_bus;
+    QString m_session, m_stream;
+    quint8 m_buttons = 0;
+};
+} // namespace
 
 namespace {
 
@@ -62,6 +122,8 @@ E2ESession::~E2ESession() {
     stop(m_portalBackend);
     stop(m_bus);
     m_input.reset();
+    m_shell.reset();
+    QDBusConnection::disconnectFromBus(u"e2e-gnome"_qs);
     stop(m_wayvnc);
     stop(m_sway);
     stop(m_xvfb);
@@ -81,7 +143,7 @@ std::unique_ptr<QProcess> E2ESession::process(const QString &program,
     if (m_runtime) {
         env.insert(u"XDG_RUNTIME_DIR"_qs, m_runtime->path());
         env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
-        env.insert(u"XDG_CURRENT_DESKTOP"_qs, u"sway"_qs);
+        env.insert(u"XDG_CURRENT_DESKTOP"_qs, m_options.gnome ? u"GNOME"_qs : u"sway"_qs);
         env.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
     }
     child->setProcessEnvironment(env);
@@ -143,7 +205,7 @@ bool E2ESession::start() {
         errorString = u"dbus-daemon gave no address"_qs;
         return false;
     }
-    if (m_options.wayland && !startWayland())
+    if (m_options.wayland && !(m_options.gnome ? startGnome() : startWayland()))
         return false;
     // The accessibility bus, which screen readers and the tests' AT-SPI client talk over.
     if (m_options.accessibility &&
@@ -358,7 +420,17 @@ void E2ESession::drag(const QList<QPoint> &points) {
 
 QImage E2ESession::screenshot() {
     QByteArray png;
-    if (m_options.wayland)
+    if (m_shell) { // GNOME Shell writes the picture as its own user
+        const QString path = m_runtime->path() + u"/shot.png"_qs;
+        m_shell->call(QDBusMessage::createMethodCall(
+                          u"org.gnome.Shell.Screenshot"_qs, u"/org/gnome/Shell/Screenshot"_qs,
+                          u"org.gnome.Shell.Screenshot"_qs, u"Screenshot"_qs)
+                          << false << false << path,
+                      QDBus::Block, 5000);
+        QFile file(path);
+        png = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        file.remove();
+    } else if (m_options.wayland)
         run(u"grim"_qs, {u"-"_qs}, &png);
     else
         run(u"import"_qs, {u"-window"_qs, u"root"_qs, u"png:-"_qs}, &png);
@@ -451,7 +523,7 @@ void E2ESession::asSessionUser(QProcess &program, const QDir &runtime) {
 }
 
 bool E2ESession::startCompositorInput(const QDir &runtime) {
-    const quint16 port = CompositorInput::freePort();
+    const quint16 port = VncInput::freePort();
     QFile config(runtime.filePath(u"wayvnc.conf"_qs));
     if (!config.open(QIODevice::WriteOnly) ||
         config.write(u"address=127.0.0.1\nport=%1\nenable_auth=false\n"_qs.arg(port).toUtf8()) < 0)
@@ -463,7 +535,7 @@ bool E2ESession::startCompositorInput(const QDir &runtime) {
     m_wayvnc->setProcessChannelMode(QProcess::MergedChannels);
     m_wayvnc->setStandardOutputFile(m_home.path() + u"/wayvnc.log"_qs);
     m_wayvnc->start();
-    auto input = std::make_unique<CompositorInput>();
+    auto input = std::make_unique<VncInput>();
     if (!waitUntil([&] { return input->connect(port); }, 10000)) {
         errorString = u"wayvnc did not start:\n"_qs + readText(m_home.path() + u"/wayvnc.log"_qs);
         return false;
@@ -541,4 +613,95 @@ bool E2ESession::startWayland() {
                waitForColor({20, 20}, footColor, true, 10000));
     QDBusConnection::disconnectFromBus(u"e2e-probe"_qs);
     return ok;
+}
+
+bool E2ESession::startGnome() {
+    // GNOME Shell's runtime folder, its user's own, with its settings in a key file: no
+    // animations, no hot corner, no welcome tour, no screen lock.
+    m_runtime = std::make_unique<QTemporaryDir>(QDir::tempPath() + u"/quillory-gnome-XXXXXX"_qs);
+    const QDir dir(m_runtime->path());
+    const QString settings = dir.filePath(u"config/glib-2.0/settings"_qs);
+    QFile keyfile(settings + u"/keyfile"_qs);
+    if (!QDir().mkpath(settings) || !keyfile.open(QIODevice::WriteOnly) ||
+        keyfile.write("[org/gnome/desktop/interface]\nenable-animations=false\n"
+                      "enable-hot-corners=false\n[org/gnome/desktop/session]\nidle-delay=uint32 0\n"
+                      "[org/gnome/desktop/screensaver]\nlock-enabled=false\n"
+                      "[org/gnome/shell]\nwelcome-dialog-last-shown-version='999'\n") < 0)
+        return false;
+    keyfile.close();
+    if (::getuid() == 0)
+        run(u"chown"_qs, {u"-R"_qs, u"%1:%1"_qs.arg(kNobody), dir.path()});
+    const bool pipewire =
+        spawn(u"setpriv"_qs, {u"--reuid=%1"_qs.arg(kNobody), u"--regid=%1"_qs.arg(kNobody),
+                              u"--clear-groups"_qs, u"pipewire"_qs}) &&
+        waitUntil([&] { return dir.exists(u"pipewire-0"_qs); }, 5000);
+    m_sway = process(
+        u"gnome-shell"_qs,
+        {u"--headless"_qs, u"--wayland"_qs, u"--virtual-monitor"_qs,
+         u"%1x%2"_qs.arg(m_options.monitorSize.width()).arg(m_options.monitorSize.height())});
+    asSessionUser(*m_sway, dir);
+    QProcessEnvironment env = m_sway->processEnvironment();
+    env.remove(u"WAYLAND_DISPLAY"_qs);
+    env.remove(u"DISPLAY"_qs);
+    env.insert(u"XDG_CONFIG_HOME"_qs, dir.filePath(u"config"_qs));
+    env.insert(u"GSETTINGS_BACKEND"_qs, u"keyfile"_qs);
+    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_qs, m_busAddress); // no logind: fail fast
+    env.insert(u"NO_AT_BRIDGE"_qs, u"1"_qs);
+    m_sway->setProcessEnvironment(env);
+    m_sway->setProcessChannelMode(QProcess::MergedChannels);
+    const QString log = m_home.path() + u"/gnome-shell.log"_qs;
+    m_sway->setStandardOutputFile(log);
+    m_sway->start();
+    m_shell = std::make_unique<QDBusConnection>(
+        QDBusConnection::connectToBus(m_busAddress, u"e2e-gnome"_qs));
+    const auto served = [&](const QString &name) {
+        return m_shell->interface()->isServiceRegistered(name).value();
+    };
+    const QRegularExpression x(u"Using public X11 display (:\\d+)"_qs);
+    const QRegularExpression wayland(u"Using Wayland display name '([^']+)'"_qs);
+    if (!pipewire || !waitUntil(
+                         [&] {
+                             return served(u"org.gnome.Shell"_qs) &&
+                                    served(u"org.gnome.Mutter.RemoteDesktop"_qs) &&
+                                    readText(log).contains(wayland);
+                         },
+                         30000)) {
+        errorString = u"GNOME Shell did not start:\n"_qs + readText(log);
+        return false;
+    }
+    m_display = x.match(readText(log)).captured(1);
+    m_waylandDisplay = wayland.match(readText(log)).captured(1);
+    const QString cookie =
+        dir.entryList({u".mutter-Xwaylandauth.*"_qs}, QDir::Hidden | QDir::Files).value(0);
+    auto xhost = process(u"xhost"_qs, {u"+si:localuser:root"_qs});
+    asSessionUser(*xhost, dir);
+    QProcessEnvironment xenv = xhost->processEnvironment();
+    xenv.insert(u"XAUTHORITY"_qs, dir.filePath(cookie));
+    xhost->setProcessEnvironment(xenv);
+    xhost->start();
+    xhost->waitForFinished(5000);
+    // Only the screenshot tool GNOME allows may take screenshots; it starts in the overview.
+    m_shell->interface()->registerService(u"org.gnome.Screenshot"_qs);
+    QDBusInterface shell(u"org.gnome.Shell"_qs, u"/org/gnome/Shell"_qs, u"org.gnome.Shell"_qs,
+                         *m_shell);
+    waitUntil(
+        [&] {
+            shell.setProperty("OverviewActive", false);
+            return !shell.property("OverviewActive").toBool();
+        },
+        10000);
+    auto input = std::make_unique<MutterInput>(*m_shell);
+    if (!input->start()) {
+        errorString = u"mutter's remote desktop did not start"_qs;
+        return false;
+    }
+    // mutter adds the virtual devices at their first event: a move and a Shift tap first.
+    input->move({m_options.monitorSize.width() / 2, m_options.monitorSize.height() / 2});
+    input->keys(u"shift"_qs);
+    m_input = std::move(input);
+    errorString = u"foot did not come up"_qs;
+    return spawn(u"foot"_qs, {u"--maximized"_qs, u"-o"_qs,
+                              u"colors.background="_qs + footColor.name().mid(1)}) &&
+           waitForColor({m_options.monitorSize.width() / 2, m_options.monitorSize.height() / 2},
+                        footColor, true, 10000);
 }

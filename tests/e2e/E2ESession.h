@@ -3,6 +3,7 @@
 #include "CompositorInput.h"
 
 #include <QColor>
+#include <QDBusConnection>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -45,7 +46,13 @@ public:
         // portal (xdg-desktop-portal with its wlroots back end) and a native Wayland window,
         // foot, filling the output with `footColor`.
         bool wayland = false;
+        // With `wayland`, headless GNOME Shell instead of sway, its input through mutter's
+        // remote desktop service; foot maximized under the top bar. No portal.
+        bool gnome = false;
     };
+    // Where the text of a Wayland session's foot begins (below GNOME's top bar and foot's
+    // title bar).
+    int footTop() const { return m_options.gnome ? 58 : 0; }
     static inline const QColor footColor{46, 139, 87};
 
     explicit E2ESession(Options options);
@@ -143,6 +150,7 @@ public:
 private:
     bool startX();
     bool startWayland();
+    bool startGnome();
     // wayvnc in the sway session, and the client that sends it the input.
     bool startCompositorInput(const QDir &runtime);
     void asSessionUser(QProcess &program, const QDir &runtime);
@@ -167,9 +175,10 @@ private:
     std::unique_ptr<QProcess> m_app;
     std::unique_ptr<QTemporaryDir> m_runtime; // the Wayland session's XDG_RUNTIME_DIR
     QString m_waylandDisplay;
-    std::unique_ptr<QProcess> m_sway;
+    std::unique_ptr<QProcess> m_sway; // or GNOME Shell
     std::unique_ptr<QProcess> m_portalBackend;
     std::unique_ptr<QProcess> m_wayvnc;
     std::unique_ptr<CompositorInput> m_input;
+    std::unique_ptr<QDBusConnection> m_shell; // GNOME Shell's screenshots come over it
     std::vector<std::unique_ptr<QProcess>> m_others;
 };

@@ -31,21 +31,39 @@ int covered(const QImage &image, const QRect &area, const QColor &below = E2ESes
 
 class TestWayland : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    // With the input going through sway (its virtual pointer and keyboard), as a presenter's
-    // devices do, foot and an X window tiled side by side: a stroke over the native window,
-    // Shift straightening the next (from its first drag point to its last), a colour key,
-    // pointer mode, then Escape twice, which clears the drawing and then hides the overlay.
-    void drawingWithInputThroughTheCompositor() {
+    static void compositors(bool withGnome = true) {
+        QTest::addColumn<bool>("gnome");
+        QTest::newRow("sway") << false;
+        if (withGnome)
+            QTest::newRow("GNOME") << true;
+    }
+    static E2ESession::Options compositor(bool gnome) {
         E2ESession::Options options;
         options.wayland = true;
+        options.gnome = gnome;
         options.monitorSize = kOutput;
+        return options;
+    }
+
+private Q_SLOTS:
+    // sway and GNOME Shell, each with an X window beside foot (sway tiles them side by side).
+    void drawingWithInputThroughTheCompositor_data() { compositors(); }
+    void theHighlightLeavesNativeWindowsAlone_data() { compositors(false); }
+
+    // With the input going through the compositor (its virtual pointer and keyboard), as a
+    // presenter's devices do: a stroke over the native window, Shift straightening the next
+    // (from its first drag point to its last), a colour key, pointer mode, then Escape twice,
+    // which clears the drawing and then hides the overlay.
+    void drawingWithInputThroughTheCompositor() {
+        QFETCH(bool, gnome);
+        E2ESession::Options options = compositor(gnome);
         options.launch = false;
         options.preferences = u"<key>pz.fadingInkSeconds</key><integer>6</integer>"_qs;
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
+        const int top = session.footTop();
         OtherXClient other(session.display());
-        other.showWindow({0, 0, 640, 800}, kXColor.rgb());
+        other.showWindow({640, top, 640, 800 - top}, kXColor.rgb());
         QVERIFY(session.waitForColor({960, 400}, kXColor));
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
@@ -60,9 +78,9 @@ private Q_SLOTS:
         session.key(u"4"_qs);
         session.drag(E2ESession::line({200, 600}, {600, 600}, 10));
         QVERIFY(session.waitForColor({400, 600}, QColor(0, 122, 255)));
-        // Pointer mode: the ink stays on top on a native surface (fading ink fades there), while
-        // the input reaches the windows below: the X window's and foot's (a drag selects its
-        // prompt, keys type into it); back to drawing, a stroke draws.
+        // Pointer mode: the ink stays on top on a surface without input (fading ink fades
+        // there), while the input reaches the windows below: the X window's and foot's (a drag
+        // selects its prompt, keys type into it); back to drawing, a stroke draws.
         session.key(u"f"_qs);
         session.drag(E2ESession::line({200, 300}, {600, 300}, 10));
         QVERIFY(session.waitForColor({400, 300}, QColor(0, 122, 255)));
@@ -81,9 +99,10 @@ private Q_SLOTS:
         QByteArray state;
         QCOMPARE(session.runQuillory({u"--action"_qs, u"state"_qs}, &state), 0);
         QVERIFY2(state.contains(R"("mode":"pointer")") &&
-                     state.contains(R"("output":"layer-shell")"),
+                     state.contains(gnome ? R"("output":"x11")" : R"("output":"layer-shell")"),
                  state.constData());
-        // The X window beside foot gets a click, a drag, a wheel notch and a key.
+        // The X window beside foot gets a click, a drag, a wheel notch and a key (first: on
+        // GNOME a click on foot raises it over the X window).
         session.drag(E2ESession::line({900, 400}, {1000, 400}, 5));
         session.wheel(-1);
         session.key(u"a"_qs);
@@ -93,15 +112,17 @@ private Q_SLOTS:
                 return got.clicks == 1 && got.dragMoves > 0 && got.wheel == 1 && got.keys == 1;
             },
             3000));
-        const auto selected = changes({0, 0, 100, 16}); // the pointer ends beyond
-        session.drag(E2ESession::line({2, 8}, {120, 8}, 8));
+        session.click({300, 700}); // foot takes the keyboard (GNOME raises it too)
+        const auto selected = changes({0, top, 100, 16}); // the pointer ends beyond
+        session.drag(E2ESession::line({2, top + 8}, {120, top + 8}, 8));
         QVERIFY(E2ESession::waitUntil(selected, 3000));
-        const auto typed = changes({0, 0, 560, 16}); // the prompt, left of the sign
+        const auto typed = changes({0, top, 560, 16}); // the prompt, left of the sign
         session.key(u"x y z"_qs);
         QVERIFY(E2ESession::waitUntil(typed, 3000));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), E2ESession::systemRed));
         QVERIFY(E2ESession::waitUntil([&] { return !fadingShown(); }, 10000));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"draw"_qs}), 0);
+        QVERIFY(session.waitForOverlay(true));
         session.key(u"f"_qs);
         session.drag(E2ESession::line({200, 700}, {600, 700}, 10));
         QVERIFY(session.waitForColor({400, 700}, QColor(0, 122, 255)));
@@ -121,19 +142,18 @@ private Q_SLOTS:
             5000));
     }
 
-    // The cursor highlight beside foot and an X window, sway tiling them side by side: over
-    // the X window the disc follows the pointer; over foot, where XWayland cannot see the
-    // pointer, it goes rather than stay in a stale place, and clicks and keys reach foot.
+    // The cursor highlight: over the X window the disc follows the pointer; over foot, where
+    // XWayland cannot see the pointer, it goes rather than stay in a stale place, and clicks and
+    // keys reach foot.
     void theHighlightLeavesNativeWindowsAlone() {
-        E2ESession::Options options;
-        options.wayland = true;
-        options.monitorSize = kOutput;
-        E2ESession session(options);
+        QFETCH(bool, gnome);
+        E2ESession session(compositor(gnome));
         QVERIFY2(session.start(), qPrintable(session.errorString));
         session.key(u"Escape"_qs); // nothing drawn: the overlay goes
         QVERIFY(session.waitForLog(u"Overlay hidden"_qs));
+        const int top = session.footTop();
         OtherXClient other(session.display());
-        other.showWindow({0, 0, 640, 800}, kXColor.rgb());
+        other.showWindow({640, top, 640, 800 - top}, kXColor.rgb());
         QVERIFY(session.waitForColor({960, 400}, kXColor));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
         const auto disc = [&](QPoint at) {
@@ -153,11 +173,11 @@ private Q_SLOTS:
                        covered(shot, {640, 100, 640, 700}, kXColor) == 0;
             },
             5000));
-        const QImage before = session.screenshot().copy(0, 0, 560, 16);
+        const QImage before = session.screenshot().copy(0, top, 560, 16);
         session.click({300, 400});
         session.key(u"x y z"_qs);
         QVERIFY(E2ESession::waitUntil(
-            [&] { return session.screenshot().copy(0, 0, 560, 16) != before; }, 3000));
+            [&] { return session.screenshot().copy(0, top, 560, 16) != before; }, 3000));
         QCOMPARE(session.log().count(u"cannot see the pointer over Wayland windows"_qs), 1);
     }
 
