@@ -75,4 +75,8 @@ std::unique_ptr<PassThroughSurface> passThroughSurface() {
     return std::make_unique<PassThroughWindow>();
 }
 
+std::unique_ptr<PassThroughSurface> inputlessWindow() {
+    return Session::isWayland() ? std::make_unique<PassThroughWindow>() : nullptr;
+}
+
 } // namespace BackendLoader

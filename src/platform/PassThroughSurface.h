@@ -13,7 +13,8 @@ public:
     using QObject::QObject;
 
     // Shows `picture` (premultiplied ARGB) over `screen` (global, logical pixels), or shows a
-    // newer picture there.
+    // newer picture there. An X window goes where `screen` says, at the picture's size; the
+    // native surface covers the output the compositor picks.
     virtual void show(const QImage &picture, const QRect &screen) = 0;
     virtual void hide() = 0;
     virtual bool isShown() const = 0;

@@ -107,10 +107,20 @@ void PassThroughWindow::upload(const QImage &picture) {
 }
 
 void PassThroughWindow::show(const QImage &picture, const QRect &screen) {
-    if (m_window)
-        return upload(picture);
     const qreal ratio = picture.devicePixelRatio();
     const QRect area(screen.topLeft() * ratio, picture.size());
+    if (m_window && area.size() != m_shown.size())
+        hide(); // made again at the new size
+    if (m_window) {
+        if (area.topLeft() != m_at) {
+            m_at = area.topLeft();
+            const quint32 place[] = {quint32(m_at.x()), quint32(m_at.y())};
+            xcb_configure_window(m_conn, m_window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
+                                 place);
+        }
+        return upload(picture);
+    }
+    m_at = area.topLeft();
     if (area.isEmpty() || !create(area)) {
         hide();
         return QLOG_ERROR("No translucent X window for pointer mode: the overlay stays");

@@ -4,7 +4,8 @@
 
 #include <xcb/xcb.h>
 
-// The pass-through surface where the compositor offers no layer-shell (GNOME): a plain X window
+// The pass-through surface where the compositor offers no layer-shell (GNOME), and the cursor
+// highlight's windows in a Wayland session: a plain X window
 // past the window manager, so no manager focuses or lowers it, whose input shape is empty from
 // before it maps. It is made with xcb rather than as a Qt window: mutter passes clicks through
 // such a window to the Wayland windows below, while it kept them on a Qt window with the same
@@ -34,4 +35,5 @@ private:
     xcb_colormap_t m_colormap = 0;
     xcb_gcontext_t m_gc = 0;
     QImage m_shown;
+    QPoint m_at; // where the window is, in device pixels
 };
