@@ -33,9 +33,10 @@ class TestWayland : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // With the input going through sway (its virtual pointer and keyboard), as a presenter's
-    // devices do, foot and an X window tiled side by side: a stroke over the native window,
-    // Shift straightening the next (from its first drag point to its last), a colour key,
-    // pointer mode, then Escape twice, which clears the drawing and then hides the overlay.
+    // devices do, foot and an X window tiled side by side: a stroke over the native window, on
+    // the native surface that shows the overlay while it draws too, Shift straightening the
+    // next (from its first drag point to its last), a colour key, pointer mode, then Escape
+    // twice, which clears the drawing and then hides the overlay.
     void drawingWithInputThroughTheCompositor() {
         E2ESession::Options options;
         options.wayland = true;
@@ -50,6 +51,11 @@ private Q_SLOTS:
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
         QVERIFY(session.waitForColor({400, 200}, E2ESession::systemRed));
+        // Drawing too, the native surface shows the overlay and the X window stays away.
+        QByteArray state;
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"state"_qs}, &state), 0);
+        QVERIFY2(state.contains(R"("output":"layer-shell")"), state.constData());
+        QVERIFY(!session.overlayVisible());
         session.keyDown(u"shift"_qs);
         session.drag({{200, 400}, {300, 450}, {400, 500}, {500, 450}, {600, 400}});
         session.keyUp(u"shift"_qs);
@@ -78,7 +84,6 @@ private Q_SLOTS:
                                      E2ESession::footColor, 20);
         };
         QVERIFY(fadingShown());
-        QByteArray state;
         QCOMPARE(session.runQuillory({u"--action"_qs, u"state"_qs}, &state), 0);
         QVERIFY2(state.contains(R"("mode":"pointer")") &&
                      state.contains(R"("output":"layer-shell")"),
@@ -211,9 +216,18 @@ private Q_SLOTS:
         QCOMPARE(desktop.notifications.shown().constLast().body,
                  u"The screenshot could not be taken or saved"_qs);
         QCOMPARE(pictures(shots.path()).size(), 1);
-        // The palette is back once the portal has answered.
+        // The palette is back once the portal has answered, follows Shift, and its buttons take
+        // their clicks: the third colour draws.
         QVERIFY(E2ESession::waitUntil([&] { return covered(session.screenshot(), kPalette) > 500; },
                                       5000));
+        const QImage plain = session.screenshot().copy(kPalette);
+        session.keyDown(u"shift"_qs); // the arrow's icon switches
+        QVERIFY(E2ESession::waitUntil([&] { return session.screenshot().copy(kPalette) != plain; },
+                                      3000));
+        session.keyUp(u"shift"_qs);
+        session.click({47, 127});
+        session.drag(E2ESession::line({300, 600}, {700, 600}, 10));
+        QVERIFY(session.waitForColor({500, 600}, QColor(40, 205, 65)));
     }
 };
 
