@@ -57,7 +57,11 @@ void DrawingView::setupPalette() {
     colorsRadioGroup->selectedItem().watch(this, [this](const QColor &color) {
         brush->setBackgroundColor(color);
         Palette::setTint(*shapesRadioGroup, color);
+        hiddenChange(QRegion(colorsRadioGroup->geometry()) + shapesRadioGroup->geometry() +
+                     brush->geometry());
     });
+    shapesRadioGroup->selectedItem().watch(
+        this, [this](const Shape &) { hiddenChange(shapesRadioGroup->geometry()); });
     layoutPalette();
 }
 
@@ -114,6 +118,7 @@ void DrawingView::showModeSign() {
     m_modeSign->setOpaque(m_shaped);
     m_modeSign->setVisible((m_pointerMode || m_modeSign->hasMessage()) && !m_capturing);
     update(before | m_modeSign->geometry()); // shaped, the window's shape follows
+    hiddenChange(before | m_modeSign->geometry());
 }
 
 void DrawingView::showNotice(const QString &text) {
@@ -130,6 +135,7 @@ void DrawingView::setTracking(bool tracking) {
 void DrawingView::updateBrush() {
     const bool laser = m_effects && m_effects->laser().isOn();
     brush->setHidden(m_tracking || laser || m_pointerMode || m_capturing);
+    hiddenChange(brush->geometry());
 }
 
 // --- the effects ---
@@ -211,6 +217,9 @@ bool DrawingView::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::ShowToParent:
     case QEvent::HideToParent:
+        widgetChanged(static_cast<QWidget *>(watched));
+        Q_EMIT pointerTakersChanged();
+        break;
     case QEvent::Move:
     case QEvent::Resize:
         Q_EMIT pointerTakersChanged();
@@ -250,6 +259,7 @@ void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
 void DrawingView::setBrush(double width, bool ring) {
     const int across = std::max(6, int(std::ceil(width)));
     brush->setRing(ring);
+    hiddenChange(brush->geometry());
     if (brush->width() != across) {
         brush->resize(across, across);
         moveBrush(m_brushCentre);
@@ -303,17 +313,45 @@ void DrawingView::nextFrame() {
     if (const int retry = m_output->flush(); retry > 0)
         m_pacer.retryIn(retry);
     const bool brushMoves = brush->pos() != m_brushAt;
-    if (!brushMoves && m_pending.isEmpty())
-        return;
     if (brushMoves)
         brush->move(m_brushAt);
-    if (!m_pending.isEmpty() && !isVisible() && m_hiddenFrame) {
-        m_pending = {};
-        m_hiddenFrame();
+    if (!isVisible() && m_hiddenFrame) {
+        m_pending += shownWidgetsMoved();
+        if (m_pending.isEmpty())
+            return;
+        m_hiddenFrame(std::exchange(m_pending, {}));
+    } else if (!brushMoves && m_pending.isEmpty()) {
+        return;
     } else if (!m_pending.isEmpty()) {
         update(std::exchange(m_pending, {}));
     }
     m_pacer.painted();
+}
+
+void DrawingView::setHiddenFrames(std::function<void(const QRegion &)> frame) {
+    m_hiddenFrame = std::move(frame);
+    m_shownWidgets.clear();
+}
+
+void DrawingView::hiddenChange(const QRegion &area) {
+    if (!isVisible() && m_hiddenFrame)
+        invalidate(area);
+}
+
+QRegion DrawingView::shownWidgetsMoved() {
+    QList<QRect> now;
+    for (const QWidget *widget :
+         {static_cast<QWidget *>(brush), infoView, static_cast<QWidget *>(m_modeSign),
+          static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup)})
+        now << (widget->isHidden() ? QRect() : widget->geometry());
+    QRegion moved;
+    for (qsizetype i = 0; i < now.size(); ++i) {
+        const QRect before = m_shownWidgets.value(i);
+        if (now[i] != before)
+            moved += QRegion(now[i]) + before;
+    }
+    m_shownWidgets = now;
+    return moved;
 }
 
 void DrawingView::paintEvent(QPaintEvent *event) {

@@ -52,9 +52,15 @@ public:
     // panel, where not hidden.
     QRegion pointerTakers() const;
     void holdFrames(bool hold) { m_pacer.hold(hold); }
+    // A widget of the view changed how it looks: while the window is hidden Qt repaints
+    // nothing, and the surface that shows the view's picture repaints it at the next frame.
+    void widgetChanged(const QWidget *widget) {
+        hiddenChange(QRect(widget->mapTo(this, QPoint()), widget->size()));
+    }
     // While the window is hidden because another surface shows the view's picture, each frame
-    // that changes something calls `frame` instead of painting (none: frames wait for a show).
-    void setHiddenFrames(std::function<void()> frame) { m_hiddenFrame = std::move(frame); }
+    // that changes something calls `frame` with the area that changed instead of painting
+    // (none: frames wait for a show).
+    void setHiddenFrames(std::function<void(const QRegion &)> frame);
     int frameInterval() const;
 
     // Puts the help panel in the place of the empty one, hidden or shown as that was. The
@@ -121,6 +127,10 @@ private:
     // Paints `area` now rather than at the next frame.
     void repaintNow(const QRegion &area);
     void nextFrame();
+    // Hidden, Qt repaints none of the view's widgets: another surface that shows the view's
+    // picture learns what changed from these.
+    void hiddenChange(const QRegion &area);
+    QRegion shownWidgetsMoved();
 
     // What the output paints.
     void paintBeneath(QPainter &painter, const QRect &area) const override;
@@ -152,5 +162,6 @@ private:
     EffectStack *m_effects = nullptr;
     QTimer m_animation;
     std::function<void()> m_zoomShown;
-    std::function<void()> m_hiddenFrame;
+    std::function<void(const QRegion &)> m_hiddenFrame;
+    QList<QRect> m_shownWidgets; // where the dot and the panels were at the last hidden frame
 };

@@ -112,6 +112,7 @@ void DrawingViewController::viewDidLoad() {
     });
     model.enableModification.watch(this, [this](const bool &modified) {
         Palette::setModified(*m_view->shapesRadioGroup, modified);
+        m_view->widgetChanged(m_view->shapesRadioGroup);
     });
     model.isTracking.watch(this, [this](const bool &tracking) {
         m_view->setTracking(tracking);
@@ -243,15 +244,19 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
         moveBrushToPointer();
         followPointer();
     } else if (event->type() == QEvent::Hide && !m_handedOver) {
-        model.finishText();
-        // Put away, the overlay comes back drawing, on the screen, without the effects that
-        // end on hiding.
-        setMode(OverlayMode::draw);
-        endUntilHidden();
-        followPointer();
-        QLOG("Overlay hidden");
+        viewDidDisappear();
     }
     return false;
+}
+
+void DrawingViewController::viewDidDisappear() {
+    model.finishText();
+    // Put away, the overlay comes back drawing, on the screen, without the effects that end on
+    // hiding.
+    setMode(OverlayMode::draw);
+    endUntilHidden();
+    followPointer();
+    QLOG("Overlay hidden");
 }
 
 void DrawingViewController::moveBrushToPointer() {
@@ -289,10 +294,17 @@ DrawingViewController::State DrawingViewController::state() const {
             m_effects.zoomFactor()};
 }
 
-void DrawingViewController::handOver(std::function<void(const QImage &)> present) {
-    m_handedOver = bool(present);
-    m_view->setHiddenFrames(present ? std::function<void()>([this, present] { present(picture()); })
-                                    : std::function<void()>());
+void DrawingViewController::handOver(std::function<void(const QRegion &)> changed) {
+    m_handedOver = bool(changed);
+    m_view->setHiddenFrames(std::move(changed));
+}
+
+void DrawingViewController::setKeyboardElsewhere(bool elsewhere) {
+    m_input->setKeyboardElsewhere(elsewhere);
+}
+
+void DrawingViewController::paintPicture(QPainter &painter, const QRegion &area) const {
+    m_view->render(&painter, area.boundingRect().topLeft(), area, QWidget::DrawChildren);
 }
 
 QImage DrawingViewController::picture() const {

@@ -14,6 +14,7 @@
 class CompositorWatcher;
 class NotificationCenter;
 class OverlayInput;
+class QPainter;
 class PreferenceStore;
 class ScreenDaemon;
 class TransparentWindow;
@@ -85,10 +86,18 @@ public:
     // What the overlay shows now, at device pixels on a transparent ground (for another
     // surface to show instead of the window).
     QImage picture() const;
+    // `area` of that picture, in place, onto a painter clipped to it.
+    void paintPicture(QPainter &painter, const QRegion &area) const;
     // While the window is hidden because another surface shows the drawings instead, hiding
-    // it ends nothing (the mode, the effects stay), and what changes (fading ink, a notice)
-    // goes to `present` as a new picture. None: the window shows them again.
-    void handOver(std::function<void(const QImage &)> present);
+    // it ends nothing (the mode, the effects stay), and each frame that changes something
+    // (a stroke, fading ink, a notice) tells `changed` where. None: the window shows them
+    // again.
+    void handOver(std::function<void(const QRegion &)> changed);
+    // The overlay went off the screen while another surface showed it: what hiding its window
+    // ends, ends.
+    void viewDidDisappear();
+    // Whether that surface takes the keyboard, which the X server then knows nothing of.
+    void setKeyboardElsewhere(bool elsewhere);
 
     // What `quillory --action state` reports.
     struct State {

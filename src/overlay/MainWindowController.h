@@ -2,12 +2,15 @@
 
 #include "overlay/DrawingViewController.h"
 #include "overlay/TransparentWindow.h"
+#include "platform/PassThroughSurface.h"
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 class AppActivation;
-class PassThroughSurface;
+class QInputEvent;
+class QKeyEvent;
 
 // Owns the overlay window and its content controller, and shows and closes the overlay.
 class MainWindowController : public QObject {
@@ -33,16 +36,26 @@ public:
     // "layer-shell" (the native surface).
     QString outputName() const;
     // In a Wayland session pointer mode shows the drawings on a surface that takes no input,
-    // and the overlay's window, which would take the clicks, steps away meanwhile.
+    // and the overlay's window, which would take the clicks, steps away meanwhile. A surface
+    // that can take the input shows the overlay while it draws too, and the window steps away
+    // whenever the overlay shows.
     void setPassThrough(PassThroughSurface *surface);
 
 private:
     // Ends showing the drawings on the pass-through surface, if they are there.
     void takeBack();
+    // Whether the pass-through surface shows the overlay while it draws too, taking its input.
+    bool drawsOnSurface() const { return m_passThrough && m_passThrough->takesInput(); }
+    // Shows the overlay on that surface in `mode`, or switches the shown surface to it.
+    void showOnSurface(OverlayMode mode);
+    // Input from that surface, to the window's widgets as Qt gives them the window's own.
+    void deliver(QInputEvent *event);
+    void deliverKey(QKeyEvent *event);
 
     ScreenDaemon &m_screens;
     AppActivation &m_activation;
     std::unique_ptr<TransparentWindow> m_window;
     DrawingViewController m_content;
     PassThroughSurface *m_passThrough = nullptr;
+    QPointer<QWidget> m_pressedOn; // takes the pointer until its buttons are up, as in Qt
 };

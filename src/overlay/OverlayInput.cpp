@@ -102,7 +102,7 @@ bool OverlayInput::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::KeyRelease:
         // Releasing one of two Shift keys leaves Shift held: ask the keyboard, not the key.
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Shift)
-            flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+            flagsChanged(shiftHeld(*static_cast<QKeyEvent *>(event)));
         return false;
     case QEvent::ShortcutOverride:
         if (!ownsKey(static_cast<QKeyEvent *>(event)))
@@ -169,6 +169,12 @@ void OverlayInput::pointerSamples(const QList<PointerStream::Sample> &samples) {
     m_view->holdFrames(false);
 }
 
+bool OverlayInput::shiftHeld(const QKeyEvent &event) const {
+    const Qt::KeyboardModifiers held =
+        m_keyboardElsewhere ? event.modifiers() : QGuiApplication::queryKeyboardModifiers();
+    return held & Qt::ShiftModifier;
+}
+
 void OverlayInput::flagsChanged(bool shift) {
     if (m_model.enableModification.value() != shift)
         m_model.enableModification.setValue(shift);
@@ -177,7 +183,7 @@ void OverlayInput::flagsChanged(bool shift) {
 bool OverlayInput::keyDown(QKeyEvent *event) {
     const KeyEvent key = KeyEvent::fromQt(*event);
     if (event->key() == Qt::Key_Shift) {
-        flagsChanged(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+        flagsChanged(shiftHeld(*event));
         return true;
     }
     if (m_model.text().key(*event))

@@ -30,6 +30,9 @@ public:
     void setFrameInterval(int ms);
     // Grabs the pointer for `window` (without a compositor, while it draws) or lets it go.
     void setGrabbed(bool grabbed);
+    // While another surface takes the keyboard (the native one in a Wayland session) the X
+    // server knows nothing of its keys: whether Shift is held comes with the key events.
+    void setKeyboardElsewhere(bool elsewhere) { m_keyboardElsewhere = elsewhere; }
 
 Q_SIGNALS:
     // A wheel notch is 120; with `control` Ctrl was held.
@@ -47,6 +50,8 @@ private:
     // Whether Qt's shortcuts have to leave a key to the overlay.
     bool ownsKey(QKeyEvent *event) const;
     void flagsChanged(bool shift);
+    // Whether Shift is held once `event` is through, the other Shift key too.
+    bool shiftHeld(const QKeyEvent &event) const;
 
     DrawingViewModel &m_model;
     QUndoStack &m_undo;
@@ -54,4 +59,5 @@ private:
     QPointer<DrawingView> m_view;
     PointerGrab *m_grab;
     PointerStream *m_stream;
+    bool m_keyboardElsewhere = false;
 };

@@ -63,7 +63,8 @@ std::unique_ptr<PassThroughSurface> passThroughSurface() {
                                 Session::isWayland() ? u"layer-shell"_qs : u"x11"_qs);
     if (kind == u"layer-shell") {
         if (std::unique_ptr<PassThroughSurface> native = LayerOverlay::connect()) {
-            QLOG("Output: X11 window, layer-shell surface in pointer mode");
+            QLOG(native->takesInput() ? "Output: layer-shell surface"
+                                      : "Output: X11 window, layer-shell surface in pointer mode");
             return native;
         }
     }

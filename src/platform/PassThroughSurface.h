@@ -3,10 +3,20 @@
 #include <QImage>
 #include <QObject>
 #include <QRect>
+#include <QRegion>
+
+#include <functional>
+
+class QInputEvent;
+class QPainter;
 
 // Where pointer mode shows the drawings when the overlay's own window cannot let the pointer
 // through (in a Wayland session): a surface above every window that shows a picture and takes
 // no input at all, so that clicks, drags, the wheel and keys reach the windows below.
+//
+// A surface that can take the input too (takesInput) shows the overlay while it draws as
+// well: then it paints only what changed, through the overlay's painter, and hands the
+// pointer and keys it gets to the overlay as Qt's events.
 class PassThroughSurface : public QObject {
     Q_OBJECT
 public:
@@ -21,7 +31,20 @@ public:
     // What `--action state` calls it: "layer-shell" or "x11".
     virtual QString outputName() const = 0;
 
+    // Paints an area (logical pixels of the screen) of what the overlay shows, onto a
+    // transparent buffer of `ratio` device pixels a pixel, clipped to the area.
+    using Painter = std::function<void(QPainter &, const QRegion &)>;
+    virtual bool takesInput() const { return false; }
+    // Shows what `paint` paints, taking the pointer and the keyboard while `input`; a surface
+    // already shown keeps its place and takes or leaves the input from now on.
+    virtual void showPainted(Painter, qreal /*ratio*/, bool /*input*/) {}
+    // `area` changed: it is painted anew when the compositor is ready for another frame.
+    virtual void repaint(const QRegion &) {}
+
 Q_SIGNALS:
     // The first picture since `show` mapped the surface is on the screen.
     void presented();
+    // Input that reached the surface while it takes input, in its logical pixels: a
+    // QMouseEvent, QWheelEvent or QKeyEvent, for the overlay's window.
+    void input(QInputEvent *event);
 };

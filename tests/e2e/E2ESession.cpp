@@ -243,8 +243,9 @@ bool E2ESession::startApplication() {
         return false;
     }
     // The log line comes before the server has mapped the window; a loaded machine may take
-    // a while longer, and a drag sent before that would go to the window below.
-    waitForOverlay(true, 5000);
+    // a while longer, and a drag sent before that would go to the window below. (On sway the
+    // overlay is a native surface, and the X window shows only for a moment: a second for it.)
+    waitForOverlay(true, m_options.wayland && !m_options.gnome ? 1000 : 5000);
     settle(400);
     return true;
 }

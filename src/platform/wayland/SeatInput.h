@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <QTimer>
+
+#include <functional>
+
+class QInputEvent;
+struct wl_compositor;
+struct wl_cursor_theme;
+struct wl_keyboard;
+struct wl_pointer;
+struct wl_seat;
+struct wl_shm;
+struct wl_surface;
+struct xkb_context;
+struct xkb_keymap;
+struct xkb_state;
+
+// The pointer and the keyboard of the compositor's seat over one surface of ours, as Qt's
+// events: mouse presses, moves and releases, wheel turns, and keys with their text and
+// modifiers, in the surface's coordinates, each handed to `deliver` as it comes. The key codes
+// and key symbols they carry are the ones X11 gives for the same keys, so the overlay reads
+// them alike.
+class SeatInput : public QObject {
+    Q_OBJECT
+public:
+    using Deliver = std::function<void(QInputEvent *)>;
+
+    // Made as soon as the seat is bound: it tells what devices it has right away.
+    explicit SeatInput(wl_seat *seat, QObject *parent = nullptr);
+    ~SeatInput() override;
+
+    // Where the pointer's cursor comes from, once those globals are bound.
+    void setCursorSource(wl_compositor *compositor, wl_shm *shm) {
+        m_compositor = compositor;
+        m_shm = shm;
+    }
+
+    // Input over `surface` goes to `deliver`; none: nothing is delivered.
+    void follow(wl_surface *surface, Deliver deliver);
+
+    // The Qt key of a key symbol (0 for none), for the keys the overlay uses.
+    static int qtKey(quint32 keysym, const QString &text);
+
+private:
+    void capabilities(quint32 caps);
+    void setCursor(quint32 serial);
+    void mouse(int type, Qt::MouseButton button);
+    void wheel();
+    void keymap(int fd, quint32 size);
+    void key(quint32 code, bool pressed);
+    // The key that was pressed last, pressed again, as the compositor's repeat rate says.
+    void repeat();
+    Qt::KeyboardModifiers modifiers() const;
+    void send(QInputEvent &event);
+
+    wl_seat *m_seat;
+    wl_compositor *m_compositor = nullptr;
+    wl_shm *m_shm = nullptr;
+    wl_pointer *m_pointer = nullptr;
+    wl_keyboard *m_keyboard = nullptr;
+    wl_surface *m_surface = nullptr;
+    Deliver m_deliver;
+    bool m_over = false; // the pointer is over our surface
+    QPointF m_position;
+    Qt::MouseButtons m_buttons;
+    int m_wheel = 0;         // angle gathered since the last pointer frame, 120 a notch
+    bool m_discrete = false; // the gathered angle came in notches
+    wl_cursor_theme *m_cursorTheme = nullptr;
+    wl_surface *m_cursor = nullptr;
+    struct wl_cursor_image *m_cursorImage = nullptr;
+    xkb_context *m_xkb = nullptr;
+    xkb_keymap *m_keymap = nullptr;
+    xkb_state *m_state = nullptr;
+    QTimer m_repeat;
+    quint32 m_repeatKey = 0; // the kernel's code, while it repeats
+    int m_repeatRate = 25;   // a second, as the compositor asks; 0: no repeat
+    int m_repeatDelay = 600; // ms
+};
