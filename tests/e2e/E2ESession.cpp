@@ -2,7 +2,6 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
 #include <QDBusObjectPath>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,6 +15,20 @@
 #include <unistd.h>
 
 namespace {
+// A D-Bus property, or sets it to `value` (without asking for the interface's description,
+// which Qt keeps with the connection).
+QVariant busProperty(const QDBusConnection &bus, const QString &service, const QString &path,
+                     const QString &name, const QVariant &value = {}) {
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(service, path, u"org.freedesktop.DBus.Properties"_qs,
+                                       value.isValid() ? u"Set"_qs : u"Get"_qs);
+    message << name.section(u'/', 0, 0) << name.section(u'/', 1);
+    if (value.isValid())
+        message << QVariant::fromValue(QDBusVariant(value));
+    const QDBusMessage reply = bus.call(message, QDBus::Block, 5000);
+    return qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant();
+}
+
 // Through mutter's remote desktop service (GNOME): a session with a virtual pointer and
 // keyboard; moves to a point need a screen-cast stream of the monitor in the same session.
 class MutterInput : public CompositorInput {
@@ -27,8 +40,8 @@ public:
         const QString cast = u"org.gnome.Mutter.ScreenCast"_qs;
         m_session =
             call(desktop, u"/org/gnome/Mutter/RemoteDesktop"_qs, desktop, u"CreateSession"_qs);
-        const QVariant id = QDBusInterface(desktop, m_session, desktop + u".Session"_qs, m_bus)
-                                .property("SessionId");
+        const QVariant id =
+            busProperty(m_bus, desktop, m_session, desktop + u".Session/SessionId"_qs);
         const QString screencast =
             call(cast, u"/org/gnome/Mutter/ScreenCast"_qs, cast, u"CreateSession"_qs,
                  {QVariantMap{{u"remote-desktop-session-id"_qs, id}}});
@@ -683,12 +696,14 @@ bool E2ESession::startGnome() {
     xhost->waitForFinished(5000);
     // Only the screenshot tool GNOME allows may take screenshots; it starts in the overview.
     m_shell->interface()->registerService(u"org.gnome.Screenshot"_qs);
-    QDBusInterface shell(u"org.gnome.Shell"_qs, u"/org/gnome/Shell"_qs, u"org.gnome.Shell"_qs,
-                         *m_shell);
+    const auto overview = [this](const QVariant &value = {}) {
+        return busProperty(*m_shell, u"org.gnome.Shell"_qs, u"/org/gnome/Shell"_qs,
+                           u"org.gnome.Shell/OverviewActive"_qs, value);
+    };
     waitUntil(
         [&] {
-            shell.setProperty("OverviewActive", false);
-            return !shell.property("OverviewActive").toBool();
+            overview(false);
+            return !overview().toBool();
         },
         10000);
     auto input = std::make_unique<MutterInput>(*m_shell);
