@@ -97,10 +97,8 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     makeHelpCard(pages.project);
 
     activation.keepShown(cursorHighlight.window());
-    // Where pointer mode's surface is an X window (GNOME), the highlight's are too.
-    if (passThrough && passThrough->outputName() == u"x11")
-        cursorHighlight.setInputlessWindows(BackendLoader::inputlessWindow(),
-                                            BackendLoader::inputlessWindow());
+    cursorHighlight.setInputlessWindows(BackendLoader::inputlessWindow(passThrough.get()),
+                                        BackendLoader::inputlessWindow(passThrough.get()));
     screenshotter.configureForScreenshotHandler.watch(
         &cursorHighlight, [this](const bool &capturing) { cursorHighlight.stepAside(capturing); });
 

@@ -83,13 +83,13 @@ void CursorWindowController::setOnScreen(bool shown) {
 }
 
 void CursorWindowController::showDisc() {
-    const QWidget *brush = m_content.view()->brush;
+    QWidget *brush = m_content.view()->brush;
     const qreal ratio = m_window->devicePixelRatioF();
     QImage disc(brush->size() * ratio, QImage::Format_ARGB32_Premultiplied);
     disc.setDevicePixelRatio(ratio);
     disc.fill(Qt::transparent);
     QPainter painter(&disc);
-    const_cast<QWidget *>(brush)->render(&painter, {}, {}, QWidget::DrawChildren);
+    brush->render(&painter, {}, {}, QWidget::DrawChildren);
     painter.end();
     m_disc->show(disc,
                  QRect(brush->mapTo(m_window.get(), QPoint()) + m_window->pos(), brush->size()));

@@ -76,8 +76,10 @@ std::unique_ptr<PassThroughSurface> passThroughSurface() {
     return std::make_unique<PassThroughWindow>();
 }
 
-std::unique_ptr<PassThroughSurface> inputlessWindow() {
-    return Session::isWayland() ? std::make_unique<PassThroughWindow>() : nullptr;
+std::unique_ptr<PassThroughSurface> inputlessWindow(const PassThroughSurface *passThrough) {
+    return qobject_cast<const PassThroughWindow *>(passThrough)
+               ? std::make_unique<PassThroughWindow>()
+               : nullptr;
 }
 
 } // namespace BackendLoader

@@ -24,7 +24,8 @@ std::unique_ptr<ScreenshotPortal> screenshotBackend();
 // windows), else an X window made for it (GNOME); null in an X11 session, where the overlay's
 // own window lets the pointer through.
 std::unique_ptr<PassThroughSurface> passThroughSurface();
-// An X window without input anywhere, at any place and size, for the cursor highlight (GNOME
-// passes the pointer through only such a window); null in an X11 session.
-std::unique_ptr<PassThroughSurface> inputlessWindow();
+// An X window without input anywhere, at any place and size, for the cursor highlight, where
+// pointer mode's surface is such a window too (GNOME passes the pointer through only such a
+// window); null elsewhere.
+std::unique_ptr<PassThroughSurface> inputlessWindow(const PassThroughSurface *passThrough);
 } // namespace BackendLoader
