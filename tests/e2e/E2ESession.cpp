@@ -9,9 +9,17 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <QDBusUnixFileDescriptor>
+
+#include <array>
 #include <csignal>
+#include <cstring>
 #include <grp.h>
+#include <poll.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -83,6 +91,180 @@ private:
     QString m_session, m_stream;
     quint8 m_buttons = 0;
 };
+
+// Reads `size` bytes, waiting at most `ms` for each part.
+bool readFully(int fd, char *data, qsizetype size, int ms) {
+    for (qsizetype got = 0; got < size;) {
+        pollfd ready{fd, POLLIN, 0};
+        const ssize_t n =
+            ::poll(&ready, 1, ms) == 1 ? ::read(fd, data + got, size_t(size - got)) : 0;
+        if (n <= 0)
+            return false;
+        got += n;
+    }
+    return true;
+}
+
+// Through KWin's fake-input protocol, which KWin offers only to a client whose program it can
+// check, one of its own user's: a child of the tests as that user holds the connection, and
+// sends each request it is handed with a round trip, answering once KWin has it.
+class KwinInput : public CompositorInput {
+public:
+    ~KwinInput() override {
+        ::close(m_requests);
+        ::close(m_answers);
+        if (m_child > 0)
+            ::waitpid(m_child, nullptr, 0);
+    }
+    bool start(const QByteArray &socket, uid_t user) {
+        int requests[2], answers[2];
+        if (::pipe(requests) || ::pipe(answers))
+            return false;
+        m_child = ::fork();
+        if (m_child == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            ::close(requests[1]); // the parent's ends: closing its own ends the child
+            ::close(answers[0]);
+            if (::getuid() == 0 && (::setgroups(0, nullptr) || ::setgid(user) || ::setuid(user)))
+                ::_exit(1);
+            ::prctl(PR_SET_DUMPABLE, 1); // KWin reads its /proc entry, which the change hid
+            ::_exit(serve(socket.constData(), requests[0], answers[1]));
+        }
+        ::close(requests[0]);
+        ::close(answers[1]);
+        m_requests = requests[1];
+        m_answers = answers[0];
+        char ready = 0;
+        return readFully(m_answers, &ready, 1, 10000);
+    }
+
+protected:
+    void pointer(QPoint at, quint8 buttons) override {
+        request(9, quint32(at.x() * 256), quint32(at.y() * 256)); // absolute, in fixed point
+        if ((buttons ^ m_buttons) & 1)
+            request(2, 0x110, buttons & 1); // BTN_LEFT
+        for (const int notch : {3, 4})
+            if (buttons & ~m_buttons & (1 << notch))
+                request(3, 0, quint32((notch == 3 ? -10 : 10) * 256)); // the vertical axis
+        m_buttons = buttons;
+    }
+    void keyEvent(quint32 keysym, bool down) override {
+        // evdev's codes on the US layout; a shifted character goes as its key (Shift comes apart).
+        static const QMap<quint32, quint32> named = {
+            {' ', 57},     {0xff1b, 1},   {0xff08, 14},  {0xff09, 15},  {0xff0d, 28},
+            {0xffe3, 29},  {0xffe1, 42},  {0xffe9, 56},  {0xffeb, 125}, {0xff52, 103},
+            {0xff55, 104}, {0xff51, 105}, {0xff53, 106}, {0xff54, 108}, {0xff56, 109}};
+        static const QString rows[] = {u"1234567890-="_qs, u"qwertyuiop[]"_qs, u"asdfghjkl;'`"_qs,
+                                       u"\\zxcvbnm,./"_qs};
+        static const QString shifted = u"!@#$%^&*()_+{}|:\"<>?~"_qs;
+        static const QString plain = u"1234567890-=[]\\;',./`"_qs;
+        QChar key = QChar(char16_t(keysym < 0x80 ? keysym : 1)).toLower();
+        if (const qsizetype at = shifted.indexOf(key); at >= 0)
+            key = plain.at(at);
+        quint32 code = named.value(keysym);
+        for (int row = 0; row < 4 && !code; ++row)
+            if (const qsizetype at = rows[row].indexOf(key); at >= 0)
+                code = quint32(std::array{2, 16, 30, 43}[row] + at);
+        request(10, code, down);
+    }
+
+private:
+    void request(quint32 opcode, quint32 a, quint32 b) {
+        const quint32 message[3] = {opcode, a, b};
+        char done = 0;
+        if (::write(m_requests, message, sizeof message) == sizeof message)
+            readFully(m_answers, &done, 1, 5000);
+    }
+    // The child's side, in system calls: binds the protocol and authenticates, then sends each
+    // request from `requests`, answering on `answers` after a round trip.
+    static int serve(const char *path, int requests, int answers) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path, sizeof address.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address))
+            return 11;
+        quint32 out[64];
+        int words = 2;
+        const auto word = [&](quint32 value) { out[words++] = value; };
+        const auto text = [&](const char *value) {
+            const quint32 length = quint32(std::strlen(value) + 1);
+            word(length);
+            std::memset(&out[words], 0, (length + 3) / 4 * 4);
+            std::memcpy(&out[words], value, length);
+            words += int((length + 3) / 4);
+        };
+        const auto send = [&](quint32 object, quint32 opcode) {
+            out[0] = object;
+            out[1] = quint32(words * 4) << 16 | opcode;
+            const bool sent = ::write(fd, out, size_t(words) * 4) == ssize_t(words) * 4;
+            words = 2;
+            return sent;
+        };
+        quint32 nextId = 2, name = 0, version = 0;
+        const quint32 registry = nextId++;
+        // A wl_display.sync, and the events until it is done: the globals on the way.
+        static char in[65536];
+        const auto roundTrip = [&] {
+            const quint32 callback = nextId++;
+            word(callback);
+            if (!send(1, 0))
+                return false;
+            for (qsizetype held = 0;;) {
+                const ssize_t got = ::read(fd, in + held, sizeof in - size_t(held));
+                if (got <= 0)
+                    return false;
+                held += got;
+                qsizetype at = 0;
+                for (quint32 head[2]; held - at >= 8; at += head[1] >> 16) {
+                    std::memcpy(head, in + at, 8);
+                    if (held - at < qsizetype(head[1] >> 16))
+                        break;
+                    const char *body = in + at + 8;
+                    quint32 length = 0;
+                    std::memcpy(&length, body + 4, 4);
+                    if (head[0] == registry &&
+                        std::strcmp(body + 8, "org_kde_kwin_fake_input") == 0) {
+                        std::memcpy(&name, body, 4);
+                        std::memcpy(&version, body + 8 + (length + 3) / 4 * 4, 4);
+                    }
+                    if (head[0] == callback)
+                        return true;
+                }
+                std::memmove(in, in + at, size_t(held - at));
+                held -= at;
+            }
+        };
+        word(registry);
+        if (!send(1, 1))
+            return 12;
+        if (!roundTrip())
+            return 13;
+        if (!name)
+            return 14;
+        const quint32 input = nextId++;
+        word(name);
+        text("org_kde_kwin_fake_input");
+        word(std::min(version, 4u));
+        word(input);
+        send(registry, 0);
+        text("quillory tests");
+        text("input through the compositor");
+        send(input, 0);
+        for (quint32 next[3];;) {
+            if (!roundTrip() || ::write(answers, "1", 1) != 1)
+                return 1;
+            if (!readFully(requests, reinterpret_cast<char *>(next), sizeof next, -1))
+                return 0;
+            word(next[1]);
+            word(next[2]);
+            send(input, next[0]);
+        }
+    }
+    pid_t m_child = -1;
+    int m_requests = -1, m_answers = -1;
+    quint8 m_buttons = 0;
+};
 } // namespace
 
 namespace {
@@ -129,6 +311,7 @@ E2ESession::E2ESession(Options options)
 
 E2ESession::~E2ESession() {
     stop(m_app);
+    stop(m_native);
     for (std::unique_ptr<QProcess> &other : m_others)
         stop(other);
     stop(m_compositor);
@@ -156,7 +339,8 @@ std::unique_ptr<QProcess> E2ESession::process(const QString &program,
     if (m_runtime) {
         env.insert(u"XDG_RUNTIME_DIR"_qs, m_runtime->path());
         env.insert(u"WAYLAND_DISPLAY"_qs, m_waylandDisplay);
-        env.insert(u"XDG_CURRENT_DESKTOP"_qs, m_options.gnome ? u"GNOME"_qs : u"sway"_qs);
+        env.insert(u"XDG_CURRENT_DESKTOP"_qs,
+                   std::array{u"sway"_qs, u"GNOME"_qs, u"KDE"_qs}[int(m_options.desktop)]);
         env.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
     }
     child->setProcessEnvironment(env);
@@ -218,7 +402,10 @@ bool E2ESession::start() {
         errorString = u"dbus-daemon gave no address"_qs;
         return false;
     }
-    if (m_options.wayland && !(m_options.gnome ? startGnome() : startWayland()))
+    using Desktop = Options::Desktop;
+    if (m_options.wayland && !(m_options.desktop == Desktop::gnome  ? startGnome()
+                               : m_options.desktop == Desktop::kwin ? startKwin()
+                                                                    : startWayland()))
         return false;
     // The accessibility bus, which screen readers and the tests' AT-SPI client talk over.
     if (m_options.accessibility &&
@@ -258,7 +445,8 @@ bool E2ESession::startApplication() {
     // The log line comes before the server has mapped the window; a loaded machine may take
     // a while longer, and a drag sent before that would go to the window below. (On sway the
     // overlay is a native surface, and the X window shows only for a moment: a second for it.)
-    waitForOverlay(true, m_options.wayland && !m_options.gnome ? 1000 : 5000);
+    waitForOverlay(true,
+                   m_options.wayland && m_options.desktop != Options::Desktop::gnome ? 1000 : 5000);
     settle(400);
     return true;
 }
@@ -434,6 +622,31 @@ void E2ESession::drag(const QList<QPoint> &points) {
 
 QImage E2ESession::screenshot() {
     QByteArray png;
+    if (m_options.desktop == Options::Desktop::kwin) { // KWin writes the pixels into a pipe
+        int pipe[2];
+        if (::pipe(pipe))
+            return {};
+        const QDBusMessage reply =
+            m_shell->call(QDBusMessage::createMethodCall(
+                              u"org.kde.KWin"_qs, u"/org/kde/KWin/ScreenShot2"_qs,
+                              u"org.kde.KWin.ScreenShot2"_qs, u"CaptureActiveScreen"_qs)
+                              << QVariantMap{{u"native-resolution"_qs, true}}
+                              << QVariant::fromValue(QDBusUnixFileDescriptor(pipe[1])),
+                          QDBus::Block, 10000);
+        ::close(pipe[1]);
+        const QVariantMap shot = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+        const int height = shot.value(u"height"_qs).toInt();
+        const int stride = shot.value(u"stride"_qs).toInt();
+        QByteArray pixels(qsizetype(height) * stride, Qt::Uninitialized);
+        const bool read = readFully(pipe[0], pixels.data(), pixels.size(), 10000);
+        ::close(pipe[0]);
+        if (!read || pixels.isEmpty())
+            return {};
+        return QImage(reinterpret_cast<const uchar *>(pixels.constData()),
+                      shot.value(u"width"_qs).toInt(), height, stride,
+                      QImage::Format(shot.value(u"format"_qs).toInt()))
+            .convertToFormat(QImage::Format_RGB32);
+    }
     if (m_shell) { // GNOME Shell writes the picture as its own user
         const QString path = m_runtime->path() + u"/shot.png"_qs;
         m_shell->call(QDBusMessage::createMethodCall(
@@ -622,9 +835,7 @@ bool E2ESession::startWayland() {
                serves(u"org.freedesktop.impl.portal.desktop.gtk"_qs)) &&
         up(u"xdg-desktop-portal"_qs,
            spawn(portal, {}) && serves(u"org.freedesktop.portal.Desktop"_qs)) &&
-        up(u"foot"_qs,
-           spawn(u"foot"_qs, {u"-o"_qs, u"colors.background="_qs + footColor.name().mid(1)}) &&
-               waitForColor({20, 20}, footColor, true, 10000));
+        startNativeWindow();
     QDBusConnection::disconnectFromBus(u"e2e-probe"_qs);
     return ok;
 }
@@ -715,9 +926,73 @@ bool E2ESession::startGnome() {
     input->move({m_options.monitorSize.width() / 2, m_options.monitorSize.height() / 2});
     input->keys(u"shift"_qs);
     m_input = std::move(input);
-    errorString = u"foot did not come up"_qs;
-    return spawn(u"foot"_qs, {u"--maximized"_qs, u"-o"_qs,
-                              u"colors.background="_qs + footColor.name().mid(1)}) &&
-           waitForColor({m_options.monitorSize.width() / 2, m_options.monitorSize.height() / 2},
-                        footColor, true, 10000);
+    return startNativeWindow();
+}
+
+bool E2ESession::startKwin() {
+    // KWin's runtime folder, its user's own, with a copy of kwin_wayland (the installed one
+    // carries a file capability that a test's bounding set may lack) and its settings: no
+    // animations. Its screenshots need OpenGL: Mesa's software renderer.
+    m_runtime = std::make_unique<QTemporaryDir>(QDir::tempPath() + u"/quillory-kwin-XXXXXX"_qs);
+    const QDir dir(m_runtime->path());
+    QFile config(dir.filePath(u"config/kwinrc"_qs));
+    if (!dir.mkpath(u"config"_qs) || !config.open(QIODevice::WriteOnly) ||
+        config.write("[Compositing]\nAnimationSpeed=0\n") < 0 ||
+        !QFile::copy(u"/usr/bin/kwin_wayland"_qs, dir.filePath(u"kwin_wayland"_qs)))
+        return false;
+    config.close();
+    if (::getuid() == 0)
+        run(u"chown"_qs, {u"-R"_qs, u"%1:%1"_qs.arg(kNobody), dir.path()});
+    m_waylandDisplay = u"wayland-0"_qs;
+    const QSize size = m_options.monitorSize;
+    m_sway =
+        process(dir.filePath(u"kwin_wayland"_qs),
+                {u"--virtual"_qs, u"--xwayland"_qs, u"--width"_qs, QString::number(size.width()),
+                 u"--height"_qs, QString::number(size.height()), u"--socket"_qs, m_waylandDisplay,
+                 u"--no-lockscreen"_qs, u"--no-kactivities"_qs,
+                 u"sh -c 'xhost +si:localuser:root; echo $DISPLAY > $XDG_RUNTIME_DIR/display'"_qs});
+    asSessionUser(*m_sway, dir);
+    QProcessEnvironment env = m_sway->processEnvironment();
+    env.remove(u"DISPLAY"_qs);
+    env.remove(u"WAYLAND_DISPLAY"_qs);
+    for (const QString &pair :
+         {u"XDG_CONFIG_HOME="_qs + dir.filePath(u"config"_qs),
+          u"KWIN_WAYLAND_NO_PERMISSION_CHECKS=1"_qs, u"KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1"_qs,
+          u"LIBGL_ALWAYS_SOFTWARE=1"_qs, u"XKB_DEFAULT_LAYOUT=us"_qs})
+        env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    m_sway->setProcessEnvironment(env);
+    m_sway->setProcessChannelMode(QProcess::MergedChannels);
+    const QString log = m_home.path() + u"/kwin.log"_qs;
+    m_sway->setStandardOutputFile(log);
+    m_sway->start();
+    if (!waitUntil([&] { return !readText(dir.filePath(u"display"_qs)).isEmpty(); }, 30000)) {
+        errorString = u"KWin did not start:\n"_qs + readText(log);
+        return false;
+    }
+    m_display = readText(dir.filePath(u"display"_qs)).trimmed();
+    m_shell = std::make_unique<QDBusConnection>(
+        QDBusConnection::connectToBus(m_busAddress, u"e2e-gnome"_qs));
+    auto input = std::make_unique<KwinInput>();
+    if (!input->start(dir.filePath(m_waylandDisplay).toLocal8Bit(), kNobody)) {
+        errorString = u"KWin offered no fake input"_qs;
+        return false;
+    }
+    input->move({size.width() / 2, size.height() / 2});
+    m_input = std::move(input);
+    return startNativeWindow();
+}
+
+bool E2ESession::startNativeWindow() {
+    m_native = process(QStringLiteral(QUILLORY_SOURCE_DIR "/tests/e2e/native-window.py"),
+                       {nativeColor.name()});
+    m_native->start();
+    errorString = u"the native window did not come up"_qs;
+    return waitForColor({m_options.monitorSize.width() / 2, m_options.monitorSize.height() / 2},
+                        nativeColor, true, 10000);
+}
+
+int E2ESession::nativeInput(QByteArrayView kind) {
+    m_native->waitForReadyRead(0);
+    m_nativeOutput += m_native->readAllStandardOutput();
+    return int(m_nativeOutput.split('\n').count(kind.toByteArray()));
 }

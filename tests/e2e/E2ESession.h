@@ -21,9 +21,10 @@ class QDir;
 // One run of the real application in a private X server: Xvfb (optionally two monitors side
 // by side), optionally picom as compositor, a private session bus, and quillory with its own
 // HOME and XDG_CONFIG_HOME. Input goes in through xdotool (XTest), pictures come out of the
-// root window; in a Wayland session (headless sway) input goes through the compositor
-// (wayvnc) and pictures come from grim. Every process started here is stopped by the destructor,
-// also when a test fails; children also die with the test process itself.
+// root window; in a Wayland session (headless sway, GNOME Shell or KWin) input goes through
+// the compositor and pictures come from the compositor's own screenshots. Every process started
+// here is stopped by the destructor, also when a test fails; children also die with the test
+// process itself.
 class E2ESession {
 public:
     struct Options {
@@ -43,17 +44,16 @@ public:
         // Variables the application starts with, on top of the session's.
         QProcessEnvironment environment = {};
         // A Wayland session instead of Xvfb: headless sway with XWayland, the Screenshot
-        // portal (xdg-desktop-portal with its wlroots back end) and a native Wayland window,
-        // foot, filling the output with `footColor`.
+        // portal (xdg-desktop-portal with its wlroots back end) and a native Wayland window
+        // (tests/e2e/native-window.py), maximized in `nativeColor`.
         bool wayland = false;
-        // With `wayland`, headless GNOME Shell instead of sway, its input through mutter's
-        // remote desktop service; foot maximized under the top bar. No portal.
-        bool gnome = false;
+        // With `wayland`: headless GNOME Shell instead of sway, its input through mutter's
+        // remote desktop service, or KWin, its input through its fake-input protocol. No portal.
+        enum class Desktop { sway, gnome, kwin } desktop = Desktop::sway;
     };
-    // Where the text of a Wayland session's foot begins (below GNOME's top bar and foot's
-    // title bar).
-    int footTop() const { return m_options.gnome ? 58 : 0; }
-    static inline const QColor footColor{46, 139, 87};
+    static inline const QColor nativeColor{46, 139, 87};
+    // How many inputs of a kind ("click", "drag", "wheel", "key") the native window has had.
+    int nativeInput(QByteArrayView kind);
 
     explicit E2ESession(Options options);
     ~E2ESession();
@@ -151,6 +151,8 @@ private:
     bool startX();
     bool startWayland();
     bool startGnome();
+    bool startKwin();
+    bool startNativeWindow();
     // wayvnc in the sway session, and the client that sends it the input.
     bool startCompositorInput(const QDir &runtime);
     void asSessionUser(QProcess &program, const QDir &runtime);
@@ -178,7 +180,9 @@ private:
     std::unique_ptr<QProcess> m_sway; // or GNOME Shell
     std::unique_ptr<QProcess> m_portalBackend;
     std::unique_ptr<QProcess> m_wayvnc;
+    std::unique_ptr<QProcess> m_native;
+    QByteArray m_nativeOutput;
     std::unique_ptr<CompositorInput> m_input;
-    std::unique_ptr<QDBusConnection> m_shell; // GNOME Shell's screenshots come over it
+    std::unique_ptr<QDBusConnection> m_shell; // GNOME Shell's or KWin's screenshots come over it
     std::vector<std::unique_ptr<QProcess>> m_others;
 };

@@ -10,7 +10,8 @@
 namespace {
 
 const QSize kOutput(1280, 800);
-const QColor kXColor(200, 120, 40); // an X window's
+const QColor kXColor(200, 120, 40);      // an X window's
+const QRect kXWindow(640, 60, 640, 740); // right of the native window, below GNOME's top bar
 // Where the palette's colour column stands (30 from the left, above the tools).
 const QRect kPalette(30, kOutput.height() - 420, 40, 300);
 
@@ -18,8 +19,8 @@ QStringList pictures(const QString &folder) {
     return QDir(folder).entryList({u"*.png"_qs}, QDir::Files);
 }
 
-// The pixels in `area` that do not show foot's background (or `below`).
-int covered(const QImage &image, const QRect &area, const QColor &below = E2ESession::footColor) {
+// The pixels in `area` that do not show the native window's background (or `below`).
+int covered(const QImage &image, const QRect &area, const QColor &below = E2ESession::nativeColor) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -31,21 +32,23 @@ int covered(const QImage &image, const QRect &area, const QColor &below = E2ESes
 
 class TestWayland : public QObject {
     Q_OBJECT
+    using Desktop = E2ESession::Options::Desktop;
     static void compositors() {
-        QTest::addColumn<bool>("gnome");
-        QTest::newRow("sway") << false;
-        QTest::newRow("GNOME") << true;
+        QTest::addColumn<Desktop>("desktop");
+        QTest::newRow("sway") << Desktop::sway;
+        QTest::newRow("GNOME") << Desktop::gnome;
+        QTest::newRow("KWin") << Desktop::kwin;
     }
-    static E2ESession::Options compositor(bool gnome) {
+    static E2ESession::Options compositor(Desktop desktop) {
         E2ESession::Options options;
         options.wayland = true;
-        options.gnome = gnome;
+        options.desktop = desktop;
         options.monitorSize = kOutput;
         return options;
     }
 
 private Q_SLOTS:
-    // sway and GNOME Shell, each with an X window beside foot (sway tiles them side by side).
+    // sway, GNOME Shell and KWin, each with an X window beside the native window.
     void drawingWithInputThroughTheCompositor_data() { compositors(); }
     void theHighlightLeavesNativeWindowsAlone_data() { compositors(); }
 
@@ -54,15 +57,15 @@ private Q_SLOTS:
     // (from its first drag point to its last), a colour key, pointer mode, then Escape twice,
     // which clears the drawing and then hides the overlay.
     void drawingWithInputThroughTheCompositor() {
-        QFETCH(bool, gnome);
-        E2ESession::Options options = compositor(gnome);
+        QFETCH(Desktop, desktop);
+        const bool gnome = desktop == Desktop::gnome;
+        E2ESession::Options options = compositor(desktop);
         options.launch = false;
         options.preferences = u"<key>pz.fadingInkSeconds</key><integer>6</integer>"_qs;
         E2ESession session(options);
         QVERIFY2(session.start(), qPrintable(session.errorString));
-        const int top = session.footTop();
         OtherXClient other(session.display());
-        other.showWindow({640, top, 640, 800 - top}, kXColor.rgb());
+        other.showWindow(kXWindow, kXColor.rgb());
         QVERIFY(session.waitForColor({960, 400}, kXColor));
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
@@ -79,35 +82,31 @@ private Q_SLOTS:
         session.keyUp(u"shift"_qs);
         // One segment from the first drag point to the last: the bend is gone.
         QVERIFY(session.waitForColor({450, 425}, E2ESession::systemRed));
-        QVERIFY(
-            E2ESession::near(session.screenshot().pixelColor(400, 495), E2ESession::footColor, 20));
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 495), E2ESession::nativeColor,
+                                 20));
         session.key(u"4"_qs);
         session.drag(E2ESession::line({200, 600}, {600, 600}, 10));
         QVERIFY(session.waitForColor({400, 600}, QColor(0, 122, 255)));
         // Pointer mode: the ink stays on top on a surface without input (fading ink fades
-        // there), while the input reaches the windows below: the X window's and foot's (a drag
-        // selects its prompt, keys type into it); back to drawing, a stroke draws.
+        // there), while the input reaches the windows below, X and native; back to drawing, a
+        // stroke draws.
         session.key(u"f"_qs);
         session.drag(E2ESession::line({200, 300}, {600, 300}, 10));
         QVERIFY(session.waitForColor({400, 300}, QColor(0, 122, 255)));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"pointer"_qs}), 0);
-        const auto changes = [&](const QRect &area) {
-            const QImage before = session.screenshot().copy(area);
-            return [&session, area, before] { return session.screenshot().copy(area) != before; };
-        };
         QVERIFY(session.waitForLog(u"Overlay mode pointer"_qs));
         QVERIFY(session.waitForOverlay(false)); // the X window gives way to the native surface
         const auto fadingShown = [&] {
             return !E2ESession::near(session.screenshot().pixelColor(400, 300),
-                                     E2ESession::footColor, 20);
+                                     E2ESession::nativeColor, 20);
         };
         QVERIFY(fadingShown());
         QCOMPARE(session.runQuillory({u"--action"_qs, u"state"_qs}, &state), 0);
         QVERIFY2(state.contains(R"("mode":"pointer")") &&
                      state.contains(gnome ? R"("output":"x11")" : R"("output":"layer-shell")"),
                  state.constData());
-        // The X window beside foot gets a click, a drag, a wheel notch and a key (first: on
-        // GNOME a click on foot raises it over the X window).
+        // The X window gets a click, a drag, a wheel notch and a key (first: on GNOME a click
+        // on the native window raises it over the X window).
         session.drag(E2ESession::line({900, 400}, {1000, 400}, 5));
         session.wheel(-1);
         session.key(u"a"_qs);
@@ -117,13 +116,16 @@ private Q_SLOTS:
                 return got.clicks == 1 && got.dragMoves > 0 && got.wheel == 1 && got.keys == 1;
             },
             3000));
-        session.click({300, 700}); // foot takes the keyboard (GNOME raises it too)
-        const auto selected = changes({0, top, 100, 16}); // the pointer ends beyond
-        session.drag(E2ESession::line({2, top + 8}, {120, top + 8}, 8));
-        QVERIFY(E2ESession::waitUntil(selected, 3000));
-        const auto typed = changes({0, top, 560, 16}); // the prompt, left of the sign
-        session.key(u"x y z"_qs);
-        QVERIFY(E2ESession::waitUntil(typed, 3000));
+        // And the native window's (a click there gives it the keyboard; GNOME raises it too).
+        session.drag(E2ESession::line({200, 450}, {300, 450}, 5));
+        session.wheel(-1);
+        session.key(u"a"_qs);
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                return session.nativeInput("click") == 1 && session.nativeInput("drag") > 0 &&
+                       session.nativeInput("wheel") > 0 && session.nativeInput("key") == 1;
+            },
+            3000));
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(400, 200), E2ESession::systemRed));
         QVERIFY(E2ESession::waitUntil([&] { return !fadingShown(); }, 10000));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"draw"_qs}), 0);
@@ -135,7 +137,7 @@ private Q_SLOTS:
         QVERIFY(E2ESession::waitUntil(
             [&] {
                 return E2ESession::near(session.screenshot().pixelColor(400, 200),
-                                        E2ESession::footColor, 20);
+                                        E2ESession::nativeColor, 20);
             },
             5000));
         session.key(u"Escape"_qs);
@@ -147,18 +149,17 @@ private Q_SLOTS:
             5000));
     }
 
-    // The cursor highlight: over the X window the disc follows the pointer; over foot, where
-    // XWayland cannot see the pointer, it goes rather than stay in a stale place, and clicks and
-    // keys reach foot.
+    // The cursor highlight: over the X window the disc follows the pointer; over the native
+    // window, where XWayland cannot see the pointer, it goes rather than stay in a stale place,
+    // and clicks and keys reach the native window.
     void theHighlightLeavesNativeWindowsAlone() {
-        QFETCH(bool, gnome);
-        E2ESession session(compositor(gnome));
+        QFETCH(Desktop, desktop);
+        E2ESession session(compositor(desktop));
         QVERIFY2(session.start(), qPrintable(session.errorString));
         session.key(u"Escape"_qs); // nothing drawn: the overlay goes
         QVERIFY(session.waitForLog(u"Overlay hidden"_qs));
-        const int top = session.footTop();
         OtherXClient other(session.display());
-        other.showWindow({640, top, 640, 800 - top}, kXColor.rgb());
+        other.showWindow(kXWindow, kXColor.rgb());
         QVERIFY(session.waitForColor({960, 400}, kXColor));
         QCOMPARE(session.runQuillory({u"--action"_qs, u"highlight"_qs}), 0);
         const auto disc = [&](QPoint at) {
@@ -172,19 +173,42 @@ private Q_SLOTS:
         session.moveTo({300, 400});
         QVERIFY(E2ESession::waitUntil(
             [&] {
-                // Nothing but the pointer's own shape over foot (short of the X window's shadow
-                // on GNOME), no disc left over the X window.
+                // Nothing but the pointer's own shape over the native window (short of the X
+                // window's shadow on GNOME), no disc left over the X window.
                 const QImage shot = session.screenshot();
                 return covered(shot, {0, 100, 600, 700}) < 200 &&
                        covered(shot, {640, 100, 640, 700}, kXColor) == 0;
             },
             5000));
-        const QImage before = session.screenshot().copy(0, top, 560, 16);
         session.click({300, 400});
         session.key(u"x y z"_qs);
         QVERIFY(E2ESession::waitUntil(
-            [&] { return session.screenshot().copy(0, top, 560, 16) != before; }, 3000));
+            [&] { return session.nativeInput("click") == 1 && session.nativeInput("key") == 3; },
+            3000));
         QCOMPARE(session.log().count(u"cannot see the pointer over Wayland windows"_qs), 1);
+    }
+
+    // KWin's own shortcut service reaches Quillory with a native window focused: Show Quillory
+    // (Ctrl+Shift+D) brings back the hidden overlay, and the key stays away from the window.
+    void kwinShortcutsWithANativeWindowFocused() {
+        E2ESession::Options options = compositor(Desktop::kwin);
+        options.preferences = u"<key>ud_AppActivateKey</key><string>d</string>"
+                              u"<key>ud_AppActivateFlag</key>"
+                              u"<array><integer>14</integer><integer>11</integer></array>"_qs;
+        E2ESession session(options);
+        QVERIFY2(session.start(), qPrintable(session.errorString));
+        QVERIFY(session.log().contains(u"Global shortcuts: KDE global shortcut service"_qs));
+        session.key(u"Escape"_qs);
+        QVERIFY(session.waitForLog(u"Overlay hidden"_qs));
+        session.click({300, 400});
+        QVERIFY(E2ESession::waitUntil([&] { return session.nativeInput("click") == 1; }, 3000));
+        const int keys = session.nativeInput("key");
+        session.key(u"ctrl+shift+d"_qs);
+        QVERIFY(E2ESession::waitUntil([&] { return session.log().count(u"Overlay shown"_qs) == 2; },
+                                      5000));
+        session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
+        QVERIFY(session.waitForColor({400, 200}, E2ESession::systemRed));
+        QCOMPARE(session.nativeInput("key"), keys + 2); // Ctrl and Shift, but no D
     }
 
     // In a sway session Quillory runs on XWayland, and its screenshots come from the
@@ -208,7 +232,7 @@ private Q_SLOTS:
         QVERIFY(session.log().contains(u"Qt platform xcb (XWayland)"_qs));
         QVERIFY(session.log().contains(u"Screenshots: Screenshot portal"_qs));
 
-        // The overlay lies above foot: its palette covers foot's colour.
+        // The overlay lies above the native window: its palette covers its colour.
         QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
         QVERIFY(E2ESession::waitUntil([&] { return covered(session.screenshot(), kPalette) > 500; },
                                       5000));
@@ -220,7 +244,7 @@ private Q_SLOTS:
         const QImage saved(shots.filePath(pictures(shots.path()).constFirst()));
         QCOMPARE(saved.size(), kOutput);
         QVERIFY(E2ESession::near(saved.pixelColor(500, 300), E2ESession::systemRed));
-        QVERIFY(E2ESession::near(saved.pixelColor(500, 500), E2ESession::footColor, 20));
+        QVERIFY(E2ESession::near(saved.pixelColor(500, 500), E2ESession::nativeColor, 20));
         QCOMPARE(covered(saved, kPalette), 0);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.notifications.shown().size(), 1, 5000);
         QVERIFY(
