@@ -134,7 +134,7 @@ void DrawingView::setTracking(bool tracking) {
 
 void DrawingView::updateBrush() {
     const bool laser = m_effects && m_effects->laser().isOn();
-    brush->setHidden(m_tracking || laser || m_pointerMode || m_capturing);
+    brush->setHidden(m_tracking || laser || m_pointerMode || m_capturing || m_pointerUnknown);
     hiddenChange(brush->geometry());
 }
 

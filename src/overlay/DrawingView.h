@@ -42,6 +42,13 @@ public:
     void moveBrush(const QPointF &point);
     // While a shape is drawn the brush dot steps aside.
     void setTracking(bool tracking);
+    // Where the pointer is is not known (a surface shown without a pointer event yet): the
+    // dot stays away until it is, rather than show where the pointer was.
+    void setPointerUnknown(bool unknown) {
+        m_pointerUnknown = unknown;
+        updateBrush();
+    }
+    bool pointerUnknown() const { return m_pointerUnknown; }
     // The dot shows the next shape's line width (at least 6 across), or as a ring the
     // eraser's reach.
     void setBrush(double width, bool ring);
@@ -157,6 +164,7 @@ private:
     bool m_infoBeforeZoomPicture = false; // the help card showed when the picture was asked for
     bool m_pointerMode = false;
     bool m_tracking = false;
+    bool m_pointerUnknown = false;
     class ModeSign *m_modeSign;
     QTimer m_noticeTime;
     EffectStack *m_effects = nullptr;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QTabletEvent>
 #include <QWheelEvent>
 
 MainWindowController::MainWindowController(const OverlayServices &services,
@@ -125,6 +126,9 @@ void MainWindowController::showOnSurface(OverlayMode mode) {
         m_content.setKeyboardElsewhere(true);
         m_activation.resign(true); // the window goes in a moment
     }
+    // The X server saw the pointer last where it left an X window: the surface tells where it
+    // is once it takes the pointer.
+    m_content.view()->setPointerUnknown(mode == OverlayMode::draw);
     m_passThrough->showPainted(
         [this](QPainter &painter, const QRegion &area) { m_content.paintPicture(painter, area); },
         m_window->devicePixelRatioF(), mode == OverlayMode::draw);
@@ -135,9 +139,10 @@ void MainWindowController::deliver(QInputEvent *event) {
         return deliverKey(static_cast<QKeyEvent *>(event));
     if (!event->isSinglePointEvent())
         return;
+    if (m_content.view()->pointerUnknown())
+        m_content.view()->setPointerUnknown(false);
     // The surface covers the window's screen: its positions are the window's.
-    const auto *pointer = static_cast<QSinglePointEvent *>(event);
-    const QPointF at = pointer->position();
+    const QPointF at = static_cast<QSinglePointEvent *>(event)->position();
     QWidget *target = m_pressedOn;
     if (!target) {
         target = m_window->childAt(at.toPoint());
@@ -153,14 +158,33 @@ void MainWindowController::deliver(QInputEvent *event) {
         QCoreApplication::sendEvent(target, &mapped);
         return;
     }
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    QMouseEvent mapped(mouse->type(), local, at, global, mouse->button(), mouse->buttons(),
-                       mouse->modifiers());
-    if (mouse->type() == QEvent::MouseButtonPress)
+    const auto *pointer = static_cast<QSinglePointEvent *>(event);
+    QEvent::Type type = event->type();
+    if (event->type() == QEvent::TabletPress || event->type() == QEvent::TabletMove ||
+        event->type() == QEvent::TabletRelease) {
+        // A pen draws with its pressure; on the palette it clicks as a mouse does.
+        if (target == m_window.get() || target == m_content.view()) {
+            const auto *pen = static_cast<QTabletEvent *>(event);
+            QTabletEvent mapped(type, pen->pointingDevice(), local, global, pen->pressure(), 0, 0,
+                                0, 0, 0, pen->modifiers(), pen->button(), pen->buttons());
+            return sendPointer(target, mapped);
+        }
+        type = type == QEvent::TabletPress     ? QEvent::MouseButtonPress
+               : type == QEvent::TabletRelease ? QEvent::MouseButtonRelease
+                                               : QEvent::MouseMove;
+    }
+    QMouseEvent mapped(type, local, at, global, pointer->button(), pointer->buttons(),
+                       pointer->modifiers());
+    sendPointer(target, mapped);
+}
+
+// A press keeps the pointer's events for its widget until the last button is up.
+void MainWindowController::sendPointer(QWidget *target, QSinglePointEvent &event) {
+    if (event.button() != Qt::NoButton && event.buttons().testFlag(event.button()))
         m_pressedOn = target;
-    else if (mouse->buttons() == Qt::NoButton)
+    else if (event.buttons() == Qt::NoButton)
         m_pressedOn = nullptr;
-    QCoreApplication::sendEvent(target, &mapped);
+    QCoreApplication::sendEvent(target, &event);
 }
 
 void MainWindowController::deliverKey(QKeyEvent *event) {

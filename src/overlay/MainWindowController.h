@@ -11,6 +11,7 @@
 class AppActivation;
 class QInputEvent;
 class QKeyEvent;
+class QSinglePointEvent;
 
 // Owns the overlay window and its content controller, and shows and closes the overlay.
 class MainWindowController : public QObject {
@@ -51,6 +52,7 @@ private:
     // Input from that surface, to the window's widgets as Qt gives them the window's own.
     void deliver(QInputEvent *event);
     void deliverKey(QKeyEvent *event);
+    void sendPointer(QWidget *target, QSinglePointEvent &event);
 
     ScreenDaemon &m_screens;
     AppActivation &m_activation;

@@ -10,6 +10,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTabletEvent>
 #include <QUndoStack>
 #include <QWheelEvent>
 
@@ -84,6 +85,23 @@ bool OverlayInput::eventFilter(QObject *watched, QEvent *event) {
             pointerEvent(event->type() == QEvent::MouseButtonPress ? PointerStream::Kind::Press
                                                                    : PointerStream::Kind::Release,
                          mouse->position(), left, shift);
+        return true;
+    }
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease: {
+        // A pen on the native surface, with its pressure and its end. (On the X server Qt
+        // makes a mouse's events of a pen's, and the stream tells the pressure.)
+        if (!m_keyboardElsewhere)
+            return false;
+        auto *pen = static_cast<QTabletEvent *>(event);
+        m_model.setPointerPressure(pen->pressure());
+        m_model.setStylusEraser(pen->pointerType() == QPointingDevice::PointerType::Eraser);
+        const auto kind = event->type() == QEvent::TabletPress     ? PointerStream::Kind::Press
+                          : event->type() == QEvent::TabletRelease ? PointerStream::Kind::Release
+                                                                   : PointerStream::Kind::Move;
+        pointerEvent(kind, pen->position(), pen->buttons() & Qt::LeftButton,
+                     pen->modifiers() & Qt::ShiftModifier);
         return true;
     }
     case QEvent::KeyPress:

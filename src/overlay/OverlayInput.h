@@ -30,8 +30,9 @@ public:
     void setFrameInterval(int ms);
     // Grabs the pointer for `window` (without a compositor, while it draws) or lets it go.
     void setGrabbed(bool grabbed);
-    // While another surface takes the keyboard (the native one in a Wayland session) the X
-    // server knows nothing of its keys: whether Shift is held comes with the key events.
+    // While another surface takes the input (the native one in a Wayland session) the X
+    // server knows nothing of its keys: whether Shift is held comes with the key events, and a
+    // pen's pressure with its tablet events.
     void setKeyboardElsewhere(bool elsewhere) { m_keyboardElsewhere = elsewhere; }
 
 Q_SIGNALS:

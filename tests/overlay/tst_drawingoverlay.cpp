@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTabletEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +68,35 @@ struct Overlay {
         sendMouse(view(), QEvent::MouseButtonRelease, to, Qt::NoButton);
     }
     const Drawings &list() { return model().drawings.value(); }
+};
+
+// A surface that takes the input, as the native one of a Wayland session does.
+class InputSurface : public PassThroughSurface {
+public:
+    void show(const QImage &, const QRect &) override { m_shown = true; }
+    void hide() override { m_shown = false; }
+    bool isShown() const override { return m_shown; }
+    QString outputName() const override { return u"layer-shell"_qs; }
+    bool takesInput() const override { return true; }
+    void showPainted(Painter, qreal, bool) override { m_shown = true; }
+    // A pen's stroke (or tap) from its first point to its last, pressing as hard as given.
+    void stroke(const QPointingDevice &device, const QList<QPointF> &points,
+                const QList<qreal> &pressures) {
+        for (qsizetype i = 0; i <= points.size(); ++i) {
+            const QEvent::Type type = i == 0               ? QEvent::TabletPress
+                                      : i == points.size() ? QEvent::TabletRelease
+                                                           : QEvent::TabletMove;
+            const QPointF at = points.value(i, points.last());
+            const bool down = type != QEvent::TabletRelease;
+            QTabletEvent event(type, &device, at, at, down ? pressures.value(i) : 0, 0, 0, 0, 0, 0,
+                               {}, type == QEvent::TabletMove ? Qt::NoButton : Qt::LeftButton,
+                               down ? Qt::LeftButton : Qt::NoButton);
+            Q_EMIT input(&event);
+        }
+    }
+
+private:
+    bool m_shown = false;
 };
 
 } // namespace
@@ -136,6 +166,42 @@ private Q_SLOTS:
             QCOMPARE(view->infoView->isHidden(), hidden);
             QCOMPARE(Preferences::infoMessageHidden.stored(overlay.preferences), hidden);
         }
+    }
+
+    // A pen on the native surface: it draws with its pressure (a light touch thin, a firm one
+    // thick), its eraser end erases, and on the palette it picks as a click does.
+    void aPenOnTheNativeSurface() {
+        Overlay overlay(true);
+        InputSurface surface;
+        overlay.controller->setPassThrough(&surface);
+        overlay.controller->showWindow();
+        QVERIFY(surface.isShown());
+        const auto device = [](QPointingDevice::PointerType type) {
+            return std::make_unique<QPointingDevice>(
+                u"stylus"_qs, 1, QInputDevice::DeviceType::Stylus, type,
+                QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 3);
+        };
+        const auto pen = device(QPointingDevice::PointerType::Pen);
+        surface.stroke(*pen, {{400, 300}, {500, 300}, {600, 300}, {700, 300}}, {0.05, 0.05, 1, 1});
+        QCOMPARE(overlay.list().size(), 1u);
+        const QImage shown = overlay.shown();
+        const auto thickness = [&shown](int x) {
+            int rows = 0;
+            for (int y = 250; y < 350; ++y)
+                rows += shown.pixelColor(x, y).red() > 200 && shown.pixelColor(x, y).green() < 120;
+            return rows;
+        };
+        QVERIFY2(thickness(450) < thickness(650),
+                 qPrintable(u"%1 %2"_qs.arg(thickness(450)).arg(thickness(650))));
+
+        surface.stroke(*device(QPointingDevice::PointerType::Eraser), {{550, 200}, {550, 400}},
+                       {1, 1});
+        QVERIFY(overlay.list().empty());
+        const QWidget *blue = overlay.view()->colorsRadioGroup->buttons().at(3);
+        const QPointF onBlue = blue->mapTo(overlay.view()->window(), blue->rect().center());
+        surface.stroke(*pen, {onBlue}, {1});
+        QCOMPARE(overlay.model().selectedColor(), kBlue);
+        QVERIFY(overlay.list().empty());
     }
 
     // The brush follows the pointer and hides while drawing; Ctrl+Z and Ctrl+Shift+Z undo and

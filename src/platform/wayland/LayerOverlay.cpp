@@ -3,6 +3,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/wayland/SeatInput.h"
 
+#include "tablet-unstable-v2-client.h"
 #include "wlr-layer-shell-unstable-v1-client.h"
 
 #include <QPainter>
@@ -36,6 +37,8 @@ std::unique_ptr<LayerOverlay> LayerOverlay::connect() {
     }
     if (overlay->m_input) {
         overlay->m_input->setCursorSource(overlay->m_compositor, overlay->m_shm);
+        if (overlay->m_tablets)
+            overlay->m_input->setTablets(std::exchange(overlay->m_tablets, nullptr));
         wl_display_roundtrip(overlay->m_display); // the keyboard's key map
     }
     overlay->m_events = new QSocketNotifier(wl_display_get_fd(overlay->m_display),
@@ -61,6 +64,9 @@ void LayerOverlay::global(void *data, wl_registry *registry, quint32 name, const
         self->m_shm = static_cast<wl_shm *>(bind(&wl_shm_interface, 1));
     else if (std::strcmp(interface, wl_seat_interface.name) == 0 && !self->m_input)
         self->m_input = new SeatInput(static_cast<wl_seat *>(bind(&wl_seat_interface, 5)), self);
+    else if (std::strcmp(interface, zwp_tablet_manager_v2_interface.name) == 0)
+        self->m_tablets =
+            static_cast<zwp_tablet_manager_v2 *>(bind(&zwp_tablet_manager_v2_interface, 1));
     else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0)
         self->m_shell = static_cast<zwlr_layer_shell_v1 *>(bind(&zwlr_layer_shell_v1_interface, 1));
 }
@@ -68,6 +74,8 @@ void LayerOverlay::global(void *data, wl_registry *registry, quint32 name, const
 LayerOverlay::~LayerOverlay() {
     hide();
     delete m_input;
+    if (m_tablets) // offered without a seat
+        zwp_tablet_manager_v2_destroy(m_tablets);
     if (m_shell)
         zwlr_layer_shell_v1_destroy(m_shell);
     if (m_shm)

@@ -17,6 +17,7 @@ struct wl_shm_pool;
 struct wl_surface;
 struct zwlr_layer_shell_v1;
 struct zwlr_layer_surface_v1;
+struct zwp_tablet_manager_v2;
 class QSocketNotifier;
 class SeatInput;
 
@@ -75,6 +76,7 @@ private:
     wl_surface *m_surface = nullptr;
     zwlr_layer_surface_v1 *m_layer = nullptr;
     SeatInput *m_input = nullptr;
+    zwp_tablet_manager_v2 *m_tablets = nullptr; // until the seat takes it
     bool m_takingInput = false;
     bool m_waitingForFirst = false; // for the first picture since mapping
     wl_callback *m_frame = nullptr; // until the compositor shows the last picture

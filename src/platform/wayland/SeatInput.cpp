@@ -1,6 +1,7 @@
 #include "platform/wayland/SeatInput.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/wayland/TabletInput.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,6 +14,7 @@
 #include <utility>
 #include <wayland-client.h>
 #include <wayland-cursor.h>
+#include <xkbcommon/xkbcommon-compose.h>
 #include <xkbcommon/xkbcommon.h>
 
 namespace {
@@ -51,14 +53,30 @@ SeatInput::SeatInput(wl_seat *seat, QObject *parent)
                                               [](void *, wl_seat *, const char *) {}};
     wl_seat_add_listener(m_seat, &listener, this);
     connect(&m_repeat, &QTimer::timeout, this, &SeatInput::repeat);
+    QByteArray locale;
+    for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        if (locale.isEmpty())
+            locale = qgetenv(name);
+    }
+    m_composeTable =
+        m_xkb ? xkb_compose_table_new_from_locale(m_xkb, locale.isEmpty() ? "C" : locale.constData(),
+                                                  XKB_COMPOSE_COMPILE_NO_FLAGS)
+              : nullptr;
+    if (m_composeTable)
+        m_compose = xkb_compose_state_new(m_composeTable, XKB_COMPOSE_STATE_NO_FLAGS);
 }
 
 SeatInput::~SeatInput() {
+    m_tablets.reset();
     capabilities(0);
     if (m_cursor)
         wl_surface_destroy(m_cursor);
     if (m_cursorTheme)
         wl_cursor_theme_destroy(m_cursorTheme);
+    if (m_compose)
+        xkb_compose_state_unref(m_compose);
+    if (m_composeTable)
+        xkb_compose_table_unref(m_composeTable);
     if (m_state)
         xkb_state_unref(m_state);
     if (m_keymap)
@@ -68,7 +86,17 @@ SeatInput::~SeatInput() {
     wl_seat_destroy(m_seat);
 }
 
+void SeatInput::setTablets(zwp_tablet_manager_v2 *manager) {
+    m_tablets = std::make_unique<TabletInput>(
+        manager, m_seat, [this] { return modifiers(); },
+        [this](QPoint &hotspot) { return arrow(hotspot); });
+    if (m_surface)
+        m_tablets->follow(m_surface, m_deliver);
+}
+
 void SeatInput::follow(wl_surface *surface, Deliver deliver) {
+    if (m_tablets)
+        m_tablets->follow(surface, deliver);
     m_surface = surface;
     m_deliver = std::move(deliver);
     m_over = false;
@@ -182,28 +210,32 @@ void SeatInput::setCursor(quint32 serial) {
     // The theme's arrow, as over the X window (where the brush dot shows beside its tip, not
     // under it as under a cross); without a theme no cursor at all rather than whatever the
     // window below left.
+    if (!m_cursor)
+        m_cursor = arrow(m_hotspot);
+    wl_pointer_set_cursor(m_pointer, serial, m_cursor, m_hotspot.x(), m_hotspot.y());
+}
+
+wl_surface *SeatInput::arrow(QPoint &hotspot) {
     if (!m_cursorTheme && m_shm && m_compositor) {
         const int size = qEnvironmentVariableIntValue("XCURSOR_SIZE");
         const QByteArray theme = qgetenv("XCURSOR_THEME");
         m_cursorTheme = wl_cursor_theme_load(theme.isEmpty() ? nullptr : theme.constData(),
                                              size > 0 ? size : 24, m_shm);
-        wl_cursor *cursor = nullptr;
-        for (const char *name : {"left_ptr", "default"}) {
-            if (m_cursorTheme && (cursor = wl_cursor_theme_get_cursor(m_cursorTheme, name)))
-                break;
-        }
-        if (cursor && cursor->image_count > 0) {
-            m_cursorImage = cursor->images[0];
-            m_cursor = wl_compositor_create_surface(m_compositor);
-            wl_surface_attach(m_cursor, wl_cursor_image_get_buffer(m_cursorImage), 0, 0);
-            wl_surface_damage_buffer(m_cursor, 0, 0, int(m_cursorImage->width),
-                                     int(m_cursorImage->height));
-            wl_surface_commit(m_cursor);
-        }
     }
-    wl_pointer_set_cursor(m_pointer, serial, m_cursor,
-                          m_cursorImage ? int(m_cursorImage->hotspot_x) : 0,
-                          m_cursorImage ? int(m_cursorImage->hotspot_y) : 0);
+    wl_cursor *cursor = nullptr;
+    for (const char *name : {"left_ptr", "default"}) {
+        if (m_cursorTheme && (cursor = wl_cursor_theme_get_cursor(m_cursorTheme, name)))
+            break;
+    }
+    if (!cursor || cursor->image_count == 0)
+        return nullptr;
+    wl_cursor_image *image = cursor->images[0];
+    wl_surface *surface = wl_compositor_create_surface(m_compositor);
+    wl_surface_attach(surface, wl_cursor_image_get_buffer(image), 0, 0);
+    wl_surface_damage_buffer(surface, 0, 0, int(image->width), int(image->height));
+    wl_surface_commit(surface);
+    hotspot = QPoint(int(image->hotspot_x), int(image->hotspot_y));
+    return surface;
 }
 
 void SeatInput::mouse(int type, Qt::MouseButton button) {
@@ -271,9 +303,29 @@ void SeatInput::key(quint32 code, bool pressed) {
     } else if (!pressed && code == m_repeatKey) {
         m_repeat.stop();
     }
-    const xkb_keysym_t keysym = xkb_state_key_get_one_sym(m_state, keycode);
+    xkb_keysym_t keysym = xkb_state_key_get_one_sym(m_state, keycode);
     char utf8[64] = {};
     xkb_state_key_get_utf8(m_state, keycode, utf8, sizeof utf8);
+    // Dead keys and Compose sequences, as the locale defines them: a key that begins or
+    // continues one types nothing yet, the last one types the composed character, and one
+    // that leads nowhere types nothing.
+    if (pressed && m_compose &&
+        xkb_compose_state_feed(m_compose, keysym) == XKB_COMPOSE_FEED_ACCEPTED) {
+        switch (xkb_compose_state_get_status(m_compose)) {
+        case XKB_COMPOSE_COMPOSING:
+            return;
+        case XKB_COMPOSE_CANCELLED:
+            xkb_compose_state_reset(m_compose);
+            return;
+        case XKB_COMPOSE_COMPOSED:
+            keysym = xkb_compose_state_get_one_sym(m_compose);
+            xkb_compose_state_get_utf8(m_compose, utf8, sizeof utf8);
+            xkb_compose_state_reset(m_compose);
+            break;
+        case XKB_COMPOSE_NOTHING:
+            break;
+        }
+    }
     const QString text = QString::fromUtf8(utf8);
     // The compositor tells the modifiers after the key that changed them: a modifier's own
     // key carries what holds once it is through.

@@ -5,8 +5,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class QInputEvent;
+class TabletInput;
 struct wl_compositor;
 struct wl_cursor_theme;
 struct wl_keyboard;
@@ -14,13 +16,17 @@ struct wl_pointer;
 struct wl_seat;
 struct wl_shm;
 struct wl_surface;
+struct xkb_compose_state;
+struct xkb_compose_table;
 struct xkb_context;
 struct xkb_keymap;
 struct xkb_state;
+struct zwp_tablet_manager_v2;
 
-// The pointer and the keyboard of the compositor's seat over one surface of ours, as Qt's
-// events: mouse presses, moves and releases, wheel turns, and keys with their text and
-// modifiers, in the surface's coordinates, each handed to `deliver` as it comes. The key codes
+// The pointer, the keyboard and the tablets of the compositor's seat over one surface of ours,
+// as Qt's events: mouse presses, moves and releases, wheel turns, keys with their text and
+// modifiers, and a pen's (TabletInput), in the surface's coordinates, each handed to `deliver`
+// as it comes. The key codes
 // and key symbols they carry are the ones X11 gives for the same keys, so the overlay reads
 // them alike.
 class SeatInput : public QObject {
@@ -38,6 +44,9 @@ public:
         m_shm = shm;
     }
 
+    // Where the compositor offers the tablet protocol: the pens too. Takes `manager`.
+    void setTablets(zwp_tablet_manager_v2 *manager);
+
     // Input over `surface` goes to `deliver`; none: nothing is delivered.
     void follow(wl_surface *surface, Deliver deliver);
 
@@ -47,6 +56,8 @@ public:
 private:
     void capabilities(quint32 caps);
     void setCursor(quint32 serial);
+    // A new surface showing the theme's arrow, with its hot spot; null without a theme.
+    wl_surface *arrow(QPoint &hotspot);
     void mouse(int type, Qt::MouseButton button);
     void wheel();
     void keymap(int fd, quint32 size);
@@ -70,10 +81,13 @@ private:
     bool m_discrete = false; // the gathered angle came in notches
     wl_cursor_theme *m_cursorTheme = nullptr;
     wl_surface *m_cursor = nullptr;
-    struct wl_cursor_image *m_cursorImage = nullptr;
+    QPoint m_hotspot;
+    std::unique_ptr<TabletInput> m_tablets;
     xkb_context *m_xkb = nullptr;
     xkb_keymap *m_keymap = nullptr;
     xkb_state *m_state = nullptr;
+    xkb_compose_table *m_composeTable = nullptr; // the locale's dead keys and Compose sequences
+    xkb_compose_state *m_compose = nullptr;
     QTimer m_repeat;
     quint32 m_repeatKey = 0; // the kernel's code, while it repeats
     int m_repeatRate = 25;   // a second, as the compositor asks; 0: no repeat
