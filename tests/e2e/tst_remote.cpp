@@ -79,18 +79,23 @@ private Q_SLOTS:
 
     void pointerModeLetsTheWindowBelowHaveTheInput_data() {
         QTest::addColumn<bool>("compositor");
-        QTest::newRow("compositor") << true;
-        QTest::newRow("no compositor") << false; // the window shaped to its ink
+        QTest::addColumn<bool>("windowManager");
+        QTest::newRow("compositor") << true << false;
+        QTest::newRow("no compositor") << false << false; // the window shaped to its ink
+        QTest::newRow("openbox") << true << true;         // which must not give Quillory keys
     }
 
     // In pointer mode a click (on the ink too), a drag, a wheel notch and a key reach the program
     // below, the drawings stay and a sign shows; `--action draw` draws again.
     void pointerModeLetsTheWindowBelowHaveTheInput() {
         QFETCH(bool, compositor);
+        QFETCH(bool, windowManager);
         E2ESession::Options withOrWithout = options();
         withOrWithout.compositor = compositor;
+        withOrWithout.launch = !windowManager;
         E2ESession session(withOrWithout);
         QVERIFY2(session.start(), qPrintable(session.errorString));
+        QVERIFY(!windowManager || (session.startWindowManager() && session.startApplication()));
         const QPoint sign(800, 15); // the middle of the sign's top edge
         const QColor desktop = session.screenshot().pixelColor(sign);
         OtherXClient other(session.display());
