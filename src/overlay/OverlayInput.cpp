@@ -4,6 +4,7 @@
 #include "drawing/DrawingViewModel.h"
 #include "drawing/gestures/TextGesture.h"
 #include "overlay/DrawingView.h"
+#include "platform/x11/KeysBelow.h"
 #include "platform/x11/PointerGrab.h"
 
 #include <QGuiApplication>
@@ -14,6 +15,8 @@
 #include <QUndoStack>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace {
 // Undo is the key the layout labels Z (on AZERTY the position of W); a layout without Latin
 // letters (Cyrillic, Greek) keeps the position of Z, where its programs undo too.
@@ -22,6 +25,25 @@ bool isUndoKey(const KeyEvent &key) {
     const bool latinLetter = text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z';
     const KeyBinding *undo = keyBinding(Key::z, true);
     return latinLetter ? text == u"z" : key.keyCode == carbonKeyCode(undo->key);
+}
+
+// The keys of a presenter's remote and of slide programs, which the overlay leaves alone: the
+// page and arrow keys, Home and End, F5 (Shift+F5 too) and period (a blank screen).
+bool isSlideKey(const KeyEvent &key) {
+    static constexpr Key slideKeys[] = {
+        Key::pageDown,  Key::pageUp, Key::leftArrow, Key::rightArrow, Key::upArrow,
+        Key::downArrow, Key::home,   Key::end,       Key::f5,         Key::period};
+    const std::optional<Key> position =
+        key.keyCode ? keyFromCarbonKeyCode(*key.keyCode) : std::nullopt;
+    return position &&
+           std::find(std::begin(slideKeys), std::end(slideKeys), *position) != std::end(slideKeys);
+}
+
+// The X server's modifier mask of a key's modifiers: Shift, Control, Mod1 (Alt).
+quint16 xModifiers(Qt::KeyboardModifiers modifiers) {
+    return quint16((modifiers & Qt::ShiftModifier ? 1 : 0) |
+                   (modifiers & Qt::ControlModifier ? 4 : 0) |
+                   (modifiers & Qt::AltModifier ? 8 : 0));
 }
 } // namespace
 
@@ -216,6 +238,13 @@ bool OverlayInput::keyDown(QKeyEvent *event) {
             return true;
         }
         return m_view && m_view->keyEquivalentHandler.call(key);
+    }
+    // On the screen the slide keys go to the program below, the ink staying (on a board they
+    // are the board's). The native surface of a Wayland session has no way to hand them on.
+    if (isSlideKey(key) && m_model.surface() == Surface::screen && !m_keyboardElsewhere &&
+        event->nativeScanCode() > 0 && event->nativeScanCode() < 256) {
+        KeysBelow::send(quint8(event->nativeScanCode()), xModifiers(event->modifiers()));
+        return true;
     }
     m_model.keyDown(key);
     return true;

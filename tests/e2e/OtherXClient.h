@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -58,6 +59,7 @@ public:
         int dragMoves = 0;            // with the left button held
         int wheel = 0;                // notches either way
         int keys = 0;
+        QList<int> keycodes; // of the keys, in turn
     };
     // What the window got since it showed.
     Input input() {
@@ -76,6 +78,7 @@ public:
                 break;
             case XCB_KEY_PRESS:
                 ++m_got.keys;
+                m_got.keycodes.append(button->detail);
                 break;
             default:
                 break;

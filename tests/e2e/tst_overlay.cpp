@@ -207,6 +207,42 @@ private Q_SLOTS:
         QVERIFY(second.waitForLog(u"Overlay hidden"_qs));
     }
 
+    void slideKeysReachTheProgramBelow_data() {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("no compositor") << false;
+    }
+
+    // Under a window manager that frames the slides' window, a remote's keys (the page and
+    // arrow keys, F5, period) reach it while the ink stays; the overlay's own keys, and every
+    // key while a text is typed, stay with the overlay.
+    void slideKeysReachTheProgramBelow() {
+        QFETCH(bool, compositor);
+        E2ESession::Options withOrWithout = options(compositor);
+        withOrWithout.launch = false;
+        E2ESession session(withOrWithout);
+        START(session);
+        QVERIFY(session.startWindowManager());
+        OtherXClient slides(session.display());
+        slides.showWindow({200, 200, 1000, 600}, 0x2e8b57);
+        QVERIFY(session.startApplication());
+        session.drag(E2ESession::line({300, 300}, {700, 300}, 10));
+        QVERIFY(session.waitForColor({500, 300}, kRed));
+        session.moveTo({600, 500});
+        session.key(u"Next Right shift+F5 period 4"_qs);
+        // X's key codes: the kernel's plus 8.
+        const QList<int> sent{109 + 8, 106 + 8, 63 + 8, 52 + 8};
+        QVERIFY(E2ESession::waitUntil([&] { return slides.input().keycodes == sent; }, 3000));
+        session.drag(E2ESession::line({300, 400}, {700, 400}, 10)); // 4 picked blue
+        QVERIFY(session.waitForColor({500, 400}, kBlue));
+        session.key(u"t"_qs);
+        session.click({400, 600});
+        session.key(u"a Right Escape"_qs);
+        session.settle(300);
+        QCOMPARE(slides.input().keycodes, sent);
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(500, 300), kRed));
+    }
+
     void shiftStraightensAPenStroke() {
         E2ESession session(options());
         START(session);
