@@ -1,18 +1,20 @@
 #include "E2ESession.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
+#include <QDBusUnixFileDescriptor>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
 
-#include <QDBusUnixFileDescriptor>
-
 #include <array>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <grp.h>
 #include <poll.h>
@@ -106,8 +108,9 @@ bool readFully(int fd, char *data, qsizetype size, int ms) {
 }
 
 // Through KWin's fake-input protocol, which KWin offers only to a client whose program it can
-// check, one of its own user's: a child of the tests as that user holds the connection, and
-// sends each request it is handed with a round trip, answering once KWin has it.
+// read, as its own user: a copy of this test program in KWin's runtime folder (`program`), run
+// as that user, holds the connection and sends each request it is handed with a round trip,
+// answering once KWin has it.
 class KwinInput : public CompositorInput {
 public:
     ~KwinInput() override {
@@ -116,19 +119,22 @@ public:
         if (m_child > 0)
             ::waitpid(m_child, nullptr, 0);
     }
-    bool start(const QByteArray &socket, uid_t user) {
+    bool start(const QByteArray &program, const QByteArray &socket, uid_t user) {
         int requests[2], answers[2];
         if (::pipe(requests) || ::pipe(answers))
             return false;
+        const QByteArray task = kServe + QByteArray::number(requests[0]) + ' ' +
+                                QByteArray::number(answers[1]) + ' ' + socket;
         m_child = ::fork();
         if (m_child == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             ::close(requests[1]); // the parent's ends: closing its own ends the child
             ::close(answers[0]);
             if (::getuid() == 0 && (::setgroups(0, nullptr) || ::setgid(user) || ::setuid(user)))
                 ::_exit(1);
-            ::prctl(PR_SET_DUMPABLE, 1); // KWin reads its /proc entry, which the change hid
-            ::_exit(serve(socket.constData(), requests[0], answers[1]));
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL); // after the change of user, which clears it
+            ::putenv(const_cast<char *>(task.constData()));
+            ::execl(program.constData(), program.constData(), nullptr);
+            ::_exit(1);
         }
         ::close(requests[0]);
         ::close(answers[1]);
@@ -175,6 +181,10 @@ private:
         if (::write(m_requests, message, sizeof message) == sizeof message)
             readFully(m_answers, &done, 1, 5000);
     }
+
+public:
+    // The variable that makes this program the child (see `serving` below).
+    static constexpr char kServe[] = "QUILLORY_KWIN_INPUT=";
     // The child's side, in system calls: binds the protocol and authenticates, then sends each
     // request from `requests`, answering on `answers` after a round trip.
     static int serve(const char *path, int requests, int answers) {
@@ -261,10 +271,21 @@ private:
             send(input, next[0]);
         }
     }
+
+private:
     pid_t m_child = -1;
     int m_requests = -1, m_answers = -1;
     quint8 m_buttons = 0;
 };
+
+// Run as KwinInput's child, this program serves it before anything else starts.
+const bool serving = [] {
+    const char *task = std::getenv("QUILLORY_KWIN_INPUT");
+    int requests = -1, answers = -1, at = 0;
+    if (task && std::sscanf(task, "%d %d %n", &requests, &answers, &at) == 2)
+        std::_Exit(KwinInput::serve(task + at, requests, answers));
+    return false;
+}();
 } // namespace
 
 namespace {
@@ -938,7 +959,8 @@ bool E2ESession::startKwin() {
     QFile config(dir.filePath(u"config/kwinrc"_qs));
     if (!dir.mkpath(u"config"_qs) || !config.open(QIODevice::WriteOnly) ||
         config.write("[Compositing]\nAnimationSpeed=0\n") < 0 ||
-        !QFile::copy(u"/usr/bin/kwin_wayland"_qs, dir.filePath(u"kwin_wayland"_qs)))
+        !QFile::copy(u"/usr/bin/kwin_wayland"_qs, dir.filePath(u"kwin_wayland"_qs)) ||
+        !QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath(u"fake-input"_qs)))
         return false;
     config.close();
     if (::getuid() == 0)
@@ -958,7 +980,8 @@ bool E2ESession::startKwin() {
     for (const QString &pair :
          {u"XDG_CONFIG_HOME="_qs + dir.filePath(u"config"_qs),
           u"KWIN_WAYLAND_NO_PERMISSION_CHECKS=1"_qs, u"KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1"_qs,
-          u"LIBGL_ALWAYS_SOFTWARE=1"_qs, u"XKB_DEFAULT_LAYOUT=us"_qs})
+          u"LIBGL_ALWAYS_SOFTWARE=1"_qs, u"XKB_DEFAULT_LAYOUT=us"_qs,
+          u"XKB_DEFAULT_VARIANT=intl"_qs}) // the quote keys are dead keys there
         env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
     m_sway->setProcessEnvironment(env);
     m_sway->setProcessChannelMode(QProcess::MergedChannels);
@@ -973,7 +996,8 @@ bool E2ESession::startKwin() {
     m_shell = std::make_unique<QDBusConnection>(
         QDBusConnection::connectToBus(m_busAddress, u"e2e-gnome"_qs));
     auto input = std::make_unique<KwinInput>();
-    if (!input->start(dir.filePath(m_waylandDisplay).toLocal8Bit(), kNobody)) {
+    if (!input->start(dir.filePath(u"fake-input"_qs).toLocal8Bit(),
+                      dir.filePath(m_waylandDisplay).toLocal8Bit(), kNobody)) {
         errorString = u"KWin offered no fake input"_qs;
         return false;
     }

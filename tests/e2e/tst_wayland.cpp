@@ -195,7 +195,8 @@ private Q_SLOTS:
 
     // KWin's own shortcut service reaches Quillory with a native window focused: Show Quillory
     // (Ctrl+Shift+D) brings back the hidden overlay, and the key stays away from the window.
-    void kwinShortcutsWithANativeWindowFocused() {
+    // On the native surface a dead key composes: ' then e types "é" (US International).
+    void kwinShortcutsAndDeadKeys() {
         E2ESession::Options options = compositor(Desktop::kwin);
         options.preferences = u"<key>ud_AppActivateKey</key><string>d</string>"
                               u"<key>ud_AppActivateFlag</key>"
@@ -214,6 +215,21 @@ private Q_SLOTS:
         session.drag(E2ESession::line({200, 200}, {600, 200}, 10));
         QVERIFY(session.waitForColor({400, 200}, E2ESession::systemRed));
         QCOMPARE(session.nativeInput("key"), keys + 2); // Ctrl and Shift, but no D
+
+        const auto ink = [&](QPoint at) {
+            return covered(session.screenshot(), {at, QSize(60, 60)});
+        };
+        const int before = ink({380, 330});
+        session.key(u"t"_qs);
+        for (const auto &[at, keys] : {std::pair(QPoint(400, 350), u"' e Escape"_qs),
+                                       std::pair(QPoint(400, 550), u"e Escape"_qs)}) {
+            session.click(at);
+            session.key(keys);
+        }
+        session.moveTo({300, 700}); // the brush dot away
+        QVERIFY(E2ESession::waitUntil([&] { return ink({380, 530}) > 20; }, 3000));
+        QVERIFY2(ink({380, 330}) - before > ink({380, 530}) + 8,
+                 qPrintable(u"%1 %2 %3"_qs.arg(before).arg(ink({380, 330})).arg(ink({380, 530}))));
     }
 
     // In a sway session Quillory runs on XWayland, and its screenshots come from the
