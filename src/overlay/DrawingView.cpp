@@ -55,10 +55,8 @@ void DrawingView::setupPalette() {
         group->installEventFilter(this);
     }
     colorsRadioGroup->selectedItem().watch(this, [this](const QColor &color) {
-        brush->setBackgroundColor(color);
         Palette::setTint(*shapesRadioGroup, color);
-        hiddenChange(QRegion(colorsRadioGroup->geometry()) + shapesRadioGroup->geometry() +
-                     brush->geometry());
+        hiddenChange(QRegion(colorsRadioGroup->geometry()) + shapesRadioGroup->geometry());
     });
     shapesRadioGroup->selectedItem().watch(
         this, [this](const Shape &) { hiddenChange(shapesRadioGroup->geometry()); });
@@ -254,6 +252,11 @@ void DrawingView::resizeEvent(QResizeEvent *event) {
 void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
                               const std::shared_ptr<Renderable> &live) {
     invalidate(m_canvas.sync(list, edit, live));
+}
+
+void DrawingView::setBrushColor(const QColor &ink) {
+    brush->setBackgroundColor(ink);
+    hiddenChange(brush->geometry());
 }
 
 void DrawingView::setBrush(double width, bool ring) {

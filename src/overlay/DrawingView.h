@@ -52,6 +52,8 @@ public:
     // The dot shows the next shape's line width (at least 6 across), or as a ring the
     // eraser's reach.
     void setBrush(double width, bool ring);
+    // The dot shows the ink as it will be drawn (on a board, the colour readable there).
+    void setBrushColor(const QColor &ink);
     // The text being typed, its caret and what an input method composes at the caret; `area`
     // changed. Input methods reach the view only while a text is typed.
     void setTypedText(const TextGesture &text, const QRectF &area);

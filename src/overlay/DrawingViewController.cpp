@@ -14,6 +14,7 @@
 #include "settings/Weakly.h"
 
 #include <QCursor>
+#include <utility>
 
 QPointer<DrawingViewController> DrawingViewController::current;
 
@@ -240,6 +241,10 @@ bool DrawingViewController::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Show) {
         viewDidAppear();
         showCard(); // drawing put it aside for the while; the stored choice holds again
+        // Fading ink is remembered: the first showing says that it is on, or the drawings
+        // would vanish to the presenter's surprise.
+        if (!std::exchange(m_shownBefore, true) && isOn(Toggle::fade))
+            m_view->showNotice(qtTrId(toggleRow(Toggle::fade).onNoticeId));
         QLOG("Overlay shown on", m_window->screen()->name(), m_window->geometry());
         moveBrushToPointer();
         followPointer();
@@ -393,6 +398,7 @@ void DrawingViewController::followSurface(Surface surface) {
     if (!m_view)
         return;
     m_view->effectsChanged(m_effects.showSurface(surface));
+    m_view->setBrushColor(model.inkColor());
     showLaser(); // in the ink's colour for the board
 }
 
@@ -416,6 +422,7 @@ void DrawingViewController::followSelection() {
             m_view->colorsRadioGroup->pressed(int(i));
     }
     m_view->setBrush(model.lineWidth(shape), tool(shape).gesture == Tool::Gesture::erase);
+    m_view->setBrushColor(model.inkColor());
     showLaser();
     m_widths.save();
     Q_EMIT selectionChanged();

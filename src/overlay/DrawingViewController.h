@@ -168,6 +168,7 @@ private:
     int m_wheelAngle = 0;
     bool m_capturing = false;
     bool m_handedOver = false;
+    bool m_shownBefore = false; // since Quillory started
     QElapsedTimer m_zoomAskedAt;
     OverlayMode m_mode = OverlayMode::draw;
 };

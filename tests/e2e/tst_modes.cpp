@@ -91,6 +91,20 @@ private Q_SLOTS:
         session.drag(E2ESession::line({200, 600}, {700, 600}, 20));
         E2ESession::settle(3500);
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(450, 600), kRed));
+
+        // Remembered, fading ink is on at the next start, and the overlay's first showing
+        // says so in a notice at the top.
+        E2ESession::Options remembered = options(compositor);
+        remembered.preferences = u"<key>pz.fadingInk</key><true/>"_qs;
+        remembered.launch = false;
+        E2ESession again(remembered);
+        QVERIFY2(again.start(), qPrintable(again.errorString));
+        OtherXClient below(again.display());
+        below.showWindow({0, 0, 1280, 800}, kGreen.rgb());
+        QVERIFY(again.waitForColor({640, 15}, kGreen));
+        QVERIFY(again.startApplication());
+        QVERIFY(again.waitUntil([&] { return again.screenshot().pixelColor(640, 15).value() < 90; },
+                                3000));
     }
 
     // Nothing runs at rest: in pointer mode and once hidden, the process sleeps until

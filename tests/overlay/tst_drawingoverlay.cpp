@@ -153,6 +153,15 @@ private Q_SLOTS:
         QCOMPARE(view->shapesRadioGroup->buttons().at(1)->radioState(), RadioButtonState::selected);
         sendKey(view, Qt::Key_Exclam, Key::one, Qt::ShiftModifier); // Shift+1 is the key of "1"
         QCOMPARE(overlay.model().selectedColor(), kRed);
+        // On a board the brush dot shows the ink drawn there: yellow darkened on white.
+        sendKey(view, Qt::Key_2, Key::two);
+        const QColor yellow = overlay.model().selectedColor();
+        overlay.model().setSurface(Surface::whiteboard);
+        QVERIFY(view->brush->backgroundColor() != yellow);
+        QCOMPARE(view->brush->backgroundColor(), overlay.model().inkColor());
+        overlay.model().setSurface(Surface::screen);
+        QCOMPARE(view->brush->backgroundColor(), yellow);
+        sendKey(view, Qt::Key_1, Key::one);
 
         const ShapeRadioButton *arrow = view->shapesRadioGroup->buttons().at(2);
         QTest::keyPress(view->window()->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
