@@ -38,13 +38,6 @@ bool isSlideKey(const KeyEvent &key) {
     return position &&
            std::find(std::begin(slideKeys), std::end(slideKeys), *position) != std::end(slideKeys);
 }
-
-// The X server's modifier mask of a key's modifiers: Shift, Control, Mod1 (Alt).
-quint16 xModifiers(Qt::KeyboardModifiers modifiers) {
-    return quint16((modifiers & Qt::ShiftModifier ? 1 : 0) |
-                   (modifiers & Qt::ControlModifier ? 4 : 0) |
-                   (modifiers & Qt::AltModifier ? 8 : 0));
-}
 } // namespace
 
 OverlayInput::OverlayInput(DrawingViewModel &model, QUndoStack &undo, QObject *parent)
@@ -242,10 +235,8 @@ bool OverlayInput::keyDown(QKeyEvent *event) {
     // On the screen the slide keys go to the program below, the ink staying (on a board they
     // are the board's). The native surface of a Wayland session has no way to hand them on.
     if (isSlideKey(key) && m_model.surface() == Surface::screen && !m_keyboardElsewhere &&
-        event->nativeScanCode() > 0 && event->nativeScanCode() < 256) {
-        KeysBelow::send(quint8(event->nativeScanCode()), xModifiers(event->modifiers()));
+        KeysBelow::send(event->nativeScanCode(), event->modifiers()))
         return true;
-    }
     m_model.keyDown(key);
     return true;
 }

@@ -39,9 +39,9 @@ bool isOurs(xcb_connection_t *conn, xcb_window_t window) {
 }
 } // namespace
 
-bool KeysBelow::send(quint8 keycode, quint16 state) {
+bool KeysBelow::send(quint32 keycode, Qt::KeyboardModifiers modifiers) {
     xcb_connection_t *conn = X11::connection();
-    if (!conn)
+    if (!conn || keycode < 8 || keycode > 255)
         return false;
     const xcb_window_t root = X11::rootWindow();
     const XcbReply<xcb_query_pointer_reply_t> pointer(
@@ -81,7 +81,7 @@ bool KeysBelow::send(quint8 keycode, quint16 state) {
     for (const quint8 type : {XCB_KEY_PRESS, XCB_KEY_RELEASE}) {
         xcb_key_press_event_t key{};
         key.response_type = type;
-        key.detail = keycode;
+        key.detail = xcb_keycode_t(keycode);
         key.time = XCB_CURRENT_TIME;
         key.root = root;
         key.event = target;
@@ -90,7 +90,9 @@ bool KeysBelow::send(quint8 keycode, quint16 state) {
         key.root_y = pointer->root_y;
         key.event_x = 0;
         key.event_y = 0;
-        key.state = state;
+        key.state = uint16_t((modifiers & Qt::ShiftModifier ? XCB_MOD_MASK_SHIFT : 0) |
+                             (modifiers & Qt::ControlModifier ? XCB_MOD_MASK_CONTROL : 0) |
+                             (modifiers & Qt::AltModifier ? XCB_MOD_MASK_1 : 0));
         key.same_screen = 1;
         xcb_send_event(conn, 1, target, XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE,
                        reinterpret_cast<const char *>(&key));
