@@ -591,5 +591,45 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>In einer Wayland-Sitzung erscheint die Hervorhebung nur über X11-Fenstern: Über Wayland-Fenstern kann Quillory den Mauszeiger nicht sehen.</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>den Zeigermodus ein- oder ausschalten</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 aus</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — %2 drücken oder auf das Symbol im Systembereich klicken, um zu zeichnen</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — %2 drücken, um zu zeichnen</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — auf das Symbol im Systembereich klicken, um zu zeichnen</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — „quillory --action draw“ ausführen, um zu zeichnen</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>Palette verschieben</translation>
+    </message>
 </context>
 </TS>

@@ -591,5 +591,45 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>switch pointer mode on or off</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 off</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — press %2 or click the tray icon to draw</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — press %2 to draw</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — click the tray icon to draw</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — run “quillory --action draw” to draw</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>Move the palette</translation>
+    </message>
 </context>
 </TS>

@@ -591,5 +591,45 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>En una sesión Wayland el resaltado solo aparece sobre ventanas X11: sobre las ventanas Wayland Quillory no puede ver el puntero.</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>activar o desactivar el modo puntero</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 desactivado</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — pulse %2 o haga clic en el icono de la bandeja para dibujar</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — pulse %2 para dibujar</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — haga clic en el icono de la bandeja para dibujar</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — ejecute «quillory --action draw» para dibujar</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>Mover la paleta</translation>
+    </message>
 </context>
 </TS>

@@ -591,5 +591,45 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>Dans une session Wayland, la mise en évidence n’apparaît qu’au-dessus des fenêtres X11 : au-dessus des fenêtres Wayland, Quillory ne voit pas le pointeur.</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>activer ou désactiver le mode pointeur</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 désactivé</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — appuyez sur %2 ou cliquez sur l’icône de la zone de notification pour dessiner</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — appuyez sur %2 pour dessiner</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — cliquez sur l’icône de la zone de notification pour dessiner</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — lancez « quillory --action draw » pour dessiner</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>Déplacer la palette</translation>
+    </message>
 </context>
 </TS>

@@ -591,5 +591,45 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>In una sessione Wayland l’evidenziazione appare solo sopra le finestre X11: sopra le finestre Wayland Quillory non vede il puntatore.</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>attivare o disattivare la modalità puntatore</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 disattivato</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — premi %2 o fai clic sull’icona nell’area di notifica per disegnare</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — premi %2 per disegnare</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — fai clic sull’icona nell’area di notifica per disegnare</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — esegui «quillory --action draw» per disegnare</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>Sposta la tavolozza</translation>
+    </message>
 </context>
 </TS>

@@ -591,5 +591,45 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>Wayland セッションでは、ハイライトは X11 ウィンドウの上でのみ表示されます。Wayland ウィンドウの上では Quillory はポインターを認識できません。</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>ポインターモードをオンまたはオフにする</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 オフ</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — 描画に戻るには %2 を押すか、トレイのアイコンをクリックします</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — 描画に戻るには %2 を押します</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — 描画に戻るにはトレイのアイコンをクリックします</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — 描画に戻るには「quillory --action draw」を実行します</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>パレットを移動</translation>
+    </message>
 </context>
 </TS>

@@ -591,5 +591,45 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>W sesji Wayland podświetlenie pojawia się tylko nad oknami X11: nad oknami Wayland Quillory nie widzi wskaźnika.</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>włącz lub wyłącz tryb wskaźnika</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 — wyłączono</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — naciśnij %2 lub kliknij ikonę w zasobniku, aby rysować</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — naciśnij %2, aby rysować</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — kliknij ikonę w zasobniku, aby rysować</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — uruchom „quillory --action draw”, aby rysować</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>Przesuń paletę</translation>
+    </message>
 </context>
 </TS>

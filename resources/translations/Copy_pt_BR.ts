@@ -591,5 +591,45 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>Em uma sessão Wayland o destaque aparece apenas sobre janelas X11: sobre janelas Wayland o Quillory não consegue ver o ponteiro.</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>ativar ou desativar o modo ponteiro</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 desativado</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — pressione %2 ou clique no ícone da bandeja para desenhar</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — pressione %2 para desenhar</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — clique no ícone da bandeja para desenhar</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — execute “quillory --action draw” para desenhar</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>Mover a paleta</translation>
+    </message>
 </context>
 </TS>

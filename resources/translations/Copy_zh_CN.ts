@@ -591,5 +591,45 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>In a Wayland session the highlight shows only over X11 windows: over Wayland windows Quillory cannot see the pointer.</source>
         <translation>在 Wayland 会话中，高亮只显示在 X11 窗口上方：在 Wayland 窗口上方 Quillory 无法看到指针。</translation>
     </message>
+    <message id="cli.action.togglePointer">
+        <source>switch pointer mode on or off</source>
+        <translation>打开或关闭指针模式</translation>
+    </message>
+    <message id="overlay.notice.off">
+        <source>%1 off</source>
+        <translation>%1 已关闭</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcutOrTray">
+        <source>%1 — press %2 or click the tray icon to draw</source>
+        <translation>%1 — 按 %2 或点击托盘图标以继续绘图</translation>
+    </message>
+    <message id="overlay.pointerMode.shortcut">
+        <source>%1 — press %2 to draw</source>
+        <translation>%1 — 按 %2 以继续绘图</translation>
+    </message>
+    <message id="overlay.pointerMode.tray">
+        <source>%1 — click the tray icon to draw</source>
+        <translation>%1 — 点击托盘图标以继续绘图</translation>
+    </message>
+    <message id="overlay.pointerMode.command">
+        <source>%1 — run “quillory --action draw” to draw</source>
+        <translation>%1 — 运行“quillory --action draw”以继续绘图</translation>
+    </message>
+    <message id="palette.undo">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="palette.redo">
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message id="palette.toolTip">
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message id="palette.grip">
+        <source>Move the palette</source>
+        <translation>移动调色板</translation>
+    </message>
 </context>
 </TS>

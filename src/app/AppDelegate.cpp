@@ -4,6 +4,7 @@
 #include "core/Action.h"
 #include "core/NamedColors.h"
 #include "core/Tool.h"
+#include "hotkeys/HotKeysController.h"
 #include "hotkeys/KeyCombo.h"
 #include "overlay/DrawingViewController.h"
 #include "overlay/MainWindowController.h"
@@ -77,6 +78,9 @@ void AppDelegate::applicationDidFinishLaunching() {
         QLOG("No system tray yet: the icon appears when one starts");
 
     m_popoverMenu = std::make_unique<PopoverPanel>();
+    // The pointer mode's sign names its shortcut once the desktop accepted it.
+    connect(&HotKeysController::statusReporter(), &HotKeyStatusReporter::statusChanged, this,
+            &AppDelegate::updateWayBack);
     registerStoredShortcuts();
     Q_EMIT startAtLoginCheckRequested();
 
@@ -161,9 +165,22 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void AppDelegate::updatePassThrough() {
-    // Clicks on the tray icon reach it even while the full-screen overlay is up.
+    // Clicks on the tray icon reach it even while the full-screen overlay is up, and the
+    // palette stays off it.
     const QRect icon = m_statusItem->geometry();
     m_overlay.window()->setPassThrough(icon.isValid() ? QRegion(icon) : QRegion());
+    drawing().setPaletteKeepClear(icon);
+    updateWayBack();
+}
+
+void AppDelegate::updateWayBack() {
+    QString shortcut;
+    if (const std::shared_ptr<HotKey> &hotKey = m_hotKeys[PointerMode]) {
+        const HotKeysController::HotKeyBox *box = HotKeysController::box(*hotKey);
+        if (box && box->status == noErr)
+            shortcut = hotKey->keyCombo().labelText();
+    }
+    drawing().setWayBack(shortcut, m_statusItem->geometry().isValid());
 }
 
 void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
@@ -177,6 +194,8 @@ void AppDelegate::setHotKey(Row row, std::shared_ptr<HotKey> hotKey) {
     // The new hotkey is registered already; the old one unregisters as it goes.
     std::shared_ptr<HotKey> old = std::exchange(m_hotKeys[row], std::move(hotKey));
     old.reset();
+    if (row == PointerMode)
+        updateWayBack();
 }
 
 void AppDelegate::registerRow(Row row) {
@@ -200,6 +219,11 @@ void AppDelegate::unregisterRow(Row row) {
 void AppDelegate::registerStoredShortcuts() {
     for (int i = 0; i < rowCount; ++i) {
         const Preferences::StoredShortcutKeys &keys = Preferences::shortcuts[std::size_t(i)];
+        const Preferences::DefaultShortcut *fallback = Preferences::defaultShortcut(i);
+        if (fallback && !keys.key.isStored(m_preferences) && !keys.flags.isStored(m_preferences)) {
+            keys.key.set(m_preferences, fallback->key);
+            keys.flags.set(m_preferences, fallback->flags);
+        }
         loadStoredShortcut(keys.key.key(), keys.flags.key(), m_preferences);
         if (StoredShortcut::shortcutModifiers() != 0)
             registerRow(Row(i));
@@ -221,6 +245,15 @@ void AppDelegate::activateNowAndAgainSoon() {
 void AppDelegate::performHotKeyAction(Row row) {
     const Action &action = shortcutAction(row);
     QLOG("Hotkey", action.shortcut->name);
+    // The mode rows do what their action does from the command line.
+    if (row == PointerMode) {
+        const bool pointing = m_overlay.isShown() && drawing().mode() == OverlayMode::pointer;
+        return setMode(pointing ? OverlayMode::draw : OverlayMode::pointer);
+    }
+    if (action.toggle)
+        return toggle(*action.toggle);
+    if (action.kind == Action::Kind::tool)
+        return pickTool(*action.tool);
     // Every shortcut but the timer's brings the overlay up.
     if (row != Timer)
         m_overlay.showWindow(this);

@@ -24,12 +24,29 @@ class ScreenDaemon;
 struct RequestChannels;
 
 // The application controller: starts Quillory, owns the tray icon and its panel, turns the
-// eight stored shortcuts into global hotkeys and carries out their actions.
+// stored shortcuts into global hotkeys and carries out their actions.
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    // The shortcut rows, in their order (the action table's rows follow the same order).
-    enum Row { AppActivate, DesktopTools, Line, Arrow, Rectangle, Circle, Timer, StrightLine };
+    // The shortcut rows, in their order (the action table's rows follow the same order): the
+    // application's eight, then the overlay's modes.
+    enum Row {
+        AppActivate,
+        DesktopTools,
+        Line,
+        Arrow,
+        Rectangle,
+        Circle,
+        Timer,
+        StrightLine,
+        PointerMode = pointerModeRow,
+        Laser,
+        FadingInk,
+        Spotlight,
+        Zoom,
+        WhiteBoard,
+        BlackBoard
+    };
     static constexpr int rowCount = shortcutRowCount;
 
     struct Collaborators {
@@ -138,6 +155,7 @@ private:
     void activateNowAndAgainSoon();
     void updateToolTip();
     void updatePassThrough();
+    void updateWayBack();
 
     PreferenceStore &m_preferences;
     AppActivation &m_activation;

@@ -155,6 +155,10 @@ InstanceChannel::Lookup remoteActions(AppDelegate &delegate,
         case Action::Kind::highlight:
             return later(toggleHighlight);
         case Action::Kind::mode:
+            if (action->shortcut) // on and off, as its shortcut switches it
+                return later([&delegate, row = AppDelegate::Row(action->shortcut->index)] {
+                    delegate.performHotKeyAction(row);
+                });
             if (const std::optional<OverlayMode> mode = modeNamed(name))
                 return later([&delegate, mode = *mode] { delegate.setMode(mode); });
             return std::nullopt;

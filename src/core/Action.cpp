@@ -33,7 +33,8 @@ constexpr std::array<Action, actionCount> kActions = {{
     {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::highlighter, {}},
     {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::eraser, {}},
     {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::text, {}},
-    {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::laser, {}},
+    {Kind::tool, nullptr, QT_TRID_NOOP("cli.action.tool"), Shape::laser,
+     ShortcutRow{9, "Laser", "Laser", nullptr, nullptr, "pz.LaserKey", "pz.LaserFlag"}},
     //% "start the full-screen presentation countdown"
     {Kind::shortcut, "timer", QT_TRID_NOOP("cli.action.timer"), {},
      //% "Timer"
@@ -49,16 +50,35 @@ constexpr std::array<Action, actionCount> kActions = {{
     {Kind::mode, "pointer", QT_TRID_NOOP("cli.action.pointer"), {}, {}},
     //% "draw again after pointer mode"
     {Kind::mode, "draw", QT_TRID_NOOP("cli.action.draw"), {}, {}},
+    //% "switch pointer mode on or off"
+    {Kind::mode, "toggle-pointer", QT_TRID_NOOP("cli.action.togglePointer"), {},
+     ShortcutRow{pointerModeRow, "PointerMode", "PointerMode", QT_TRID_NOOP("overlay.pointerMode"),
+                 ":/icons/iconPointer.svg", "pz.PointerModeKey", "pz.PointerModeFlag"}},
     //% "switch fading ink on or off: shapes fade away a few seconds after they are drawn"
-    {Kind::toggle, "fade", QT_TRID_NOOP("cli.action.fade"), {}, {}, Toggle::fade},
+    {Kind::toggle, "fade", QT_TRID_NOOP("cli.action.fade"), {},
+     ShortcutRow{10, "FadingInk", "FadingInk", nullptr, ":/icons/iconFade.svg",
+                 "pz.FadingInkKey", "pz.FadingInkFlag"},
+     Toggle::fade},
     //% "switch the spotlight on or off: the screen dims but for a circle around the pointer"
-    {Kind::toggle, "spotlight", QT_TRID_NOOP("cli.action.spotlight"), {}, {}, Toggle::spotlight},
+    {Kind::toggle, "spotlight", QT_TRID_NOOP("cli.action.spotlight"), {},
+     ShortcutRow{11, "Spotlight", "Spotlight", nullptr, ":/icons/iconSpotlight.svg",
+                 "pz.SpotlightKey", "pz.SpotlightFlag"},
+     Toggle::spotlight},
     //% "magnify the screen around the pointer, or return to the live screen"
-    {Kind::toggle, "zoom", QT_TRID_NOOP("cli.action.zoom"), {}, {}, Toggle::zoom},
+    {Kind::toggle, "zoom", QT_TRID_NOOP("cli.action.zoom"), {},
+     ShortcutRow{12, "Zoom", "Zoom", nullptr, ":/icons/iconZoom.svg",
+                 "pz.ZoomKey", "pz.ZoomFlag"},
+     Toggle::zoom},
     //% "cover the screen with a white board, or return to the screen"
-    {Kind::toggle, "whiteboard", QT_TRID_NOOP("cli.action.whiteboard"), {}, {}, Toggle::whiteboard},
+    {Kind::toggle, "whiteboard", QT_TRID_NOOP("cli.action.whiteboard"), {},
+     ShortcutRow{13, "WhiteBoard", "WhiteBoard", nullptr, ":/icons/iconWhiteboard.svg",
+                 "pz.WhiteBoardKey", "pz.WhiteBoardFlag"},
+     Toggle::whiteboard},
     //% "cover the screen with a black board, or return to the screen"
-    {Kind::toggle, "blackboard", QT_TRID_NOOP("cli.action.blackboard"), {}, {}, Toggle::blackboard},
+    {Kind::toggle, "blackboard", QT_TRID_NOOP("cli.action.blackboard"), {},
+     ShortcutRow{14, "BlackBoard", "BlackBoard", nullptr, ":/icons/iconBlackboard.svg",
+                 "pz.BlackBoardKey", "pz.BlackBoardFlag"},
+     Toggle::blackboard},
     //% "print the overlay's mode, tool, colour and width as one line of JSON"
     {Kind::state, "state", QT_TRID_NOOP("cli.action.state"), {}, {}},
     //% "end Quillory"
@@ -77,6 +97,9 @@ constexpr bool rowsComplete() {
     return true;
 }
 static_assert(rowsComplete());
+static_assert(std::any_of(kActions.begin(), kActions.end(), [](const Action &action) {
+    return action.shortcut && action.shortcut->index == pointerModeRow && action.kind == Kind::mode;
+}));
 } // namespace
 
 const std::array<Action, actionCount> &actions() {
@@ -104,6 +127,8 @@ QString actionName(const Action &action) {
 }
 
 QString shortcutTitle(const Action &action) {
+    if (action.toggle)
+        return qtTrId(toggleRow(*action.toggle).nameId);
     return qtTrId(action.tool ? tool(*action.tool).nameId : action.shortcut->titleId);
 }
 

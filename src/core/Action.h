@@ -14,7 +14,8 @@ struct ShortcutRow {
     int index;
     // For the log ("Hotkey AppActivate") and the panel's object names (lblTitle<panelName>, …).
     const char *name, *panelName;
-    // The title's string-table id and the icon; null for the tool rows, which show their tool's.
+    // The title's string-table id and the icon; null for the tool rows, which show their tool's
+    // (and for the toggle rows, the title their toggle's).
     const char *titleId, *icon;
     const char *keyPreference, *flagsPreference;
 };
@@ -37,10 +38,13 @@ struct Action {
     std::optional<Toggle> toggle = {};
 };
 
-inline constexpr int shortcutRowCount = 8;
+// The first eight rows are the application's own; the others switch the overlay's modes.
+inline constexpr int shortcutRowCount = 15;
+// The row that switches pointer mode on and off.
+inline constexpr int pointerModeRow = 8;
 
 // The actions in the order --help lists them.
-inline constexpr int actionCount = 24;
+inline constexpr int actionCount = 25;
 const std::array<Action, actionCount> &actions();
 const Action &shortcutAction(int row);
 const Action *actionNamed(const QString &name);

@@ -2,6 +2,7 @@
 
 #include "hotkeys/CarbonModifiers.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/x11/KeyCodeTranslation.h"
 
 #include <QKeySequence>
 #include <QMetaType>
@@ -117,4 +118,13 @@ std::optional<KeyCombo> KeyCombo::fromDictionary(const QVariantMap &dictionary) 
     if (!keyCode || !modifiers)
         return std::nullopt;
     return KeyCombo(*keyCode, *modifiers);
+}
+
+QString KeyCombo::labelText() const {
+    QString text = nativeText();
+    const QString label = KeyCodeTranslation::layoutText(carbonKeyCode);
+    const int plus = text.lastIndexOf(u'+', text.size() - 2);
+    if (!label.isEmpty() && label != u"+"_qs)
+        text = text.left(plus + 1) + label;
+    return text;
 }

@@ -39,6 +39,10 @@ struct KeyCombo {
     // native text with Command as Ctrl, Control as Meta and Option as Alt, in Qt's order.
     QString nativeText() const;
 
+    // The native text with the key as the layout in use labels it: on a French keyboard the
+    // key of "q" reads "A".
+    QString labelText() const;
+
     // {"keyCode": code, "modifiers": mask}, both as qint64.
     QVariantMap dictionary() const;
     // Only integer values count; a missing entry, another type or a number outside the

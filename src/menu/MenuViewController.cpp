@@ -87,15 +87,8 @@ QString modifiersText(ModifierFlags flags) {
     return KeyCombo(Key::a, flags).nativeText().chopped(1);
 }
 
-// How the desktop names a combination, with the key as the layout in use labels it: on a
-// French keyboard the key of "q" reads "A".
 QString comboText(Key key, ModifierFlags flags) {
-    QString text = KeyCombo(key, flags).nativeText();
-    const QString label = KeyCodeTranslation::layoutText(carbonKeyCode(key));
-    const int plus = text.lastIndexOf(u'+', text.size() - 2);
-    if (!label.isEmpty() && label != u"+"_qs)
-        text = text.left(plus + 1) + label;
-    return text;
+    return KeyCombo(key, flags).labelText();
 }
 
 // A shortcut box fits "Set Shortcut" in the language in use ("Tastenkürzel festlegen") and the
@@ -428,9 +421,15 @@ void MenuViewController::startRecording(Row row) {
 }
 
 void MenuViewController::removeStoredShortcut(Row row) {
+    const auto &keys = Preferences::shortcuts[row];
+    // A row with a default keeps an empty shortcut: removed, the default would come back.
+    if (Preferences::defaultShortcut(row)) {
+        keys.flags.set(m_preferences, {});
+        keys.key.set(m_preferences, {});
+        return;
+    }
     // One write: a crash between two would leave a key without its modifiers, or the reverse.
-    m_preferences.remove(QStringList{Preferences::shortcuts[row].key.key(),
-                                     Preferences::shortcuts[row].flags.key()});
+    m_preferences.remove(QStringList{keys.key.key(), keys.flags.key()});
 }
 
 void MenuViewController::clearShortcut(Row row) {

@@ -3,6 +3,7 @@
 #include "overlay/CompositedOutput.h"
 #include "overlay/ModeSign.h"
 #include "overlay/ShapedOutput.h"
+#include "palette/PaletteGrip.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -18,13 +19,17 @@ DrawingView::DrawingView(QWidget *parent)
     : QWidget(parent)
     , colorsRadioGroup(Palette::makeColorGroup(this))
     , shapesRadioGroup(Palette::makeShapeGroup(this))
+    , modesColumn(new ModeColumn(this))
     , bottomSpacing(-paletteTopInset)
     , brush(new InteractionDisabledView(this))
     , infoView(new QWidget(this))
     , m_output(std::make_unique<CompositedOutput>())
     , m_pacer([this] { return frameInterval(); })
-    , m_modeSign(new ModeSign(this)) {
+    , m_modeSign(new ModeSign(this))
+    , m_notice(new ModeSign(this))
+    , m_grip(new PaletteGrip(this)) {
     m_modeSign->hide();
+    m_notice->hide();
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setMouseTracking(true);
@@ -39,7 +44,7 @@ DrawingView::DrawingView(QWidget *parent)
     m_noticeTime.setSingleShot(true);
     m_noticeTime.setInterval(4000);
     connect(&m_noticeTime, &QTimer::timeout, this, [this] {
-        m_modeSign->setMessage({});
+        m_notice->setMessage({});
         showModeSign();
     });
     setupPalette();
@@ -48,8 +53,7 @@ DrawingView::DrawingView(QWidget *parent)
 DrawingView::~DrawingView() = default;
 
 void DrawingView::setupPalette() {
-    for (QWidget *group :
-         {static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup)}) {
+    for (QWidget *group : paletteParts()) {
         for (QWidget *child : group->findChildren<QWidget *>())
             child->setFocusPolicy(Qt::NoFocus);
         group->installEventFilter(this);
@@ -60,32 +64,105 @@ void DrawingView::setupPalette() {
     });
     shapesRadioGroup->selectedItem().watch(
         this, [this](const Shape &) { hiddenChange(shapesRadioGroup->geometry()); });
+    for (QWidget *part : paletteParts()) {
+        if (part != m_grip)
+            part->setCursor(Qt::ArrowCursor);
+    }
+    for (ModeButton *button : modesColumn->buttons()) {
+        connect(button, &QAbstractButton::toggled, this, [this] { widgetChanged(modesColumn); });
+        button->installEventFilter(this);
+    }
+    connect(m_grip, &PaletteGrip::pressed, this, [this] { m_dragFrom = paletteArea().topLeft(); });
+    connect(m_grip, &PaletteGrip::dragged, this, [this](QPoint offset) {
+        m_palettePlace = m_dragFrom + offset;
+        layoutPalette();
+    });
+    connect(m_grip, &PaletteGrip::released, this, [this] {
+        m_palettePlace = paletteArea().topLeft(); // where it stayed, on the screen
+        Q_EMIT paletteMoved(*m_palettePlace);
+    });
     layoutPalette();
 }
 
+QList<QWidget *> DrawingView::paletteParts() const {
+    return {m_grip, colorsRadioGroup, modesColumn, shapesRadioGroup};
+}
+
 void DrawingView::setToolsVisible(bool visible) {
-    colorsRadioGroup->setVisible(visible);
-    shapesRadioGroup->setVisible(visible);
+    for (QWidget *part : paletteParts())
+        part->setVisible(visible);
 }
 
 bool DrawingView::toolsVisible() const {
     return !colorsRadioGroup->isHidden();
 }
 
+QRect DrawingView::paletteArea() const {
+    QRect area;
+    for (const QWidget *part : paletteParts())
+        area |= part->geometry();
+    return area;
+}
+
+void DrawingView::setPalettePlace(std::optional<QPoint> place) {
+    m_palettePlace = place;
+    layoutPalette();
+}
+
+void DrawingView::setPaletteKeepClear(const QRect &keepClear) {
+    m_keepClear = keepClear;
+    layoutPalette();
+}
+
 void DrawingView::layoutPalette() {
-    // The tool column stands 110 above the bottom edge, the colour column paletteTopInset
-    // above the tool column; both 30 from the left edge. On a screen too low for that the
-    // columns move down rather than lose their top buttons off the screen.
+    // In its own place the tool column stands 110 above the bottom edge, the colour column
+    // paletteTopInset above the tool column, the modes beside the colours and the handle above
+    // both; all 30 from the left edge. On a screen too low for that the columns move down
+    // rather than lose their top buttons off the screen.
     const QSize tools = shapesRadioGroup->sizeHint();
     const QSize colors = colorsRadioGroup->sizeHint();
+    const QSize modes = modesColumn->sizeHint();
     constexpr int topMargin = 10;
-    const int needed = colors.height() - int(bottomSpacing) + tools.height();
+    constexpr int gripGap = 6;
+    const int needed =
+        PaletteGrip::height + gripGap + colors.height() - int(bottomSpacing) + tools.height();
     const int bottom = std::clamp(height() - topMargin - needed, topMargin, paletteBottom);
     const int toolsTop = height() - bottom - tools.height();
-    shapesRadioGroup->setGeometry(paletteLeft, toolsTop, tools.width(), tools.height());
-    const int colorsBottom = toolsTop + int(bottomSpacing);
-    colorsRadioGroup->setGeometry(paletteLeft, colorsBottom - colors.height(), colors.width(),
-                                  colors.height());
+    QRect toolsRect(paletteLeft, toolsTop, tools.width(), tools.height());
+    const int colorsTop = toolsTop + int(bottomSpacing) - colors.height();
+    QRect colorsRect(paletteLeft, colorsTop, colors.width(), colors.height());
+    QRect modesRect(colorsRect.right() + 1 + RadioButtonGroup<QColor, ColorRadioButton>::spacing,
+                    colorsTop, modes.width(), modes.height());
+    const int columnsWidth = modesRect.right() + 1 - paletteLeft;
+    QRect gripRect(paletteLeft + (columnsWidth - m_grip->width()) / 2,
+                   colorsTop - gripGap - PaletteGrip::height, m_grip->width(), PaletteGrip::height);
+    const QRect whole = toolsRect | colorsRect | modesRect | gripRect;
+
+    // The presenter's place, whole on the screen and clear of the tray icon.
+    QRect placed = whole;
+    if (m_palettePlace)
+        placed.moveTopLeft(*m_palettePlace);
+    placed.moveLeft(std::clamp(placed.left(), 0, std::max(0, width() - placed.width())));
+    placed.moveTop(std::clamp(placed.top(), 0, std::max(0, height() - placed.height())));
+    const QRect clear = m_keepClear.isValid()
+                            ? QRect(mapFromGlobal(m_keepClear.topLeft()), m_keepClear.size())
+                            : QRect();
+    if (placed.intersects(clear)) {
+        // Beside the icon, on the side with room, else below or above it.
+        if (clear.right() + 1 + placed.width() <= width() && clear.center().x() < width() / 2)
+            placed.moveLeft(clear.right() + 1);
+        else if (clear.left() - placed.width() >= 0 && clear.center().x() >= width() / 2)
+            placed.moveRight(clear.left() - 1);
+        else if (clear.center().y() < height() / 2)
+            placed.moveTop(clear.bottom() + 1);
+        else
+            placed.moveBottom(clear.top() - 1);
+    }
+    const QPoint shift = placed.topLeft() - whole.topLeft();
+    shapesRadioGroup->setGeometry(toolsRect.translated(shift));
+    colorsRadioGroup->setGeometry(colorsRect.translated(shift));
+    modesColumn->setGeometry(modesRect.translated(shift));
+    m_grip->setGeometry(gripRect.translated(shift));
 }
 
 void DrawingView::setInfoView(QWidget *panel) {
@@ -111,17 +188,28 @@ void DrawingView::setPointerMode(bool on) {
 }
 
 void DrawingView::showModeSign() {
-    const QRect before = m_modeSign->geometry();
+    const QRect before = m_modeSign->geometry() | m_notice->geometry();
     m_modeSign->move((width() - m_modeSign->width()) / 2, ModeSign::topMargin);
-    m_modeSign->setOpaque(m_shaped);
-    m_modeSign->setVisible((m_pointerMode || m_modeSign->hasMessage()) && !m_capturing);
-    update(before | m_modeSign->geometry()); // shaped, the window's shape follows
-    hiddenChange(before | m_modeSign->geometry());
+    m_modeSign->setVisible(m_pointerMode && !m_capturing);
+    // The notice goes below the sign, which it never hides.
+    const int noticeTop = m_modeSign->isHidden()
+                              ? ModeSign::topMargin
+                              : m_modeSign->geometry().bottom() + 1 + ModeSign::topMargin / 2;
+    m_notice->move((width() - m_notice->width()) / 2, noticeTop);
+    m_notice->setVisible(m_notice->hasMessage() && !m_capturing);
+    const QRect after = m_modeSign->geometry() | m_notice->geometry();
+    update(before | after); // shaped, the window's shape follows
+    hiddenChange(before | after);
 }
 
-void DrawingView::showNotice(const QString &text) {
-    m_modeSign->setMessage(text);
-    m_noticeTime.start();
+void DrawingView::showNotice(const QString &text, int ms) {
+    m_notice->setMessage(text);
+    m_noticeTime.start(ms);
+    showModeSign();
+}
+
+void DrawingView::setWayBack(const QString &shortcut, bool trayIcon) {
+    m_modeSign->setWayBack(shortcut, trayIcon);
     showModeSign();
 }
 
@@ -186,10 +274,13 @@ void DrawingView::paintOver(QPainter &painter, const QRect &area, bool withBrush
 
 QList<QRect> DrawingView::panels() const {
     QList<QRect> shown;
-    for (const QWidget *panel : {infoView, static_cast<QWidget *>(m_modeSign)}) {
+    for (const QWidget *panel :
+         {infoView, static_cast<QWidget *>(m_modeSign), static_cast<QWidget *>(m_notice)}) {
         if (panel->isVisible())
             shown << panel->geometry();
     }
+    if (m_grip->isVisible())
+        shown << m_grip->geometry().adjusted(0, 2, 0, -2); // its pill
     return shown;
 }
 
@@ -203,6 +294,7 @@ QList<QRect> DrawingView::buttons() const {
     };
     add(colorsRadioGroup, colorsRadioGroup->buttons());
     add(shapesRadioGroup, shapesRadioGroup->buttons());
+    add(modesColumn, modesColumn->buttons());
     return shown;
 }
 
@@ -230,9 +322,9 @@ bool DrawingView::eventFilter(QObject *watched, QEvent *event) {
 
 QRegion DrawingView::pointerTakers() const {
     QRegion region;
-    for (const QWidget *part :
-         {static_cast<const QWidget *>(colorsRadioGroup),
-          static_cast<const QWidget *>(shapesRadioGroup), static_cast<const QWidget *>(infoView)}) {
+    QList<QWidget *> parts = paletteParts();
+    parts << infoView;
+    for (const QWidget *part : std::as_const(parts)) {
         if (!part->isHidden())
             region += part->geometry();
     }
@@ -252,6 +344,48 @@ void DrawingView::resizeEvent(QResizeEvent *event) {
 void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
                               const std::shared_ptr<Renderable> &live) {
     invalidate(m_canvas.sync(list, edit, live));
+}
+
+QByteArray DrawingView::cursorName(Tool::Gesture gesture) {
+    switch (gesture) {
+    case Tool::Gesture::write:
+        return QByteArrayLiteral("xterm");
+    case Tool::Gesture::erase:
+        return QByteArrayLiteral("circle");
+    case Tool::Gesture::point:
+        return QByteArrayLiteral("dot");
+    case Tool::Gesture::draw:
+        break;
+    }
+    return QByteArrayLiteral("crosshair");
+}
+
+void DrawingView::setToolCursor(Tool::Gesture gesture) {
+    if (gesture == Tool::Gesture::write)
+        return setCursor(Qt::IBeamCursor);
+    if (gesture == Tool::Gesture::draw)
+        return setCursor(Qt::CrossCursor);
+    // A ring or a dot, white edged with black to show on any slide, sharp at the screen's scale.
+    const qreal ratio = devicePixelRatioF();
+    constexpr int side = 17;
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(side / 2.0, side / 2.0);
+    if (gesture == Tool::Gesture::erase) {
+        painter.setPen(QPen(Qt::black, 3));
+        painter.drawEllipse(centre, 6.5, 6.5);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.drawEllipse(centre, 6.5, 6.5);
+    } else {
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(centre, 2.5, 2.5);
+    }
+    painter.end();
+    setCursor(QCursor(pixmap, side / 2, side / 2));
 }
 
 void DrawingView::setBrushColor(const QColor &ink) {
@@ -343,9 +477,9 @@ void DrawingView::hiddenChange(const QRegion &area) {
 
 QRegion DrawingView::shownWidgetsMoved() {
     QList<QRect> now;
-    for (const QWidget *widget :
-         {static_cast<QWidget *>(brush), infoView, static_cast<QWidget *>(m_modeSign),
-          static_cast<QWidget *>(colorsRadioGroup), static_cast<QWidget *>(shapesRadioGroup)})
+    QList<QWidget *> widgets = paletteParts();
+    widgets << brush << infoView << m_modeSign << m_notice;
+    for (const QWidget *widget : std::as_const(widgets))
         now << (widget->isHidden() ? QRect() : widget->geometry());
     QRegion moved;
     for (qsizetype i = 0; i < now.size(); ++i) {
@@ -380,6 +514,7 @@ void DrawingView::setShaped(bool shaped) {
                       : std::make_unique<CompositedOutput>();
     m_canvas.setDithered(m_output->dithered());
     m_modeSign->setOpaque(shaped);
+    m_notice->setOpaque(shaped);
     m_output->forget(*this);
     update();
 }

@@ -6,6 +6,7 @@
 #include "overlay/FramePacer.h"
 #include "overlay/InteractionDisabledView.h"
 #include "overlay/OverlayOutput.h"
+#include "palette/ModeColumn.h"
 #include "palette/Palette.h"
 #include "platform/KeyEvent.h"
 #include "settings/Delegate.h"
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The overlay's content: paints the drawings and the effects through its output (composited or
 // shaped), and hosts the tool palette (colour column above the tool column), the brush dot
@@ -30,6 +32,7 @@ public:
     Delegate<KeyEvent, bool> keyEquivalentHandler{false};
     ColorRadioButtonGroup *colorsRadioGroup;
     ShapeRadioButtonGroup *shapesRadioGroup;
+    ModeColumn *modesColumn;
     const double bottomSpacing;
     InteractionDisabledView *brush;
     QWidget *infoView;
@@ -52,6 +55,11 @@ public:
     // The dot shows the next shape's line width (at least 6 across), or as a ring the
     // eraser's reach.
     void setBrush(double width, bool ring);
+    // The pointer's shape over the drawings shows what a press does with the tool: a cross
+    // draws, a text cursor types, a ring erases, a dot points. Its name in the cursor theme is
+    // for the X pointer stream, which shows its own.
+    void setToolCursor(Tool::Gesture gesture);
+    static QByteArray cursorName(Tool::Gesture gesture);
     // The dot shows the ink as it will be drawn (on a board, the colour readable there).
     void setBrushColor(const QColor &ink);
     // The text being typed, its caret and what an input method composes at the caret; `area`
@@ -77,6 +85,13 @@ public:
     void setInfoView(QWidget *panel);
     void setToolsVisible(bool visible);
     bool toolsVisible() const;
+    // Where the presenter put the palette (its top left corner, with its handle), none: its
+    // own place at the lower left. It stays whole on the screen and off `keepClear` (the tray
+    // icon, in global coordinates).
+    void setPalettePlace(std::optional<QPoint> place);
+    void setPaletteKeepClear(const QRect &keepClear);
+    // The palette's handle, its columns.
+    QRect paletteArea() const;
 
     // The effects it paints beneath and over the drawings; `area` of them changed. A change
     // that moves by itself (a fading trail, fading ink) goes on with the stack's clock.
@@ -84,8 +99,11 @@ public:
     void effectsChanged(const QRegion &area);
     // `shown` is called once the zoom's picture is painted.
     void whenZoomShows(std::function<void()> shown) { m_zoomShown = std::move(shown); }
-    // Says `text` at the top of the screen for a few seconds.
-    void showNotice(const QString &text);
+    // Says `text` at the top of the screen (below the pointer mode's sign) for `ms`.
+    void showNotice(const QString &text, int ms = 4000);
+    // The pointer mode's sign names the way back to drawing: the shortcut (none: empty) and
+    // the tray icon.
+    void setWayBack(const QString &shortcut, bool trayIcon);
 
     // In pointer mode the brush dot goes and a sign at the top says that clicks go through.
     void setPointerMode(bool on);
@@ -112,6 +130,8 @@ public:
 
 Q_SIGNALS:
     void pointerTakersChanged();
+    // The presenter dragged the palette to `place`.
+    void paletteMoved(QPoint place);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -122,6 +142,8 @@ protected:
 
 private:
     void setupPalette();
+    // The palette's handle and columns, which show and hide together.
+    QList<QWidget *> paletteParts() const;
     void layoutPalette();
     void layoutInfoView();
     void showModeSign();
@@ -168,6 +190,11 @@ private:
     bool m_tracking = false;
     bool m_pointerUnknown = false;
     class ModeSign *m_modeSign;
+    class ModeSign *m_notice;
+    class PaletteGrip *m_grip;
+    std::optional<QPoint> m_palettePlace;
+    QPoint m_dragFrom; // where the palette was when its handle was pressed
+    QRect m_keepClear;
     QTimer m_noticeTime;
     EffectStack *m_effects = nullptr;
     QTimer m_animation;

@@ -14,9 +14,17 @@
 #include "settings/Weakly.h"
 
 #include <QCursor>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <utility>
 
 QPointer<DrawingViewController> DrawingViewController::current;
+
+namespace {
+// How long the screen names a tool or a mode just picked.
+constexpr int kPickNotice = 1500;
+} // namespace
 
 DrawingViewController::DrawingViewController(const OverlayServices &services, QObject *parent)
     : QObject(parent)
@@ -65,8 +73,17 @@ void DrawingViewController::viewDidLoad() {
     model.colorKeyboardKeyHandler.watch(this, [this](const int &index) {
         model.selectColor(paletteColors()[std::size_t(index)].color());
     });
-    model.shapeKeyboardKeyHandler.watch(
-        this, [this](const int &index) { model.selectTool(tools()[std::size_t(index)].shape); });
+    model.shapeKeyboardKeyHandler.watch(this, [this](const int &index) {
+        const Tool &picked = tools()[std::size_t(index)];
+        model.selectTool(picked.shape);
+        // A key shows nothing else of what it picked: the palette may be hidden.
+        m_view->showNotice(qtTrId(picked.nameId), kPickNotice);
+    });
+    // The palette's modes, undo and redo.
+    connect(view->modesColumn, &ModeColumn::clicked, this, &DrawingViewController::modeClicked);
+    connect(&undoManager, &QUndoStack::canUndoChanged, this, &DrawingViewController::showModes);
+    connect(&undoManager, &QUndoStack::canRedoChanged, this, &DrawingViewController::showModes);
+    connect(view, &DrawingView::paletteMoved, this, &DrawingViewController::storePalettePlace);
     view->keyEquivalentHandler.action =
         [self = QPointer(this)](KeyEvent event) -> std::optional<bool> {
         if (!self)
@@ -139,6 +156,7 @@ void DrawingViewController::viewDidLoad() {
     connect(&m_compositor, &CompositorWatcher::runningChanged, this,
             &DrawingViewController::followCompositor);
     followCompositor(m_compositor.isRunning());
+    showModes();
 }
 
 void DrawingViewController::viewDidAppear() {
@@ -199,6 +217,7 @@ void DrawingViewController::setMode(OverlayMode mode) {
         moveBrushToPointer();
     // The laser's dot goes with the pointer: it would stay frozen on the slide.
     showLaser();
+    showModes();
     QLOG("Overlay mode", modeName(mode));
     Q_EMIT modeChanged(mode);
 }
@@ -232,6 +251,7 @@ void DrawingViewController::moveToScreen(QScreen *screen) {
     if (m_window->isVisible())
         m_window->update();
     m_input->setFrameInterval(m_view->frameInterval());
+    placePalette(screen);
     passPointerThrough();
 }
 
@@ -355,7 +375,20 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
         Preferences::fadingInk.set(m_preferences, on);
     if (row.onNoticeId)
         m_view->showNotice(qtTrId(on ? row.onNoticeId : row.offNoticeId));
+    showModes();
     QLOG("Overlay", row.name, on ? "on" : "off");
+}
+
+void DrawingViewController::toggle(Toggle toggle) {
+    const bool on = !isOn(toggle);
+    setOn(toggle, on);
+    const ToggleRow &row = toggleRow(toggle);
+    // The rows with notices of their own, and a switch that did not happen, said theirs.
+    if (row.onNoticeId || isOn(toggle) != on)
+        return;
+    const QString name = qtTrId(row.nameId);
+    //% "%1 off"
+    m_view->showNotice(on ? name : qtTrId("overlay.notice.off").arg(name), kPickNotice);
 }
 
 void DrawingViewController::askZoomPicture() {
@@ -371,8 +404,10 @@ void DrawingViewController::askZoomPicture() {
 
 void DrawingViewController::dropZoomPicture() {
     m_effects.setZoomPending(false);
-    if (m_view)
+    if (m_view) {
         m_view->setTakingZoomPicture(false);
+        showModes();
+    }
 }
 
 void DrawingViewController::showZoomPicture(const QImage &picture) {
@@ -400,6 +435,7 @@ void DrawingViewController::followSurface(Surface surface) {
     m_view->effectsChanged(m_effects.showSurface(surface));
     m_view->setBrushColor(model.inkColor());
     showLaser(); // in the ink's colour for the board
+    showModes();
 }
 
 void DrawingViewController::showLaser() {
@@ -422,8 +458,61 @@ void DrawingViewController::followSelection() {
             m_view->colorsRadioGroup->pressed(int(i));
     }
     m_view->setBrush(model.lineWidth(shape), tool(shape).gesture == Tool::Gesture::erase);
+    m_view->setToolCursor(tool(shape).gesture);
+    m_input->setCursor(DrawingView::cursorName(tool(shape).gesture));
     m_view->setBrushColor(model.inkColor());
     showLaser();
     m_widths.save();
     Q_EMIT selectionChanged();
+}
+
+// --- the palette's modes and place ---
+
+void DrawingViewController::showModes() {
+    if (!m_view)
+        return;
+    ModeColumn &column = *m_view->modesColumn;
+    for (const ToggleRow &row : toggles())
+        column.setPressed(ModeColumn::itemOf(row.toggle), isOn(row.toggle));
+    column.setPressed(ModeColumn::Item::pointer, m_mode == OverlayMode::pointer);
+    column.setAvailable(ModeColumn::Item::undo, undoManager.canUndo());
+    column.setAvailable(ModeColumn::Item::redo, undoManager.canRedo());
+}
+
+void DrawingViewController::modeClicked(ModeColumn::Item item) {
+    switch (item) {
+    case ModeColumn::Item::pointer:
+        Q_EMIT pointerModeRequested();
+        break;
+    case ModeColumn::Item::undo:
+        undoManager.undo();
+        break;
+    case ModeColumn::Item::redo:
+        undoManager.redo();
+        break;
+    default:
+        toggle(toggles()[std::size_t(item)].toggle);
+        break;
+    }
+    showModes(); // a switch that did not happen leaves the button as it was
+}
+
+void DrawingViewController::placePalette(const QScreen *screen) {
+    const QJsonObject places =
+        QJsonDocument::fromJson(Preferences::palettePlaces.value(m_preferences)).object();
+    const QJsonArray place = places.value(screen->name()).toArray();
+    if (place.size() == 2 && place[0].isDouble() && place[1].isDouble())
+        m_view->setPalettePlace(QPoint(place[0].toInt(), place[1].toInt()));
+    else
+        m_view->setPalettePlace(std::nullopt);
+}
+
+void DrawingViewController::storePalettePlace(QPoint place) {
+    if (!m_window || !m_window->screen())
+        return;
+    QJsonObject places =
+        QJsonDocument::fromJson(Preferences::palettePlaces.value(m_preferences)).object();
+    places.insert(m_window->screen()->name(), QJsonArray{place.x(), place.y()});
+    Preferences::palettePlaces.set(m_preferences,
+                                   QJsonDocument(places).toJson(QJsonDocument::Compact));
 }

@@ -72,9 +72,17 @@ public:
     // effect that cannot work here says so on the screen and in the log instead.
     bool isOn(Toggle toggle) const { return m_effects.isOn(toggle); }
     void setOn(Toggle toggle, bool on);
-    void toggle(Toggle toggle) { setOn(toggle, !isOn(toggle)); }
+    // As a key, the palette or a remote switches it: the screen says what went on or off.
+    void toggle(Toggle toggle);
     // The zoom's picture of the screen, as asked for by zoomPictureRequested; null: none.
     void showZoomPicture(const QImage &picture);
+    // The pointer mode's sign names the way back: the shortcut that works (empty: none) and
+    // whether the tray icon shows.
+    void setWayBack(const QString &shortcut, bool trayIcon) {
+        m_view->setWayBack(shortcut, trayIcon);
+    }
+    // What the palette never covers (the tray icon), in global coordinates.
+    void setPaletteKeepClear(const QRect &area) { m_view->setPaletteKeepClear(area); }
     // How long fading ink stays, from the release to gone.
     void setFadeDelay(qint64 ms) { model.fadingInk.setDelay(ms); }
     // The help card, in the place of the empty one.
@@ -140,6 +148,13 @@ private:
     void askZoomPicture();
     void showLaser();
     void followSelection();
+    // The palette's mode buttons show pressed while their mode is on, and undo and redo faint
+    // while there is nothing to undo or redo.
+    void showModes();
+    void modeClicked(ModeColumn::Item item);
+    // Where the presenter put the palette on `screen`, and remembering it.
+    void placePalette(const QScreen *screen);
+    void storePalettePlace(QPoint place);
     // The palette and the help card show as stored, but neither in pointer mode, nor the
     // palette during a capture.
     void showPanels();

@@ -25,13 +25,36 @@ ModeSign::ModeSign(QWidget *parent)
 }
 
 QString ModeSign::text() const {
+    if (!m_message.isEmpty())
+        return m_message;
     //% "Pointer mode"
-    return m_message.isEmpty() ? qtTrId("overlay.pointerMode") : m_message;
+    const QString mode = qtTrId("overlay.pointerMode");
+    if (!m_shortcut.isEmpty() && m_trayIcon)
+        //% "%1 — press %2 or click the tray icon to draw"
+        return qtTrId("overlay.pointerMode.shortcutOrTray").arg(mode, m_shortcut);
+    if (!m_shortcut.isEmpty())
+        //% "%1 — press %2 to draw"
+        return qtTrId("overlay.pointerMode.shortcut").arg(mode, m_shortcut);
+    if (m_trayIcon)
+        //% "%1 — click the tray icon to draw"
+        return qtTrId("overlay.pointerMode.tray").arg(mode);
+    //% "%1 — run “quillory --action draw” to draw"
+    return qtTrId("overlay.pointerMode.command").arg(mode);
 }
 
 void ModeSign::setMessage(const QString &text) {
     m_message = text;
-    setAccessibleName(this->text());
+    changed();
+}
+
+void ModeSign::setWayBack(const QString &shortcut, bool trayIcon) {
+    m_shortcut = shortcut;
+    m_trayIcon = trayIcon;
+    changed();
+}
+
+void ModeSign::changed() {
+    setAccessibleName(text());
     resize(sizeHint());
     update();
 }

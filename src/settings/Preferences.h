@@ -44,8 +44,7 @@ inline bool Preference<QString>::set(PreferenceStore &store, const QString &valu
 template <> inline std::optional<qint64> Preference<qint64>::stored(PreferenceStore &store) const {
     return store.integer(key());
 }
-template <>
-inline bool Preference<qint64>::set(PreferenceStore &store, const qint64 &value) const {
+template <> inline bool Preference<qint64>::set(PreferenceStore &store, const qint64 &value) const {
     return store.setInteger(key(), value);
 }
 template <>
@@ -109,6 +108,10 @@ inline qint64 fadingInkDelay(PreferenceStore &store) {
     return fits ? seconds : fadingInkSeconds.fallback;
 }
 
+// Where the presenter put the overlay's palette on each screen: a JSON object from the
+// screen's name to the palette's top left corner, [x, y] in the screen's pixels.
+inline const Preference<QByteArray> palettePlaces{"pz.palettePlaces", {}};
+
 // The countdown: its length in minutes, the message above the time (its default is a
 // translated text, so the reader supplies it) and the text colour (TimerColor data; undecodable
 // data reads as system red).
@@ -132,5 +135,25 @@ inline const std::array<StoredShortcutKeys, shortcutRowCount> shortcuts = [] {
     }
     return keys;
 }();
+
+// The shortcut a row has until the user records or clears one: only pointer mode has one, so
+// that the way back to drawing works from the first start. Ctrl+Alt+Shift+M ("M" as the
+// overlay's own key for it) is bound by default neither in GNOME nor in KDE Plasma, nor in
+// LibreOffice Impress, Okular, Evince or a browser's slide show. A cleared row stores an
+// empty shortcut, so that the default does not come back.
+struct DefaultShortcut {
+    int row;
+    QString key;
+    QList<qint64> flags;
+};
+inline const std::array<DefaultShortcut, 1> defaultShortcuts{
+    {{pointerModeRow, QStringLiteral("m"), {11, 13, 14}}}};
+inline const DefaultShortcut *defaultShortcut(int row) {
+    for (const DefaultShortcut &shortcut : defaultShortcuts) {
+        if (shortcut.row == row)
+            return &shortcut;
+    }
+    return nullptr;
+}
 
 } // namespace Preferences

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr quint32 kKeyD = 2, kKeyA = 0, kKeyT = 17;
+constexpr quint32 kKeyD = 2, kKeyA = 0, kKeyT = 17, kKeyM = 46;
 
 std::shared_ptr<InMemoryHotKeyBackend> backend;
 
@@ -63,7 +63,8 @@ private Q_SLOTS:
     // Stored shortcuts become hotkeys in row order; one without modifiers stays off, and codes
     // beside the four modifiers' (as 64-bit numbers) add none, nor does a key name that is
     // misspelt, missing or not a string (it once became the A key). Registering a row again
-    // replaces its hotkey, also with the same combination, and releases the old one.
+    // replaces its hotkey, also with the same combination, and releases the old one. Pointer
+    // mode's row starts with Ctrl+Alt+Shift+M, and once cleared stays clear.
     void storedShortcutsRegisterOncePerRow() {
         Shell shell;
         shell.store(AppDelegate::Arrow, QStringLiteral("a"), {11, 13});
@@ -80,12 +81,13 @@ private Q_SLOTS:
         const auto arrow = backend->registration(kKeyA, CarbonCommand | CarbonOption);
         QVERIFY(activate && arrow);
         QVERIFY(activate->hotKeyID.id < arrow->hotKeyID.id); // row 1 before row 4
-        QCOMPARE(backend->registrations.size(), 2);
+        QVERIFY(backend->registration(kKeyM, CarbonCommand | CarbonOption | CarbonShift));
+        QCOMPARE(backend->registrations.size(), 3);
 
         StoredShortcut::shortcutKey() = QStringLiteral("d");
         StoredShortcut::shortcutModifiers() = ModifierCommand | ModifierShift;
         shell.delegate->register_AppActivate(); // the same combination again
-        QCOMPARE(backend->registrations.size(), 2);
+        QCOMPARE(backend->registrations.size(), 3);
         QVERIFY(backend->registration(kKeyD, CarbonCommand | CarbonShift)->hotKeyID.id >
                 arrow->hotKeyID.id); // the new registration, which gets the presses
         StoredShortcut::shortcutKey() = QStringLiteral("t");
@@ -93,7 +95,12 @@ private Q_SLOTS:
         QVERIFY(!backend->registration(kKeyD, CarbonCommand | CarbonShift));
         QVERIFY(backend->registration(kKeyT, CarbonCommand | CarbonShift));
         shell.delegate->unRegister_AppActivate();
-        QCOMPARE(backend->registrations.size(), 1);
+        QCOMPARE(backend->registrations.size(), 2);
+
+        shell.store(AppDelegate::PointerMode, {}, {}); // as the panel clears it
+        shell.delegate->unregisterRow(AppDelegate::PointerMode);
+        shell.delegate->registerStoredShortcuts();
+        QVERIFY(!backend->registration(kKeyM, CarbonCommand | CarbonOption | CarbonShift));
     }
 
     // Ctrl+C is the copy command once a press: a held key's repeats would copy again and

@@ -1,5 +1,6 @@
 #include "overlay/DrawingViewController.h"
 #include "overlay/MainWindowController.h"
+#include "overlay/ModeSign.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "platform/x11/AppActivation.h"
@@ -130,8 +131,38 @@ private Q_SLOTS:
         const QRect tools = view->shapesRadioGroup->geometry();
         const QRect colors = view->colorsRadioGroup->geometry();
         QCOMPARE(QPoint(tools.left(), colors.left()), QPoint(30, 30));
-        QCOMPARE(768 - tools.bottom() - 1, 58); // 110 on a screen high enough
+        QCOMPARE(view->paletteArea().top(), 10); // 110 from the bottom on a screen high enough
         QCOMPARE(tools.top() - colors.bottom() - 1, 30);
+        QCOMPARE(view->modesColumn->geometry().top(), colors.top()); // beside the colours
+
+        // Dragged by its handle, the palette moves whole, stays on the screen and is remembered
+        // for the screen; a new overlay puts it there again, clear of the tray icon.
+        QWidget *grip = nullptr;
+        for (QWidget *child : view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->accessibleName() == u"Move the palette"_qs)
+                grip = child;
+        }
+        QVERIFY(grip && grip->geometry().bottom() < colors.top());
+        const QPoint from = grip->geometry().center();
+        const auto drag = [&](QPoint to) {
+            sendMouse(grip, QEvent::MouseButtonPress, grip->mapFrom(view, from), Qt::LeftButton);
+            sendMouse(grip, QEvent::MouseMove, grip->mapFrom(view, to), Qt::LeftButton);
+            sendMouse(grip, QEvent::MouseButtonRelease, grip->mapFrom(view, to), Qt::NoButton);
+        };
+        drag(from + QPoint(500, 10));
+        QCOMPARE(view->paletteArea().topLeft(), QPoint(530, 20));
+        QCOMPARE(view->shapesRadioGroup->geometry(), tools.translated(500, 10));
+        Overlay again(true, [&](PreferenceStore &store) {
+            Preferences::palettePlaces.set(store,
+                                           Preferences::palettePlaces.value(overlay.preferences));
+        });
+        again.content().moveToScreen(again.view()->screen());
+        QCOMPARE(again.view()->paletteArea().topLeft(), QPoint(530, 20));
+        drag(view->paletteArea().topLeft() + from + QPoint(2000, 2000)); // far off the screen
+        QCOMPARE(view->paletteArea().bottomRight(), QPoint(1365, 767));
+        const QRect tray(again.view()->mapToGlobal(QPoint(550, 300)), QSize(24, 24));
+        again.content().setPaletteKeepClear(tray);
+        QVERIFY(!again.view()->paletteArea().intersects(QRect(QPoint(550, 300), QSize(24, 24))));
     }
 
     // Keys pick colours and tools on the palette, which feeds the model; drawing keys with
@@ -237,6 +268,65 @@ private Q_SLOTS:
         QCOMPARE(overlay.list().size(), std::size_t(1));
         sendKey(view, 0x42f, Key::z, Qt::ControlModifier); // Я
         QVERIFY(overlay.list().empty());
+    }
+
+    // The palette's mode buttons switch their modes and show pressed however the mode was
+    // switched, undo and redo are faint with nothing to do; a key's pick is named on the
+    // screen (below the pointer mode's sign, never instead of it); the pointer shows the tool.
+    void thePaletteShowsTheModesAndKeysAreNamed() {
+        Overlay overlay(true);
+        DrawingViewController &content = overlay.content();
+        DrawingView *view = overlay.view();
+        ModeColumn &modes = *view->modesColumn;
+        const auto button = [&](ModeColumn::Item item) { return modes.button(item); };
+        const auto signs = [&] { // what the signs at the top say
+            QStringList shown;
+            for (const QWidget *child : view->findChildren<QWidget *>()) {
+                if (child->isVisible() && dynamic_cast<const ModeSign *>(child))
+                    shown << child->accessibleName();
+            }
+            return shown;
+        };
+        QVERIFY(!button(ModeColumn::Item::undo)->isEnabled());
+        QCOMPARE(button(ModeColumn::Item::whiteboard)->toolTip(), u"White board (W)"_qs);
+        QCOMPARE(view->cursor().shape(), Qt::CrossCursor);
+
+        sendKey(view, Qt::Key_W, Key::w);
+        QVERIFY(button(ModeColumn::Item::whiteboard)->isChecked());
+        QVERIFY(signs().contains(u"White board"_qs));
+        QTest::mouseClick(button(ModeColumn::Item::blackboard), Qt::LeftButton);
+        QCOMPARE(overlay.model().surface(), Surface::blackboard);
+        QVERIFY(button(ModeColumn::Item::blackboard)->isChecked() &&
+                !button(ModeColumn::Item::whiteboard)->isChecked());
+        sendKey(view, Qt::Key_Escape, Key::escape); // an empty board: Escape leaves it
+        QVERIFY(!button(ModeColumn::Item::blackboard)->isChecked());
+        for (bool on : {true, false}) {
+            QTest::mouseClick(button(ModeColumn::Item::spotlight), Qt::LeftButton);
+            QVERIFY(content.isOn(Toggle::spotlight) == on &&
+                    button(ModeColumn::Item::spotlight)->isChecked() == on);
+            QVERIFY(signs().contains(on ? u"Spotlight"_qs : u"Spotlight off"_qs));
+        }
+
+        overlay.stroke({400, 300}, {600, 300});
+        QVERIFY(button(ModeColumn::Item::undo)->isEnabled());
+        QTest::mouseClick(button(ModeColumn::Item::undo), Qt::LeftButton);
+        QVERIFY(overlay.list().empty() && button(ModeColumn::Item::redo)->isEnabled());
+        QTest::mouseClick(button(ModeColumn::Item::redo), Qt::LeftButton);
+        QCOMPARE(overlay.list().size(), std::size_t(1));
+
+        sendKey(view, Qt::Key_T, Key::t);
+        QCOMPARE(view->cursor().shape(), Qt::IBeamCursor);
+        QVERIFY(signs().contains(u"Text"_qs));
+        sendKey(view, Qt::Key_E, Key::e);
+        QCOMPARE(view->cursor().shape(), Qt::BitmapCursor); // the eraser's ring
+        QTest::mouseClick(button(ModeColumn::Item::pointer), Qt::LeftButton);
+        QCOMPARE(content.mode(), OverlayMode::pointer);
+        QVERIFY(button(ModeColumn::Item::pointer)->isChecked());
+        content.setWayBack(u"Ctrl+Alt+Shift+M"_qs, true);
+        content.toggle(Toggle::fade); // by a remote, in pointer mode: the sign stays
+        QCOMPARE(signs(), (QStringList{u"Pointer mode — press Ctrl+Alt+Shift+M or click the tray "
+                                       u"icon to draw"_qs,
+                                       u"Fading ink"_qs}));
     }
 
     // Where the modes meet. The zoom's picture is taken of the finished drawings alone: no help
