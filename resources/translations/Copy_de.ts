@@ -631,5 +631,21 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>Move the palette</source>
         <translation>Palette verschieben</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>Nächste oder vorige Folie im Programm darunter; die Zeichnungen bleiben</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>Farben, Werkzeuge, Modi, Rückgängig: „Werkzeuge auf dem Schreibtisch anzeigen“ zeigt sie, ihr Griff verschiebt sie</translation>
+    </message>
 </context>
 </TS>

@@ -631,5 +631,21 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>Move the palette</source>
         <translation>Move the palette</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>Next or previous slide in the program below; the drawings stay</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</translation>
+    </message>
 </context>
 </TS>

@@ -631,5 +631,21 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
         <source>Move the palette</source>
         <translation>Mover la paleta</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>Diapositiva siguiente o anterior del programa de debajo; los dibujos se quedan</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>Paleta</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>Colores, herramientas, modos, deshacer: «Mostrar herramientas en el escritorio» la muestra y su asa la mueve</translation>
+    </message>
 </context>
 </TS>

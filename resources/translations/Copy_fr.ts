@@ -631,5 +631,21 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
         <source>Move the palette</source>
         <translation>Déplacer la palette</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>Diapositive suivante ou précédente du programme en dessous ; les dessins restent</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>Couleurs, outils, modes, annuler : « Afficher les outils sur le bureau » l’affiche, sa poignée la déplace</translation>
+    </message>
 </context>
 </TS>

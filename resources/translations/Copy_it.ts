@@ -631,5 +631,21 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
         <source>Move the palette</source>
         <translation>Sposta la tavolozza</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>Diapositiva successiva o precedente del programma sotto; i disegni restano</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>Tavolozza</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>Colori, strumenti, modalità, annulla: «Mostra strumenti sul desktop» la mostra, la maniglia la sposta</translation>
+    </message>
 </context>
 </TS>

@@ -631,5 +631,21 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>Move the palette</source>
         <translation>パレットを移動</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>下のプログラムの次／前のスライドへ。描画は残ります</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>パレット</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>色・ツール・モード・元に戻す。「デスクトップにツールを表示」で表示、ハンドルで移動</translation>
+    </message>
 </context>
 </TS>

@@ -631,5 +631,21 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
         <source>Move the palette</source>
         <translation>Przesuń paletę</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>Następny lub poprzedni slajd w programie pod spodem; rysunki zostają</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>Paleta</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>Kolory, narzędzia, tryby, cofanie: „Pokaż narzędzia na pulpicie” ją pokazuje, uchwyt ją przesuwa</translation>
+    </message>
 </context>
 </TS>

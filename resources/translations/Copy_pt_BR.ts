@@ -631,5 +631,21 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
         <source>Move the palette</source>
         <translation>Mover a paleta</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>Slide seguinte ou anterior do programa abaixo; os desenhos ficam</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>Paleta</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>Cores, ferramentas, modos, desfazer: “Mostrar ferramentas na área de trabalho” a mostra, a alça a move</translation>
+    </message>
 </context>
 </TS>

@@ -631,5 +631,21 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>Move the palette</source>
         <translation>移动调色板</translation>
     </message>
+    <message id="info.shortcut.slides">
+        <source>PgDn PgUp ← →</source>
+        <translation>PgDn PgUp ← →</translation>
+    </message>
+    <message id="info.shortcut.slides.info">
+        <source>Next or previous slide in the program below; the drawings stay</source>
+        <translation>下方程序的下一张或上一张幻灯片，绘图保留</translation>
+    </message>
+    <message id="info.shortcut.palette">
+        <source>Palette</source>
+        <translation>调色板</translation>
+    </message>
+    <message id="info.shortcut.palette.info">
+        <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
+        <translation>颜色、工具、模式、撤销：“在桌面上显示工具”显示它，拖动手柄可移动</translation>
+    </message>
 </context>
 </TS>

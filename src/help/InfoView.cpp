@@ -103,6 +103,14 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
     for (const KeyGroup group : {KeyGroup::markers, KeyGroup::modes, KeyGroup::width})
         addShortcut(keyLabels(group, group == KeyGroup::markers ? 4 : 3),
                     description(keyDescriptions(group)));
+    //% "PgDn PgUp ← →"
+    addShortcut(qtTrId("info.shortcut.slides"),
+                //% "Next or previous slide in the program below; the drawings stay"
+                description(qtTrId("info.shortcut.slides.info")));
+    //% "Palette"
+    addShortcut(qtTrId("info.shortcut.palette"),
+                //% "Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it"
+                description(qtTrId("info.shortcut.palette.info")));
     addShortcut(KeyCodeTranslation::keyLabel(Key::slash),
                 //% "Show or hide this card"
                 description(qtTrId("info.shortcut.slash.info")));

@@ -40,11 +40,11 @@ private Q_SLOTS:
         QVERIFY2(session.startApplication(), qPrintable(session.errorString));
         QVERIFY(session.waitForLog(u"Overlay moved to screen QRect(0,0 1280x800)"_qs));
 
-        // The panel at its point size: 415 points wide, as at a scale of one.
+        // The panel at its point size: 447 points wide, as at a scale of one.
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
         const int width = session.windowGeometry({u"--name"_qs, u"Quillory Menu"_qs}).width();
-        QVERIFY2(qAbs(width - 830) <= 12, qPrintable(QString::number(width)));
+        QVERIFY2(qAbs(width - 894) <= 12, qPrintable(QString::number(width)));
         session.key(u"Escape"_qs);
         QVERIFY(
             E2ESession::waitUntil([&] { return !session.windowShown(u"Quillory Menu"_qs); }, 3000));
@@ -68,15 +68,15 @@ private Q_SLOTS:
             }
             return first < 0 ? 0 : last - first + 1;
         };
-        const int disc = extent(155, 0, 200);
+        const int disc = extent(195, 0, 150); // the modes stand beside it
         QVERIFY2(disc >= 66 && disc <= 70, qPrintable(QString::number(disc)));
-        QVERIFY(start.pixelColor(61, 20) == desktop); // the column's corner
+        QVERIFY(start.pixelColor(61, 60) == desktop); // the column's corner
         int ring = 0;
-        while (start.pixelColor(ring, 155) == desktop)
+        while (start.pixelColor(ring, 195) == desktop)
             ++ring;
-        QVERIFY(E2ESession::near(start.pixelColor(ring + 4, 155), yellow, 20));
-        QVERIFY(E2ESession::near(start.pixelColor(ring + 6, 155), Qt::white, 20));
-        QCOMPARE(extent(800, 200, start.width()), 1000);
+        QVERIFY(E2ESession::near(start.pixelColor(ring + 4, 195), yellow, 20));
+        QVERIFY(E2ESession::near(start.pixelColor(ring + 6, 195), Qt::white, 20));
+        QCOMPARE(extent(800, 200, start.width()), 1730);
         QCOMPARE(session.runQuillory({u"--action"_qs, u"toggle-tools"_qs}), 0);
 
         // The stroke runs exactly where the pointer went, in device pixels, at twice its

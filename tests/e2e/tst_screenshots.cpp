@@ -244,13 +244,13 @@ private Q_SLOTS:
         const QColor card = session.screenshot().pixelColor(inCard);
         QVERIFY2(card.lightness() < 60, qPrintable(card.name()));
         // A press and drag over its plain text draws nothing.
-        session.drag(E2ESession::line(centre + QPoint(-100, -132), centre + QPoint(0, -132), 5));
+        session.drag(E2ESession::line(centre + QPoint(-100, -150), centre + QPoint(0, -150), 5));
         E2ESession::settle();
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(inCard), card));
 
         const QString folder = session.home() + u"/Talks"_qs;
         QVERIFY(QDir().mkpath(folder));
-        session.click(centre + QPoint(100, 222)); // "a folder of your choice"
+        session.click(centre + QPoint(100, 241)); // "a folder of your choice"
         QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(kPicker); }, 8000));
         E2ESession::settle(300);
         session.run(u"xdotool"_qs, {u"type"_qs, folder});

@@ -127,7 +127,8 @@ private Q_SLOTS:
         const QDBusReply<QVariantMap> triggers = control(u"Triggers"_qs);
         QCOMPARE(triggers.value(), (QVariantMap{{u"activate"_qs, u"CTRL+SHIFT+d"_qs},
                                                 {u"arrow"_qs, u"CTRL+ALT+w"_qs},
-                                                {u"timer"_qs, u"CTRL+SHIFT+t"_qs}}));
+                                                {u"timer"_qs, u"CTRL+SHIFT+t"_qs},
+                                                {u"toggle-pointer"_qs, u"CTRL+ALT+SHIFT+m"_qs}}));
         QVERIFY(session.log().contains(
             u"Ctrl+Shift+T (\u21E7\u2318T): the desktop did not bind it"_qs));
 

@@ -291,7 +291,7 @@ private Q_SLOTS:
         QVERIFY(E2ESession::waitUntil([&] { return session.screenshot().copy(kPalette) != plain; },
                                       3000));
         session.keyUp(u"shift"_qs);
-        session.click({47, 127});
+        session.click({47, 147});
         session.drag(E2ESession::line({300, 600}, {700, 600}, 10));
         QVERIFY(session.waitForColor({500, 600}, QColor(40, 205, 65)));
     }
