@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <utility>
+
 const QColor TransparentWindow::backgroundColor = QColor::fromRgbF(1, 1, 1, 0.01f);
 
 TransparentWindow::TransparentWindow(QWidget *parent)
@@ -70,6 +72,11 @@ void TransparentWindow::applyFocusHints() {
 }
 
 void TransparentWindow::paintEvent(QPaintEvent *event) {
+    // A reparenting window manager (openbox) copies the input shape to its frame when the shape
+    // changes, not when it takes the window on: set before the map, the frame would cover the
+    // tray icon. Painted, the window is mapped and managed; the shape goes again.
+    if (std::exchange(m_shapeOnceMapped, false))
+        applyPassThrough();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect &rect : event->region())
@@ -80,6 +87,7 @@ void TransparentWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     joinAllDesktops();
     applyPassThrough();
+    m_shapeOnceMapped = true;
     applyFocusHints();
 }
 

@@ -37,4 +37,5 @@ private:
     QWidget *m_content = nullptr;
     QRegion m_passThrough;
     bool m_inputTransparent = false;
+    bool m_shapeOnceMapped = false;
 };

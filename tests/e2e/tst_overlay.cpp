@@ -243,6 +243,89 @@ private Q_SLOTS:
         QVERIFY(E2ESession::near(session.screenshot().pixelColor(500, 300), kRed));
     }
 
+    void theWayBackThePaletteAndTheTray_data() { slideKeysReachTheProgramBelow_data(); }
+
+    // Under a window manager, with a tray: the pointer mode's sign names the way back, and the
+    // default shortcut brings drawing back; a mode button of the palette switches its mode and
+    // shows pressed also when a key switched it; the tray icon takes clicks while the overlay
+    // covers it, also after a hide and a show.
+    void theWayBackThePaletteAndTheTray() {
+        QFETCH(bool, compositor);
+        E2ESession::Options withOrWithout =
+            options(compositor, false, u"<key>UpdateToolsOnScreen</key><true/>"_qs);
+        withOrWithout.launch = false;
+        E2ESession session(withOrWithout);
+        START(session);
+        QVERIFY(session.startWindowManager());
+        QVERIFY(session.spawn(u"trayer"_qs,
+                              {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
+                               u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}));
+        QVERIFY(session.startApplication());
+        QPoint icon;
+        QVERIFY(E2ESession::waitUntil(
+            [&] {
+                const QRect tray = session.windowGeometry({u"--class"_qs, u"trayer"_qs});
+                if (tray.height() == 24 && tray.width() >= 20)
+                    icon = QPoint(tray.right() - 11, tray.top() + 12);
+                return !icon.isNull();
+            },
+            4000));
+        session.drag(E2ESession::line({300, 300}, {700, 300}, 10));
+        QVERIFY(session.waitForColor({500, 300}, kRed));
+        session.click(icon);
+        QVERIFY(session.waitForLog(u"Popover shown"_qs, 5000));
+        session.key(u"Escape"_qs);
+
+        // The sign: "Pointer mode — press Ctrl+Alt+Shift+M or click the tray icon to draw", a
+        // dark pill across the top far wider than "Pointer mode" alone.
+        session.moveTo({800, 600});
+        session.key(u"m"_qs);
+        QVERIFY(session.waitForLog(u"Overlay mode pointer"_qs));
+        const auto signWidth = [&] { // from its first dark pixel to its last
+            const QImage shot = session.screenshot();
+            int first = -1, last = -1;
+            for (int x = 0; x < shot.width() - 100; ++x) { // the tray's corner aside
+                if (shot.pixelColor(x, 25).lightness() < 60) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+            }
+            return first < 0 ? 0 : last - first + 1;
+        };
+        QVERIFY(E2ESession::waitUntil([&] { return signWidth() > 450; }, 3000));
+        session.key(u"ctrl+alt+shift+m"_qs);
+        QVERIFY(session.waitForLog(u"Overlay mode draw"_qs));
+        QVERIFY(E2ESession::waitUntil([&] { return signWidth() == 0; }, 3000));
+        session.drag(E2ESession::line({300, 400}, {700, 400}, 10));
+        QVERIFY(session.waitForColor({500, 400}, kRed));
+
+        // The modes stand beside the colours: the white board fourth, the black board fifth.
+        const QPoint whiteboard(97, 190 + 3 * 50 + 17), blackboard = whiteboard + QPoint(0, 50);
+        const QColor pressed(0, 122, 255), up(142, 142, 147);
+        const auto ring = [](QPoint button) { return button - QPoint(16, 0); };
+        QVERIFY(E2ESession::near(session.screenshot().pixelColor(ring(whiteboard)), up));
+        session.key(u"w"_qs);
+        QVERIFY(session.waitForColor(ring(whiteboard), pressed));
+        session.click(blackboard);
+        QVERIFY(session.waitForColor({800, 700}, Qt::black));
+        QVERIFY(session.waitForColor(ring(blackboard), pressed));
+        QVERIFY(session.waitForColor(ring(whiteboard), up));
+        session.click(blackboard);
+        session.moveTo({800, 600}); // a hovered button is faint
+        QVERIFY(session.waitForColor(ring(blackboard), up));
+        QVERIFY(session.waitForColor({500, 400}, kRed)); // back on the screen's drawing
+
+        // Hidden and shown again, the overlay still lets the tray icon have its clicks.
+        session.key(u"Escape Escape"_qs);
+        QVERIFY(session.waitForOverlay(false));
+        QCOMPARE(session.runQuillory({u"--action"_qs, u"activate"_qs}), 0);
+        QVERIFY(session.waitForOverlay(true));
+        session.settle(300);
+        session.click(icon);
+        QVERIFY(E2ESession::waitUntil([&] { return session.log().count(u"Popover shown"_qs) == 2; },
+                                      5000));
+    }
+
     void shiftStraightensAPenStroke() {
         E2ESession session(options());
         START(session);
