@@ -123,6 +123,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("help");
         QTest::newRow("English") << QString()
                                  << u"Pen;Set Shortcut;Clear shortcut: Timer;Show Tools on Desktop;"
+                                    "Pointer mode;Clear shortcut: Black board;"
                                     "Red;Pink;Color Picker;Preferences…"_qs
                                  << u"push button|Screenshot folder: Choose a folder…;"
                                     "check box|Start Quillory at login;"

@@ -118,6 +118,19 @@ private Q_SLOTS:
         Preferences::shortcuts[Row::Timer].key.set(panel.preferences, u"bogus"_qs);
         panel.menu.refreshShortcutRows();
         QCOMPARE(panel.label(Row::Timer), u"Set Shortcut"_qs);
+
+        // The modes' rows record and store alike under names of their own; pointer mode's
+        // row, which has a default, keeps an empty shortcut when cleared.
+        QCOMPARE(panel.menu.rows[Row::Spotlight].title->text(), u"Spotlight"_qs);
+        panel.menu.startRecording(Row::Spotlight);
+        panel.menu.recordShortcutKey(kF5, kShift | kCmd);
+        QVERIFY(panel.preferences.string(u"pz.SpotlightKey"_qs) == u"f5"_qs &&
+                panel.delegate.hotKey(Row::Spotlight));
+        panel.menu.clearShortcut(Row::Spotlight);
+        QVERIFY(!panel.preferences.contains(u"pz.SpotlightKey"_qs));
+        panel.menu.clearShortcut(Row::PointerMode);
+        QCOMPARE(panel.codes(Row::PointerMode), QList<qint64>());
+        QVERIFY(panel.preferences.contains(u"pz.PointerModeKey"_qs));
     }
 
     // In every language every text of the panel, the preferences window, the countdown and its
