@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace CommandLine {
@@ -68,13 +69,17 @@ void describe(QCommandLineParser &parser) {
     for (const QString &paragraph : head.split(u'\n'))
         paragraphs << wrapped(QString(), paragraph, 0);
     QString text = paragraphs.join(u'\n') + u'\n';
-    // Each action's line, its description wrapped under itself.
+    // Each action's line, its description wrapped under itself, in a column as wide as the
+    // longest name.
     const QString columnGap(2, u' ');
+    qsizetype nameWidth = 0;
+    for (const Action &action : actions())
+        nameWidth = std::max(nameWidth, actionName(action).size());
     for (const Action &action : actions()) {
         QString help = qtTrId(action.helpId);
         if (help.contains(u"%1"))
             help = help.arg(actionName(action));
-        const QString name = columnGap + u"%1"_qs.arg(actionName(action), -12) + columnGap;
+        const QString name = columnGap + u"%1"_qs.arg(actionName(action), -int(nameWidth)) + columnGap;
         text += wrapped(name, help, int(name.size())) + u'\n';
     }
     //% "Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
