@@ -346,20 +346,6 @@ void DrawingView::setDrawings(const Drawings &list, const DrawingsEdit &edit,
     invalidate(m_canvas.sync(list, edit, live));
 }
 
-QByteArray DrawingView::cursorName(Tool::Gesture gesture) {
-    switch (gesture) {
-    case Tool::Gesture::write:
-        return QByteArrayLiteral("xterm");
-    case Tool::Gesture::erase:
-        return QByteArrayLiteral("circle");
-    case Tool::Gesture::point:
-        return QByteArrayLiteral("dot");
-    case Tool::Gesture::draw:
-        break;
-    }
-    return QByteArrayLiteral("crosshair");
-}
-
 void DrawingView::setToolCursor(Tool::Gesture gesture) {
     if (gesture == Tool::Gesture::write)
         return setCursor(Qt::IBeamCursor);

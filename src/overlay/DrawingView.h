@@ -56,10 +56,8 @@ public:
     // eraser's reach.
     void setBrush(double width, bool ring);
     // The pointer's shape over the drawings shows what a press does with the tool: a cross
-    // draws, a text cursor types, a ring erases, a dot points. Its name in the cursor theme is
-    // for the X pointer stream, which shows its own.
+    // draws, a text cursor types, a ring erases, a dot points.
     void setToolCursor(Tool::Gesture gesture);
-    static QByteArray cursorName(Tool::Gesture gesture);
     // The dot shows the ink as it will be drawn (on a board, the colour readable there).
     void setBrushColor(const QColor &ink);
     // The text being typed, its caret and what an input method composes at the caret; `area`

@@ -459,7 +459,7 @@ void DrawingViewController::followSelection() {
     }
     m_view->setBrush(model.lineWidth(shape), tool(shape).gesture == Tool::Gesture::erase);
     m_view->setToolCursor(tool(shape).gesture);
-    m_input->setCursor(DrawingView::cursorName(tool(shape).gesture));
+    m_input->setCursor(m_view->cursor());
     m_view->setBrushColor(model.inkColor());
     showLaser();
     m_widths.save();

@@ -59,6 +59,11 @@ void OverlayInput::attach(QWidget *window, DrawingView *view) {
     m_stream->attach(window);
 }
 
+void OverlayInput::setCursor(const QCursor &shape) {
+    m_stream->setCursor(shape);
+    m_grab->setCursor(shape);
+}
+
 void OverlayInput::setPassThrough(const QRegion &region) {
     m_stream->setPassThrough(region);
 }

@@ -28,8 +28,8 @@ public:
     // Where the pointer goes through to the windows below.
     void setPassThrough(const QRegion &region);
     void setFrameInterval(int ms);
-    // The pointer's shape over the drawing area, by its name in the cursor theme.
-    void setCursor(const QByteArray &themeName) { m_stream->setCursor(themeName); }
+    // The pointer's shape over the drawing area, where the stream reads the pointer.
+    void setCursor(const QCursor &shape);
     // Grabs the pointer for `window` (without a compositor, while it draws) or lets it go.
     void setGrabbed(bool grabbed);
     // While another surface takes the input (the native one in a Wayland session) the X

@@ -2,9 +2,11 @@
 
 #include <QList>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 #include <cstdlib>
 
@@ -88,6 +90,18 @@ public:
         return m_got;
     }
     int clicks() { return input().clicks; }
+
+    // The pointer's shape as the X server shows it: its size and hot spot.
+    QRect cursor() {
+        free(xcb_xfixes_query_version_reply(m_c, xcb_xfixes_query_version(m_c, 4, 0), nullptr));
+        xcb_xfixes_get_cursor_image_reply_t *image =
+            xcb_xfixes_get_cursor_image_reply(m_c, xcb_xfixes_get_cursor_image(m_c), nullptr);
+        if (!image)
+            return {};
+        const QRect shape(-image->xhot, -image->yhot, image->width, image->height);
+        free(image);
+        return shape;
+    }
 
 private:
     xcb_connection_t *const m_c;

@@ -315,6 +315,19 @@ private Q_SLOTS:
         QVERIFY(session.waitForColor(ring(blackboard), up));
         QVERIFY(session.waitForColor({500, 400}, kRed)); // back on the screen's drawing
 
+        // Over the drawings the pointer shows the tool, never the arrow: the pen's cross has its
+        // hot spot in its middle, the eraser's is a ring 17 pixels across.
+        OtherXClient pointer(session.display());
+        session.moveTo({800, 600});
+        const auto centred = [](QRect shape) {
+            return !shape.isEmpty() && qAbs(-shape.x() - shape.width() / 2) <= 1 &&
+                   qAbs(-shape.y() - shape.height() / 2) <= 1;
+        };
+        QVERIFY(E2ESession::waitUntil([&] { return centred(pointer.cursor()); }, 2000));
+        session.key(u"e"_qs);
+        QVERIFY(
+            E2ESession::waitUntil([&] { return pointer.cursor() == QRect(-8, -8, 17, 17); }, 2000));
+
         // Hidden and shown again, the overlay still lets the tray icon have its clicks.
         session.key(u"Escape Escape"_qs);
         QVERIFY(session.waitForOverlay(false));

@@ -2,8 +2,15 @@
 
 #include "platform/DiagnosticLog.h"
 #include "platform/x11/X11.h"
+#include "platform/x11/XCursor.h"
 
 #include <QApplication>
+
+namespace {
+constexpr auto kGrabMask = uint16_t(XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                                    XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
+                                    XCB_EVENT_MASK_LEAVE_WINDOW);
+} // namespace
 
 PointerGrab::PointerGrab(QObject *parent)
     : QObject(parent) {
@@ -57,16 +64,16 @@ bool PointerGrab::tryGrab() {
     xcb_connection_t *conn = X11::connection();
     if (!conn || !m_window || !m_window->isVisible() || QApplication::activePopupWidget())
         return false;
-    const auto mask = uint16_t(XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
-                               XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
-                               XCB_EVENT_MASK_LEAVE_WINDOW);
     // owner_events: over our own windows events arrive as usual (so the palette gets its
     // clicks); everywhere else they are reported to the overlay.
+    const xcb_cursor_t cursor = XCursor::create(conn, XCursor::describe(m_cursor));
     const XcbReply<xcb_grab_pointer_reply_t> reply(xcb_grab_pointer_reply(
         conn,
-        xcb_grab_pointer(conn, 1, xcb_window_t(m_window->winId()), mask, XCB_GRAB_MODE_ASYNC,
-                         XCB_GRAB_MODE_ASYNC, XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
+        xcb_grab_pointer(conn, 1, xcb_window_t(m_window->winId()), kGrabMask, XCB_GRAB_MODE_ASYNC,
+                         XCB_GRAB_MODE_ASYNC, XCB_WINDOW_NONE, cursor, XCB_CURRENT_TIME),
         nullptr));
+    if (cursor != XCB_CURSOR_NONE)
+        xcb_free_cursor(conn, cursor);
     const bool ok = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
     if (ok != m_held) {
         m_held = ok;
@@ -74,6 +81,18 @@ bool PointerGrab::tryGrab() {
             QLOG("Pointer grabbed for the overlay");
     }
     return ok;
+}
+
+void PointerGrab::setCursor(const QCursor &cursor) {
+    m_cursor = cursor;
+    xcb_connection_t *conn = X11::connection();
+    if (!m_held || !conn)
+        return;
+    const xcb_cursor_t shown = XCursor::create(conn, XCursor::describe(cursor));
+    xcb_change_active_pointer_grab(conn, shown, XCB_CURRENT_TIME, kGrabMask);
+    if (shown != XCB_CURSOR_NONE)
+        xcb_free_cursor(conn, shown);
+    xcb_flush(conn);
 }
 
 void PointerGrab::release() {

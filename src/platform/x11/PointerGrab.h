@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractNativeEventFilter>
+#include <QCursor>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -19,6 +20,9 @@ public:
 
     void grab(QWidget *window);
     void release();
+    // The pointer's shape while the grab holds, over every window: where the window's shape
+    // leaves the screen out the X server would show the arrow.
+    void setCursor(const QCursor &cursor);
     bool isHeld() const { return m_held; }
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
@@ -35,6 +39,7 @@ private:
     void keepTrying();
 
     QPointer<QWidget> m_window;
+    QCursor m_cursor = Qt::ArrowCursor;
     QTimer m_renew;
     bool m_held = false;
 };

@@ -4,6 +4,7 @@
 #include "platform/x11/PointerDevices.h"
 #include "platform/x11/WindowShape.h"
 #include "platform/x11/X11.h"
+#include "platform/x11/XCursor.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -16,7 +17,6 @@
 #include <utility>
 
 #include <xcb/shape.h>
-#include <xcb/xcb_cursor.h>
 #include <xcb/xinput.h>
 
 namespace {
@@ -86,7 +86,7 @@ public:
         m_due->setTimerType(Qt::PreciseTimer);
         connect(m_due, &QTimer::timeout, this, &PointerReader::deliver);
         setTrackingTip(m_trackingTip);
-        setCursor(m_cursorName);
+        setCursor(m_cursor);
         read(); // what arrived while the replies above were awaited
         QLOG("Pointer read on a connection of its own");
         return true;
@@ -116,8 +116,6 @@ public:
             notifier->deleteLater();
         }
         delete std::exchange(m_due, nullptr);
-        if (m_cursors)
-            xcb_cursor_context_free(std::exchange(m_cursors, nullptr));
         if (m_conn) {
             if (m_input && !xcb_connection_has_error(m_conn))
                 xcb_destroy_window(m_conn, m_input);
@@ -135,22 +133,15 @@ public:
 
     void setFrameInterval(int milliseconds) { m_interval = milliseconds; }
 
-    // The input window's pointer shape, by its name in the cursor theme; empty: the parent's.
-    void setCursor(const QByteArray &name) {
-        m_cursorName = name;
+    // The input window's pointer shape; none: the parent's.
+    void setCursor(const XCursor::Shape &cursor) {
+        m_cursor = cursor;
         if (!m_conn || !m_input)
             return;
-        if (!m_cursors) {
-            const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_conn)).data;
-            if (xcb_cursor_context_new(m_conn, const_cast<xcb_screen_t *>(screen), &m_cursors) < 0)
-                return;
-        }
-        const xcb_cursor_t cursor = name.isEmpty()
-                                        ? xcb_cursor_t(XCB_CURSOR_NONE)
-                                        : xcb_cursor_load_cursor(m_cursors, name.constData());
-        xcb_change_window_attributes(m_conn, m_input, XCB_CW_CURSOR, &cursor);
-        if (cursor != XCB_CURSOR_NONE)
-            xcb_free_cursor(m_conn, cursor); // the window keeps it while it needs it
+        const xcb_cursor_t shown = XCursor::create(m_conn, cursor);
+        xcb_change_window_attributes(m_conn, m_input, XCB_CW_CURSOR, &shown);
+        if (shown != XCB_CURSOR_NONE)
+            xcb_free_cursor(m_conn, shown); // the window keeps it while it needs it
         xcb_flush(m_conn);
     }
 
@@ -251,8 +242,7 @@ private:
     uint8_t m_opcode = 0;
     QSocketNotifier *m_notifier = nullptr;
     QTimer *m_due = nullptr;
-    xcb_cursor_context_t *m_cursors = nullptr;
-    QByteArray m_cursorName;
+    XCursor::Shape m_cursor; // the arrow: the parent's
     QElapsedTimer m_sinceBatch;
     int m_interval = 16;
     WindowShape::Rects m_passThrough;
@@ -290,7 +280,7 @@ void PointerStream::attach(QWidget *window) {
             m_tipEraser.store(tip.eraser, std::memory_order_relaxed);
         });
     m_reader->setFrameInterval(m_frameInterval);
-    m_reader->setCursor(m_cursorName);
+    m_reader->setCursor(m_cursor);
     m_reader->moveToThread(&m_thread);
     m_thread.start();
     window->installEventFilter(this);
@@ -325,10 +315,12 @@ void PointerStream::sendPassThrough() {
                               [reader = m_reader, rects] { reader->setPassThrough(rects); });
 }
 
-void PointerStream::setCursor(const QByteArray &name) {
-    m_cursorName = name;
+void PointerStream::setCursor(const QCursor &cursor) {
+    const XCursor::Shape shape = XCursor::describe(cursor);
+    m_cursor = shape;
     if (m_reader)
-        QMetaObject::invokeMethod(m_reader, [reader = m_reader, name] { reader->setCursor(name); });
+        QMetaObject::invokeMethod(m_reader,
+                                  [reader = m_reader, shape] { reader->setCursor(shape); });
 }
 
 void PointerStream::setTrackingTip(bool on) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/x11/XCursor.h"
+
+#include <QCursor>
 #include <QList>
 #include <QObject>
 #include <QPointF>
@@ -50,9 +53,8 @@ public:
     void setPassThrough(const QRegion &region);
     // Remembered, like the pass-through, for the reader attach() makes.
     void setFrameInterval(int milliseconds);
-    // The pointer's shape over the stream's window, by its name in the desktop's cursor theme
-    // ("crosshair"); empty: the window's own.
-    void setCursor(const QByteArray &name);
+    // The pointer's shape over the stream's window (see XCursor); another: the window's own.
+    void setCursor(const QCursor &shape);
 
     // While the pointer is grabbed, its events reach the window through Qt, as a mouse's,
     // and none reach the stream. The stream then follows the devices' raw events, which no
@@ -83,5 +85,5 @@ private:
     QPointer<QWidget> m_window;
     QRegion m_passThrough;
     int m_frameInterval = 16;
-    QByteArray m_cursorName;
+    XCursor::Shape m_cursor;
 };
