@@ -48,6 +48,13 @@ void MainWindowController::setPassThrough(PassThroughSurface *surface) {
     if (!surface->takesInput())
         return;
     connect(surface, &PassThroughSurface::input, this, &MainWindowController::deliver);
+    // The pointer shows the tool there as over the window.
+    const auto followTool = [this] {
+        if (m_passThrough && m_content.view())
+            m_passThrough->setCursor(m_content.view()->cursor());
+    };
+    connect(&m_content, &DrawingViewController::selectionChanged, this, followTool);
+    followTool();
     // The surface takes the input while the overlay draws, and lets it through in pointer mode.
     connect(&m_content, &DrawingViewController::modeChanged, this, [this](OverlayMode mode) {
         if (m_passThrough->isShown())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QImage>
 #include <QObject>
 #include <QRect>
@@ -40,6 +41,8 @@ public:
     virtual void showPainted(Painter, qreal /*ratio*/, bool /*input*/) {}
     // `area` changed: it is painted anew when the compositor is ready for another frame.
     virtual void repaint(const QRegion &) {}
+    // The pointer's shape over the surface while it takes input.
+    virtual void setCursor(const QCursor &) {}
 
 Q_SIGNALS:
     // The first picture since `show` mapped the surface is on the screen.

@@ -37,6 +37,7 @@ std::unique_ptr<LayerOverlay> LayerOverlay::connect() {
     }
     if (overlay->m_input) {
         overlay->m_input->setCursorSource(overlay->m_compositor, overlay->m_shm);
+        overlay->m_input->setCursorShape(overlay->m_cursor);
         if (overlay->m_tablets)
             overlay->m_input->setTablets(std::exchange(overlay->m_tablets, nullptr));
         wl_display_roundtrip(overlay->m_display); // the keyboard's key map
@@ -288,4 +289,10 @@ void LayerOverlay::hide() {
     m_damage = {};
     if (m_display)
         wl_display_flush(m_display);
+}
+
+void LayerOverlay::setCursor(const QCursor &cursor) {
+    m_cursor = cursor;
+    if (m_input)
+        m_input->setCursorShape(cursor);
 }

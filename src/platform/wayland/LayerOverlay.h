@@ -49,6 +49,7 @@ public:
     bool takesInput() const override { return m_input != nullptr; }
     void showPainted(Painter paint, qreal ratio, bool input) override;
     void repaint(const QRegion &area) override;
+    void setCursor(const QCursor &cursor) override;
 
 private:
     struct Buffer {
@@ -76,6 +77,7 @@ private:
     wl_surface *m_surface = nullptr;
     zwlr_layer_surface_v1 *m_layer = nullptr;
     SeatInput *m_input = nullptr;
+    QCursor m_cursor = Qt::ArrowCursor;         // for the seat that comes later
     zwp_tablet_manager_v2 *m_tablets = nullptr; // until the seat takes it
     bool m_takingInput = false;
     bool m_waitingForFirst = false; // for the first picture since mapping

@@ -5,8 +5,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cstring>
 #include <linux/input-event-codes.h>
 #include <sys/mman.h>
@@ -59,9 +61,10 @@ SeatInput::SeatInput(wl_seat *seat, QObject *parent)
             locale = qgetenv(name);
     }
     m_composeTable =
-        m_xkb ? xkb_compose_table_new_from_locale(m_xkb, locale.isEmpty() ? "C" : locale.constData(),
-                                                  XKB_COMPOSE_COMPILE_NO_FLAGS)
-              : nullptr;
+        m_xkb
+            ? xkb_compose_table_new_from_locale(m_xkb, locale.isEmpty() ? "C" : locale.constData(),
+                                                XKB_COMPOSE_COMPILE_NO_FLAGS)
+            : nullptr;
     if (m_composeTable)
         m_compose = xkb_compose_state_new(m_composeTable, XKB_COMPOSE_STATE_NO_FLAGS);
 }
@@ -69,8 +72,7 @@ SeatInput::SeatInput(wl_seat *seat, QObject *parent)
 SeatInput::~SeatInput() {
     m_tablets.reset();
     capabilities(0);
-    if (m_cursor)
-        wl_surface_destroy(m_cursor);
+    dropCursor();
     if (m_cursorTheme)
         wl_cursor_theme_destroy(m_cursorTheme);
     if (m_compose)
@@ -89,7 +91,11 @@ SeatInput::~SeatInput() {
 void SeatInput::setTablets(zwp_tablet_manager_v2 *manager) {
     m_tablets = std::make_unique<TabletInput>(
         manager, m_seat, [this] { return modifiers(); },
-        [this](QPoint &hotspot) { return arrow(hotspot); });
+        [this](QPoint &hotspot) {
+            // A pen's cursor from the theme: the text cursor while typing, else the cross.
+            return themed(m_cursorShape.shape() == Qt::IBeamCursor ? "xterm" : "crosshair",
+                          hotspot);
+        });
     if (m_surface)
         m_tablets->follow(m_surface, m_deliver);
 }
@@ -207,15 +213,43 @@ void SeatInput::capabilities(quint32 caps) {
 }
 
 void SeatInput::setCursor(quint32 serial) {
-    // The theme's arrow, as over the X window (where the brush dot shows beside its tip, not
-    // under it as under a cross); without a theme no cursor at all rather than whatever the
-    // window below left.
+    // Without a theme or a picture no cursor at all, rather than whatever the window below left.
+    m_enterSerial = serial;
     if (!m_cursor)
-        m_cursor = arrow(m_hotspot);
+        m_cursor = cursorSurface(m_hotspot);
     wl_pointer_set_cursor(m_pointer, serial, m_cursor, m_hotspot.x(), m_hotspot.y());
 }
 
-wl_surface *SeatInput::arrow(QPoint &hotspot) {
+void SeatInput::setCursorShape(const QCursor &cursor) {
+    m_cursorShape = cursor;
+    dropCursor();
+    if (m_over && m_pointer)
+        setCursor(m_enterSerial);
+}
+
+void SeatInput::dropCursor() {
+    if (m_cursor)
+        wl_surface_destroy(std::exchange(m_cursor, nullptr));
+    if (m_cursorPicture)
+        wl_buffer_destroy(std::exchange(m_cursorPicture, nullptr));
+}
+
+wl_surface *SeatInput::cursorSurface(QPoint &hotspot) {
+    switch (m_cursorShape.shape()) {
+    case Qt::CrossCursor:
+        return themed("crosshair", hotspot);
+    case Qt::IBeamCursor:
+        return themed("xterm", hotspot);
+    case Qt::BitmapCursor: {
+        const QPixmap pixmap = m_cursorShape.pixmap();
+        return pictured(pixmap.toImage(), m_cursorShape.hotSpot(), hotspot);
+    }
+    default:
+        return themed("left_ptr", hotspot);
+    }
+}
+
+wl_surface *SeatInput::themed(const char *name, QPoint &hotspot) {
     if (!m_cursorTheme && m_shm && m_compositor) {
         const int size = qEnvironmentVariableIntValue("XCURSOR_SIZE");
         const QByteArray theme = qgetenv("XCURSOR_THEME");
@@ -223,8 +257,8 @@ wl_surface *SeatInput::arrow(QPoint &hotspot) {
                                              size > 0 ? size : 24, m_shm);
     }
     wl_cursor *cursor = nullptr;
-    for (const char *name : {"left_ptr", "default"}) {
-        if (m_cursorTheme && (cursor = wl_cursor_theme_get_cursor(m_cursorTheme, name)))
+    for (const char *candidate : {name, "left_ptr", "default"}) {
+        if (m_cursorTheme && (cursor = wl_cursor_theme_get_cursor(m_cursorTheme, candidate)))
             break;
     }
     if (!cursor || cursor->image_count == 0)
@@ -235,6 +269,35 @@ wl_surface *SeatInput::arrow(QPoint &hotspot) {
     wl_surface_damage_buffer(surface, 0, 0, int(image->width), int(image->height));
     wl_surface_commit(surface);
     hotspot = QPoint(int(image->hotspot_x), int(image->hotspot_y));
+    return surface;
+}
+
+wl_surface *SeatInput::pictured(const QImage &picture, QPoint hotSpot, QPoint &hotspot) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const auto size = size_t(image.sizeInBytes());
+    const int fd = ::memfd_create("quillory-cursor", MFD_CLOEXEC);
+    void *memory = nullptr;
+    if (!m_shm || !m_compositor || image.isNull() || fd < 0 || ::ftruncate(fd, off_t(size)) < 0 ||
+        (memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)) == MAP_FAILED) {
+        if (fd >= 0)
+            ::close(fd);
+        return themed("crosshair", hotspot);
+    }
+    std::memcpy(memory, image.constBits(), size);
+    ::munmap(memory, size);
+    wl_shm_pool *pool = wl_shm_create_pool(m_shm, fd, int(size));
+    ::close(fd);
+    // ARGB8888 is premultiplied ARGB in the machine's byte order, as Qt's format is.
+    m_cursorPicture = wl_shm_pool_create_buffer(pool, 0, image.width(), image.height(),
+                                                int(image.bytesPerLine()), WL_SHM_FORMAT_ARGB8888);
+    wl_shm_pool_destroy(pool);
+    wl_surface *surface = wl_compositor_create_surface(m_compositor);
+    const int scale = std::max(1, qRound(picture.devicePixelRatio()));
+    wl_surface_set_buffer_scale(surface, scale);
+    wl_surface_attach(surface, m_cursorPicture, 0, 0);
+    wl_surface_damage_buffer(surface, 0, 0, image.width(), image.height());
+    wl_surface_commit(surface);
+    hotspot = hotSpot; // in the surface's (logical) pixels, as the shape gives it
     return surface;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QObject>
 #include <QPointF>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 class QInputEvent;
 class TabletInput;
+struct wl_buffer;
 struct wl_compositor;
 struct wl_cursor_theme;
 struct wl_keyboard;
@@ -50,14 +52,21 @@ public:
     // Input over `surface` goes to `deliver`; none: nothing is delivered.
     void follow(wl_surface *surface, Deliver deliver);
 
+    // The pointer's shape over the surface: the theme's cross or text cursor, a picture of its
+    // own (a ring, a dot), or the theme's arrow.
+    void setCursorShape(const QCursor &cursor);
+
     // The Qt key of a key symbol (0 for none), for the keys the overlay uses.
     static int qtKey(quint32 keysym, const QString &text);
 
 private:
     void capabilities(quint32 caps);
     void setCursor(quint32 serial);
-    // A new surface showing the theme's arrow, with its hot spot; null without a theme.
-    wl_surface *arrow(QPoint &hotspot);
+    // A new surface showing the shape, with its hot spot; null where it has none to show.
+    wl_surface *cursorSurface(QPoint &hotspot);
+    wl_surface *themed(const char *name, QPoint &hotspot);
+    wl_surface *pictured(const QImage &picture, QPoint hotSpot, QPoint &hotspot);
+    void dropCursor();
     void mouse(int type, Qt::MouseButton button);
     void wheel();
     void keymap(int fd, quint32 size);
@@ -81,7 +90,10 @@ private:
     bool m_discrete = false; // the gathered angle came in notches
     wl_cursor_theme *m_cursorTheme = nullptr;
     wl_surface *m_cursor = nullptr;
+    wl_buffer *m_cursorPicture = nullptr; // a pictured cursor's pixels, while it shows
     QPoint m_hotspot;
+    QCursor m_cursorShape = Qt::ArrowCursor;
+    quint32 m_enterSerial = 0;
     std::unique_ptr<TabletInput> m_tablets;
     xkb_context *m_xkb = nullptr;
     xkb_keymap *m_keymap = nullptr;
