@@ -1020,3 +1020,23 @@ int E2ESession::nativeInput(QByteArrayView kind) {
     m_nativeOutput += m_native->readAllStandardOutput();
     return int(m_nativeOutput.split('\n').count(kind.toByteArray()));
 }
+
+bool E2ESession::startTray() {
+    return spawn(u"trayer"_qs, {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
+                                u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}) &&
+           run(u"xdotool"_qs, {u"search"_qs, u"--sync"_qs, u"--class"_qs, u"trayer"_qs}) == 0;
+}
+
+QPoint E2ESession::trayIcon() {
+    // The tray's panel holds just our icon, at its right end.
+    QPoint icon;
+    waitUntil(
+        [&] {
+            const QRect tray = windowGeometry({u"--class"_qs, u"trayer"_qs});
+            if (tray.height() == 24 && tray.width() >= 20)
+                icon = QPoint(tray.right() - 11, tray.top() + 12);
+            return !icon.isNull();
+        },
+        4000);
+    return icon;
+}

@@ -130,6 +130,10 @@ public:
     // Starts another program on this display (a terminal, a tray, a window manager); it is
     // stopped with the session. False when it does not start.
     bool spawn(const QString &program, const QStringList &arguments);
+    // Starts a tray (XEmbed) at the top right. Once Quillory's icon is in it, trayIcon() gives
+    // its centre; none while it is not.
+    bool startTray();
+    QPoint trayIcon();
     // Starts openbox, a window manager that frames every window, and waits until it runs.
     bool startWindowManager();
     // Runs another quillory (a second launch, or --action) as this session's user would;

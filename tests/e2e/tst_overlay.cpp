@@ -257,19 +257,10 @@ private Q_SLOTS:
         E2ESession session(withOrWithout);
         START(session);
         QVERIFY(session.startWindowManager());
-        QVERIFY(session.spawn(u"trayer"_qs,
-                              {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
-                               u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}));
+        QVERIFY(session.startTray());
         QVERIFY(session.startApplication());
-        QPoint icon;
-        QVERIFY(E2ESession::waitUntil(
-            [&] {
-                const QRect tray = session.windowGeometry({u"--class"_qs, u"trayer"_qs});
-                if (tray.height() == 24 && tray.width() >= 20)
-                    icon = QPoint(tray.right() - 11, tray.top() + 12);
-                return !icon.isNull();
-            },
-            4000));
+        const QPoint icon = session.trayIcon();
+        QVERIFY(!icon.isNull());
         session.drag(E2ESession::line({300, 300}, {700, 300}, 10));
         QVERIFY(session.waitForColor({500, 300}, kRed));
         session.click(icon);

@@ -93,12 +93,7 @@ private Q_SLOTS:
         session.stopApplication();
 
         // A tray host (XEmbed): the icon appears and a click opens the panel.
-        QVERIFY(session.spawn(u"trayer"_qs,
-                              {u"--edge"_qs, u"top"_qs, u"--align"_qs, u"right"_qs,
-                               u"--widthtype"_qs, u"request"_qs, u"--height"_qs, u"24"_qs}));
-        QCOMPARE(
-            session.run(u"xdotool"_qs, {u"search"_qs, u"--sync"_qs, u"--class"_qs, u"trayer"_qs}),
-            0);
+        QVERIFY(session.startTray());
         QVERIFY(session.startApplication());
         session.settle(1500); // the first start's panel opens after a second
         QCOMPARE(session.log().count(u"Popover shown"_qs), 0); // second start: none
@@ -106,16 +101,8 @@ private Q_SLOTS:
         // clicks through.
         QVERIFY(session.overlayVisible());
 
-        // The tray's panel holds just our icon, at its right end: click its middle.
-        QPoint icon;
-        QVERIFY(E2ESession::waitUntil(
-            [&] {
-                const QRect tray = session.windowGeometry({u"--class"_qs, u"trayer"_qs});
-                if (tray.height() == 24 && tray.width() >= 20)
-                    icon = QPoint(tray.right() - 11, tray.top() + 12);
-                return !icon.isNull();
-            },
-            4000));
+        const QPoint icon = session.trayIcon();
+        QVERIFY(!icon.isNull());
         const auto panelShown = [&] { return session.windowShown(u"^Quillory Menu$"_qs); };
         session.click(icon);
         QVERIFY(session.waitForLog(u"Popover shown"_qs, 5000));
