@@ -196,7 +196,8 @@ void DrawingView::showModeSign() {
                               ? ModeSign::topMargin
                               : m_modeSign->geometry().bottom() + 1 + ModeSign::topMargin / 2;
     m_notice->move((width() - m_notice->width()) / 2, noticeTop);
-    m_notice->setVisible(m_notice->hasMessage() && !m_capturing);
+    // Neither a screenshot nor the zoom's picture freezes a notice in.
+    m_notice->setVisible(m_notice->hasMessage() && !m_capturing && !m_zoomPicture);
     const QRect after = m_modeSign->geometry() | m_notice->geometry();
     update(before | after); // shaped, the window's shape follows
     hiddenChange(before | after);
@@ -531,6 +532,7 @@ void DrawingView::setTakingZoomPicture(bool taking) {
     } else if (m_infoBeforeZoomPicture && !m_pointerMode && !isHidden()) {
         infoView->show();
     }
+    showModeSign();
     // At once: the picture is taken a moment from now, of what the screen shows then.
     repaintNow(rect());
 }

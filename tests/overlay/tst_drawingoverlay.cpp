@@ -330,8 +330,8 @@ private Q_SLOTS:
     }
 
     // Where the modes meet. The zoom's picture is taken of the finished drawings alone: no help
-    // card, spotlight, laser, fading ink or caret is frozen into it; no screenshot shows the
-    // laser, nor does pointer mode. The laser's trail fades on its own clock while fading ink
+    // card, notice, spotlight, laser, fading ink or caret is frozen into it; no screenshot shows
+    // the laser, nor does pointer mode. The laser's trail fades on its own clock while fading ink
     // waits; typing on the zoom holds it still; a picture that comes after pointer mode began
     // is dropped; the spotlight ends with the compositor.
     void modesMeetWithoutLeavingTraces() {
@@ -363,11 +363,13 @@ private Q_SLOTS:
             ++asked;
             picture = overlay.shown();
         });
+        view->showNotice(u"Spotlight"_qs);
         content.setOn(Toggle::zoom, true);
         QCOMPARE(asked, 1);
         QVERIFY(content.effects().zoomPending() && view->infoView->isHidden());
         QVERIFY(qAlpha(picture.pixel(200, 500)) == 255); // the ink that stays
-        for (const QPoint at : {QPoint(400, 100), QPoint(200, 550), QPoint(5, 5)})
+        const QPoint notice(view->width() / 2, ModeSign::topMargin + 13);
+        for (const QPoint at : {QPoint(400, 100), QPoint(200, 550), QPoint(5, 5), notice})
             QVERIFY2(qAlpha(picture.pixel(at)) == 0,
                      qPrintable(u"%1,%2"_qs.arg(at.x()).arg(at.y())));
         QImage screen(view->size(), QImage::Format_RGB32);
