@@ -10,6 +10,11 @@
 #include <QEvent>
 #include <QVBoxLayout>
 
+// The toggles' items stand in the toggle table's order.
+static_assert(int(ModeColumn::Item::fade) == int(Toggle::fade) &&
+              int(ModeColumn::Item::blackboard) == int(Toggle::blackboard) &&
+              int(ModeColumn::Item::pointer) == toggleCount);
+
 namespace {
 constexpr int kSide = BaseRadioButton<int>::side;
 constexpr int kInset = 8; // as the tool buttons: a 19-pixel icon inside the ring
