@@ -373,8 +373,6 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
     }
     if (row.remembered)
         Preferences::fadingInk.set(m_preferences, on);
-    if (row.onNoticeId)
-        m_view->showNotice(qtTrId(on ? row.onNoticeId : row.offNoticeId));
     showModes();
     QLOG("Overlay", row.name, on ? "on" : "off");
 }
@@ -382,10 +380,13 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
 void DrawingViewController::toggle(Toggle toggle) {
     const bool on = !isOn(toggle);
     setOn(toggle, on);
-    const ToggleRow &row = toggleRow(toggle);
-    // The rows with notices of their own, and a switch that did not happen, said theirs.
-    if (row.onNoticeId || isOn(toggle) != on)
+    // A switch that did not happen said why. A row with notices of its own says them for
+    // longer; the others say their name.
+    if (isOn(toggle) != on)
         return;
+    const ToggleRow &row = toggleRow(toggle);
+    if (row.onNoticeId)
+        return m_view->showNotice(qtTrId(on ? row.onNoticeId : row.offNoticeId));
     const QString name = qtTrId(row.nameId);
     //% "%1 off"
     m_view->showNotice(on ? name : qtTrId("overlay.notice.off").arg(name), kPickNotice);
