@@ -31,6 +31,7 @@ namespace {
 // follows.
 Screenshotter *s_unfinished = nullptr;
 PreferenceStore *s_preferences = nullptr;
+Journal *s_journal = nullptr;
 
 void endWithTheDisplay() {
     Screenshotter *screenshotter = std::exchange(s_unfinished, nullptr);
@@ -40,6 +41,8 @@ void endWithTheDisplay() {
          "written, then Quillory ends");
     screenshotter->finishWriting();
     s_preferences->flush();
+    if (s_journal)
+        s_journal->writeNow(); // the drawings stay for the next start
     std::fflush(nullptr);
     std::_Exit(0);
 }
@@ -104,13 +107,18 @@ int main(int argc, char *argv[]) {
 
     Assembly assembly(
         preferences, requests,
-        {QUrl(QStringLiteral(QUILLORY_PROJECT_PAGE)), QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE))});
+        {QUrl(QStringLiteral(QUILLORY_PROJECT_PAGE)), QUrl(QStringLiteral(QUILLORY_REVIEW_PAGE))},
+        Journal::standardFilePath());
     // Set here, not handed over when made: the application object comes before any window.
     app.copyWindow = [&assembly] { return assembly.overlayWindow(); };
     perform = assembly.remoteActions();
+    channel.setFileRequests(
+        [&assembly](const QString &path) { return assembly.delegate.exportDrawings(path); },
+        [&assembly](const QString &path) { return assembly.delegate.openDrawing(path); });
     assembly.launch();
     s_unfinished = &assembly.screenshotter;
     s_preferences = &preferences;
+    s_journal = assembly.journal.get();
     std::atexit(endWithTheDisplay);
     QLOG("Quillory started");
     const int status = app.exec();

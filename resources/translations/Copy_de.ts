@@ -635,10 +635,6 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>Nächste oder vorige Folie im Programm darunter; die Zeichnungen bleiben</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>Palette</translation>
@@ -646,6 +642,182 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>Farben, Werkzeuge, Modi, Rückgängig: „Werkzeuge auf dem Schreibtisch anzeigen“ zeigt sie, ihr Griff verschiebt sie</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>die Datei enthält keine Zeichnungen</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>Die Zeichnungen des laufenden Quillory in eine Datei schreiben: .svg, .pdf, .png oder .quillory.</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>Eine .quillory-Zeichnung im laufenden Quillory öffnen, auf dem angezeigten Bildschirm bzw. der angezeigten Tafel.</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>Zeichnungen konnten nicht wiederhergestellt werden</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>Die aus der letzten Sitzung aufbewahrten Zeichnungen sind beschädigt (%1). Die Datei wird als %2 aufbewahrt.</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>Zeichnungen wiederhergestellt</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory wurde nicht regulär beendet. Das Gezeichnete ist wieder auf seinen Bildschirmen und Tafeln.</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>auf einer Tafel zur nächsten Seite blättern (nach der letzten eine neue)</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>auf einer Tafel zur vorigen Seite zurückblättern</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>den Exportdialog öffnen: die Zeichnungen als SVG, PDF, PNG oder Quillory-Zeichnung</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>SVG-Bild (die angezeigte Zeichnung)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>PDF-Dokument (alle Bildschirme und Tafelseiten)</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>PNG-Bild (die angezeigte Zeichnung, transparent)</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Quillory-Zeichnung (zum erneuten Öffnen)</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>Export nach „%1“ nicht möglich: der Name muss auf .svg, .pdf, .png oder .quillory enden</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>nichts gezeichnet: es gibt nichts zu exportieren</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>die Datei ist beschädigt: %1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>keine Quillory-Zeichnungsdatei</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>die Datei stammt von einem neueren Quillory (Format %1); dieses liest Format %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>Zeichnung auf %1 öffnen</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Quillory beenden</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory startet noch</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Zeichnungen beim Beenden behalten</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>Sonst werden sie nur behalten, wenn Quillory nicht regulär beendet wird (Absturz, Verbindung zur Anzeige verloren).</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>Zeichnungen exportieren</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>Zeichnung %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>Ordner: %1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>Ordner für den Export auswählen</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>„%1“ existiert bereits. Ersetzen?</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>Die Zeichnungen wurden nicht exportiert</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Strg+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>Zeichnungen exportieren: PDF, SVG, PNG, Quillory-Datei</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>Nächste/vorige Folie im Programm darunter, Zeichnungen bleiben; auf einer Tafel: nächste/vorige Seite</translation>
     </message>
 </context>
 </TS>

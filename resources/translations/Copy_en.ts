@@ -635,10 +635,6 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>Next or previous slide in the program below; the drawings stay</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>Palette</translation>
@@ -646,6 +642,182 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>it holds no drawings</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>path</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>Open a .quillory drawing in the running Quillory, on the screen or board shown.</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>Drawings could not be brought back</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>The drawings kept from the last session are damaged (%1). The file is kept as %2.</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>Drawings brought back</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory ended without quitting. What was drawn is back on its screens and boards.</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>on a board, turn to the next page (a new one after the last)</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>on a board, turn back to the previous page</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>SVG picture (the drawing shown)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>PDF document (every screen and board page)</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>PNG picture (the drawing shown, transparent)</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Quillory drawing (to open again)</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>nothing is drawn: there is nothing to export</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>could not write %1: %2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>the file is damaged: %1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>not a Quillory drawing file</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>the file comes from a newer Quillory (format %1); this one reads format %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>Open Drawing on %1</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Quit Quillory</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory is still starting</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Keep drawings when Quillory quits</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>Export Drawings</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>Drawing %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>File name:</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>Choose a Folder for the Export</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>“%1” is there already. Replace it?</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>The drawings were not exported</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</translation>
     </message>
 </context>
 </TS>

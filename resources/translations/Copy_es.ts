@@ -269,7 +269,7 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
     </message>
     <message id="info.shortcut.letters.info">
         <source>Pick a tool: pen, line, arrow, rectangle, ellipse. Hold Shift to straighten a pen or arrow stroke</source>
-        <translation>Elegir una herramienta: lápiz, línea, flecha, rectángulo, elipse. Mantenga pulsada Mayúsculas para enderezar un trazo de lápiz o una flecha</translation>
+        <translation>Elegir herramienta: lápiz, línea, flecha, rectángulo, elipse. Mayúsculas endereza un trazo de lápiz o una flecha</translation>
     </message>
     <message id="info.shortcut.width.info">
         <source>Thinner or thicker line (Ctrl+wheel too)</source>
@@ -285,7 +285,7 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
     </message>
     <message id="info.shortcut.hide.info">
         <source>Hide Quillory until a shortcut or the tray icon brings it back (Esc once on an empty screen)</source>
-        <translation>Ocultar Quillory hasta que un atajo o el icono de la bandeja del sistema lo vuelva a mostrar (Escape una sola vez en una pantalla vacía)</translation>
+        <translation>Ocultar Quillory hasta que un atajo o el icono de la bandeja lo muestre (Escape una vez en una pantalla vacía)</translation>
     </message>
     <message id="info.shortcut.screenshot.clipboard">
         <source>Ctrl+C</source>
@@ -635,10 +635,6 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>Diapositiva siguiente o anterior del programa de debajo; los dibujos se quedan</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>Paleta</translation>
@@ -646,6 +642,182 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>Colores, herramientas, modos, deshacer: «Mostrar herramientas en el escritorio» la muestra y su asa la mueve</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>no contiene dibujos</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>Escribir los dibujos del Quillory en ejecución en un archivo: .svg, .pdf, .png o .quillory.</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>ruta</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>Abrir un dibujo .quillory en el Quillory en ejecución, en la pantalla o pizarra que se muestra.</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>No se pudieron recuperar los dibujos</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>Los dibujos guardados de la última sesión están dañados (%1). El archivo se conserva como %2.</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>Dibujos recuperados</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory se cerró de forma inesperada. Lo dibujado vuelve a estar en sus pantallas y pizarras.</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>en una pizarra, pasar a la página siguiente (una nueva después de la última)</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>en una pizarra, volver a la página anterior</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>abrir el cuadro de diálogo de exportación: los dibujos como SVG, PDF, PNG o dibujo de Quillory</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>Imagen SVG (el dibujo mostrado)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>Documento PDF (todas las pantallas y páginas de pizarra)</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>Imagen PNG (el dibujo mostrado, transparente)</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Dibujo de Quillory (para volver a abrirlo)</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>no se puede exportar a «%1»: el nombre debe terminar en .svg, .pdf, .png o .quillory</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 es una carpeta</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>no hay nada dibujado: no hay nada que exportar</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>no se pudo escribir %1: %2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>el archivo está dañado: %1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>no es un archivo de dibujo de Quillory</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>el archivo procede de un Quillory más reciente (formato %1); este lee el formato %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>Abrir dibujo en %1</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Salir de Quillory</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory todavía se está iniciando</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Conservar los dibujos al salir de Quillory</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>De lo contrario, solo se conservan si Quillory se cierra de forma inesperada (un fallo, la pérdida de la pantalla).</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>Exportar dibujos</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>Dibujo %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>Nombre del archivo:</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>Carpeta: %1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>Elegir una carpeta para la exportación</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>«%1» ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>No se exportaron los dibujos</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Control+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>Exportar los dibujos: PDF, SVG, PNG, archivo de Quillory</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>Diapositiva siguiente/anterior en el programa de debajo, los dibujos quedan; en una pizarra: página siguiente/anterior</translation>
     </message>
 </context>
 </TS>

@@ -635,10 +635,6 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>Diapositive suivante ou précédente du programme en dessous ; les dessins restent</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>Palette</translation>
@@ -646,6 +642,182 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>Couleurs, outils, modes, annuler : « Afficher les outils sur le bureau » l’affiche, sa poignée la déplace</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>le fichier ne contient aucun dessin</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>Écrire les dessins du Quillory en cours d’exécution dans un fichier&#xa0;: .svg, .pdf, .png ou .quillory.</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>Ouvrir un dessin .quillory dans le Quillory en cours d’exécution, sur l’écran ou le tableau affiché.</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>Les dessins n’ont pas pu être récupérés</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>Les dessins conservés de la dernière session sont endommagés (%1). Le fichier est conservé sous le nom %2.</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>Dessins récupérés</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory s’est arrêté sans avoir été quitté. Ce qui avait été dessiné est de retour sur ses écrans et tableaux.</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>sur un tableau, passer à la page suivante (une nouvelle après la dernière)</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>sur un tableau, revenir à la page précédente</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>ouvrir la boîte de dialogue d’exportation&#xa0;: les dessins en SVG, PDF, PNG ou en dessin Quillory</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>Image SVG (le dessin affiché)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>Document PDF (chaque écran et chaque page de tableau)</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>Image PNG (le dessin affiché, transparent)</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Dessin Quillory (pour le rouvrir)</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>impossible d’exporter vers «&#xa0;%1&#xa0;»&#xa0;: le nom doit se terminer par .svg, .pdf, .png ou .quillory</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n’existe pas</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>rien n’est dessiné&#xa0;: il n’y a rien à exporter</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>le fichier est endommagé&#xa0;: %1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>ce n’est pas un fichier de dessin Quillory</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>le fichier provient d’un Quillory plus récent (format %1)&#x202f;; celui-ci lit le format %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>Ouvrir un dessin sur %1</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Quitter Quillory</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory est encore en cours de démarrage</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Conserver les dessins en quittant Quillory</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>Sinon, ils ne sont conservés que si Quillory s’arrête sans avoir été quitté (plantage, perte de l’affichage).</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>Exporter les dessins</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>Dessin %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>Nom du fichier&#xa0;:</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Dossier&#xa0;:</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>Format&#xa0;:</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>Dossier&#xa0;: %1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>Choisir un dossier pour l’exportation</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer&#x202f;?</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>Les dessins n’ont pas été exportés</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>Exporter les dessins&#xa0;: PDF, SVG, PNG, fichier Quillory</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>Diapositive suivante/précédente du programme en dessous, les dessins restent&#x202f;; sur un tableau&#xa0;: page suivante/précédente</translation>
     </message>
 </context>
 </TS>

@@ -635,10 +635,6 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>Diapositiva successiva o precedente del programma sotto; i disegni restano</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>Tavolozza</translation>
@@ -646,6 +642,182 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>Colori, strumenti, modalità, annulla: «Mostra strumenti sul desktop» la mostra, la maniglia la sposta</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>non contiene disegni</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>Salva i disegni del Quillory in esecuzione in un file: .svg, .pdf, .png o .quillory.</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>percorso</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>Apri un disegno .quillory nel Quillory in esecuzione, sullo schermo o sulla lavagna visualizzati.</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>Impossibile recuperare i disegni</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>I disegni conservati dall’ultima sessione sono danneggiati (%1). Il file viene conservato come %2.</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>Disegni recuperati</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory si è chiuso in modo imprevisto. Ciò che era stato disegnato è tornato sui rispettivi schermi e lavagne.</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>su una lavagna, passa alla pagina successiva (una nuova dopo l’ultima)</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>su una lavagna, torna alla pagina precedente</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>apri la finestra di esportazione: i disegni come SVG, PDF, PNG o disegno di Quillory</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>Immagine SVG (il disegno visualizzato)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>Documento PDF (ogni schermo e pagina di lavagna)</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>Immagine PNG (il disegno visualizzato, trasparente)</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Disegno di Quillory (da riaprire)</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>impossibile esportare in «%1»: il nome deve terminare con .svg, .pdf, .png o .quillory</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>la cartella %1 non esiste</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 è una cartella</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>nessun disegno: non c’è nulla da esportare</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>il file è danneggiato: %1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>non è un file di disegno di Quillory</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>il file proviene da un Quillory più recente (formato %1); questo legge il formato %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>Apri disegno su %1</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Esci da Quillory</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory è ancora in fase di avvio</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Conserva i disegni all’uscita da Quillory</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>Altrimenti vengono conservati solo se Quillory si chiude in modo imprevisto (un arresto anomalo, la perdita del display).</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>Esporta disegni</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>Disegno %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>Nome del file:</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Cartella:</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>Cartella: %1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>Scegli una cartella per l’esportazione</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>«%1» esiste già. Vuoi sostituirlo?</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>I disegni non sono stati esportati</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>Esporta i disegni: PDF, SVG, PNG, file Quillory</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>Diapositiva successiva/precedente nel programma sotto, i disegni restano; su una lavagna: pagina successiva/precedente</translation>
     </message>
 </context>
 </TS>

@@ -635,10 +635,6 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>下のプログラムの次／前のスライドへ。描画は残ります</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>パレット</translation>
@@ -646,6 +642,182 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>色・ツール・モード・元に戻す。「デスクトップにツールを表示」で表示、ハンドルで移動</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません：%2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>描画が含まれていません</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>実行中の Quillory の描画をファイルに書き出します：.svg、.pdf、.png、.quillory。</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>パス</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>実行中の Quillory で、表示中の画面またはボードに .quillory 描画を開きます。</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>描画を復元できませんでした</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>前回のセッションから保持していた描画が破損しています（%1）。ファイルは %2 として保存されています。</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>描画を復元しました</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory は正常に終了しませんでした。描いた内容はそれぞれの画面とボードに戻っています。</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>ボードで次のページへ（最後のページの次は新しいページ）</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>ボードで前のページに戻る</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>エクスポートダイアログを開く：描画を SVG、PDF、PNG、Quillory 描画として書き出し</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>SVG 画像（表示中の描画）</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>PDF 文書（すべての画面とボードのページ）</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>PNG 画像（表示中の描画、透明背景）</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Quillory 描画（後で開き直せます）</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>「%1」にエクスポートできません：名前の末尾は .svg、.pdf、.png、.quillory のいずれかにしてください</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>フォルダー %1 は存在しません</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 はフォルダーです</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>何も描画されていません：エクスポートするものがありません</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>%1 に書き込めませんでした：%2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>ファイルが破損しています：%1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>Quillory の描画ファイルではありません</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>このファイルは新しい Quillory で作成されています（形式 %1）。この Quillory が読めるのは形式 %2 です</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>描画を開く（画面：%1）</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Quillory を終了</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory はまだ起動中です</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Quillory の終了時に描画を保持</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>オフの場合、描画が保持されるのは Quillory が正常に終了しなかったとき（クラッシュ、ディスプレイの切断など）のみです。</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>描画をエクスポート</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>描画 %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>ファイル名：</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>フォルダー：</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>形式：</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>フォルダー：%1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>エクスポート先フォルダーを選択</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>「%1」は既に存在します。置き換えますか？</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>描画をエクスポートできませんでした</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>描画をエクスポート：PDF、SVG、PNG、または再び開ける Quillory 描画</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>下のプログラムで次／前のスライドへ（描画はそのまま）。ボードでは次／前のページへ</translation>
     </message>
 </context>
 </TS>

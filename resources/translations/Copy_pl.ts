@@ -635,10 +635,6 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>Następny lub poprzedni slajd w programie pod spodem; rysunki zostają</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>Paleta</translation>
@@ -646,6 +642,182 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>Kolory, narzędzia, tryby, cofanie: „Pokaż narzędzia na pulpicie” ją pokazuje, uchwyt ją przesuwa</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>nie można otworzyć %1: %2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>nie zawiera rysunków</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>Zapisuje rysunki działającego Quillory do pliku: .svg, .pdf, .png lub .quillory.</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>ścieżka</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>Otwiera rysunek .quillory w działającym Quillory, na wyświetlanym ekranie lub tablicy.</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>Nie udało się przywrócić rysunków</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>Rysunki zachowane z ostatniej sesji są uszkodzone (%1). Plik zachowano jako %2.</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>Przywrócono rysunki</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory zakończył działanie w nieoczekiwany sposób. To, co zostało narysowane, wróciło na swoje ekrany i tablice.</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>na tablicy przechodzi do następnej strony (po ostatniej tworzy nową)</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>na tablicy wraca do poprzedniej strony</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>otwiera okno eksportu: rysunki jako SVG, PDF, PNG lub rysunek Quillory</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>Obraz SVG (wyświetlany rysunek)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>Dokument PDF (każdy ekran i każda strona tablicy)</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>Obraz PNG (wyświetlany rysunek, przezroczysty)</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Rysunek Quillory (do ponownego otwarcia)</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>nie można wyeksportować do „%1”: nazwa musi kończyć się na .svg, .pdf, .png lub .quillory</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>folder %1 nie istnieje</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 jest folderem</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>nic nie narysowano: nie ma czego eksportować</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>nie udało się zapisać %1: %2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>plik jest uszkodzony: %1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>to nie jest plik rysunku Quillory</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>plik pochodzi z nowszej wersji Quillory (format %1); ta wersja odczytuje format %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>Otwórz rysunek (ekran: %1)</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Zakończ Quillory</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory jeszcze się uruchamia</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Zachowuj rysunki po zamknięciu Quillory</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>W przeciwnym razie są zachowywane tylko wtedy, gdy Quillory zakończy działanie w nieoczekiwany sposób (awaria, utrata połączenia z ekranem).</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>Eksportuj rysunki</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>Rysunek %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>Nazwa pliku:</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>Wybierz folder do eksportu</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>„%1” już istnieje. Zastąpić?</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>Nie wyeksportowano rysunków</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>Eksportuj rysunki: PDF, SVG, PNG, plik Quillory</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>Następny/poprzedni slajd w programie pod spodem, rysunki zostają; na tablicy: następna/poprzednia strona</translation>
     </message>
 </context>
 </TS>

@@ -635,10 +635,6 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>Slide seguinte ou anterior do programa abaixo; os desenhos ficam</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>Paleta</translation>
@@ -646,6 +642,182 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>Cores, ferramentas, modos, desfazer: “Mostrar ferramentas na área de trabalho” a mostra, a alça a move</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>não foi possível abrir %1: %2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>não contém desenhos</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>Salvar os desenhos do Quillory em execução em um arquivo: .svg, .pdf, .png ou .quillory.</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>caminho</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>Abrir um desenho .quillory no Quillory em execução, na tela ou no quadro exibido.</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>Não foi possível recuperar os desenhos</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>Os desenhos guardados da última sessão estão danificados (%1). O arquivo foi mantido como %2.</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>Desenhos recuperados</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>O Quillory foi encerrado inesperadamente. O que foi desenhado voltou às respectivas telas e quadros.</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>em um quadro, ir para a próxima página (uma nova depois da última)</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>em um quadro, voltar à página anterior</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>abrir a caixa de diálogo de exportação: os desenhos como SVG, PDF, PNG ou desenho do Quillory</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>Imagem SVG (o desenho exibido)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>Documento PDF (todas as telas e páginas de quadro)</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>Imagem PNG (o desenho exibido, transparente)</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Desenho do Quillory (para abrir de novo)</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>não é possível exportar para “%1”: o nome precisa terminar em .svg, .pdf, .png ou .quillory</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>a pasta %1 não existe</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 é uma pasta</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>nada foi desenhado: não há nada para exportar</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>não foi possível gravar %1: %2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>o arquivo está danificado: %1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>não é um arquivo de desenho do Quillory</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>o arquivo vem de um Quillory mais recente (formato %1); este lê o formato %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>Abrir desenho em %1</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>Sair do Quillory</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>o Quillory ainda está iniciando</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>Manter os desenhos ao sair do Quillory</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>Caso contrário, eles só são mantidos quando o Quillory é encerrado inesperadamente (uma falha, a perda da tela).</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>Exportar desenhos</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>Desenho %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>Nome do arquivo:</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Pasta:</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>Pasta: %1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>Escolher uma pasta para a exportação</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>“%1” já existe. Substituir?</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>Os desenhos não foram exportados</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>Exportar os desenhos: PDF, SVG, PNG, arquivo do Quillory</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>Slide seguinte/anterior no programa abaixo, os desenhos ficam; num quadro: página seguinte/anterior</translation>
     </message>
 </context>
 </TS>

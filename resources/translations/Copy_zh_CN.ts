@@ -635,10 +635,6 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <source>PgDn PgUp ← →</source>
         <translation>PgDn PgUp ← →</translation>
     </message>
-    <message id="info.shortcut.slides.info">
-        <source>Next or previous slide in the program below; the drawings stay</source>
-        <translation>下方程序的下一张或上一张幻灯片，绘图保留</translation>
-    </message>
     <message id="info.shortcut.palette">
         <source>Palette</source>
         <translation>调色板</translation>
@@ -646,6 +642,182 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     <message id="info.shortcut.palette.info">
         <source>Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it</source>
         <translation>颜色、工具、模式、撤销：“在桌面上显示工具”显示它，拖动手柄可移动</translation>
+    </message>
+    <message id="open.error">
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message id="open.error.empty">
+        <source>it holds no drawings</source>
+        <translation>其中没有绘图</translation>
+    </message>
+    <message id="cli.option.export">
+        <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
+        <translation>将正在运行的 Quillory 中的绘图写入文件：.svg、.pdf、.png 或 .quillory。</translation>
+    </message>
+    <message id="cli.option.path.value">
+        <source>path</source>
+        <translation>路径</translation>
+    </message>
+    <message id="cli.option.open">
+        <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
+        <translation>在正在运行的 Quillory 中打开 .quillory 绘图，显示在当前屏幕或白板/黑板上。</translation>
+    </message>
+    <message id="journal.damaged.title">
+        <source>Drawings could not be brought back</source>
+        <translation>无法恢复绘图</translation>
+    </message>
+    <message id="journal.damaged.body">
+        <source>The drawings kept from the last session are damaged (%1). The file is kept as %2.</source>
+        <translation>上次会话保留的绘图已损坏（%1）。该文件已保留为 %2。</translation>
+    </message>
+    <message id="journal.restored.title">
+        <source>Drawings brought back</source>
+        <translation>绘图已恢复</translation>
+    </message>
+    <message id="journal.restored.body">
+        <source>Quillory ended without quitting. What was drawn is back on its screens and boards.</source>
+        <translation>Quillory 未正常退出。之前的绘图已恢复到各自的屏幕和白板/黑板上。</translation>
+    </message>
+    <message id="cli.action.nextPage">
+        <source>on a board, turn to the next page (a new one after the last)</source>
+        <translation>在白板或黑板上翻到下一页（最后一页之后新建一页）</translation>
+    </message>
+    <message id="cli.action.previousPage">
+        <source>on a board, turn back to the previous page</source>
+        <translation>在白板或黑板上翻回上一页</translation>
+    </message>
+    <message id="cli.action.export">
+        <source>open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing</source>
+        <translation>打开导出对话框：将绘图导出为 SVG、PDF、PNG 或 Quillory 绘图</translation>
+    </message>
+    <message id="export.format.svg">
+        <source>SVG picture (the drawing shown)</source>
+        <translation>SVG 图片（当前显示的绘图）</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF document (every screen and board page)</source>
+        <translation>PDF 文档（所有屏幕和白板/黑板页面）</translation>
+    </message>
+    <message id="export.format.png">
+        <source>PNG picture (the drawing shown, transparent)</source>
+        <translation>PNG 图片（当前显示的绘图，透明背景）</translation>
+    </message>
+    <message id="export.format.quillory">
+        <source>Quillory drawing (to open again)</source>
+        <translation>Quillory 绘图（可再次打开）</translation>
+    </message>
+    <message id="export.error.extension">
+        <source>cannot export to “%1”: the name has to end in .svg, .pdf, .png or .quillory</source>
+        <translation>无法导出到“%1”：文件名必须以 .svg、.pdf、.png 或 .quillory 结尾</translation>
+    </message>
+    <message id="export.error.folder">
+        <source>the folder %1 does not exist</source>
+        <translation>文件夹 %1 不存在</translation>
+    </message>
+    <message id="export.error.isFolder">
+        <source>%1 is a folder</source>
+        <translation>%1 是一个文件夹</translation>
+    </message>
+    <message id="export.error.empty">
+        <source>nothing is drawn: there is nothing to export</source>
+        <translation>没有任何绘图：没有可导出的内容</translation>
+    </message>
+    <message id="export.error.write">
+        <source>could not write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message id="file.error.damaged">
+        <source>the file is damaged: %1</source>
+        <translation>文件已损坏：%1</translation>
+    </message>
+    <message id="file.error.foreign">
+        <source>not a Quillory drawing file</source>
+        <translation>不是 Quillory 绘图文件</translation>
+    </message>
+    <message id="file.error.newer">
+        <source>the file comes from a newer Quillory (format %1); this one reads format %2</source>
+        <translation>该文件来自较新版本的 Quillory（格式 %1）；此版本只能读取格式 %2</translation>
+    </message>
+    <message id="drawing.undo.openAction">
+        <source>Open Drawing on %1</source>
+        <translation>打开绘图（屏幕：%1）</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="menu.quit.accessible">
+        <source>Quit Quillory</source>
+        <translation>退出 Quillory</translation>
+    </message>
+    <message id="overlay.notice.page">
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message id="remote.starting">
+        <source>Quillory is still starting</source>
+        <translation>Quillory 仍在启动中</translation>
+    </message>
+    <message id="preferences.keepDrawings">
+        <source>Keep drawings when Quillory quits</source>
+        <translation>退出 Quillory 时保留绘图</translation>
+    </message>
+    <message id="preferences.keepDrawings.detail">
+        <source>Otherwise they are kept only when Quillory ends without quitting (a crash, a lost display).</source>
+        <translation>否则，仅当 Quillory 未正常退出（崩溃、显示器断开）时才会保留绘图。</translation>
+    </message>
+    <message id="export.title">
+        <source>Export Drawings</source>
+        <translation>导出绘图</translation>
+    </message>
+    <message id="export.defaultName">
+        <source>Drawing %1</source>
+        <translation>绘图 %1</translation>
+    </message>
+    <message id="export.fileName">
+        <source>File name:</source>
+        <translation>文件名：</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>文件夹：</translation>
+    </message>
+    <message id="export.format">
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message id="export.accept">
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message id="export.folder.accessible">
+        <source>Folder: %1</source>
+        <translation>文件夹：%1</translation>
+    </message>
+    <message id="export.folder.title">
+        <source>Choose a Folder for the Export</source>
+        <translation>选择导出文件夹</translation>
+    </message>
+    <message id="export.replace">
+        <source>“%1” is there already. Replace it?</source>
+        <translation>“%1”已存在。要替换吗？</translation>
+    </message>
+    <message id="export.failed">
+        <source>The drawings were not exported</source>
+        <translation>绘图未导出</translation>
+    </message>
+    <message id="info.shortcut.export">
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message id="info.shortcut.export.info">
+        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <translation>导出绘图：PDF、SVG、PNG 或可再次打开的 Quillory 绘图</translation>
+    </message>
+    <message id="info.shortcut.slides.pages">
+        <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>
+        <translation>在下方程序中切换到下一张或上一张幻灯片，绘图保留；在白板或黑板上切换到下一页或上一页</translation>
     </message>
 </context>
 </TS>

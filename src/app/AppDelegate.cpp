@@ -18,7 +18,10 @@
 #include "settings/StoredShortcut.h"
 #include "widgets/PopoverPanel.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QPointer>
 #include <QPushButton>
@@ -305,6 +308,43 @@ void AppDelegate::toggle(Toggle toggle) {
     drawing().toggle(toggle);
 }
 
+void AppDelegate::turnPage(int step) {
+    drawing().turnPage(step);
+}
+
+QString AppDelegate::exportDrawings(const QString &path) {
+    drawing().model.finishText(); // the text being typed is part of the drawing
+    return DrawingExport::write(path, drawing().model.exportSource());
+}
+
+QString AppDelegate::openDrawing(const QString &path) {
+    QFile file(path);
+    QString error;
+    std::optional<DrawingDocument> document;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    else if (!(document = DrawingFile::read(file.readAll(), &error)))
+        QLOG_ERROR("Cannot open", path + u':', error);
+    //% "cannot open %1: %2"
+    const QString failed = qtTrId("open.error").arg(QDir::toNativeSeparators(path));
+    if (!document)
+        return failed.arg(error);
+    m_overlay.showWindow(this);
+    activateNowAndAgainSoon();
+    closePopover();
+    if (!drawing().model.open(*document))
+        //% "it holds no drawings"
+        return failed.arg(qtTrId("open.error.empty"));
+    QLOG("Opened", path);
+    return {};
+}
+
+void AppDelegate::quit() {
+    QLOG("Quitting, as the presenter asked");
+    Q_EMIT quitRequested();
+    QCoreApplication::exit(0);
+}
+
 QString AppDelegate::stateReport() {
     const DrawingViewController::State state = drawing().state();
     const auto boolean = [](bool value) { return value ? u"true"_qs : u"false"_qs; };
@@ -312,12 +352,13 @@ QString AppDelegate::stateReport() {
     // board where the colour would not show).
     return uR"({"visible":%1,"mode":"%2","tool":"%3","color":"%4","ink":"%5","width":%6,)"
            uR"("surface":"%7","fade":%8,"spotlight":%9,"zoom":%10,"zoomPending":%11,)"
-           uR"("output":"%12"})"_qs.arg(
+           uR"("output":"%12","page":%13,"pages":%14})"_qs.arg(
                boolean(m_overlay.isShown()), modeName(state.mode),
                QLatin1String(tool(state.tool).actionName), state.color.name().toUpper(),
                state.ink.name().toUpper(), QString::number(state.width), surfaceName(state.surface),
                boolean(state.fade), boolean(state.spotlight), QString::number(state.zoomFactor),
-               boolean(state.zoomPending), m_overlay.outputName());
+               boolean(state.zoomPending), m_overlay.outputName(), QString::number(state.page + 1),
+               QString::number(state.pages));
 }
 
 DrawingViewController &AppDelegate::drawing() {

@@ -120,6 +120,14 @@ public:
     QString stateReport();
     // Switches an effect on or off. All but fading ink show the overlay, drawing.
     void toggle(Toggle toggle);
+    // Turns the board shown to its next page (`step` 1) or its previous one (-1).
+    void turnPage(int step);
+    // `quillory --export PATH` and `--open PATH`: empty when done, or why not.
+    QString exportDrawings(const QString &path);
+    QString openDrawing(const QString &path);
+    // The presenter's own quit (the panel's Quit, `--action quit`): the drawings' journal is
+    // closed as the presenter chose, then the event loop ends.
+    void quit();
     void activateApp();
     void statusButtonClicked(bool rightClick);
     void showQuillory(QObject * = nullptr);
@@ -146,6 +154,10 @@ Q_SIGNALS:
     // At launch: the stored start-at-login switch is to follow the login item, as the desktop
     // has it.
     void startAtLoginCheckRequested();
+    // The presenter quits: what is kept on disk is to be settled before the event loop ends.
+    void quitRequested();
+    // The export dialog is to show (`--action export`).
+    void exportDialogRequested();
 
 protected:
     // Follows the overlay's window, whose pass-through holds the tray icon.

@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -79,7 +80,8 @@ void describe(QCommandLineParser &parser) {
         QString help = qtTrId(action.helpId);
         if (help.contains(u"%1"))
             help = help.arg(actionName(action));
-        const QString name = columnGap + u"%1"_qs.arg(actionName(action), -int(nameWidth)) + columnGap;
+        const QString name =
+            columnGap + u"%1"_qs.arg(actionName(action), -int(nameWidth)) + columnGap;
         text += wrapped(name, help, int(name.size())) + u'\n';
     }
     //% "Bind these to your desktop's own shortcuts where X11 key grabs do not reach "
@@ -93,13 +95,22 @@ void describe(QCommandLineParser &parser) {
     parser.addOption({QStringLiteral("action"), qtTrId("cli.option.action"),
                       //% "name"
                       qtTrId("cli.option.action.value")});
+    //% "Write the running Quillory's drawings to a file: .svg, .pdf, .png or .quillory."
+    parser.addOption({QStringLiteral("export"), qtTrId("cli.option.export"),
+                      //% "path"
+                      qtTrId("cli.option.path.value")});
+    //% "Open a .quillory drawing in the running Quillory, on the screen or board shown."
+    parser.addOption(
+        {QStringLiteral("open"), qtTrId("cli.option.open"), qtTrId("cli.option.path.value")});
 }
 
 bool wantsRemote(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "--action" || arg.startsWith("--action=") || arg == "-h" || arg == "--help" ||
-            arg == "--help-all" || arg == "-v" || arg == "--version")
+        if (arg == "--action" || arg.startsWith("--action=") || arg == "--export" ||
+            arg.startsWith("--export=") || arg == "--open" || arg.startsWith("--open=") ||
+            arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
             return true;
     }
     return false;
@@ -116,6 +127,19 @@ int runRemote(int argc, char *argv[]) {
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
+    for (const auto &[option, method] :
+         {std::pair(u"export"_qs, u"Export"_qs), std::pair(u"open"_qs, u"Open"_qs)}) {
+        if (!parser.isSet(option))
+            continue;
+        // The caller's working folder, not the running Quillory's.
+        const QString path = QFileInfo(parser.value(option)).absoluteFilePath();
+        QString message;
+        if (InstanceChannel::sendFile(method, path, &message) != InstanceChannel::Result::done) {
+            printError(message);
+            return 1;
+        }
+        return 0;
+    }
     const QString action = parser.value(QStringLiteral("action"));
     if (!actionNamed(action)) {
         QStringList names;
@@ -169,10 +193,15 @@ InstanceChannel::Lookup remoteActions(AppDelegate &delegate,
             return std::nullopt;
         case Action::Kind::toggle:
             return later([&delegate, toggle = *action->toggle] { delegate.toggle(toggle); });
+        case Action::Kind::page:
+            return later(
+                [&delegate, step = name == u"next-page" ? 1 : -1] { delegate.turnPage(step); });
+        case Action::Kind::exportDialog:
+            return later([&delegate] { Q_EMIT delegate.exportDialogRequested(); });
         case Action::Kind::state:
             return Served{{}, delegate.stateReport()};
         case Action::Kind::quit:
-            return later([] { QCoreApplication::exit(0); }); // as the quit signals do
+            return later([&delegate] { delegate.quit(); });
         }
         return std::nullopt;
     };

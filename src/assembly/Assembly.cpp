@@ -11,6 +11,7 @@
 #include "preferences/GeneralPreferencesVC.h"
 #include "preferences/LaunchOnStartup.h"
 #include "preferences/PreferencesWindowController.h"
+#include "screenshots/ExportDialog.h"
 #include "settings/PreferenceStore.h"
 #include "settings/Preferences.h"
 #include "widgets/PopoverPanel.h"
@@ -47,7 +48,8 @@ private:
     std::pair<quint32, quint64> m_released;
 };
 
-Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, const Pages &pages)
+Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, const Pages &pages,
+                   const QString &journalPath)
     : preferences(preferences)
     , screens([this] { return activation.isActive(); })
     , notificationDelegate(userNotifications, requests.screenshotNotificationActivated)
@@ -66,8 +68,12 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     , timerWindow({preferences, activation})
     , delegate({preferences, activation, screens, notifications, requests, overlay, pages.review})
     , cursorHighlight(pointer, compositor)
+    , journal(journalPath.isEmpty()
+                  ? nullptr
+                  : std::make_unique<Journal>(overlay.contentViewController().model, journalPath))
     , m_save(QKeySequence(QStringLiteral("Ctrl+S")), overlay.window())
     , m_help(QKeySequence(Qt::Key_F1), overlay.window())
+    , m_export(QKeySequence(QStringLiteral("Ctrl+E")), overlay.window())
     , m_heldKeys(std::make_unique<HeldKeys>()) {
     announceFailedPreferenceWrites(preferences, userNotifications, &delegate);
     overlay.setPassThrough(passThrough.get());
@@ -102,7 +108,7 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
     screenshotter.configureForScreenshotHandler.watch(
         &cursorHighlight, [this](const bool &capturing) { cursorHighlight.stepAside(capturing); });
 
-    for (QShortcut *key : {&m_save, &m_help})
+    for (QShortcut *key : {&m_save, &m_help, &m_export})
         key->setContext(Qt::ApplicationShortcut);
     // One save a press, as Ctrl+C copies once: a held Ctrl+S would write a file, a
     // notification and a shutter sound at the keyboard's repeat rate.
@@ -113,6 +119,15 @@ Assembly::Assembly(PreferenceStore &preferences, RequestChannels &requests, cons
             delegate.saveButtonPressed();
     });
     QObject::connect(&m_help, &QShortcut::activated, &delegate, [this] { delegate.helpPressed(); });
+    m_export.setAutoRepeat(false);
+    QObject::connect(&m_export, &QShortcut::activated, &delegate, [this] { showExportDialog(); });
+    QObject::connect(&delegate, &AppDelegate::exportDialogRequested, &delegate,
+                     [this] { showExportDialog(); });
+    // The presenter's quit settles the journal: gone, or kept for the next start.
+    QObject::connect(&delegate, &AppDelegate::quitRequested, &delegate, [this] {
+        if (journal)
+            journal->close(Preferences::keepDrawings.value(this->preferences));
+    });
 }
 
 Assembly::~Assembly() = default;
@@ -146,6 +161,49 @@ void Assembly::launch() {
     // Over the overlay, which the launch may have shown.
     if (Preferences::cursorHighlight.value(preferences))
         cursorHighlight.showWindow();
+    if (journal)
+        recoverDrawings();
+}
+
+void Assembly::recoverDrawings() {
+    const Journal::Recovery found = journal->recover();
+    if (!found.error.isEmpty()) {
+        userNotifications.deliver(
+            //% "Drawings could not be brought back"
+            {qtTrId("journal.damaged.title"),
+             //% "The drawings kept from the last session are damaged (%1). The file is kept as %2."
+             qtTrId("journal.damaged.body").arg(found.error, found.setAsidePath),
+             {},
+             {}});
+    } else if (found.unclean && found.shapes > 0) {
+        userNotifications.deliver(
+            //% "Drawings brought back"
+            {qtTrId("journal.restored.title"),
+             //% "Quillory ended without quitting. What was drawn is back on its screens and
+             //boards."
+             qtTrId("journal.restored.body"),
+             {},
+             {}});
+    }
+}
+
+void Assembly::showExportDialog() {
+    if (m_exportDialog) {
+        m_exportDialog->raise();
+        m_exportDialog->activateWindow();
+        return;
+    }
+    QWidget *parent = overlay.window();
+    ExportDialog dialog(
+        preferences, screenshotter.screenshotLocation().toLocalFile(),
+        [this](const QString &path) { return delegate.exportDrawings(path); },
+        parent && parent->isVisible() ? parent : nullptr);
+    m_exportDialog = &dialog;
+    dialog.exec();
+    if (parent && parent->isVisible()) { // the keys go back to the overlay
+        parent->raise();
+        parent->activateWindow();
+    }
 }
 
 InstanceChannel::Lookup Assembly::remoteActions() {

@@ -79,6 +79,12 @@ constexpr std::array<Action, actionCount> kActions = {{
      ShortcutRow{14, "BlackBoard", "BlackBoard", nullptr, ":/icons/iconBlackboard.svg",
                  "pz.BlackBoardKey", "pz.BlackBoardFlag"},
      Toggle::blackboard},
+    //% "on a board, turn to the next page (a new one after the last)"
+    {Kind::page, "next-page", QT_TRID_NOOP("cli.action.nextPage"), {}, {}},
+    //% "on a board, turn back to the previous page"
+    {Kind::page, "previous-page", QT_TRID_NOOP("cli.action.previousPage"), {}, {}},
+    //% "open the export dialog: the drawings as SVG, PDF, PNG or a Quillory drawing"
+    {Kind::exportDialog, "export", QT_TRID_NOOP("cli.action.export"), {}, {}},
     //% "print the overlay's mode, tool, colour and width as one line of JSON"
     {Kind::state, "state", QT_TRID_NOOP("cli.action.state"), {}, {}},
     //% "end Quillory"

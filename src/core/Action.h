@@ -25,8 +25,21 @@ struct ShortcutRow {
 struct Action {
     // `tool`: picks a tool that has no global-shortcut row; `mode`: puts the overlay in the mode
     // of the action's name; `toggle`: switches the effect of the action's name on or off;
-    // `state`: answers with the overlay's state.
-    enum class Kind : quint8 { shortcut, tool, save, copy, highlight, mode, toggle, state, quit };
+    // `page`: turns a board's page (next-page, previous-page); `exportDialog`: opens the export
+    // dialog; `state`: answers with the overlay's state.
+    enum class Kind : quint8 {
+        shortcut,
+        tool,
+        save,
+        copy,
+        highlight,
+        mode,
+        toggle,
+        page,
+        exportDialog,
+        state,
+        quit
+    };
     Kind kind;
     // The name `quillory --action NAME` takes, also the shortcut's name on the desktop; null for
     // the tool actions, named in the tool table.
@@ -44,7 +57,7 @@ inline constexpr int shortcutRowCount = 15;
 inline constexpr int pointerModeRow = 8;
 
 // The actions in the order --help lists them.
-inline constexpr int actionCount = 25;
+inline constexpr int actionCount = 28;
 const std::array<Action, actionCount> &actions();
 const Action &shortcutAction(int row);
 const Action *actionNamed(const QString &name);

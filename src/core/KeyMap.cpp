@@ -34,9 +34,13 @@ std::vector<KeyBinding> makeKeyMap() {
     const char *const width = QT_TRID_NOOP("info.shortcut.width.info");
     map.push_back({Key::leftBracket, Command::thinner, KeyGroup::width, 0, {}, {}, false, width});
     map.push_back({Key::rightBracket, Command::thicker, KeyGroup::width, 0, {}, {}, false, width});
+    // The card names them with the slide keys, which they are on the screen.
+    map.push_back({Key::pageDown, Command::nextPage, KeyGroup::pages});
+    map.push_back({Key::pageUp, Command::previousPage, KeyGroup::pages});
     map.push_back({Key::slash, Command::toggleHelp, KeyGroup::card});
     map.push_back({Key::escape, Command::escape, KeyGroup::clear});
     map.push_back({Key::z, Command::undo, KeyGroup::clear, 0, {}, {}, true});
+    map.push_back({Key::e, Command::exportDrawings, KeyGroup::card, 0, {}, {}, true});
     return map;
 }
 } // namespace

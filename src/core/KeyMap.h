@@ -20,10 +20,13 @@ enum class Command : quint8 {
     toggle,      // an effect of the toggle table on or off
     pointerMode, // let the pointer through
     undo,        // with Ctrl; with Ctrl+Shift it redoes
+    nextPage,    // a board's next page (a new one after the last)
+    previousPage,
+    exportDrawings, // with Ctrl: the export dialog
 };
 
 // The help card's groups of keys, in the card's order.
-enum class KeyGroup : quint8 { colors, tools, markers, modes, width, card, clear };
+enum class KeyGroup : quint8 { colors, tools, markers, modes, width, pages, card, clear };
 
 // One key of the overlay.
 struct KeyBinding {

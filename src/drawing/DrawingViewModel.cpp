@@ -8,6 +8,7 @@
 #include "platform/ScreenIdentity.h"
 #include "settings/Weakly.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QUndoCommand>
 
@@ -118,6 +119,7 @@ void DrawingViewModel::mouseUp() {
     if (Gesture *active = std::exchange(m_active, nullptr))
         active->release();
     isTracking.setValue(false);
+    Q_EMIT keptDrawingsChanged(); // the shape drawn is finished
 }
 
 void DrawingViewModel::setFading(bool fading) {
@@ -134,6 +136,9 @@ bool DrawingViewModel::isDrawingKey(quint32 keyCode) {
 }
 
 bool DrawingViewModel::isDrawingKeyEquivalent(quint32 keyCode) {
+    // A key with Ctrl of its own (Ctrl+E exports) leaves that to its command.
+    if (keyBinding(keyCode, true))
+        return false;
     const KeyBinding *binding = keyBinding(keyCode);
     return binding && binding->ctrlReserved();
 }
@@ -160,8 +165,13 @@ void DrawingViewModel::keyDown(const KeyEvent &event) {
         return Q_EMIT toggleKeyPressed(binding->toggle);
     case Command::pointerMode:
         return Q_EMIT pointerModeKeyPressed();
+    case Command::nextPage:
+    case Command::previousPage:
+        turnPage(binding->command == Command::nextPage ? 1 : -1);
+        return;
     case Command::undo:
-        return; // a key with Ctrl: the controller's
+    case Command::exportDrawings:
+        return; // keys with Ctrl: the controller's, the application's
     }
 }
 
@@ -190,6 +200,7 @@ void DrawingViewModel::fadeOut(const std::shared_ptr<Renderable> &shape) {
 
 void DrawingViewModel::edited(DrawingsEdit::Kind kind, const QRectF &area) {
     m_lastEdit = {m_lastEdit.revision + 1, kind, area};
+    Q_EMIT keptDrawingsChanged();
 }
 
 void DrawingViewModel::appendShape(const std::shared_ptr<Renderable> &shape) {
@@ -342,14 +353,198 @@ void DrawingViewModel::putDownDrag() {
 void DrawingViewModel::swapList(std::optional<quint32> screen, std::optional<quint32> to,
                                 Surface surface) {
     if (screen && m_surface != Surface::zoom)
-        cache.data[{*screen, m_surface}] = drawings.value();
+        cache.data[{*screen, m_surface, m_page}] = drawings.value();
     m_surface = surface;
+    m_page = 0;
     if (!to)
         return;
-    const auto kept = cache.data.find({*to, surface});
+    if (const auto page = m_pages.find({*to, surface}); page != m_pages.end())
+        m_page = page->second;
+    const auto kept = cache.data.find({*to, surface, m_page});
     setList(kept != cache.data.end() && surface != Surface::zoom ? kept->second : Drawings{});
     if (undoManager)
         undoManager->clear();
+}
+
+// --- board pages ---
+
+int DrawingViewModel::pageCount() const {
+    if (m_surface != Surface::whiteboard && m_surface != Surface::blackboard)
+        return 1;
+    const quint32 screen = viewScreenId();
+    int count = m_page + 1;
+    for (const auto &[key, list] : cache.data) {
+        if (key.screen == screen && key.surface == m_surface)
+            count = std::max(count, key.page + 1);
+    }
+    return count;
+}
+
+bool DrawingViewModel::turnPage(int step) {
+    if (m_surface != Surface::whiteboard && m_surface != Surface::blackboard)
+        return false;
+    putDownDrag();
+    const int count = pageCount();
+    const int to = m_page + step;
+    // One new page after the last, not a pile of empty ones.
+    if (to < 0 || to > count || (to == count && drawings.value().empty()))
+        return false;
+    const quint32 screen = viewScreenId();
+    cache.data[{screen, m_surface, m_page}] = drawings.value();
+    m_page = to;
+    m_pages[{screen, m_surface}] = to;
+    Drawings &kept = cache.data[{screen, m_surface, to}]; // a new page counts from here on
+    setList(kept);
+    if (undoManager)
+        undoManager->clear();
+    QLOG("Page", to + 1, "of", pageCount(), "on the", surfaceName(m_surface));
+    Q_EMIT pageChanged(m_page, pageCount());
+    return true;
+}
+
+// --- what is kept, as a document ---
+
+DrawingDocument DrawingViewModel::document() const {
+    std::unordered_map<SurfaceKey, Drawings> all;
+    for (const auto &[key, list] : cache.data) {
+        if (key.surface != Surface::zoom)
+            all[key] = list;
+    }
+    if (m_surface != Surface::zoom) {
+        Drawings &shown = all[{viewScreenId(), m_surface, m_page}];
+        shown = drawings.value();
+        std::erase(shown, liveShape()); // not finished yet
+    }
+    std::unordered_map<SurfaceKey, int> pages = m_pages;
+    if (m_surface != Surface::screen && m_surface != Surface::zoom)
+        pages[{viewScreenId(), m_surface}] = m_page;
+
+    // By the screens there are, in Qt's order; a screen that went away keeps its shapes under
+    // its number.
+    std::vector<quint32> order;
+    std::unordered_map<quint32, const QScreen *> screens;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const quint32 id = ScreenIdentity::displayID(screen);
+        order.push_back(id);
+        screens[id] = screen;
+    }
+    for (const auto &[key, list] : all) {
+        if (std::find(order.begin(), order.end(), key.screen) == order.end())
+            order.push_back(key.screen);
+    }
+    DrawingDocument document;
+    for (const quint32 id : order) {
+        ScreenDrawings drawn;
+        if (const QScreen *screen = screens[id]) {
+            drawn.name = screen->name();
+            drawn.size = screen->geometry().size();
+            drawn.scale = screen->devicePixelRatio();
+        } else {
+            drawn.name = QStringLiteral("screen %1").arg(id);
+        }
+        bool any = false;
+        for (const auto &[key, list] : all) {
+            if (key.screen != id)
+                continue;
+            any = true;
+            if (key.surface == Surface::screen) {
+                drawn.shapes = list;
+                continue;
+            }
+            BoardPages &board = drawn.board(key.surface);
+            if (std::size_t(key.page) >= board.pages.size())
+                board.pages.resize(std::size_t(key.page) + 1);
+            board.pages[std::size_t(key.page)] = list;
+            board.page = pages[{id, key.surface}];
+        }
+        if (any)
+            document.screens.push_back(std::move(drawn));
+    }
+    return document;
+}
+
+DrawingExport::Source DrawingViewModel::exportSource() const {
+    DrawingExport::Source source;
+    source.document = document();
+    source.shown = drawings.value();
+    std::erase(source.shown, liveShape());
+    source.surface = m_surface;
+    const QScreen *screen = viewScreen() ? viewScreen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        source.size = screen->geometry().size();
+        source.scale = screen->devicePixelRatio();
+    }
+    return source;
+}
+
+void DrawingViewModel::load(const DrawingDocument &document) {
+    putDownDrag();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const auto idNamed = [&screens](const QString &name) {
+        for (const QScreen *screen : screens) {
+            if (screen->name() == name)
+                return ScreenIdentity::displayID(screen);
+        }
+        return screens.isEmpty() ? 0 : ScreenIdentity::displayID(screens.front());
+    };
+    const auto append = [](Drawings &list, const Drawings &more) {
+        list.insert(list.end(), more.begin(), more.end());
+    };
+    cache.data.clear();
+    m_pages.clear();
+    for (const ScreenDrawings &screen : document.screens) {
+        const quint32 id = idNamed(screen.name);
+        append(cache.data[{id, Surface::screen}], screen.shapes);
+        for (const Surface surface : {Surface::whiteboard, Surface::blackboard}) {
+            const BoardPages &board = screen.board(surface);
+            for (std::size_t page = 0; page < board.pages.size(); ++page)
+                append(cache.data[{id, surface, int(page)}], board.pages[page]);
+            if (!board.pages.empty())
+                m_pages[{id, surface}] = board.page;
+        }
+    }
+    const quint32 shown = viewScreenId();
+    m_page = 0;
+    if (const auto page = m_pages.find({shown, m_surface}); page != m_pages.end())
+        m_page = page->second;
+    const auto kept = cache.data.find({shown, m_surface, m_page});
+    setList(kept != cache.data.end() && m_surface != Surface::zoom ? kept->second : Drawings{});
+    if (undoManager)
+        undoManager->clear();
+}
+
+bool DrawingViewModel::open(const DrawingDocument &document) {
+    const Drawings *chosen = nullptr;
+    const auto consider = [&chosen](const Drawings &list) {
+        if (!chosen && !list.empty())
+            chosen = &list;
+    };
+    const bool onBoard = m_surface == Surface::whiteboard || m_surface == Surface::blackboard;
+    for (const ScreenDrawings &screen : document.screens) {
+        if (!onBoard)
+            consider(screen.shapes);
+        else if (const BoardPages &board = screen.board(m_surface);
+                 std::size_t(board.page) < board.pages.size())
+            consider(board.pages[std::size_t(board.page)]);
+    }
+    for (const ScreenDrawings &screen : document.screens) {
+        consider(screen.shapes);
+        for (const BoardPages *board : {&screen.whiteboard, &screen.blackboard}) {
+            for (const Drawings &page : board->pages)
+                consider(page);
+        }
+    }
+    if (!chosen)
+        return false;
+    finishText();
+    auto other = std::make_shared<Drawings>(*chosen);
+    const auto swap = [this, other] {
+        Drawings shown = drawings.value();
+        setList(std::exchange(*other, std::move(shown)));
+    };
+    //% "Open Drawing on %1"
+    pushStep(qtTrId("drawing.undo.openAction").arg(screenName()), swap, swap);
+    return true;
 }
 
 void DrawingViewModel::setSurface(Surface surface) {

@@ -3,6 +3,8 @@
 #include "core/OverlayMode.h"
 #include "core/Tool.h"
 #include "drawing/Cache.h"
+#include "drawing/DrawingExport.h"
+#include "drawing/DrawingFile.h"
 #include "drawing/DrawingHooks.h"
 #include "drawing/FadingInk.h"
 #include "drawing/Renderable.h"
@@ -23,15 +25,18 @@
 
 class TextGesture;
 
-// Where a shape list is kept: the screen (by its display number) and what it is drawn on.
+// Where a shape list is kept: the screen (by its display number), what it is drawn on and,
+// on a board, the page (from 0).
 struct SurfaceKey {
     quint32 screen = 0;
     Surface surface = Surface::screen;
+    int page = 0;
     bool operator==(const SurfaceKey &) const = default;
 };
 template <> struct std::hash<SurfaceKey> {
     std::size_t operator()(const SurfaceKey &key) const noexcept {
-        return std::hash<quint64>()(quint64(key.screen) << 8 | quint64(key.surface));
+        return std::hash<quint64>()(quint64(key.screen) << 32 ^ quint64(key.page) << 8 ^
+                                    quint64(key.surface));
     }
 };
 
@@ -91,6 +96,27 @@ public:
     // go with the zoom.
     Surface surface() const { return m_surface; }
     void setSurface(Surface surface);
+    // A board's pages: the one shown (from 0) and how many there are; a screen has one.
+    int page() const { return m_page; }
+    int pageCount() const;
+    // The next page of the board (a new one after the last, unless that one is still empty)
+    // or the previous one. Each page keeps its shapes, and a turn starts a new undo history,
+    // as a switch of surface does. Whether the page changed.
+    bool turnPage(int step);
+
+    // Everything kept, screen by screen (the shape being drawn, fading ink and the zoom's
+    // shapes left out): what the journal and the exports write.
+    DrawingDocument document() const;
+    // What an export writes: the document, and the shapes shown with the screen's size.
+    DrawingExport::Source exportSource() const;
+    // Puts a document's shapes in place of what is kept, each on the screen of its name (a
+    // screen that is not there gives its shapes to the first one), outside the undo history.
+    void load(const DrawingDocument &document);
+    // Puts the shapes of `document` that fit the surface shown (that surface's page, or else
+    // the first that has shapes) in place of those shown, as one undoable step. Whether it
+    // had any.
+    bool open(const DrawingDocument &document);
+
     // The colour the next shape takes: the selected one, made readable on a board.
     QColor inkColor() const { return readableInk(m_surface, m_selectedColor); }
 
@@ -149,6 +175,11 @@ Q_SIGNALS:
     // Shapes went to the fading ink or left it all at once; `area` needs painting again.
     void fadingInkChanged(const QRegion &area);
     void surfaceChanged(Surface surface);
+    // A board turned to another page.
+    void pageChanged(int page, int count);
+    // What is kept changed: a shape was finished, removed or brought back, a list changed
+    // hands. What the journal follows.
+    void keptDrawingsChanged();
     // One of the overlay keys for a mode was pressed: an effect to switch, or pointer mode.
     void toggleKeyPressed(Toggle toggle);
     void pointerModeKeyPressed();
@@ -185,5 +216,8 @@ private:
     std::optional<double> m_pressure;
     bool m_stylusEraser = false;
     Surface m_surface = Surface::screen;
+    int m_page = 0;
+    // The page each board shows, by screen and board (page 0 in the key).
+    std::unordered_map<SurfaceKey, int> m_pages;
     bool m_fading = false;
 };

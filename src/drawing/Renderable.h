@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Tool.h"
+
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
@@ -36,6 +38,14 @@ public:
     // Painted for a window that shows no translucency (no compositor): a kind whose paint is
     // translucent by design paints a pattern of opaque pixels instead.
     bool dithered = false;
+
+    // What the shape is and the points it was drawn through, the press point first: from
+    // these (and its colours, width, straightening and pressures) the same shape is made again,
+    // which is how saved drawings keep it.
+    virtual Shape kind() const = 0;
+    virtual std::vector<QPointF> drawnPoints() const = 0;
+    // The pen tablet's pressure at each drawn point; empty where none came.
+    virtual std::vector<double> pressures() const { return {}; }
 
     // The localised name of the kind, for undo texts. Every concrete kind has one.
     virtual QString actionName() const;

@@ -105,8 +105,8 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
                     description(keyDescriptions(group)));
     //% "PgDn PgUp ← →"
     addShortcut(qtTrId("info.shortcut.slides"),
-                //% "Next or previous slide in the program below; the drawings stay"
-                description(qtTrId("info.shortcut.slides.info")));
+                //% "Next or previous slide in the program below, the drawings staying; on a board, its next or previous page"
+                description(qtTrId("info.shortcut.slides.pages")));
     //% "Palette"
     addShortcut(qtTrId("info.shortcut.palette"),
                 //% "Colours, tools, modes, undo: “Show Tools on Desktop” shows it, its handle moves it"
@@ -122,6 +122,10 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
     addShortcut(qtTrId("info.shortcut.screenshot.clipboard"),
                 //% "Copy the screen with its drawings to the clipboard"
                 description(qtTrId("info.shortcut.screenshot.clipboard.info")));
+    //% "Ctrl+E"
+    addShortcut(qtTrId("info.shortcut.export"),
+                //% "Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again"
+                description(qtTrId("info.shortcut.export.info")));
     //% "Ctrl+S"
     m_screenshotDescription =
         addShortcut(qtTrId("info.shortcut.screenshot"), description(QString()));

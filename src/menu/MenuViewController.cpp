@@ -263,7 +263,18 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     btnPreferences->setFixedSize(btnPreferences->sizeHint() + QSize(24, 10));
     connect(btnPreferences, &QAbstractButton::clicked, this,
             &MenuViewController::clickedPreferences);
-    layout->addWidget(btnPreferences, 0, Qt::AlignRight);
+    //% "Quit"
+    btnQuit = flatButton(qtTrId("menu.quit"), palette().color(QPalette::Button), this);
+    btnQuit->setObjectName(QStringLiteral("btnQuit"));
+    //% "Quit Quillory"
+    btnQuit->setAccessibleName(qtTrId("menu.quit.accessible"));
+    btnQuit->setFixedSize(btnQuit->sizeHint() + QSize(24, 10));
+    connect(btnQuit, &QAbstractButton::clicked, this, [this] { m_appDelegate.quit(); });
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(btnQuit);
+    bottom->addStretch();
+    bottom->addWidget(btnPreferences);
+    layout->addLayout(bottom);
 
     // The key monitor: sees every key of the application and never swallows one.
     qApp->installEventFilter(this);
@@ -527,6 +538,7 @@ void MenuViewController::changeEvent(QEvent *event) {
         setBoxRecording(Row(i), recordingFlags[i]);
     }
     paintFlatButton(static_cast<FlatButton *>(btnPreferences), button, palette());
+    paintFlatButton(static_cast<FlatButton *>(btnQuit), button, palette());
 }
 
 bool MenuViewController::eventFilter(QObject *watched, QEvent *event) {

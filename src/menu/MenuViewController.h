@@ -59,6 +59,7 @@ public:
     QFrame *boxSelectedColor = nullptr;
     QPushButton *colorPicker = nullptr;
     QAbstractButton *btnPreferences = nullptr;
+    QAbstractButton *btnQuit = nullptr;
     std::array<bool, rowCount> recordingFlags{};
 
     // Fills the rows from what is stored; run each time the panel is about to appear.

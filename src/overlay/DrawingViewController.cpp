@@ -148,6 +148,10 @@ void DrawingViewController::viewDidLoad() {
     m_effects.setOn(Toggle::fade, fading);
     connect(&model, &DrawingViewModel::fadingInkChanged, view, &DrawingView::effectsChanged);
     connect(&model, &DrawingViewModel::surfaceChanged, this, &DrawingViewController::followSurface);
+    connect(&model, &DrawingViewModel::pageChanged, this, [this](int page, int count) {
+        //% "Page %1 of %2"
+        m_view->showNotice(qtTrId("overlay.notice.page").arg(page + 1).arg(count), kPickNotice);
+    });
     connect(&model, &DrawingViewModel::toggleKeyPressed, this,
             [this](Toggle toggle) { this->toggle(toggle); });
     connect(&model, &DrawingViewModel::pointerModeKeyPressed, this,
@@ -316,7 +320,9 @@ DrawingViewController::State DrawingViewController::state() const {
             isOn(Toggle::fade),
             isOn(Toggle::spotlight),
             m_effects.zoomPending(),
-            m_effects.zoomFactor()};
+            m_effects.zoomFactor(),
+            model.page(),
+            model.pageCount()};
 }
 
 void DrawingViewController::handOver(std::function<void(const QRegion &)> changed) {
@@ -375,6 +381,12 @@ void DrawingViewController::setOn(Toggle toggle, bool on) {
         Preferences::fadingInk.set(m_preferences, on);
     showModes();
     QLOG("Overlay", row.name, on ? "on" : "off");
+}
+
+void DrawingViewController::turnPage(int step) {
+    if (!model.turnPage(step))
+        QLOG("No page to turn to", step > 0 ? "after" : "before", "page", model.page() + 1, "of",
+             model.pageCount(), "on the", surfaceName(model.surface()));
 }
 
 void DrawingViewController::toggle(Toggle toggle) {

@@ -74,6 +74,8 @@ public:
     void setOn(Toggle toggle, bool on);
     // As a key, the palette or a remote switches it: the screen says what went on or off.
     void toggle(Toggle toggle);
+    // Turns the board shown to its next page (`step` 1) or its previous one (-1).
+    void turnPage(int step);
     // The zoom's picture of the screen, as asked for by zoomPictureRequested; null: none.
     void showZoomPicture(const QImage &picture);
     // The pointer mode's sign names the way back: the shortcut that works (empty: none) and
@@ -116,6 +118,7 @@ public:
         Surface surface;
         bool fade, spotlight, zoomPending;
         double zoomFactor;
+        int page, pages; // a board's page shown (from 0) and its count; 0 and 1 on the screen
     };
     State state() const;
 

@@ -6,6 +6,7 @@
 #include "settings/Preferences.h"
 #include "ui_GeneralPreferencesVC.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -53,6 +54,17 @@ GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder 
         Preferences::fadingInkSeconds.set(m_preferences, seconds);
         Q_EMIT fadeDelayChosen(seconds);
     });
+    //% "Keep drawings when Quillory quits"
+    keepDrawings = new QCheckBox(qtTrId("preferences.keepDrawings"), this);
+    keepDrawings->setObjectName(QStringLiteral("keepDrawings"));
+    keepDrawings->setAccessibleName(keepDrawings->text());
+    //% "Otherwise they are kept only when Quillory ends without quitting (a crash, a lost
+    //display)."
+    keepDrawings->setToolTip(qtTrId("preferences.keepDrawings.detail"));
+    keepDrawings->setAccessibleDescription(keepDrawings->toolTip());
+    m_ui->form->addRow(keepDrawings);
+    connect(keepDrawings, &QCheckBox::clicked, this,
+            [this](bool on) { Preferences::keepDrawings.set(m_preferences, on); });
     connect(btnChooseSaveDestination, &QPushButton::clicked, this,
             [this] { clickedChooseSaveDestination(btnChooseSaveDestination); });
     connect(btnLaunchAutomatically, &QCheckBox::clicked, this,
@@ -80,6 +92,8 @@ void GeneralPreferencesVC::viewWillAppear() {
     const QSignalBlocker quiet(btnLaunchAutomatically);
     btnLaunchAutomatically->setChecked(on);
     showCursorHighlight(Preferences::cursorHighlight.value(m_preferences));
+    const QSignalBlocker quietKeep(keepDrawings);
+    keepDrawings->setChecked(Preferences::keepDrawings.value(m_preferences));
     const QSignalBlocker quietDelay(fadeDelay);
     fadeDelay->setValue(int(Preferences::fadingInkDelay(m_preferences)));
 }

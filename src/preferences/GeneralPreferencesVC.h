@@ -34,6 +34,7 @@ public:
     QCheckBox *btnLaunchAutomatically;
     QCheckBox *btnHighlightCursor;
     QSpinBox *fadeDelay;
+    QCheckBox *keepDrawings;
 
     QUrl saveDestination() const { return m_folder.saveDestination(); }
     // Fills the pane from what is stored and, for start at login, from the autostart entry.

@@ -108,6 +108,12 @@ inline qint64 fadingInkDelay(PreferenceStore &store) {
     return fits ? seconds : fadingInkSeconds.fallback;
 }
 
+// A clean quit keeps the drawings for the next start (otherwise only a crash leaves them).
+inline const Preference<bool> keepDrawings{"pz.keepDrawings", false};
+// The export dialog's folder and format (the file name extension it chose last).
+inline const Preference<QString> exportFolder{"pz.exportFolder", {}};
+inline const Preference<QString> exportFormat{"pz.exportFormat", QStringLiteral("pdf")};
+
 // Where the presenter put the overlay's palette on each screen: a JSON object from the
 // screen's name to the palette's top left corner, [x, y] in the screen's pixels.
 inline const Preference<QByteArray> palettePlaces{"pz.palettePlaces", {}};

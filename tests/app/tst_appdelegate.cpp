@@ -144,7 +144,7 @@ private Q_SLOTS:
         QCOMPARE(state(),
                  uR"({"visible":true,"mode":"pointer","tool":"arrow","color":"#3A7BD5",)"
                  uR"("ink":"#3A7BD5","width":3,"surface":"screen","fade":false,"spotlight":false,)"
-                 uR"("zoom":1,"zoomPending":false,"output":"x11"})"_qs);
+                 uR"("zoom":1,"zoomPending":false,"output":"x11","page":1,"pages":1})"_qs);
         shell.delegate->performHotKeyAction(AppDelegate::AppActivate);
         QVERIFY(state().startsWith(uR"({"visible":true,"mode":"draw",)"_qs));
         // On the white board yellow is drawn darker, and the state says which ink is used.

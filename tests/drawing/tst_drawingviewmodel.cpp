@@ -387,6 +387,62 @@ private Q_SLOTS:
         QVERIFY(f.list().empty());
     }
 
+    // A board turns to pages of its own, each with its own shapes and undo history. What is
+    // kept (every page, the page shown, not the stroke still drawn) loads back into another
+    // model in place, and an opened drawing replaces the page as one step.
+    void boardPagesAndWhatIsKept() {
+        Fixture f;
+        f.screenChanged.notify({nullptr, f.left});
+        f.stroke({{0, 0}, {10, 10}});
+        QVERIFY(!f.model->turnPage(1)); // a screen has no pages
+        f.model->setSurface(Surface::blackboard);
+        QVERIFY(!f.model->turnPage(1)); // no new page after an empty one
+        f.stroke({{0, 0}, {20, 20}});
+        const Drawings first = f.list();
+        QVERIFY(f.model->turnPage(1));
+        QCOMPARE(f.model->page(), 1);
+        QCOMPARE(f.model->pageCount(), 2);
+        QVERIFY(f.list().empty() && !f.undo.canUndo());
+        QVERIFY(!f.model->turnPage(1));
+        f.stroke({{5, 5}, {30, 30}});
+        f.stroke({{6, 6}, {40, 40}});
+        f.undo.undo();
+        const Drawings second = f.list();
+        QCOMPARE(second.size(), 1);
+        QVERIFY(f.model->turnPage(-1));
+        QCOMPARE(f.list(), first);
+        QVERIFY(!f.undo.canUndo() && !f.model->turnPage(-1));
+
+        f.model->isTracking.setValue(true);
+        f.model->beginShape({1, 1});
+        f.model->mouseDragged({9, 9});
+        const DrawingDocument kept = f.model->document();
+        f.model->mouseUp();
+        QCOMPARE(kept.screens.size(), 1);
+        QCOMPARE(kept.screens[0].name, u"LEFT"_qs);
+        QCOMPARE(kept.screens[0].shapes.size(), 1);
+        QCOMPARE(kept.screens[0].blackboard.pages, (std::vector<Drawings>{first, second}));
+        QCOMPARE(kept.screens[0].blackboard.page, 0);
+        QCOMPARE(kept.shapeCount(), 3);
+
+        Fixture g;
+        g.screenChanged.notify({nullptr, g.left});
+        g.model->load(kept);
+        QCOMPARE(g.list(), kept.screens[0].shapes);
+        g.model->setSurface(Surface::blackboard);
+        QCOMPARE(g.list(), first);
+        QVERIFY(g.model->turnPage(1));
+        QCOMPARE(g.list(), second);
+        QVERIFY(g.model->open(kept)); // the document's page shown on this board
+        QCOMPARE(g.list(), first);
+        g.undo.undo();
+        QCOMPARE(g.list(), second);
+        g.model->escape();
+        g.model->escape(); // an empty page: back to the screen, as from an empty board
+        QCOMPARE(g.model->surface(), Surface::screen);
+        QVERIFY(!g.model->open(DrawingDocument{}));
+    }
+
     // Each screen keeps its own shapes, and undo never crosses a switch.
     void eachScreenKeepsItsOwnDrawings() {
         Fixture f;

@@ -477,6 +477,7 @@ QProcessEnvironment E2ESession::applicationEnvironment() const {
     env.insert(u"DISPLAY"_qs, m_display);
     env.insert(u"HOME"_qs, m_home.path());
     env.insert(u"XDG_CONFIG_HOME"_qs, m_home.path() + u"/.config"_qs);
+    env.insert(u"XDG_STATE_HOME"_qs, m_home.path() + u"/.local/state"_qs);
     env.insert(u"XDG_RUNTIME_DIR"_qs, m_home.path());
     env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
     if (m_options.accessibility) {

@@ -185,7 +185,7 @@ private Q_SLOTS:
         QVERIFY(session.waitForColor({565, 400}, kGreen));
         QVERIFY(state(session).contains(
             R"("surface":"zoom","fade":false,"spotlight":false,"zoom":2,"zoomPending":false,)"
-            R"("output":"x11"})"));
+            R"("output":"x11","page":1,"pages":1})"));
         session.run(u"xdotool"_qs, {u"click"_qs, u"4"_qs});
         QVERIFY(session.waitForColor({575, 400}, kBlue)); // 2.5×: 50 from the pointer
         session.key(u"p"_qs);

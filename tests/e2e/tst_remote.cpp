@@ -116,7 +116,7 @@ private Q_SLOTS:
             state(),
             R"({"visible":true,"mode":"pointer","tool":"pen","color":"#FF3B30","ink":"#FF3B30",)"
             R"("width":3,"surface":"screen","fade":false,"spotlight":false,"zoom":1,)"
-            R"("zoomPending":false,"output":"x11"})");
+            R"("zoomPending":false,"output":"x11","page":1,"pages":1})");
         QVERIFY(session.waitUntil(
             [&] { return session.screenshot().pixelColor(sign).value() < 90; }, 3000));
         session.click({500, 300});

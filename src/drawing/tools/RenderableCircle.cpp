@@ -17,7 +17,14 @@ QString RenderableCircle::actionName() const {
 
 void RenderableCircle::update(const QPointF &to) {
     didUpdateSinceLastRender = true;
+    m_to = to;
     QPainterPath ellipse;
     ellipse.addEllipse(QRectF(center, QSizeF(to.x() - center.x(), to.y() - center.y())));
     path = ellipse;
+}
+
+std::vector<QPointF> RenderableCircle::drawnPoints() const {
+    if (!m_to)
+        return {center};
+    return {center, *m_to};
 }

@@ -12,6 +12,11 @@ public:
 
     // Outlined only.
     void applyColor(const QColor &color) override;
+    Shape kind() const override { return Shape::circle; }
+    std::vector<QPointF> drawnPoints() const override;
     QString actionName() const override;
     void update(const QPointF &to) override;
+
+private:
+    std::optional<QPointF> m_to;
 };

@@ -12,6 +12,7 @@ public:
 
     RenderableHighlighter(const QPointF &point, double width);
 
+    Shape kind() const override { return Shape::highlighter; }
     QString actionName() const override;
     void applyColor(const QColor &color) override;
 

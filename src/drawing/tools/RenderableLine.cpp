@@ -23,6 +23,22 @@ void RenderableLine::update(const QPointF &to) {
         m_widthFactors.push_back(m_factor);
 }
 
+std::vector<QPointF> RenderableLine::drawnPoints() const {
+    std::vector<QPointF> points;
+    points.reserve(std::size_t(path.elementCount()));
+    for (int i = 0; i < path.elementCount(); ++i)
+        points.emplace_back(path.elementAt(i));
+    return points;
+}
+
+std::vector<double> RenderableLine::pressures() const {
+    std::vector<double> pressures;
+    pressures.reserve(m_widthFactors.size());
+    for (const double factor : m_widthFactors)
+        pressures.push_back((factor - 0.2) / 0.8);
+    return pressures;
+}
+
 void RenderableLine::setPressure(double pressure) {
     if (isArrow)
         return; // an arrow keeps its width, as its head does
@@ -46,9 +62,9 @@ void RenderableLine::renderPressured(QPainter &painter, const QRectF &area) {
         const QPointF from = path.elementAt(std::max(0, i - 1)), to = path.elementAt(i);
         if (!near.intersects(QRectF(from, to).normalized().adjusted(-0.5, -0.5, 0.5, 0.5)))
             continue;
-        stroker.setWidth(lineWidth * (m_widthFactors[std::size_t(std::max(0, i - 1))] +
-                                      m_widthFactors[std::size_t(i)]) /
-                         2);
+        stroker.setWidth(
+            lineWidth *
+            (m_widthFactors[std::size_t(std::max(0, i - 1))] + m_widthFactors[std::size_t(i)]) / 2);
         QPainterPath segment(from);
         segment.lineTo(to);
         outline.addPath(stroker.createStroke(segment));

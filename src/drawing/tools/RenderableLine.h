@@ -16,6 +16,9 @@ public:
     const bool isArrow;
     QPainterPath arrowHead;
 
+    Shape kind() const override { return isArrow ? Shape::arrow : Shape::pen; }
+    std::vector<QPointF> drawnPoints() const override;
+    std::vector<double> pressures() const override;
     QString actionName() const override;
     bool fillsPath() const override { return false; }
     void render(QPainter &painter) override;

@@ -21,9 +21,16 @@ QString RenderableRect::actionName() const {
 
 void RenderableRect::update(const QPointF &to) {
     didUpdateSinceLastRender = true;
+    m_to = to;
     const QRectF rect(std::min(to.x(), origin.x()), std::min(to.y(), origin.y()),
                       std::abs(origin.x() - to.x()), std::abs(origin.y() - to.y()));
     QPainterPath rounded;
     rounded.addRoundedRect(rect, 2.0, 2.0);
     path = rounded;
+}
+
+std::vector<QPointF> RenderableRect::drawnPoints() const {
+    if (!m_to)
+        return {origin};
+    return {origin, *m_to};
 }

@@ -13,6 +13,11 @@ public:
 
     // A faint fill under the outline keeps what the rectangle frames legible.
     void applyColor(const QColor &color) override;
+    Shape kind() const override { return Shape::rect; }
+    std::vector<QPointF> drawnPoints() const override;
     QString actionName() const override;
     void update(const QPointF &to) override;
+
+private:
+    std::optional<QPointF> m_to;
 };

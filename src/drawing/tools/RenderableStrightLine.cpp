@@ -12,8 +12,15 @@ QString RenderableStrightLine::actionName() const {
 
 void RenderableStrightLine::update(const QPointF &to) {
     didUpdateSinceLastRender = true;
+    m_to = to;
     QPainterPath segment(origin);
     segment.lineTo(to);
     segment.closeSubpath();
     path = segment;
+}
+
+std::vector<QPointF> RenderableStrightLine::drawnPoints() const {
+    if (!m_to)
+        return {origin};
+    return {origin, *m_to};
 }

@@ -10,6 +10,11 @@ public:
     bool isHighlight = true;
     const QPointF origin;
 
+    Shape kind() const override { return Shape::line; }
+    std::vector<QPointF> drawnPoints() const override;
     QString actionName() const override;
     void update(const QPointF &to) override;
+
+private:
+    std::optional<QPointF> m_to;
 };

@@ -25,6 +25,8 @@ public:
     // what an input method composes there (`preedit`), with a margin for smooth edges.
     QRectF typingArea(int caret, const QString &preedit = {}) const;
 
+    Shape kind() const override { return Shape::text; }
+    std::vector<QPointF> drawnPoints() const override { return {origin}; }
     QString actionName() const override;
     void applyColor(const QColor &color) override;
     void render(QPainter &painter) override;

@@ -43,6 +43,46 @@ bool InstanceChannel::Action(const QString &name, QString &answer) {
     return true;
 }
 
+void InstanceChannel::setFileRequests(FileRequest exportTo, FileRequest open) {
+    m_export = std::move(exportTo);
+    m_open = std::move(open);
+}
+
+QString InstanceChannel::Export(const QString &path) {
+    QLOG("Remote export to", path);
+    //% "Quillory is still starting"
+    return m_export ? m_export(path) : qtTrId("remote.starting");
+}
+
+QString InstanceChannel::Open(const QString &path) {
+    QLOG("Remote open of", path);
+    return m_open ? m_open(path) : qtTrId("remote.starting");
+}
+
+InstanceChannel::Result InstanceChannel::sendFile(const QString &method, const QString &path,
+                                                  QString *message) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        *message = qtTrId("remote.noBus").arg(bus.lastError().message());
+        return Result::noBus;
+    }
+    if (!bus.interface()->isServiceRegistered(serviceName)) {
+        *message = qtTrId("remote.notRunning");
+        return Result::nothingRunning;
+    }
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(serviceName, objectPath, serviceName, method);
+    call << path;
+    // A large drawing takes a moment to write.
+    const QDBusReply<QString> reply(bus.call(call, QDBus::Block, 60000));
+    if (!reply.isValid()) {
+        *message = qtTrId("remote.noAnswer").arg(reply.error().message());
+        return Result::nothingRunning;
+    }
+    *message = reply.value();
+    return message->isEmpty() ? Result::done : Result::unknownAction;
+}
+
 InstanceChannel::Result InstanceChannel::send(const QString &action, QString *message,
                                               QString *answer) {
     const auto fail = [message](Result result, const QString &text) {

@@ -41,10 +41,21 @@ public:
     static Result send(const QString &action, QString *message = nullptr,
                        QString *answer = nullptr);
 
+    // What the running instance does with a file (`quillory --export PATH`, `--open PATH`):
+    // empty when done, or why not.
+    using FileRequest = std::function<QString(const QString &path)>;
+    void setFileRequests(FileRequest exportTo, FileRequest open);
+    // Hands a file to the running instance by `method` ("Export" or "Open") and waits until it
+    // is done; `message` receives why not.
+    static Result sendFile(const QString &method, const QString &path, QString *message);
+
 public Q_SLOTS:
     // Whether the name is known, and the answer (empty for most actions).
     bool Action(const QString &name, QString &answer);
+    QString Export(const QString &path);
+    QString Open(const QString &path);
 
 private:
     Lookup m_lookup;
+    FileRequest m_export, m_open;
 };
