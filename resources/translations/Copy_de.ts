@@ -812,7 +812,7 @@ Mit --action NAME wird eine Aktion an das laufende Quillory geschickt und das Pr
         <translation>Strg+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>Zeichnungen exportieren: PDF, SVG, PNG, Quillory-Datei</translation>
     </message>
     <message id="info.shortcut.slides.pages">

@@ -812,8 +812,8 @@ With --action NAME, sends one action to the running Quillory and exits:</transla
         <translation>Ctrl+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
-        <translation>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</translation>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
+        <translation>Export as PDF, SVG, PNG or .quillory</translation>
     </message>
     <message id="info.shortcut.slides.pages">
         <source>Next or previous slide in the program below, the drawings staying; on a board, its next or previous page</source>

@@ -812,7 +812,7 @@ Con --action NOMBRE, envía una acción al Quillory en ejecución y termina:</tr
         <translation>Control+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>Exportar los dibujos: PDF, SVG, PNG, archivo de Quillory</translation>
     </message>
     <message id="info.shortcut.slides.pages">

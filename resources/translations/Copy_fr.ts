@@ -812,7 +812,7 @@ Avec --action NOM, envoie une action au Quillory en cours d’exécution et se t
         <translation>Ctrl+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>Exporter les dessins&#xa0;: PDF, SVG, PNG, fichier Quillory</translation>
     </message>
     <message id="info.shortcut.slides.pages">

@@ -812,7 +812,7 @@ Con --action NOME invia un’azione al Quillory in esecuzione ed esce:</translat
         <translation>Ctrl+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>Esporta i disegni: PDF, SVG, PNG, file Quillory</translation>
     </message>
     <message id="info.shortcut.slides.pages">

@@ -653,7 +653,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     </message>
     <message id="cli.option.export">
         <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
-        <translation>実行中の Quillory の描画をファイルに書き出します：.svg、.pdf、.png、.quillory。</translation>
+        <translation>描画をファイルに書き出す（.svg .pdf .png .quillory）</translation>
     </message>
     <message id="cli.option.path.value">
         <source>path</source>
@@ -661,7 +661,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     </message>
     <message id="cli.option.open">
         <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
-        <translation>実行中の Quillory で、表示中の画面またはボードに .quillory 描画を開きます。</translation>
+        <translation>.quillory 描画を表示中の画面やボードに開く</translation>
     </message>
     <message id="journal.damaged.title">
         <source>Drawings could not be brought back</source>
@@ -812,7 +812,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <translation>Ctrl+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>描画をエクスポート：PDF、SVG、PNG、または再び開ける Quillory 描画</translation>
     </message>
     <message id="info.shortcut.slides.pages">

@@ -812,7 +812,7 @@ Z opcją --action NAZWA wysyła jedną akcję do działającego Quillory i końc
         <translation>Ctrl+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>Eksportuj rysunki: PDF, SVG, PNG, plik Quillory</translation>
     </message>
     <message id="info.shortcut.slides.pages">

@@ -812,7 +812,7 @@ Com --action NOME, envia uma ação para o Quillory em execução e sai:</transl
         <translation>Ctrl+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>Exportar os desenhos: PDF, SVG, PNG, arquivo do Quillory</translation>
     </message>
     <message id="info.shortcut.slides.pages">

@@ -653,7 +653,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     </message>
     <message id="cli.option.export">
         <source>Write the running Quillory&apos;s drawings to a file: .svg, .pdf, .png or .quillory.</source>
-        <translation>将正在运行的 Quillory 中的绘图写入文件：.svg、.pdf、.png 或 .quillory。</translation>
+        <translation>将绘图写入文件（.svg .pdf .png .quillory）</translation>
     </message>
     <message id="cli.option.path.value">
         <source>path</source>
@@ -661,7 +661,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
     </message>
     <message id="cli.option.open">
         <source>Open a .quillory drawing in the running Quillory, on the screen or board shown.</source>
-        <translation>在正在运行的 Quillory 中打开 .quillory 绘图，显示在当前屏幕或白板/黑板上。</translation>
+        <translation>在当前屏幕或白板/黑板上打开 .quillory 绘图</translation>
     </message>
     <message id="journal.damaged.title">
         <source>Drawings could not be brought back</source>
@@ -812,7 +812,7 @@ With --action NAME, sends one action to the running Quillory and exits:</source>
         <translation>Ctrl+E</translation>
     </message>
     <message id="info.shortcut.export.info">
-        <source>Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again</source>
+        <source>Export as PDF, SVG, PNG or .quillory</source>
         <translation>导出绘图：PDF、SVG、PNG 或可再次打开的 Quillory 绘图</translation>
     </message>
     <message id="info.shortcut.slides.pages">

@@ -179,8 +179,8 @@ void Assembly::recoverDrawings() {
         userNotifications.deliver(
             //% "Drawings brought back"
             {qtTrId("journal.restored.title"),
-             //% "Quillory ended without quitting. What was drawn is back on its screens and
-             //boards."
+             //% "Quillory ended without quitting. "
+             //% "What was drawn is back on its screens and boards."
              qtTrId("journal.restored.body"),
              {},
              {}});

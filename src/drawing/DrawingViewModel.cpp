@@ -356,12 +356,15 @@ void DrawingViewModel::swapList(std::optional<quint32> screen, std::optional<qui
         cache.data[{*screen, m_surface, m_page}] = drawings.value();
     m_surface = surface;
     m_page = 0;
-    if (!to)
-        return;
-    if (const auto page = m_pages.find({*to, surface}); page != m_pages.end())
-        m_page = page->second;
-    const auto kept = cache.data.find({*to, surface, m_page});
-    setList(kept != cache.data.end() && surface != Surface::zoom ? kept->second : Drawings{});
+    if (to)
+        showKept(*to);
+}
+
+void DrawingViewModel::showKept(quint32 screen) {
+    const auto page = m_pages.find({screen, m_surface});
+    m_page = page != m_pages.end() ? page->second : 0;
+    const auto kept = cache.data.find({screen, m_surface, m_page});
+    setList(kept != cache.data.end() && m_surface != Surface::zoom ? kept->second : Drawings{});
     if (undoManager)
         undoManager->clear();
 }
@@ -503,14 +506,7 @@ void DrawingViewModel::load(const DrawingDocument &document) {
                 m_pages[{id, surface}] = board.page;
         }
     }
-    const quint32 shown = viewScreenId();
-    m_page = 0;
-    if (const auto page = m_pages.find({shown, m_surface}); page != m_pages.end())
-        m_page = page->second;
-    const auto kept = cache.data.find({shown, m_surface, m_page});
-    setList(kept != cache.data.end() && m_surface != Surface::zoom ? kept->second : Drawings{});
-    if (undoManager)
-        undoManager->clear();
+    showKept(viewScreenId());
 }
 
 bool DrawingViewModel::open(const DrawingDocument &document) {

@@ -203,6 +203,9 @@ private:
     // Keeps the list as the shapes of (`screen`, the current surface), and shows those of
     // (`to`, `surface`) with a new undo history.
     void swapList(std::optional<quint32> screen, std::optional<quint32> to, Surface surface);
+    // Shows the kept shapes of (`screen`, the current surface) at the page it shows, with a new
+    // undo history.
+    void showKept(quint32 screen);
     Gesture &gesture(Tool::Gesture kind) const { return *m_gestures[std::size_t(kind)]; }
 
     DrawingHooks &m_hooks;

@@ -16,7 +16,6 @@
 // Lives on the journal's thread: writes the newest document it is handed, skips the older
 // ones still queued.
 class Journal::Writer : public QObject {
-    Q_OBJECT
 public:
     Writer(QString filePath, std::shared_ptr<std::atomic<quint64>> latest)
         : m_filePath(std::move(filePath))
@@ -36,14 +35,9 @@ public:
         }
         const QString reason = file.errorString();
         file.cancelWriting();
-        if (!std::exchange(m_failed, true)) {
+        if (!std::exchange(m_failed, true)) // once, until a write succeeds again
             QLOG_ERROR("Could not write the drawings' journal", m_filePath + u':', reason);
-            Q_EMIT failed(reason);
-        }
     }
-
-Q_SIGNALS:
-    void failed(const QString &reason);
 
 private:
     const QString m_filePath;
@@ -67,7 +61,6 @@ Journal::Journal(DrawingViewModel &model, QString filePath, QObject *parent)
     m_writer = new Writer(m_filePath, m_latest);
     m_writer->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
-    connect(m_writer, &Writer::failed, this, &Journal::writeFailed);
     m_thread->setObjectName(QStringLiteral("Journal"));
     m_thread->start(QThread::LowPriority);
     m_delay.setSingleShot(true);
@@ -180,5 +173,3 @@ void Journal::close(bool keep) {
     if (QFile::exists(m_filePath) && !QFile::remove(m_filePath))
         QLOG_ERROR("Could not remove the drawings' journal", m_filePath);
 }
-
-#include "Journal.moc"

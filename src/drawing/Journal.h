@@ -55,10 +55,6 @@ public:
     // Writes what is drawn now and waits until it is on disk.
     void writeNow();
 
-Q_SIGNALS:
-    // A write did not reach the disk (told once until one does).
-    void writeFailed(const QString &reason);
-
 private:
     class Writer;
     void schedule();

@@ -94,8 +94,7 @@ double segmentDistance(const QPointF &a, const QPointF &b, const QPointF &c, con
 bool Renderable::strokeTouches(const QPainterPath &path, double width, const QPointF &from,
                                const QPointF &to, double radius) {
     const double reach = radius + width / 2;
-    const QRectF swept =
-        QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach);
+    const QRectF swept = QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach);
     if (!swept.intersects(path.controlPointRect().adjusted(-0.5, -0.5, 0.5, 0.5)))
         return false;
     for (const QPolygonF &polygon : path.toSubpathPolygons()) {

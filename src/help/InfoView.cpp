@@ -124,7 +124,7 @@ InfoView::InfoView(InfoViewSources sources, QWidget *parent)
                 description(qtTrId("info.shortcut.screenshot.clipboard.info")));
     //% "Ctrl+E"
     addShortcut(qtTrId("info.shortcut.export"),
-                //% "Export the drawings: PDF, SVG, PNG or a Quillory drawing to open again"
+                //% "Export as PDF, SVG, PNG or .quillory"
                 description(qtTrId("info.shortcut.export.info")));
     //% "Ctrl+S"
     m_screenshotDescription =

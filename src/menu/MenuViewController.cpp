@@ -275,6 +275,7 @@ MenuViewController::MenuViewController(const Collaborators &collaborators, QWidg
     bottom->addStretch();
     bottom->addWidget(btnPreferences);
     layout->addLayout(bottom);
+    setTabOrder(btnQuit, btnPreferences); // as they stand: Quit, then Preferences last
 
     // The key monitor: sees every key of the application and never swallows one.
     qApp->installEventFilter(this);

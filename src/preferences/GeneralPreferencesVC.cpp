@@ -58,8 +58,8 @@ GeneralPreferencesVC::GeneralPreferencesVC(PreferenceStore &preferences, Folder 
     keepDrawings = new QCheckBox(qtTrId("preferences.keepDrawings"), this);
     keepDrawings->setObjectName(QStringLiteral("keepDrawings"));
     keepDrawings->setAccessibleName(keepDrawings->text());
-    //% "Otherwise they are kept only when Quillory ends without quitting (a crash, a lost
-    //display)."
+    //% "Otherwise they are kept only when Quillory ends without quitting "
+    //% "(a crash, a lost display)."
     keepDrawings->setToolTip(qtTrId("preferences.keepDrawings.detail"));
     keepDrawings->setAccessibleDescription(keepDrawings->toolTip());
     m_ui->form->addRow(keepDrawings);

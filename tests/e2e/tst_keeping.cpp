@@ -119,16 +119,27 @@ private Q_SLOTS:
         }
     }
 
-    // The presenter's quit removes the journal by default; with "Keep drawings" it stays for
-    // the next start, which shows it without a notification. A damaged journal is set aside.
+    // The presenter's quit (the panel's Quit, then the remote's) removes the journal by
+    // default; with "Keep drawings" it stays for the next start, which shows it without a
+    // notification. A damaged journal is set aside; the display's end keeps the journal.
     void aCleanQuitKeepsOnlyWhatIsAskedFor() {
         for (const bool keep : {false, true}) {
             E2ESession session(options(keep ? u"<key>pz.keepDrawings</key><true/>"_qs : QString()));
-            START(session, desktop);
+            QVERIFY2(session.start(), qPrintable(session.errorString));
+            FakeDesktop desktop(session.busAddress());
+            QVERIFY(session.startTray() && session.startApplication());
             session.drag(stroke(100, 100));
             QVERIFY(session.waitForColor({200, 100}, kRed));
-            QCOMPARE(session.runQuillory({u"--action"_qs, u"quit"_qs}), 0);
+            if (keep) {
+                QCOMPARE(session.runQuillory({u"--action"_qs, u"quit"_qs}), 0);
+            } else {
+                session.click(session.trayIcon());
+                QVERIFY(session.waitForLog(u"Popover shown"_qs, 5000));
+                E2ESession::settle(300);
+                session.key(u"shift+Tab shift+Tab space"_qs); // Preferences, then Quit
+            }
             QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
+            QCOMPARE(session.applicationExitCode(), 0);
             QVERIFY(!QFile::exists(statePath(session, u"journal.quillory"_qs)));
             QCOMPARE(QFile::exists(statePath(session, u"kept.quillory"_qs)), keep);
             QVERIFY2(session.startApplication(), qPrintable(session.errorString));
@@ -153,6 +164,12 @@ private Q_SLOTS:
             QCOMPARE(aside.size(), 1);
             session.drag(stroke(100, 100)); // drawing goes on as ever
             QVERIFY(session.waitForColor({200, 100}, kRed));
+            E2ESession::settle(600);
+            session.killXServer();
+            QTRY_VERIFY_WITH_TIMEOUT(!session.applicationRunning(), 5000);
+            QFile kept(statePath(session, u"journal.quillory"_qs));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QVERIFY(kept.readAll().contains(R"("tool":"pen")"));
         }
     }
 

@@ -124,10 +124,11 @@ private Q_SLOTS:
         QTest::newRow("English") << QString()
                                  << u"Pen;Set Shortcut;Clear shortcut: Timer;Show Tools on Desktop;"
                                     "Pointer mode;Clear shortcut: Black board;"
-                                    "Red;Pink;Color Picker;Preferences…"_qs
+                                    "Red;Pink;Color Picker;Quit Quillory;Preferences…"_qs
                                  << u"push button|Screenshot folder: Choose a folder…;"
                                     "check box|Start Quillory at login;"
-                                    "check box|Highlight the pointer"_qs
+                                    "check box|Highlight the pointer;"
+                                    "check box|Keep drawings when Quillory quits"_qs
                                  << u"Displays help on commandline options."_qs;
         QTest::newRow("German") << u"LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8"_qs
                                 << u"Stift;Tastenkürzel festlegen;Tastenkürzel entfernen: Timer;"
@@ -187,8 +188,8 @@ private Q_SLOTS:
         QVERIFY(
             E2ESession::waitUntil([&] { return session.windowShown(u"Quillory Menu"_qs); }, 8000));
         E2ESession::settle(300);
-        // Backwards from the first row: Preferences, the colour picker, then pink.
-        session.key(u"shift+Tab shift+Tab shift+Tab space"_qs);
+        // Backwards from the first row: Preferences, Quit, the colour picker, then pink.
+        session.key(u"shift+Tab shift+Tab shift+Tab shift+Tab space"_qs);
         QVERIFY(
             E2ESession::waitUntil([&] { return !session.windowShown(u"Quillory Menu"_qs); }, 3000));
         session.drag(E2ESession::line({200, 600}, {500, 600}, 8));

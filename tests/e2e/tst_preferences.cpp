@@ -54,9 +54,13 @@ private Q_SLOTS:
         QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(highlight); }, 3000));
         QVERIFY(session.stores(u"CursorHighlight"_qs, u"<true/>"_qs));
 
+        // Past the fading ink's seconds: keeping drawings over a quit.
+        session.key(u"Tab Tab space"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(session.stores(u"pz.keepDrawings"_qs, u"<true/>"_qs), 3000);
+
         const QString folder = session.home() + u"/Slides"_qs;
         QVERIFY(QDir().mkpath(folder));
-        session.key(u"shift+Tab shift+Tab space"_qs); // the folder button
+        session.key(u"shift+Tab shift+Tab shift+Tab shift+Tab space"_qs); // the folder button
         QVERIFY(E2ESession::waitUntil(
             [&] { return session.windowShown(u"Choose a Folder for Screenshots"_qs); }, 8000));
         E2ESession::settle(300);

@@ -250,7 +250,7 @@ private Q_SLOTS:
 
         const QString folder = session.home() + u"/Talks"_qs;
         QVERIFY(QDir().mkpath(folder));
-        session.click(centre + QPoint(100, 241)); // "a folder of your choice"
+        session.click(centre + QPoint(100, 267)); // "a folder of your choice"
         QVERIFY(E2ESession::waitUntil([&] { return session.windowShown(kPicker); }, 8000));
         E2ESession::settle(300);
         session.run(u"xdotool"_qs, {u"type"_qs, folder});
