@@ -42,7 +42,7 @@ void endWithTheDisplay() {
     screenshotter->finishWriting();
     s_preferences->flush();
     if (s_journal)
-        s_journal->writeNow(); // the drawings stay for the next start
+        s_journal->sync(); // the drawings stay for the next start
     std::fflush(nullptr);
     std::_Exit(0);
 }

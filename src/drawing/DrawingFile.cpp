@@ -61,37 +61,19 @@ QString damaged(const QString &where) {
     return qtTrId("file.error.damaged").arg(where);
 }
 
-QJsonArray shapesJson(const Drawings &shapes, const ShapeEncoder &encode) {
-    QJsonArray array;
-    for (const std::shared_ptr<Renderable> &shape : shapes)
-        array.append(encode ? encode(shape) : shapeJson(*shape));
-    return array;
-}
-
-QJsonObject boardJson(const BoardPages &board, const ShapeEncoder &encode) {
+QJsonObject boardJson(const BoardPages &board, const ListEncoder &encode) {
     QJsonArray pages;
     for (const Drawings &page : board.pages)
-        pages.append(QJsonObject{{QStringLiteral("shapes"), shapesJson(page, encode)}});
+        pages.append(QJsonObject{{QStringLiteral("shapes"), encode(page)}});
     return {{QStringLiteral("page"), board.page + 1}, {QStringLiteral("pages"), pages}};
 }
 
-// Reads a list of shapes; false with `error` set at the first that is not a shape.
+// Reads a list of shapes into `shapes`; false with `error` set at the first that is not one.
 bool readShapes(const QJsonValue &value, const QString &where, Drawings &shapes, QString *error) {
-    if (!value.isArray() && !value.isUndefined()) {
-        *error = damaged(where);
-        return false;
-    }
-    const QJsonArray array = value.toArray();
-    for (qsizetype i = 0; i < array.size(); ++i) {
-        QString why;
-        std::shared_ptr<Renderable> shape = shapeFromJson(array.at(i).toObject(), &why);
-        if (!shape) {
-            *error = damaged(QStringLiteral("%1, shape %2: %3").arg(where).arg(i + 1).arg(why));
-            return false;
-        }
-        shapes.push_back(std::move(shape));
-    }
-    return true;
+    std::optional<Drawings> read = shapesFromJson(value, where, error);
+    if (read)
+        shapes = std::move(*read);
+    return bool(read);
 }
 
 bool readBoard(const QJsonValue &value, const QString &where, BoardPages &board, QString *error) {
@@ -110,6 +92,33 @@ bool readBoard(const QJsonValue &value, const QString &where, BoardPages &board,
     return true;
 }
 } // namespace
+
+QJsonArray shapesJson(const Drawings &shapes) {
+    QJsonArray array;
+    for (const std::shared_ptr<Renderable> &shape : shapes)
+        array.append(shapeJson(*shape));
+    return array;
+}
+
+std::optional<Drawings> shapesFromJson(const QJsonValue &value, const QString &where,
+                                       QString *error) {
+    if (!value.isArray() && !value.isUndefined()) {
+        *error = damaged(where);
+        return std::nullopt;
+    }
+    const QJsonArray array = value.toArray();
+    Drawings shapes;
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        QString why;
+        std::shared_ptr<Renderable> shape = shapeFromJson(array.at(i).toObject(), &why);
+        if (!shape) {
+            *error = damaged(QStringLiteral("%1, shape %2: %3").arg(where).arg(i + 1).arg(why));
+            return std::nullopt;
+        }
+        shapes.push_back(std::move(shape));
+    }
+    return shapes;
+}
 
 QJsonObject shapeJson(const Renderable &shape) {
     QJsonObject json{{QStringLiteral("tool"), QLatin1String(tool(shape.kind()).actionName)},
@@ -190,14 +199,17 @@ std::shared_ptr<Renderable> shapeFromJson(const QJsonObject &json, QString *erro
     return shape;
 }
 
-QJsonObject toJson(const DrawingDocument &document, const ShapeEncoder &encode) {
+QJsonObject toJson(const DrawingDocument &document, const ListEncoder &listEncoder) {
+    const ListEncoder encode = listEncoder ? listEncoder : [](const Drawings &shapes) {
+        return QJsonValue(shapesJson(shapes));
+    };
     QJsonArray screens;
     for (const ScreenDrawings &screen : document.screens) {
         QJsonObject json{
             {QStringLiteral("name"), screen.name},
             {QStringLiteral("size"), QJsonArray{screen.size.width(), screen.size.height()}},
             {QStringLiteral("scale"), rounded(screen.scale, 100)},
-            {QStringLiteral("shapes"), shapesJson(screen.shapes, encode)}};
+            {QStringLiteral("shapes"), encode(screen.shapes)}};
         for (const Surface board : {Surface::whiteboard, Surface::blackboard}) {
             if (!screen.board(board).pages.empty())
                 json.insert(surfaceName(board), boardJson(screen.board(board), encode));

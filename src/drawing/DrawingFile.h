@@ -4,6 +4,7 @@
 #include "drawing/Renderable.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSize>
 #include <QString>
@@ -53,9 +54,15 @@ QJsonObject shapeJson(const Renderable &shape);
 // A shape's object, or none with the reason in `error`.
 std::shared_ptr<Renderable> shapeFromJson(const QJsonObject &json, QString *error);
 
-// The document as JSON; `encode` makes each shape's object (the journal keeps them made).
-using ShapeEncoder = std::function<QJsonObject(const std::shared_ptr<Renderable> &)>;
-QJsonObject toJson(const DrawingDocument &document, const ShapeEncoder &encode = {});
+QJsonArray shapesJson(const Drawings &shapes);
+// The shapes of an array, or none with the reason (and where, after `where`) in `error`.
+std::optional<Drawings> shapesFromJson(const QJsonValue &value, const QString &where,
+                                       QString *error);
+
+// The document as JSON; `encode` gives each list of shapes its value (the journal puts in a
+// mark where it splices in shapes it keeps encoded).
+using ListEncoder = std::function<QJsonValue(const Drawings &)>;
+QJsonObject toJson(const DrawingDocument &document, const ListEncoder &encode = {});
 QByteArray write(const DrawingDocument &document);
 // The document in `data`, or none with a message that says what is wrong with it: not a
 // drawing file, made by a newer Quillory, or damaged (and where).

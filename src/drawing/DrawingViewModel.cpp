@@ -408,16 +408,16 @@ bool DrawingViewModel::turnPage(int step) {
 // --- what is kept, as a document ---
 
 DrawingDocument DrawingViewModel::document() const {
-    std::unordered_map<SurfaceKey, Drawings> all;
+    // Each list once, the one shown as it is now (the cache has it as it was).
+    std::unordered_map<SurfaceKey, const Drawings *> all;
     for (const auto &[key, list] : cache.data) {
         if (key.surface != Surface::zoom)
-            all[key] = list;
+            all[key] = &list;
     }
-    if (m_surface != Surface::zoom) {
-        Drawings &shown = all[{viewScreenId(), m_surface, m_page}];
-        shown = drawings.value();
-        std::erase(shown, liveShape()); // not finished yet
-    }
+    Drawings shown = drawings.value();
+    std::erase(shown, liveShape()); // not finished yet
+    if (m_surface != Surface::zoom)
+        all[{viewScreenId(), m_surface, m_page}] = &shown;
     std::unordered_map<SurfaceKey, int> pages = m_pages;
     if (m_surface != Surface::screen && m_surface != Surface::zoom)
         pages[{viewScreenId(), m_surface}] = m_page;
@@ -451,13 +451,13 @@ DrawingDocument DrawingViewModel::document() const {
                 continue;
             any = true;
             if (key.surface == Surface::screen) {
-                drawn.shapes = list;
+                drawn.shapes = *list;
                 continue;
             }
             BoardPages &board = drawn.board(key.surface);
             if (std::size_t(key.page) >= board.pages.size())
                 board.pages.resize(std::size_t(key.page) + 1);
-            board.pages[std::size_t(key.page)] = list;
+            board.pages[std::size_t(key.page)] = *list;
             board.page = pages[{id, key.surface}];
         }
         if (any)

@@ -2,23 +2,28 @@
 
 #include "drawing/DrawingFile.h"
 
-#include <QJsonObject>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <atomic>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <unordered_map>
 
 class DrawingViewModel;
 class QThread;
 
 // Keeps what is drawn on disk as it is drawn, so that a crash, a kill or a display that goes
-// away loses nothing: a drawing file (every screen, board and page; not fading ink, not the
-// zoom's shapes) rewritten a moment after each change. The main thread only puts the document
-// together from shapes it encoded once; a thread of the journal's own writes it atomically
-// (temporary file, fsync, rename), and a burst of changes makes one write of the newest.
+// away loses nothing: every screen, board and page (not fading ink, not the zoom's shapes), a
+// moment after each change. The file is a drawing file (docs/drawing-file.md) on its first
+// line, then a line for each change since: the shapes added to a list, or a list as it now is.
+// A shape is encoded once, when it is first kept, so a change costs what changed, not what is
+// drawn; once the changes outgrow the first line, the whole file is written again. A thread
+// of the journal's own writes (appends, fsync; a rewrite atomically), so the main thread never
+// waits on the disk.
 //
 // The presenter's own quit removes it, or keeps it aside for the next start when the
 // presenter keeps drawings. Any other end (a signal, the display gone, a crash) leaves it, and
@@ -52,14 +57,26 @@ public:
     Recovery recover();
     // The presenter's quit: the journal goes, or with `keep` stays for the next start.
     void close(bool keep);
-    // Writes what is drawn now and waits until it is on disk.
+    // Writes what changed now and waits until the system has it: safe from a crash.
     void writeNow();
+    // … and until it is on the disk: safe from a power cut.
+    void sync();
+
+    // The document a journal's text holds: its first line, with the changes after it made.
+    // A last line cut short (the end came while it was written) is left out.
+    static std::optional<DrawingDocument> read(const QByteArray &text, QString *error);
 
 private:
     class Writer;
+    // A shape list by the screen's name, the surface and the page.
+    using ListKey = std::tuple<QString, int, int>;
+
     void schedule();
-    void write(bool wait);
-    QJsonObject encoded(const std::shared_ptr<Renderable> &shape);
+    // Hands the writer what changed since the last write (or everything); `wait`: until it is
+    // on disk.
+    void write(bool wait, bool whole = false);
+    const QByteArray &encoded(const std::shared_ptr<Renderable> &shape);
+    QByteArray spliced(const QByteArray &json, const std::vector<const Drawings *> &lists);
 
     DrawingViewModel &m_model;
     const QString m_filePath;
@@ -68,9 +85,16 @@ private:
     bool m_closed = false;
     QThread *m_thread;
     Writer *m_writer;
-    std::shared_ptr<std::atomic<quint64>> m_latest;
-    // Each shape's object, made once: a finished shape never changes. The shape is held, so
+    // Set on a quit that removes the journal: whatever is still queued is let go.
+    std::shared_ptr<std::atomic<bool>> m_dropped;
+    // What the file holds, list by list, and how much was added since it was last whole.
+    // (By address: a shape written stays encoded, and so alive, until the next whole write.)
+    using Written = std::vector<const Renderable *>;
+    std::map<ListKey, Written> m_written;
+    qsizetype m_wholeBytes = 0, m_addedBytes = 0;
+    bool m_hasFile = false;
+    // Each shape's JSON text, made once: a finished shape never changes. The shape is held, so
     // that its address stands for no other while it is here.
-    std::unordered_map<const Renderable *, std::pair<std::shared_ptr<Renderable>, QJsonObject>>
+    std::unordered_map<const Renderable *, std::pair<std::shared_ptr<Renderable>, QByteArray>>
         m_encoded;
 };

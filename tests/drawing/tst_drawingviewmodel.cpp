@@ -1,6 +1,7 @@
 #include "TwoScreens.h"
 #include "core/NamedColors.h"
 #include "drawing/DrawingViewModel.h"
+#include "drawing/Journal.h"
 #include "drawing/gestures/TextGesture.h"
 #include "drawing/tools/RenderableText.h"
 #include "drawing/tools/ToolFactory.h"
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -441,6 +443,40 @@ private Q_SLOTS:
         g.model->escape(); // an empty page: back to the screen, as from an empty board
         QCOMPARE(g.model->surface(), Surface::screen);
         QVERIFY(!g.model->open(DrawingDocument{}));
+    }
+
+    // The journal writes the whole once, then each change as a line: a stroke added, a list
+    // undone, a board's first stroke. Read back, it is the model's document; a last line cut
+    // short (the end came while it was written) is left out, a damaged one before it is not.
+    void theJournalKeepsEachChange() {
+        QTemporaryDir dir;
+        Fixture f;
+        f.screenChanged.notify({nullptr, f.left});
+        Journal journal(*f.model, dir.filePath(u"journal.quillory"_qs));
+        QCOMPARE(journal.recover().shapes, 0);
+        f.stroke({{0, 0}, {10, 10}});
+        journal.writeNow();
+        f.stroke({{5, 5}, {20, 20}});
+        journal.writeNow();
+        f.undo.undo();
+        journal.writeNow();
+        f.model->setSurface(Surface::whiteboard);
+        f.stroke({{1, 1}, {30, 30}});
+        journal.writeNow();
+        QFile file(journal.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QCOMPARE(text.count('\n'), 4);
+        QString error;
+        const std::optional<DrawingDocument> read = Journal::read(text, &error);
+        QVERIFY2(read, qPrintable(error));
+        QCOMPARE(DrawingFile::write(*read), DrawingFile::write(f.model->document()));
+        const std::optional<DrawingDocument> cut = Journal::read(text.chopped(9), &error);
+        QVERIFY(cut && cut->shapeCount() == 1 && cut->screens[0].whiteboard.pages.empty());
+        QByteArray damaged = text;
+        damaged.replace("{\"append\"", "{\"append\"x");
+        QVERIFY(!Journal::read(damaged, &error));
+        QVERIFY2(error.startsWith(u"the file is damaged: change 1"_qs), qPrintable(error));
     }
 
     // Each screen keeps its own shapes, and undo never crosses a switch.
