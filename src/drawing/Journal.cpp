@@ -21,6 +21,18 @@ QJsonArray keyJson(const std::tuple<QString, int, int> &key) {
     return {std::get<0>(key), surfaceName(Surface(std::get<1>(key))), std::get<2>(key)};
 }
 
+// The page each board shows, by the screen's name and the board: [["DP-1", "blackboard", 1]].
+QJsonArray shownPages(const DrawingDocument &document) {
+    QJsonArray shown;
+    for (const ScreenDrawings &screen : document.screens) {
+        for (const Surface board : {Surface::whiteboard, Surface::blackboard}) {
+            if (!screen.board(board).pages.empty())
+                shown.append(QJsonArray{screen.name, surfaceName(board), screen.board(board).page});
+        }
+    }
+    return shown;
+}
+
 // Each list of the document with its key, the screen's own first, then its boards' pages.
 template <typename Document, typename Each> void forEachList(Document &document, Each each) {
     for (auto &screen : document.screens) {
@@ -39,7 +51,8 @@ class Journal::Writer : public QObject {
 public:
     Writer(QString filePath, std::shared_ptr<std::atomic<bool>> dropped)
         : m_filePath(std::move(filePath))
-        , m_dropped(std::move(dropped)) {
+        , m_dropped(std::move(dropped))
+        , m_appending(m_filePath) {
         m_synced.start();
     }
 
@@ -52,6 +65,7 @@ public:
         QString reason;
         bool written = false;
         if (whole) {
+            m_appending.close(); // the file is replaced
             QDir().mkpath(QFileInfo(m_filePath).path());
             QSaveFile file(m_filePath);
             written = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() &&
@@ -59,12 +73,19 @@ public:
             reason = file.errorString();
             m_synced.start();
         } else {
-            QFile file(m_filePath);
-            written = file.exists() && file.open(QIODevice::WriteOnly | QIODevice::Append) &&
-                      file.write(data) == data.size() && file.flush();
-            reason = file.exists() ? file.errorString() : QStringLiteral("it went away");
+            // Open from one write to the next, while the file is the same.
+            const bool there = QFileInfo::exists(m_filePath);
+            if (!there)
+                m_appending.close();
+            else if (!m_appending.isOpen())
+                m_appending.open(QIODevice::WriteOnly | QIODevice::Append);
+            written = there && m_appending.isOpen() && m_appending.write(data) == data.size() &&
+                      m_appending.flush();
+            reason = there ? m_appending.errorString() : QStringLiteral("it went away");
             if (written)
                 syncSoon();
+            else
+                m_appending.close();
         }
         if (written) {
             m_logged = false;
@@ -85,16 +106,15 @@ public:
 
 private:
     // What is appended is in the system's cache at once, safe from a crash of Quillory's own;
-    // it reaches the disk (safe from a power cut) within a second, with at most one sync a
-    // second, however fast the changes come.
+    // it reaches the disk (safe from a power cut) within two seconds, with at most one sync in
+    // two seconds, however fast the changes come.
     void syncSoon() {
         if (!m_sync) {
             m_sync = new QTimer(this);
             m_sync->setSingleShot(true);
             connect(m_sync, &QTimer::timeout, this, [this] {
-                QFile file(m_filePath);
-                if (file.open(QIODevice::ReadOnly))
-                    ::fdatasync(file.handle());
+                if (m_appending.isOpen())
+                    ::fdatasync(m_appending.handle());
                 m_synced.start();
             });
         }
@@ -103,12 +123,13 @@ private:
                 int(std::clamp<qint64>(syncInterval - m_synced.elapsed(), 0, syncInterval)));
     }
 
-    static constexpr qint64 syncInterval = 1000; // ms
+    static constexpr qint64 syncInterval = 2000; // ms
     const QString m_filePath;
     const std::shared_ptr<std::atomic<bool>> m_dropped;
     bool m_logged = false;
     QTimer *m_sync = nullptr;
     QElapsedTimer m_synced;
+    QFile m_appending;
 };
 
 QString Journal::standardFilePath() {
@@ -162,6 +183,22 @@ std::optional<DrawingDocument> Journal::read(const QByteArray &text, QString *er
         const QString where = QStringLiteral("change %1").arg(i + 1);
         QJsonParseError parsed;
         const QJsonObject record = QJsonDocument::fromJson(lines[i], &parsed).object();
+        if (record.contains(QStringLiteral("shown"))) { // the page each board shows
+            for (const QJsonValue &each : record.value(QStringLiteral("shown")).toArray()) {
+                const QJsonArray shown = each.toArray();
+                for (ScreenDrawings &screen : document->screens) {
+                    if (screen.name != shown.at(0).toString())
+                        continue;
+                    BoardPages &board =
+                        screen.board(shown.at(1).toString() == surfaceName(Surface::blackboard)
+                                         ? Surface::blackboard
+                                         : Surface::whiteboard);
+                    board.page = std::clamp(shown.at(2).toInt(), 0,
+                                            std::max(0, int(board.pages.size()) - 1));
+                }
+            }
+            continue;
+        }
         const QJsonArray key = record.value(QStringLiteral("list")).toArray();
         const bool added = record.contains(QStringLiteral("append"));
         std::optional<Drawings> shapes;
@@ -341,8 +378,14 @@ void Journal::write(bool wait, bool whole) {
             if (!now.count(key))
                 change(key, list, {});
         }
+        const QJsonArray shown = shownPages(document);
+        if (shown != m_shownPages) // a line of its own, read after the lists
+            data += QJsonDocument(QJsonObject{{QStringLiteral("shown"), shown}})
+                        .toJson(QJsonDocument::Compact) +
+                    '\n';
         m_addedBytes += data.size();
     }
+    m_shownPages = shownPages(document);
     m_written.clear();
     for (const auto &[key, list] : now) {
         Written &kept = m_written[key];

@@ -3,6 +3,7 @@
 #include "drawing/DrawingFile.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -22,8 +23,8 @@ class QThread;
 // line, then a line for each change since: the shapes added to a list, or a list as it now is.
 // A shape is encoded once, when it is first kept, so a change costs what changed, not what is
 // drawn; once the changes outgrow the first line, the whole file is written again. A thread
-// of the journal's own writes (appends, fsync; a rewrite atomically), so the main thread never
-// waits on the disk.
+// of the journal's own writes (appends, synced to the disk within two seconds; a rewrite
+// atomically), so the main thread never waits on the disk.
 //
 // The presenter's own quit removes it, or keeps it aside for the next start when the
 // presenter keeps drawings. Any other end (a signal, the display gone, a crash) leaves it, and
@@ -92,6 +93,8 @@ private:
     using Written = std::vector<const Renderable *>;
     std::map<ListKey, Written> m_written;
     qsizetype m_wholeBytes = 0, m_addedBytes = 0;
+    // The page each board shows, as written.
+    QJsonArray m_shownPages;
     bool m_hasFile = false;
     // Each shape's JSON text, made once: a finished shape never changes. The shape is held, so
     // that its address stands for no other while it is here.
