@@ -149,7 +149,7 @@ Journal::Journal(DrawingViewModel &model, QString filePath, QObject *parent)
     m_writer->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
     m_thread->setObjectName(QStringLiteral("Journal"));
-    m_thread->start(QThread::LowPriority);
+    m_thread->start();
     m_delay.setSingleShot(true);
     m_delay.setInterval(writeDelay);
     connect(&m_delay, &QTimer::timeout, this, [this] {
