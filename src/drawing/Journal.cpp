@@ -193,8 +193,10 @@ std::optional<DrawingDocument> Journal::read(const QByteArray &text, QString *er
                         screen.board(shown.at(1).toString() == surfaceName(Surface::blackboard)
                                          ? Surface::blackboard
                                          : Surface::whiteboard);
-                    board.page = std::clamp(shown.at(2).toInt(), 0,
-                                            std::max(0, int(board.pages.size()) - 1));
+                    // A new page is kept once it has shapes: till then it is empty here.
+                    board.page = std::clamp(shown.at(2).toInt(), 0, 9999);
+                    if (board.pages.size() <= std::size_t(board.page))
+                        board.pages.resize(std::size_t(board.page) + 1);
                 }
             }
             continue;

@@ -446,8 +446,9 @@ private Q_SLOTS:
     }
 
     // The journal writes the whole once, then each change as a line: a stroke added, a list
-    // undone, a board's first stroke and the page it shows. Read back, it is the model's document; a last line cut
-    // short (the end came while it was written) is left out, a damaged one before it is not.
+    // undone, a board's first stroke and the page it shows. Read back, it is the model's document;
+    // a last line cut short (the end came while it was written) is left out, a damaged one before
+    // it is not.
     void theJournalKeepsEachChange() {
         QTemporaryDir dir;
         Fixture f;
@@ -478,6 +479,16 @@ private Q_SLOTS:
         damaged.replace("{\"append\"", "{\"append\"x");
         QVERIFY(!Journal::read(damaged, &error));
         QVERIFY2(error.startsWith(u"the file is damaged: change 1"_qs), qPrintable(error));
+
+        // A page turn written before the new page has shapes still shows that page.
+        QVERIFY(f.model->turnPage(1));
+        journal.writeNow();
+        f.stroke({{2, 2}, {40, 40}});
+        journal.writeNow();
+        QVERIFY(file.seek(0));
+        const std::optional<DrawingDocument> turned = Journal::read(file.readAll(), &error);
+        QVERIFY2(turned, qPrintable(error));
+        QCOMPARE(DrawingFile::write(*turned), DrawingFile::write(f.model->document()));
     }
 
     // Each screen keeps its own shapes, and undo never crosses a switch.
