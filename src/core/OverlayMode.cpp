@@ -104,7 +104,7 @@ double contrastRatio(const QColor &a, const QColor &b) {
 }
 
 QColor readableInk(Surface surface, const QColor &color) {
-    if (surface != Surface::whiteboard && surface != Surface::blackboard)
+    if (!isBoard(surface))
         return color;
     constexpr double enough = 4.5;
     const QColor board = boardColor(surface);

@@ -24,6 +24,10 @@ inline constexpr Key pointerModeKey = Key::m;
 // a still, magnified picture of the screen. Each keeps drawings of its own.
 enum class Surface : quint8 { screen, whiteboard, blackboard, zoom };
 QString surfaceName(Surface surface);
+// The white or the black board: a surface with pages and a colour of its own.
+constexpr bool isBoard(Surface surface) {
+    return surface == Surface::whiteboard || surface == Surface::blackboard;
+}
 // What a board is painted with.
 QColor boardColor(Surface surface);
 // The colour ink of `color` is drawn with on `surface`, so that it stays readable. On a board,

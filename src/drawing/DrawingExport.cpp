@@ -19,7 +19,7 @@ constexpr Format kFormats[] = {Format::svg, Format::pdf, Format::png, Format::qu
 // Shapes paint at the screen's scale 1 in points; a page or picture of `size` points.
 void paint(QPainter &painter, const Drawings &shapes, Surface surface, QSize size) {
     painter.setRenderHint(QPainter::Antialiasing);
-    if (surface == Surface::whiteboard || surface == Surface::blackboard)
+    if (isBoard(surface))
         painter.fillRect(QRect(QPoint(), size), boardColor(surface));
     for (const std::shared_ptr<Renderable> &shape : shapes) {
         painter.save();

@@ -372,7 +372,7 @@ void DrawingViewModel::showKept(quint32 screen) {
 // --- board pages ---
 
 int DrawingViewModel::pageCount() const {
-    if (m_surface != Surface::whiteboard && m_surface != Surface::blackboard)
+    if (!isBoard(m_surface))
         return 1;
     const quint32 screen = viewScreenId();
     int count = m_page + 1;
@@ -384,7 +384,7 @@ int DrawingViewModel::pageCount() const {
 }
 
 bool DrawingViewModel::turnPage(int step) {
-    if (m_surface != Surface::whiteboard && m_surface != Surface::blackboard)
+    if (!isBoard(m_surface))
         return false;
     putDownDrag();
     const int count = pageCount();
@@ -419,7 +419,7 @@ DrawingDocument DrawingViewModel::document() const {
     if (m_surface != Surface::zoom)
         all[{viewScreenId(), m_surface, m_page}] = &shown;
     std::unordered_map<SurfaceKey, int> pages = m_pages;
-    if (m_surface != Surface::screen && m_surface != Surface::zoom)
+    if (isBoard(m_surface))
         pages[{viewScreenId(), m_surface}] = m_page;
 
     // By the screens there are, in Qt's order; a screen that went away keeps its shapes under
@@ -515,7 +515,7 @@ bool DrawingViewModel::open(const DrawingDocument &document) {
         if (!chosen && !list.empty())
             chosen = &list;
     };
-    const bool onBoard = m_surface == Surface::whiteboard || m_surface == Surface::blackboard;
+    const bool onBoard = isBoard(m_surface);
     for (const ScreenDrawings &screen : document.screens) {
         if (!onBoard)
             consider(screen.shapes);

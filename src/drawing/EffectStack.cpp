@@ -36,9 +36,7 @@ QRegion EffectStack::showSurface(Surface surface, const QImage &picture) {
             m_on[std::size_t(row.toggle)] = row.surface == surface;
     }
     const std::optional<QColor> board =
-        surface == Surface::whiteboard || surface == Surface::blackboard
-            ? std::optional(boardColor(surface))
-            : std::nullopt;
+        isBoard(surface) ? std::optional(boardColor(surface)) : std::nullopt;
     // On the zoom without a new picture, the one shown stays.
     const QImage zoom = surface != Surface::zoom ? QImage()
                         : picture.isNull()       ? m_magnifier.picture()
